@@ -1,0 +1,44 @@
+#include "cli.h"
+
+#include "platform/date_time_text.h"
+
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kHelp =
+    "Usage: quillmarsh-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  settings [--settings FILE]\n"
+    "      Print the settings file a save would write for the settings in FILE\n"
+    "      (the defaults without it).\n"
+    "\n"
+    "Options:\n"
+    "  --help     Show this text.\n"
+    "  --version  Show the version.\n"
+    "\n"
+    "Exit status: 0 on success, 1 when the work could not be done, 2 for wrong usage.\n";
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace qm::cli;
+    if (argc < 2) return UsageError("no command given");
+    std::string_view command = argv[1];
+    std::span<char*> args(argv + 2, static_cast<size_t>(argc - 2));
+
+    if (command == "--help") {
+        std::cout << kHelp;
+        return kSuccess;
+    }
+    if (command == "--version") {
+        std::cout << "quillmarsh-cli " QUILLMARSH_VERSION "\n";
+        return kSuccess;
+    }
+    qm::UseLocaleDateTimeFormats();
+    if (command == "settings") return SettingsCommand(args);
+    return UsageError("unknown command " + std::string(command));
+}

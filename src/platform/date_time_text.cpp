@@ -1,0 +1,147 @@
+#include "platform/date_time_text.h"
+
+#include "platform/number_text.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <ctime>
+#include <langinfo.h>
+
+namespace qm {
+namespace {
+
+constexpr int64_t kMsPerDay = 86400000;
+// Day counts of 0001-01-01 and of the day after 9999-12-31.
+constexpr double kFirstDay = -693593;
+constexpr double kEndDay = 2958466;
+
+struct Formats {
+    bool fixed = true;
+    std::string date;  // strftime patterns when not fixed
+    std::string time;
+};
+
+Formats& CurrentFormats()
+{
+    static Formats formats;
+    return formats;
+}
+
+struct Moment {
+    int year, month, day, weekday;  // weekday 0 = Sunday
+    int64_t msOfDay;
+};
+
+std::string TwoDigits(int value)
+{
+    return std::string(1, static_cast<char>('0' + value / 10)) + static_cast<char>('0' + value % 10);
+}
+
+// Civil date of a day count, proleptic Gregorian calendar.
+Moment Split(int64_t ms)
+{
+    int64_t day = ms >= 0 ? ms / kMsPerDay : -((-ms + kMsPerDay - 1) / kMsPerDay);
+    Moment m{};
+    m.msOfDay = ms - day * kMsPerDay;
+    m.weekday = static_cast<int>(((day - 1) % 7 + 7) % 7);  // 1899-12-30 was a Saturday
+
+    int64_t z = day - 25569 + 719468;  // days since 0000-03-01
+    int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    int64_t doe = z - era * 146097;
+    int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    int64_t mp = (5 * doy + 2) / 153;
+    m.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    m.year = static_cast<int>(yoe + era * 400 + (m.month <= 2 ? 1 : 0));
+    return m;
+}
+
+bool InRange(double days) { return std::isfinite(days) && days >= kFirstDay && days < kEndDay; }
+
+int64_t ToMs(double days) { return std::llround(days * static_cast<double>(kMsPerDay)); }
+
+std::string Strftime(const std::string& pattern, const Moment& m)
+{
+    std::tm tm{};
+    tm.tm_year = m.year - 1900;
+    tm.tm_mon = m.month - 1;
+    tm.tm_mday = m.day;
+    tm.tm_wday = m.weekday;
+    int64_t seconds = m.msOfDay / 1000;
+    tm.tm_hour = static_cast<int>(seconds / 3600);
+    tm.tm_min = static_cast<int>(seconds / 60 % 60);
+    tm.tm_sec = static_cast<int>(seconds % 60);
+    char buffer[256];
+    size_t n = std::strftime(buffer, sizeof buffer, pattern.c_str(), &tm);
+    return std::string(buffer, n);
+}
+
+std::string FormatDate(const Moment& m)
+{
+    const Formats& f = CurrentFormats();
+    if (!f.fixed) return Strftime(f.date, m);
+    std::string year = IntToText(m.year);
+    if (year.size() < 4) year.insert(0, 4 - year.size(), '0');
+    return TwoDigits(m.day) + "." + TwoDigits(m.month) + "." + year;
+}
+
+std::string FormatTime(const Moment& m)
+{
+    const Formats& f = CurrentFormats();
+    if (!f.fixed) return Strftime(f.time, m);
+    int64_t seconds = m.msOfDay / 1000;
+    return IntToText(seconds / 3600) + ":" + TwoDigits(static_cast<int>(seconds / 60 % 60)) + ":" +
+           TwoDigits(static_cast<int>(seconds % 60));
+}
+
+}  // namespace
+
+void UseLocaleDateTimeFormats()
+{
+    const char* name = std::setlocale(LC_TIME, "");
+    std::string locale = name ? name : "C";
+    Formats& f = CurrentFormats();
+    if (locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0) {
+        f = Formats{};
+        return;
+    }
+    f.fixed = false;
+    f.date = nl_langinfo(D_FMT);
+    f.time = nl_langinfo(T_FMT);
+}
+
+void UseFixedDateTimeFormats() { CurrentFormats() = Formats{}; }
+
+std::string DateText(double days)
+{
+    if (!InRange(days)) return "";
+    return FormatDate(Split(ToMs(days)));
+}
+
+std::string TimeText(double days)
+{
+    if (!InRange(days)) return "";
+    return FormatTime(Split(ToMs(days)));
+}
+
+std::string DateTimeText(double days)
+{
+    if (!InRange(days)) return "";
+    Moment m = Split(ToMs(days));
+    if (m.msOfDay == 0) return FormatDate(m);
+    return FormatDate(m) + " " + FormatTime(m);
+}
+
+std::string DurationText(double days)
+{
+    if (!std::isfinite(days) || std::fabs(days) > 1e11) return "";
+    int64_t ms = ToMs(days);
+    std::string sign = ms < 0 ? "-" : "";
+    int64_t seconds = (ms < 0 ? -ms : ms) / 1000;
+    return sign + IntToText(seconds / 3600) + ":" + TwoDigits(static_cast<int>(seconds / 60 % 60)) + ":" +
+           TwoDigits(static_cast<int>(seconds % 60));
+}
+
+}  // namespace qm

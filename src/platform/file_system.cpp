@@ -1,0 +1,128 @@
+#include "platform/file_system.h"
+
+#include "platform/error.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace qm {
+namespace {
+
+std::string Reason(int error) { return std::strerror(error); }
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    int release()
+    {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, std::string_view content)
+{
+    while (!content.empty()) {
+        ssize_t n = ::write(fd, content.data(), content.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        content.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+mode_t NewFileMode()
+{
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool DirectoryExists(const std::string& path)
+{
+    struct stat st;
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool CreateDir(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+
+bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+std::string GetCurrentDir()
+{
+    std::vector<char> buffer(4096);
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE) return "";
+        buffer.resize(buffer.size() * 2);
+    }
+    return buffer.data();
+}
+
+bool SetCurrentDir(const std::string& path) { return ::chdir(path.c_str()) == 0; }
+
+bool ReadFileBytes(const std::string& path, std::string& content)
+{
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return false;
+    content.clear();
+    struct stat st;
+    if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode)) content.reserve(static_cast<size_t>(st.st_size));
+    char chunk[1 << 16];
+    for (;;) {
+        ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw Error("Cannot read file \"" + path + "\". " + Reason(errno));
+        }
+        content.append(chunk, static_cast<size_t>(n));
+    }
+    return true;
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view content)
+{
+    size_t slash = path.rfind('/');
+    std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + ".~" +
+                       path.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+    FileDescriptor fd(::mkstemp(temp.data()));
+    if (fd.get() < 0) throw Error("Cannot create file \"" + path + "\". " + Reason(errno));
+
+    int error = 0;
+    if (::fchmod(fd.get(), NewFileMode()) != 0 || !WriteAll(fd.get(), content) || ::fsync(fd.get()) != 0)
+        error = errno;
+    if (::close(fd.release()) != 0 && error == 0) error = errno;
+    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        throw Error("Cannot write file \"" + path + "\". " + Reason(error));
+    }
+}
+
+}  // namespace qm

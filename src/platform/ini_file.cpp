@@ -1,0 +1,158 @@
+#include "platform/ini_file.h"
+
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/line_reader.h"
+#include "platform/number_text.h"
+
+namespace qm {
+namespace {
+
+constexpr size_t kNone = std::string::npos;
+constexpr size_t kMaxValueLength = 2047;
+
+std::string_view Trim(std::string_view text)
+{
+    size_t begin = text.find_first_not_of(" \t");
+    if (begin == std::string_view::npos) return {};
+    size_t end = text.find_last_not_of(" \t");
+    return text.substr(begin, end - begin + 1);
+}
+
+bool SameText(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    for (size_t i = 0; i < a.size(); ++i)
+        if (upper(a[i]) != upper(b[i])) return false;
+    return true;
+}
+
+// The name of a "[name]" line, or false when the line is no section header.
+bool SectionName(std::string_view line, std::string_view& name)
+{
+    line = Trim(line);
+    if (line.empty() || line.front() != '[') return false;
+    line.remove_prefix(1);
+    name = Trim(line.substr(0, line.find(']')));
+    return true;
+}
+
+bool KeyName(std::string_view line, std::string_view& key)
+{
+    size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return false;
+    key = Trim(line.substr(0, equals));
+    return true;
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string path, std::string_view text) : path_(std::move(path))
+{
+    for (LineReader reader(text); !reader.AtEnd();) lines_.emplace_back(reader.Next());
+}
+
+IniFile::Location IniFile::Find(std::string_view section, std::string_view key) const
+{
+    Location at{kNone, kNone, kNone};
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        std::string_view name;
+        if (SectionName(lines_[i], name) && SameText(name, section)) {
+            at.sectionLine = i;
+            break;
+        }
+    }
+    if (at.sectionLine == kNone) return at;
+    at.sectionEnd = at.sectionLine + 1;
+    for (size_t i = at.sectionLine + 1; i < lines_.size(); ++i) {
+        std::string_view name;
+        if (SectionName(lines_[i], name)) break;
+        if (!Trim(lines_[i]).empty()) at.sectionEnd = i + 1;
+        std::string_view lineKey;
+        if (at.keyLine == kNone && KeyName(lines_[i], lineKey) && SameText(lineKey, key)) at.keyLine = i;
+    }
+    return at;
+}
+
+const std::string* IniFile::FindValueLine(std::string_view section, std::string_view key) const
+{
+    Location at = Find(section, key);
+    return at.keyLine == kNone ? nullptr : &lines_[at.keyLine];
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const
+{
+    const std::string* line = FindValueLine(section, key);
+    if (!line) return std::string(fallback);
+    std::string_view value = Trim(std::string_view(*line).substr(line->find('=') + 1));
+    return std::string(value.substr(0, kMaxValueLength));
+}
+
+int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const
+{
+    if (!FindValueLine(section, key)) return fallback;
+    return TryTextToInt(ReadString(section, key, ""), IntSyntax::DecimalOrHex).value_or(fallback);
+}
+
+double IniFile::ReadFloat(std::string_view section, std::string_view key, double fallback) const
+{
+    if (!FindValueLine(section, key)) return fallback;
+    return TryTextToFloat(ReadString(section, key, "")).value_or(fallback);
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const
+{
+    return ReadInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    std::string line = std::string(key) + "=" + std::string(value);
+    Location at = Find(section, key);
+    if (at.keyLine != kNone) {
+        lines_[at.keyLine] = std::move(line);
+    } else if (at.sectionLine != kNone) {
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at.sectionEnd), std::move(line));
+    } else {
+        if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
+        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(std::move(line));
+    }
+}
+
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int64_t value)
+{
+    WriteString(section, key, IntToText(value));
+}
+
+void IniFile::WriteFloat(std::string_view section, std::string_view key, double value)
+{
+    WriteString(section, key, FloatToText(value));
+}
+
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value)
+{
+    WriteString(section, key, value ? "1" : "0");
+}
+
+std::string IniFile::Text() const
+{
+    std::string text;
+    for (const std::string& line : lines_) {
+        text += line;
+        text += kLineEnd;
+    }
+    return text;
+}
+
+void IniFile::UpdateFile() const
+{
+    try {
+        WriteFileAtomically(path_, Text());
+    } catch (const Error&) {
+        throw Error("Unable to write to " + path_);
+    }
+}
+
+}  // namespace qm

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+enum class IntSyntax { Decimal, DecimalOrHex };
+
+// Optional leading blanks, optional sign, decimal digits; with DecimalOrHex
+// also "$" or "0x" followed by hexadecimal digits. Anything else, an empty
+// text or a value outside 32 bits throws "'TEXT' is not a valid integer value".
+int32_t TextToInt(std::string_view text, IntSyntax syntax = IntSyntax::Decimal);
+std::optional<int32_t> TryTextToInt(std::string_view text,
+                                    IntSyntax syntax = IntSyntax::Decimal);
+
+// Optional blanks, optional sign, digits with an optional "." fraction, an
+// optional exponent, optional trailing blanks. No "nan" or "inf"; a value too
+// large for a double throws "'TEXT' is not a valid floating point value".
+double TextToFloat(std::string_view text);
+std::optional<double> TryTextToFloat(std::string_view text);
+
+// Nearest whole number, halves to the even neighbour.
+double RoundHalfEven(double value);
+
+std::string IntToText(int64_t value);
+
+// General format: up to 15 significant digits, no trailing zeros, "." as the
+// separator; exponent form (1E-6, 1.5E20) only below 0.00001 in magnitude or
+// from 1E15 on.
+std::string FloatToText(double value);
+
+// The value rounded to 15 significant digits in plain decimal, never with an
+// exponent, then "." and zeros appended and the whole cut to `width`
+// characters: FixedWidthNumber(9, -114.06445) is "-114.0644".
+std::string FixedWidthNumber(int width, double value);
+
+}  // namespace qm

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "settings/speed_scale.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace qm {
+
+// Every setting of the program, named by its key in the settings file and
+// holding its default until the settings file is read over it. The four FILES
+// values live with whoever shows them (see FilesState).
+struct Settings {
+    // VISUAL
+    double TIMEINTRVL = 2;      // minutes
+    int32_t TRACKWIDTH = 5;     // pixels
+    int32_t DISPERSION = 50;    // metres
+    int32_t CURRENTSCALE = 0;   // index into Scales
+    qm::Scales Scales = DefaultScales();
+
+    // STATISTICS
+    double MINSPD = 1;          // km/h
+    bool SPLTDIST = true;
+    double MAXBREAK = 5;        // km
+    bool SPLTTIME = true;
+    double MAXSTOP = 60;        // minutes
+    double MAXSLOPE = 350;      // m per km
+    double HGTSPAN = 500;       // metres
+    int32_t GMTMOD = 4;         // hours
+
+    // STATFORMAT
+    std::array<bool, 12> SHOWFIELD = {true, true, true, true, true, true, true, true, true, true, false, false};
+    std::array<bool, 3> SHOWLEVEL = {true, true, false};
+    char DECDELIM = ',';
+    char FIELDDELIM = ';';
+    char HORDELIM = '-';
+    int32_t NUMDIGITS = 1;
+
+    // The working directory at start-up, where the settings file lives.
+    std::string StartDir;
+    // The settings may differ from the file.
+    bool SettingsChanged = false;
+
+    const SpdCatSet& CurrentScale() const { return Scales[CURRENTSCALE]; }
+};
+
+}  // namespace qm

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/message_sink.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace qm::test {
+
+// Records every message the core shows.
+class RecordingSink : public MessageSink {
+public:
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+};
+
+// A fresh directory under the system's temporary directory, removed with
+// everything in it when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    // Path of a file in the directory.
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    // Writes bytes to a file in the directory and gives its path.
+    std::string Write(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::string path_;
+};
+
+std::string ReadAll(const std::string& path);
+
+}  // namespace qm::test
