@@ -3,7 +3,7 @@
 #include "platform/date_time_text.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
-#include "platform/line_reader.h"
+#include "platform/file_line_reader.h"
 #include "platform/message_sink.h"
 #include "platform/number_text.h"
 
@@ -68,13 +68,12 @@ Track LoadTrack(const std::string& path, MessageSink& sink)
         sink.ShowMessage("Файл трека не найден!");
         return track;
     }
-    std::string content;
-    if (!ReadFileBytes(path, content)) {
+    FileLineReader lines;
+    if (!lines.Open(path)) {
         sink.ShowMessage("Не удалось открыть файл трека.");
         return track;
     }
 
-    LineReader lines(content);
     track.Header[0] = lines.Next();
     if (track.Header[0].find(kTrackMarker) == std::string::npos) {
         sink.ShowMessage("Неверный формат трека!");

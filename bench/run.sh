@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release and prints their figures on the
+# 1,000,000-point track (generated once into the build tree).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-bench
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUILLMARSH_TESTS=OFF >/dev/null
+cmake --build "$build" --target bench -j2 >/dev/null
+track="$build/big_track.plt"
+[ -f "$track" ] || "$build/bench/make_big_track" "$track" 1000000
+echo "track: $track ($(du -h "$track" | cut -f1))"
+for bench in "$build"/bench/bench_*; do
+  /usr/bin/time -f "  peak memory: %M KiB" "$bench" "$track"
+done

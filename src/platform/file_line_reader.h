@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// Reads a file line by line through a buffer, so that a file of any size
+// costs little memory. Lines end as with LineReader: at LF, a CR before it
+// belonging to the line end; a line longer than the buffer grows it.
+class FileLineReader {
+public:
+    FileLineReader() = default;
+    ~FileLineReader();
+    FileLineReader(const FileLineReader&) = delete;
+    FileLineReader& operator=(const FileLineReader&) = delete;
+
+    // False when the file cannot be opened for reading.
+    bool Open(const std::string& path);
+    // True when no line is left. Throws Error on a read error.
+    bool AtEnd();
+    // The next line, valid until the next call; past the end an empty line.
+    // Throws Error on a read error.
+    std::string_view Next();
+
+private:
+    // Reads more of the file behind what is still unread; false at the end.
+    bool Fill();
+
+    std::string path_;
+    int fd_ = -1;
+    bool endOfFile_ = false;
+    std::string buffer_;
+    size_t begin_ = 0;  // first unread byte
+    size_t end_ = 0;    // end of the bytes read
+};
+
+}  // namespace qm
