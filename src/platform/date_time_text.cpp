@@ -33,9 +33,18 @@ struct Moment {
     int64_t msOfDay;
 };
 
+char* WriteTwoDigits(char* out, int value)
+{
+    out[0] = static_cast<char>('0' + value / 10);
+    out[1] = static_cast<char>('0' + value % 10);
+    return out + 2;
+}
+
 std::string TwoDigits(int value)
 {
-    return std::string(1, static_cast<char>('0' + value / 10)) + static_cast<char>('0' + value % 10);
+    char text[2];
+    WriteTwoDigits(text, value);
+    return std::string(text, 2);
 }
 
 // Civil date of a day count, proleptic Gregorian calendar.
@@ -58,9 +67,15 @@ Moment Split(int64_t ms)
     return m;
 }
 
-bool InRange(double days) { return std::isfinite(days) && days >= kFirstDay && days < kEndDay; }
-
 int64_t ToMs(double days) { return std::llround(days * static_cast<double>(kMsPerDay)); }
+
+// Judged after the rounding, which can carry the last instant of 9999 into 10000.
+bool InRange(double days)
+{
+    if (!(days > kFirstDay - 1 && days < kEndDay + 1)) return false;
+    int64_t ms = ToMs(days);
+    return ms >= static_cast<int64_t>(kFirstDay) * kMsPerDay && ms < static_cast<int64_t>(kEndDay) * kMsPerDay;
+}
 
 std::string Strftime(const std::string& pattern, const Moment& m)
 {
@@ -78,22 +93,47 @@ std::string Strftime(const std::string& pattern, const Moment& m)
     return std::string(buffer, n);
 }
 
+// The fixed formats need at most this many characters.
+constexpr size_t kFixedTextSize = 16;
+
+// dd.MM.yyyy
+char* WriteFixedDate(char* out, const Moment& m)
+{
+    out = WriteTwoDigits(out, m.day);
+    *out++ = '.';
+    out = WriteTwoDigits(out, m.month);
+    *out++ = '.';
+    out = WriteTwoDigits(out, m.year / 100);
+    return WriteTwoDigits(out, m.year % 100);
+}
+
+// H:mm:ss
+char* WriteFixedTime(char* out, const Moment& m)
+{
+    int seconds = static_cast<int>(m.msOfDay / 1000);
+    int hours = seconds / 3600;
+    if (hours >= 10) *out++ = static_cast<char>('0' + hours / 10);
+    *out++ = static_cast<char>('0' + hours % 10);
+    *out++ = ':';
+    out = WriteTwoDigits(out, seconds / 60 % 60);
+    *out++ = ':';
+    return WriteTwoDigits(out, seconds % 60);
+}
+
 std::string FormatDate(const Moment& m)
 {
     const Formats& f = CurrentFormats();
     if (!f.fixed) return Strftime(f.date, m);
-    std::string year = IntToText(m.year);
-    if (year.size() < 4) year.insert(0, 4 - year.size(), '0');
-    return TwoDigits(m.day) + "." + TwoDigits(m.month) + "." + year;
+    char text[kFixedTextSize];
+    return std::string(text, WriteFixedDate(text, m));
 }
 
 std::string FormatTime(const Moment& m)
 {
     const Formats& f = CurrentFormats();
     if (!f.fixed) return Strftime(f.time, m);
-    int64_t seconds = m.msOfDay / 1000;
-    return IntToText(seconds / 3600) + ":" + TwoDigits(static_cast<int>(seconds / 60 % 60)) + ":" +
-           TwoDigits(static_cast<int>(seconds % 60));
+    char text[kFixedTextSize];
+    return std::string(text, WriteFixedTime(text, m));
 }
 
 }  // namespace
@@ -124,6 +164,25 @@ std::string TimeText(double days)
 {
     if (!InRange(days)) return "";
     return FormatTime(Split(ToMs(days)));
+}
+
+void AppendDateAndTimeText(std::string& out, double days, std::string_view separator)
+{
+    if (!InRange(days)) {
+        out += separator;
+        return;
+    }
+    Moment m = Split(ToMs(days));
+    if (!CurrentFormats().fixed) {
+        out += FormatDate(m);
+        out += separator;
+        out += FormatTime(m);
+        return;
+    }
+    char text[kFixedTextSize];
+    out.append(text, WriteFixedDate(text, m));
+    out += separator;
+    out.append(text, WriteFixedTime(text, m));
 }
 
 std::string DateTimeText(double days)

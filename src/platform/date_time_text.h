@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace qm {
 
@@ -22,6 +23,10 @@ std::string DateText(double days);
 std::string TimeText(double days);
 // Date, a blank and the time; the time is left out at exactly midnight.
 std::string DateTimeText(double days);
+
+// DateText, separator and TimeText appended to out, with the value split
+// into date and time only once.
+void AppendDateAndTimeText(std::string& out, double days, std::string_view separator);
 
 // A length of time, not a clock time: total hours, unpadded, then ":mm:ss"
 // (26 hours 5 minutes read 26:05:00).

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace qm {
@@ -125,8 +126,64 @@ std::optional<double> ParseReal(std::string_view text)
     return negative ? -value : value;
 }
 
-// Digits (without trailing zeros) and decimal exponent of the value rounded
-// to 15 significant digits; the value is finite and not zero.
+constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                             1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+constexpr double kNegPow10[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5};
+
+// The common case, fast: 15 digits of the value scaled by one exact power of
+// ten. The product is below 2^50, so it is off by at most 1/16 from the exact
+// one; where its fraction is farther than that from one half, rounding it
+// rounds the exact value. False when it cannot tell.
+bool ScaledDigits15(double value, char (&digits)[17], int& exponent)
+{
+    if (!(value >= 1e-5 && value < 1e15)) return false;
+    int e = 0;
+    if (value >= 1) {
+        while (e < 14 && value >= kPow10[e + 1]) ++e;
+    } else {
+        e = -1;
+        while (value < kNegPow10[-e]) --e;
+    }
+    double scaled = value * kPow10[14 - e];
+    double whole = std::floor(scaled);
+    double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < 0.125) return false;
+    uint64_t n = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    if (n < 100000000000000ull || n >= 1000000000000000ull) return false;  // exponent misjudged
+    // Two independent halves of 32 bits, two digits at a time.
+    uint32_t high = static_cast<uint32_t>(n / 100000000);  // 7 digits
+    uint32_t low = static_cast<uint32_t>(n % 100000000);   // 8 digits
+    for (int i = 13; i >= 7; i -= 2, low /= 100) std::memcpy(digits + i, kDigitPairs + 2 * (low % 100), 2);
+    for (int i = 5; i >= 1; i -= 2, high /= 100) std::memcpy(digits + i, kDigitPairs + 2 * (high % 100), 2);
+    digits[0] = static_cast<char>('0' + high);
+    exponent = e;
+    return true;
+}
+
+// Significant digits (at most 15, without trailing zeros) and decimal
+// exponent of the value rounded to 15 significant digits; the value is finite
+// and above 0. Gives the digit count.
+int Digits15(double value, char (&digits)[17], int& exponent)
+{
+    int count = 15;
+    if (!ScaledDigits15(value, digits, exponent)) {
+        char buffer[48];
+        auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+        std::string_view text(buffer, result.ptr - buffer);
+        size_t e = text.find('e');
+        count = 0;
+        for (char c : text.substr(0, e))
+            if (c != '.') digits[count++] = c;
+        std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+    }
+    while (count > 1 && digits[count - 1] == '0') --count;
+    return count;
+}
+
 struct Decimal15 {
     std::string digits;
     int exponent;
@@ -134,16 +191,10 @@ struct Decimal15 {
 
 Decimal15 ToDecimal15(double value)
 {
-    char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                std::chars_format::scientific, 14);
-    std::string_view text(buffer, result.ptr - buffer);
-    size_t e = text.find('e');
+    char digits[17];
     Decimal15 d;
-    for (char c : text.substr(0, e))
-        if (c != '.') d.digits += c;
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), d.exponent);
+    int count = Digits15(std::fabs(value), digits, d.exponent);
+    d.digits.assign(digits, count);
     return d;
 }
 
@@ -217,19 +268,49 @@ std::string FloatToText(double value)
     return sign + PlainDecimal(d);
 }
 
+char* WriteFixedWidthNumber(char* out, int width, double value)
+{
+    if (width <= 0) return out;
+    // The plain decimal text, built whole when short enough, else cut while it is built.
+    char text[48];
+    char* const textEnd = text + sizeof text;
+    char* p = text;
+    auto put = [&](char c) {
+        if (p < textEnd) *p++ = c;
+    };
+    if (!std::isfinite(value)) {
+        for (char c : NonFinite(value)) put(c);
+        put('.');
+    } else if (value == 0) {
+        put('0');
+        put('.');
+    } else {
+        if (value < 0) put('-');
+        char digits[17];
+        int exponent = 0;
+        int count = Digits15(std::fabs(value), digits, exponent);
+        if (exponent < 0) {
+            put('0');
+            put('.');
+            for (int i = 1; i < -exponent && p < textEnd; ++i) put('0');
+            for (int i = 0; i < count; ++i) put(digits[i]);
+        } else {
+            for (int i = 0; i <= exponent && p < textEnd; ++i) put(i < count ? digits[i] : '0');
+            put('.');
+            for (int i = exponent + 1; i < count; ++i) put(digits[i]);
+        }
+    }
+    size_t length = std::min(static_cast<size_t>(p - text), static_cast<size_t>(width));
+    std::memcpy(out, text, length);
+    std::memset(out + length, '0', width - length);
+    return out + width;
+}
+
 std::string FixedWidthNumber(int width, double value)
 {
-    std::string text;
-    if (!std::isfinite(value)) {
-        text = NonFinite(value);
-    } else if (value == 0) {
-        text = "0";
-    } else {
-        text = (value < 0 ? "-" : "") + PlainDecimal(ToDecimal15(value));
-    }
-    if (text.find('.') == std::string::npos) text += '.';
-    text.append(width, '0');
-    return text.substr(0, width);
+    std::string text(static_cast<size_t>(std::max(width, 0)), '0');
+    WriteFixedWidthNumber(text.data(), width, value);
+    return text;
 }
 
 }  // namespace qm

@@ -36,5 +36,7 @@ std::string FloatToText(double value);
 // exponent, then "." and zeros appended and the whole cut to `width`
 // characters: FixedWidthNumber(9, -114.06445) is "-114.0644".
 std::string FixedWidthNumber(int width, double value);
+// The same text written at out; gives the end, out + width.
+char* WriteFixedWidthNumber(char* out, int width, double value);
 
 }  // namespace qm

@@ -52,7 +52,8 @@ std::string OutputName(std::string_view trackPath, std::string_view suffix)
 std::string OutputPath(std::string_view directory, std::string_view trackPath, std::string_view suffix)
 {
     std::string path(directory);
-    if (path.empty() || path.back() != kPathSeparator) path += kPathSeparator;
+    // No directory means the current one, not the root.
+    if (!path.empty() && path.back() != kPathSeparator) path += kPathSeparator;
     return path + OutputName(trackPath, suffix);
 }
 

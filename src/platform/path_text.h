@@ -22,7 +22,7 @@ std::string SubFolderName(std::string_view trackPath);
 // So TRACK.PLT with "_stop.wpt" gives TRACK_stop.wpt, and no output name can
 // equal the track's own.
 std::string OutputName(std::string_view trackPath, std::string_view suffix);
-// Directory, "/" unless it already ends with one, then OutputName.
+// Directory, "/" unless it is empty or already ends with one, then OutputName.
 std::string OutputPath(std::string_view directory, std::string_view trackPath, std::string_view suffix);
 
 }  // namespace qm

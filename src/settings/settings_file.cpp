@@ -78,7 +78,8 @@ void ReadIniForm(const IniFile& ini, Settings& s, FilesState& files)
 
 std::string SettingsFilePath(const std::string& directory)
 {
-    if (!directory.empty() && directory.back() == '/') return directory + std::string(kSettingsFileName);
+    // No directory means the current one, not the root.
+    if (directory.empty() || directory.back() == '/') return directory + std::string(kSettingsFileName);
     return directory + "/" + std::string(kSettingsFileName);
 }
 
@@ -194,24 +195,14 @@ bool SaveSettingsExecute(Settings& settings, const FilesState& files, MessageSin
     if (oldFormat) settings.SettingsChanged = true;
     if (!settings.SettingsChanged) return true;
 
-    if (oldFormat) {
-        // The new file replaces the old one in one step, so a failed write
-        // cannot lose the old settings.
-        IniFile fresh(path);
-        WriteSettings(fresh, settings, files);
-        try {
-            fresh.UpdateFile();
-            return true;
-        } catch (const Error&) {
-            // The keys then follow the old lines, which the next start imports again.
-            sink.ShowMessage("Невозможно удалить файл Quillmarsh.ini");
-        }
-    }
-    IniFile ini(path, text);
+    // An old-format file is not deleted first: the new file replaces it in
+    // one step, so a failed write cannot lose the old settings.
+    IniFile ini(path, oldFormat ? std::string() : text);
     WriteSettings(ini, settings, files);
     try {
         ini.UpdateFile();
     } catch (const Error& error) {
+        if (oldFormat) sink.ShowMessage("Невозможно удалить файл Quillmarsh.ini");
         sink.ShowError(error.what());
         return false;
     }

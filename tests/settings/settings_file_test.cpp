@@ -1,0 +1,278 @@
+#include "platform/file_system.h"
+#include "platform/ini_file.h"
+#include "settings/settings_file.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
+namespace qm {
+namespace {
+
+using Texts = std::vector<std::string>;
+const std::string kData = "0;2;255;2;5;20735;5;10;45055;10;15;65535;15;20;53456;20;25;45184;25;30;49248;30;35;53312;"
+                          "35;40;57376;40;1000;61456;";
+const std::string kOld = "Quillmarsh V1.1 settings file\r\n";
+
+std::string CrLf(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+// Written by hand from the file's documented layout and defaults.
+const std::string kDefaultFile = CrLf(
+    {"[VERSION]", "VERSION=Quillmarsh V1.2 settings file", "", "[FILES]", "TRACKFILE=", "FOLDERTYPE=0",
+     "SUBFOLDER=0", "FOLDERNAME=", "", "[VISUAL]", "TIMEINTRVL=2", "TRACKWIDTH=5", "DISPERSION=50", "SCALENUM=3",
+     "CURRENTSCALE=0", "", "[SPDSCALE0]", "SCALENAME=1", "SCALEDATA=" + kData, "", "[SPDSCALE1]", "SCALENAME=2",
+     "SCALEDATA=" + kData, "", "[SPDSCALE2]", "SCALENAME=3", "SCALEDATA=" + kData, "", "[STATISTICS]", "MINSPD=1",
+     "SPLTDIST=1", "MAXBREAK=5", "SPLTTIME=1", "MAXSTOP=60", "MAXSLOPE=350", "HGTSPAN=500", "GMTMOD=4", "",
+     "[STATFORMAT]", "SHOWFIELD=YYYYYYYYYYNN", "SHOWLEVEL=YYN", "DECDELIM=,", "FIELDDELIM=;", "HORDELIM=-",
+     "NUMDIGITS=1"});
+
+// Records the order in which the FILES values arrive.
+class RecordingFiles : public PlainFilesState {
+public:
+    Texts calls;
+    void LoadTrackFile(const std::string& v) override { calls.push_back("LoadTrackFile " + v); trackFile = v; }
+    void LoadFolderType(int32_t v) override { calls.push_back("LoadFolderType " + std::to_string(v)); folderType = v; }
+    void LoadSubFolder(bool v) override { calls.push_back("LoadSubFolder " + std::to_string(v)); subFolder = v; }
+    void LoadFolderName(const std::string& v) override { calls.push_back("LoadFolderName " + v); folderName = v; }
+    void ImportTrackFile(const std::string& v) override { calls.push_back("ImportTrackFile " + v); trackFile = v; }
+    void ImportFolderType(int32_t v) override
+    {
+        calls.push_back("ImportFolderType " + std::to_string(v));
+        folderType = v;
+    }
+    void ImportFolderName(const std::string& v) override { calls.push_back("ImportFolderName " + v); folderName = v; }
+};
+const Texts kLoadCalls = {"LoadTrackFile ", "LoadFolderType 0", "LoadSubFolder 0", "LoadFolderName "};
+
+std::string Saved(const Settings& settings, const FilesState& files)
+{
+    IniFile ini("unused.ini");
+    WriteSettings(ini, settings, files);
+    return ini.Text();
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetCurrentDir(cwd); }
+    bool Load(const std::string& text)
+    {
+        files.calls.clear();
+        sink.errors.clear();
+        return LoadSettings(dir.Write("Quillmarsh.ini", text), settings, files, sink);
+    }
+    bool Save()
+    {
+        settings.StartDir = dir.path();
+        return SaveSettingsExecute(settings, files, sink);
+    }
+    std::string FileText() const { return test::ReadAll(dir.File("Quillmarsh.ini")); }
+
+    const std::string cwd = GetCurrentDir();
+    test::TempDir dir;
+    test::RecordingSink sink;
+    Settings settings;
+    RecordingFiles files;
+};
+
+TEST_F(SettingsFileTest, SaveAndLoadBack)
+{
+    EXPECT_TRUE(LoadSettings(dir.File("Quillmarsh.ini"), settings, files, sink));  // no file: the defaults
+    EXPECT_EQ(files.calls, kLoadCalls);
+    settings.SettingsChanged = true;
+    EXPECT_TRUE(Save());
+    EXPECT_EQ(FileText(), kDefaultFile);
+    EXPECT_EQ(GetCurrentDir(), dir.path());
+
+    Settings& s = settings;
+    s.TIMEINTRVL = 0.5, s.TRACKWIDTH = 9, s.DISPERSION = -3, s.CURRENTSCALE = 2, s.MINSPD = 1e-6, s.SPLTDIST = false;
+    s.MAXBREAK = 123456789012345, s.SPLTTIME = false, s.MAXSTOP = 1e20, s.MAXSLOPE = -0.25, s.HGTSPAN = 0.1 + 0.2;
+    s.GMTMOD = -11, s.DECDELIM = '.', s.FIELDDELIM = '|', s.HORDELIM = '=', s.NUMDIGITS = 2;
+    s.Scales[1].Name = "Пешком; a,b";
+    s.Scales[2].Categories[9] = {41, 990, 0x00FF8040};
+    s.SHOWFIELD = {false, true, false, true, false, true, false, true, false, true, false, true};
+    s.SHOWLEVEL = {false, false, true};
+    files.trackFile = "/my tracks/day 1.plt", files.folderType = 2, files.subFolder = true;
+    files.folderName = "/out/day 1/";
+    ASSERT_TRUE(Save());
+
+    Settings loaded;
+    loaded.SettingsChanged = true;
+    RecordingFiles loadedFiles;
+    EXPECT_TRUE(LoadSettings(dir.File("Quillmarsh.ini"), loaded, loadedFiles, sink));
+    EXPECT_FALSE(loaded.SettingsChanged);
+    EXPECT_EQ(loadedFiles.calls, (Texts{"LoadTrackFile /my tracks/day 1.plt", "LoadFolderType 2", "LoadSubFolder 1",
+                                        "LoadFolderName /out/day 1/"}));
+    EXPECT_EQ(Saved(loaded, loadedFiles), Saved(settings, files));
+    EXPECT_TRUE(sink.messages.empty() && sink.errors.empty());
+}
+
+TEST_F(SettingsFileTest, ValuesReadLeniently)
+{
+    struct Case {
+        std::string text;
+        std::function<void(Settings&)> expect;
+        int32_t folderType = 0;
+    } cases[] = {
+        {"[STATFORMAT]\nSHOWFIELD=YYY", [](Settings& s) { s.SHOWFIELD = {true, true, true}; }},
+        {"[STATFORMAT]\nSHOWFIELD=", [](Settings& s) { s.SHOWFIELD = {}; }},
+        {"[STATFORMAT]\nshowfield=yYnYYYYYYYYYYYY\nSHOWLEVEL=NNNY", [](Settings& s) {
+             s.SHOWFIELD = {false, true, false, true, true, true, true, true, true, true, true, true};
+             s.SHOWLEVEL = {};
+         }},
+        {"[STATFORMAT]\nDECDELIM=.;\nFIELDDELIM=\nHORDELIM= *",
+         [](Settings& s) { s.DECDELIM = '.', s.HORDELIM = '*'; }},
+        {"[VISUAL]\nTIMEINTRVL=abc\nDISPERSION=1.5", [](Settings&) {}},
+        {"[VISUAL]\nTIMEINTRVL=2,5", [](Settings&) {}},
+        {"[VISUAL]\nTIMEINTRVL=2.5\nTRACKWIDTH=$A", [](Settings& s) { s.TIMEINTRVL = 2.5, s.TRACKWIDTH = 10; }},
+        {"[STATISTICS]\nSPLTDIST=abc\nSPLTTIME=0", [](Settings& s) { s.SPLTTIME = false; }},
+        {"[STATISTICS]\nSPLTDIST=0\nSPLTTIME=-1", [](Settings& s) { s.SPLTDIST = false; }},
+        {"[VISUAL]\nCURRENTSCALE=2", [](Settings& s) { s.CURRENTSCALE = 2; }},
+        {"[VISUAL]\nCURRENTSCALE=3", [](Settings&) {}},
+        {"[VISUAL]\nCURRENTSCALE=-1", [](Settings&) {}},
+        {"[SPDSCALE1]\nSCALENAME=\n[SPDSCALE2]\nSCALEDATA= " + kData.substr(0, 8) + "1;1;1;" + kData.substr(18) +
+             "\n[spdscale0]\nScaleName= Fast ",
+         [](Settings& s) { s.Scales[1].Name = "", s.Scales[0].Name = "Fast", s.Scales[2].Categories[1] = {1, 1, 1}; }},
+        {"[FILES]\nFOLDERTYPE=7", [](Settings&) {}, 7},
+        {"[FILES]\nFOLDERTYPE=-1", [](Settings&) {}, -1},
+        {"Quillmarsh V1.1 settings file \n[VISUAL]\nTRACKWIDTH=7", [](Settings& s) { s.TRACKWIDTH = 7; }},
+    };
+    for (const Case& c : cases) {
+        settings = Settings();
+        EXPECT_TRUE(Load(c.text)) << c.text;
+        Settings expected;
+        c.expect(expected);
+        EXPECT_EQ(Saved(settings, files), Saved(expected, files)) << c.text;
+        EXPECT_EQ(files.folderType, c.folderType) << c.text;
+    }
+    EXPECT_TRUE(sink.errors.empty());
+}
+
+TEST_F(SettingsFileTest, BadScaleDataStopsTheLoadAndLaterValuesKeepTheirDefaults)
+{
+    EXPECT_FALSE(Load("[VISUAL]\nTIMEINTRVL=3\n[SPDSCALE1]\nSCALENAME=Walk\nSCALEDATA=0;2;255;2;x;1;\n"
+                      "[SPDSCALE2]\nSCALENAME=Car\n[STATISTICS]\nMINSPD=7\n[STATFORMAT]\nNUMDIGITS=2\n"));
+    EXPECT_EQ(sink.errors, Texts{"'x' is not a valid integer value"});
+    Settings expected;
+    expected.TIMEINTRVL = 3;
+    expected.Scales[1].Name = "Walk";
+    expected.Scales[1].Categories[1].Lower = 2;
+    EXPECT_EQ(Saved(settings, files), Saved(expected, files));
+}
+
+TEST_F(SettingsFileTest, OldFormatImport)
+{
+    std::string bands;
+    for (int i = 0; i < 10; ++i)
+        bands += std::to_string(i) + ".5," + std::to_string(i + 1) + ".5," + std::to_string(i) + "\r\n";
+    EXPECT_TRUE(Load(kOld + "# TRACKWIDTH=3\r\nFOLDERNAME=/early\r\nTRACKFILE=/gps/a.plt\r\nFOLDERTYPE=2\r\n"
+                            "FOLDERNAME=/out\r\nTIMEINTRVL=3\r\nTRACKWIDTH=10\r\ntrackwidth=4\r\n TIMEINTRVL=9\r\n"
+                            "SUBFOLDER=1\r\nMINSPD=9\r\nno equals sign\r\nSCALENUM=2\r\nCURRENTSCALE=1\r\n"
+                            "SCALENAME=Walk\r\nSCALEDATA=\r\n" + bands + "SCALEDATA=anything\r\n" + bands +
+                     "SCALENAME=Car\r\nSCALEDATA=\r\n" + bands));
+    Texts calls = kLoadCalls;
+    calls.insert(calls.end(), {"ImportTrackFile /gps/a.plt", "ImportFolderType 2", "ImportFolderName /out"});
+    EXPECT_EQ(files.calls, calls);
+    Settings expected;
+    expected.TIMEINTRVL = 3, expected.TRACKWIDTH = 10, expected.CURRENTSCALE = 1, expected.Scales[0].Name = "Walk";
+    for (int k : {0, 1})
+        for (int i = 0; i < 10; ++i) expected.Scales[k].Categories[i] = {i + 0.5, i + 1.5, i};
+    EXPECT_EQ(Saved(settings, files), Saved(expected, files));
+    EXPECT_EQ(settings.Scales[0].Categories[2].Lower, 2.5);  // kept as read until written
+    EXPECT_TRUE(sink.errors.empty());
+}
+
+TEST_F(SettingsFileTest, OldFormatLineRules)
+{
+    const std::pair<std::string, Texts> cases[] = {
+        {"FOLDERTYPE=1\r\nFOLDERNAME=/out\r\n", {"ImportFolderType 2", "ImportFolderName /out"}},
+        {"TRACKFILE=\r\nFOLDERTYPE=1\r\n", {"ImportFolderType 2"}},
+        {"TRACKFILE=/t.plt\r\nFOLDERTYPE=1\r\nFOLDERNAME=/o\r\n", {"ImportTrackFile /t.plt", "ImportFolderType 1"}},
+        {"FOLDERTYPE=3\r\nFOLDERTYPE=-1\r\nFOLDERTYPE=\r\n", {}},
+        {"FOLDERTYPE=10\r\n", {"ImportFolderType 10"}},
+        {"FOLDERTYPE=1x\r\n", {"'1x' is not a valid integer value"}},
+        {"TIMEINTRVL=2.5\r\n", {"'2.5' is not a valid integer value"}},
+        {"CURRENTSCALE=\r\n", {"'' is not a valid integer value"}},
+        {"SCALEDATA=\r\n0,2,255\r\n2,5\r\n", {"'' is not a valid floating point value"}},
+        {"SCALEDATA=\r\n0,2,255\r\n", {"'' is not a valid floating point value"}},
+        {"SCALENUM=0\r\nSCALENAME=x\r\nSCALEDATA=\r\n0,2,255\r\n", {}},
+    };
+    for (const auto& [lines, effects] : cases) {
+        bool fails = !effects.empty() && effects[0][0] == '\'';
+        EXPECT_EQ(Load(kOld + lines), !fails) << lines;
+        Texts calls = kLoadCalls;
+        if (!fails) calls.insert(calls.end(), effects.begin(), effects.end());
+        EXPECT_EQ(files.calls, calls) << lines;
+        EXPECT_EQ(sink.errors, fails ? effects : Texts{}) << lines;
+    }
+    settings = Settings();
+    Load(kOld + "TRACKWIDTH=0\r\nCURRENTSCALE=5\r\nTIMEINTRVL=0\r\nTRACKWIDTH=95\r\nSCALENAME=A\r\n");
+    Settings expected;
+    expected.Scales[0].Name = "A";
+    EXPECT_EQ(Saved(settings, files), Saved(expected, files));
+}
+
+TEST_F(SettingsFileTest, SaveWritesOnlyWhenChangedAndReplacesInPlace)
+{
+    EXPECT_TRUE(Save());
+    EXPECT_FALSE(FileExists(dir.File("Quillmarsh.ini")));
+    const std::string existing = "[FILES]\r\nTRACKFILE=/old.plt\r\n[MINE]\r\nkeep=1\r\n[VISUAL]\r\nTIMEINTRVL=9\r\n";
+    dir.Write("Quillmarsh.ini", existing);
+    EXPECT_TRUE(Save());
+    EXPECT_EQ(FileText(), existing);
+
+    settings.SettingsChanged = true;
+    files.trackFile = "/new.plt";
+    EXPECT_TRUE(Save());
+    const std::string start = CrLf({"[FILES]", "TRACKFILE=/new.plt", "FOLDERTYPE=0", "SUBFOLDER=0", "FOLDERNAME=",
+                                    "[MINE]", "keep=1", "[VISUAL]", "TIMEINTRVL=2", "TRACKWIDTH=5", "DISPERSION=50",
+                                    "SCALENUM=3", "CURRENTSCALE=0", "", "[VERSION]",
+                                    "VERSION=Quillmarsh V1.2 settings file", "", "[SPDSCALE0]"});
+    EXPECT_EQ(FileText().substr(0, start.size()), start);
+
+    // An old-format file forces the save and is replaced by the INI form.
+    dir.Write("Quillmarsh.ini", kOld + "TRACKWIDTH=7\r\n");
+    settings.SettingsChanged = false;
+    files.trackFile = "";
+    EXPECT_TRUE(Save());
+    EXPECT_TRUE(settings.SettingsChanged);
+    EXPECT_EQ(FileText(), kDefaultFile);
+    EXPECT_TRUE(sink.messages.empty() && sink.errors.empty());
+}
+
+TEST_F(SettingsFileTest, FailedWriteKeepsTheOldFile)
+{
+    for (const std::string& old : {std::string("[VISUAL]\r\nTIMEINTRVL=9\r\n"), kOld + "X=1\r\n"}) {
+        dir.Write("Quillmarsh.ini", old);
+        sink = test::RecordingSink();
+        settings.SettingsChanged = true;
+        // A file size limit makes the write fail, even for root.
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        rlimit tight{16, limit.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &tight);
+        bool saved = Save();
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, oldHandler);
+
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(FileText(), old);
+        EXPECT_EQ(sink.errors, Texts{"Unable to write to " + dir.File("Quillmarsh.ini")});
+        EXPECT_EQ(sink.messages, old == kOld + "X=1\r\n" ? Texts{"Невозможно удалить файл Quillmarsh.ini"} : Texts{});
+    }
+    settings.StartDir = dir.File("missing");
+    sink = test::RecordingSink();
+    EXPECT_FALSE(SaveSettingsExecute(settings, files, sink));
+    EXPECT_EQ(sink.errors, Texts{"Unable to write to " + dir.File("missing/Quillmarsh.ini")});
+}
+
+}  // namespace
+}  // namespace qm

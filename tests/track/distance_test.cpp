@@ -1,0 +1,66 @@
+#include "track/distance.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace qm {
+namespace {
+
+double Cos(double degrees) { return std::cos(degrees * std::numbers::pi / 180); }
+
+TTrackRecArray Track(std::initializer_list<std::pair<double, double>> points)
+{
+    TTrackRecArray track;
+    double time = 39000;
+    for (auto [lat, lon] : points) track.push_back(TrackPoint{lat, lon, 0, 0, time += 0.25});
+    return track;
+}
+
+TEST(Distance, HundredthOfADegreeOfLatitudeIsAlways1_11Km)
+{
+    for (double lat : {0.0, 55.0, -70.0, 89.98}) {
+        TTrackRecArray track = Track({{lat, 10}, {lat + 0.01, 10}, {lat - 3, 11}});
+        Segment s = MeasureSegment(track, FitLatitudeScale(track), 0, 1);
+        EXPECT_NEAR(s.Distance, 1.11, 1e-9) << lat;
+        EXPECT_EQ(s.Time, 0.25);
+    }
+}
+
+TEST(Distance, LongitudeShrinksWithTheFittedCosine)
+{
+    TTrackRecArray track = Track({{50, 37}, {60, 37}, {55, 37}, {55, 37.01}});
+    ScaleCoefficients k = FitLatitudeScale(track);
+    for (double lat : {51.5, 55.0, 58.5}) EXPECT_NEAR(LatitudeScale(k, lat), Cos(lat), 1e-12) << lat;
+    for (double lat : {50.0, 53.0, 60.0}) EXPECT_NEAR(LatitudeScale(k, lat), Cos(lat), 1e-4) << lat;
+    EXPECT_NEAR(MeasureSegment(track, k, 2, 3).Distance, 0.6367, 1e-4);
+}
+
+TEST(Distance, SingleOrNearlySingleLatitudeGivesTheCosine)
+{
+    for (const TTrackRecArray& track : {Track({{42, 1}}), Track({{42, 1}, {42, 2}})}) {
+        ScaleCoefficients k = FitLatitudeScale(track);
+        EXPECT_EQ(k.A, 0);
+        EXPECT_EQ(k.B, 0);
+        EXPECT_DOUBLE_EQ(k.C, Cos(42));
+    }
+    ScaleCoefficients k = FitLatitudeScale(Track({{42, 1}, {42 + 1e-9, 1}}));
+    for (double lat : {42.0, 42 + 5e-10, 42 + 1e-9}) EXPECT_NEAR(LatitudeScale(k, lat), Cos(42), 1e-6);
+}
+
+TEST(Distance, LongitudesSubtractAsPlainNumbersAndIndicesAreClamped)
+{
+    TTrackRecArray track = Track({{0, 179.9}, {0, -179.9}});
+    ScaleCoefficients k = FitLatitudeScale(track);
+    EXPECT_NEAR(MeasureSegment(track, k, 0, 1).Distance, 111 * 359.8, 1e-6);
+    struct { int i, j; double time; } cases[] = {{-1, 1, 0.25}, {-5, 0, 0}, {1, 2, 0}, {0, 7, 0.25}};
+    for (const auto& c : cases) {
+        Segment s = MeasureSegment(track, k, c.i, c.j);
+        EXPECT_EQ(s.Time, c.time) << c.i << "," << c.j;
+        EXPECT_EQ(s.Distance == 0, c.time == 0) << c.i << "," << c.j;
+    }
+}
+
+}  // namespace
+}  // namespace qm
