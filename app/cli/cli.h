@@ -41,5 +41,7 @@ bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings
                      PlainFilesState& files, MessageSink& sink);
 
 int SettingsCommand(std::span<char*> args);
+int VisualiseCommand(std::span<char*> args);
+int StatsCommand(std::span<char*> args);
 
 }  // namespace qm::cli

@@ -14,6 +14,14 @@ constexpr std::string_view kHelp =
     "  settings [--settings FILE]\n"
     "      Print the settings file a save would write for the settings in FILE\n"
     "      (the defaults without it).\n"
+    "  visualise TRACK... [--out DIR] [--settings FILE]\n"
+    "      Write the speed band track files and the stop waypoint file of each\n"
+    "      track into DIR (the current directory without it; created if missing).\n"
+    "      Settings from FILE, else Quillmarsh.ini in the current directory.\n"
+    "  stats TRACK... [--format txt|csv] [--save DIR] [--settings FILE]\n"
+    "      Print the statistics report of each track (txt by default), or save\n"
+    "      it into DIR as TRACK_stat.txt or TRACK_stat.csv and print its path.\n"
+    "      Settings from FILE, else Quillmarsh.ini in the current directory.\n"
     "\n"
     "Options:\n"
     "  --help     Show this text.\n"
@@ -40,5 +48,7 @@ int main(int argc, char** argv)
     }
     qm::UseLocaleDateTimeFormats();
     if (command == "settings") return SettingsCommand(args);
+    if (command == "visualise") return VisualiseCommand(args);
+    if (command == "stats") return StatsCommand(args);
     return UsageError("unknown command " + std::string(command));
 }

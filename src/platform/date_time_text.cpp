@@ -2,6 +2,7 @@
 
 #include "platform/number_text.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -47,10 +48,13 @@ std::string TwoDigits(int value)
     return std::string(text, 2);
 }
 
+// The day count of a millisecond count, rounded down.
+int64_t DayOf(int64_t ms) { return ms >= 0 ? ms / kMsPerDay : -((-ms + kMsPerDay - 1) / kMsPerDay); }
+
 // Civil date of a day count, proleptic Gregorian calendar.
 Moment Split(int64_t ms)
 {
-    int64_t day = ms >= 0 ? ms / kMsPerDay : -((-ms + kMsPerDay - 1) / kMsPerDay);
+    int64_t day = DayOf(ms);
     Moment m{};
     m.msOfDay = ms - day * kMsPerDay;
     m.weekday = static_cast<int>(((day - 1) % 7 + 7) % 7);  // 1899-12-30 was a Saturday
@@ -67,15 +71,25 @@ Moment Split(int64_t ms)
     return m;
 }
 
-int64_t ToMs(double days) { return std::llround(days * static_cast<double>(kMsPerDay)); }
-
-// Judged after the rounding, which can carry the last instant of 9999 into 10000.
-bool InRange(double days)
+// Nearest millisecond, halves away from zero, as llround does but inline;
+// the callers keep days within 1E11.
+int64_t ToMs(double days)
 {
-    if (!(days > kFirstDay - 1 && days < kEndDay + 1)) return false;
-    int64_t ms = ToMs(days);
+    double ms = days * static_cast<double>(kMsPerDay);
+    int64_t whole = static_cast<int64_t>(ms);  // toward zero
+    double fraction = ms - static_cast<double>(whole);
+    return whole + (fraction >= 0.5 ? 1 : 0) - (fraction <= -0.5 ? 1 : 0);
+}
+
+bool RoughlyInRange(double days) { return days > kFirstDay - 1 && days < kEndDay + 1; }
+
+bool MsInRange(int64_t ms)
+{
     return ms >= static_cast<int64_t>(kFirstDay) * kMsPerDay && ms < static_cast<int64_t>(kEndDay) * kMsPerDay;
 }
+
+// Judged after the rounding, which can carry the last instant of 9999 into 10000.
+bool InRange(double days) { return RoughlyInRange(days) && MsInRange(ToMs(days)); }
 
 std::string Strftime(const std::string& pattern, const Moment& m)
 {
@@ -168,21 +182,37 @@ std::string TimeText(double days)
 
 void AppendDateAndTimeText(std::string& out, double days, std::string_view separator)
 {
-    if (!InRange(days)) {
+    const int64_t ms = RoughlyInRange(days) ? ToMs(days) : INT64_MIN;
+    if (!MsInRange(ms)) {
         out += separator;
         return;
     }
-    Moment m = Split(ToMs(days));
-    if (!CurrentFormats().fixed) {
+    if (!CurrentFormats().fixed || separator.size() > kFixedTextSize) {
+        Moment m = Split(ms);
         out += FormatDate(m);
         out += separator;
         out += FormatTime(m);
         return;
     }
-    char text[kFixedTextSize];
-    out.append(text, WriteFixedDate(text, m));
-    out += separator;
-    out.append(text, WriteFixedTime(text, m));
+    // Track points come in time order, many a day: the date text of the
+    // last day is kept.
+    struct DayText {
+        int64_t day = INT64_MIN;
+        char text[kFixedTextSize];
+        size_t size = 0;
+    };
+    thread_local DayText last;
+    const int64_t day = DayOf(ms);
+    if (day != last.day) {
+        last.day = day;
+        last.size = static_cast<size_t>(WriteFixedDate(last.text, Split(ms)) - last.text);
+    }
+    Moment time{};
+    time.msOfDay = ms - day * kMsPerDay;
+    char text[3 * kFixedTextSize];
+    char* end = std::copy_n(last.text, last.size, text);
+    end = std::copy(separator.begin(), separator.end(), end);
+    out.append(text, WriteFixedTime(end, time));
 }
 
 std::string DateTimeText(double days)

@@ -105,8 +105,38 @@ long LeadingExponent(std::string_view number)
     return lead + exponent;
 }
 
+constexpr double kExactPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The common number of a track file, fast: blanks, a sign, at most 15 digits
+// with an optional point, blanks. Its digits form an integer below 2^53 and
+// its scale is an exact power of ten, so one division rounds correctly.
+// False for any other text.
+bool ParseShortDecimal(std::string_view text, double& value)
+{
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    uint64_t digits = 0;
+    int count = 0;
+    int decimals = 0;
+    for (; i < n && IsDigit(text[i]); ++i, ++count) digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
+    if (i < n && text[i] == '.') {
+        for (++i; i < n && IsDigit(text[i]); ++i, ++count, ++decimals)
+            digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
+    }
+    while (i < n && text[i] == ' ') ++i;
+    if (i != n || count == 0 || count > 15) return false;
+    double magnitude = static_cast<double>(digits) / kExactPow10[decimals];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 std::optional<double> ParseReal(std::string_view text)
 {
+    if (double value; ParseShortDecimal(text, value)) return value;
     auto body = RealBody(text);
     if (!body) return std::nullopt;
     std::string_view number = *body;
@@ -138,7 +168,7 @@ constexpr double kNegPow10[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5};
 // ten. The product is below 2^50, so it is off by at most 1/16 from the exact
 // one; where its fraction is farther than that from one half, rounding it
 // rounds the exact value. False when it cannot tell.
-bool ScaledDigits15(double value, char (&digits)[17], int& exponent)
+bool ScaledDigits15(double value, char (&digits)[15], int& exponent)
 {
     if (!(value >= 1e-5 && value < 1e15)) return false;
     int e = 0;
@@ -154,34 +184,38 @@ bool ScaledDigits15(double value, char (&digits)[17], int& exponent)
     if (std::fabs(fraction - 0.5) < 0.125) return false;
     uint64_t n = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
     if (n < 100000000000000ull || n >= 1000000000000000ull) return false;  // exponent misjudged
-    // Two independent halves of 32 bits, two digits at a time.
+    // Four independent groups of at most four digits, two digits at a time.
+    auto fourDigits = [](char* out, uint32_t value) {
+        std::memcpy(out, kDigitPairs + 2 * (value / 100), 2);
+        std::memcpy(out + 2, kDigitPairs + 2 * (value % 100), 2);
+    };
     uint32_t high = static_cast<uint32_t>(n / 100000000);  // 7 digits
     uint32_t low = static_cast<uint32_t>(n % 100000000);   // 8 digits
-    for (int i = 13; i >= 7; i -= 2, low /= 100) std::memcpy(digits + i, kDigitPairs + 2 * (low % 100), 2);
-    for (int i = 5; i >= 1; i -= 2, high /= 100) std::memcpy(digits + i, kDigitPairs + 2 * (high % 100), 2);
-    digits[0] = static_cast<char>('0' + high);
+    fourDigits(digits + 11, low % 10000);
+    fourDigits(digits + 7, low / 10000);
+    fourDigits(digits + 3, high % 10000);
+    uint32_t top = high / 10000;  // 3 digits
+    digits[0] = static_cast<char>('0' + top / 100);
+    std::memcpy(digits + 1, kDigitPairs + 2 * (top % 100), 2);
     exponent = e;
     return true;
 }
 
-// Significant digits (at most 15, without trailing zeros) and decimal
-// exponent of the value rounded to 15 significant digits; the value is finite
-// and above 0. Gives the digit count.
-int Digits15(double value, char (&digits)[17], int& exponent)
+// The 15 significant digits (trailing zeros included) of the value rounded
+// to 15 significant digits, and its decimal exponent; the value is finite and
+// above 0.
+int Digits15(double value, char (&digits)[15])
 {
-    int count = 15;
-    if (!ScaledDigits15(value, digits, exponent)) {
-        char buffer[48];
-        auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-        std::string_view text(buffer, result.ptr - buffer);
-        size_t e = text.find('e');
-        count = 0;
-        for (char c : text.substr(0, e))
-            if (c != '.') digits[count++] = c;
-        std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
-    }
-    while (count > 1 && digits[count - 1] == '0') --count;
-    return count;
+    int exponent = 0;
+    if (ScaledDigits15(value, digits, exponent)) return exponent;
+    char buffer[48];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    std::string_view text(buffer, result.ptr - buffer);
+    size_t e = text.find('e');  // d.dddddddddddddde+XX
+    digits[0] = text[0];
+    std::copy_n(text.data() + 2, 14, digits + 1);
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+    return exponent;
 }
 
 struct Decimal15 {
@@ -191,9 +225,11 @@ struct Decimal15 {
 
 Decimal15 ToDecimal15(double value)
 {
-    char digits[17];
+    char digits[15];
     Decimal15 d;
-    int count = Digits15(std::fabs(value), digits, d.exponent);
+    d.exponent = Digits15(std::fabs(value), digits);
+    int count = 15;
+    while (count > 1 && digits[count - 1] == '0') --count;
     d.digits.assign(digits, count);
     return d;
 }
@@ -271,39 +307,41 @@ std::string FloatToText(double value)
 char* WriteFixedWidthNumber(char* out, int width, double value)
 {
     if (width <= 0) return out;
-    // The plain decimal text, built whole when short enough, else cut while it is built.
-    char text[48];
-    char* const textEnd = text + sizeof text;
+    // Room for the plain decimal text of any double.
+    char text[352];
     char* p = text;
-    auto put = [&](char c) {
-        if (p < textEnd) *p++ = c;
-    };
     if (!std::isfinite(value)) {
-        for (char c : NonFinite(value)) put(c);
-        put('.');
+        std::string name = NonFinite(value);
+        p = std::copy(name.begin(), name.end(), p);
+        *p++ = '.';
     } else if (value == 0) {
-        put('0');
-        put('.');
+        *p++ = '0';
+        *p++ = '.';
     } else {
-        if (value < 0) put('-');
-        char digits[17];
-        int exponent = 0;
-        int count = Digits15(std::fabs(value), digits, exponent);
-        if (exponent < 0) {
-            put('0');
-            put('.');
-            for (int i = 1; i < -exponent && p < textEnd; ++i) put('0');
-            for (int i = 0; i < count; ++i) put(digits[i]);
+        if (value < 0) *p++ = '-';
+        char digits[15];
+        int exponent = Digits15(std::fabs(value), digits);
+        if (exponent >= 14) {
+            p = std::copy_n(digits, 15, p);
+            p = std::fill_n(p, exponent - 14, '0');
+            *p++ = '.';
+        } else if (exponent >= 0) {
+            for (int i = 0; i < 15; ++i) {
+                *p++ = digits[i];
+                if (i == exponent) *p++ = '.';
+            }
         } else {
-            for (int i = 0; i <= exponent && p < textEnd; ++i) put(i < count ? digits[i] : '0');
-            put('.');
-            for (int i = exponent + 1; i < count; ++i) put(digits[i]);
+            *p++ = '0';
+            *p++ = '.';
+            p = std::fill_n(p, -exponent - 1, '0');
+            p = std::copy_n(digits, 15, p);
         }
     }
-    size_t length = std::min(static_cast<size_t>(p - text), static_cast<size_t>(width));
-    std::memcpy(out, text, length);
-    std::memset(out + length, '0', width - length);
-    return out + width;
+    const size_t length = static_cast<size_t>(p - text);
+    const size_t size = static_cast<size_t>(width);
+    if (length >= size) return std::copy_n(text, size, out);
+    out = std::copy_n(text, length, out);
+    return std::fill_n(out, size - length, '0');
 }
 
 std::string FixedWidthNumber(int width, double value)

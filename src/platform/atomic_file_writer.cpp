@@ -1,0 +1,84 @@
+#include "platform/atomic_file_writer.h"
+
+#include "platform/error.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qm {
+namespace {
+
+constexpr size_t kBufferSize = 1 << 20;
+
+std::string TempPathBeside(const std::string& path)
+{
+    size_t slash = path.rfind('/');
+    size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(0, nameStart) + ".~" + path.substr(nameStart) + ".XXXXXX";
+}
+
+mode_t NewFileMode()
+{
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)), temp_(TempPathBeside(path_))
+{
+    fd_ = ::mkstemp(temp_.data());
+    if (fd_ < 0) throw Error("Cannot create file \"" + path_ + "\". " + std::strerror(errno));
+    // mkstemp creates the file for its owner only; a result file gets the usual mode.
+    if (::fchmod(fd_, NewFileMode()) != 0) Fail(errno);
+    buffer_.reserve(kBufferSize);
+}
+
+AtomicFileWriter::~AtomicFileWriter() { Discard(); }
+
+void AtomicFileWriter::Flush()
+{
+    WriteThrough(buffer_);
+    buffer_.clear();
+}
+
+void AtomicFileWriter::WriteThrough(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Fail(errno);
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+}
+
+void AtomicFileWriter::Commit()
+{
+    Flush();
+    int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) Fail(errno);
+    if (::rename(temp_.c_str(), path_.c_str()) != 0) Fail(errno);
+    temp_.clear();
+}
+
+void AtomicFileWriter::Fail(int error)
+{
+    Discard();
+    throw Error("Cannot write file \"" + path_ + "\". " + std::strerror(error));
+}
+
+void AtomicFileWriter::Discard()
+{
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    temp_.clear();
+}
+
+}  // namespace qm

@@ -1,0 +1,135 @@
+#include "stats/report.h"
+
+#include "platform/date_time_text.h"
+#include "platform/number_text.h"
+#include "platform/path_text.h"
+#include "stats/report_number.h"
+
+#include <array>
+
+namespace qm {
+namespace {
+
+struct ReportField {
+    std::string_view name;
+    int width;
+};
+
+constexpr std::array<ReportField, 12> kFields = {{
+    {"Part", 10},
+    {"Date", 12},
+    {"Dist", 9},
+    {"Time sum", 10},
+    {"Time mov", 10},
+    {"Spd sum", 9},
+    {"Spd mov", 9},
+    {"Climb", 9},
+    {"Min Hgt", 9},
+    {"Max Hgt", 9},
+    {"Start", 7},
+    {"End", 7},
+}};
+
+std::string RowLabel(const StatRow& row)
+{
+    switch (row.Level) {
+    case kDayLevel:
+        return " Day " + IntToText(row.Number);
+    case kPartLevel:
+        return "  Part " + IntToText(row.Number);
+    default:
+        return "Track";
+    }
+}
+
+std::string FieldValue(size_t field, const StatRow& row, const Settings& settings)
+{
+    auto number = [&](double value) { return ReportNumber(value, settings.NUMDIGITS, settings.DECDELIM); };
+    switch (field) {
+    case 0: return RowLabel(row);
+    case 1: return row.Level == kDayLevel ? DateText(row.Date) : std::string();
+    case 2: return number(row.Dist);
+    case 3: return DurationText(row.TimeSum);
+    case 4: return DurationText(row.TimeMov);
+    case 5: return number(row.SpdSum);
+    case 6: return number(row.SpdMov);
+    case 7: return number(row.Climb);
+    case 8: return number(row.MinHgt);
+    case 9: return number(row.MaxHgt);
+    case 10: return IntToText(int64_t{row.FirstPoint} + 1);
+    default: return IntToText(int64_t{row.LastPoint} + 1);
+    }
+}
+
+bool LevelShown(const StatRow& row, const Settings& settings)
+{
+    return row.Level >= 0 && row.Level < static_cast<int32_t>(settings.SHOWLEVEL.size()) &&
+           settings.SHOWLEVEL[row.Level];
+}
+
+// Drops the delimiter that follows the last cell.
+void DropLast(std::string& line)
+{
+    if (!line.empty()) line.pop_back();
+}
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+}  // namespace
+
+std::string PadCell(std::string_view text, int width, char alignment, ReportFormat format)
+{
+    if (format == ReportFormat::Csv) {
+        while (!text.empty() && IsBlankOrControl(text.front())) text.remove_prefix(1);
+        while (!text.empty() && IsBlankOrControl(text.back())) text.remove_suffix(1);
+        return std::string(text);
+    }
+    size_t size = width > 0 ? static_cast<size_t>(width) : 0;
+    if (alignment == 'r' || alignment == 'R') {
+        std::string padded = std::string(size, ' ') + std::string(text) + ' ';
+        return padded.substr(padded.size() - size);
+    }
+    std::string padded = std::string(text) + std::string(size, ' ');
+    return padded.substr(0, size);
+}
+
+std::string ReportFileName(std::string_view outputDir, std::string_view trackPath, ReportFormat format)
+{
+    return OutputPath(outputDir, trackPath, format == ReportFormat::Txt ? "_stat.txt" : "_stat.csv");
+}
+
+Report BuildReport(const TStatRecArray& table, const Settings& settings, std::string_view trackPath,
+                   std::string_view outputDir, ReportFormat format)
+{
+    Report report;
+    std::vector<std::string>& lines = report.Lines;
+    lines.push_back("File: " + std::string(trackPath));
+
+    std::string header;
+    std::string rule;
+    for (size_t f = 0; f < kFields.size(); ++f) {
+        if (!settings.SHOWFIELD[f]) continue;
+        header += PadCell(kFields[f].name, kFields[f].width, 'r', format) + settings.FIELDDELIM;
+        rule.append(static_cast<size_t>(kFields[f].width) + 1, settings.HORDELIM);
+    }
+    DropLast(header);
+    DropLast(rule);
+    lines.push_back(std::move(header));
+    if (format == ReportFormat::Txt) lines.push_back(std::move(rule));
+
+    for (const StatRow& row : table) {
+        if (!LevelShown(row, settings)) continue;
+        std::string line;
+        for (size_t f = 0; f < kFields.size(); ++f) {
+            if (!settings.SHOWFIELD[f]) continue;
+            char alignment = f == 0 ? 'l' : 'r';
+            line += PadCell(FieldValue(f, row, settings), kFields[f].width, alignment, format) + settings.FIELDDELIM;
+        }
+        DropLast(line);
+        lines.push_back(std::move(line));
+    }
+    report.FileName = ReportFileName(outputDir, trackPath, format);
+    return report;
+}
+
+}  // namespace qm

@@ -1,0 +1,52 @@
+#include "visual/stop_detector.h"
+
+namespace qm {
+
+StopDetector::StopDetector(const TTrackRecArray& points, const Settings& settings)
+    : points_(points),
+      limit_(settings.DISPERSION / 111.0 / 1000),
+      interval_(settings.TIMEINTRVL / 1440),
+      minSpeed_(settings.MINSPD),
+      maxBreak_(settings.MAXBREAK)
+{
+}
+
+bool StopDetector::Extend(double value, double& min, double& max) const
+{
+    if (value > max) {
+        if (!(value < min + limit_)) return false;
+        max = value;
+    } else if (value < min) {
+        if (!(value > max - limit_)) return false;
+        min = value;
+    }
+    return true;
+}
+
+void StopDetector::Step(int32_t p, double distance, double time)
+{
+    const TrackPoint& point = points_[p];
+    if (!open_ && distance / time / 24 < minSpeed_) {
+        open_ = true;
+        first_ = p;
+        minLat_ = maxLat_ = point.Latitude;
+        minLon_ = maxLon_ = point.Longitude;
+    }
+    if (!open_) return;
+
+    // Both axes are tested (and widened) even when the first has closed the candidate.
+    bool latInside = Extend(point.Latitude, minLat_, maxLat_);
+    bool lonInside = Extend(point.Longitude, minLon_, maxLon_);
+    if (latInside && lonInside) return;
+
+    open_ = false;
+    double duration = point.DateTime - points_[first_].DateTime;
+    if (duration >= interval_) stops_.push_back(TrackStop{first_, p, duration});
+}
+
+void StopDetector::Break(double distance)
+{
+    if (open_ && distance > maxBreak_) open_ = false;
+}
+
+}  // namespace qm

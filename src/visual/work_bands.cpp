@@ -1,0 +1,47 @@
+#include "visual/work_bands.h"
+
+#include "platform/number_text.h"
+
+namespace qm {
+
+BandBoxes ScaleBandBoxes(const SpdCatSet& scale)
+{
+    BandBoxes boxes;
+    for (int i = 0; i < kBandCount; ++i)
+        boxes[i] = BandBox{RoundHalfEven(scale.Categories[i].Upper), scale.Categories[i].Color};
+    return boxes;
+}
+
+std::string WholeNumberText(double value) { return FloatToText(value); }
+
+WorkBands MakeWorkBands(const BandBoxes& boxes)
+{
+    WorkBands bands;
+    for (int i = 0; i < kBandCount; ++i) {
+        bands[i].Lower = i == 0 ? 0 : boxes[i - 1].Upper;
+        bands[i].Upper = boxes[i].Upper;
+        bands[i].Color = boxes[i].Color;
+    }
+    return bands;
+}
+
+int FindBand(const WorkBands& bands, double speed)
+{
+    // Binary search over bands 0 to 8; the upper bounds ascend.
+    int lo = 0;
+    int n = kBandCount - 1;
+    while (n > 0) {
+        int half = n / 2;
+        int mid = lo + half;
+        if (bands[mid].Upper < speed) {
+            lo = mid + 1;
+            n -= half + 1;
+        } else {
+            n = half;
+        }
+    }
+    if (speed < bands[0].Lower || speed > bands[kBandCount - 1].Upper) return 0;
+    return lo;
+}
+
+}  // namespace qm

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/command_controls.h"
+#include "track/track.h"
+
+#include <filesystem>
+#include <initializer_list>
+#include <set>
+#include <string>
+
+namespace qm::test {
+
+class NoControls : public CommandControls {
+public:
+    void ControlsEnabled(bool) override {}
+};
+
+inline std::set<std::string> FileNames(const std::string& directory)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// One minute of a walk along a meridian: its speed and the break code of the
+// point it ends at.
+struct WalkStep {
+    double speed;  // km/h
+    int breakCode = 0;
+};
+
+// A track that starts at 50 degrees north at day 40000 and goes north by
+// the steps (111 km per degree).
+inline TTrackRecArray Walk(std::initializer_list<WalkStep> steps)
+{
+    TTrackRecArray points{TrackPoint{50, 30, 1, 100, 40000}};
+    for (const WalkStep& step : steps) {
+        TrackPoint next = points.back();
+        next.Latitude += step.speed / 60 / 111;
+        next.DateTime += 1.0 / 1440;
+        next.BreakCode = step.breakCode;
+        points.push_back(next);
+    }
+    return points;
+}
+
+}  // namespace qm::test

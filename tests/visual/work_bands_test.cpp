@@ -1,0 +1,35 @@
+#include "visual/work_bands.h"
+
+#include <gtest/gtest.h>
+
+namespace qm {
+namespace {
+
+TEST(WorkBands, BoxesShowRoundedUpperBoundsAndBandsStartAtThePreviousUpper)
+{
+    SpdCatSet scale{"x", DefaultBands()};
+    scale.Categories[0].Upper = 2.5;  // shown as 2
+    scale.Categories[1].Upper = 3.5;  // shown as 4
+    scale.Categories[2].Lower = 99;   // the scale's own lower bounds are not used
+    WorkBands bands = MakeWorkBands(ScaleBandBoxes(scale));
+    const double expected[][2] = {{0, 2}, {2, 4}, {4, 10}, {10, 15}, {15, 20},
+                                  {20, 25}, {25, 30}, {30, 35}, {35, 40}, {40, 1000}};
+    for (int i = 0; i < kBandCount; ++i) {
+        EXPECT_EQ(bands[i].Lower, expected[i][0]) << i;
+        EXPECT_EQ(bands[i].Upper, expected[i][1]) << i;
+        EXPECT_EQ(bands[i].Color, scale.Categories[i].Color) << i;
+    }
+}
+
+TEST(FindBand, UpperBoundBelongsToItsBandAndTooFastGoesToBandZero)
+{
+    WorkBands bands = MakeWorkBands(ScaleBandBoxes(SpdCatSet{"1", DefaultBands()}));
+    const std::pair<double, int> cases[] = {{0, 0},   {1.9, 0},  {2, 0},    {2.0000001, 1}, {5, 1},       {5.5, 2},
+                                            {10, 2},  {12, 3},   {15, 3},   {17, 4},        {22, 5},      {27, 6},
+                                            {35, 7},  {39.99, 8}, {40, 8},  {40.5, 9},      {1000, 9},    {1000.001, 0},
+                                            {-1, 0}};
+    for (auto [speed, band] : cases) EXPECT_EQ(FindBand(bands, speed), band) << speed;
+}
+
+}  // namespace
+}  // namespace qm
