@@ -7,10 +7,15 @@ SAMPLE ?= examples/sample.plt
 RUN_DIR := $(BUILD_DIR)/run
 CLI ?= $(BUILD_DIR)/quillmarsh-cli
 
-PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config gpsbabel
+SAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+
+# clang and its runtime libraries are for `make sanitize` and `make fuzz-corpus`.
+PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev fonts-dejavu-core gpsbabel \
+	clang libclang-rt-14-dev
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps configure build cli run test clean
+.PHONY: deps configure build run screenshots test sanitize fuzz-corpus clean
 
 # Installs only the packages that are missing, so a ready machine neither needs
 # root nor touches the network.
@@ -31,18 +36,52 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
-cli: configure
-	cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh-cli
+GUI_RUN_DIR := $(BUILD_DIR)/run-gui
 
-# The two commands on the sample track: the band and stop files go to
-# $(RUN_DIR), the statistics report to the terminal.
-run: cli
-	rm -rf $(RUN_DIR) && mkdir -p $(RUN_DIR)
-	$(CLI) visualise $(SAMPLE) --out $(RUN_DIR)
-	$(CLI) stats $(SAMPLE)
+# The desktop program, started from a run directory under the build tree with
+# the sample track chosen (its settings file is written there once and kept,
+# with whatever the program saves into it). Without a display the two commands
+# run on the sample through quillmarsh-cli instead: the band and stop files go
+# to $(RUN_DIR), the statistics report to the terminal.
+run: configure
+	@if [ -n "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
+		cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh && \
+		mkdir -p $(GUI_RUN_DIR) && \
+		{ [ -f $(GUI_RUN_DIR)/Quillmarsh.ini ] || \
+		  printf '[FILES]\r\nTRACKFILE=%s\r\n' "$$PWD/$(SAMPLE)" > $(GUI_RUN_DIR)/Quillmarsh.ini; } && \
+		cd $(GUI_RUN_DIR) && exec ./../quillmarsh; \
+	else \
+		echo "No display: running quillmarsh-cli visualise and stats on $(SAMPLE) instead."; \
+		cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh-cli && \
+		rm -rf $(RUN_DIR) && mkdir -p $(RUN_DIR) && \
+		$(CLI) visualise $(SAMPLE) --out $(RUN_DIR) && \
+		$(CLI) stats $(SAMPLE); \
+	fi
+
+# The four windows, filled from the sample track, as PNG files.
+screenshots: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh-screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/quillmarsh-screenshots $(BUILD_DIR)/screenshots
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# The core tests and the golden files, built by clang with AddressSanitizer
+# and UndefinedBehaviorSanitizer; any report fails the test.
+sanitize: deps
+	CC=clang CXX=clang++ cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARSH_SANITIZE=ON \
+		-DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+	cmake --build $(SAN_DIR) -j$(JOBS) --target core_tests quillmarsh-cli
+	ctest --test-dir $(SAN_DIR) --output-on-failure
+
+# Each libFuzzer target over its seed corpus in fuzz/corpus, without new
+# fuzzing (fuzz/run.sh DIR SECONDS fuzzes).
+FUZZ_TARGETS := track_reader settings_ini settings_old pipeline commands_settings
+fuzz-corpus: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARSH_FUZZ=ON \
+		-DQUILLMARSH_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+	cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzz
+	for t in $(FUZZ_TARGETS); do $(FUZZ_DIR)/fuzz/$${t}_fuzz -runs=0 -timeout=60 fuzz/corpus/$$t || exit 1; done
 
 clean:
 	rm -rf $(BUILD_DIR)

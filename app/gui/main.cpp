@@ -1,0 +1,22 @@
+// quillmarsh: the desktop program. It takes no arguments; its settings file is
+// Quillmarsh.ini in the directory it is started from.
+#include "platform/date_time_text.h"
+#include "settings/settings.h"
+#include "ui/app_windows.h"
+#include "ui/qt_dialogs.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quillmarsh");
+    // Dates and times follow the user's regional settings.
+    qm::UseLocaleDateTimeFormats();
+
+    qm::Settings settings;
+    qm::QtDialogs dialogs;
+    qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
+    windows.Form1->show();
+    return QApplication::exec();
+}

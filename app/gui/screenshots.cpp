@@ -1,0 +1,105 @@
+// quillmarsh-screenshots DIR: renders the four windows of the desktop program,
+// filled from the sample track, to PNG files in DIR, on any platform Qt has
+// (use QT_QPA_PLATFORM=offscreen without a display). Settings are the
+// defaults; nothing is read from or written to the current directory.
+#include "platform/date_time_text.h"
+#include "platform/file_system.h"
+#include "settings/settings.h"
+#include "ui/app_windows.h"
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// Nothing may wait for a user here: messages go to standard error and every
+// question is answered with a cancel.
+class PrintingDialogs : public qm::Dialogs {
+public:
+    void MessageBox(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    void ErrorBox(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    std::optional<std::string> OpenTrackFile(const std::string&) override { return std::nullopt; }
+    std::optional<int32_t> ChooseColor(int32_t) override { return std::nullopt; }
+    std::optional<std::string> ChooseDirectory() override { return std::nullopt; }
+    void CopyToClipboard(const std::string&) override {}
+};
+
+// The offscreen platform tells about every raise() it cannot do.
+QtMessageHandler standardHandler = nullptr;
+
+void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith("This plugin does not support")) standardHandler(type, context, message);
+}
+
+bool Save(QWidget& window, const QDir& directory, const QString& name)
+{
+    QApplication::processEvents();
+    const QString path = directory.filePath(name);
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    standardHandler = qInstallMessageHandler(DropPlatformNotes);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quillmarsh");
+    if (argc != 2) {
+        std::fprintf(stderr, "Usage: quillmarsh-screenshots DIR\n");
+        return 2;
+    }
+    QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+    if (!output.mkpath(".")) {
+        std::fprintf(stderr, "Cannot create %s\n", argv[1]);
+        return 1;
+    }
+    qm::UseFixedDateTimeFormats();
+
+    // Start in an empty directory of our own, so that no settings file is read.
+    QTemporaryDir scratch;
+    if (!scratch.isValid() || !qm::SetCurrentDir(qPrintable(scratch.path()))) {
+        std::fprintf(stderr, "Cannot create a temporary directory\n");
+        return 1;
+    }
+
+    qm::Settings settings;
+    PrintingDialogs dialogs;
+    qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
+    qm::TForm1& form1 = *windows.Form1;
+    form1.LoadTrackFile(QM_SAMPLE_TRACK);
+    form1.LoadFolderType(1);
+    form1.show();
+    bool saved = Save(form1, output, "main-window.png");
+
+    form1.SelectScaleExecute();
+    saved = Save(*windows.ScaleSelect, output, "scale-select.png") && saved;
+    windows.ScaleSelect->SSCancelExecute();
+
+    form1.GetStatExecute();
+    windows.TrStatForm->FormActivate();
+    saved = Save(*windows.TrStatForm, output, "statistics.png") && saved;
+    // Wide enough for every column of the report.
+    const QSize designed = windows.TrStatForm->size();
+    windows.TrStatForm->resize(1100, designed.height());
+    saved = Save(*windows.TrStatForm, output, "statistics-wide.png") && saved;
+    windows.TrStatForm->resize(designed);
+
+    windows.TrStatForm->Button3Click();
+    windows.TrStFmSett->FormActivate();
+    saved = Save(*windows.TrStFmSett, output, "settings-dialog.png") && saved;
+    windows.TrStFmSett->SFCancelClick();
+    windows.TrStatForm->close();
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "settings/files_state.h"
+#include "settings/settings.h"
+#include "stats/report.h"
+#include "stats/stat_row.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace qm {
+
+class Dialogs;
+class RadioGroup;
+class TTrStFmSett;
+
+// The window "Статистика по треку": the report of the last statistics table
+// as TXT or CSV, with copy, save and the settings dialog. Each activation
+// renders the report afresh with the current settings.
+class TTrStatForm : public QWidget {
+    Q_OBJECT
+public:
+    // mainWindow is enabled again when this window closes; files gives the
+    // track path and the output directory for the report.
+    TTrStatForm(QWidget& mainWindow, const FilesState& files, Settings& settings, Dialogs& dialogs);
+    void SetSettingsDialog(TTrStFmSett* settingsDialog) { settingsDialog_ = settingsDialog; }
+
+    // The table the statistics command computes into; kept until its next run.
+    TStatRecArray& Table() { return table_; }
+
+    void FormActivate();
+    void FormClose();
+    void ControlsEnabled(bool enabled);
+    void RGShowFormatClick();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void RefreshReport();
+
+    QWidget& mainWindow_;
+    const FilesState& files_;
+    Settings& settings_;
+    Dialogs& dialogs_;
+    TTrStFmSett* settingsDialog_ = nullptr;
+    TStatRecArray table_;
+    Report report_;
+
+    QPlainTextEdit* MemoStat;
+    RadioGroup* RGShowFormat;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QLabel* LFileName;
+};
+
+}  // namespace qm

@@ -1,0 +1,35 @@
+#include "ui/color_box.h"
+
+#include <QPalette>
+
+namespace qm {
+
+QColor ColorOf(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+int32_t BgrOf(const QColor& color) { return color.red() | color.green() << 8 | color.blue() << 16; }
+
+ColorBox::ColorBox(int tag, QWidget* parent) : QLineEdit(parent), tag_(tag)
+{
+    setAlignment(Qt::AlignCenter);
+    SetColor(color_);
+}
+
+void ColorBox::SetColor(int32_t color)
+{
+    color_ = color;
+    QColor background = ColorOf(color);
+    // Perceived brightness (ITU-R BT.601 weights).
+    int luma = (299 * background.red() + 587 * background.green() + 114 * background.blue()) / 1000;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, luma < 128 ? Qt::white : Qt::black);
+    setPalette(palette);
+}
+
+void ColorBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    emit DoubleClicked(this);
+}
+
+}  // namespace qm

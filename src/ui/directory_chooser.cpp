@@ -1,0 +1,39 @@
+#include "ui/directory_chooser.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace qm {
+
+DirectoryChooser::DirectoryChooser(QWidget* parent) : QFileDialog(parent, QString(), QDir::currentPath())
+{
+    setOption(QFileDialog::DontUseNativeDialog);
+    setOption(QFileDialog::ShowDirsOnly);
+    setFileMode(QFileDialog::Directory);
+    setAcceptMode(QFileDialog::AcceptOpen);
+}
+
+QString DirectoryChooser::ChosenDirectory() const
+{
+    const QStringList files = selectedFiles();
+    return files.isEmpty() ? QString() : QDir::cleanPath(files.first());
+}
+
+void DirectoryChooser::accept()
+{
+    const QString directory = ChosenDirectory();
+    if (!directory.isEmpty() && !QFileInfo(directory).exists()) {
+        const QString question = QString("Директория \"%1\" не существует.\nСоздать её?").arg(directory);
+        if (QMessageBox::question(this, QApplication::applicationName(), question) != QMessageBox::Yes) return;
+        if (!QDir().mkpath(directory)) {
+            QMessageBox::warning(this, QApplication::applicationName(),
+                                 QString("Не удается создать директорию %1").arg(directory));
+            return;
+        }
+    }
+    QFileDialog::accept();
+}
+
+}  // namespace qm

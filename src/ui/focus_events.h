@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace qm {
+
+// Enter and exit handlers of a control: they run when the keyboard focus
+// moves into or out of the control from or to another control of the program
+// (a click, Tab, or the program moving the focus). Focus that goes to another
+// window, a menu or a message box and comes back is no enter or exit.
+void OnEnter(QWidget* control, std::function<void()> handler);
+void OnExit(QWidget* control, std::function<void()> handler);
+
+// From within an exit handler that refuses the exit: the focus goes back to
+// the control, and when the exit came from a mouse press on another control
+// that press is dropped, so that it neither clicks nor half-presses what it
+// landed on.
+void ReturnFocus(QWidget* control);
+
+}  // namespace qm

@@ -1,0 +1,51 @@
+#include "ui/qt_dialogs.h"
+
+#include "ui/color_box.h"
+#include "ui/directory_chooser.h"
+#include "ui/qt_text.h"
+#include "ui/track_file_dialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QMessageBox>
+
+namespace qm {
+namespace {
+
+void ShowBox(QMessageBox::Icon icon, const std::string& text)
+{
+    QMessageBox box(icon, QApplication::applicationName(), ToQt(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+}  // namespace
+
+void QtDialogs::MessageBox(const std::string& text) { ShowBox(QMessageBox::NoIcon, text); }
+
+void QtDialogs::ErrorBox(const std::string& text) { ShowBox(QMessageBox::Critical, text); }
+
+std::optional<std::string> QtDialogs::OpenTrackFile(const std::string& initialDir)
+{
+    TrackFileDialog dialog(QApplication::activeWindow(), "Select track file", ToQt(initialDir), "*.plt");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return ToStd(dialog.selectedFiles().first());
+}
+
+std::optional<int32_t> QtDialogs::ChooseColor(int32_t initial)
+{
+    QColor color = QColorDialog::getColor(ColorOf(initial), QApplication::activeWindow());
+    if (!color.isValid()) return std::nullopt;
+    return BgrOf(color);
+}
+
+std::optional<std::string> QtDialogs::ChooseDirectory()
+{
+    DirectoryChooser chooser(QApplication::activeWindow());
+    if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+    return ToStd(chooser.ChosenDirectory());
+}
+
+void QtDialogs::CopyToClipboard(const std::string& text) { QApplication::clipboard()->setText(ToQt(text)); }
+
+}  // namespace qm

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/dialogs.h"
+
+namespace qm {
+
+// The dialogs of the desktop program, each modal over the active window.
+class QtDialogs : public Dialogs {
+public:
+    void MessageBox(const std::string& text) override;
+    void ErrorBox(const std::string& text) override;
+    std::optional<std::string> OpenTrackFile(const std::string& initialDir) override;
+    std::optional<int32_t> ChooseColor(int32_t initial) override;
+    std::optional<std::string> ChooseDirectory() override;
+    void CopyToClipboard(const std::string& text) override;
+};
+
+}  // namespace qm

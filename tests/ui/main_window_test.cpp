@@ -1,0 +1,143 @@
+#include "ui_harness.h"
+
+#include "platform/file_system.h"
+#include "ui/radio_group.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace qm::test {
+namespace {
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override { program.Start(); }
+    std::string Dir(const std::string& name) { return program.dir.File(name); }
+    std::string Output() { return Text(program.Main(), "EoutputDir"); }
+    void Select(int type) { Find<RadioGroup>(program.Main(), "RGoutputDir")->SetItemIndex(type); }
+    void SubFolder(bool on) { Find<QCheckBox>(program.Main(), "CBSubFolder")->setChecked(on); }
+    void SetOutput(const char* text) { Find<QLineEdit>(program.Main(), "EoutputDir")->setText(text); }
+    void TypeTrack(const std::string& path)
+    {
+        Type(Find<QLineEdit>(program.Main(), "trackPlt"), path);
+        Leave(Find<QLineEdit>(program.Main(), "trackPlt"));
+    }
+
+    Program program{"", {"gps/day.plt", "gps/walk.plt", "other/run.plt", "out/"}};
+};
+
+TEST_F(MainWindow, ChoosingTrackMovesTheSubFolder)
+{
+    Select(2);
+    SetOutput("/base/");
+    SubFolder(true);
+    program.dialogs.trackAnswers = {Dir("gps/day.plt"), std::nullopt, Dir("gps/walk.plt"), Dir("gps/walk.plt")};
+    Click(program.Main(), "BitBtn1");
+    EXPECT_EQ(Text(program.Main(), "trackPlt"), Dir("gps/day.plt"));
+    EXPECT_EQ(Output(), "/base/day/");
+
+    program.settings.SettingsChanged = false;
+    Click(program.Main(), "BitBtn1");  // cancelled
+    EXPECT_FALSE(program.settings.SettingsChanged);
+    Click(program.Main(), "BitBtn1");
+    EXPECT_EQ(Output(), "/base/walk/");
+    Click(program.Main(), "BitBtn1");  // the same track again
+    EXPECT_EQ(Output(), "/base/walk/");
+    EXPECT_TRUE(program.settings.SettingsChanged);
+    // Home first, then the directory of the track in the edit.
+    EXPECT_EQ(program.dialogs.trackDialogDirs,
+              (std::vector<std::string>{TForm1::FallbackDirectory(), Dir("gps/"), Dir("gps/"), Dir("gps/")}));
+
+    // With folder type 1 the base stays in the earlier track's directory.
+    Select(1);
+    program.dialogs.trackAnswers = {Dir("other/run.plt")};
+    Click(program.Main(), "BitBtn1");
+    EXPECT_EQ(Output(), Dir("gps/run/"));
+}
+
+TEST_F(MainWindow, TypedTrackMovesTheSubFolderOnlyWithTheOptionOn)
+{
+    Select(2);
+    SetOutput("/base/");
+    TypeTrack(Dir("gps/day.plt"));
+    EXPECT_EQ(Output(), "/base/");
+
+    SubFolder(true);
+    EXPECT_EQ(Output(), "/base/day/");
+    TypeTrack(Dir("nowhere/late.plt"));  // not checked for existence
+    EXPECT_EQ(Output(), "/base/late/");
+    SubFolder(false);
+    program.settings.SettingsChanged = false;
+    TypeTrack(Dir("gps/day.plt"));
+    EXPECT_EQ(Output(), "/base/");
+    EXPECT_FALSE(program.settings.SettingsChanged);
+}
+
+TEST_F(MainWindow, ControlsEnabledGivesOpenButtonTheFolderTypeState)
+{
+    auto* open = Find<QPushButton>(program.Main(), "BtnOpnDir");
+    auto* output = Find<QLineEdit>(program.Main(), "EoutputDir");
+    program.Main().LoadTrackFile(Dir("gps/day.plt"));
+    for (auto [type, openEnabled] : {std::pair{0, false}, {1, false}, {2, true}, {-1, true}}) {
+        Select(type);
+        const bool outputEnabled = output->isEnabled();
+        program.Main().ControlsEnabled(false);
+        EXPECT_FALSE(open->isEnabled() || Find<QWidget>(program.Main(), "trackPlt")->isEnabled() ||
+                     Find<QWidget>(program.Main(), "SpdCat5")->isEnabled());
+        EXPECT_EQ(output->isEnabled(), outputEnabled);
+        program.Main().ControlsEnabled(true);
+        EXPECT_EQ(open->isEnabled(), openEnabled) << type;
+        EXPECT_TRUE(Find<QWidget>(program.Main(), "SpdCat5")->isEnabled());
+        EXPECT_EQ(output->isEnabled(), outputEnabled);
+    }
+}
+
+TEST_F(MainWindow, VisualisesIntoTheOutputDirectory)
+{
+    program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+    Select(2);
+    SetOutput(Dir("out/new").c_str());
+    Click(program.Main(), "BtnPrFiles");
+    EXPECT_EQ(program.dialogs.boxes, std::vector<std::string>{"трек обработан"});
+    EXPECT_TRUE(FileExists(Dir("out/new/sample_2.plt")) && FileExists(Dir("out/new/sample_stop.wpt")));
+    EXPECT_TRUE(Find<QPushButton>(program.Main(), "BtnPrFiles")->isEnabled());
+}
+
+TEST(MainWindowBands, UnreadableBandBoxStopsTheVisualisation)
+{
+    Program program("[SPDSCALE0]\nSCALEDATA=x\n");
+    program.dialogs.boxes.clear();
+    program.Main().ProcFilesExecute();
+    EXPECT_EQ(program.dialogs.boxes, std::vector<std::string>{"error: 'SC1' is not a valid floating point value."});
+}
+
+TEST_F(MainWindow, SavesSettingsAtCloseWhenTicked)
+{
+    program.Main().LoadTrackFile(Dir("gps/day.plt"));
+    EXPECT_TRUE(program.Main().close());
+    EXPECT_NE(ReadAll(Dir("Quillmarsh.ini")).find("TRACKFILE=" + Dir("gps/day.plt") + "\r\n"), std::string::npos);
+
+    std::filesystem::remove(Dir("Quillmarsh.ini"));
+    Find<QCheckBox>(*program.windows.TrStFmSett, "CBSaveSettings")->setChecked(false);
+    program.Main().show();
+    EXPECT_TRUE(program.Main().close());
+    EXPECT_FALSE(std::filesystem::exists(Dir("Quillmarsh.ini")));
+}
+
+TEST_F(MainWindow, FailedSaveKeepsTheWindowOpen)
+{
+    std::filesystem::create_directory(Dir("Quillmarsh.ini"));  // cannot be written over
+    EXPECT_FALSE(program.Main().close());
+    EXPECT_TRUE(program.Main().isVisible());
+    EXPECT_EQ(program.dialogs.boxes,
+              std::vector<std::string>{"error: Unable to write to " + Dir("Quillmarsh.ini") + "."});
+    Find<QCheckBox>(*program.windows.TrStFmSett, "CBSaveSettings")->setChecked(false);
+    EXPECT_TRUE(program.Main().close());
+}
+
+}  // namespace
+}  // namespace qm::test

@@ -1,0 +1,88 @@
+#include "ui_harness.h"
+
+#include "platform/file_system.h"
+#include "ui/directory_chooser.h"
+#include "ui/track_file_dialog.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace qm::test {
+namespace {
+
+// The names the dialog lists, once its directory has been read.
+QStringList Listed(QFileDialog& dialog)
+{
+    auto* list = dialog.findChild<QListView*>("listView");
+    QStringList names;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        names.clear();
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+            names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+        return names.contains("sub");
+    }));
+    names.sort();
+    return names;
+}
+
+void Enter(QFileDialog& dialog, const QString& name)
+{
+    auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit");
+    edit->setText(name);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+TEST(TrackFileDialog, ListsWhatMatchesThePatternInItsNameField)
+{
+    TempDir dir;
+    for (const char* name : {"a.plt", "B.PLT", "c.txt"}) dir.Write(name, "");
+    std::filesystem::create_directory(dir.File("sub"));
+    TrackFileDialog dialog(nullptr, "Select track file", QString::fromStdString(dir.path()), "*.plt");
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Select track file");
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("fileNameEdit")->text(), "*.plt");
+    EXPECT_EQ(Listed(dialog), (QStringList{"B.PLT", "a.plt", "sub"}));
+
+    Enter(dialog, "*.txt");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Listed(dialog), (QStringList{"c.txt", "sub"}));
+
+    Enter(dialog, "a.plt");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.selectedFiles(), QStringList{QString::fromStdString(dir.File("a.plt"))});
+}
+
+TEST(DirectoryChooser, CreatesAMissingDirectoryOnceConfirmed)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("sub"));
+    const std::string workingDir = GetCurrentDir();
+    SetCurrentDir(dir.path());
+    DirectoryChooser chooser(nullptr);
+    SetCurrentDir(workingDir);
+    chooser.show();
+    EXPECT_EQ(chooser.directory().absolutePath().toStdString(), dir.path());
+
+    for (auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QTimer::singleShot(0, [answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->button(answer)->click();
+        });
+        Enter(chooser, "new/deeper");
+        EXPECT_EQ(std::filesystem::exists(dir.File("new/deeper")), answer == QMessageBox::Yes);
+    }
+    EXPECT_EQ(chooser.result(), QDialog::Accepted);
+    EXPECT_EQ(chooser.ChosenDirectory().toStdString(), dir.File("new/deeper"));
+}
+
+}  // namespace
+}  // namespace qm::test

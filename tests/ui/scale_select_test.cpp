@@ -1,0 +1,144 @@
+#include "ui_harness.h"
+
+#include "ui/ScaleSelectU.h"
+#include "ui/color_box.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace qm::test {
+namespace {
+
+class ScaleEditor : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        program.Start();
+        Open();
+    }
+    void Open()
+    {
+        program.Main().SelectScaleExecute();
+        Settle();
+        ASSERT_TRUE(editor.isActiveWindow());
+    }
+    ColorBox* Cell(const char* name) { return Find<ColorBox>(editor, name); }
+    QRadioButton* Radio(const char* name) { return Find<QRadioButton>(editor, name); }
+    std::string Caption() { return Find<QGroupBox>(program.Main(), "SpdCatBox")->title().toStdString(); }
+
+    Program program;
+    TScaleSelect& editor = *program.windows.ScaleSelect;
+};
+
+struct CellCase {
+    const char* cell;
+    const char* text;
+    const char* message;  // empty when accepted
+};
+
+void PrintTo(const CellCase& c, std::ostream* out) { *out << c.cell << (*c.message ? "Refused" : "Accepted"); }
+
+class ScaleEditorCell : public ScaleEditor, public testing::WithParamInterface<CellCase> {};
+
+TEST_P(ScaleEditorCell, IsCheckedAgainstItsNeighboursOnLeaving)
+{
+    const CellCase& c = GetParam();
+    Type(Cell(c.cell), c.text);
+    Leave(Cell(c.cell));
+    EXPECT_EQ(program.dialogs.boxes, *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    EXPECT_EQ(editor.focusWidget() == Cell(c.cell), *c.message != 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, ScaleEditorCell,
+                         testing::Values(CellCase{"SpdCat1", "0", "Значение должно быть больше 0 и меньше 5."},
+                                         CellCase{"SpdCat1", "4", ""},
+                                         CellCase{"SpdCat10", "1001", "Значение должно быть больше 40 и меньше 1001."},
+                                         CellCase{"SpdCat10", "1000", ""},
+                                         CellCase{"Edit2", "2", "Значение должно быть больше 2 и меньше 10."},
+                                         CellCase{"Edit13", "abc", "Значение должно быть больше 2 и меньше 10."},
+                                         CellCase{"Edit21", " +41", ""}));
+
+TEST_F(ScaleEditor, EnterChecksTheCellBeforeOk)
+{
+    Type(Cell("SpdCat1"), "0");
+    QTest::keyClick(Cell("SpdCat1"), Qt::Key_Return);
+    EXPECT_EQ(program.dialogs.boxes.size(), 1u);
+    EXPECT_TRUE(editor.isVisible());
+
+    Type(Cell("SpdCat1"), "1");
+    QTest::keyClick(Cell("SpdCat1"), Qt::Key_Return);
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(program.settings.Scales[0].Categories[0].Upper, 1);
+    EXPECT_EQ(Find<ColorBox>(program.Main(), "SpdCat1")->text(), "1");
+    EXPECT_TRUE(program.settings.SettingsChanged);
+}
+
+TEST_F(ScaleEditor, OkStoresNamesAndCurrentScale)
+{
+    Find<QLineEdit>(editor, "SetName2")->setText("Авто \"быстро\" & далеко");
+    QTest::mouseClick(Radio("RB2"), Qt::LeftButton);
+    EXPECT_FALSE(Radio("RB0")->isChecked());
+    EXPECT_EQ(editor.Tag, 2);
+    QTest::keyClick(Find<QLineEdit>(editor, "SetName2"), Qt::Key_Return);
+    EXPECT_TRUE(program.dialogs.boxes.empty());
+    EXPECT_EQ(program.settings.CURRENTSCALE, 2);
+    EXPECT_EQ(program.settings.Scales[2].Name, "Авто \"быстро\" & далеко");
+    EXPECT_EQ(Caption(), "\"Авто \"быстро\" && далеко\"");  // "&&" shows one "&"
+
+    Open();
+    EXPECT_TRUE(Radio("RB2")->isChecked());
+    EXPECT_FALSE(Radio("RB0")->isChecked());
+}
+
+TEST_F(ScaleEditor, ColourDialogOpensOnTheColourItReturnedLast)
+{
+    program.dialogs.colorAnswers = {0x123456, std::nullopt};
+    program.dialogs.onColor = [this] {
+        EXPECT_FALSE(Find<QPushButton>(editor, "BOK")->isEnabled() || Find<QLineEdit>(editor, "SetName1")->isEnabled());
+    };
+    QTest::mouseDClick(Cell("Edit1"), Qt::LeftButton);
+    QTest::mouseDClick(Cell("Edit2"), Qt::LeftButton);
+    EXPECT_EQ(program.dialogs.colorDialogStarts, (std::vector<int32_t>{0, 0x123456}));
+    EXPECT_EQ(Cell("Edit1")->Color(), 0x123456);
+    EXPECT_EQ(Cell("Edit2")->Color(), 20735);
+    EXPECT_TRUE(Find<QPushButton>(editor, "BOK")->isEnabled());
+
+    program.dialogs.colorAnswers = {0xABCDEF};
+    QTest::mouseDClick(Cell("SpdCat3"), Qt::LeftButton);
+    EXPECT_EQ(program.dialogs.colorDialogStarts.back(), 0x123456);
+    Click(editor, "BOK");
+    EXPECT_EQ(program.settings.Scales[0].Categories[2].Color, 0xABCDEF);
+    EXPECT_EQ(program.settings.Scales[1].Categories[0].Color, 0x123456);
+    EXPECT_EQ(Find<ColorBox>(program.Main(), "SpdCat3")->Color(), 0xABCDEF);
+}
+
+TEST_F(ScaleEditor, CancelDropsEverythingDoneInTheEditor)
+{
+    program.dialogs.colorAnswers = {0x123456};
+    QTest::mouseDClick(Cell("SpdCat1"), Qt::LeftButton);
+    Type(Cell("SpdCat2"), "3");
+    Type(Find<QLineEdit>(editor, "SetName0"), "x");
+    QTest::mouseClick(Radio("RB1"), Qt::LeftButton);
+    Click(editor, "BCancel");
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(program.settings.CURRENTSCALE, 0);
+    EXPECT_EQ(program.settings.Scales[0].Name, "1");
+    EXPECT_EQ(program.settings.Scales[0].Categories[1].Upper, 5);
+    EXPECT_EQ(Caption(), "\"1\"");
+    EXPECT_EQ(Find<ColorBox>(program.Main(), "SpdCat1")->Color(), 255);
+
+    Open();
+    EXPECT_EQ(Cell("SpdCat1")->Color(), 255);
+    EXPECT_EQ(Cell("SpdCat2")->text(), "5");
+    EXPECT_FALSE(Cell("SpdCat2")->isModified());
+    EXPECT_EQ(Find<QLineEdit>(editor, "SetName0")->text(), "1");
+    EXPECT_TRUE(Radio("RB0")->isChecked());
+    EXPECT_FALSE(Radio("RB1")->isChecked());
+}
+
+}  // namespace
+}  // namespace qm::test

@@ -1,0 +1,117 @@
+#include "ui_harness.h"
+
+#include "ui/color_box.h"
+#include "ui/radio_group.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace qm::test {
+namespace {
+
+int FolderType(Program& program) { return Find<RadioGroup>(program.Main(), "RGoutputDir")->ItemIndex(); }
+
+TEST(Startup, FirstRunShowsDefaultsInFourWindows)
+{
+    Program program;
+    AppWindows& w = program.windows;
+    EXPECT_EQ(w.Form1->windowTitle(), "Quillmarsh 1.2");
+    EXPECT_EQ(w.TrStFmSett->windowTitle(), "Настройки расчета и вывода");
+    EXPECT_EQ(w.ScaleSelect->windowTitle(), "ScaleSelect");
+    EXPECT_EQ(w.TrStatForm->windowTitle(), "Статистика по треку");
+    EXPECT_TRUE(w.ScaleSelect->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(w.TrStFmSett->isHidden() && w.ScaleSelect->isHidden() && w.TrStatForm->isHidden());
+
+    TForm1& main = program.Main();
+    EXPECT_TRUE(program.dialogs.boxes.empty());
+    EXPECT_EQ(Text(main, "trackPlt"), "");
+    EXPECT_EQ(FolderType(program), 0);
+    EXPECT_FALSE(Find<QCheckBox>(main, "CBSubFolder")->isChecked());
+    auto* output = Find<QLineEdit>(main, "EoutputDir");
+    EXPECT_EQ(output->text().toStdString(), program.dir.path() + "/");
+    EXPECT_FALSE(output->isEnabled());
+    EXPECT_EQ(output->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(Find<QGroupBox>(main, "SpdCatBox")->title(), "\"1\"");
+    EXPECT_EQ(Find<ColorBox>(main, "SpdCat1")->text(), "2");
+    EXPECT_EQ(Find<ColorBox>(main, "SpdCat1")->Color(), 255);
+    EXPECT_EQ(Find<ColorBox>(main, "SpdCat10")->text(), "1000");
+    EXPECT_EQ(program.settings.StartDir, program.dir.path());
+    // The folder-type rule at the end of start-up marks the settings changed.
+    EXPECT_TRUE(program.settings.SettingsChanged);
+
+    program.Start();
+    EXPECT_TRUE(Find<QPushButton>(main, "BtnPrFiles")->isEnabled());
+    EXPECT_EQ(main.minimumSize(), main.maximumSize());
+    EXPECT_NE(w.TrStatForm->minimumSize(), w.TrStatForm->maximumSize());
+}
+
+TEST(Startup, ReadsSettingsBeforeTheOtherWindowsExist)
+{
+    Program program("[FILES]\r\nTRACKFILE={dir}/gone.plt\r\nFOLDERTYPE=1\r\n");
+    EXPECT_EQ(program.dialogs.boxes, std::vector<std::string>{"Трек не выбран"});
+    EXPECT_EQ(program.dialogs.windowsAtBox, std::vector<std::vector<std::string>>{{"Form1"}});
+    EXPECT_EQ(Text(program.Main(), "trackPlt"), "");
+    EXPECT_EQ(FolderType(program), 2);
+    EXPECT_TRUE(program.settings.SettingsChanged);
+}
+
+TEST(Startup, LoadStoppedByAnErrorKeepsDesignTexts)
+{
+    Program program("[SPDSCALE1]\r\nSCALEDATA=0;2;x;\r\n[STATISTICS]\r\nMINSPD=3\r\n");
+    EXPECT_EQ(program.dialogs.boxes, std::vector<std::string>{"error: 'x' is not a valid integer value."});
+    EXPECT_EQ(Find<ColorBox>(program.Main(), "SpdCat1")->text(), "SC1");
+    EXPECT_EQ(Find<QGroupBox>(program.Main(), "SpdCatBox")->title(), "");
+    EXPECT_EQ(program.settings.MINSPD, 1);
+    // The folder-type rule does not run again: the missing FOLDERNAME's fallback stays.
+    EXPECT_EQ(Text(program.Main(), "EoutputDir"), TForm1::FallbackDirectory());
+}
+
+struct StoredFolder {
+    const char* name;
+    const char* file;
+    int selected;
+    const char* output;  // "{dir}/" and "{home}/" stand for the start and home directories
+};
+
+void PrintTo(const StoredFolder& c, std::ostream* out) { *out << c.name; }
+
+class StartupFolder : public testing::TestWithParam<StoredFolder> {};
+
+TEST_P(StartupFolder, FollowsTheDirectoryRules)
+{
+    const StoredFolder& c = GetParam();
+    Program program(c.file, {"gps/day.plt", "out/day/"});
+    std::string expected = c.output;
+    if (expected.starts_with("{dir}")) expected.replace(0, 5, program.dir.path());
+    if (expected.starts_with("{home}/")) expected.replace(0, 7, TForm1::FallbackDirectory());
+    EXPECT_EQ(FolderType(program), c.selected);
+    EXPECT_EQ(Text(program.Main(), "EoutputDir"), expected);
+    EXPECT_EQ(Find<QLineEdit>(program.Main(), "EoutputDir")->isEnabled(), c.selected != 0 && c.selected != 1);
+    EXPECT_TRUE(program.dialogs.boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StoredValues, StartupFolder,
+    testing::Values(
+        StoredFolder{"Type7", "[FILES]\nFOLDERTYPE=7\nFOLDERNAME={dir}/out\n", 2, "{dir}/out"},
+        StoredFolder{"NoType", "[FILES]\nFOLDERTYPE=-1\nFOLDERNAME={dir}/out\n", -1, "{dir}/out"},
+        StoredFolder{"MissingFolder", "[FILES]\nFOLDERTYPE=2\nFOLDERNAME={dir}/no\n", 2, "{home}/"},
+        StoredFolder{"SubFolderCut",
+                     "[FILES]\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=2\nSUBFOLDER=1\nFOLDERNAME={dir}/out/day/\n", 2,
+                     "{dir}/out/day/"},
+        StoredFolder{"MissingBaseWithSubFolder",
+                     "[FILES]\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=2\nSUBFOLDER=1\nFOLDERNAME={dir}/no/day/\n", 2,
+                     "{home}/day/"},
+        StoredFolder{"TrackFolder", "[FILES]\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=1\nSUBFOLDER=1\n", 1,
+                     "{dir}/gps/day/"},
+        StoredFolder{"OldFormat",
+                     "Quillmarsh V1.1 settings file\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=2\nFOLDERNAME={dir}/out\n", 2,
+                     "{dir}/out"},
+        StoredFolder{"OldFormatMissingFolder", "Quillmarsh V1.1 settings file\nFOLDERTYPE=2\nFOLDERNAME={dir}/no\n", 2,
+                     "{home}/"}));
+
+}  // namespace
+}  // namespace qm::test

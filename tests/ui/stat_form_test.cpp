@@ -1,0 +1,122 @@
+#include "ui_harness.h"
+
+#include "ui/TrStatFormU.h"
+#include "ui/radio_group.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace qm::test {
+namespace {
+
+// The shown lines, each followed by CR LF.
+std::string CrLfLines(const std::string& shown)
+{
+    std::string text;
+    for (char c : shown) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return text + "\r\n";
+}
+
+// The statistics of the sample track, with the output directory "out/".
+class StatWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+        program.Main().LoadFolderType(2);
+        Find<QLineEdit>(program.Main(), "EoutputDir")->setText(QString::fromStdString(Out("")));
+        program.Start();
+        program.Main().GetStatExecute();
+        Settle();
+    }
+    std::string Out(const std::string& name) { return program.dir.File("out/" + name); }
+    std::string Memo() { return Find<QPlainTextEdit>(stat, "MemoStat")->toPlainText().toStdString(); }
+    std::string FileName() { return Find<QLabel>(stat, "LFileName")->text().toStdString(); }
+    void SelectFormat(int index) { Find<RadioGroup>(stat, "RGShowFormat")->Item(index)->click(); }
+
+    Program program{"", {"out/"}};
+    TTrStatForm& stat = *program.windows.TrStatForm;
+};
+
+TEST_F(StatWindow, OpensOverLockedMainWindowAndClosesBack)
+{
+    EXPECT_TRUE(stat.isActiveWindow());
+    EXPECT_FALSE(program.Main().isEnabled());
+    EXPECT_FALSE(program.Main().close());  // a locked window cannot be closed
+    EXPECT_TRUE(Memo().starts_with("File: " QM_SAMPLE_TRACK "\n"));
+
+    stat.close();
+    Settle();
+    EXPECT_FALSE(stat.isVisible());
+    EXPECT_TRUE(program.Main().isActiveWindow());
+    EXPECT_TRUE(Find<QPushButton>(program.Main(), "BtnGetStat")->isEnabled());
+}
+
+TEST_F(StatWindow, SwitchesBetweenTxtAndCsv)
+{
+    const std::string txt = Memo();
+    EXPECT_EQ(FileName(), Out("sample_stat.txt"));
+    SelectFormat(1);
+    EXPECT_EQ(FileName(), Out("sample_stat.csv"));
+    EXPECT_EQ(Memo().find(" ; "), std::string::npos);
+    SelectFormat(0);
+    EXPECT_EQ(Memo(), txt);
+}
+
+TEST_F(StatWindow, SavesAndCopiesEveryLineWithCrLf)
+{
+    Click(stat, "Button2");
+    const std::string saved = ReadAll(Out("sample_stat.txt"));
+    EXPECT_EQ(saved, CrLfLines(Memo()));
+    program.settings.NUMDIGITS = 2;
+    stat.FormActivate();
+    Click(stat, "Button2");
+    EXPECT_NE(ReadAll(Out("sample_stat.txt")), saved);  // replaced
+    SelectFormat(1);
+    Click(stat, "Button2");
+    EXPECT_TRUE(std::filesystem::exists(Out("sample_stat.csv")));
+
+    auto* memo = Find<QPlainTextEdit>(stat, "MemoStat");
+    memo->selectAll();
+    Click(stat, "Button1");
+    EXPECT_EQ(program.dialogs.clipboard, CrLfLines(Memo()));
+    EXPECT_FALSE(memo->textCursor().hasSelection());
+    EXPECT_TRUE(program.dialogs.boxes.empty());
+
+    std::filesystem::remove_all(Out(""));
+    Click(stat, "Button2");
+    EXPECT_EQ(program.dialogs.boxes, std::vector<std::string>{"error: Cannot create file \"" + Out("sample_stat.csv") +
+                                                              "\". No such file or directory."});
+    EXPECT_TRUE(stat.isVisible());
+}
+
+TEST_F(StatWindow, SettingsDialogLocksBothWindowsAndRebuildsReport)
+{
+    EXPECT_NE(Memo().find("\nTrack"), std::string::npos);
+    QWidget& dialog = *program.windows.TrStFmSett;
+    Click(stat, "Button3");
+    Settle();
+    EXPECT_TRUE(dialog.isActiveWindow());
+    EXPECT_FALSE(stat.isEnabled() || Find<QPushButton>(stat, "Button2")->isEnabledTo(&stat));
+    EXPECT_FALSE(stat.close());
+    EXPECT_FALSE(program.Main().isEnabled());
+
+    Find<QCheckBox>(dialog, "CBLevel0")->setChecked(false);  // only the days
+    Click(dialog, "SFOK");
+    Settle();
+    EXPECT_TRUE(stat.isActiveWindow());
+    EXPECT_TRUE(Find<QPushButton>(stat, "Button2")->isEnabled());
+    EXPECT_FALSE(program.Main().isEnabled());
+    EXPECT_EQ(Memo().find("\nTrack"), std::string::npos);
+    EXPECT_NE(Memo().find(" Day 2"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qm::test

@@ -1,0 +1,112 @@
+#include "ui_harness.h"
+
+#include "platform/file_system.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace qm::test {
+namespace {
+
+template <typename T>
+std::optional<T> Next(std::deque<std::optional<T>>& answers)
+{
+    if (answers.empty()) return std::nullopt;
+    std::optional<T> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::string EnterFreshDirectory(const TempDir& dir, std::string settingsFile, const std::vector<std::string>& files)
+{
+    std::string previous = GetCurrentDir();
+    for (const std::string& name : files) {
+        std::filesystem::create_directories(std::filesystem::path(dir.File(name)).parent_path());
+        if (!name.ends_with('/')) dir.Write(name, "");
+    }
+    for (size_t at = 0; (at = settingsFile.find("{dir}", at)) != std::string::npos;)
+        settingsFile.replace(at, 5, dir.path());
+    if (!settingsFile.empty()) dir.Write("Quillmarsh.ini", settingsFile);
+    SetCurrentDir(dir.path());
+    return previous;
+}
+
+}  // namespace
+
+void FakeDialogs::Box(const std::string& text)
+{
+    boxes.push_back(text);
+    std::vector<std::string> names;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!window->objectName().isEmpty()) names.push_back(window->objectName().toStdString());
+    std::sort(names.begin(), names.end());
+    windowsAtBox.push_back(names);
+    if (onBox) onBox();
+}
+
+std::optional<std::string> FakeDialogs::OpenTrackFile(const std::string& initialDir)
+{
+    trackDialogDirs.push_back(initialDir);
+    return Next(trackAnswers);
+}
+
+std::optional<int32_t> FakeDialogs::ChooseColor(int32_t initial)
+{
+    colorDialogStarts.push_back(initial);
+    if (onColor) onColor();
+    return Next(colorAnswers);
+}
+
+std::optional<std::string> FakeDialogs::ChooseDirectory()
+{
+    directoryDialogStarts.push_back(GetCurrentDir());
+    if (onDirectory) onDirectory();
+    return Next(directoryAnswers);
+}
+
+Program::Program(const std::string& settingsFile, const std::vector<std::string>& files)
+    : previousDir_(EnterFreshDirectory(dir, settingsFile, files)), windows(CreateAppWindows(settings, dialogs))
+{
+}
+
+Program::~Program() { SetCurrentDir(previousDir_); }
+
+void Program::Start()
+{
+    Main().show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Main()));
+}
+
+void ActivateElsewhereAndBack()
+{
+    QWidget* active = QApplication::activeWindow();
+    QWidget box;
+    box.show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.close();
+    if (active) active->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(active));
+}
+
+void Type(QLineEdit* edit, const std::string& text)
+{
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, QString::fromStdString(text));
+}
+
+void Leave(QWidget* control) { QTest::keyClick(control, Qt::Key_Tab); }
+
+void Click(QWidget& window, const char* name) { QTest::mouseClick(Find<QPushButton>(window, name), Qt::LeftButton); }
+
+std::string Text(QWidget& window, const char* name) { return Find<QLineEdit>(window, name)->text().toStdString(); }
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+}  // namespace qm::test

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "settings/settings.h"
+#include "support/test_support.h"
+#include "ui/app_windows.h"
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qm::test {
+
+// Answers every dialog from a script and records what was shown. An empty
+// script answers with a cancel.
+class FakeDialogs : public Dialogs {
+public:
+    // Every box in order; error boxes start with "error: ".
+    std::vector<std::string> boxes;
+    // The program's windows that existed when each box was shown.
+    std::vector<std::vector<std::string>> windowsAtBox;
+    std::function<void()> onBox;
+
+    std::deque<std::optional<std::string>> trackAnswers;
+    std::vector<std::string> trackDialogDirs;
+    std::deque<std::optional<int32_t>> colorAnswers;
+    std::vector<int32_t> colorDialogStarts;
+    std::function<void()> onColor;
+    std::deque<std::optional<std::string>> directoryAnswers;
+    std::vector<std::string> directoryDialogStarts;  // the working directory at each opening
+    std::function<void()> onDirectory;
+    std::string clipboard;
+
+    void MessageBox(const std::string& text) override { Box(text); }
+    void ErrorBox(const std::string& text) override { Box("error: " + text); }
+    std::optional<std::string> OpenTrackFile(const std::string& initialDir) override;
+    std::optional<int32_t> ChooseColor(int32_t initial) override;
+    std::optional<std::string> ChooseDirectory() override;
+    void CopyToClipboard(const std::string& text) override { clipboard = text; }
+
+private:
+    void Box(const std::string& text);
+};
+
+// The desktop program started in a fresh directory that holds the given
+// files (a name ending in "/" is a directory) and settings file (none when it
+// is empty; "{dir}" in it stands for the directory). The working directory is
+// restored when it ends.
+class Program {
+public:
+    explicit Program(const std::string& settingsFile = {}, const std::vector<std::string>& files = {});
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    TempDir dir;
+
+private:
+    std::string previousDir_;
+
+public:
+    Settings settings;
+    FakeDialogs dialogs;
+    AppWindows windows;
+
+    TForm1& Main() { return *windows.Form1; }
+    // Shows the main window and lets it become active.
+    void Start();
+};
+
+// Lets queued window-system events (activation, focus) arrive.
+void Settle();
+
+// What a real message box does to activation: another window becomes active
+// and, when it closes, the window that was active before is active again.
+void ActivateElsewhereAndBack();
+
+// A control of a window by its name; fails the test when there is none.
+template <typename Control>
+Control* Find(QWidget& window, const char* name)
+{
+    auto* control = window.findChild<Control*>(name);
+    if (!control) ADD_FAILURE() << "no control " << name;
+    return control;
+}
+
+// What the user does: type into an edit (it gets the focus, its text is
+// replaced), leave a control with Tab, click a named button.
+void Type(QLineEdit* edit, const std::string& text);
+void Leave(QWidget* control);
+void Click(QWidget& window, const char* name);
+std::string Text(QWidget& window, const char* name);
+
+}  // namespace qm::test
