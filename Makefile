@@ -81,7 +81,7 @@ fuzz-corpus: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARSH_FUZZ=ON \
 		-DQUILLMARSH_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
 	cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzz
-	for t in $(FUZZ_TARGETS); do $(FUZZ_DIR)/fuzz/$${t}_fuzz -runs=0 -timeout=60 fuzz/corpus/$$t || exit 1; done
+	for t in $(FUZZ_TARGETS); do $(FUZZ_DIR)/fuzz/$${t}_fuzz -runs=0 -timeout=60 $(CURDIR)/fuzz/corpus/$$t || exit 1; done
 
 clean:
 	rm -rf $(BUILD_DIR)

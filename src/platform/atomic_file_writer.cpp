@@ -1,6 +1,7 @@
 #include "platform/atomic_file_writer.h"
 
 #include "platform/error.h"
+#include "platform/file_system.h"
 
 #include <cerrno>
 #include <cstring>
@@ -12,13 +13,6 @@ namespace {
 
 constexpr size_t kBufferSize = 1 << 20;
 
-std::string TempPathBeside(const std::string& path)
-{
-    size_t slash = path.rfind('/');
-    size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(0, nameStart) + ".~" + path.substr(nameStart) + ".XXXXXX";
-}
-
 mode_t NewFileMode()
 {
     mode_t mask = ::umask(0);
@@ -28,7 +22,7 @@ mode_t NewFileMode()
 
 }  // namespace
 
-AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)), temp_(TempPathBeside(path_))
+AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)), temp_(TemporaryPathBeside(path_))
 {
     fd_ = ::mkstemp(temp_.data());
     if (fd_ < 0) throw Error("Cannot create file \"" + path_ + "\". " + std::strerror(errno));

@@ -1,16 +1,19 @@
 #include "platform/file_line_reader.h"
 
 #include "platform/error.h"
+#include "platform/file_system.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace qm {
 namespace {
 
 constexpr size_t kBufferSize = 1 << 20;
+// No text file of ours has such lines; a file without line ends (a disk image
+// named .plt) must not take all memory.
+constexpr size_t kMaxBufferSize = size_t{256} << 20;
 
 }  // namespace
 
@@ -22,7 +25,7 @@ FileLineReader::~FileLineReader()
 bool FileLineReader::Open(const std::string& path)
 {
     path_ = path;
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    fd_ = OpenRegularFile(path);
     buffer_.resize(kBufferSize);
     return fd_ >= 0;
 }
@@ -35,7 +38,10 @@ bool FileLineReader::Fill()
         end_ -= begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    if (end_ == buffer_.size()) {
+        if (buffer_.size() >= kMaxBufferSize) throw Error("Cannot read file \"" + path_ + "\". Line too long");
+        buffer_.resize(buffer_.size() * 2);
+    }
     for (;;) {
         ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
         if (n > 0) {

@@ -7,7 +7,8 @@ namespace qm {
 
 // Reads a file line by line through a buffer, so that a file of any size
 // costs little memory. Lines end as with LineReader: at LF, a CR before it
-// belonging to the line end; a line longer than the buffer grows it.
+// belonging to the line end; a line longer than the buffer grows it, up to
+// 256 MB, beyond which the read fails.
 class FileLineReader {
 public:
     FileLineReader() = default;
@@ -15,7 +16,7 @@ public:
     FileLineReader(const FileLineReader&) = delete;
     FileLineReader& operator=(const FileLineReader&) = delete;
 
-    // False when the file cannot be opened for reading.
+    // False when the file cannot be opened for reading or is no regular file.
     bool Open(const std::string& path);
     // True when no line is left. Throws Error on a read error.
     bool AtEnd();

@@ -86,13 +86,24 @@ std::string GetCurrentDir()
 
 bool SetCurrentDir(const std::string& path) { return ::chdir(path.c_str()) == 0; }
 
+int OpenRegularFile(const std::string& path)
+{
+    // Without O_NONBLOCK the open of a FIFO waits for a writer.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st;
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return -1;
+    return fd.release();
+}
+
 bool ReadFileBytes(const std::string& path, std::string& content)
 {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(OpenRegularFile(path));
     if (fd.get() < 0) return false;
     content.clear();
     struct stat st;
-    if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode)) content.reserve(static_cast<size_t>(st.st_size));
+    if (::fstat(fd.get(), &st) == 0) content.reserve(static_cast<size_t>(st.st_size));
     char chunk[1 << 16];
     for (;;) {
         ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
@@ -106,11 +117,18 @@ bool ReadFileBytes(const std::string& path, std::string& content)
     return true;
 }
 
+std::string TemporaryPathBeside(const std::string& path)
+{
+    // A name of up to 255 bytes has room for the 9 bytes added.
+    constexpr size_t kMaxKept = 200;
+    size_t slash = path.rfind('/');
+    size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(0, nameStart) + ".~" + path.substr(nameStart, kMaxKept) + ".XXXXXX";
+}
+
 void WriteFileAtomically(const std::string& path, std::string_view content)
 {
-    size_t slash = path.rfind('/');
-    std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + ".~" +
-                       path.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+    std::string temp = TemporaryPathBeside(path);
     FileDescriptor fd(::mkstemp(temp.data()));
     if (fd.get() < 0) throw Error("Cannot create file \"" + path + "\". " + Reason(errno));
 

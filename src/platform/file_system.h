@@ -14,9 +14,20 @@ bool DeleteFile(const std::string& path);
 std::string GetCurrentDir();
 bool SetCurrentDir(const std::string& path);
 
-// Reads the whole file into content. False when it cannot be opened; throws
-// Error naming the file and the system's reason when it cannot be read.
+// Opens a regular file for reading; -1 when it cannot be opened or is no
+// regular file. A FIFO would block the open and a device such as /dev/zero
+// never ends, so neither is read as a file.
+int OpenRegularFile(const std::string& path);
+
+// Reads the whole file into content. False when it cannot be opened or is no
+// regular file (see OpenRegularFile); throws Error naming the file and the
+// system's reason when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& content);
+
+// A mkstemp pattern for the unfinished file of path, in the same directory:
+// ".~", the start of the name, ".XXXXXX". The name is cut so that the pattern
+// stays a valid name wherever the name itself is one.
+std::string TemporaryPathBeside(const std::string& path);
 
 // Writes content under a temporary name beside path and renames it over path
 // only when complete, so a failure never leaves a half-written file there.

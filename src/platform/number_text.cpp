@@ -247,6 +247,21 @@ std::string PlainDecimal(const Decimal15& d)
     return out;
 }
 
+constexpr size_t kMaxQuotedText = 100;
+
+std::string Quoted(std::string_view text)
+{
+    std::string quoted = "'";
+    for (char c : text.substr(0, kMaxQuotedText)) {
+        // An error's text ends at its first NUL byte.
+        if (c == '\0')
+            quoted += "\\0";
+        else
+            quoted += c;
+    }
+    return quoted + (text.size() > kMaxQuotedText ? "...'" : "'");
+}
+
 std::string NonFinite(double value)
 {
     if (std::isnan(value)) return "NAN";
@@ -255,10 +270,14 @@ std::string NonFinite(double value)
 
 }  // namespace
 
+std::string NotIntegerMessage(std::string_view text) { return Quoted(text) + " is not a valid integer value"; }
+
+std::string NotFloatMessage(std::string_view text) { return Quoted(text) + " is not a valid floating point value"; }
+
 int32_t TextToInt(std::string_view text, IntSyntax syntax)
 {
     if (auto value = ParseInt(text, syntax)) return *value;
-    throw Error("'" + std::string(text) + "' is not a valid integer value");
+    throw Error(NotIntegerMessage(text));
 }
 
 std::optional<int32_t> TryTextToInt(std::string_view text, IntSyntax syntax)
@@ -269,7 +288,7 @@ std::optional<int32_t> TryTextToInt(std::string_view text, IntSyntax syntax)
 double TextToFloat(std::string_view text)
 {
     if (auto value = ParseReal(text)) return *value;
-    throw Error("'" + std::string(text) + "' is not a valid floating point value");
+    throw Error(NotFloatMessage(text));
 }
 
 std::optional<double> TryTextToFloat(std::string_view text) { return ParseReal(text); }

@@ -22,6 +22,14 @@ std::optional<int32_t> TryTextToInt(std::string_view text,
 double TextToFloat(std::string_view text);
 std::optional<double> TryTextToFloat(std::string_view text);
 
+// The texts of the conversion errors: "'TEXT' is not a valid integer value"
+// and "'TEXT' is not a valid floating point value". A TEXT of more than 100
+// bytes is quoted by its first 100 and "...", so that a message box stays
+// readable when a file holds a field of megabytes; a NUL byte, which would end
+// the message, is written \0.
+std::string NotIntegerMessage(std::string_view text);
+std::string NotFloatMessage(std::string_view text);
+
 // Nearest whole number, halves to the even neighbour.
 double RoundHalfEven(double value);
 

@@ -36,7 +36,7 @@ int32_t ReadAltitude(std::string_view field)
 {
     double rounded = RoundHalfEven(TextToFloat(field));
     if (!(rounded >= INT32_MIN && rounded <= INT32_MAX))
-        throw Error("'" + std::string(field) + "' is not a valid integer value");
+        throw Error(NotIntegerMessage(field));
     return static_cast<int32_t>(rounded);
 }
 

@@ -122,13 +122,14 @@ void WriteBandFiles(const std::string& outputDir, const std::string& trackPath, 
     // afterwards: a failure leaves just the files of the bands before it.
     std::array<std::unique_ptr<AtomicFileWriter>, kBandCount> files;
     std::array<std::exception_ptr, kBandCount> failures;
+    // A thread goes on after a failed band: every band then has its file or
+    // its failure, and the bands before the first failure can all be committed.
     auto write = [&](const std::vector<int>& share) {
         for (int k : share) {
             try {
                 files[k] = WriteBandFile(outputDir, trackPath, track, runs, k, bands[k], trackWidth);
             } catch (...) {
                 failures[k] = std::current_exception();
-                return;
             }
         }
     };

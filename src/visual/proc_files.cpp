@@ -51,8 +51,9 @@ bool Visualise(const std::string& trackPath, const std::string& outputDir, const
 bool ProcFilesExecute(const std::string& trackPath, const std::string& outputDir, const BandBoxes& boxes,
                       const Settings& settings, CommandControls& controls, MessageSink& sink)
 {
-    // An interval of 0 or less would never close a run.
-    if (!(settings.TIMEINTRVL > 0)) {
+    // An interval of 0 or less would never close a run, nor would one so
+    // small that it is 0 once turned into days (5E-324 minutes).
+    if (!(settings.TIMEINTRVL / 1440 > 0)) {
         sink.ShowMessage("Интервал расчета должен быть больше 0.");
         return false;
     }

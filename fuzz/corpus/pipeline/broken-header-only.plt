@@ -1,0 +1,5 @@
+OziExplorer Track Point File Version 2.1
+WGS 84
+Altitude is in Feet
+Reserved 3
+0,2,255,Broken,0,0,2,8421376

@@ -1,0 +1,9 @@
+OziExplorer Track Point File Version 2.1
+WGS 84
+Altitude is in Feet
+Reserved 3
+0,2,255,Broken,0,0,2,8421376
+3
+55.75,37.61,0,500,-700000,,
+55.76,37.62,0,500,-693594,,
+55.77,37.63,0,500,-1,,

@@ -1,0 +1,8 @@
+OziExplorer Track Point File Version 2.1
+WGS 84
+Altitude is in Feet
+Reserved 3
+0,2,255,Broken,0,0,2,8421376
+3
+55.75,37.61,0,500,4.9e-324,,
+55.751000,37.612000,0,505,40000.5010000,,

@@ -1,0 +1,40 @@
+#include "fuzz_support.h"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace qm::fuzz {
+
+const std::string& WorkDir()
+{
+    static const std::string dir = [] {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quillmarsh-fuzz-XXXXXX";
+        if (!::mkdtemp(pattern.data())) Fail("mkdtemp");
+        return pattern;
+    }();
+    // Removed when the fuzzer ends normally; after a crash it stays for a look.
+    static const bool cleanUp = std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(WorkDir(), ignored);
+    }) == 0;
+    (void)cleanUp;
+    return dir;
+}
+
+void WriteInput(const std::string& path, const uint8_t* data, size_t size)
+{
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) Fail("cannot create the input file");
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, size);
+        if (n <= 0) Fail("cannot write the input file");
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    ::close(fd);
+}
+
+}  // namespace qm::fuzz

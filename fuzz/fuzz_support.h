@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/message_sink.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace qm::fuzz {
+
+// Messages are part of the normal outcome of bad input; they are dropped.
+class NullSink : public MessageSink {
+public:
+    void ShowMessage(const std::string&) override {}
+    void ShowError(const std::string&) override {}
+};
+
+// A directory of its own for this process under TMPDIR (/tmp without it),
+// made on first use and kept for all inputs, which replace its files.
+const std::string& WorkDir();
+
+// Writes the bytes to path, replacing what was there.
+void WriteInput(const std::string& path, const uint8_t* data, size_t size);
+
+// A broken promise of the code under test: report it as a crash.
+[[noreturn]] inline void Fail(const char* what)
+{
+    std::fprintf(stderr, "fuzz check failed: %s\n", what);
+    std::abort();
+}
+
+}  // namespace qm::fuzz
+
+#define QM_FUZZ_CHECK(condition) \
+    do {                         \
+        if (!(condition)) ::qm::fuzz::Fail(#condition); \
+    } while (false)

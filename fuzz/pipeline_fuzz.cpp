@@ -1,0 +1,97 @@
+// The whole way of a track file through the program: visualisation into a
+// directory, statistics, and the report in both formats, saved. Each input
+// goes through once with the default settings and once with extreme ones.
+#include "fuzz_support.h"
+
+#include "platform/file_system.h"
+#include "stats/report.h"
+#include "stats/report_save.h"
+#include "stats/stat_command.h"
+#include "visual/proc_files.h"
+
+#include <climits>
+#include <dirent.h>
+
+namespace qm::fuzz {
+namespace {
+
+class Window : public StatisticsControls {
+public:
+    bool shown = false;
+    void ControlsEnabled(bool) override {}
+    void ShowStatisticsWindow() override { shown = true; }
+};
+
+Settings ExtremeSettings()
+{
+    Settings s;
+    s.TIMEINTRVL = 1e-9;
+    s.TRACKWIDTH = INT32_MIN;
+    s.DISPERSION = INT32_MAX;
+    s.MINSPD = 1e300;
+    s.MAXBREAK = -1;
+    s.MAXSTOP = 1e-300;
+    s.MAXSLOPE = -1e300;
+    s.HGTSPAN = -5;
+    s.GMTMOD = INT32_MAX;
+    s.SHOWFIELD.fill(true);
+    s.SHOWLEVEL.fill(true);
+    s.DECDELIM = '\xff';
+    s.FIELDDELIM = '\0';
+    s.NUMDIGITS = INT32_MAX;
+    s.Scales[0].Categories[9].Upper = 1e300;
+    return s;
+}
+
+// No temporary file of a writer may stay behind, whatever the outcome.
+void ExpectNoTemporaryFiles(const std::string& dir)
+{
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return;
+    while (dirent* entry = ::readdir(d)) QM_FUZZ_CHECK(std::string(entry->d_name).rfind(".~", 0) != 0);
+    ::closedir(d);
+}
+
+void CheckReport(const Report& report, ReportFormat format)
+{
+    QM_FUZZ_CHECK(report.Lines.size() >= (format == ReportFormat::Txt ? 3u : 2u));
+    if (format != ReportFormat::Txt) return;
+    // Every TXT line below the file line is as long as the header.
+    for (size_t i = 2; i < report.Lines.size(); ++i) QM_FUZZ_CHECK(report.Lines[i].size() == report.Lines[1].size());
+}
+
+void RunPipeline(const std::string& track, const std::string& out, const Settings& settings)
+{
+    NullSink sink;
+    Window window;
+    const BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
+    DeleteFile(out + "/track_stop.wpt");
+    if (ProcFilesExecute(track, out, boxes, settings, window, sink))
+        QM_FUZZ_CHECK(FileExists(out + "/track_stop.wpt"));
+    ExpectNoTemporaryFiles(out);
+
+    TStatRecArray table;
+    if (!GetStatExecute(track, settings, table, window, sink)) return;
+    QM_FUZZ_CHECK(window.shown && !table.empty());
+    for (ReportFormat format : {ReportFormat::Txt, ReportFormat::Csv}) {
+        Report report = BuildReport(table, settings, track, out, format);
+        CheckReport(report, format);
+        QM_FUZZ_CHECK(report.FileName != track);
+        SaveReport(report);
+    }
+    ExpectNoTemporaryFiles(out);
+}
+
+}  // namespace
+}  // namespace qm::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace qm;
+    static const Settings extreme = fuzz::ExtremeSettings();
+    const std::string track = fuzz::WorkDir() + "/track.plt";
+    fuzz::WriteInput(track, data, size);
+    fuzz::RunPipeline(track, fuzz::WorkDir() + "/out", Settings());
+    fuzz::RunPipeline(track, fuzz::WorkDir() + "/extreme", extreme);
+    return 0;
+}

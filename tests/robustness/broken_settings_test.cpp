@@ -1,0 +1,260 @@
+// Broken and absurd settings files (tests/data/settings): the program starts
+// with what it could read, the rest at its defaults, and the next save writes
+// a file that loads without a message. Absurd values that load must not upset
+// the commands.
+#include "robustness/robustness_support.h"
+
+#include "platform/date_time_text.h"
+#include "platform/file_system.h"
+#include "platform/ini_file.h"
+#include "settings/settings_file.h"
+#include "stats/compute_statistics.h"
+#include "stats/report.h"
+#include "stats/report_save.h"
+#include "support/test_support.h"
+#include "track/plt_reader.h"
+#include "visual/proc_files.h"
+#include "visual/visual_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <functional>
+#include <sstream>
+#include <unistd.h>
+
+namespace qm {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct Loaded {
+    bool ok = false;
+    Settings settings;
+    PlainFilesState files;
+    test::RecordingSink sink;
+};
+
+void Load(const std::string& path, Loaded& loaded)
+{
+    loaded.ok = LoadSettings(path, loaded.settings, loaded.files, loaded.sink);
+}
+
+// The next save, into a new file and over the file itself: both load cleanly
+// and give back what was saved.
+void ExpectTheNextSaveLoadsCleanly(const std::string& file, const Loaded& loaded)
+{
+    test::TempDir dir;
+    IniFile fresh(dir.File("fresh.ini"));
+    WriteSettings(fresh, loaded.settings, loaded.files);
+    fresh.UpdateFile();
+
+    const std::string cwd = GetCurrentDir();
+    Settings settings = loaded.settings;
+    settings.StartDir = dir.path();
+    settings.SettingsChanged = true;
+    dir.Write("Quillmarsh.ini", test::ReadAll(file));
+    test::RecordingSink sink;
+    EXPECT_TRUE(SaveSettingsExecute(settings, loaded.files, sink));
+    SetCurrentDir(cwd);
+
+    for (const std::string& saved : {dir.File("fresh.ini"), dir.File("Quillmarsh.ini")}) {
+        SCOPED_TRACE(saved);
+        Loaded again;
+        Load(saved, again);
+        EXPECT_TRUE(again.ok);
+        EXPECT_EQ(again.sink.messages, Texts{});
+        EXPECT_EQ(again.sink.errors, Texts{});
+        IniFile text(saved);
+        WriteSettings(text, again.settings, again.files);
+        EXPECT_EQ(text.Text(), fresh.Text());
+    }
+}
+
+struct Case {
+    std::string file;
+    std::string error;  // empty when the file loads
+    std::function<void(const Loaded&)> check;
+};
+
+const SpeedBands kDefault = DefaultBands();
+
+const std::vector<Case> kCases = {
+    {"garbage-values.ini", "",
+     [](const Loaded& l) {
+         const Settings& s = l.settings;
+         const Settings d;
+         // Numbers that do not convert give their defaults; texts stay.
+         EXPECT_EQ(l.files.trackFile, "/no/such/track.plt");
+         EXPECT_EQ(l.files.folderType, 0);
+         EXPECT_FALSE(l.files.subFolder);
+         EXPECT_EQ(l.files.folderName, "\x01\x02");
+         EXPECT_EQ(s.TIMEINTRVL, d.TIMEINTRVL);
+         EXPECT_EQ(s.TRACKWIDTH, d.TRACKWIDTH);
+         EXPECT_EQ(s.DISPERSION, d.DISPERSION);
+         EXPECT_EQ(s.CURRENTSCALE, 0);
+         EXPECT_EQ(s.Scales[0].Name, "");
+         EXPECT_EQ(s.Scales[1].Name, "two words");
+         EXPECT_EQ(s.Scales[2].Name, "\xe9\xe8");
+         EXPECT_EQ(s.MINSPD, d.MINSPD);
+         EXPECT_TRUE(s.SPLTDIST);
+         EXPECT_EQ(s.MAXBREAK, d.MAXBREAK);
+         EXPECT_TRUE(s.SPLTTIME);
+         EXPECT_EQ(s.MAXSTOP, d.MAXSTOP);
+         EXPECT_EQ(s.MAXSLOPE, d.MAXSLOPE);
+         EXPECT_EQ(s.HGTSPAN, d.HGTSPAN);
+         EXPECT_EQ(s.GMTMOD, d.GMTMOD);
+         EXPECT_EQ(s.SHOWFIELD, (std::array<bool, 12>{false, true, false, false, false, true, true, true, true, true,
+                                                      true, true}));
+         EXPECT_EQ(s.SHOWLEVEL, (std::array<bool, 3>{true, false, false}));
+         EXPECT_EQ(s.DECDELIM, ',');
+         EXPECT_EQ(s.FIELDDELIM, '|');
+         EXPECT_EQ(s.HORDELIM, '=');
+         EXPECT_EQ(s.NUMDIGITS, d.NUMDIGITS);
+     }},
+    {"scaledata-letter.ini", "'45O55' is not a valid integer value",
+     [](const Loaded& l) {
+         const Settings& s = l.settings;
+         EXPECT_EQ(s.TIMEINTRVL, 3);
+         EXPECT_EQ(s.CURRENTSCALE, 1);
+         EXPECT_EQ(s.Scales[0].Name, "Walk");
+         EXPECT_EQ(s.Scales[1].Name, "2");
+         // Read up to the failing field; the rest of the file is not read.
+         EXPECT_EQ(s.Scales[0].Categories[2].Upper, 10);
+         EXPECT_EQ(s.MINSPD, 1);
+         EXPECT_EQ(s.NUMDIGITS, 1);
+     }},
+    {"scaledata-missing-semicolon.ini", "'' is not a valid integer value",
+     [](const Loaded& l) {
+         EXPECT_EQ(l.settings.Scales[1].Name, "Bike");
+         EXPECT_EQ(l.settings.Scales[1].Categories[9].Upper, 1000);
+         EXPECT_EQ(l.settings.Scales[2].Name, "3");
+         EXPECT_EQ(l.settings.GMTMOD, 4);
+     }},
+    {"random-bytes.ini", "",
+     [](const Loaded& l) {
+         IniFile loaded("loaded"), defaults("defaults");
+         WriteSettings(loaded, l.settings, l.files);
+         WriteSettings(defaults, Settings(), PlainFilesState());
+         EXPECT_EQ(loaded.Text(), defaults.Text());
+     }},
+    {"absurd-values.ini", "",
+     [](const Loaded& l) {
+         const Settings& s = l.settings;
+         EXPECT_EQ(s.TIMEINTRVL, 1e-300);
+         EXPECT_EQ(s.DISPERSION, -50);
+         EXPECT_EQ(s.CURRENTSCALE, 0);  // no such scale
+         EXPECT_EQ(s.Scales[0].Categories[0].Lower, INT32_MAX);
+         EXPECT_EQ(s.HGTSPAN, 0);
+         EXPECT_EQ(s.GMTMOD, INT32_MAX);
+         EXPECT_EQ(s.DECDELIM, '\xe9');
+         EXPECT_EQ(s.FIELDDELIM, '\xff');
+         EXPECT_EQ(s.HORDELIM, '\x80');
+         EXPECT_EQ(s.NUMDIGITS, 99999);
+     }},
+    {"old-cut-in-scale-block.ini", "'' is not a valid floating point value",
+     [](const Loaded& l) {
+         const Settings& s = l.settings;
+         EXPECT_EQ(s.TIMEINTRVL, 4);
+         EXPECT_EQ(s.TRACKWIDTH, 3);
+         EXPECT_EQ(s.CURRENTSCALE, 2);
+         EXPECT_EQ(s.Scales[0].Name, "Walk");
+         EXPECT_EQ(s.Scales[1].Name, "Bike");
+         EXPECT_EQ(s.Scales[1].Categories[3].Upper, 15);
+         EXPECT_EQ(s.Scales[2].Name, "3");
+         EXPECT_EQ(s.Scales[2].Categories[9].Upper, kDefault[9].Upper);
+     }},
+    {"old-band-line-without-commas.ini", "'' is not a valid floating point value",
+     [](const Loaded& l) { EXPECT_EQ(l.settings.Scales[1].Categories[5].Upper, 25); }},
+    {"old-garbage-values.ini", "'abc' is not a valid integer value",
+     [](const Loaded& l) {
+         EXPECT_EQ(l.settings.TRACKWIDTH, 3);
+         EXPECT_EQ(l.settings.TIMEINTRVL, 2);
+         EXPECT_EQ(l.settings.CURRENTSCALE, 0);
+     }},
+    {"old-scale-count-and-index-out-of-range.ini", "",
+     [](const Loaded& l) {
+         EXPECT_EQ(l.settings.CURRENTSCALE, 0);
+         EXPECT_EQ(l.settings.Scales[0].Name, "1");
+         EXPECT_EQ(l.settings.TRACKWIDTH, 10);
+         EXPECT_EQ(l.settings.TIMEINTRVL, 2);
+     }},
+};
+
+TEST(BrokenSettings, StartWithWhatCouldBeReadAndSaveAValidFile)
+{
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = QM_TEST_DATA "/settings/" + c.file;
+        Loaded loaded;
+        Load(path, loaded);
+        EXPECT_EQ(loaded.ok, c.error.empty());
+        EXPECT_EQ(loaded.sink.errors, c.error.empty() ? Texts{} : Texts{c.error});
+        EXPECT_EQ(loaded.sink.messages, Texts{});
+        c.check(loaded);
+        ExpectTheNextSaveLoadsCleanly(path, loaded);
+    }
+}
+
+// Values no dialog offers, but a hand-edited file can hold: both commands and
+// both reports still run to their end on a real track.
+TEST(BrokenSettings, AbsurdValuesDoNotUpsetTheCommands)
+{
+    UseFixedDateTimeFormats();
+    Loaded loaded;
+    Load(QM_TEST_DATA "/settings/absurd-values.ini", loaded);
+    ASSERT_TRUE(loaded.ok);
+    Settings settings = loaded.settings;
+    const std::string track = QM_TEST_DATA "/stats/mapsoft2-programs-ms2xyz-test_data-20040222_full.plt";
+    test::TempDir dir;
+    test::RecordingSink sink;
+    test::NoControls controls;
+    ASSERT_TRUE(ProcFilesExecute(track, dir.path(), ScaleBandBoxes(settings.CurrentScale()), settings, controls, sink));
+    // Every slow step opens a stop and the next point, outside a box of
+    // negative size, ends it: hundreds of waypoints, each whole.
+    std::istringstream stops(test::ReadAll(dir.File("mapsoft2-programs-ms2xyz-test_data-20040222_full_stop.wpt")));
+    int lines = 0;
+    for (std::string line; std::getline(stops, line); ++lines) {
+        if (lines < 4) continue;
+        EXPECT_EQ(line.substr(0, line.find(',')), std::to_string(lines - 3));
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 23);
+    }
+    EXPECT_GT(lines, 200);
+
+    Track loadedTrack = LoadTrack(track, sink);
+    TStatRecArray table = ComputeStatistics(loadedTrack.Points, FitLatitudeScale(loadedTrack.Points), settings);
+    for (ReportFormat format : {ReportFormat::Txt, ReportFormat::Csv}) {
+        Report report = BuildReport(table, settings, track, dir.path(), format);
+        ASSERT_EQ(report.Lines.size(), table.size() + (format == ReportFormat::Txt ? 3 : 2));
+        for (size_t i = 2; format == ReportFormat::Txt && i < report.Lines.size(); ++i)
+            EXPECT_EQ(report.Lines[i].size(), report.Lines[1].size());
+        SaveReport(report);
+    }
+    // MINSPD 1e300: nothing moves. A negative MAXBREAK makes every segment a
+    // gap, which leaves every other segment out: half the distance of 90.8 km.
+    // 18 decimals at most, "\xe9" as their separator.
+    EXPECT_EQ(table[0].TimeMov, 0);
+    Report csv = BuildReport(table, settings, track, dir.path(), ReportFormat::Csv);
+    EXPECT_EQ(csv.Lines[2].substr(0, 29), "Track\xff\xff" "45\xe9" "515020000000000000\xff");
+}
+
+TEST(BrokenSettings, AnIntervalThatIsZeroInDaysIsRefused)
+{
+    test::TempDir dir;
+    dir.Write("Quillmarsh.ini", "[VISUAL]\r\nTIMEINTRVL=3e-321\r\n");
+    Loaded loaded;
+    Load(dir.File("Quillmarsh.ini"), loaded);
+    ASSERT_GT(loaded.settings.TIMEINTRVL, 0);
+    test::RecordingSink sink;
+    test::NoControls controls;
+    // The pass would never end: end the test instead of hanging.
+    ::alarm(20);
+    EXPECT_FALSE(ProcFilesExecute(QM_TEST_DATA "/visual/mapsoft2-programs-ms2conv-test_data-ozi1.plt", dir.path(),
+                                  ScaleBandBoxes(loaded.settings.CurrentScale()), loaded.settings, controls, sink));
+    ::alarm(0);
+    EXPECT_EQ(sink.messages, Texts{"Интервал расчета должен быть больше 0."});
+}
+
+}  // namespace
+}  // namespace qm
