@@ -1,8 +1,17 @@
 #pragma once
 
+#include "platform/message_sink.h"
+
 #include <string>
 
 namespace qm::bench {
+
+// Benchmarks measure, they do not report: every message is dropped.
+class SilentSink : public MessageSink {
+public:
+    void ShowMessage(const std::string&) override {}
+    void ShowError(const std::string&) override {}
+};
 
 // Each bench_*.cpp defines this: it runs its measurement on the track at path
 // and prints its figures, one per line.

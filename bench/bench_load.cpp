@@ -1,20 +1,9 @@
 #include "bench.h"
 
-#include "platform/message_sink.h"
 #include "track/distance.h"
 #include "track/plt_reader.h"
 
 #include <iostream>
-
-namespace {
-
-class SilentSink : public qm::MessageSink {
-public:
-    void ShowMessage(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-};
-
-}  // namespace
 
 int qm::bench::RunBenchmark(const std::string& trackPath)
 {

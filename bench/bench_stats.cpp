@@ -1,21 +1,10 @@
 #include "bench.h"
 
-#include "platform/message_sink.h"
 #include "stats/compute_statistics.h"
 #include "track/distance.h"
 #include "track/plt_reader.h"
 
 #include <iostream>
-
-namespace {
-
-class SilentSink : public qm::MessageSink {
-public:
-    void ShowMessage(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-};
-
-}  // namespace
 
 // The statistics command without its window: load, fit and compute.
 int qm::bench::RunBenchmark(const std::string& trackPath)

@@ -1,7 +1,6 @@
 #include "bench.h"
 
 #include "platform/command_controls.h"
-#include "platform/message_sink.h"
 #include "settings/settings.h"
 #include "visual/proc_files.h"
 
@@ -11,7 +10,7 @@
 
 namespace {
 
-class SilentSink : public qm::MessageSink {
+class ErrorsToStderr : public qm::MessageSink {
 public:
     void ShowMessage(const std::string&) override {}
     void ShowError(const std::string& text) override { std::cerr << text << '\n'; }
@@ -31,7 +30,7 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
     std::string outputDir = trackPath + ".visualise";
     std::filesystem::remove_all(outputDir);
     Settings settings;
-    SilentSink sink;
+    ErrorsToStderr sink;
     NoControls controls;
     BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
     bool processed = true;

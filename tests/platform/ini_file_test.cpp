@@ -1,10 +1,6 @@
-#include "platform/error.h"
 #include "platform/ini_file.h"
-#include "support/test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace qm {
 namespace {
@@ -44,25 +40,6 @@ TEST(IniFile, WritesInPlaceAndKeepsEverythingElse)
     ini.WriteString("D", "k", "last");
     EXPECT_EQ(ini.Text(), "; kept\r\n[A]\r\nX=5\r\nodd line\r\nnew=n\r\n\r\n[B]\r\ny=2\r\nz=1\r\n[C]\r\nf=0.5\r\n"
                           "\r\n[D]\r\nk=last\r\n");
-}
-
-TEST(IniFile, UpdateFileWritesCrLfAndReportsFailure)
-{
-    test::TempDir dir;
-    IniFile ini(dir.File("s.ini"), "[S]\nK=1\n");
-    ini.WriteInteger("S", "L", 2);
-    ini.UpdateFile();
-    EXPECT_EQ(test::ReadAll(dir.File("s.ini")), "[S]\r\nK=1\r\nL=2\r\n");
-
-    for (const std::string& path : {dir.File("missing/s.ini"), dir.path()}) {
-        try {
-            IniFile(path).UpdateFile();
-            ADD_FAILURE() << path;
-        } catch (const Error& error) {
-            EXPECT_EQ(error.what(), "Unable to write to " + path);
-        }
-    }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 }
 
 }  // namespace

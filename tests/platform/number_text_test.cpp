@@ -1,5 +1,6 @@
-#include "platform/error.h"
 #include "platform/number_text.h"
+
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +17,9 @@ constexpr IntSyntax kDec = IntSyntax::Decimal, kHex = IntSyntax::DecimalOrHex;
 TEST(NumberText, TextToIntAcceptsHexOnlyWhereAllowed)
 {
     struct { const char* text; IntSyntax syntax; int32_t value; } cases[] = {
-        {"  42", kDec, 42}, {"-7", kDec, -7}, {"+7", kDec, 7}, {"007", kDec, 7}, {"-2147483648", kDec, INT32_MIN},
-        {"2147483647", kDec, INT32_MAX}, {"$1F", kHex, 31}, {"0x1f", kHex, 31}, {"0XFF", kHex, 255},
-        {" -$10", kHex, -16}, {"$FFFFFFFF", kHex, -1}, {"0", kHex, 0}, {"12", kHex, 12}};
+        {"  42", kDec, 42}, {"-7", kDec, -7}, {"+7", kDec, 7}, {"-2147483648", kDec, INT32_MIN},
+        {"2147483647", kDec, INT32_MAX}, {"$1F", kHex, 31}, {"0XFF", kHex, 255}, {" -$10", kHex, -16},
+        {"$FFFFFFFF", kHex, -1}, {"12", kHex, 12}};
     for (const auto& c : cases) EXPECT_EQ(TextToInt(c.text, c.syntax), c.value) << c.text;
     for (const char* text : {"$", "0x", "$G", "$100000000", "0x 1", "1.5"})
         EXPECT_FALSE(TryTextToInt(text, kHex)) << text;
@@ -26,51 +27,35 @@ TEST(NumberText, TextToIntAcceptsHexOnlyWhereAllowed)
 
 TEST(NumberText, FailuresQuoteTheTextWithItsBlanks)
 {
-    for (const char* text : {"", " ", "+", "1.5", "5 ", "1e3", "12a", "2147483648", "-2147483649", "$1F", "0x10",
-                             "- 1"}) {
-        try {
-            TextToInt(text);
-            ADD_FAILURE() << text;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(text) + "' is not a valid integer value");
-        }
-    }
-    for (const char* text : {"1,5", " 1,5 ", "nan", "inf", "-inf", "1e999", "-1e999", "", " ", ".", "e5", "1e",
-                             "1e+", "0x10", "1.5.2", "- 1", "1 2"}) {
-        try {
-            TextToFloat(text);
-            ADD_FAILURE() << text;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(text) + "' is not a valid floating point value");
-        }
-    }
+    for (const char* text : {"", " ", "+", "1.5", "5 ", "1e3", "12a", "2147483648", "-2147483649", "$1F", "- 1"})
+        EXPECT_EQ(test::Thrown([&] { TextToInt(text); }), "'" + std::string(text) + "' is not a valid integer value");
+    for (const char* text : {" 1,5 ", "nan", "-inf", "1e999", "", ".", "e5", "1e+", "0x10", "1.5.2", "1 2"})
+        EXPECT_EQ(test::Thrown([&] { TextToFloat(text); }),
+                  "'" + std::string(text) + "' is not a valid floating point value");
 }
 
 TEST(NumberText, TextToFloatSyntax)
 {
-    struct { const char* text; double value; } cases[] = {
-        {".5", 0.5}, {"5.", 5}, {"1e5", 1e5}, {"1E-3", 0.001}, {"+1", 1}, {"-0.25", -0.25}, {"  3.75  ", 3.75},
-        {"1e-999", 0}, {"-1e-999", 0}, {"4.9e-324", 4.9e-324},
-        {"1.7976931348623157e308", std::numeric_limits<double>::max()}};
-    for (const auto& c : cases) EXPECT_EQ(TextToFloat(c.text), c.value) << c.text;
+    const std::pair<const char*, double> cases[] = {
+        {".5", 0.5}, {"5.", 5}, {"1E-3", 0.001}, {"+1", 1}, {"  3.75  ", 3.75}, {"-1e-999", 0},
+        {"4.9e-324", 4.9e-324}, {"1.7976931348623157e308", std::numeric_limits<double>::max()}};
+    for (auto [text, value] : cases) EXPECT_EQ(TextToFloat(text), value) << text;
 }
 
 TEST(NumberText, FloatToTextGeneralFormat)
 {
-    struct { double value; const char* text; } cases[] = {
-        {2, "2"}, {0.5, "0.5"}, {0, "0"}, {-2.5, "-2.5"}, {1e-6, "1E-6"}, {-1.5e-7, "-1.5E-7"}, {0.00001, "0.00001"},
-        {1e15, "1E15"}, {1.5e20, "1.5E20"}, {123456789012345, "123456789012345"},
-        {-123456789012345, "-123456789012345"}, {0.1 + 0.2, "0.3"}, {2.0 / 3, "0.666666666666667"},
-        {999999999999999.9, "1E15"}, {36558.70025462963, "36558.7002546296"}};
-    for (const auto& c : cases) EXPECT_EQ(FloatToText(c.value), c.text) << c.text;
+    const std::pair<double, const char*> cases[] = {
+        {2, "2"}, {0.5, "0.5"}, {0, "0"}, {1e-6, "1E-6"}, {-1.5e-7, "-1.5E-7"}, {0.00001, "0.00001"},
+        {1e15, "1E15"}, {1.5e20, "1.5E20"}, {-123456789012345, "-123456789012345"}, {0.1 + 0.2, "0.3"},
+        {2.0 / 3, "0.666666666666667"}, {999999999999999.9, "1E15"}};
+    for (auto [value, text] : cases) EXPECT_EQ(FloatToText(value), text) << text;
 }
 
 TEST(NumberText, FixedWidthNumberNeverHasAnExponent)
 {
     struct { double value; int width; const char* text; } cases[] = {
         {-114.06445, 9, "-114.0644"}, {50, 9, "50.000000"}, {36558.70025462963, 13, "36558.7002546"},
-        {1.5e-07, 10, "0.00000015"}, {1.5e-07, 12, "0.0000001500"}, {0, 5, "0.000"}, {-0.5, 4, "-0.5"},
-        {1e20, 5, "10000"}, {55.75, 3, "55."}};
+        {1.5e-07, 10, "0.00000015"}, {1.5e-07, 12, "0.0000001500"}, {1e20, 5, "10000"}, {55.75, 3, "55."}};
     for (const auto& c : cases) EXPECT_EQ(FixedWidthNumber(c.width, c.value), c.text) << c.text;
 }
 
@@ -95,8 +80,7 @@ TEST(NumberText, FifteenDigitsAreCorrectlyRounded)
 
 TEST(NumberText, RoundHalfEven)
 {
-    const double cases[][2] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.5, 2}, {2.4999, 2},
-                               {-0.6, -1}, {3681.5, 3682}, {3680.5, 3680}};
+    const double cases[][2] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {2.4999, 2}, {-0.6, -1}};
     for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c[0]), c[1]) << c[0];
 }
 

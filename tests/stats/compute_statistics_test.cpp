@@ -100,7 +100,8 @@ TEST(ComputeStatistics, PartOpeningANewDayStandsOnceUnderThatDay)
     // Day 0 (1899-12-30) is a date like any other.
     settings = Settings{};
     settings.GMTMOD = 0;
-    table = Compute({{0, 30, 0, 0, 0.5}, {0.01, 30, 0, 0, 0.51}, {0.02, 30, 0, 0, 1.5}, {0.03, 30, 0, 0, 1.51}}, settings);
+    table = Compute({{0, 30, 0, 0, 0.5}, {0.01, 30, 0, 0, 0.51}, {0.02, 30, 0, 0, 1.5}, {0.03, 30, 0, 0, 1.51}},
+                    settings);
     EXPECT_EQ(Shape(table), "T0:0-3 D1:0-1 P1:0-1 D2:2-3 P1:2-3");
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 class FakeWindow : public StatisticsControls {
 public:
-    std::vector<std::string> calls;
+    test::Texts calls;
     void ControlsEnabled(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
     void ShowStatisticsWindow() override { calls.push_back("window"); }
 };
@@ -30,21 +30,19 @@ struct StatCommand : ::testing::Test {
     test::RecordingSink sink;
 };
 
-TEST_F(StatCommand, TrackWithoutPointsKeepsTheTableAndGivesTheControlsBack)
+TEST_F(StatCommand, ATrackThatCannotBeUsedKeepsTheTableAndGivesTheControlsBack)
 {
-    EXPECT_FALSE(Run(dir.File("none.plt")));
-    EXPECT_EQ(sink.messages, (std::vector<std::string>{"Файл трека не найден!", "Нет данных для расчета."}));
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"disable", "enable"}));
-    EXPECT_EQ(table.size(), 2u);
-}
-
-TEST_F(StatCommand, ErrorWhileLoadingIsShownAndKeepsTheTable)
-{
-    EXPECT_FALSE(Run(dir.Write("bad.plt", kHeader + "55.1,37.2,0,100,40000.5,,\r\n55.2,37.2,0,1x0,40000.6,,\r\n")));
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_EQ(sink.errors, (std::vector<std::string>{"'1x0' is not a valid floating point value"}));
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"disable", "enable"}));
-    EXPECT_EQ(table.size(), 2u);
+    const std::tuple<std::string, test::Texts, test::Texts> cases[] = {  // messages, errors
+        {dir.File("none.plt"), {"Файл трека не найден!", "Нет данных для расчета."}, {}},
+        {dir.Write("bad.plt", kHeader + "55.1,37.2,0,100,40000.5,,\r\n55.2,37.2,0,1x0,40000.6,,\r\n"),
+         {}, {"'1x0' is not a valid floating point value"}}};
+    for (const auto& [path, messages, errors] : cases) {
+        sink = {}, window.calls.clear();
+        EXPECT_FALSE(Run(path));
+        EXPECT_EQ(std::tie(sink.messages, sink.errors), std::tie(messages, errors)) << path;
+        EXPECT_EQ(window.calls, (test::Texts{"disable", "enable"}));
+        EXPECT_EQ(table.size(), 2u);
+    }
 }
 
 TEST_F(StatCommand, ComputedTableReplacesTheEarlierOneAndOpensTheWindow)
@@ -55,7 +53,7 @@ TEST_F(StatCommand, ComputedTableReplacesTheEarlierOneAndOpensTheWindow)
                                                       "55.3,37.2,0,300,40000.55,,\r\n");
     EXPECT_TRUE(Run(path));
     EXPECT_EQ(sink.messages.size(), 1u);  // the reader's own
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"disable", "window"}));
+    EXPECT_EQ(window.calls, (test::Texts{"disable", "window"}));
     ASSERT_EQ(table.size(), 3u);
     EXPECT_EQ(table[0].LastPoint, 1);
 }
@@ -65,26 +63,22 @@ TEST_F(StatCommand, ReportsOfRealTracksMatchTheCheckedFiles)
 {
     const std::string data = QM_TEST_DATA;
     UseFixedDateTimeFormats();
-    for (const char* name : {"mapsoft2-programs-ms2xyz-test_data-test", "mapsoft2-programs-ms2xyz-test_data-20040222_full",
+    for (const char* name : {"mapsoft2-programs-ms2xyz-test_data-test",
+                             "mapsoft2-programs-ms2xyz-test_data-20040222_full",
                              "gpsbabel-derived-reference-track-dg100",
                              "gpsbabel-derived-reference-track-mtk_logger_m241_multiple_tracks"}) {
         std::string track = "stats/" + std::string(name) + ".plt";
         ASSERT_TRUE(Run(data + "/" + track)) << name;
-        for (bool allLevels : {false, true}) {
+        for (auto [allLevels, format] : {std::pair{false, ReportFormat::Txt}, {false, ReportFormat::Csv},
+                                         {true, ReportFormat::Txt}}) {
             Settings report;
-            if (allLevels) {
-                report.SHOWFIELD.fill(true);
-                report.SHOWLEVEL.fill(true);
-            }
-            for (ReportFormat format : {ReportFormat::Txt, ReportFormat::Csv}) {
-                if (allLevels && format == ReportFormat::Csv) continue;
-                std::string expected = data + "/stats/expected" + (allLevels ? "/all-levels" : "");
-                Report built = BuildReport(table, report, track, dir.path(), format);
-                SaveReport(built);
-                std::string saved = ReportFileName(dir.path(), track, format);
-                EXPECT_EQ(built.FileName, saved);
-                EXPECT_EQ(test::ReadAll(saved), test::ReadAll(ReportFileName(expected, track, format))) << saved;
-            }
+            if (allLevels) report.SHOWFIELD.fill(true), report.SHOWLEVEL.fill(true);
+            Report built = BuildReport(table, report, track, dir.path(), format);
+            SaveReport(built);
+            EXPECT_EQ(built.FileName, ReportFileName(dir.path(), track, format));
+            std::string expected = data + "/stats/expected" + (allLevels ? "/all-levels" : "");
+            EXPECT_EQ(test::ReadAll(built.FileName), test::ReadAll(ReportFileName(expected, track, format)))
+                << built.FileName;
         }
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/error.h"
 #include "platform/message_sink.h"
 
 #include <filesystem>
@@ -7,6 +8,8 @@
 #include <vector>
 
 namespace qm::test {
+
+using Texts = std::vector<std::string>;
 
 // Records every message the core shows.
 class RecordingSink : public MessageSink {
@@ -36,5 +39,17 @@ private:
 };
 
 std::string ReadAll(const std::string& path);
+
+// The text of the qm::Error that work throws.
+template <typename F>
+std::string Thrown(F&& work)
+{
+    try {
+        work();
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return "(nothing thrown)";
+}
 
 }  // namespace qm::test

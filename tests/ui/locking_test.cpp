@@ -7,19 +7,7 @@
 namespace qm::test {
 namespace {
 
-// A secondary window opened from the main window, and one way of closing it.
-struct LockCase {
-    bool scaleEditor;  // else the settings dialog
-    int closeBy;       // OK, Cancel, Esc, close box
-};
-
-void PrintTo(const LockCase& c, std::ostream* out)
-{
-    static constexpr const char* kWays[] = {"Ok", "Cancel", "Escape", "CloseBox"};
-    *out << (c.scaleEditor ? "ScaleSelect" : "TrStFmSett") << kWays[c.closeBy];
-}
-
-// The ten main controls are all on or all off.
+// The main controls are all on or all off.
 void ExpectMainControls(TForm1& main, bool enabled)
 {
     for (const char* name : {"BtnPrFiles", "BtnGetStat", "trackPlt", "BitBtn1", "SpdCatBox", "SwSpdCat",
@@ -27,37 +15,35 @@ void ExpectMainControls(TForm1& main, bool enabled)
         EXPECT_EQ(Find<QWidget>(main, name)->isEnabledTo(&main), enabled) << name;
 }
 
-class Locking : public testing::TestWithParam<LockCase> {};
-
-TEST_P(Locking, EveryWayOfClosingGivesTheMainWindowBack)
+// Each secondary window of the main window, closed each way: OK, Cancel, Esc, the close box.
+TEST(Locking, EveryWayOfClosingGivesTheMainWindowBack)
 {
-    const LockCase& c = GetParam();
     Program program;
     program.Start();
     TForm1& main = program.Main();
-    QWidget& window = c.scaleEditor ? static_cast<QWidget&>(*program.windows.ScaleSelect) : *program.windows.TrStFmSett;
-    c.scaleEditor ? main.SelectScaleExecute() : main.FmSettExecute();
-    Settle();
-    EXPECT_TRUE(window.isActiveWindow());
-    EXPECT_FALSE(main.isEnabled());
-    ExpectMainControls(main, false);
+    for (bool scaleEditor : {false, true}) {
+        QWidget& window = scaleEditor ? static_cast<QWidget&>(*program.windows.ScaleSelect)
+                                      : static_cast<QWidget&>(*program.windows.TrStFmSett);
+        for (const char* way : {"OK", "Cancel", "Esc", "close box"}) {
+            SCOPED_TRACE(window.objectName().toStdString() + " " + way);
+            scaleEditor ? main.SelectScaleExecute() : main.FmSettExecute();
+            Settle();
+            EXPECT_TRUE(window.isActiveWindow());
+            EXPECT_FALSE(main.isEnabled());
+            ExpectMainControls(main, false);
 
-    switch (c.closeBy) {
-    case 0: Click(window, c.scaleEditor ? "BOK" : "SFOK"); break;
-    case 1: Click(window, c.scaleEditor ? "BCancel" : "SFCancel"); break;
-    case 2: QTest::keyClick(window.focusWidget(), Qt::Key_Escape); break;
-    default: window.close(); break;
+            const std::string closeBy = way;
+            if (closeBy == "OK") Click(window, scaleEditor ? "BOK" : "SFOK");
+            if (closeBy == "Cancel") Click(window, scaleEditor ? "BCancel" : "SFCancel");
+            if (closeBy == "Esc") QTest::keyClick(window.focusWidget(), Qt::Key_Escape);
+            if (closeBy == "close box") window.close();
+            Settle();
+            EXPECT_FALSE(window.isVisible());
+            EXPECT_TRUE(main.isActiveWindow());
+            ExpectMainControls(main, true);
+        }
     }
-    Settle();
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(main.isActiveWindow());
-    ExpectMainControls(main, true);
 }
-
-INSTANTIATE_TEST_SUITE_P(SecondaryWindows, Locking,
-                         testing::Values(LockCase{false, 0}, LockCase{false, 1}, LockCase{false, 2},
-                                         LockCase{false, 3}, LockCase{true, 0}, LockCase{true, 1}, LockCase{true, 2},
-                                         LockCase{true, 3}));
 
 }  // namespace
 }  // namespace qm::test

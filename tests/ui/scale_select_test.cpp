@@ -34,33 +34,15 @@ protected:
     TScaleSelect& editor = *program.windows.ScaleSelect;
 };
 
-struct CellCase {
-    const char* cell;
-    const char* text;
-    const char* message;  // empty when accepted
-};
-
-void PrintTo(const CellCase& c, std::ostream* out) { *out << c.cell << (*c.message ? "Refused" : "Accepted"); }
-
-class ScaleEditorCell : public ScaleEditor, public testing::WithParamInterface<CellCase> {};
-
-TEST_P(ScaleEditorCell, IsCheckedAgainstItsNeighboursOnLeaving)
+TEST_F(ScaleEditor, CellsAreCheckedAgainstTheirNeighboursOnLeaving)
 {
-    const CellCase& c = GetParam();
-    Type(Cell(c.cell), c.text);
-    Leave(Cell(c.cell));
-    EXPECT_EQ(program.dialogs.boxes, *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
-    EXPECT_EQ(editor.focusWidget() == Cell(c.cell), *c.message != 0);
+    const std::tuple<const char*, const char*, const char*> cases[] = {  // cell, text, message ("": accepted)
+        {"SpdCat1", "0", "Значение должно быть больше 0 и меньше 5."}, {"SpdCat1", "4", ""},
+        {"SpdCat10", "1001", "Значение должно быть больше 40 и меньше 1001."}, {"SpdCat10", "1000", ""},
+        {"Edit2", "2", "Значение должно быть больше 2 и меньше 10."},
+        {"Edit13", "abc", "Значение должно быть больше 2 и меньше 10."}, {"Edit21", " +41", ""}};
+    for (auto [cell, text, message] : cases) ExpectCheckOnLeaving(program, editor, Cell(cell), text, message);
 }
-
-INSTANTIATE_TEST_SUITE_P(Limits, ScaleEditorCell,
-                         testing::Values(CellCase{"SpdCat1", "0", "Значение должно быть больше 0 и меньше 5."},
-                                         CellCase{"SpdCat1", "4", ""},
-                                         CellCase{"SpdCat10", "1001", "Значение должно быть больше 40 и меньше 1001."},
-                                         CellCase{"SpdCat10", "1000", ""},
-                                         CellCase{"Edit2", "2", "Значение должно быть больше 2 и меньше 10."},
-                                         CellCase{"Edit13", "abc", "Значение должно быть больше 2 и меньше 10."},
-                                         CellCase{"Edit21", " +41", ""}));
 
 TEST_F(ScaleEditor, EnterChecksTheCellBeforeOk)
 {
@@ -81,8 +63,6 @@ TEST_F(ScaleEditor, OkStoresNamesAndCurrentScale)
 {
     Find<QLineEdit>(editor, "SetName2")->setText("Авто \"быстро\" & далеко");
     QTest::mouseClick(Radio("RB2"), Qt::LeftButton);
-    EXPECT_FALSE(Radio("RB0")->isChecked());
-    EXPECT_EQ(editor.Tag, 2);
     QTest::keyClick(Find<QLineEdit>(editor, "SetName2"), Qt::Key_Return);
     EXPECT_TRUE(program.dialogs.boxes.empty());
     EXPECT_EQ(program.settings.CURRENTSCALE, 2);
@@ -91,7 +71,6 @@ TEST_F(ScaleEditor, OkStoresNamesAndCurrentScale)
 
     Open();
     EXPECT_TRUE(Radio("RB2")->isChecked());
-    EXPECT_FALSE(Radio("RB0")->isChecked());
 }
 
 TEST_F(ScaleEditor, ColourDialogOpensOnTheColourItReturnedLast)
@@ -125,8 +104,7 @@ TEST_F(ScaleEditor, CancelDropsEverythingDoneInTheEditor)
     QTest::mouseClick(Radio("RB1"), Qt::LeftButton);
     Click(editor, "BCancel");
     EXPECT_FALSE(editor.isVisible());
-    EXPECT_EQ(program.settings.CURRENTSCALE, 0);
-    EXPECT_EQ(program.settings.Scales[0].Name, "1");
+    EXPECT_EQ(std::tie(program.settings.CURRENTSCALE, program.settings.Scales[0].Name), std::tuple(0, "1"));
     EXPECT_EQ(program.settings.Scales[0].Categories[1].Upper, 5);
     EXPECT_EQ(Caption(), "\"1\"");
     EXPECT_EQ(Find<ColorBox>(program.Main(), "SpdCat1")->Color(), 255);
@@ -137,7 +115,6 @@ TEST_F(ScaleEditor, CancelDropsEverythingDoneInTheEditor)
     EXPECT_FALSE(Cell("SpdCat2")->isModified());
     EXPECT_EQ(Find<QLineEdit>(editor, "SetName0")->text(), "1");
     EXPECT_TRUE(Radio("RB0")->isChecked());
-    EXPECT_FALSE(Radio("RB1")->isChecked());
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ TEST_F(StatWindow, SavesAndCopiesEveryLineWithCrLf)
 
     std::filesystem::remove_all(Out(""));
     Click(stat, "Button2");
-    EXPECT_EQ(program.dialogs.boxes, std::vector<std::string>{"error: Cannot create file \"" + Out("sample_stat.csv") +
+    EXPECT_EQ(program.dialogs.boxes, Texts{"error: Cannot create file \"" + Out("sample_stat.csv") +
                                                               "\". No such file or directory."});
     EXPECT_TRUE(stat.isVisible());
 }

@@ -104,6 +104,19 @@ void Click(QWidget& window, const char* name) { QTest::mouseClick(Find<QPushButt
 
 std::string Text(QWidget& window, const char* name) { return Find<QLineEdit>(window, name)->text().toStdString(); }
 
+void ExpectCheckOnLeaving(Program& program, QWidget& window, QLineEdit* edit, const std::string& text,
+                          const std::string& message)
+{
+    SCOPED_TRACE(edit->objectName().toStdString() + " '" + text + "'");
+    program.dialogs.boxes.clear();
+    const QString before = edit->text();
+    Type(edit, text);
+    Leave(edit);
+    EXPECT_EQ(program.dialogs.boxes, message.empty() ? Texts{} : Texts{message});
+    EXPECT_EQ(window.focusWidget() == edit, !message.empty());
+    edit->setText(before);
+}
+
 void Settle()
 {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();

@@ -4,8 +4,10 @@
 #include "support/test_support.h"
 #include "ui/app_windows.h"
 #include "ui/dialogs.h"
+#include "ui/radio_group.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -91,11 +93,34 @@ Control* Find(QWidget& window, const char* name)
     return control;
 }
 
+// A started program with files under its start directory, and the main
+// window's output-directory controls at hand.
+class MainWindowTest : public testing::Test {
+protected:
+    explicit MainWindowTest(const std::vector<std::string>& files) : program("", files) {}
+    void SetUp() override { program.Start(); }
+    std::string Dir(const std::string& name) { return program.dir.File(name); }
+    QLineEdit* Output() { return Find<QLineEdit>(program.Main(), "EoutputDir"); }
+    std::string OutputText() { return Output()->text().toStdString(); }
+    void SetOutput(const std::string& text) { Output()->setText(QString::fromStdString(text)); }
+    void SubFolder(bool on) { Find<QCheckBox>(program.Main(), "CBSubFolder")->setChecked(on); }
+    RadioGroup* FolderType() { return Find<RadioGroup>(program.Main(), "RGoutputDir"); }
+
+    Program program;
+};
+
 // What the user does: type into an edit (it gets the focus, its text is
 // replaced), leave a control with Tab, click a named button.
 void Type(QLineEdit* edit, const std::string& text);
 void Leave(QWidget* control);
 void Click(QWidget& window, const char* name);
 std::string Text(QWidget& window, const char* name);
+
+// Types text into an edit of a window that checks it on leaving, and leaves
+// it: expects the one message box given (none when it is empty), the focus
+// kept on a refused edit only; then gives the edit its old text back,
+// unmodified, so that it is not checked again.
+void ExpectCheckOnLeaving(Program& program, QWidget& window, QLineEdit* edit, const std::string& text,
+                          const std::string& message);
 
 }  // namespace qm::test

@@ -1,12 +1,9 @@
 #include "visual/band_files.h"
 
-#include "platform/error.h"
 #include "support/test_support.h"
 #include "visual/visual_test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace qm {
 namespace {
@@ -17,22 +14,10 @@ using test::TempDir;
 TEST(ReplaceField, ReplacesTheNthFieldWithItsBlanksAndAddsMissingFields)
 {
     const char* line = "0,2,65280, my name ,0,0,2,8421376";
-    EXPECT_EQ(ReplaceField(line, 4, "x"), "0,2,65280,x,0,0,2,8421376");
-    EXPECT_EQ(ReplaceField(line, 1, "9"), "9,2,65280, my name ,0,0,2,8421376");
-    EXPECT_EQ(ReplaceField(line, 8, "1"), "0,2,65280, my name ,0,0,2,1");
-    EXPECT_EQ(ReplaceField("a,,c", 2, "b"), "a,b,c");
-    EXPECT_EQ(ReplaceField("0,2", 4, "x"), "0,2,,x");
-    EXPECT_EQ(ReplaceField("0,2", 3, "x"), "0,2,x");
-    EXPECT_EQ(ReplaceField("", 2, "x"), ",x");
-}
-
-TEST(BandDisplayLine, PutsWidthColourAndSpeedRange)
-{
-    WorkBand band{0, 2, 255, 7};
-    EXPECT_EQ(BandDisplayLine("0,2,65280,name,0,0,2,8421376", band, 5), "0,5,255,0-2 km/h,0,0,2,8421376");
-    EXPECT_EQ(BandDisplayLine("0,2,255,Vezelay   ,1,0,2,8421376,0", WorkBand{40, 1000, 61456, 1}, 3),
-              "0,3,61456,40-1000 km/h,1,0,2,8421376,0");
-    EXPECT_EQ(BandDisplayLine("0", band, 5), "0,5,255,0-2 km/h");
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {line, 4, "0,2,65280,x,0,0,2,8421376"}, {line, 1, "x,2,65280, my name ,0,0,2,8421376"},
+        {line, 8, "0,2,65280, my name ,0,0,2,x"}, {"a,,c", 2, "a,x,c"}, {"0,2", 4, "0,2,,x"}, {"", 2, ",x"}};
+    for (auto [text, n, result] : cases) EXPECT_EQ(ReplaceField(text, n, "x"), result) << text << " " << n;
 }
 
 TEST(AppendPointLine, FixedWidthNumbersAndDateTimeTexts)
@@ -94,21 +79,6 @@ TEST_F(BandFilesTest, NamesFollowTheTrackAndAnExistingFileIsReplaced)
     EXPECT_NE(ReadAll(dir.File("WALK_5.plt")), "old");
     EXPECT_EQ(ReadAll(dir.File("WALK_15.plt")), "other");
     EXPECT_EQ(test::FileNames(dir.path()).size(), 2u);
-}
-
-TEST_F(BandFilesTest, AFailureLeavesExactlyTheFilesOfTheBandsBeforeIt)
-{
-    runs.push_back({9, 10, 0, 0, 0, 5});
-    bands[5].StepCount = 1;
-    std::filesystem::create_directory(dir.File("walk_15.plt"));  // band 3's file cannot replace it
-    try {
-        WriteBandFiles(dir.path(), "walk.plt", track, runs, bands, 4);
-        ADD_FAILURE() << "no error";
-    } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot write file \"" + dir.File("walk_15.plt") + "\". Is a directory");
-    }
-    // No walk_25.plt, no temporary file.
-    EXPECT_EQ(test::FileNames(dir.path()), (std::set<std::string>{"walk_15.plt", "walk_5.plt"}));
 }
 
 }  // namespace

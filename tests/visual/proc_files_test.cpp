@@ -12,8 +12,7 @@ namespace {
 
 using test::FileNames;
 using test::ReadAll;
-using test::RecordingSink;
-using test::TempDir;
+using test::Texts;
 
 class RecordingControls : public CommandControls {
 public:
@@ -29,87 +28,69 @@ const std::string kTrack =
     "50.000900,30.000000,0,100,40000.0006944,,\r\n";
 
 struct ProcFilesTest : ::testing::Test {
-    TempDir dir;
-    Settings settings;
-    BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
-    RecordingSink sink;
-    RecordingControls controls;
-
-    bool Run(const std::string& track, const std::string& outputDir)
+    // Runs the command; gives its messages, and its errors after "error: ".
+    Texts Run(const std::string& track, const std::string& outputDir, bool processed)
     {
-        return ProcFilesExecute(track, outputDir, boxes, settings, controls, sink);
+        test::RecordingSink sink;
+        controls.calls.clear();
+        EXPECT_EQ(ProcFilesExecute(track, outputDir, ScaleBandBoxes(settings.CurrentScale()), settings, controls, sink),
+                  processed);
+        for (const std::string& error : sink.errors) sink.messages.push_back("error: " + error);
+        return sink.messages;
     }
+
+    test::TempDir dir;
+    Settings settings;
+    RecordingControls controls;
 };
 
 TEST_F(ProcFilesTest, ANonPositiveIntervalIsRefusedBeforeAnythingElse)
 {
-    std::string track = dir.Write("walk.plt", kTrack);
     for (double interval : {0.0, -2.0}) {
         settings.TIMEINTRVL = interval;
-        EXPECT_FALSE(Run(track, dir.File("out")));
+        EXPECT_EQ(Run(dir.Write("walk.plt", kTrack), dir.File("out"), false),
+                  Texts{"Интервал расчета должен быть больше 0."});
         EXPECT_FALSE(std::filesystem::exists(dir.File("out")));
     }
-    EXPECT_EQ(sink.messages, std::vector<std::string>(2, "Интервал расчета должен быть больше 0."));
 }
 
-TEST_F(ProcFilesTest, TheOutputDirectoryIsCreatedOneLevelOnly)
+TEST_F(ProcFilesTest, EveryWayOutGivesTheControlsBack)
 {
-    std::string track = dir.Write("walk.plt", kTrack);
-    std::string deep = dir.File("a/b");
-    EXPECT_FALSE(Run(track, deep));
-    EXPECT_EQ(sink.messages, std::vector<std::string>{"Не удается создать директорию " + deep + "!"});
+    const std::string walk = dir.Write("walk.plt", kTrack);
+    const std::string bad = dir.Write("bad.plt", "OziExplorer Track Point File\r\n\r\n\r\n\r\n\r\nx\r\n");
+    std::filesystem::create_directory(dir.File("walk_stop.wpt"));  // the stop file cannot replace a directory
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {walk, dir.File("a/b"), "Не удается создать директорию " + dir.File("a/b") + "!"},  // one level only
+        {dir.File("missing.plt"), dir.File("out"), "Файл трека не найден!"},
+        {bad, dir.File("out"), "error: 'x' is not a valid integer value"},
+        {walk, dir.path(), "error: Cannot write file \"" + dir.File("walk_stop.wpt") + "\". Is a directory"}};
+    for (const auto& [track, out, shown] : cases) {
+        EXPECT_EQ(Run(track, out, false), Texts{shown});
+        EXPECT_EQ(controls.calls, (std::vector<bool>{false, true})) << shown;
+    }
     EXPECT_FALSE(std::filesystem::exists(dir.File("a")));
-    EXPECT_EQ(controls.calls, (std::vector<bool>{false, true}));
-}
-
-TEST_F(ProcFilesTest, AnUnusableTrackEndsTheCommandWithTheReadersMessageButLeavesTheNewDirectory)
-{
-    EXPECT_FALSE(Run(dir.File("missing.plt"), dir.File("out")));
-    EXPECT_EQ(sink.messages, std::vector<std::string>{"Файл трека не найден!"});
-    EXPECT_TRUE(FileNames(dir.File("out")).empty());
-    EXPECT_EQ(controls.calls, (std::vector<bool>{false, true}));
-
-    sink.messages.clear();
-    std::string bad = dir.Write("bad.plt", "OziExplorer Track Point File\r\n\r\n\r\n\r\n\r\nx\r\n");
-    EXPECT_FALSE(Run(bad, dir.File("out")));
-    EXPECT_EQ(sink.errors, std::vector<std::string>{"'x' is not a valid integer value"});
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_EQ(controls.calls, (std::vector<bool>{false, true, false, true}));
+    EXPECT_TRUE(FileNames(dir.File("out")).empty());  // created before the track was read
+    EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"bad.plt", "out", "walk.plt", "walk_10.plt",
+                                                            "walk_stop.wpt"}));  // the band file before the failure
 }
 
 TEST_F(ProcFilesTest, AOnePointTrackGivesOnlyTheStopFileHeader)
 {
-    std::string track = dir.Write("one.plt", kTrack.substr(0, kTrack.rfind("50.000900")));
-    EXPECT_TRUE(Run(track, dir.path()));
+    EXPECT_EQ(Run(dir.Write("one.plt", kTrack.substr(0, kTrack.rfind("50.000900"))), dir.path(), true),
+              Texts{"трек обработан"});
+    EXPECT_EQ(controls.calls, (std::vector<bool>{false, true}));
     EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"one.plt", "one_stop.wpt"}));
     EXPECT_EQ(ReadAll(dir.File("one_stop.wpt")),
               "OziExplorer Waypoint File Version 1.1\r\nWGS 84\r\nReserved 2\r\ngarmin\r\n");
-    EXPECT_EQ(sink.messages, std::vector<std::string>{"трек обработан"});
-    EXPECT_EQ(controls.calls, (std::vector<bool>{false, true}));
-}
-
-TEST_F(ProcFilesTest, AFileThatCannotBeWrittenEndsTheCommandLeavingTheFilesBeforeIt)
-{
-    std::string track = dir.Write("walk.plt", kTrack);
-    std::filesystem::create_directory(dir.File("walk_stop.wpt"));  // the stop file cannot replace a directory
-    dir.Write("walk_10.plt", "old");
-    EXPECT_FALSE(Run(track, dir.path()));
-    ASSERT_EQ(sink.errors.size(), 1u);
-    EXPECT_EQ(sink.errors[0].rfind("Cannot write file \"" + dir.File("walk_stop.wpt") + "\". ", 0), 0u)
-        << sink.errors[0];
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"walk.plt", "walk_10.plt", "walk_stop.wpt"}));
-    EXPECT_NE(ReadAll(dir.File("walk_10.plt")), "old");
-    EXPECT_EQ(controls.calls, (std::vector<bool>{false, true}));
 }
 
 TEST_F(ProcFilesTest, ATrackCutAtATimeOutOfOrderIsStillProcessed)
 {
-    std::string track = dir.Write("walk.plt", kTrack + "50.001800,30.000000,0,100,40000.0006944,,\r\n");
-    EXPECT_TRUE(Run(track, dir.path()));
-    ASSERT_EQ(sink.messages.size(), 2u);
-    EXPECT_EQ(sink.messages[0].rfind("Ошибка в треке!", 0), 0u);
-    EXPECT_EQ(sink.messages[1], "трек обработан");
+    const std::string track = dir.Write("walk.plt", kTrack + "50.001800,30.000000,0,100,40000.0006944,,\r\n");
+    Texts shown = Run(track, dir.path(), true);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_TRUE(shown[0].starts_with("Ошибка в треке!"));
+    EXPECT_EQ(shown[1], "трек обработан");
     std::string band = ReadAll(dir.File("walk_10.plt"));
     EXPECT_EQ(std::count(band.begin(), band.end(), '\n'), 8) << band;  // six header lines, two points
 }

@@ -4,9 +4,9 @@
 #include "track/track.h"
 
 #include <filesystem>
-#include <initializer_list>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace qm::test {
 
@@ -32,7 +32,7 @@ struct WalkStep {
 
 // A track that starts at 50 degrees north at day 40000 and goes north by
 // the steps (111 km per degree).
-inline TTrackRecArray Walk(std::initializer_list<WalkStep> steps)
+inline TTrackRecArray Walk(const std::vector<WalkStep>& steps)
 {
     TTrackRecArray points{TrackPoint{50, 30, 1, 100, 40000}};
     for (const WalkStep& step : steps) {

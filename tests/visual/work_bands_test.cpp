@@ -15,8 +15,7 @@ TEST(WorkBands, BoxesShowRoundedUpperBoundsAndBandsStartAtThePreviousUpper)
     const double expected[][2] = {{0, 2}, {2, 4}, {4, 10}, {10, 15}, {15, 20},
                                   {20, 25}, {25, 30}, {30, 35}, {35, 40}, {40, 1000}};
     for (int i = 0; i < kBandCount; ++i) {
-        EXPECT_EQ(bands[i].Lower, expected[i][0]) << i;
-        EXPECT_EQ(bands[i].Upper, expected[i][1]) << i;
+        EXPECT_EQ(std::make_pair(bands[i].Lower, bands[i].Upper), std::make_pair(expected[i][0], expected[i][1])) << i;
         EXPECT_EQ(bands[i].Color, scale.Categories[i].Color) << i;
     }
 }
@@ -24,9 +23,8 @@ TEST(WorkBands, BoxesShowRoundedUpperBoundsAndBandsStartAtThePreviousUpper)
 TEST(FindBand, UpperBoundBelongsToItsBandAndTooFastGoesToBandZero)
 {
     WorkBands bands = MakeWorkBands(ScaleBandBoxes(SpdCatSet{"1", DefaultBands()}));
-    const std::pair<double, int> cases[] = {{0, 0},   {1.9, 0},  {2, 0},    {2.0000001, 1}, {5, 1},       {5.5, 2},
-                                            {10, 2},  {12, 3},   {15, 3},   {17, 4},        {22, 5},      {27, 6},
-                                            {35, 7},  {39.99, 8}, {40, 8},  {40.5, 9},      {1000, 9},    {1000.001, 0},
+    const std::pair<double, int> cases[] = {{0, 0},  {2, 0},      {2.0000001, 1}, {5, 1},       {5.5, 2}, {10, 2},
+                                            {15, 3}, {39.99, 8}, {40, 8},        {40.5, 9},    {1000, 9}, {1000.001, 0},
                                             {-1, 0}};
     for (auto [speed, band] : cases) EXPECT_EQ(FindBand(bands, speed), band) << speed;
 }
