@@ -48,15 +48,13 @@ TEST_F(ScaleEditor, EnterChecksTheCellBeforeOk)
 {
     Type(Cell("SpdCat1"), "0");
     QTest::keyClick(Cell("SpdCat1"), Qt::Key_Return);
-    EXPECT_EQ(program.dialogs.boxes.size(), 1u);
-    EXPECT_TRUE(editor.isVisible());
+    EXPECT_TRUE(program.dialogs.boxes.size() == 1 && editor.isVisible());
 
     Type(Cell("SpdCat1"), "1");
     QTest::keyClick(Cell("SpdCat1"), Qt::Key_Return);
-    EXPECT_FALSE(editor.isVisible());
+    EXPECT_TRUE(!editor.isVisible() && program.settings.SettingsChanged);
     EXPECT_EQ(program.settings.Scales[0].Categories[0].Upper, 1);
     EXPECT_EQ(Find<ColorBox>(program.Main(), "SpdCat1")->text(), "1");
-    EXPECT_TRUE(program.settings.SettingsChanged);
 }
 
 TEST_F(ScaleEditor, OkStoresNamesAndCurrentScale)
@@ -65,8 +63,8 @@ TEST_F(ScaleEditor, OkStoresNamesAndCurrentScale)
     QTest::mouseClick(Radio("RB2"), Qt::LeftButton);
     QTest::keyClick(Find<QLineEdit>(editor, "SetName2"), Qt::Key_Return);
     EXPECT_TRUE(program.dialogs.boxes.empty());
-    EXPECT_EQ(program.settings.CURRENTSCALE, 2);
-    EXPECT_EQ(program.settings.Scales[2].Name, "Авто \"быстро\" & далеко");
+    EXPECT_EQ(std::tie(program.settings.CURRENTSCALE, program.settings.Scales[2].Name),
+              std::tuple(2, "Авто \"быстро\" & далеко"));
     EXPECT_EQ(Caption(), "\"Авто \"быстро\" && далеко\"");  // "&&" shows one "&"
 
     Open();
@@ -82,16 +80,16 @@ TEST_F(ScaleEditor, ColourDialogOpensOnTheColourItReturnedLast)
     QTest::mouseDClick(Cell("Edit1"), Qt::LeftButton);
     QTest::mouseDClick(Cell("Edit2"), Qt::LeftButton);
     EXPECT_EQ(program.dialogs.colorDialogStarts, (std::vector<int32_t>{0, 0x123456}));
-    EXPECT_EQ(Cell("Edit1")->Color(), 0x123456);
-    EXPECT_EQ(Cell("Edit2")->Color(), 20735);
+    EXPECT_EQ(std::make_pair(Cell("Edit1")->Color(), Cell("Edit2")->Color()), std::make_pair(0x123456, 20735));
     EXPECT_TRUE(Find<QPushButton>(editor, "BOK")->isEnabled());
 
     program.dialogs.colorAnswers = {0xABCDEF};
     QTest::mouseDClick(Cell("SpdCat3"), Qt::LeftButton);
     EXPECT_EQ(program.dialogs.colorDialogStarts.back(), 0x123456);
     Click(editor, "BOK");
-    EXPECT_EQ(program.settings.Scales[0].Categories[2].Color, 0xABCDEF);
-    EXPECT_EQ(program.settings.Scales[1].Categories[0].Color, 0x123456);
+    const Scales& scales = program.settings.Scales;
+    EXPECT_EQ(std::make_pair(scales[0].Categories[2].Color, scales[1].Categories[0].Color),
+              std::make_pair(0xABCDEF, 0x123456));
     EXPECT_EQ(Find<ColorBox>(program.Main(), "SpdCat3")->Color(), 0xABCDEF);
 }
 
@@ -111,8 +109,7 @@ TEST_F(ScaleEditor, CancelDropsEverythingDoneInTheEditor)
 
     Open();
     EXPECT_EQ(Cell("SpdCat1")->Color(), 255);
-    EXPECT_EQ(Cell("SpdCat2")->text(), "5");
-    EXPECT_FALSE(Cell("SpdCat2")->isModified());
+    EXPECT_TRUE(Cell("SpdCat2")->text() == "5" && !Cell("SpdCat2")->isModified());
     EXPECT_EQ(Find<QLineEdit>(editor, "SetName0")->text(), "1");
     EXPECT_TRUE(Radio("RB0")->isChecked());
 }

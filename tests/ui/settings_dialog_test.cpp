@@ -33,15 +33,12 @@ TEST_F(SettingsDialog, FillsEveryFieldAtEachOpeningAndCancelStoresNothing)
     s.SHOWFIELD[1] = false, s.SHOWLEVEL = {false, true, true};
     Box("CBSaveSettings")->setChecked(false);
     Open();
-    EXPECT_EQ(Edit("EIntrvl")->text(), "0.5");
-    EXPECT_EQ(Edit("EDistBrk")->text(), "1E-6");
+    EXPECT_EQ(Text(dialog, "EIntrvl") + " " + Text(dialog, "EDistBrk") + " " + Text(dialog, "EGMTmod") + " " +
+                  Text(dialog, "EDecDelim"),
+              "0.5 1E-6 -3 .");
     EXPECT_TRUE(!Edit("EDistBrk")->isEnabled() && Edit("ETimeBrk")->isEnabled());
-    EXPECT_EQ(Edit("EGMTmod")->text(), "-3");
-    EXPECT_TRUE(Box("Field1")->isChecked());
-    EXPECT_FALSE(Box("Field2")->isChecked() || Box("Field2")->isEnabled());
-    EXPECT_TRUE(!Box("CBLevel0")->isChecked() && Box("CBLevel2")->isChecked());
-    EXPECT_EQ(Edit("EDecDelim")->text(), ".");
-    EXPECT_FALSE(Box("CBSaveSettings")->isChecked());
+    EXPECT_TRUE(Box("Field1")->isChecked() && !Box("CBLevel0")->isChecked() && Box("CBLevel2")->isChecked());
+    EXPECT_FALSE(Box("Field2")->isChecked() || Box("Field2")->isEnabled() || Box("CBSaveSettings")->isChecked());
 
     Type(Edit("EIntrvl"), "7");
     Box("CBSpltTime")->click();
