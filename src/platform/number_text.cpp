@@ -179,10 +179,11 @@ bool ScaledDigits15(double value, char (&digits)[15], int& exponent)
         while (value < kNegPow10[-e]) --e;
     }
     double scaled = value * kPow10[14 - e];
-    double whole = std::floor(scaled);
-    double fraction = scaled - whole;
+    // Below 2^53: the conversion rounds down exactly, and faster than floor.
+    uint64_t whole = static_cast<uint64_t>(scaled);
+    double fraction = scaled - static_cast<double>(whole);
     if (std::fabs(fraction - 0.5) < 0.125) return false;
-    uint64_t n = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    uint64_t n = whole + (fraction > 0.5 ? 1 : 0);
     if (n < 100000000000000ull || n >= 1000000000000000ull) return false;  // exponent misjudged
     // Four independent groups of at most four digits, two digits at a time.
     auto fourDigits = [](char* out, uint32_t value) {

@@ -10,41 +10,40 @@ namespace qm {
 char* WriteFixedWidthNumber(char* out, int width, double value)
 {
     if (width <= 0) return out;
-    // Room for the plain decimal text of any double.
-    char text[352];
-    char* p = text;
+    // The text is written straight to out and cut at its end.
+    char* const end = out + width;
+    auto put = [&](char c) {
+        if (out != end) *out++ = c;
+    };
     if (!std::isfinite(value)) {
-        std::string name = NonFiniteText(value);
-        p = std::copy(name.begin(), name.end(), p);
-        *p++ = '.';
+        for (char c : NonFiniteText(value)) put(c);
+        put('.');
     } else if (value == 0) {
-        *p++ = '0';
-        *p++ = '.';
+        put('0');
+        put('.');
     } else {
-        if (value < 0) *p++ = '-';
+        if (value < 0) put('-');
         char digits[15];
-        int exponent = Digits15(std::fabs(value), digits);
+        const int exponent = Digits15(std::fabs(value), digits);
         if (exponent >= 14) {
-            p = std::copy_n(digits, 15, p);
-            p = std::fill_n(p, exponent - 14, '0');
-            *p++ = '.';
+            for (char c : digits) put(c);
+            for (int i = 14; i < exponent && out != end; ++i) put('0');
+            put('.');
         } else if (exponent >= 0) {
-            for (int i = 0; i < 15; ++i) {
-                *p++ = digits[i];
-                if (i == exponent) *p++ = '.';
-            }
+            // The common case, without a test per character: at most the 15
+            // digits with the point after digit `exponent`.
+            const int shown = std::min(static_cast<int>(end - out), 16);
+            for (int i = 0; i < shown; ++i) out[i] = i <= exponent ? digits[i] : i == exponent + 1 ? '.' : digits[i - 1];
+            out += shown;
         } else {
-            *p++ = '0';
-            *p++ = '.';
-            p = std::fill_n(p, -exponent - 1, '0');
-            p = std::copy_n(digits, 15, p);
+            put('0');
+            put('.');
+            for (int i = -1; i > exponent && out != end; --i) put('0');
+            for (char c : digits) put(c);
         }
     }
-    const size_t length = static_cast<size_t>(p - text);
-    const size_t size = static_cast<size_t>(width);
-    if (length >= size) return std::copy_n(text, size, out);
-    out = std::copy_n(text, length, out);
-    return std::fill_n(out, size - length, '0');
+    std::fill(out, end, '0');
+    return end;
 }
 
 std::string FixedWidthNumber(int width, double value)
