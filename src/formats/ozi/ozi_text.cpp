@@ -7,6 +7,35 @@
 
 namespace qm {
 
+namespace {
+
+constexpr uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000,
+                               10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000,
+                               1000000000000000};
+
+// The common case, fast: a magnitude from 1 to 1E14, whose text is its
+// integer digits, the point and its fraction digits, cut at the room left.
+// Only the digits shown are written.
+bool WriteShortFixed(char*& out, char* end, double magnitude)
+{
+    uint64_t digits = 0;
+    int exponent = 0;
+    if (!RoundTo15Digits(magnitude, digits, exponent) || exponent < 0 || exponent > 13) return false;
+    const int integerDigits = exponent + 1;
+    const int room = static_cast<int>(end - out);
+    if (room <= integerDigits) {
+        out = WriteDigits(out, digits / kPow10[15 - room], room);
+        return true;
+    }
+    const int fractionDigits = std::min(room - integerDigits - 1, 15 - integerDigits);
+    out = WriteDigits(out, digits / kPow10[15 - integerDigits], integerDigits);
+    *out++ = '.';
+    out = WriteDigits(out, digits / kPow10[15 - integerDigits - fractionDigits], fractionDigits);
+    return true;
+}
+
+}  // namespace
+
 char* WriteFixedWidthNumber(char* out, int width, double value)
 {
     if (width <= 0) return out;
@@ -23,23 +52,24 @@ char* WriteFixedWidthNumber(char* out, int width, double value)
         put('.');
     } else {
         if (value < 0) put('-');
-        char digits[15];
-        const int exponent = Digits15(std::fabs(value), digits);
-        if (exponent >= 14) {
-            for (char c : digits) put(c);
-            for (int i = 14; i < exponent && out != end; ++i) put('0');
-            put('.');
-        } else if (exponent >= 0) {
-            // The common case, without a test per character: at most the 15
-            // digits with the point after digit `exponent`.
-            const int shown = std::min(static_cast<int>(end - out), 16);
-            for (int i = 0; i < shown; ++i) out[i] = i <= exponent ? digits[i] : i == exponent + 1 ? '.' : digits[i - 1];
-            out += shown;
-        } else {
-            put('0');
-            put('.');
-            for (int i = -1; i > exponent && out != end; --i) put('0');
-            for (char c : digits) put(c);
+        if (!WriteShortFixed(out, end, std::fabs(value))) {
+            char digits[15];
+            const int exponent = Digits15(std::fabs(value), digits);
+            if (exponent >= 14) {
+                for (char c : digits) put(c);
+                for (int i = 14; i < exponent && out != end; ++i) put('0');
+                put('.');
+            } else if (exponent >= 0) {
+                for (int i = 0; i < 15; ++i) {
+                    put(digits[i]);
+                    if (i == exponent) put('.');
+                }
+            } else {
+                put('0');
+                put('.');
+                for (int i = -1; i > exponent && out != end; --i) put('0');
+                for (char c : digits) put(c);
+            }
         }
     }
     std::fill(out, end, '0');
