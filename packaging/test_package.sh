@@ -54,8 +54,8 @@ Xvfb -displayfd 3 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
-mkdir "$work/home"
-HOME="$work/home" gio launch /usr/share/applications/quillmarsh.desktop
+mkdir -m 700 "$work/home" "$work/runtime"
+HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" gio launch /usr/share/applications/quillmarsh.desktop
 
 visible_main_window() {
     local id
