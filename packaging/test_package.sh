@@ -10,7 +10,8 @@ sample=$(realpath "$2")
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 apt() { $sudo env DEBIAN_FRONTEND=noninteractive apt-get -y -q "$@"; }
-installed_packages() { dpkg-query -W -f='${binary:Package} ${Version} ${db:Status-Abbrev}\n' | sort; }
+packages() { dpkg-query -W -f='${binary:Package} ${Version} ${db:Status-Abbrev}\n' | LC_ALL=C sort; }
+installed_names() { awk '$3 ~ /^.i/ { print $1 }'; }
 
 # The newest package, the one `make package` has just built.
 deb=$(ls -t "$build_dir"/quillmarsh_*.deb | head -n 1)
@@ -21,14 +22,12 @@ fi
 
 work=$(mktemp -d)
 xvfb_pid=""
-before=$(installed_packages)
+before=$(packages)
 
+pulled_in=""
 restore() {
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-    apt purge quillmarsh > /dev/null || true
-    local added
-    added=$(comm -13 <(cut -d' ' -f1 <<< "$before") <(installed_packages | cut -d' ' -f1))
-    [ -z "$added" ] || apt purge $added > /dev/null || true
+    apt purge quillmarsh $pulled_in > /dev/null || true
     rm -rf "$work"
 }
 trap restore EXIT
@@ -37,6 +36,9 @@ echo "lintian $deb"
 lintian --fail-on error "$deb"
 
 apt install "$deb" > /dev/null
+# What the install brought besides the package itself, removed with it.
+pulled_in=$(LC_ALL=C comm -13 <(installed_names <<< "$before") <(packages | installed_names) |
+    grep -vxE 'quillmarsh(:.*)?' || true)
 desktop-file-validate /usr/share/applications/quillmarsh.desktop
 type=$(gio info -a standard::content-type "$sample" | awk '/content-type/ { print $2 }')
 [ "$type" = application/x-oziexplorer-track ] || { echo "$sample is of type $type after the install" >&2; exit 1; }
@@ -74,5 +76,5 @@ echo "main window $window shown, working directory $cwd"
 
 trap - EXIT
 restore
-diff <(echo "$before") <(installed_packages) || { echo "the package list differs from before the test" >&2; exit 1; }
+diff <(echo "$before") <(packages) || { echo "the package list differs from before the test" >&2; exit 1; }
 echo "package test passed: installed, ran and removed $(basename "$deb")"
