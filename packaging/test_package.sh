@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the built .deb with apt-get, checks its desktop entry, runs the
-# installed quillmarsh-cli on the sample track against the build tree's, starts
+# Checks the built .deb with lintian, installs it with apt-get, checks its
+# desktop entry and MIME type, runs the installed quillmarsh-cli on the sample track against the build tree's, starts
 # the installed quillmarsh from its menu entry under Xvfb until its main window
 # shows, and removes the package with whatever it pulled in, so the machine's
 # package list ends as it began. Usage: test_package.sh BUILD_DIR SAMPLE_TRACK
@@ -21,6 +21,8 @@ if dpkg-query -W -f='${db:Status-Abbrev}' quillmarsh 2>/dev/null | grep -q '^[ic
 fi
 
 work=$(mktemp -d)
+mkdir -m 700 "$work/home" "$work/runtime"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
 xvfb_pid=""
 before=$(packages)
 
@@ -44,11 +46,9 @@ type=$(gio info -a standard::content-type "$sample" | awk '/content-type/ { prin
 [ "$type" = application/x-oziexplorer-track ] || { echo "$sample is of type $type after the install" >&2; exit 1; }
 
 echo "installed quillmarsh-cli on $sample"
-mkdir -p "$work/installed" "$work/built"
-(cd "$work" && HOME="$work" /usr/bin/quillmarsh-cli visualise "$sample" --out installed \
-    && HOME="$work" /usr/bin/quillmarsh-cli stats "$sample" > installed/stats.txt)
-(cd "$work" && HOME="$work" "$build_dir/quillmarsh-cli" visualise "$sample" --out built \
-    && HOME="$work" "$build_dir/quillmarsh-cli" stats "$sample" > built/stats.txt)
+run_cli() { (cd "$work" && "$1" visualise "$sample" --out "$2" > /dev/null && "$1" stats "$sample" > "$2/stats.txt"); }
+run_cli /usr/bin/quillmarsh-cli "$work/installed"
+run_cli "$build_dir/quillmarsh-cli" "$work/built"
 diff -r "$work/built" "$work/installed"
 
 echo "installed quillmarsh from its menu entry under Xvfb"
@@ -56,8 +56,7 @@ Xvfb -displayfd 3 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
-mkdir -m 700 "$work/home" "$work/runtime"
-HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" gio launch /usr/share/applications/quillmarsh.desktop
+gio launch /usr/share/applications/quillmarsh.desktop
 
 visible_main_window() {
     local id
@@ -71,7 +70,7 @@ for _ in $(seq 200); do window=$(visible_main_window); [ -n "$window" ] && break
 pid=$(xprop -id "$window" _NET_WM_PID | awk '{ print $3 }')
 cwd=$(readlink "/proc/$pid/cwd")
 kill "$pid"
-[ "$cwd" = "$work/home" ] || { echo "started in $cwd instead of the home directory" >&2; exit 1; }
+[ "$cwd" = "$HOME" ] || { echo "started in $cwd instead of the home directory" >&2; exit 1; }
 echo "main window $window shown, working directory $cwd"
 
 trap - EXIT
