@@ -13,9 +13,11 @@ FUZZ_DIR ?= build-fuzz
 # clang and its runtime libraries are for `make sanitize` and `make fuzz-corpus`.
 PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev fonts-dejavu-core gpsbabel \
 	clang libclang-rt-14-dev
+# For `make package` (help2man, dpkg-shlibdeps and file for CPack) and `make package-test`.
+PACKAGES += help2man dpkg-dev file lintian desktop-file-utils xvfb x11-utils libglib2.0-bin
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps configure build run screenshots test sanitize fuzz-corpus clean
+.PHONY: deps configure build run screenshots test package package-test sanitize fuzz-corpus clean
 
 # Installs only the packages that are missing, so a ready machine neither needs
 # root nor touches the network.
@@ -65,6 +67,14 @@ screenshots: configure
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# The .deb of everything `cmake --install` puts in place (packaging/), built by CPack.
+package: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target package
+
+# Installs that .deb, runs the installed programs and removes it again.
+package-test: package
+	packaging/test_package.sh $(BUILD_DIR) $(SAMPLE)
 
 # The core tests and the golden files, built by clang with AddressSanitizer
 # and UndefinedBehaviorSanitizer; any report fails the test.

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Checks the built .deb with lintian, installs it with apt-get, checks its
+# desktop entry and MIME type, runs the installed quillmarsh-cli on the sample track against the build tree's, starts
+# the installed quillmarsh from its menu entry under Xvfb until its main window
+# shows, and removes the package with whatever it pulled in, so the machine's
+# package list ends as it began. Usage: test_package.sh BUILD_DIR SAMPLE_TRACK
+set -euo pipefail
+build_dir=$(realpath "$1")
+sample=$(realpath "$2")
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+apt() { $sudo env DEBIAN_FRONTEND=noninteractive apt-get -y -q "$@"; }
+packages() { dpkg-query -W -f='${binary:Package} ${Version} ${db:Status-Abbrev}\n' | LC_ALL=C sort; }
+installed_names() { awk '$3 ~ /^.i/ { print $1 }'; }
+
+# The newest package, the one `make package` has just built.
+deb=$(ls -t "$build_dir"/quillmarsh_*.deb | head -n 1)
+if dpkg-query -W -f='${db:Status-Abbrev}' quillmarsh 2>/dev/null | grep -q '^[ic]'; then
+    echo "quillmarsh is already installed here; this test installs and removes its own copy." >&2
+    exit 1
+fi
+
+work=$(mktemp -d)
+mkdir -m 700 "$work/home" "$work/runtime"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
+xvfb_pid=""
+before=$(packages)
+
+pulled_in=""
+restore() {
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    apt purge quillmarsh $pulled_in > /dev/null || true
+    rm -rf "$work"
+}
+trap restore EXIT
+
+echo "lintian $deb"
+lintian --fail-on error "$deb"
+
+apt install "$deb" > /dev/null
+# What the install brought besides the package itself, removed with it.
+pulled_in=$(LC_ALL=C comm -13 <(installed_names <<< "$before") <(packages | installed_names) |
+    grep -vxE 'quillmarsh(:.*)?' || true)
+desktop-file-validate /usr/share/applications/quillmarsh.desktop
+type=$(gio info -a standard::content-type "$sample" | awk '/content-type/ { print $2 }')
+[ "$type" = application/x-oziexplorer-track ] || { echo "$sample is of type $type after the install" >&2; exit 1; }
+
+echo "installed quillmarsh-cli on $sample"
+run_cli() { (cd "$work" && "$1" visualise "$sample" --out "$2" > /dev/null && "$1" stats "$sample" > "$2/stats.txt"); }
+run_cli /usr/bin/quillmarsh-cli "$work/installed"
+run_cli "$build_dir/quillmarsh-cli" "$work/built"
+diff -r "$work/built" "$work/installed"
+
+echo "installed quillmarsh from its menu entry under Xvfb"
+Xvfb -displayfd 3 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+gio launch /usr/share/applications/quillmarsh.desktop
+
+visible_main_window() {
+    local id
+    for id in $(xwininfo -root -tree | awk '/"Quillmarsh/ { print $1 }'); do
+        xwininfo -id "$id" | grep -q 'Map State: IsViewable' && { echo "$id"; return; }
+    done
+}
+window=""
+for _ in $(seq 200); do window=$(visible_main_window); [ -n "$window" ] && break; sleep 0.1; done
+[ -n "$window" ] || { echo "the main window did not appear within 20 s" >&2; exit 1; }
+pid=$(xprop -id "$window" _NET_WM_PID | awk '{ print $3 }')
+cwd=$(readlink "/proc/$pid/cwd")
+kill "$pid"
+[ "$cwd" = "$HOME" ] || { echo "started in $cwd instead of the home directory" >&2; exit 1; }
+echo "main window $window shown, working directory $cwd"
+
+trap - EXIT
+restore
+diff <(echo "$before") <(packages) || { echo "the package list differs from before the test" >&2; exit 1; }
+echo "package test passed: installed, ran and removed $(basename "$deb")"
