@@ -218,13 +218,13 @@ TEST_F(UnwritableOutput, SettingsSaveThatFailsKeepsTheOldFile)
     const std::string cwd = GetCurrentDir();
     Settings settings;
     settings.StartDir = start;
-    PlainFilesState files;
+    FilesSettings files;
 
     const std::string ini = "[VISUAL]\r\nTIMEINTRVL=9\r\n";
     dir.Write("start/Quillmarsh.ini", ini);
     test::FillUp(start + "/filler");
     settings.SettingsChanged = true;
-    EXPECT_FALSE(SaveSettingsExecute(settings, files, sink));
+    EXPECT_FALSE(SaveSettings(settings, files, sink));
     EXPECT_EQ(sink.errors, Texts{"Unable to write to " + path});
     EXPECT_EQ(test::ReadAll(path), ini);
     EXPECT_FALSE(test::HasTemporaryFiles(start));
@@ -234,7 +234,7 @@ TEST_F(UnwritableOutput, SettingsSaveThatFailsKeepsTheOldFile)
     dir.Write("start/Quillmarsh.ini", old);
     ASSERT_TRUE(disk.MakeReadOnly());
     sink = test::RecordingSink();
-    EXPECT_FALSE(SaveSettingsExecute(settings, files, sink));
+    EXPECT_FALSE(SaveSettings(settings, files, sink));
     EXPECT_EQ(sink.messages, Texts{"Невозможно удалить файл Quillmarsh.ini"});
     EXPECT_EQ(sink.errors, Texts{"Unable to write to " + path});
     EXPECT_EQ(test::ReadAll(path), old);
