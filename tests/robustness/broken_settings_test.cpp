@@ -202,7 +202,7 @@ TEST(BrokenSettings, AbsurdValuesDoNotUpsetTheCommands)
     Load(QM_TEST_DATA "/settings/absurd-values.ini", loaded);
     ASSERT_EQ(loaded.error, std::nullopt);
     Settings settings = loaded.settings;
-    const std::string track = QM_TEST_DATA "/stats/mapsoft2-programs-ms2xyz-test_data-20040222_full.plt";
+    const std::string track = QM_TEST_DATA "/tracks/mapsoft2-programs-ms2xyz-test_data-20040222_full.plt";
     test::TempDir dir;
     test::RecordingSink sink;
     ASSERT_TRUE(test::VisualiseAndShow(track, dir.path(), settings, sink));
@@ -243,7 +243,7 @@ TEST(BrokenSettings, AnIntervalThatIsZeroInDaysIsRefused)
     test::RecordingSink sink;
     // The pass would never end: end the test instead of hanging.
     ::alarm(20);
-    EXPECT_FALSE(test::VisualiseAndShow(QM_TEST_DATA "/visual/mapsoft2-programs-ms2conv-test_data-ozi1.plt",
+    EXPECT_FALSE(test::VisualiseAndShow(QM_TEST_DATA "/tracks/mapsoft2-programs-ms2conv-test_data-ozi1.plt",
                                         dir.path(), loaded.settings, sink));
     ::alarm(0);
     EXPECT_EQ(sink.messages, Texts{"Интервал расчета должен быть больше 0."});
