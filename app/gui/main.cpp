@@ -17,6 +17,6 @@ int main(int argc, char** argv)
     qm::Settings settings;
     qm::QtDialogs dialogs;
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
-    windows.Form1->show();
+    windows.main->show();
     return QApplication::exec();
 }

@@ -8,7 +8,7 @@ namespace qm::test {
 namespace {
 
 // The main controls are all on or all off.
-void ExpectMainControls(TForm1& main, bool enabled)
+void ExpectMainControls(MainWindow& main, bool enabled)
 {
     for (const char* name : {"BtnPrFiles", "BtnGetStat", "trackPlt", "BitBtn1", "SpdCatBox", "SwSpdCat",
                              "RGoutputDir", "CBSubFolder", "BtnSettings"})
@@ -20,13 +20,13 @@ TEST(Locking, EveryWayOfClosingGivesTheMainWindowBack)
 {
     Program program;
     program.Start();
-    TForm1& main = program.Main();
+    MainWindow& main = program.Main();
     for (bool scaleEditor : {false, true}) {
-        QWidget& window = scaleEditor ? static_cast<QWidget&>(*program.windows.ScaleSelect)
-                                      : static_cast<QWidget&>(*program.windows.TrStFmSett);
+        QWidget& window = scaleEditor ? static_cast<QWidget&>(*program.windows.scaleEditor)
+                                      : static_cast<QWidget&>(*program.windows.settingsDialog);
         for (const char* way : {"OK", "Cancel", "Esc", "close box"}) {
             SCOPED_TRACE(window.objectName().toStdString() + " " + way);
-            scaleEditor ? main.SelectScaleExecute() : main.FmSettExecute();
+            scaleEditor ? main.OpenScaleEditor() : main.OpenSettingsDialog();
             Settle();
             EXPECT_TRUE(window.isActiveWindow());
             EXPECT_FALSE(main.isEnabled());

@@ -41,7 +41,7 @@ TEST_F(MainWindow, ChoosingTrackMovesTheSubFolder)
     EXPECT_TRUE(program.settings.SettingsChanged);
     // Home first, then the directory of the track in the edit.
     EXPECT_EQ(program.dialogs.trackDialogDirs,
-              (std::vector<std::string>{TForm1::FallbackDirectory(), Dir("gps/"), Dir("gps/"), Dir("gps/")}));
+              (std::vector<std::string>{qm::MainWindow::FallbackDirectory(), Dir("gps/"), Dir("gps/"), Dir("gps/")}));
 
     // With folder type 1 the base stays in the earlier track's directory.
     FolderType()->SetItemIndex(1);
@@ -76,11 +76,11 @@ TEST_F(MainWindow, ControlsEnabledGivesOpenButtonTheFolderTypeState)
     for (auto [type, openEnabled] : {std::pair{0, false}, {1, false}, {2, true}, {-1, true}}) {
         FolderType()->SetItemIndex(type);
         const bool outputEnabled = output->isEnabled();
-        program.Main().ControlsEnabled(false);
+        program.Main().SetControlsEnabled(false);
         EXPECT_FALSE(open->isEnabled() || Find<QWidget>(program.Main(), "trackPlt")->isEnabled() ||
                      Find<QWidget>(program.Main(), "SpdCat5")->isEnabled());
         EXPECT_EQ(output->isEnabled(), outputEnabled);
-        program.Main().ControlsEnabled(true);
+        program.Main().SetControlsEnabled(true);
         EXPECT_EQ(open->isEnabled(), openEnabled) << type;
         EXPECT_TRUE(Find<QWidget>(program.Main(), "SpdCat5")->isEnabled());
         EXPECT_EQ(output->isEnabled(), outputEnabled);
@@ -102,7 +102,7 @@ TEST(MainWindowBands, UnreadableBandBoxStopsTheVisualisation)
 {
     Program program("[SPDSCALE0]\nSCALEDATA=x\n");
     program.dialogs.boxes.clear();
-    program.Main().ProcFilesExecute();
+    program.Main().Visualise();
     EXPECT_EQ(program.dialogs.boxes, Texts{"error: 'SC1' is not a valid floating point value."});
 }
 
@@ -119,7 +119,7 @@ TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)
     EXPECT_NE(ReadAll(Dir("Quillmarsh.ini")).find("TRACKFILE=" + Dir("gps/day.plt") + "\r\n"), std::string::npos);
 
     std::filesystem::remove(Dir("Quillmarsh.ini"));
-    Find<QCheckBox>(*program.windows.TrStFmSett, "CBSaveSettings")->setChecked(false);
+    Find<QCheckBox>(*program.windows.settingsDialog, "CBSaveSettings")->setChecked(false);
     program.Main().show();
     EXPECT_TRUE(program.Main().close());
     EXPECT_FALSE(std::filesystem::exists(Dir("Quillmarsh.ini")));

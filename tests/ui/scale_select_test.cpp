@@ -22,7 +22,7 @@ protected:
     }
     void Open()
     {
-        program.Main().SelectScaleExecute();
+        program.Main().OpenScaleEditor();
         Settle();
         ASSERT_TRUE(editor.isActiveWindow());
     }
@@ -31,7 +31,7 @@ protected:
     std::string Caption() { return Find<QGroupBox>(program.Main(), "SpdCatBox")->title().toStdString(); }
 
     Program program;
-    TScaleSelect& editor = *program.windows.ScaleSelect;
+    qm::ScaleEditor& editor = *program.windows.scaleEditor;
 };
 
 TEST_F(ScaleEditor, CellsAreCheckedAgainstTheirNeighboursOnLeaving)

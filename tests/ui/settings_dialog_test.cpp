@@ -14,7 +14,7 @@ protected:
     void SetUp() override { program.Start(); }
     void Open()
     {
-        program.Main().FmSettExecute();
+        program.Main().OpenSettingsDialog();
         Settle();
         ASSERT_TRUE(dialog.isActiveWindow());
         program.settings.SettingsChanged = false;
@@ -23,7 +23,7 @@ protected:
     QCheckBox* Box(const char* name) { return Find<QCheckBox>(dialog, name); }
 
     Program program;
-    QWidget& dialog = *program.windows.TrStFmSett;
+    QWidget& dialog = *program.windows.settingsDialog;
 };
 
 TEST_F(SettingsDialog, FillsEveryFieldAtEachOpeningAndCancelStoresNothing)
@@ -74,7 +74,7 @@ TEST_F(SettingsDialog, OkStoresEveryFieldWithoutRangeChecks)
 
 TEST_F(SettingsDialog, OkStopsAtTheFieldThatDoesNotConvert)
 {
-    // Field, text, error, the last setting stored before the failure, the first not stored.
+    // fieldBoxes, text, error, the last setting stored before the failure, the first not stored.
     const std::tuple<const char*, const char*, const char*, double Settings::*, double Settings::*> cases[] = {
         {"EMinSpd", "1,5", "error: '1,5' is not a valid floating point value.", &Settings::TIMEINTRVL,
          &Settings::MINSPD},

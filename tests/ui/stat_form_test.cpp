@@ -33,7 +33,7 @@ protected:
         program.Main().LoadFolderType(2);
         Find<QLineEdit>(program.Main(), "EoutputDir")->setText(QString::fromStdString(Out("")));
         program.Start();
-        program.Main().GetStatExecute();
+        program.Main().ShowStatistics();
         Settle();
     }
     std::string Out(const std::string& name) { return program.dir.File("out/" + name); }
@@ -42,7 +42,7 @@ protected:
     void SelectFormat(int index) { Find<RadioGroup>(stat, "RGShowFormat")->Item(index)->click(); }
 
     Program program{"", {"out/"}};
-    TTrStatForm& stat = *program.windows.TrStatForm;
+    StatisticsWindow& stat = *program.windows.statisticsWindow;
 };
 
 TEST_F(StatWindow, OpensOverLockedMainWindowAndClosesBack)
@@ -74,7 +74,7 @@ TEST_F(StatWindow, SavesAndCopiesEveryLineWithCrLf)
     const std::string saved = ReadAll(Out("sample_stat.txt"));
     EXPECT_EQ(saved, CrLfLines(Memo()));
     program.settings.NUMDIGITS = 2;
-    stat.FormActivate();
+    stat.Activated();
     Click(stat, "Button2");
     EXPECT_NE(ReadAll(Out("sample_stat.txt")), saved);  // replaced
     SelectFormat(1);
@@ -97,7 +97,7 @@ TEST_F(StatWindow, SavesAndCopiesEveryLineWithCrLf)
 TEST_F(StatWindow, SettingsDialogLocksBothWindowsAndRebuildsReport)
 {
     EXPECT_NE(Memo().find("\nTrack"), std::string::npos);
-    QWidget& dialog = *program.windows.TrStFmSett;
+    QWidget& dialog = *program.windows.settingsDialog;
     Click(stat, "Button3");
     Settle();
     EXPECT_TRUE(dialog.isActiveWindow());

@@ -72,7 +72,7 @@ public:
     FakeDialogs dialogs;
     AppWindows windows;
 
-    TForm1& Main() { return *windows.Form1; }
+    MainWindow& Main() { return *windows.main; }
     // Shows the main window and lets it become active.
     void Start();
 };
