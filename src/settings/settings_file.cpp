@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/file_text.h"
 #include "platform/ini_file.h"
 #include "platform/line_reader.h"
 #include "platform/message_sink.h"
@@ -37,6 +38,15 @@ char ReadCharacter(const IniFile& ini, std::string_view key, char fallback)
 }
 
 std::string_view FirstLine(std::string_view text) { return LineReader(text).Next(); }
+
+// The file's text as UTF-8, empty when there is no file. A file written in
+// Windows-1251 is saved again in UTF-8 as a whole.
+std::string ReadSettingsText(const std::string& path)
+{
+    std::string bytes;
+    if (FileExists(path)) ReadFileBytes(path, bytes);
+    return FileTextToUtf8(bytes);
+}
 
 void ReadIniForm(const IniFile& ini, Settings& s, FilesState& files)
 {
@@ -132,8 +142,7 @@ void ImportOldSettings(std::string_view text, Settings& s, FilesState& files)
 bool LoadSettings(const std::string& path, Settings& settings, FilesState& files, MessageSink& sink)
 {
     try {
-        std::string text;
-        if (FileExists(path)) ReadFileBytes(path, text);
+        const std::string text = ReadSettingsText(path);
         ReadIniForm(IniFile(path, text), settings, files);
         if (FirstLine(text) == kOldSettingsMarker) ImportOldSettings(text, settings, files);
     } catch (const Error& error) {
@@ -187,7 +196,7 @@ bool SaveSettingsExecute(Settings& settings, const FilesState& files, MessageSin
     const std::string path = SettingsFilePath(settings.StartDir);
     std::string text;
     try {
-        if (FileExists(path)) ReadFileBytes(path, text);
+        text = ReadSettingsText(path);
     } catch (const Error&) {
         text.clear();
     }

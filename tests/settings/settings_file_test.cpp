@@ -189,6 +189,22 @@ TEST_F(SettingsFileTest, OldFormatImport)
     EXPECT_EQ(Saved(settings), Saved(expected));
 }
 
+TEST_F(SettingsFileTest, Windows1251FilesAreReadAndSavedAsUtf8)
+{
+    // "Пешком" and "Свои" in Windows-1251, in both forms of the file.
+    EXPECT_TRUE(Load("[SPDSCALE0]\r\nSCALENAME=\xCF\xE5\xF8\xEA\xEE\xEC\r\n[MINE]\r\nkeep=\xD1\xE2\xEE\xE8\r\n"));
+    EXPECT_EQ(settings.Scales[0].Name, "Пешком");
+    settings.StartDir = dir.path();
+    settings.SettingsChanged = true;
+    EXPECT_TRUE(Save());
+    EXPECT_NE(FileText().find("SCALENAME=Пешком\r\n[MINE]\r\nkeep=Свои\r\n"), std::string::npos);
+
+    EXPECT_TRUE(Load(kOld + "SCALENAME=\xCF\xE5\xF8\xEA\xEE\xEC\r\n"));
+    EXPECT_EQ(settings.Scales[0].Name, "Пешком");
+    EXPECT_TRUE(Load("[SPDSCALE0]\r\nSCALENAME=Пешком\r\n"));
+    EXPECT_EQ(settings.Scales[0].Name, "Пешком");
+}
+
 TEST_F(SettingsFileTest, SaveWritesOnlyWhenChangedAndReplacesInPlace)
 {
     EXPECT_TRUE(Save());

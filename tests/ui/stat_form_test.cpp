@@ -89,8 +89,11 @@ TEST_F(StatWindow, SavesAndCopiesEveryLineWithCrLf)
 
     std::filesystem::remove_all(Out(""));
     Click(stat, "Button2");
+    std::filesystem::create_directories(Out("sample_stat.csv"));
+    Click(stat, "Button2");
+    const std::string cannotCreate = "error: Cannot create file \"" + Out("sample_stat.csv") + "\". ";
     EXPECT_EQ(program.dialogs.boxes,
-              Texts{"error: Cannot create file \"" + Out("sample_stat.csv") + "\". No such file or directory."});
+              (Texts{cannotCreate + "No such file or directory.", cannotCreate + "Is a directory."}));
     EXPECT_TRUE(stat.isVisible());
 }
 
