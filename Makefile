@@ -10,9 +10,11 @@ CLI ?= $(BUILD_DIR)/quillmarsh-cli
 SAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 
-# clang and its runtime libraries are for `make sanitize` and `make fuzz-corpus`.
-PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev fonts-dejavu-core gpsbabel \
-	clang libclang-rt-14-dev
+# clang and its runtime libraries are for `make sanitize` and `make fuzz-corpus`; the X server, the
+# window manager and the X tools for the window tests under a real X server; qt6-translations-l10n
+# for Qt's own dialogs in Russian.
+PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev qt6-translations-l10n \
+	fonts-dejavu-core gpsbabel clang libclang-rt-14-dev xvfb openbox xdotool wmctrl x11-utils
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: deps configure build run screenshots test sanitize fuzz-corpus clean
