@@ -150,5 +150,33 @@ TEST_F(UnderWindowManager, EachWindowComesToTheFrontOverItsOpenerAndGivesItBack)
     EXPECT_EQ(StackingOrder(), std::vector<QWidget*>{&main});
 }
 
+TEST_F(UnderWindowManager, MessageBoxGivesTheSecondaryWindowBackAsTyped)
+{
+    AppWindows& w = program.windows;
+    // Window, how it opens, the field, what is typed, the key that brings the box, the box.
+    const std::tuple<QWidget*, const char*, const char*, const char*, const char*, const char*> cases[] = {
+        {w.TrStFmSett.get(), "BtnSettings", "EMinSpd", "1,5", "Return", "'1,5' is not a valid floating point value."},
+        {w.ScaleSelect.get(), "SwSpdCat", "SpdCat2", "1", "Tab", "Значение должно быть больше 2 и меньше 10."}};
+    for (auto [window, opener, field, typed, key, message] : cases) {
+        SCOPED_TRACE(field);
+        ClickOn(Control(main, opener));
+        ASSERT_TRUE(WaitActive(*window));
+        auto* edit = Find<QLineEdit>(*window, field);
+        ClickOn(edit);
+        PressKeys({"ctrl+a"});
+        TypeText(typed);
+        std::string box;
+        AnswerNextBoxWithEnter(box);
+        PressKeys({key});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !box.empty(); }, 5000));
+        EXPECT_EQ(box, message);
+        ASSERT_TRUE(WaitActive(*window));
+        EXPECT_EQ(edit->text(), typed);
+        EXPECT_EQ(QApplication::focusWidget(), edit);
+        PressKeys({"Escape"});
+        ASSERT_TRUE(WaitActive(main));
+    }
+}
+
 }  // namespace
 }  // namespace qm::test
