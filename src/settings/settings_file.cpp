@@ -40,7 +40,8 @@ char ReadCharacter(const IniFile& ini, std::string_view key, char fallback)
     if (value.empty()) return fallback;
     const auto lead = static_cast<unsigned char>(value[0]);
     if (lead < 0x80) return value[0];
-    if ((lead == 0xC2 || lead == 0xC3) && value.size() > 1) return static_cast<char>((lead & 0x03) << 6 | (value[1] & 0x3F));
+    if ((lead == 0xC2 || lead == 0xC3) && value.size() > 1)
+        return static_cast<char>((lead & 0x03) << 6 | (value[1] & 0x3F));
     return '?';
 }
 

@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -35,9 +34,11 @@ int TTrStatForm::WidthForDefaultReport() const
 {
     const std::vector<std::string> lines = BuildReport({}, Settings(), "", "", ReportFormat::Txt).Lines;
     int widest = 0;
-    for (const std::string& line : lines) widest = std::max(widest, MemoStat->fontMetrics().horizontalAdvance(ToQt(line)));
+    for (const std::string& line : lines)
+        widest = std::max(widest, MemoStat->fontMetrics().horizontalAdvance(ToQt(line)));
     const int scrollBar = MemoStat->verticalScrollBar()->sizeHint().width();
     const int margins = 2 * (MemoStat->frameWidth() + static_cast<int>(MemoStat->document()->documentMargin()));
+    // A few pixels more for the text cursor.
     return widest + scrollBar + margins + 4;
 }
 

@@ -140,7 +140,8 @@ TEST(MainWindowFrame, FixedSizesThatNoTextChanges)
     const std::string name = "Вело & пешком по лесным дорогам вдоль реки до самой деревни и назад";
     Program named("[SPDSCALE0]\nSCALENAME=" + name + "\n");
     auto* box = Find<QGroupBox>(named.Main(), "SpdCatBox");
-    EXPECT_TRUE(box->title().startsWith("\"Вело && ") && box->title().endsWith("…")) << box->title().toStdString();
+    EXPECT_TRUE(box->title().startsWith("\"Вело && ") && box->title().endsWith("…"))
+        << box->title().toStdString();
     EXPECT_EQ(box->toolTip().toStdString(), "\"" + name + "\"");
     EXPECT_EQ(named.Main().size(), size);
     Program failed("[SPDSCALE1]\nSCALEDATA=0;2;x;\n");

@@ -18,7 +18,8 @@ QString Output(const QString& program, const QStringList& arguments)
     QProcess process;
     process.start(program, arguments);
     const bool finished = process.waitForFinished(10000);
-    EXPECT_TRUE(finished && process.exitCode() == 0) << program.toStdString() << " " << arguments.join(' ').toStdString();
+    EXPECT_TRUE(finished && process.exitCode() == 0)
+        << program.toStdString() << " " << arguments.join(' ').toStdString();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
