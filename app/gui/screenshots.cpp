@@ -90,11 +90,6 @@ int main(int argc, char** argv)
     form1.GetStatExecute();
     windows.TrStatForm->FormActivate();
     saved = Save(*windows.TrStatForm, output, "statistics.png") && saved;
-    // Wide enough for every column of the report.
-    const QSize designed = windows.TrStatForm->size();
-    windows.TrStatForm->resize(1100, designed.height());
-    saved = Save(*windows.TrStatForm, output, "statistics-wide.png") && saved;
-    windows.TrStatForm->resize(designed);
 
     windows.TrStatForm->Button3Click();
     windows.TrStFmSett->FormActivate();

@@ -57,14 +57,14 @@ void AtomicFileWriter::Commit()
     int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) Fail(errno);
-    if (::rename(temp_.c_str(), path_.c_str()) != 0) Fail(errno);
+    if (::rename(temp_.c_str(), path_.c_str()) != 0) Fail(errno, "Cannot create file");
     temp_.clear();
 }
 
-void AtomicFileWriter::Fail(int error)
+void AtomicFileWriter::Fail(int error, const char* what)
 {
     Discard();
-    throw Error("Cannot write file \"" + path_ + "\". " + std::strerror(error));
+    throw Error(std::string(what) + " \"" + path_ + "\". " + std::strerror(error));
 }
 
 void AtomicFileWriter::Discard()

@@ -136,10 +136,15 @@ void WriteFileAtomically(const std::string& path, std::string_view content)
     if (::fchmod(fd.get(), NewFileMode()) != 0 || !WriteAll(fd.get(), content) || ::fsync(fd.get()) != 0)
         error = errno;
     if (::close(fd.release()) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temp.c_str());
         throw Error("Cannot write file \"" + path + "\". " + Reason(error));
+    }
+    // The file under its own name is created by the rename (it fails on a directory of that name).
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        error = errno;
+        ::unlink(temp.c_str());
+        throw Error("Cannot create file \"" + path + "\". " + Reason(error));
     }
 }
 

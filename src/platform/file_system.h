@@ -32,7 +32,8 @@ std::string TemporaryPathBeside(const std::string& path);
 // Writes content under a temporary name beside path and renames it over path
 // only when complete, so a failure never leaves a half-written file there.
 // Throws Error: "Cannot create file "PATH". REASON" when the file cannot be
-// created, "Cannot write file "PATH". REASON" when it cannot be completed.
+// created beside path or under its own name (a directory of that name, for
+// one), "Cannot write file "PATH". REASON" when it cannot be completed.
 void WriteFileAtomically(const std::string& path, std::string_view content);
 
 // Text files we write end every line with CR LF.

@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/file_text.h"
 #include "platform/ini_file.h"
 #include "platform/line_reader.h"
 #include "platform/message_sink.h"
@@ -30,13 +31,37 @@ std::string FlagsText(const std::array<bool, N>& flags)
     return text;
 }
 
+// A delimiter is one byte, taken as a Latin-1 character as the settings
+// dialog takes it, and written as that character in UTF-8; a character
+// beyond Latin-1 reads as "?".
 char ReadCharacter(const IniFile& ini, std::string_view key, char fallback)
 {
-    std::string value = ini.ReadString("STATFORMAT", key, std::string(1, fallback));
-    return value.empty() ? fallback : value[0];
+    const std::string value = ini.ReadString("STATFORMAT", key, "");
+    if (value.empty()) return fallback;
+    const auto lead = static_cast<unsigned char>(value[0]);
+    if (lead < 0x80) return value[0];
+    if ((lead == 0xC2 || lead == 0xC3) && value.size() > 1)
+        return static_cast<char>((lead & 0x03) << 6 | (value[1] & 0x3F));
+    return '?';
+}
+
+std::string CharacterText(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) return std::string(1, c);
+    return {static_cast<char>(0xC0 | byte >> 6), static_cast<char>(0x80 | (byte & 0x3F))};
 }
 
 std::string_view FirstLine(std::string_view text) { return LineReader(text).Next(); }
+
+// The file's text as UTF-8, empty when there is no file. A file written in
+// Windows-1251 is saved again in UTF-8 as a whole.
+std::string ReadSettingsText(const std::string& path)
+{
+    std::string bytes;
+    if (FileExists(path)) ReadFileBytes(path, bytes);
+    return FileTextToUtf8(bytes);
+}
 
 void ReadIniForm(const IniFile& ini, Settings& s, FilesState& files)
 {
@@ -132,8 +157,7 @@ void ImportOldSettings(std::string_view text, Settings& s, FilesState& files)
 bool LoadSettings(const std::string& path, Settings& settings, FilesState& files, MessageSink& sink)
 {
     try {
-        std::string text;
-        if (FileExists(path)) ReadFileBytes(path, text);
+        const std::string text = ReadSettingsText(path);
         ReadIniForm(IniFile(path, text), settings, files);
         if (FirstLine(text) == kOldSettingsMarker) ImportOldSettings(text, settings, files);
     } catch (const Error& error) {
@@ -175,9 +199,9 @@ void WriteSettings(IniFile& ini, const Settings& s, const FilesState& files)
 
     ini.WriteString("STATFORMAT", "SHOWFIELD", FlagsText(s.SHOWFIELD));
     ini.WriteString("STATFORMAT", "SHOWLEVEL", FlagsText(s.SHOWLEVEL));
-    ini.WriteString("STATFORMAT", "DECDELIM", std::string(1, s.DECDELIM));
-    ini.WriteString("STATFORMAT", "FIELDDELIM", std::string(1, s.FIELDDELIM));
-    ini.WriteString("STATFORMAT", "HORDELIM", std::string(1, s.HORDELIM));
+    ini.WriteString("STATFORMAT", "DECDELIM", CharacterText(s.DECDELIM));
+    ini.WriteString("STATFORMAT", "FIELDDELIM", CharacterText(s.FIELDDELIM));
+    ini.WriteString("STATFORMAT", "HORDELIM", CharacterText(s.HORDELIM));
     ini.WriteInteger("STATFORMAT", "NUMDIGITS", s.NUMDIGITS);
 }
 
@@ -187,7 +211,7 @@ bool SaveSettingsExecute(Settings& settings, const FilesState& files, MessageSin
     const std::string path = SettingsFilePath(settings.StartDir);
     std::string text;
     try {
-        if (FileExists(path)) ReadFileBytes(path, text);
+        text = ReadSettingsText(path);
     } catch (const Error&) {
         text.clear();
     }

@@ -27,6 +27,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <clocale>
 
 namespace qm {
@@ -81,16 +82,21 @@ void TForm1::CreateControls()
     SwSpdCat = Named(new QPushButton("Изменить", this), "SwSpdCat");
 
     auto* bands = new QVBoxLayout(SpdCatBox);
-    bands->setSpacing(2);
+    bands->setSpacing(1);
+    bands->setContentsMargins(6, 4, 6, 6);
     for (int i = 0; i < kBandCount; ++i) {
         SpdCat[i] = Named(new ColorBox(i, SpdCatBox), ("SpdCat" + std::to_string(i + 1)).c_str());
         SpdCat[i]->setReadOnly(true);
+        // Shown, not edited: Tab passes them by.
+        SpdCat[i]->setFocusPolicy(Qt::NoFocus);
         SpdCat[i]->setText(QString("SC%1").arg(i + 1));
-        SpdCat[i]->setFixedWidth(SpdCat[i]->fontMetrics().horizontalAdvance("00000") + 16);
-        bands->addWidget(SpdCat[i]);
+        SpdCat[i]->setFixedSize(SpdCat[i]->fontMetrics().horizontalAdvance("00000") + 16,
+                                SpdCat[i]->fontMetrics().height() + 5);
+        bands->addWidget(SpdCat[i], 0, Qt::AlignHCenter);
     }
-    // A long scale name is cut in the caption rather than widening the window.
-    SpdCatBox->setMinimumWidth(SpdCatBox->sizeHint().width());
+    // A long scale name is elided in the caption rather than widening the window.
+    SpdCatBox->setFixedWidth(std::max({SpdCatBox->sizeHint().width(), Label_spdScale->sizeHint().width(),
+                                       SwSpdCat->sizeHint().width()}));
 
     auto* trackRow = new QHBoxLayout;
     trackRow->addWidget(trackPlt);
@@ -126,7 +132,8 @@ void TForm1::CreateControls()
     layout->addLayout(files, 1);
     layout->addSpacing(8);
     layout->addLayout(scale);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A fixed frame whose size no text changes: the designed size unless the fonts need more.
+    setFixedSize(layout->sizeHint().expandedTo(QSize(560, 287)));
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::OpnTrackActExecute);
     connect(BtnOpnDir, &QPushButton::clicked, this, &TForm1::OpnResultDirExecute);
@@ -137,7 +144,6 @@ void TForm1::CreateControls()
     connect(RGoutputDir, &RadioGroup::Changed, this, &TForm1::RGoutputDirChange);
     connect(CBSubFolder, &QCheckBox::toggled, this, &TForm1::CBSubFolderClick);
     connect(EoutputDir, &QLineEdit::textChanged, this, &TForm1::EoutputDirChange);
-    OnEnter(trackPlt, [this] { trackPltEnter(); });
     OnExit(trackPlt, [this] { trackPltExit(); });
     OnExit(EoutputDir, [this] { ChkDirExecute(EoutputDir); });
 }
@@ -227,8 +233,11 @@ void TForm1::SelectScaleExecute()
 
 void TForm1::ShowScale(const SpdCatSet& scale)
 {
+    const QString caption = ToQt("\"" + scale.Name + "\"");
+    const int room = SpdCatBox->width() - 2 * SpdCatBox->style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
     // "&" would mark a shortcut letter in a caption.
-    SpdCatBox->setTitle(ToQt("\"" + scale.Name + "\"").replace('&', "&&"));
+    SpdCatBox->setTitle(SpdCatBox->fontMetrics().elidedText(caption, Qt::ElideRight, room).replace('&', "&&"));
+    SpdCatBox->setToolTip(caption);
     const BandBoxes boxes = ScaleBandBoxes(scale);
     for (int i = 0; i < kBandCount; ++i) {
         SpdCat[i]->setText(ToQt(WholeNumberText(boxes[i].Upper)));
@@ -242,19 +251,27 @@ void TForm1::OpnTrackActExecute()
     std::optional<std::string> chosen = dialogs_.OpenTrackFile(openTrackDir_);
     if (!chosen) return;
     if (CBSubFolder->isChecked()) SetText(EoutputDir, CutSubFolder(TextOf(EoutputDir), TextOf(trackPlt)));
-    SetText(trackPlt, *chosen);
+    ShowTrack(*chosen);
     AppendSubFolder(false);
     settings_.SettingsChanged = true;
 }
 
-void TForm1::trackPltEnter() { PreviousTrackPath = TextOf(trackPlt); }
-
 void TForm1::trackPltExit()
 {
-    if (!CBSubFolder->isChecked() || TextOf(trackPlt) == PreviousTrackPath) return;
-    SetText(EoutputDir, CutSubFolder(TextOf(EoutputDir), PreviousTrackPath));
-    AppendSubFolder(false);
-    settings_.SettingsChanged = true;
+    const std::string track = TextOf(trackPlt);
+    if (track == PreviousTrackPath) return;
+    if (CBSubFolder->isChecked()) {
+        SetText(EoutputDir, CutSubFolder(TextOf(EoutputDir), PreviousTrackPath));
+        AppendSubFolder(false);
+        settings_.SettingsChanged = true;
+    }
+    PreviousTrackPath = track;
+}
+
+void TForm1::ShowTrack(const std::string& path)
+{
+    SetText(trackPlt, path);
+    PreviousTrackPath = path;
 }
 
 }  // namespace qm

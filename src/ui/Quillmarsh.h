@@ -58,7 +58,6 @@ public:
 
     // The track file.
     void OpnTrackActExecute();
-    void trackPltEnter();
     void trackPltExit();
 
     // The output directory rules.
@@ -93,6 +92,8 @@ protected:
 private:
     void CreateControls();
     void SelectFolderType(int32_t type);
+    // Puts a track path into trackPlt as the track the output directory follows.
+    void ShowTrack(const std::string& path);
     // EoutputDir and BtnOpnDir as folder types 0 and 1 (fixed) or 2 (typed) want them.
     void SetOutputDirEditable(bool editable);
 
@@ -102,6 +103,9 @@ private:
     TScaleSelect* scaleSelect_ = nullptr;
     TTrStatForm* statForm_ = nullptr;
 
+    // The track whose sub-folder the output directory holds: the track loaded
+    // or chosen, or the text trackPlt had when it was last left. Kept apart
+    // from the focus, which also arrives when the window is activated again.
     std::string PreviousTrackPath;
     // The open dialog's initial directory, kept between runs.
     std::string openTrackDir_;

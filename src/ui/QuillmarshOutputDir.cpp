@@ -132,7 +132,7 @@ bool TForm1::SubFolder() const { return CBSubFolder->isChecked(); }
 
 std::string TForm1::FolderName() const { return TextOf(EoutputDir); }
 
-void TForm1::LoadTrackFile(const std::string& path) { SetText(trackPlt, FileExists(path) ? path : std::string()); }
+void TForm1::LoadTrackFile(const std::string& path) { ShowTrack(FileExists(path) ? path : std::string()); }
 
 void TForm1::LoadFolderType(int32_t type) { SelectFolderType(type < 0 ? -1 : std::min(type, 2)); }
 
@@ -147,7 +147,7 @@ void TForm1::LoadFolderName(const std::string& directory)
 
 void TForm1::ImportTrackFile(const std::string& path)
 {
-    if (FileExists(path)) SetText(trackPlt, path);
+    if (FileExists(path)) ShowTrack(path);
 }
 
 void TForm1::ImportFolderType(int32_t type) { SelectFolderType(type); }

@@ -4,6 +4,7 @@
 #include "stats/report_save.h"
 #include "ui/TrStatFmSettU.h"
 #include "ui/dialogs.h"
+#include "ui/elided_label.h"
 #include "ui/qt_text.h"
 #include "ui/radio_group.h"
 #include "ui/window_lock.h"
@@ -11,10 +12,12 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -24,7 +27,19 @@ TTrStatForm::TTrStatForm(QWidget& mainWindow, const FilesState& files, Settings&
     setObjectName("TrStatForm");
     setWindowTitle("Статистика по треку");
     CreateControls();
-    resize(772, 404);
+    resize(std::max(772, WidthForDefaultReport()), 404);
+}
+
+int TTrStatForm::WidthForDefaultReport() const
+{
+    const std::vector<std::string> lines = BuildReport({}, Settings(), "", "", ReportFormat::Txt).Lines;
+    int widest = 0;
+    for (const std::string& line : lines)
+        widest = std::max(widest, MemoStat->fontMetrics().horizontalAdvance(ToQt(line)));
+    const int scrollBar = MemoStat->verticalScrollBar()->sizeHint().width();
+    const int margins = 2 * (MemoStat->frameWidth() + static_cast<int>(MemoStat->document()->documentMargin()));
+    // A few pixels more for the text cursor.
+    return widest + scrollBar + margins + 4;
 }
 
 void TTrStatForm::CreateControls()
@@ -45,10 +60,8 @@ void TTrStatForm::CreateControls()
     Button2->setObjectName("Button2");
     Button3 = new QPushButton("Настройки", this);
     Button3->setObjectName("Button3");
-    LFileName = new QLabel(this);
+    LFileName = new ElidedLabel(this);
     LFileName->setObjectName("LFileName");
-    // A long path must not widen the window.
-    LFileName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* bottom = new QHBoxLayout;
     bottom->setContentsMargins(8, 0, 4, 4);
@@ -101,7 +114,7 @@ void TTrStatForm::RefreshReport()
     }
     report_ = std::move(report);
     MemoStat->setFocus();
-    LFileName->setText(ToQt(report_.FileName));
+    LFileName->SetText(ToQt(report_.FileName));
 }
 
 void TTrStatForm::Button1Click()

@@ -7,13 +7,13 @@
 
 #include <QWidget>
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace qm {
 
 class Dialogs;
+class ElidedLabel;
 class RadioGroup;
 class TTrStFmSett;
 
@@ -46,6 +46,8 @@ protected:
 private:
     void CreateControls();
     void RefreshReport();
+    // Wide enough for every column of the report with the default settings.
+    int WidthForDefaultReport() const;
 
     QWidget& mainWindow_;
     const FilesState& files_;
@@ -60,7 +62,7 @@ private:
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;
-    QLabel* LFileName;
+    ElidedLabel* LFileName;
 };
 
 }  // namespace qm
