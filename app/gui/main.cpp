@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 #include "ui/app_windows.h"
 #include "ui/qt_dialogs.h"
+#include "ui/qt_translations.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
+    qm::UseRussianQtTexts();
     // Dates and times follow the user's regional settings.
     qm::UseLocaleDateTimeFormats();
 

@@ -90,11 +90,6 @@ int main(int argc, char** argv)
     form1.ShowStatistics();
     windows.statisticsWindow->Activated();
     saved = Save(*windows.statisticsWindow, output, "statistics.png") && saved;
-    // Wide enough for every column of the report.
-    const QSize designed = windows.statisticsWindow->size();
-    windows.statisticsWindow->resize(1100, designed.height());
-    saved = Save(*windows.statisticsWindow, output, "statistics-wide.png") && saved;
-    windows.statisticsWindow->resize(designed);
 
     windows.statisticsWindow->OpenSettingsDialog();
     windows.settingsDialog->Activated();

@@ -28,6 +28,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <clocale>
 
 namespace qm {
@@ -82,16 +83,21 @@ void MainWindow::CreateControls()
     editScaleButton = Named(new QPushButton("Изменить", this), "SwSpdCat");
 
     auto* bands = new QVBoxLayout(scaleBox);
-    bands->setSpacing(2);
+    bands->setSpacing(1);
+    bands->setContentsMargins(6, 4, 6, 6);
     for (int i = 0; i < kBandCount; ++i) {
         bandBoxes[i] = Named(new ColorBox(i, scaleBox), ("SpdCat" + std::to_string(i + 1)).c_str());
         bandBoxes[i]->setReadOnly(true);
+        // Shown, not edited: Tab passes them by.
+        bandBoxes[i]->setFocusPolicy(Qt::NoFocus);
         bandBoxes[i]->setText(QString("SC%1").arg(i + 1));
-        bandBoxes[i]->setFixedWidth(bandBoxes[i]->fontMetrics().horizontalAdvance("00000") + 16);
-        bands->addWidget(bandBoxes[i]);
+        bandBoxes[i]->setFixedSize(bandBoxes[i]->fontMetrics().horizontalAdvance("00000") + 16,
+                                bandBoxes[i]->fontMetrics().height() + 5);
+        bands->addWidget(bandBoxes[i], 0, Qt::AlignHCenter);
     }
-    // A long scale name is cut in the caption rather than widening the window.
-    scaleBox->setMinimumWidth(scaleBox->sizeHint().width());
+    // A long scale name is elided in the caption rather than widening the window.
+    scaleBox->setFixedWidth(std::max({scaleBox->sizeHint().width(), scaleLabel->sizeHint().width(),
+                                       editScaleButton->sizeHint().width()}));
 
     auto* trackRow = new QHBoxLayout;
     trackRow->addWidget(trackEdit);
@@ -127,7 +133,8 @@ void MainWindow::CreateControls()
     layout->addLayout(files, 1);
     layout->addSpacing(8);
     layout->addLayout(scale);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A fixed frame whose size no text changes: the designed size unless the fonts need more.
+    setFixedSize(layout->sizeHint().expandedTo(QSize(560, 287)));
 
     connect(openTrackButton, &QPushButton::clicked, this, &MainWindow::ChooseTrack);
     connect(openDirButton, &QPushButton::clicked, this, &MainWindow::ChooseOutputDir);
@@ -138,7 +145,6 @@ void MainWindow::CreateControls()
     connect(folderTypeGroup, &RadioGroup::Changed, this, &MainWindow::FolderTypeChanged);
     connect(subFolderBox, &QCheckBox::toggled, this, &MainWindow::SubFolderToggled);
     connect(outputDirEdit, &QLineEdit::textChanged, this, &MainWindow::OutputDirEdited);
-    OnEnter(trackEdit, [this] { TrackEntered(); });
     OnExit(trackEdit, [this] { TrackLeft(); });
     OnExit(outputDirEdit, [this] { CheckOutputDir(outputDirEdit); });
 }
@@ -246,8 +252,11 @@ void MainWindow::OpenScaleEditor()
 
 void MainWindow::ShowScale(const SpdCatSet& scale)
 {
+    const QString caption = ToQt("\"" + scale.Name + "\"");
+    const int room = scaleBox->width() - 2 * scaleBox->style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
     // "&" would mark a shortcut letter in a caption.
-    scaleBox->setTitle(ToQt("\"" + scale.Name + "\"").replace('&', "&&"));
+    scaleBox->setTitle(scaleBox->fontMetrics().elidedText(caption, Qt::ElideRight, room).replace('&', "&&"));
+    scaleBox->setToolTip(caption);
     const BandBoxes boxes = ScaleBandBoxes(scale);
     for (int i = 0; i < kBandCount; ++i) {
         bandBoxes[i]->setText(ToQt(FloatToText(boxes[i].Upper)));
@@ -261,19 +270,27 @@ void MainWindow::ChooseTrack()
     std::optional<std::string> chosen = dialogs_.OpenTrackFile(openTrackDir_);
     if (!chosen) return;
     if (subFolderBox->isChecked()) SetText(outputDirEdit, CutSubFolder(TextOf(outputDirEdit), TextOf(trackEdit)));
-    SetText(trackEdit, *chosen);
+    ShowTrack(*chosen);
     AppendSubFolder(false);
     settings_.SettingsChanged = true;
 }
 
-void MainWindow::TrackEntered() { previousTrackPath_ = TextOf(trackEdit); }
-
 void MainWindow::TrackLeft()
 {
-    if (!subFolderBox->isChecked() || TextOf(trackEdit) == previousTrackPath_) return;
-    SetText(outputDirEdit, CutSubFolder(TextOf(outputDirEdit), previousTrackPath_));
-    AppendSubFolder(false);
-    settings_.SettingsChanged = true;
+    const std::string track = TextOf(trackEdit);
+    if (track == previousTrackPath_) return;
+    if (subFolderBox->isChecked()) {
+        SetText(outputDirEdit, CutSubFolder(TextOf(outputDirEdit), previousTrackPath_));
+        AppendSubFolder(false);
+        settings_.SettingsChanged = true;
+    }
+    previousTrackPath_ = track;
+}
+
+void MainWindow::ShowTrack(const std::string& path)
+{
+    SetText(trackEdit, path);
+    previousTrackPath_ = path;
 }
 
 }  // namespace qm

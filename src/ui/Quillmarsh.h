@@ -56,7 +56,6 @@ public:
 
     // The track file.
     void ChooseTrack();
-    void TrackEntered();
     void TrackLeft();
 
     // The output directory rules.
@@ -95,6 +94,8 @@ protected:
 private:
     void CreateControls();
     void SelectFolderType(int32_t type);
+    // Puts a track path into trackEdit as the track the output directory follows.
+    void ShowTrack(const std::string& path);
     // outputDirEdit and openDirButton as folder types 0 and 1 (fixed) or 2 (typed) want them.
     void SetOutputDirEditable(bool editable);
 
@@ -104,6 +105,9 @@ private:
     ScaleEditor* scaleSelect_ = nullptr;
     StatisticsWindow* statForm_ = nullptr;
 
+    // The track whose sub-folder the output directory holds: the track loaded
+    // or chosen, or the text trackEdit had when it was last left. Kept apart
+    // from the focus, which also arrives when the window is activated again.
     std::string previousTrackPath_;
     // The open dialog's initial directory, kept between runs.
     std::string openTrackDir_;

@@ -155,7 +155,7 @@ void MainWindow::ApplyLoadedFiles(const LoadedSettings& loaded)
     }
 }
 
-void MainWindow::LoadTrackFile(const std::string& path) { SetText(trackEdit, FileExists(path) ? path : std::string()); }
+void MainWindow::LoadTrackFile(const std::string& path) { ShowTrack(FileExists(path) ? path : std::string()); }
 
 void MainWindow::LoadFolderType(int32_t type) { SelectFolderType(type < 0 ? -1 : std::min(type, 2)); }
 
@@ -170,7 +170,7 @@ void MainWindow::LoadFolderName(const std::string& directory)
 
 void MainWindow::ImportTrackFile(const std::string& path)
 {
-    if (FileExists(path)) SetText(trackEdit, path);
+    if (FileExists(path)) ShowTrack(path);
 }
 
 void MainWindow::ImportFolderType(int32_t type) { SelectFolderType(type); }

@@ -21,6 +21,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qm {
 namespace {
 
@@ -58,6 +60,15 @@ void AddRow(QGridLayout* grid, QWidget* caption, QWidget* field, const char* uni
 void AddRow(QGridLayout* grid, const char* caption, QWidget* field, const char* unit)
 {
     AddRow(grid, new QLabel(caption, field->parentWidget()), field, unit);
+}
+
+int ColumnWidth(const QGridLayout* grid, int column)
+{
+    int width = 0;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        if (const QLayoutItem* item = grid->itemAtPosition(row, column))
+            width = std::max(width, item->sizeHint().width());
+    return width;
 }
 
 QString DelimiterText(char c) { return QString(QChar::fromLatin1(c)); }
@@ -109,6 +120,14 @@ void SettingsDialog::CreateControls()
     AddRow(calc, "Предельный уклон", maxSlopeEdit, "м/км");
     AddRow(calc, "Шаг расчета высоты", heightSpanEdit, "м");
     AddRow(calc, "Поправка к GMT", gmtSpin, "ч.");
+    // The fields of both groups in one column.
+    for (int column : {0, 2}) {
+        const int width = std::max(ColumnWidth(visual, column), ColumnWidth(calc, column));
+        visual->setColumnMinimumWidth(column, width);
+        calc->setColumnMinimumWidth(column, width);
+    }
+    visual->setColumnStretch(3, 1);
+    calc->setColumnStretch(3, 1);
 
     reportGroup = new QGroupBox("Вывод статистики", this);
     reportGroup->setObjectName("GBStatFmSett");
@@ -186,7 +205,8 @@ void SettingsDialog::CreateControls()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A fixed frame: the designed size unless the fonts need more.
+    setFixedSize(layout->sizeHint().expandedTo(QSize(578, 365)));
 
     connect(okButton, &QPushButton::clicked, this, &SettingsDialog::Accept);
     connect(cancelButton, &QPushButton::clicked, this, &SettingsDialog::Cancel);

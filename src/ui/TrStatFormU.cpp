@@ -6,6 +6,7 @@
 #include "ui/Quillmarsh.h"
 #include "ui/TrStatFmSettU.h"
 #include "ui/dialogs.h"
+#include "ui/elided_label.h"
 #include "ui/qt_text.h"
 #include "ui/radio_group.h"
 #include "ui/window_lock.h"
@@ -13,10 +14,12 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -26,7 +29,19 @@ StatisticsWindow::StatisticsWindow(MainWindow& mainWindow, Settings& settings, D
     setObjectName("TrStatForm");
     setWindowTitle("Статистика по треку");
     CreateControls();
-    resize(772, 404);
+    resize(std::max(772, WidthForDefaultReport()), 404);
+}
+
+int StatisticsWindow::WidthForDefaultReport() const
+{
+    const std::vector<std::string> lines = BuildReport({}, Settings(), "", "", ReportFormat::Txt).Lines;
+    int widest = 0;
+    for (const std::string& line : lines)
+        widest = std::max(widest, reportView->fontMetrics().horizontalAdvance(ToQt(line)));
+    const int scrollBar = reportView->verticalScrollBar()->sizeHint().width();
+    const int margins = 2 * (reportView->frameWidth() + static_cast<int>(reportView->document()->documentMargin()));
+    // A few pixels more for the text cursor.
+    return widest + scrollBar + margins + 4;
 }
 
 void StatisticsWindow::CreateControls()
@@ -47,10 +62,8 @@ void StatisticsWindow::CreateControls()
     saveButton->setObjectName("Button2");
     settingsButton = new QPushButton("Настройки", this);
     settingsButton->setObjectName("Button3");
-    fileNameLabel = new QLabel(this);
+    fileNameLabel = new ElidedLabel(this);
     fileNameLabel->setObjectName("LFileName");
-    // A long path must not widen the window.
-    fileNameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* bottom = new QHBoxLayout;
     bottom->setContentsMargins(8, 0, 4, 4);
@@ -103,7 +116,7 @@ void StatisticsWindow::RefreshReport()
     }
     report_ = std::move(report);
     reportView->setFocus();
-    fileNameLabel->setText(ToQt(report_.FileName));
+    fileNameLabel->SetText(ToQt(report_.FileName));
 }
 
 void StatisticsWindow::CopyReport()

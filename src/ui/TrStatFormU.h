@@ -6,13 +6,13 @@
 
 #include <QWidget>
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace qm {
 
 class Dialogs;
+class ElidedLabel;
 class RadioGroup;
 class MainWindow;
 class SettingsDialog;
@@ -46,6 +46,8 @@ protected:
 private:
     void CreateControls();
     void RefreshReport();
+    // Wide enough for every column of the report with the default settings.
+    int WidthForDefaultReport() const;
 
     MainWindow& mainWindow_;
     Settings& settings_;
@@ -59,7 +61,7 @@ private:
     QPushButton* copyButton;
     QPushButton* saveButton;
     QPushButton* settingsButton;
-    QLabel* fileNameLabel;
+    ElidedLabel* fileNameLabel;
 };
 
 }  // namespace qm

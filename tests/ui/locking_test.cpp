@@ -1,5 +1,6 @@
 #include "ui_harness.h"
 
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -43,6 +44,25 @@ TEST(Locking, EveryWayOfClosingGivesTheMainWindowBack)
             ExpectMainControls(main, true);
         }
     }
+}
+
+TEST(Locking, SecondaryWindowOpensCentredOverItsOpenerThenWhereItWasLeft)
+{
+    Program program;
+    MainWindow& main = program.Main();
+    main.move(main.screen()->availableGeometry().center() - QPoint(main.width() / 2, main.height() / 2));
+    program.Start();
+    QWidget& dialog = *program.windows.settingsDialog;
+    main.OpenSettingsDialog();
+    Settle();
+    EXPECT_LE((dialog.geometry().center() - main.geometry().center()).manhattanLength(), 10);
+
+    dialog.move(dialog.pos() + QPoint(30, 20));
+    const QPoint left = dialog.pos();
+    dialog.close();
+    main.OpenSettingsDialog();
+    Settle();
+    EXPECT_EQ(dialog.pos(), left);
 }
 
 }  // namespace

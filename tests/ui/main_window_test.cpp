@@ -2,7 +2,11 @@
 
 #include "platform/file_system.h"
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 
 #include <filesystem>
 
@@ -104,6 +108,48 @@ TEST(MainWindowBands, UnreadableBandBoxStopsTheVisualisation)
     program.dialogs.boxes.clear();
     program.Main().Visualise();
     EXPECT_EQ(program.dialogs.boxes, Texts{"error: 'SC1' is not a valid floating point value."});
+}
+
+TEST_F(MainWindow, TabPassesTheBandBoxesAndEntersTheFolderTypeAtItsSelection)
+{
+    FolderType()->SetItemIndex(2);
+    Find<QWidget>(program.Main(), "trackPlt")->setFocus();
+    Texts visited;
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        visited.push_back(focus == FolderType()->Item(2) ? "item 2" : focus->objectName().toStdString());
+    }
+    EXPECT_EQ(visited, (Texts{"BitBtn1", "EoutputDir", "BtnOpnDir", "item 2", "CBSubFolder", "BtnPrFiles", "BtnGetStat",
+                              "BtnSettings", "SwSpdCat", "trackPlt"}));
+}
+
+TEST(MainWindowFrame, FixedSizesThatNoTextChanges)
+{
+    Program plain;
+    plain.Start();
+    qm::MainWindow& main = plain.Main();
+    const QSize size = main.size();
+    EXPECT_TRUE(size.width() >= 560 && size.height() >= 287) << size.width() << " x " << size.height();
+    // Nothing is cut.
+    for (QWidget* control : main.findChildren<QWidget*>())
+        if (auto* button = qobject_cast<QAbstractButton*>(control); (button && !button->text().trimmed().isEmpty()) ||
+                                                                    qobject_cast<QLabel*>(control))
+            EXPECT_GE(control->width(), control->minimumSizeHint().width()) << control->objectName().toStdString();
+
+    const std::string name = "Вело & пешком по лесным дорогам вдоль реки до самой деревни и назад";
+    Program named("[SPDSCALE0]\nSCALENAME=" + name + "\n");
+    auto* box = Find<QGroupBox>(named.Main(), "SpdCatBox");
+    EXPECT_TRUE(box->title().startsWith("\"Вело && ") && box->title().endsWith("…"))
+        << box->title().toStdString();
+    EXPECT_EQ(box->toolTip().toStdString(), "\"" + name + "\"");
+    EXPECT_EQ(named.Main().size(), size);
+    Program failed("[SPDSCALE1]\nSCALEDATA=0;2;x;\n");
+    EXPECT_EQ(failed.Main().size(), size);
+
+    QWidget& dialog = *plain.windows.settingsDialog;
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_TRUE(dialog.width() >= 578 && dialog.height() >= 365);
 }
 
 TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)

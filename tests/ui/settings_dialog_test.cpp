@@ -151,5 +151,13 @@ TEST_F(SettingsDialog, ArrowsStepWithinTheirRangeWithoutTyping)
     }
 }
 
+TEST_F(SettingsDialog, FieldsOfBothParameterGroupsInOneColumn)
+{
+    Open();
+    const int column = Edit("EIntrvl")->mapTo(&dialog, QPoint()).x();
+    for (const char* field : {"EDiss", "EMinSpd", "EDistBrk", "EMaxHgtSpan"})
+        EXPECT_EQ(Edit(field)->mapTo(&dialog, QPoint()).x(), column) << field;
+}
+
 }  // namespace
 }  // namespace qm::test
