@@ -12,8 +12,10 @@ FUZZ_DIR ?= build-fuzz
 
 # clang and its runtime libraries are for `make sanitize` and `make fuzz-corpus`; the X server, the
 # window manager and the X tools for the window tests under a real X server; qt6-translations-l10n
-# for Qt's own dialogs in Russian.
-PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev qt6-translations-l10n \
+# for Qt's own dialogs in Russian; qt6-charts-dev for the map window's profile, whose CMake files need
+# libqt6opengl6-dev.
+PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev \
+	qt6-translations-l10n \
 	fonts-dejavu-core gpsbabel clang libclang-rt-14-dev xvfb openbox xdotool wmctrl x11-utils
 # For `make package` (help2man, dpkg-shlibdeps and file for CPack) and `make package-test`.
 PACKAGES += help2man dpkg-dev file lintian desktop-file-utils libglib2.0-bin
@@ -62,7 +64,7 @@ run: configure
 		$(CLI) stats $(SAMPLE); \
 	fi
 
-# The four windows, filled from the sample track, as PNG files.
+# The windows, filled from the sample track, as PNG files.
 screenshots: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh-screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/quillmarsh-screenshots $(BUILD_DIR)/screenshots

@@ -1,4 +1,4 @@
-// quillmarsh-screenshots DIR: renders the four windows of the desktop program,
+// quillmarsh-screenshots DIR: renders the windows of the desktop program,
 // filled from the sample track, to PNG files in DIR, on any platform Qt has
 // (use QT_QPA_PLATFORM=offscreen without a display). Settings are the
 // defaults; nothing is read from or written to the current directory.
@@ -96,5 +96,14 @@ int main(int argc, char** argv)
     saved = Save(*windows.settingsDialog, output, "settings-dialog.png") && saved;
     windows.settingsDialog->Cancel();
     windows.statisticsWindow->close();
+
+    // No map tiles: the picture must not depend on a server.
+    settings.TILEURL.clear();
+    settings.MAPWIDTH = 1100, settings.MAPHEIGHT = 760;
+    form1.OpenMap();
+    // The profile's chart lays itself out in a second round of events.
+    QApplication::processEvents();
+    saved = Save(*windows.mapWindow, output, "map-window.png") && saved;
+    windows.mapWindow->close();
     return saved ? 0 : 1;
 }

@@ -37,6 +37,15 @@ struct Settings {
     char HORDELIM = '-';
     int32_t NUMDIGITS = 1;
 
+    // MAP
+    // The map tiles' URL with {z}, {x} and {y}; empty for a grid only.
+    std::string TILEURL = "https://tile.openstreetmap.org/{z}/{x}/{y}.png";
+    // The map window's place and size; a width of 0 for the first opening.
+    int32_t MAPLEFT = 0;
+    int32_t MAPTOP = 0;
+    int32_t MAPWIDTH = 0;
+    int32_t MAPHEIGHT = 0;
+
     // The working directory at start-up, where the settings file lives.
     std::string StartDir;
     // The settings may differ from the file.

@@ -182,6 +182,11 @@ const std::vector<SettingsKey>& SettingsKeys()
                  Field("STATFORMAT", "FIELDDELIM", &Settings::FIELDDELIM),
                  Field("STATFORMAT", "HORDELIM", &Settings::HORDELIM),
                  Field("STATFORMAT", "NUMDIGITS", &Settings::NUMDIGITS),
+                 Field("MAP", "TILEURL", &Settings::TILEURL),
+                 Field("MAP", "MAPLEFT", &Settings::MAPLEFT),
+                 Field("MAP", "MAPTOP", &Settings::MAPTOP),
+                 Field("MAP", "MAPWIDTH", &Settings::MAPWIDTH),
+                 Field("MAP", "MAPHEIGHT", &Settings::MAPHEIGHT),
              })
             k.push_back(std::move(key));
         return k;

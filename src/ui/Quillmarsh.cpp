@@ -13,6 +13,7 @@
 #include "ui/color_box.h"
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"
+#include "ui/map_window.h"
 #include "ui/qt_text.h"
 #include "ui/radio_group.h"
 #include "ui/window_lock.h"
@@ -77,6 +78,7 @@ void MainWindow::CreateControls()
     subFolderBox = Named(new QCheckBox("Создавать подкаталог", this), "CBSubFolder");
     visualiseButton = Named(new QPushButton("Визуализация", this), "BtnPrFiles");
     statisticsButton = Named(new QPushButton("Статистика", this), "BtnGetStat");
+    mapButton = Named(new QPushButton("Карта", this), "BtnMap");
     settingsButton = Named(new QPushButton("Настройки", this), "BtnSettings");
     scaleLabel = Named(new QLabel("Шкала скорости", this), "Label_spdScale");
     scaleBox = Named(new QGroupBox(this), "SpdCatBox");
@@ -112,6 +114,7 @@ void MainWindow::CreateControls()
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(visualiseButton);
     buttonRow->addWidget(statisticsButton);
+    buttonRow->addWidget(mapButton);
     buttonRow->addStretch();
     buttonRow->addWidget(settingsButton);
 
@@ -140,6 +143,7 @@ void MainWindow::CreateControls()
     connect(openDirButton, &QPushButton::clicked, this, &MainWindow::ChooseOutputDir);
     connect(visualiseButton, &QPushButton::clicked, this, &MainWindow::Visualise);
     connect(statisticsButton, &QPushButton::clicked, this, &MainWindow::ShowStatistics);
+    connect(mapButton, &QPushButton::clicked, this, &MainWindow::OpenMap);
     connect(settingsButton, &QPushButton::clicked, this, &MainWindow::OpenSettingsDialog);
     connect(editScaleButton, &QPushButton::clicked, this, &MainWindow::OpenScaleEditor);
     connect(folderTypeGroup, &RadioGroup::Changed, this, &MainWindow::FolderTypeChanged);
@@ -149,11 +153,14 @@ void MainWindow::CreateControls()
     OnExit(outputDirEdit, [this] { CheckOutputDir(outputDirEdit); });
 }
 
-void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleSelect, StatisticsWindow* statForm)
+void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleSelect, StatisticsWindow* statForm,
+                                     MapWindow* mapWindow)
 {
     settingsDialog_ = settingsDialog;
     scaleSelect_ = scaleSelect;
     statForm_ = statForm;
+    mapWindow_ = mapWindow;
+    connect(settingsDialog_, &SettingsDialog::Accepted, this, &MainWindow::RefreshMap);
 }
 
 void MainWindow::LoadSettingsAtStart()
@@ -182,6 +189,8 @@ void MainWindow::Activated() { SetControlsEnabled(true); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The map window keeps its place in the settings that the close saves.
+    if (isEnabled() && mapWindow_) mapWindow_->close();
     if (isEnabled() && CanClose())
         event->accept();
     else
@@ -207,17 +216,24 @@ void MainWindow::SetControlsEnabled(bool enabled)
     if (!enabled && isVisible()) repaint();
 }
 
-void MainWindow::Visualise()
+std::optional<BandBoxes> MainWindow::ShownBands()
 {
     BandBoxes boxes;
     try {
         for (int i = 0; i < kBandCount; ++i) boxes[i] = BandBox{TextToFloat(TextOf(bandBoxes[i])), bandBoxes[i]->Color()};
     } catch (const Error& error) {
         dialogs_.ShowError(error.what());
-        return;
+        return std::nullopt;
     }
+    return boxes;
+}
+
+void MainWindow::Visualise()
+{
+    const std::optional<BandBoxes> boxes = ShownBands();
+    if (!boxes) return;
     SetControlsEnabled(false);
-    const VisualiseResult result = VisualiseTrack(TextOf(trackEdit), TextOf(outputDirEdit), boxes, settings_, dialogs_);
+    const VisualiseResult result = VisualiseTrack(TextOf(trackEdit), TextOf(outputDirEdit), *boxes, settings_, dialogs_);
     SetControlsEnabled(true);
     if (result.Error) dialogs_.ShowError(*result.Error);
     if (result.Processed) dialogs_.ShowMessage(std::string(kTrackProcessed));
@@ -234,6 +250,20 @@ void MainWindow::ShowStatistics()
     // Once the statistics window is open its closing gives the controls back.
     statForm_->SetTable(std::move(*table));
     OpenOver(this, statForm_);
+}
+
+void MainWindow::OpenMap()
+{
+    const std::optional<BandBoxes> boxes = ShownBands();
+    if (!boxes) return;
+    for (const std::string& message : mapWindow_->ShowTrack(TextOf(trackEdit), *boxes)) dialogs_.ShowMessage(message);
+    mapWindow_->Open();
+}
+
+void MainWindow::RefreshMap()
+{
+    if (!mapWindow_ || !mapWindow_->isVisible()) return;
+    if (const std::optional<BandBoxes> boxes = ShownBands()) mapWindow_->ShowTrack(TextOf(trackEdit), *boxes);
 }
 
 void MainWindow::OpenSettingsDialog()
@@ -262,6 +292,7 @@ void MainWindow::ShowScale(const SpdCatSet& scale)
         bandBoxes[i]->setText(ToQt(FloatToText(boxes[i].Upper)));
         bandBoxes[i]->SetColor(boxes[i].Color);
     }
+    RefreshMap();
 }
 
 void MainWindow::ChooseTrack()
@@ -273,6 +304,7 @@ void MainWindow::ChooseTrack()
     ShowTrack(*chosen);
     AppendSubFolder(false);
     settings_.SettingsChanged = true;
+    RefreshMap();
 }
 
 void MainWindow::TrackLeft()
@@ -285,6 +317,7 @@ void MainWindow::TrackLeft()
         settings_.SettingsChanged = true;
     }
     previousTrackPath_ = track;
+    RefreshMap();
 }
 
 void MainWindow::ShowTrack(const std::string& path)

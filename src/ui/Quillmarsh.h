@@ -2,10 +2,12 @@
 
 #include "settings/settings_file.h"
 #include "settings/settings.h"
+#include "visual/speed_bands.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QGroupBox;
@@ -18,6 +20,7 @@ namespace qm {
 
 class ColorBox;
 class Dialogs;
+class MapWindow;
 class RadioGroup;
 class ScaleEditor;
 class StatisticsWindow;
@@ -35,7 +38,8 @@ public:
     MainWindow(Settings& settings, Dialogs& dialogs);
 
     // The windows created after this one.
-    void SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleSelect, StatisticsWindow* statForm);
+    void SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleSelect, StatisticsWindow* statForm,
+                             MapWindow* mapWindow);
 
     // Start-up, activation and close.
     void LoadSettingsAtStart();
@@ -50,6 +54,10 @@ public:
     // The commands and the secondary windows.
     void Visualise();
     void ShowStatistics();
+    // "Карта": opens the map window on the track, the scale and the settings.
+    void OpenMap();
+    // The map window, when open, follows a new track, scale or settings.
+    void RefreshMap();
     void OpenSettingsDialog();
     void OpenScaleEditor();
     void ShowScale(const SpdCatSet& scale);
@@ -93,6 +101,8 @@ protected:
 
 private:
     void CreateControls();
+    // The bands as the ten boxes show them; an error box when one does not convert.
+    std::optional<BandBoxes> ShownBands();
     void SelectFolderType(int32_t type);
     // Puts a track path into trackEdit as the track the output directory follows.
     void ShowTrack(const std::string& path);
@@ -104,6 +114,7 @@ private:
     SettingsDialog* settingsDialog_ = nullptr;
     ScaleEditor* scaleSelect_ = nullptr;
     StatisticsWindow* statForm_ = nullptr;
+    MapWindow* mapWindow_ = nullptr;
 
     // The track whose sub-folder the output directory holds: the track loaded
     // or chosen, or the text trackEdit had when it was last left. Kept apart
@@ -122,6 +133,7 @@ private:
     QCheckBox* subFolderBox;
     QPushButton* visualiseButton;
     QPushButton* statisticsButton;
+    QPushButton* mapButton;
     QPushButton* settingsButton;
     QLabel* scaleLabel;
     QGroupBox* scaleBox;

@@ -296,6 +296,7 @@ void SettingsDialog::Accept()
         return;
     }
     settings_.SettingsChanged = true;
+    emit Accepted();
     close();
 }
 

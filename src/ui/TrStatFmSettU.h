@@ -38,6 +38,10 @@ public:
     void CheckDigits();
     void CheckNotEmpty(QLineEdit* field);
 
+signals:
+    // OK stored the edited values.
+    void Accepted();
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -5,6 +5,7 @@
 #include "ui/ScaleSelectU.h"
 #include "ui/TrStatFmSettU.h"
 #include "ui/TrStatFormU.h"
+#include "ui/map_window.h"
 
 #include <memory>
 
@@ -12,13 +13,15 @@ namespace qm {
 
 class Dialogs;
 
-// The program's four windows. They are created once, in this order, and live
+// The program's windows. They are created once, in this order, and live
 // until the program ends; the secondary ones start hidden.
 struct AppWindows {
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<SettingsDialog> settingsDialog;
     std::unique_ptr<ScaleEditor> scaleEditor;
     std::unique_ptr<StatisticsWindow> statisticsWindow;
+    // A companion of the main window rather than a dialog.
+    std::unique_ptr<MapWindow> mapWindow;
 };
 
 // Creates the windows. The main window's creation loads the settings file of

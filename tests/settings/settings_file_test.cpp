@@ -30,7 +30,8 @@ const std::string kDefaultFile = CrLf(
      "SCALEDATA=" + kData, "", "[SPDSCALE2]", "SCALENAME=3", "SCALEDATA=" + kData, "", "[STATISTICS]", "MINSPD=1",
      "SPLTDIST=1", "MAXBREAK=5", "SPLTTIME=1", "MAXSTOP=60", "MAXSLOPE=350", "HGTSPAN=500", "GMTMOD=4", "",
      "[STATFORMAT]", "SHOWFIELD=YYYYYYYYYYNN", "SHOWLEVEL=YYN", "DECDELIM=,", "FIELDDELIM=;", "HORDELIM=-",
-     "NUMDIGITS=1"});
+     "NUMDIGITS=1", "", "[MAP]", "TILEURL=https://tile.openstreetmap.org/{z}/{x}/{y}.png", "MAPLEFT=0", "MAPTOP=0",
+     "MAPWIDTH=0", "MAPHEIGHT=0"});
 
 // The FILES lines of an old-format file as they were read.
 Texts OldLines(const LoadedSettings& loaded)
@@ -93,6 +94,7 @@ TEST_F(SettingsFileTest, SaveAndLoadBack)
     s.Scales[2].Categories[9] = {41, 990, 0x00FF8040};
     s.SHOWFIELD = {false, true, false, true, false, true, false, true, false, true, false, true};
     s.SHOWLEVEL = {false, false, true};
+    s.TILEURL = "", s.MAPLEFT = -20, s.MAPTOP = 30, s.MAPWIDTH = 900, s.MAPHEIGHT = 700;  // no tiles: a grid
     files = {"/my tracks/day 1.plt", 2, true, "/out/day 1/"};
     ASSERT_TRUE(Save());
     EXPECT_NE(FileText().find("FIELDDELIM=§\r\n"), std::string::npos);

@@ -115,13 +115,13 @@ TEST_F(MainWindow, TabPassesTheBandBoxesAndEntersTheFolderTypeAtItsSelection)
     FolderType()->SetItemIndex(2);
     Find<QWidget>(program.Main(), "trackPlt")->setFocus();
     Texts visited;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 11; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();
         visited.push_back(focus == FolderType()->Item(2) ? "item 2" : focus->objectName().toStdString());
     }
     EXPECT_EQ(visited, (Texts{"BitBtn1", "EoutputDir", "BtnOpnDir", "item 2", "CBSubFolder", "BtnPrFiles", "BtnGetStat",
-                              "BtnSettings", "SwSpdCat", "trackPlt"}));
+                              "BtnMap", "BtnSettings", "SwSpdCat", "trackPlt"}));
 }
 
 TEST(MainWindowFrame, FixedSizesThatNoTextChanges)

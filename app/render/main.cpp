@@ -1,0 +1,132 @@
+// quillmarsh-render: the map window's picture of a track (map, legend and
+// profile) saved as a PNG file, without a display.
+#include "platform/file_system.h"
+#include "settings/settings_file.h"
+#include "ui/map_trip.h"
+#include "ui/qt_text.h"
+#include "ui/tile_source.h"
+#include "ui/trip_view.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: quillmarsh-render TRACK OUT.png [--size WxH] [--settings FILE]\n"
+    "Draws an OziExplorer track (.plt) as the map window of quillmarsh shows it, coloured by the\n"
+    "speed bands of the current scale, with its stops, the legend of the bands and the speed and\n"
+    "height profile, into a PNG file.\n"
+    "\n"
+    "  --size WxH       the picture's size in pixels (default 1200x800)\n"
+    "  --settings FILE  the settings, else Quillmarsh.ini in the current directory when there is\n"
+    "                   one, else the defaults; TILEURL in [MAP] names the map tile server (empty:\n"
+    "                   a latitude/longitude grid)\n"
+    "  --help           show this help\n"
+    "  --version        show the version\n"
+    "\n"
+    "Map tiles are fetched as the map window fetches them and kept in the same cache; the\n"
+    "picture is saved once they have come, or after 30 seconds without them.\n"
+    "Exit status: 0 when the picture was saved, 1 when the track, the settings or the picture\n"
+    "could not be used, 2 for wrong usage.\n";
+
+constexpr int kTileWaitMs = 30000;
+
+int Usage(const std::string& problem)
+{
+    std::fprintf(stderr, "quillmarsh-render: %s\nTry 'quillmarsh-render --help'.\n", problem.c_str());
+    return 2;
+}
+
+std::optional<QSize> ParseSize(const char* text)
+{
+    int width = 0, height = 0;
+    char end = 0;
+    if (std::sscanf(text, "%dx%d%c", &width, &height, &end) != 2 || width < 200 || height < 200 || width > 10000 ||
+        height > 10000)
+        return std::nullopt;
+    return QSize(width, height);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string track, output, settingsFile;
+    QSize size(1200, 800);
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("quillmarsh-render %s\n", QUILLMARSH_VERSION);
+            return 0;
+        }
+        if (arg == "--size" || arg == "--settings") {
+            if (i + 1 == argc) return Usage("option " + arg + " needs a value");
+            const char* value = argv[++i];
+            if (arg == "--settings") {
+                settingsFile = value;
+            } else if (auto parsed = ParseSize(value)) {
+                size = *parsed;
+            } else {
+                return Usage("--size wants WxH, each from 200 to 10000, not " + std::string(value));
+            }
+        } else if (arg.rfind("--", 0) == 0) {
+            return Usage("unknown option " + arg);
+        } else if (track.empty()) {
+            track = arg;
+        } else if (output.empty()) {
+            output = arg;
+        } else {
+            return Usage("one track and one picture, not " + arg);
+        }
+    }
+    if (output.empty()) return Usage("a track and the picture to write are needed");
+
+    qm::Settings settings;
+    const std::string settingsPath = settingsFile.empty() ? qm::SettingsFilePath(qm::GetCurrentDir()) : settingsFile;
+    if (!settingsFile.empty() || qm::FileExists(settingsPath)) {
+        if (!qm::FileExists(settingsPath)) {
+            std::fprintf(stderr, "%s: settings file not found\n", settingsPath.c_str());
+            return 1;
+        }
+        const qm::LoadedSettings loaded = qm::LoadSettings(settingsPath, settings);
+        if (loaded.Error) {
+            std::fprintf(stderr, "%s\n", loaded.Error->c_str());
+            return 1;
+        }
+    }
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const qm::MapTripReading reading =
+        qm::LoadMapTrip(track, qm::ScaleBandBoxes(settings.CurrentScale()), settings);
+    for (const std::string& message : reading.Messages) std::fprintf(stderr, "%s: %s\n", track.c_str(), message.c_str());
+    if (!reading.Trip) return 1;
+
+    qm::TripView view;
+    view.resize(size);
+    view.Show(reading.Trip, settings, qm::TileSource::DefaultCacheDirectory());
+    view.show();
+    QApplication::processEvents();
+    // The first painting asks for the tiles; wait for them to come.
+    view.grab();
+    QElapsedTimer waited;
+    waited.start();
+    while (view.Tiles() && !view.Tiles()->Idle() && waited.elapsed() < kTileWaitMs)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    if (!view.grab().save(qm::ToQt(output), "PNG")) {
+        std::fprintf(stderr, "%s: cannot write the picture\n", output.c_str());
+        return 1;
+    }
+    return 0;
+}

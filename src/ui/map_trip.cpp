@@ -1,0 +1,26 @@
+#include "ui/map_trip.h"
+
+#include "formats/ozi/plt_reader.h"
+#include "map/track_lines.h"
+
+namespace qm {
+
+MapTripReading LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes, const Settings& settings)
+{
+    MapTripReading result;
+    if (!(settings.TIMEINTRVL / 1440 > 0)) {
+        result.Messages.push_back("Интервал расчета должен быть больше 0.");
+        return result;
+    }
+    TrackReading reading = LoadTrack(trackPath);
+    for (const Message& message : reading.Messages) result.Messages.push_back(message.Text);
+    if (!reading.Track) return result;
+    auto trip = std::make_shared<MapTrip>();
+    trip->Track = std::move(*reading.Track);
+    trip->Visualisation = Visualise(trip->Track.Points, boxes, settings);
+    trip->World = ProjectTrack(trip->Track.Points);
+    result.Trip = std::move(trip);
+    return result;
+}
+
+}  // namespace qm

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "map/web_mercator.h"
+#include "settings/settings.h"
+#include "track/track.h"
+#include "visual/speed_bands.h"
+#include "visual/visualisation.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qm {
+
+// What the map shows of a track: the track as read, the runs and stops the
+// visualisation computes for it (the same that its files hold) and the
+// points on the Web Mercator plane.
+struct MapTrip {
+    qm::Track Track;
+    qm::Visualisation Visualisation;
+    std::vector<WorldPoint> World;
+};
+
+struct MapTripReading {
+    std::shared_ptr<const MapTrip> Trip;  // null when the track cannot be shown
+    // The reader's messages and the error, in order, for the user.
+    std::vector<std::string> Messages;
+};
+
+// Reads the track and runs the visualisation on it with the bands the boxes
+// show and the settings, writing no file.
+MapTripReading LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes, const Settings& settings);
+
+}  // namespace qm

@@ -1,0 +1,393 @@
+#include "ui/map_view.h"
+
+#include "formats/ozi/wpt_writer.h"
+#include "platform/date_time_text.h"
+#include "platform/text_fields.h"
+#include "ui/qt_text.h"
+#include "ui/tile_source.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qm {
+namespace {
+
+constexpr int kMinZoom = 1;
+constexpr double kMarkerRadius = 6;
+// Zoom levels whose lines are kept; more are computed again when needed.
+constexpr std::size_t kKeptLevels = 4;
+const QColor kStopFill(255, 255, 0);  // as the waypoints: yellow on black
+const QColor kStartFill(255, 255, 255);
+const QColor kFinishFill(0, 0, 0);
+const QColor kCursorFill(0, 90, 255);
+
+QColor BandColor(int32_t color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+
+// The largest of 1, 2 and 5 times a power of ten not above value.
+double RoundDown125(double value)
+{
+    const double power = std::pow(10, std::floor(std::log10(value)));
+    for (double step : {5, 2, 1})
+        if (step * power <= value) return step * power;
+    return power;
+}
+
+QString DistanceText(double metres)
+{
+    return metres >= 1000 ? QString("%1 км").arg(metres / 1000) : QString("%1 м").arg(metres);
+}
+
+}  // namespace
+
+MapView::MapView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("mapView");
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(200, 150);
+}
+
+void MapView::SetTrip(std::shared_ptr<const MapTrip> trip, int lineWidth, int gmtHours)
+{
+    trip_ = std::move(trip);
+    lineWidth_ = std::max(1, lineWidth);
+    gmtHours_ = gmtHours;
+    lines_.clear();
+    cursor_ = -1;
+    FitTrack();
+}
+
+void MapView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (fitted_) FitTrack();
+}
+
+void MapView::SetTileSource(TileSource* source, const QString& attribution)
+{
+    if (tiles_) disconnect(tiles_, nullptr, this, nullptr);
+    tiles_ = source;
+    attribution_ = attribution;
+    if (tiles_) connect(tiles_, &TileSource::Arrived, this, qOverload<>(&QWidget::update));
+    update();
+}
+
+void MapView::FitTrack()
+{
+    if (!trip_ || trip_->World.empty()) return;
+    fitted_ = true;
+    double minX = 1, minY = 1, maxX = 0, maxY = 0;
+    for (const WorldPoint& point : trip_->World) {
+        minX = std::min(minX, point.X);
+        maxX = std::max(maxX, point.X);
+        minY = std::min(minY, point.Y);
+        maxY = std::max(maxY, point.Y);
+    }
+    centre_ = {(minX + maxX) / 2, (minY + maxY) / 2};
+    // The deepest level at which the track and a margin fit into the view.
+    const double margin = 2 * (lineWidth_ + kMarkerRadius) + 8;
+    zoom_ = kMinZoom;
+    for (int zoom = kMaxZoom; zoom >= kMinZoom; --zoom) {
+        const double pixels = WorldPixels(zoom);
+        if ((maxX - minX) * pixels <= width() - margin && (maxY - minY) * pixels <= height() - margin) {
+            zoom_ = zoom;
+            break;
+        }
+    }
+    update();
+}
+
+void MapView::ZoomBy(int levels, QPointF anchor)
+{
+    const int zoom = std::clamp(zoom_ + levels, kMinZoom, kMaxZoom);
+    if (zoom == zoom_) return;
+    fitted_ = false;
+    const double before = WorldPixels(zoom_);
+    const QPointF offset = anchor - QPointF(width() / 2.0, height() / 2.0);
+    const WorldPoint anchored{centre_.X + offset.x() / before, centre_.Y + offset.y() / before};
+    zoom_ = zoom;
+    const double after = WorldPixels(zoom_);
+    centre_ = {anchored.X - offset.x() / after, anchored.Y - offset.y() / after};
+    update();
+}
+
+void MapView::ShowCursor(int pointIndex)
+{
+    if (pointIndex == cursor_) return;
+    cursor_ = pointIndex;
+    update();
+}
+
+QPointF MapView::Origin() const
+{
+    const double pixels = WorldPixels(zoom_);
+    return {centre_.X * pixels - width() / 2.0, centre_.Y * pixels - height() / 2.0};
+}
+
+QPointF MapView::ScreenPoint(int pointIndex) const
+{
+    const WorldPoint& world = trip_->World[pointIndex];
+    const double pixels = WorldPixels(zoom_);
+    return QPointF(world.X * pixels, world.Y * pixels) - Origin();
+}
+
+QString MapView::Note() const
+{
+    if (!tiles_) return "Подложка карты не задана: показана сетка широт и долгот";
+    if (tiles_->Offline()) return "Нет связи с сервером карт: показана сетка широт и долгот";
+    return {};
+}
+
+const std::vector<TrackLine>& MapView::LinesAt(int zoom)
+{
+    auto found = lines_.find(zoom);
+    if (found != lines_.end()) return found->second;
+    if (lines_.size() >= kKeptLevels) lines_.clear();
+    return lines_[zoom] = RunLines(trip_->World, trip_->Track.Points, trip_->Visualisation.Runs, zoom);
+}
+
+void MapView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(242, 239, 233));
+    if (tiles_ && !tiles_->Offline()) DrawTiles(painter);
+    if (!Note().isEmpty()) DrawGrid(painter);
+    if (trip_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        DrawTrack(painter);
+        DrawMarkers(painter);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    DrawScaleBar(painter);
+    DrawTexts(painter);
+}
+
+void MapView::DrawTiles(QPainter& painter)
+{
+    tiles_->ForgetWanted();
+    const QPointF origin = Origin();
+    const int count = 1 << zoom_;
+    const int firstX = int(std::floor(origin.x() / kTileSize));
+    const int firstY = std::max(0, int(std::floor(origin.y() / kTileSize)));
+    const int lastX = int(std::floor((origin.x() + width() - 1) / kTileSize));
+    const int lastY = std::min(count - 1, int(std::floor((origin.y() + height() - 1) / kTileSize)));
+    for (int y = firstY; y <= lastY; ++y) {
+        for (int x = firstX; x <= lastX; ++x) {
+            const QImage tile = tiles_->Tile({zoom_, ((x % count) + count) % count, y});
+            if (!tile.isNull())
+                painter.drawImage(QRectF(x * kTileSize - origin.x(), y * kTileSize - origin.y(), kTileSize, kTileSize),
+                                  tile);
+        }
+    }
+}
+
+void MapView::DrawGrid(QPainter& painter)
+{
+    const QPointF origin = Origin();
+    const double pixels = WorldPixels(zoom_);
+    const double west = LongitudeOf(origin.x() / pixels), east = LongitudeOf((origin.x() + width()) / pixels);
+    const double north = LatitudeOf(origin.y() / pixels), south = LatitudeOf((origin.y() + height()) / pixels);
+    // Lines about every 100 pixels, at round degrees.
+    const double step = RoundDown125(std::max(1e-6, (east - west) * 100 / std::max(1, width())));
+    painter.setPen(QPen(QColor(170, 170, 170), 1));
+    QFont small = font();
+    small.setPointSizeF(font().pointSizeF() * 0.8);
+    painter.setFont(small);
+    for (double lon = std::ceil(west / step) * step; lon <= east; lon += step) {
+        const double x = Project(0, lon).X * pixels - origin.x();
+        painter.drawLine(QPointF(x, 0), QPointF(x, height()));
+        painter.drawText(QPointF(x + 3, height() - 24), QString("%1°").arg(lon, 0, 'g', 8));
+    }
+    for (double lat = std::ceil(south / step) * step; lat <= north; lat += step) {
+        const double y = Project(lat, 0).Y * pixels - origin.y();
+        painter.drawLine(QPointF(0, y), QPointF(width(), y));
+        painter.drawText(QPointF(3, y - 3), QString("%1°").arg(lat, 0, 'g', 8));
+    }
+}
+
+void MapView::DrawTrack(QPainter& painter)
+{
+    const QPointF origin = Origin();
+    const QRectF shown = QRectF(origin, size()).adjusted(-lineWidth_, -lineWidth_, lineWidth_, lineWidth_);
+    const auto& bands = trip_->Visualisation.Bands;
+    QPolygonF polyline;
+    for (const TrackLine& line : LinesAt(zoom_)) {
+        if (line.MaxX < shown.left() || line.MinX > shown.right() || line.MaxY < shown.top() ||
+            line.MinY > shown.bottom())
+            continue;
+        polyline.clear();
+        for (const LinePoint& point : line.Points) polyline << QPointF(point.X - origin.x(), point.Y - origin.y());
+        painter.setPen(QPen(BandColor(bands[line.Band].Color), lineWidth_, Qt::SolidLine, Qt::RoundCap,
+                            Qt::RoundJoin));
+        painter.drawPolyline(polyline);
+    }
+}
+
+void MapView::DrawMarkers(QPainter& painter)
+{
+    auto marker = [&](int index, const QColor& fill, double radius) {
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(fill);
+        painter.drawEllipse(ScreenPoint(index), radius, radius);
+    };
+    const int last = int(trip_->Track.Points.size()) - 1;
+    marker(0, kStartFill, kMarkerRadius);
+    marker(last, kFinishFill, kMarkerRadius);
+    for (const TrackStop& stop : trip_->Visualisation.Stops) marker(stop.First, kStopFill, kMarkerRadius);
+    if (cursor_ >= 0 && cursor_ <= last) marker(cursor_, kCursorFill, kMarkerRadius - 1);
+}
+
+void MapView::DrawScaleBar(QPainter& painter)
+{
+    const double latitude = LatitudeOf(centre_.Y);
+    const double metres = RoundDown125(MetresPerPixel(latitude, zoom_) * 120);
+    const double length = metres / MetresPerPixel(latitude, zoom_);
+    const QPointF start(10, height() - 12);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawLine(start, start + QPointF(length, 0));
+    painter.drawLine(start, start - QPointF(0, 5));
+    painter.drawLine(start + QPointF(length, 0), start + QPointF(length, -5));
+    painter.drawText(start + QPointF(4, -4), DistanceText(metres));
+}
+
+void MapView::DrawTexts(QPainter& painter)
+{
+    QFont small = font();
+    small.setPointSizeF(font().pointSizeF() * 0.8);
+    painter.setFont(small);
+    const QFontMetrics metrics(small);
+    auto boxed = [&](const QString& text, QPointF at) {
+        QRectF box = metrics.boundingRect(text).adjusted(-3, -1, 3, 1);
+        box.moveTopLeft(at);
+        painter.fillRect(box, QColor(255, 255, 255, 200));
+        painter.setPen(Qt::black);
+        painter.drawText(box, Qt::AlignCenter, text);
+    };
+    const QString note = Note();
+    if (!note.isEmpty()) boxed(note, QPointF(4, 4));
+    if (note.isEmpty() && !attribution_.isEmpty()) {
+        const double width = metrics.horizontalAdvance(attribution_) + 6;
+        boxed(attribution_, QPointF(this->width() - width - 2, height() - metrics.height() - 4));
+    }
+}
+
+int MapView::StopAt(QPointF position) const
+{
+    if (!trip_) return -1;
+    const auto& stops = trip_->Visualisation.Stops;
+    for (std::size_t n = 0; n < stops.size(); ++n) {
+        const QPointF d = ScreenPoint(stops[n].First) - position;
+        if (std::hypot(d.x(), d.y()) <= kMarkerRadius + 2) return int(n);
+    }
+    return -1;
+}
+
+int MapView::PointNear(QPointF position)
+{
+    if (!trip_) return -1;
+    const QPointF at = position + Origin();
+    double best = 10 + lineWidth_ / 2.0;
+    int index = -1;
+    for (const TrackLine& line : LinesAt(zoom_)) {
+        if (line.MaxX < at.x() - best || line.MinX > at.x() + best || line.MaxY < at.y() - best ||
+            line.MinY > at.y() + best)
+            continue;
+        for (const LinePoint& point : line.Points) {
+            const double distance = std::hypot(point.X - at.x(), point.Y - at.y());
+            if (distance < best) {
+                best = distance;
+                index = point.Index;
+            }
+        }
+    }
+    return index;
+}
+
+bool MapView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int n = StopAt(help->pos());
+    if (n < 0) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const TrackStop& stop = trip_->Visualisation.Stops[n];
+    // The description as the waypoint file holds it: field 11 of the stop's line.
+    const std::string line = StopLine(n + 1, stop, trip_->Track.Points);
+    std::string_view rest = line;
+    std::string_view description;
+    for (int field = 1; field <= 11; ++field) description = TakeField(rest, ',');
+    const double start = trip_->Track.Points[stop.First].DateTime + gmtHours_ / 24.0;
+    QToolTip::showText(help->globalPos(),
+                       QString("Остановка %1\nНачало: %2\nДлительность: %3\n%4")
+                           .arg(n + 1)
+                           .arg(ToQt(DateTimeText(start)))
+                           .arg(ToQt(DurationText(stop.Duration)))
+                           .arg(ToQt(std::string(description))),
+                       this);
+    return true;
+}
+
+void MapView::wheelEvent(QWheelEvent* event)
+{
+    const int levels = event->angleDelta().y() / 120;
+    if (levels != 0) ZoomBy(levels, event->position());
+}
+
+void MapView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) return;
+    dragging_ = true;
+    dragFrom_ = event->position();
+    setCursor(Qt::ClosedHandCursor);
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragging_) {
+        const QPointF moved = event->position() - dragFrom_;
+        dragFrom_ = event->position();
+        const double pixels = WorldPixels(zoom_);
+        centre_ = {centre_.X - moved.x() / pixels, centre_.Y - moved.y() / pixels};
+        fitted_ = false;
+        update();
+        return;
+    }
+    emit PointHovered(PointNear(event->position()));
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent*)
+{
+    dragging_ = false;
+    unsetCursor();
+}
+
+void MapView::keyPressEvent(QKeyEvent* event)
+{
+    const QPointF middle(width() / 2.0, height() / 2.0);
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        ZoomBy(1, middle);
+        break;
+    case Qt::Key_Minus:
+        ZoomBy(-1, middle);
+        break;
+    case Qt::Key_Home:
+        FitTrack();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace qm

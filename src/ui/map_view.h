@@ -1,0 +1,88 @@
+#pragma once
+
+#include "map/track_lines.h"
+#include "ui/map_trip.h"
+
+#include <QPointF>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace qm {
+
+class TileSource;
+
+// The track on a map: each run in its band's colour, gaps where the track
+// breaks, start and finish, the stops, a scale bar and the map tiles under
+// it, or a latitude/longitude grid with a one-line note when there are none.
+// The wheel and +/- zoom, dragging pans, Home fits the track. Pointing at a
+// stop shows its time, duration and waypoint description.
+class MapView : public QWidget {
+    Q_OBJECT
+public:
+    explicit MapView(QWidget* parent = nullptr);
+
+    // A new trip (null for none) drawn with lines lineWidth pixels wide; the
+    // view fits it, and fits it again when its size changes before the user
+    // zooms or pans.
+    void SetTrip(std::shared_ptr<const MapTrip> trip, int lineWidth, int gmtHours);
+    // The tiles to draw under the track with their attribution, or null for
+    // the grid.
+    void SetTileSource(TileSource* source, const QString& attribution);
+
+    void FitTrack();
+    // Zooms by whole levels, keeping the place under anchor where it is.
+    void ZoomBy(int levels, QPointF anchor);
+    int Zoom() const { return zoom_; }
+    // Marks a track point (-1: none), as the profile's cursor asks.
+    void ShowCursor(int pointIndex);
+
+    // Where a track point is drawn, in the view's pixels.
+    QPointF ScreenPoint(int pointIndex) const;
+    // The one line under the map that says why there is a grid, or empty.
+    QString Note() const;
+
+signals:
+    // The track point nearest to the mouse, -1 when none is near.
+    void PointHovered(int pointIndex);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    const std::vector<TrackLine>& LinesAt(int zoom);
+    // The top left corner of the view in pixels of the current zoom level.
+    QPointF Origin() const;
+    void DrawTiles(QPainter& painter);
+    void DrawGrid(QPainter& painter);
+    void DrawTrack(QPainter& painter);
+    void DrawMarkers(QPainter& painter);
+    void DrawScaleBar(QPainter& painter);
+    void DrawTexts(QPainter& painter);
+    int StopAt(QPointF position) const;
+    int PointNear(QPointF position);
+
+    std::shared_ptr<const MapTrip> trip_;
+    int lineWidth_ = 5;
+    int gmtHours_ = 0;
+    TileSource* tiles_ = nullptr;
+    QString attribution_;
+    std::map<int, std::vector<TrackLine>> lines_;  // by zoom level
+    int zoom_ = 2;
+    WorldPoint centre_{0.5, 0.5};
+    int cursor_ = -1;
+    QPointF dragFrom_;
+    bool dragging_ = false;
+    bool fitted_ = false;
+};
+
+}  // namespace qm

@@ -1,0 +1,70 @@
+#include "ui/trip_view.h"
+
+#include "ui/map_legend.h"
+#include "ui/map_view.h"
+#include "ui/profile_chart.h"
+#include "ui/qt_text.h"
+#include "ui/tile_source.h"
+
+#include <QHBoxLayout>
+#include <QSplitter>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace qm {
+namespace {
+
+// What the map must say about its tiles: the OpenStreetMap line its tile
+// usage policy asks for, or the name of another server.
+QString Attribution(const QString& urlTemplate)
+{
+    const QString host = QUrl(urlTemplate).host();
+    if (host.endsWith("openstreetmap.org")) return "© участники OpenStreetMap";
+    return "Подложка: " + host;
+}
+
+}  // namespace
+
+TripView::TripView(QWidget* parent) : QWidget(parent)
+{
+    map_ = new MapView;
+    legend_ = new MapLegend;
+    profile_ = new ProfileChart;
+    profile_->setMinimumHeight(200);
+
+    auto* top = new QWidget;
+    auto* row = new QHBoxLayout(top);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(map_, 1);
+    row->addWidget(legend_);
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->addWidget(top);
+    splitter->addWidget(profile_);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({600, 300});
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    connect(map_, &MapView::PointHovered, profile_, &ProfileChart::ShowCursor);
+    connect(profile_, &ProfileChart::PointHovered, map_, &MapView::ShowCursor);
+}
+
+void TripView::Show(std::shared_ptr<const MapTrip> trip, const Settings& settings, const QString& cacheDirectory)
+{
+    const QString url = ToQt(settings.TILEURL);
+    if (url != tileUrl_) {
+        map_->SetTileSource(nullptr, {});
+        delete tiles_;
+        tiles_ = url.isEmpty() ? nullptr : new TileSource(url, cacheDirectory, this);
+        tileUrl_ = url;
+        map_->SetTileSource(tiles_, url.isEmpty() ? QString() : Attribution(url));
+    }
+    trip_ = std::move(trip);
+    legend_->SetTrip(trip_.get());
+    profile_->SetTrip(trip_.get(), settings.GMTMOD);
+    map_->SetTrip(trip_, settings.TRACKWIDTH, settings.GMTMOD);
+}
+
+}  // namespace qm

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "settings/settings.h"
+#include "ui/map_trip.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace qm {
+
+class MapLegend;
+class MapView;
+class ProfileChart;
+class TileSource;
+
+// The map with the legend beside it and the profile under it: the one
+// drawing of a trip that the map window shows and quillmarsh-render saves.
+class TripView : public QWidget {
+    Q_OBJECT
+public:
+    explicit TripView(QWidget* parent = nullptr);
+
+    // Shows a trip (null: none) with the settings' TRACKWIDTH and GMTMOD, and
+    // the background TILEURL asks for; tiles are kept in cacheDirectory.
+    void Show(std::shared_ptr<const MapTrip> trip, const Settings& settings, const QString& cacheDirectory);
+
+    MapView* Map() const { return map_; }
+    MapLegend* Legend() const { return legend_; }
+    ProfileChart* Profile() const { return profile_; }
+    // Null when TILEURL is empty.
+    TileSource* Tiles() const { return tiles_; }
+
+private:
+    std::shared_ptr<const MapTrip> trip_;
+    MapView* map_;
+    MapLegend* legend_;
+    ProfileChart* profile_;
+    TileSource* tiles_ = nullptr;
+    QString tileUrl_;
+};
+
+}  // namespace qm
