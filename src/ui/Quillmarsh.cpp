@@ -72,8 +72,8 @@ void MainWindow::CreateControls()
     resultLabel = Named(new QLabel("Результат", this), "Label_Result");
     outputDirEdit = Named(new QLineEdit(this), "EoutputDir");
     openDirButton = PictureButton("BtnOpnDir", QStyle::SP_DirOpenIcon, this);
-    folderTypeGroup = Named(new RadioGroup("Директория для сохранения", {"приложение", "исходный трек", "другая"}, 1, this),
-                        "RGoutputDir");
+    folderTypeGroup = Named(
+        new RadioGroup("Директория для сохранения", {"приложение", "исходный трек", "другая"}, 1, this), "RGoutputDir");
     subFolderBox = Named(new QCheckBox("Создавать подкаталог", this), "CBSubFolder");
     visualiseButton = Named(new QPushButton("Визуализация", this), "BtnPrFiles");
     statisticsButton = Named(new QPushButton("Статистика", this), "BtnGetStat");
@@ -149,11 +149,12 @@ void MainWindow::CreateControls()
     OnExit(outputDirEdit, [this] { CheckOutputDir(outputDirEdit); });
 }
 
-void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleSelect, StatisticsWindow* statForm)
+void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleEditor,
+                                     StatisticsWindow* statisticsWindow)
 {
     settingsDialog_ = settingsDialog;
-    scaleSelect_ = scaleSelect;
-    statForm_ = statForm;
+    scaleEditor_ = scaleEditor;
+    statisticsWindow_ = statisticsWindow;
 }
 
 void MainWindow::LoadSettingsAtStart()
@@ -198,8 +199,9 @@ bool MainWindow::SaveSettingsFile() { return SaveSettings(settings_, Files(), di
 
 void MainWindow::SetControlsEnabled(bool enabled)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{visualiseButton, statisticsButton, trackEdit, openTrackButton, scaleBox,
-                                                             editScaleButton, folderTypeGroup, subFolderBox, settingsButton})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{visualiseButton, statisticsButton, trackEdit, openTrackButton, scaleBox,
+                                         editScaleButton, folderTypeGroup, subFolderBox, settingsButton})
         control->setEnabled(enabled);
     const int type = folderTypeGroup->ItemIndex();
     openDirButton->setEnabled(enabled && type != 0 && type != 1);
@@ -211,7 +213,8 @@ void MainWindow::Visualise()
 {
     BandBoxes boxes;
     try {
-        for (int i = 0; i < kBandCount; ++i) boxes[i] = BandBox{TextToFloat(TextOf(bandBoxes[i])), bandBoxes[i]->Color()};
+        for (int i = 0; i < kBandCount; ++i)
+            boxes[i] = BandBox{TextToFloat(TextOf(bandBoxes[i])), bandBoxes[i]->Color()};
     } catch (const Error& error) {
         dialogs_.ShowError(error.what());
         return;
@@ -232,8 +235,8 @@ void MainWindow::ShowStatistics()
         return;
     }
     // Once the statistics window is open its closing gives the controls back.
-    statForm_->SetTable(std::move(*table));
-    OpenOver(this, statForm_);
+    statisticsWindow_->SetTable(std::move(*table));
+    OpenOver(this, statisticsWindow_);
 }
 
 void MainWindow::OpenSettingsDialog()
@@ -246,8 +249,8 @@ void MainWindow::OpenSettingsDialog()
 void MainWindow::OpenScaleEditor()
 {
     SetControlsEnabled(false);
-    scaleSelect_->ShowScales();
-    OpenOver(this, scaleSelect_);
+    scaleEditor_->ShowScales();
+    OpenOver(this, scaleEditor_);
 }
 
 void MainWindow::ShowScale(const SpdCatSet& scale)

@@ -35,7 +35,8 @@ public:
     MainWindow(Settings& settings, Dialogs& dialogs);
 
     // The windows created after this one.
-    void SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleSelect, StatisticsWindow* statForm);
+    void SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleEditor,
+                             StatisticsWindow* statisticsWindow);
 
     // Start-up, activation and close.
     void LoadSettingsAtStart();
@@ -102,8 +103,8 @@ private:
     Settings& settings_;
     Dialogs& dialogs_;
     SettingsDialog* settingsDialog_ = nullptr;
-    ScaleEditor* scaleSelect_ = nullptr;
-    StatisticsWindow* statForm_ = nullptr;
+    ScaleEditor* scaleEditor_ = nullptr;
+    StatisticsWindow* statisticsWindow_ = nullptr;
 
     // The track whose sub-folder the output directory holds: the track loaded
     // or chosen, or the text trackEdit had when it was last left. Kept apart

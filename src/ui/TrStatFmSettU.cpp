@@ -213,7 +213,8 @@ void SettingsDialog::CreateControls()
     connect(distanceSplitBox, &QCheckBox::toggled, this, &SettingsDialog::DistanceSplitToggled);
     connect(timeSplitBox, &QCheckBox::toggled, this, &SettingsDialog::TimeSplitToggled);
     OnExit(digitsEdit, [this] { CheckDigits(); });
-    for (QLineEdit* field : {decimalDelimiterEdit, fieldDelimiterEdit, ruleDelimiterEdit}) OnExit(field, [this, field] { CheckNotEmpty(field); });
+    for (QLineEdit* field : {decimalDelimiterEdit, fieldDelimiterEdit, ruleDelimiterEdit})
+        OnExit(field, [this, field] { CheckNotEmpty(field); });
 }
 
 bool SettingsDialog::SaveSettingsAtClose() const { return saveAtExitBox->isChecked(); }

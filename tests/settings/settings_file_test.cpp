@@ -146,7 +146,8 @@ TEST_F(SettingsFileTest, OldFormatImport)
                             "SUBFOLDER=1\r\nMINSPD=9\r\nno equals sign\r\nSCALENUM=2\r\nCURRENTSCALE=1\r\n"
                             "SCALENAME=Walk\r\nSCALEDATA=\r\n" + bands + "SCALEDATA=anything\r\n" + bands +
                      "SCALENAME=Car\r\nSCALEDATA=\r\n" + bands));
-    EXPECT_EQ(OldLines(loaded), (Texts{"FOLDERNAME /early", "TRACKFILE /gps/a.plt", "FOLDERTYPE 2", "FOLDERNAME /out"}));
+    EXPECT_EQ(OldLines(loaded),
+              (Texts{"FOLDERNAME /early", "TRACKFILE /gps/a.plt", "FOLDERTYPE 2", "FOLDERNAME /out"}));
     EXPECT_EQ(Saved(Settings(), files), Saved(Settings(), {"/gps/a.plt", 2, false, "/out"}));
     Settings expected;
     expected.TIMEINTRVL = 3, expected.TRACKWIDTH = 10, expected.CURRENTSCALE = 1, expected.Scales[0].Name = "Walk";
