@@ -108,9 +108,9 @@ const std::vector<Case> kCases = {
          EXPECT_EQ(s.SHOWFIELD, (std::array<bool, 12>{false, true, false, false, false, true, true, true, true, true,
                                                       true, true}));
          EXPECT_EQ(s.SHOWLEVEL, (std::array<bool, 3>{true, false, false}));
-         EXPECT_EQ(s.DECDELIM, ',');
-         EXPECT_EQ(s.FIELDDELIM, '|');
-         EXPECT_EQ(s.HORDELIM, '=');
+         EXPECT_EQ(s.DECDELIM, ",");
+         EXPECT_EQ(s.FIELDDELIM, "|");
+         EXPECT_EQ(s.HORDELIM, "=");
          EXPECT_EQ(s.NUMDIGITS, d.NUMDIGITS);
      }},
     {"scaledata-letter.ini", "'45O55' is not a valid integer value",
@@ -148,9 +148,9 @@ const std::vector<Case> kCases = {
          EXPECT_EQ(s.Scales[0].Categories[0].Lower, INT32_MAX);
          EXPECT_EQ(s.HGTSPAN, 0);
          EXPECT_EQ(s.GMTMOD, INT32_MAX);
-         EXPECT_EQ(s.DECDELIM, '\xe9');
-         EXPECT_EQ(s.FIELDDELIM, '\xff');
-         EXPECT_EQ(s.HORDELIM, '\x80');
+         EXPECT_EQ(s.DECDELIM, "\xe9");
+         EXPECT_EQ(s.FIELDDELIM, "\xff");
+         EXPECT_EQ(s.HORDELIM, "\x80");
          EXPECT_EQ(s.NUMDIGITS, 99999);
      }},
     {"old-cut-in-scale-block.ini", "'' is not a valid floating point value",
