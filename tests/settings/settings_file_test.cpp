@@ -145,6 +145,18 @@ TEST_F(SettingsFileTest, ValuesReadLeniently)
 
 }
 
+TEST_F(SettingsFileTest, FileOverOneMebibyteIsNotRead)
+{
+    std::string text = "[VISUAL]\r\nTIMEINTRVL=7\r\n[S]\r\n";
+    text.resize(1 << 20, 'k');
+    EXPECT_TRUE(Load(text));
+    EXPECT_EQ(settings.TIMEINTRVL, 7);
+
+    EXPECT_FALSE(Load(text + "\n"));
+    EXPECT_EQ(Saved(settings), Saved(Settings()));
+    EXPECT_EQ(sink.errors, Texts{"Settings file \"" + dir.File("Quillmarsh.ini") + "\" is larger than 1 MiB and is not read."});
+}
+
 TEST_F(SettingsFileTest, OldFormatImport)
 {
     std::string bands;
