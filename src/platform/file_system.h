@@ -27,9 +27,9 @@ int OpenRegularFile(const std::string& path);
 // system's reason when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& content);
 
-// A CreateTemporaryFile pattern for the unfinished file of path, in the same directory:
-// ".~", the start of the name, ".XXXXXX". The name is cut so that the pattern
-// stays a valid name wherever the name itself is one.
+// A CreateTemporaryFile pattern for the unfinished file of path, in the same
+// directory: ".~", the start of the name, ".XXXXXX". The name is cut so that
+// the pattern stays a valid name wherever the name itself is one.
 std::string TemporaryPathBeside(const std::string& path);
 
 // Writes content under a temporary name beside path and renames it over path

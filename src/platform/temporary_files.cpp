@@ -59,7 +59,7 @@ std::string AbsolutePath(const std::string& path)
     return GetCurrentDir() + "/" + path;
 }
 
-extern "C" void RemoveAndExit(int signal)
+void RemoveAndExit(int signal)
 {
     for (Slot& slot : slots)
         if (slot.state.load() == kRecorded) ::unlink(slot.path);
