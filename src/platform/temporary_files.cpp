@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <pthread.h>
 #include <random>
 #include <unistd.h>
 
@@ -28,6 +29,30 @@ struct Slot {
 static_assert(std::atomic<int>::is_always_lock_free);
 
 std::array<Slot, kSlots> slots;
+
+// Another thread may be creating a file while the handler runs: the handler
+// waits until it has created it, so that it is removed too.
+std::atomic<bool> exiting{false};
+std::atomic<int> creating{0};
+
+// The signals the handler may be installed for; a thread that creates a file
+// holds them back, so that the handler never waits for its own thread.
+class SignalsHeldBack {
+public:
+    SignalsHeldBack()
+    {
+        sigset_t held;
+        sigemptyset(&held);
+        for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&held, signal);
+        ::pthread_sigmask(SIG_BLOCK, &held, &old_);
+    }
+    ~SignalsHeldBack() { ::pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
+    SignalsHeldBack(const SignalsHeldBack&) = delete;
+    SignalsHeldBack& operator=(const SignalsHeldBack&) = delete;
+
+private:
+    sigset_t old_;
+};
 
 // The index of the slot now holding path, or -1 when the table is full or
 // the path too long (the file is then made, but not removed on a signal).
@@ -61,6 +86,9 @@ std::string AbsolutePath(const std::string& path)
 
 void RemoveAndExit(int signal)
 {
+    exiting.store(true);
+    while (creating.load() > 0) {
+    }
     for (Slot& slot : slots)
         if (slot.state.load() == kRecorded) ::unlink(slot.path);
     ::_exit(128 + signal);
@@ -70,20 +98,23 @@ void RemoveAndExit(int signal)
 
 int CreateTemporaryFile(std::string& pattern, int& record)
 {
+    SignalsHeldBack held;
+    creating.fetch_add(1);
+    int fd = -1;
+    int error = EEXIST;
     constexpr int kAttempts = 100;
-    for (int i = 0; i < kAttempts; ++i) {
+    for (int i = 0; i < kAttempts && !exiting.load() && error == EEXIST; ++i) {
         FillSuffix(pattern);
-        // Recorded before it exists: a signal in between finds nothing to remove.
         record = Record(AbsolutePath(pattern));
-        int fd = ::open(pattern.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) return fd;
-        int error = errno;
+        fd = ::open(pattern.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) break;
+        error = errno;
         ForgetTemporaryFile(record);
         record = -1;
-        errno = error;
-        if (error != EEXIST) return -1;
     }
-    return -1;
+    creating.fetch_sub(1);
+    if (fd < 0) errno = error;
+    return fd;
 }
 
 void ForgetTemporaryFile(int record)
