@@ -9,7 +9,6 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <iostream>
 
 namespace qm::cli {
 namespace {
@@ -19,28 +18,29 @@ namespace {
 class ReportOutput : public StatisticsControls {
 public:
     ReportOutput(const Settings& settings, const TStatRecArray& table, ReportFormat format,
-                 const std::optional<std::string>& saveDir, MessageSink& sink)
+                 const std::optional<std::string>& saveDir, FileMessageSink& sink)
         : settings_(settings), table_(table), format_(format), saveDir_(saveDir), sink_(sink)
     {
     }
 
     // Set before each run of the command.
-    std::string trackPath;
     bool written = false;
 
     void ControlsEnabled(bool) override {}
 
     void ShowStatisticsWindow() override
     {
-        Report report = BuildReport(table_, settings_, trackPath, saveDir_.value_or("."), format_);
+        Report report = BuildReport(table_, settings_, sink_.path, saveDir_.value_or("."), format_);
         if (!saveDir_) {
-            for (const std::string& line : report.Lines) std::cout << line << '\n';
-            written = static_cast<bool>(std::cout.flush());
+            std::string text;
+            for (const std::string& line : report.Lines) text += line + '\n';
+            PrintOut(text);
+            written = true;
             return;
         }
         try {
             SaveReport(report);
-            std::cout << report.FileName << '\n';
+            PrintOut(report.FileName + '\n');
             written = true;
         } catch (const Error& error) {
             sink_.ShowError(error.what());
@@ -52,7 +52,7 @@ private:
     const TStatRecArray& table_;
     ReportFormat format_;
     const std::optional<std::string>& saveDir_;
-    MessageSink& sink_;
+    FileMessageSink& sink_;
 };
 
 std::optional<ReportFormat> ParseFormat(std::string_view text)
@@ -76,22 +76,28 @@ int StatsCommand(std::span<char*> args)
     std::optional<std::string> saveDir = parsed->Option("--save");
     if (saveDir && saveDir->empty()) return UsageError("--save needs a directory");
 
-    StderrSink sink;
     Settings settings;
     PlainFilesState files;
-    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files, sink)) return kFailure;
-    if (saveDir && !DirectoryExists(*saveDir) && !CreateDir(*saveDir)) {
-        sink.ShowError("Cannot create directory \"" + *saveDir + "\". " + std::strerror(errno));
-        return kFailure;
+    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files)) return kFailure;
+    const std::vector<std::string>& tracks = parsed->positional;
+    if (saveDir) {
+        BatchOutputs outputs;
+        for (const std::string& track : tracks) outputs.push_back({ReportFileName(*saveDir, track, *format)});
+        if (!CheckBatch(tracks, outputs)) return kFailure;
+        if (!DirectoryExists(*saveDir) && !CreateDir(*saveDir)) {
+            PrintFileMessage(*saveDir, "Cannot create directory \"" + *saveDir + "\". " + std::strerror(errno));
+            return kFailure;
+        }
     }
 
+    FileMessageSink sink;
     TStatRecArray table;
     ReportOutput output(settings, table, *format, saveDir, sink);
     int status = kSuccess;
-    for (const std::string& track : parsed->positional) {
-        output.trackPath = track;
+    for (const std::string& track : tracks) {
+        sink.path = track;
         output.written = false;
-        GetStatExecute(track, settings, table, output, sink);
+        if (TrackIsNoDirectory(track)) GetStatExecute(track, settings, table, output, sink);
         if (!output.written) status = kFailure;
     }
     return status;

@@ -1,24 +1,26 @@
 #include "cli.h"
 
 #include "platform/command_controls.h"
+#include "platform/path_text.h"
+#include "visual/band_files.h"
 #include "visual/proc_files.h"
+#include "visual/stop_file.h"
 
 #include <array>
-#include <iostream>
 
 namespace qm::cli {
 namespace {
 
 // The end of a command goes to standard output; everything else the desktop
 // program would show in a box goes to standard error.
-class VisualiseSink : public StderrSink {
+class VisualiseSink : public FileMessageSink {
 public:
     void ShowMessage(const std::string& text) override
     {
         if (text == kTrackProcessed)
-            std::cout << text << '\n';
+            PrintOut(text + "\n");
         else
-            StderrSink::ShowMessage(text);
+            FileMessageSink::ShowMessage(text);
     }
 };
 
@@ -27,6 +29,16 @@ class NoControls : public CommandControls {
 public:
     void ControlsEnabled(bool) override {}
 };
+
+// Every file a track could give: one per band, whichever bands receive
+// steps, and the stop file.
+std::vector<std::string> TrackOutputs(const std::string& outputDir, const std::string& track, const WorkBands& bands)
+{
+    std::vector<std::string> outputs;
+    for (const WorkBand& band : bands) outputs.push_back(OutputPath(outputDir, track, BandFileSuffix(band)));
+    outputs.push_back(OutputPath(outputDir, track, kStopFileSuffix));
+    return outputs;
+}
 
 }  // namespace
 
@@ -38,19 +50,26 @@ int VisualiseCommand(std::span<char*> args)
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("visualise needs a track");
 
-    VisualiseSink sink;
     Settings settings;
     PlainFilesState files;
-    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files, sink)) return kFailure;
+    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files)) return kFailure;
 
     const std::string outputDir = parsed->Option("--out").value_or(".");
     const BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
+    const std::vector<std::string>& tracks = parsed->positional;
+    BatchOutputs outputs;
+    for (const std::string& track : tracks) outputs.push_back(TrackOutputs(outputDir, track, MakeWorkBands(boxes)));
+    if (!CheckBatch(tracks, outputs)) return kFailure;
+
+    VisualiseSink sink;
     NoControls controls;
     bool allProcessed = true;
-    for (const std::string& track : parsed->positional)
-        allProcessed = ProcFilesExecute(track, outputDir, boxes, settings, controls, sink) && allProcessed;
-    std::cout << std::flush;
-    return allProcessed && std::cout ? kSuccess : kFailure;
+    for (const std::string& track : tracks) {
+        sink.path = track;
+        allProcessed = TrackIsNoDirectory(track) && ProcFilesExecute(track, outputDir, boxes, settings, controls, sink) &&
+                       allProcessed;
+    }
+    return allProcessed ? kSuccess : kFailure;
 }
 
 }  // namespace qm::cli

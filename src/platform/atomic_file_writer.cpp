@@ -2,10 +2,10 @@
 
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/temporary_files.h"
 
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qm {
@@ -13,21 +13,12 @@ namespace {
 
 constexpr size_t kBufferSize = 1 << 20;
 
-mode_t NewFileMode()
-{
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 }  // namespace
 
 AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)), temp_(TemporaryPathBeside(path_))
 {
-    fd_ = ::mkstemp(temp_.data());
+    fd_ = CreateTemporaryFile(temp_, record_);
     if (fd_ < 0) throw Error("Cannot create file \"" + path_ + "\". " + std::strerror(errno));
-    // mkstemp creates the file for its owner only; a result file gets the usual mode.
-    if (::fchmod(fd_, NewFileMode()) != 0) Fail(errno);
     buffer_.reserve(kBufferSize);
 }
 
@@ -58,6 +49,8 @@ void AtomicFileWriter::Commit()
     fd_ = -1;
     if (::close(fd) != 0) Fail(errno);
     if (::rename(temp_.c_str(), path_.c_str()) != 0) Fail(errno, "Cannot create file");
+    ForgetTemporaryFile(record_);
+    record_ = -1;
     temp_.clear();
 }
 
@@ -72,6 +65,8 @@ void AtomicFileWriter::Discard()
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     if (!temp_.empty()) ::unlink(temp_.c_str());
+    ForgetTemporaryFile(record_);
+    record_ = -1;
     temp_.clear();
 }
 

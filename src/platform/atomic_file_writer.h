@@ -8,7 +8,8 @@ namespace qm {
 // Writes a file of any size through a large buffer under a temporary name
 // beside its result path, and renames it over the result only on Commit, so a
 // failure never leaves a half-written file under the result name. Without a
-// Commit the temporary file is removed.
+// Commit the temporary file is removed; so it is on a signal that ends the
+// program (see RemoveTemporaryFilesOn).
 //
 // Throws Error: "Cannot create file "PATH". REASON" when the file cannot be
 // created beside its result path or under the result name (a directory of
@@ -49,6 +50,7 @@ private:
 
     std::string path_;
     std::string temp_;
+    int record_ = -1;  // in the table of temporary files
     int fd_ = -1;
     std::string buffer_;
 };

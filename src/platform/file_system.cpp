@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include "platform/error.h"
+#include "platform/temporary_files.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -49,13 +50,6 @@ bool WriteAll(int fd, std::string_view content)
     return true;
 }
 
-mode_t NewFileMode()
-{
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 }  // namespace
 
 bool FileExists(const std::string& path)
@@ -68,6 +62,12 @@ bool DirectoryExists(const std::string& path)
 {
     struct stat st;
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int64_t FileSize(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
 }
 
 bool CreateDir(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
@@ -129,23 +129,22 @@ std::string TemporaryPathBeside(const std::string& path)
 void WriteFileAtomically(const std::string& path, std::string_view content)
 {
     std::string temp = TemporaryPathBeside(path);
-    FileDescriptor fd(::mkstemp(temp.data()));
+    int record = -1;
+    FileDescriptor fd(CreateTemporaryFile(temp, record));
     if (fd.get() < 0) throw Error("Cannot create file \"" + path + "\". " + Reason(errno));
 
     int error = 0;
-    if (::fchmod(fd.get(), NewFileMode()) != 0 || !WriteAll(fd.get(), content) || ::fsync(fd.get()) != 0)
-        error = errno;
+    if (!WriteAll(fd.get(), content) || ::fsync(fd.get()) != 0) error = errno;
     if (::close(fd.release()) != 0 && error == 0) error = errno;
-    if (error != 0) {
-        ::unlink(temp.c_str());
-        throw Error("Cannot write file \"" + path + "\". " + Reason(error));
-    }
     // The file under its own name is created by the rename (it fails on a directory of that name).
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    const char* failure = "Cannot write file";
+    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) {
         error = errno;
-        ::unlink(temp.c_str());
-        throw Error("Cannot create file \"" + path + "\". " + Reason(error));
+        failure = "Cannot create file";
     }
+    if (error != 0) ::unlink(temp.c_str());
+    ForgetTemporaryFile(record);
+    if (error != 0) throw Error(std::string(failure) + " \"" + path + "\". " + Reason(error));
 }
 
 }  // namespace qm

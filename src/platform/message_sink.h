@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/error.h"
+
 #include <string>
 
 namespace qm {
@@ -13,6 +15,9 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
     // An error message box for conversion and file errors.
     virtual void ShowError(const std::string& text) = 0;
+    // The error that ended reading a file: its text, as ShowError; the
+    // command-line tool also names the line.
+    virtual void ShowFileError(const Error& error) { ShowError(error.what()); }
 };
 
 }  // namespace qm

@@ -31,35 +31,56 @@ std::string FlagsText(const std::array<bool, N>& flags)
     return text;
 }
 
-// A delimiter is one byte, taken as a Latin-1 character as the settings
-// dialog takes it, and written as that character in UTF-8; a character
-// beyond Latin-1 reads as "?".
-char ReadCharacter(const IniFile& ini, std::string_view key, char fallback)
+// The length of the UTF-8 character of two or more bytes that text begins
+// with; 0 when it begins with anything else.
+size_t MultiByteCharLength(std::string_view text)
 {
-    const std::string value = ini.ReadString("STATFORMAT", key, "");
-    if (value.empty()) return fallback;
-    const auto lead = static_cast<unsigned char>(value[0]);
-    if (lead < 0x80) return value[0];
-    if ((lead == 0xC2 || lead == 0xC3) && value.size() > 1)
-        return static_cast<char>((lead & 0x03) << 6 | (value[1] & 0x3F));
-    return '?';
+    auto byte = [&](size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
+    const unsigned lead = byte(0);
+    const size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                          : lead >= 0xE0 && lead <= 0xEF ? 3
+                          : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                         : 0;
+    // The second byte's range also excludes overlong forms, surrogates and
+    // code points beyond U+10FFFF.
+    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (length == 0 || byte(1) < low || byte(1) > high) return 0;
+    for (size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
 }
 
-std::string CharacterText(char c)
+// The first character of the value, a multi-byte UTF-8 character whole; a
+// byte that begins no UTF-8 character stays one byte, as in an 8-bit code
+// page. An empty value or a control character gives the fallback.
+std::string ReadCharacter(const IniFile& ini, std::string_view key, const std::string& fallback)
 {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) return std::string(1, c);
-    return {static_cast<char>(0xC0 | byte >> 6), static_cast<char>(0x80 | (byte & 0x3F))};
+    const std::string value = ini.ReadString("STATFORMAT", key, fallback);
+    if (value.empty()) return fallback;
+    const unsigned char first = static_cast<unsigned char>(value[0]);
+    if (first < 0x20 || first == 0x7F) return fallback;
+    const size_t length = MultiByteCharLength(value);
+    // U+0080 to U+009F are control characters too.
+    if (length == 2 && first == 0xC2 && static_cast<unsigned char>(value[1]) <= 0x9F) return fallback;
+    return value.substr(0, length == 0 ? 1 : length);
 }
 
 std::string_view FirstLine(std::string_view text) { return LineReader(text).Next(); }
+
+// A real settings file takes a few KB; a larger file is no settings file and
+// is not read into memory.
+constexpr int64_t kMaxSettingsFileSize = 1 << 20;
 
 // The file's text as UTF-8, empty when there is no file. A file written in
 // Windows-1251 is saved again in UTF-8 as a whole.
 std::string ReadSettingsText(const std::string& path)
 {
     std::string bytes;
-    if (FileExists(path)) ReadFileBytes(path, bytes);
+    if (!FileExists(path)) return bytes;
+    if (FileSize(path) > kMaxSettingsFileSize)
+        throw Error("Settings file \"" + path + "\" is larger than 1 MiB and is not read.");
+    ReadFileBytes(path, bytes);
     return FileTextToUtf8(bytes);
 }
 
@@ -79,7 +100,11 @@ void ReadIniForm(const IniFile& ini, Settings& s, FilesState& files)
     const std::string defaultBands = FormatScaleData(DefaultBands());
     for (int k = 0; k < kScaleCount; ++k) {
         s.Scales[k].Name = ini.ReadString(ScaleSection(k), "SCALENAME", IntToText(k + 1));
-        ParseScaleData(ini.ReadString(ScaleSection(k), "SCALEDATA", defaultBands), s.Scales[k].Categories);
+        try {
+            ParseScaleData(ini.ReadString(ScaleSection(k), "SCALEDATA", defaultBands), s.Scales[k].Categories);
+        } catch (const Error& error) {
+            throw Error(error.what(), ini.KeyLine(ScaleSection(k), "SCALEDATA"));
+        }
     }
 
     s.MINSPD = ini.ReadFloat("STATISTICS", "MINSPD", defaults.MINSPD);
@@ -161,7 +186,7 @@ bool LoadSettings(const std::string& path, Settings& settings, FilesState& files
         ReadIniForm(IniFile(path, text), settings, files);
         if (FirstLine(text) == kOldSettingsMarker) ImportOldSettings(text, settings, files);
     } catch (const Error& error) {
-        sink.ShowError(error.what());
+        sink.ShowFileError(error);
         return false;
     }
     settings.SettingsChanged = false;
@@ -199,9 +224,9 @@ void WriteSettings(IniFile& ini, const Settings& s, const FilesState& files)
 
     ini.WriteString("STATFORMAT", "SHOWFIELD", FlagsText(s.SHOWFIELD));
     ini.WriteString("STATFORMAT", "SHOWLEVEL", FlagsText(s.SHOWLEVEL));
-    ini.WriteString("STATFORMAT", "DECDELIM", CharacterText(s.DECDELIM));
-    ini.WriteString("STATFORMAT", "FIELDDELIM", CharacterText(s.FIELDDELIM));
-    ini.WriteString("STATFORMAT", "HORDELIM", CharacterText(s.HORDELIM));
+    ini.WriteString("STATFORMAT", "DECDELIM", s.DECDELIM);
+    ini.WriteString("STATFORMAT", "FIELDDELIM", s.FIELDDELIM);
+    ini.WriteString("STATFORMAT", "HORDELIM", s.HORDELIM);
     ini.WriteInteger("STATFORMAT", "NUMDIGITS", s.NUMDIGITS);
 }
 

@@ -23,7 +23,8 @@ std::string SettingsFilePath(const std::string& directory);
 // every default) into settings and files, imports an old-format file, and
 // clears SettingsChanged. A value that stops the load (a bad SCALEDATA, a bad
 // old-format line) is shown through sink; what was read before it stays, the
-// rest keeps its default, and the result is false.
+// rest keeps its default, and the result is false. A file larger than 1 MiB
+// is not read: every default stays, its message is shown, the result is false.
 bool LoadSettings(const std::string& path, Settings& settings, FilesState& files, MessageSink& sink);
 
 // Reads the lines of an old-format file (its first line is the marker) over

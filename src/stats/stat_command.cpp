@@ -42,7 +42,7 @@ bool GetStatExecute(const std::string& trackPath, const Settings& settings, TSta
         }
         scale = FitLatitudeScale(track.Points);
     } catch (const Error& error) {
-        sink.ShowError(error.what());
+        sink.ShowFileError(error);
         return false;
     }
     table = ComputeStatistics(track.Points, scale, settings);

@@ -13,7 +13,7 @@ class MessageSink;
 // shown through sink and leaves PointCount 0, except a time that does not
 // increase, which cuts the track before that point. A number that does not
 // convert, a point line with fewer than five commas or a read error throws
-// Error with the text to show.
+// Error with the text to show; the first two carry the line's number.
 Track LoadTrack(const std::string& path, MessageSink& sink);
 
 // Fills point from one point line; an empty line leaves it untouched.

@@ -31,8 +31,7 @@ std::unique_ptr<AtomicFileWriter> WriteBandFile(const std::string& outputDir, co
                                                 const Track& track, const std::vector<SpeedRun>& runs, int band,
                                                 const WorkBand& workBand, int32_t trackWidth)
 {
-    auto file = std::make_unique<AtomicFileWriter>(
-        OutputPath(outputDir, trackPath, "_" + WholeNumberText(workBand.Upper) + ".plt"));
+    auto file = std::make_unique<AtomicFileWriter>(OutputPath(outputDir, trackPath, BandFileSuffix(workBand)));
     for (int i = 0; i < 4; ++i) WriteLine(*file, track.Header[i]);
     WriteLine(*file, BandDisplayLine(track.Header[4], workBand, trackWidth));
     WriteLine(*file, IntToText(workBand.StepCount));
@@ -86,6 +85,8 @@ std::string ReplaceField(std::string_view line, int n, std::string_view value)
     if (end != std::string_view::npos) result += line.substr(end);
     return result;
 }
+
+std::string BandFileSuffix(const WorkBand& band) { return "_" + WholeNumberText(band.Upper) + ".plt"; }
 
 std::string BandDisplayLine(std::string_view line5, const WorkBand& band, int32_t trackWidth)
 {

@@ -20,6 +20,9 @@ std::string ReplaceField(std::string_view line, int n, std::string_view value);
 // range ("5-10 km/h") put into fields 2, 3 and 4 of the track's own line 5.
 std::string BandDisplayLine(std::string_view line5, const WorkBand& band, int32_t trackWidth);
 
+// The end of a band file's name: "_", the band's upper bound and ".plt".
+std::string BandFileSuffix(const WorkBand& band);
+
 // One point line of a track file we write, with its line end.
 void AppendPointLine(std::string& out, const TrackPoint& point, int32_t breakCode);
 

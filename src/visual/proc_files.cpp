@@ -5,6 +5,7 @@
 #include "track/distance.h"
 #include "track/plt_reader.h"
 #include "visual/band_files.h"
+#include "visual/scale_clash.h"
 #include "visual/segmentation.h"
 #include "visual/stop_detector.h"
 #include "visual/stop_file.h"
@@ -57,13 +58,17 @@ bool ProcFilesExecute(const std::string& trackPath, const std::string& outputDir
         sink.ShowMessage("Интервал расчета должен быть больше 0.");
         return false;
     }
+    if (auto clash = ScaleClashMessage(MakeWorkBands(boxes), trackPath)) {
+        sink.ShowMessage(*clash);
+        return false;
+    }
     bool processed = false;
     try {
         ControlsDisabled busy(controls);
         processed = Visualise(trackPath, outputDir, boxes, settings, sink);
     } catch (const Error& error) {
         // The controls are enabled again before the error is shown.
-        sink.ShowError(error.what());
+        sink.ShowFileError(error);
         return false;
     }
     if (processed) sink.ShowMessage(std::string(kTrackProcessed));

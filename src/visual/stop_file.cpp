@@ -23,7 +23,7 @@ std::string StopLine(int n, const TrackStop& stop, const TTrackRecArray& points)
 void WriteStopFile(const std::string& outputDir, const std::string& trackPath, const std::string& datumLine,
                    const TTrackRecArray& points, const std::vector<TrackStop>& stops)
 {
-    AtomicFileWriter file(OutputPath(outputDir, trackPath, "_stop.wpt"));
+    AtomicFileWriter file(OutputPath(outputDir, trackPath, kStopFileSuffix));
     std::string text = "OziExplorer Waypoint File Version 1.1";
     text += kLineEnd;
     text += datumLine;

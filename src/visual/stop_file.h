@@ -4,9 +4,12 @@
 #include "visual/stop_detector.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm {
+
+inline constexpr std::string_view kStopFileSuffix = "_stop.wpt";
 
 // The waypoint line of stop n (counted from 1), without its line end.
 std::string StopLine(int n, const TrackStop& stop, const TTrackRecArray& points);

@@ -1,51 +1,32 @@
 // Every real OziExplorer file of tests/data through quillmarsh-cli, as a user
 // runs it: the files of both commands compared byte for byte with files a
 // person has checked, or, for a file that is no track, the exact message.
+#include "support/cli_run.h"
 #include "support/test_support.h"
 #include "visual/visual_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace qm {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the tool in the test data directory, with the fixed date and time
-// formats of the C locale.
-CliRun RunCli(std::vector<std::string> args, const test::TempDir& scratch)
+// Runs the tool in the test data directory.
+test::CliRun RunCli(const std::vector<std::string>& args, const test::TempDir& scratch)
 {
-    const std::string outPath = scratch.File("stdout");
-    const std::string errPath = scratch.File("stderr");
-    args.insert(args.begin(), QM_CLI);
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
+    return test::RunCli(args, QM_TEST_DATA, scratch.path());
+}
 
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 || ::chdir(QM_TEST_DATA) != 0)
-            ::_exit(126);
-        ::setenv("LC_ALL", "C", 1);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
+// The reader's messages as the tool writes them: each line begins with the file.
+std::string OnFile(const std::string& file, const std::string& lines)
+{
+    std::string text;
+    for (size_t at = 0; at < lines.size();) {
+        size_t end = lines.find('\n', at) + 1;
+        text += file + ": " + lines.substr(at, end - at);
+        at = end;
     }
-    CliRun run;
-    int status = 0;
-    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.status = WEXITSTATUS(status);
-    run.out = test::ReadAll(outPath);
-    run.err = test::ReadAll(errPath);
-    return run;
+    return text;
 }
 
 std::string NamePart(const std::string& path) { return path.substr(path.rfind('/') + 1); }
@@ -100,8 +81,8 @@ TEST_F(RealFiles, VisualiseWritesTheCheckedFilesOrRefusesTheFile)
     for (const RealFile& real : kRealFiles) {
         SCOPED_TRACE(real.file);
         const std::string out = dir.File("out-" + NamePart(real.file));
-        CliRun run = RunCli({"visualise", real.file, "--out", out, "--settings", settings}, dir);
-        EXPECT_EQ(run.err, real.message);
+        test::CliRun run = RunCli({"visualise", real.file, "--out", out, "--settings", settings}, dir);
+        EXPECT_EQ(run.err, OnFile(real.file, real.message));
         if (real.visualise.empty()) {
             EXPECT_EQ(run.status, 1);
             EXPECT_EQ(run.out, "");
@@ -123,17 +104,18 @@ TEST_F(RealFiles, StatsSavesTheCheckedReportsOrRefusesTheFile)
         for (std::string format : {"txt", "csv"}) {
             SCOPED_TRACE(real.file + " " + format);
             const std::string save = dir.File("save-" + NamePart(real.file) + "-" + format);
-            CliRun run = RunCli({"stats", real.file, "--format", format, "--save", save, "--settings", settings}, dir);
+            test::CliRun run =
+                RunCli({"stats", real.file, "--format", format, "--save", save, "--settings", settings}, dir);
             if (real.stats.empty()) {
                 EXPECT_EQ(run.status, 1);
-                EXPECT_EQ(run.err, real.message + "Нет данных для расчета.\n");
+                EXPECT_EQ(run.err, OnFile(real.file, real.message + "Нет данных для расчета.\n"));
                 EXPECT_TRUE(test::FileNames(save).empty());
                 continue;
             }
             std::string name = NamePart(real.file);
             name.replace(name.find(".plt"), 4, "_stat." + format);
             EXPECT_EQ(run.status, 0);
-            EXPECT_EQ(run.err, real.message);
+            EXPECT_EQ(run.err, OnFile(real.file, real.message));
             EXPECT_EQ(run.out, save + "/" + name + "\n");
             EXPECT_EQ(test::ReadAll(save + "/" + name), test::ReadAll(QM_TEST_DATA "/" + real.stats + "/" + name));
         }
