@@ -29,8 +29,8 @@ Settings ExtremeSettings()
     s.GMTMOD = INT32_MAX;
     s.SHOWFIELD.fill(true);
     s.SHOWLEVEL.fill(true);
-    s.DECDELIM = '\xff';
-    s.FIELDDELIM = '\0';
+    s.DECDELIM = "\xff";
+    s.FIELDDELIM = std::string(1, '\0');
     s.NUMDIGITS = INT32_MAX;
     s.Scales[0].Categories[9].Upper = 1e300;
     return s;
