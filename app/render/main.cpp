@@ -1,7 +1,6 @@
 // quillmarsh-render: the map window's picture of a track (map, legend and
 // profile) saved as a PNG file, without a display.
-#include "platform/file_system.h"
-#include "settings/settings_file.h"
+#include "cli.h"
 #include "ui/map_trip.h"
 #include "ui/qt_text.h"
 #include "ui/tile_source.h"
@@ -12,7 +11,6 @@
 #include <QPixmap>
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -92,25 +90,19 @@ int main(int argc, char** argv)
     }
     if (output.empty()) return Usage("a track and the picture to write are needed");
 
+    // Settings and messages as quillmarsh-cli takes and writes them.
     qm::Settings settings;
-    const std::string settingsPath = settingsFile.empty() ? qm::SettingsFilePath(qm::GetCurrentDir()) : settingsFile;
-    if (!settingsFile.empty() || qm::FileExists(settingsPath)) {
-        if (!qm::FileExists(settingsPath)) {
-            std::fprintf(stderr, "%s: settings file not found\n", settingsPath.c_str());
-            return 1;
-        }
-        const qm::LoadedSettings loaded = qm::LoadSettings(settingsPath, settings);
-        if (loaded.Error) {
-            std::fprintf(stderr, "%s\n", loaded.Error->c_str());
-            return 1;
-        }
-    }
+    qm::FilesSettings files;
+    if (!qm::cli::LoadCliSettings(settingsFile, true, settings, files) || !qm::cli::TrackIsNoDirectory(track))
+        return 1;
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const qm::MapTripReading reading =
         qm::LoadMapTrip(track, qm::ScaleBandBoxes(settings.CurrentScale()), settings);
-    for (const std::string& message : reading.Messages) std::fprintf(stderr, "%s: %s\n", track.c_str(), message.c_str());
+    qm::cli::FileMessageSink sink;
+    sink.path = track;
+    for (const qm::Message& message : reading.Messages) sink.Show(message);
     if (!reading.Trip) return 1;
 
     qm::TripView view;
@@ -125,7 +117,7 @@ int main(int argc, char** argv)
     while (view.Tiles() && !view.Tiles()->Idle() && waited.elapsed() < kTileWaitMs)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     if (!view.grab().save(qm::ToQt(output), "PNG")) {
-        std::fprintf(stderr, "%s: cannot write the picture\n", output.c_str());
+        qm::cli::PrintFileMessage(output, "cannot write the picture");
         return 1;
     }
     return 0;

@@ -2,6 +2,7 @@
 
 #include "formats/ozi/ozi_visualisation.h"
 #include "formats/ozi/plt_reader.h"
+#include "formats/ozi/scale_clash.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -18,6 +19,10 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
         sink.ShowMessage("Интервал расчета должен быть больше 0.");
         return result;
     }
+    if (auto clash = ScaleClashMessage(MakeSpeedBands(boxes), trackPath)) {
+        sink.ShowMessage(*clash);
+        return result;
+    }
     // An empty directory text names the current directory, as in OutputPath.
     if (!outputDir.empty() && !DirectoryExists(outputDir) && !CreateDir(outputDir)) {
         sink.ShowMessage("Не удается создать директорию " + outputDir + "!");
@@ -26,7 +31,7 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
     TrackReading reading = LoadTrack(trackPath);
     for (const Message& message : reading.Messages) {
         if (message.IsError)
-            result.Error = message.Text;
+            result.Error = Error(message.Text, message.Line);
         else
             sink.ShowMessage(message.Text);
     }
@@ -39,7 +44,7 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
                               result.FilesWritten);
         result.Processed = true;
     } catch (const Error& error) {
-        result.Error = error.what();
+        result.Error = error;
     }
     // Once for all the files, those before a failure included.
     if (!result.FilesWritten.empty()) SyncDirectory(outputDir);

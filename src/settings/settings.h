@@ -32,9 +32,10 @@ struct Settings {
     // STATFORMAT
     std::array<bool, 12> SHOWFIELD = {true, true, true, true, true, true, true, true, true, true, false, false};
     std::array<bool, 3> SHOWLEVEL = {true, true, false};
-    char DECDELIM = ',';
-    char FIELDDELIM = ';';
-    char HORDELIM = '-';
+    // One character each, in UTF-8.
+    std::string DECDELIM = ",";
+    std::string FIELDDELIM = ";";
+    std::string HORDELIM = "-";
     int32_t NUMDIGITS = 1;
 
     // MAP

@@ -73,8 +73,8 @@ void MainWindow::CreateControls()
     resultLabel = Named(new QLabel("Результат", this), "Label_Result");
     outputDirEdit = Named(new QLineEdit(this), "EoutputDir");
     openDirButton = PictureButton("BtnOpnDir", QStyle::SP_DirOpenIcon, this);
-    folderTypeGroup = Named(new RadioGroup("Директория для сохранения", {"приложение", "исходный трек", "другая"}, 1, this),
-                        "RGoutputDir");
+    folderTypeGroup = Named(
+        new RadioGroup("Директория для сохранения", {"приложение", "исходный трек", "другая"}, 1, this), "RGoutputDir");
     subFolderBox = Named(new QCheckBox("Создавать подкаталог", this), "CBSubFolder");
     visualiseButton = Named(new QPushButton("Визуализация", this), "BtnPrFiles");
     statisticsButton = Named(new QPushButton("Статистика", this), "BtnGetStat");
@@ -153,12 +153,12 @@ void MainWindow::CreateControls()
     OnExit(outputDirEdit, [this] { CheckOutputDir(outputDirEdit); });
 }
 
-void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleSelect, StatisticsWindow* statForm,
-                                     MapWindow* mapWindow)
+void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleEditor,
+                                     StatisticsWindow* statisticsWindow, MapWindow* mapWindow)
 {
     settingsDialog_ = settingsDialog;
-    scaleSelect_ = scaleSelect;
-    statForm_ = statForm;
+    scaleEditor_ = scaleEditor;
+    statisticsWindow_ = statisticsWindow;
     mapWindow_ = mapWindow;
     connect(settingsDialog_, &SettingsDialog::Accepted, this, &MainWindow::RefreshMap);
 }
@@ -171,7 +171,7 @@ void MainWindow::LoadSettingsAtStart()
     const LoadedSettings loaded = LoadSettings(SettingsFilePath(settings_.StartDir), settings_);
     ApplyLoadedFiles(loaded);
     if (loaded.Error) {
-        dialogs_.ShowError(*loaded.Error);
+        dialogs_.ShowFileError(*loaded.Error);
         return;
     }
     ShowScale(settings_.CurrentScale());
@@ -207,8 +207,10 @@ bool MainWindow::SaveSettingsFile() { return SaveSettings(settings_, Files(), di
 
 void MainWindow::SetControlsEnabled(bool enabled)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{visualiseButton, statisticsButton, trackEdit, openTrackButton, scaleBox,
-                                                             editScaleButton, folderTypeGroup, subFolderBox, settingsButton})
+    // The map button goes with the ten, or the focus would stay on it while a command runs.
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{visualiseButton, statisticsButton, mapButton, trackEdit, openTrackButton,
+                                         scaleBox, editScaleButton, folderTypeGroup, subFolderBox, settingsButton})
         control->setEnabled(enabled);
     const int type = folderTypeGroup->ItemIndex();
     openDirButton->setEnabled(enabled && type != 0 && type != 1);
@@ -220,7 +222,8 @@ std::optional<BandBoxes> MainWindow::ShownBands()
 {
     BandBoxes boxes;
     try {
-        for (int i = 0; i < kBandCount; ++i) boxes[i] = BandBox{TextToFloat(TextOf(bandBoxes[i])), bandBoxes[i]->Color()};
+        for (int i = 0; i < kBandCount; ++i)
+            boxes[i] = BandBox{TextToFloat(TextOf(bandBoxes[i])), bandBoxes[i]->Color()};
     } catch (const Error& error) {
         dialogs_.ShowError(error.what());
         return std::nullopt;
@@ -235,7 +238,7 @@ void MainWindow::Visualise()
     SetControlsEnabled(false);
     const VisualiseResult result = VisualiseTrack(TextOf(trackEdit), TextOf(outputDirEdit), *boxes, settings_, dialogs_);
     SetControlsEnabled(true);
-    if (result.Error) dialogs_.ShowError(*result.Error);
+    if (result.Error) dialogs_.ShowFileError(*result.Error);
     if (result.Processed) dialogs_.ShowMessage(std::string(kTrackProcessed));
 }
 
@@ -248,15 +251,15 @@ void MainWindow::ShowStatistics()
         return;
     }
     // Once the statistics window is open its closing gives the controls back.
-    statForm_->SetTable(std::move(*table));
-    OpenOver(this, statForm_);
+    statisticsWindow_->SetTable(std::move(*table));
+    OpenOver(this, statisticsWindow_);
 }
 
 void MainWindow::OpenMap()
 {
     const std::optional<BandBoxes> boxes = ShownBands();
     if (!boxes) return;
-    for (const std::string& message : mapWindow_->ShowTrack(TextOf(trackEdit), *boxes)) dialogs_.ShowMessage(message);
+    for (const Message& message : mapWindow_->ShowTrack(TextOf(trackEdit), *boxes)) dialogs_.Show(message);
     mapWindow_->Open();
 }
 
@@ -276,8 +279,8 @@ void MainWindow::OpenSettingsDialog()
 void MainWindow::OpenScaleEditor()
 {
     SetControlsEnabled(false);
-    scaleSelect_->ShowScales();
-    OpenOver(this, scaleSelect_);
+    scaleEditor_->ShowScales();
+    OpenOver(this, scaleEditor_);
 }
 
 void MainWindow::ShowScale(const SpdCatSet& scale)

@@ -38,8 +38,8 @@ public:
     MainWindow(Settings& settings, Dialogs& dialogs);
 
     // The windows created after this one.
-    void SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleSelect, StatisticsWindow* statForm,
-                             MapWindow* mapWindow);
+    void SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleEditor,
+                             StatisticsWindow* statisticsWindow, MapWindow* mapWindow);
 
     // Start-up, activation and close.
     void LoadSettingsAtStart();
@@ -112,8 +112,8 @@ private:
     Settings& settings_;
     Dialogs& dialogs_;
     SettingsDialog* settingsDialog_ = nullptr;
-    ScaleEditor* scaleSelect_ = nullptr;
-    StatisticsWindow* statForm_ = nullptr;
+    ScaleEditor* scaleEditor_ = nullptr;
+    StatisticsWindow* statisticsWindow_ = nullptr;
     MapWindow* mapWindow_ = nullptr;
 
     // The track whose sub-folder the output directory holds: the track loaded

@@ -71,10 +71,10 @@ int ColumnWidth(const QGridLayout* grid, int column)
     return width;
 }
 
-QString DelimiterText(char c) { return QString(QChar::fromLatin1(c)); }
+QString DelimiterText(const std::string& delimiter) { return ToQt(delimiter); }
 
-// A delimiter is one byte: characters beyond Latin-1 become "?".
-char DelimiterOf(const QString& text) { return text.at(0).toLatin1() ? text.at(0).toLatin1() : '?'; }
+// A delimiter is one character, kept in UTF-8 like every text of the core.
+std::string DelimiterOf(const QString& text) { return ToStd(text.left(1)); }
 
 }  // namespace
 
@@ -213,7 +213,8 @@ void SettingsDialog::CreateControls()
     connect(distanceSplitBox, &QCheckBox::toggled, this, &SettingsDialog::DistanceSplitToggled);
     connect(timeSplitBox, &QCheckBox::toggled, this, &SettingsDialog::TimeSplitToggled);
     OnExit(digitsEdit, [this] { CheckDigits(); });
-    for (QLineEdit* field : {decimalDelimiterEdit, fieldDelimiterEdit, ruleDelimiterEdit}) OnExit(field, [this, field] { CheckNotEmpty(field); });
+    for (QLineEdit* field : {decimalDelimiterEdit, fieldDelimiterEdit, ruleDelimiterEdit})
+        OnExit(field, [this, field] { CheckNotEmpty(field); });
 }
 
 bool SettingsDialog::SaveSettingsAtClose() const { return saveAtExitBox->isChecked(); }

@@ -145,8 +145,8 @@ void StatisticsWindow::OpenSettingsDialog()
 
 void StatisticsWindow::SetControlsEnabled(bool enabled)
 {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{fileNameLabel, reportView, copyButton, saveButton, formatGroup, settingsButton})
+    for (QWidget* control : std::initializer_list<QWidget*>{fileNameLabel, reportView, copyButton, saveButton,
+                                                            formatGroup, settingsButton})
         control->setEnabled(enabled);
 }
 

@@ -9,11 +9,11 @@ MapTripReading LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes,
 {
     MapTripReading result;
     if (!(settings.TIMEINTRVL / 1440 > 0)) {
-        result.Messages.push_back("Интервал расчета должен быть больше 0.");
+        result.Messages.push_back({false, "Интервал расчета должен быть больше 0."});
         return result;
     }
     TrackReading reading = LoadTrack(trackPath);
-    for (const Message& message : reading.Messages) result.Messages.push_back(message.Text);
+    result.Messages = reading.Messages;
     if (!reading.Track) return result;
     auto trip = std::make_shared<MapTrip>();
     trip->Track = std::move(*reading.Track);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/web_mercator.h"
+#include "platform/message_sink.h"
 #include "settings/settings.h"
 #include "track/track.h"
 #include "visual/speed_bands.h"
@@ -23,8 +24,8 @@ struct MapTrip {
 
 struct MapTripReading {
     std::shared_ptr<const MapTrip> Trip;  // null when the track cannot be shown
-    // The reader's messages and the error, in order, for the user.
-    std::vector<std::string> Messages;
+    // What the user must read, in order: the reader's messages and errors.
+    std::vector<Message> Messages;
 };
 
 // Reads the track and runs the visualisation on it with the bands the boxes

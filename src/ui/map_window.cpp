@@ -33,12 +33,12 @@ MapWindow::MapWindow(Settings& settings) : settings_(settings)
     layout->addWidget(view_, 1);
 }
 
-std::vector<std::string> MapWindow::ShowTrack(const std::string& trackPath, const BandBoxes& boxes)
+std::vector<Message> MapWindow::ShowTrack(const std::string& trackPath, const BandBoxes& boxes)
 {
     MapTripReading reading = LoadMapTrip(trackPath, boxes, settings_);
     setWindowTitle("Карта — " + ToQt(PathNamePart(trackPath)));
     QStringList lines;
-    for (const std::string& message : reading.Messages) lines << ToQt(message);
+    for (const Message& message : reading.Messages) lines << ToQt(message.Text);
     messages_->setText(lines.join('\n'));
     messages_->setVisible(!lines.isEmpty());
     view_->Show(std::move(reading.Trip), settings_, TileSource::DefaultCacheDirectory());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/message_sink.h"
 #include "settings/settings.h"
 #include "visual/speed_bands.h"
 
@@ -25,7 +26,7 @@ public:
     // Reads the track afresh and shows it with the bands the boxes show and
     // the current settings; without a usable track the window shows why.
     // Gives the messages of the reading.
-    std::vector<std::string> ShowTrack(const std::string& trackPath, const BandBoxes& boxes);
+    std::vector<Message> ShowTrack(const std::string& trackPath, const BandBoxes& boxes);
     // Shows the window where it was last left.
     void Open();
 

@@ -155,7 +155,8 @@ TEST_F(UnderWindowManager, MessageBoxGivesTheSecondaryWindowBackAsTyped)
     AppWindows& w = program.windows;
     // Window, how it opens, the field, what is typed, the key that brings the box, the box.
     const std::tuple<QWidget*, const char*, const char*, const char*, const char*, const char*> cases[] = {
-        {w.settingsDialog.get(), "BtnSettings", "EMinSpd", "1,5", "Return", "'1,5' is not a valid floating point value."},
+        {w.settingsDialog.get(), "BtnSettings", "EMinSpd", "1,5", "Return",
+         "'1,5' is not a valid floating point value."},
         {w.scaleEditor.get(), "SwSpdCat", "SpdCat2", "1", "Tab", "Значение должно быть больше 2 и меньше 10."}};
     for (auto [window, opener, field, typed, key, message] : cases) {
         SCOPED_TRACE(field);
