@@ -1,8 +1,10 @@
 #include "bench.h"
 
 #include "formats/ozi/plt_reader.h"
+#include "map/track_lines.h"
 #include "ui/map_trip.h"
 #include "ui/map_view.h"
+#include "ui/profile_chart.h"
 #include "ui/trip_view.h"
 
 #include <QApplication>
@@ -25,13 +27,17 @@ void Drag(QWidget& view, QPointF from, QPointF to)
     QApplication::sendEvent(&view, &release);
 }
 
-void PrintMs(const std::string& what, double seconds) { std::cout << what << ": " << seconds * 1000 << " ms\n"; }
+void PrintMs(const std::string& what, const qm::bench::Times& times)
+{
+    std::cout << what << ": " << times.Wall * 1000 << " ms wall, " << times.Cpu * 1000 << " ms processor\n";
+}
 
 }  // namespace
 
-// The map window on a long track: what opening it costs beyond the
-// visualisation, and what a frame costs when the map is panned or zoomed,
-// without map tiles (their drawing does not grow with the track).
+// The map window on a long track, without map tiles (their drawing does not
+// grow with the track): what opening it costs beyond the visualisation, what
+// the decimation of a zoom level costs (once per level, in the first frame
+// there), and what a frame costs when the map is panned or zoomed.
 int qm::bench::RunBenchmark(const std::string& trackPath)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -43,12 +49,12 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
     Settings settings;
     settings.TILEURL.clear();
     const BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
-    const double visualisation = BestSeconds(kRuns, [&] {
+    const Times visualisation = BestTimes(kRuns, [&] {
         TrackReading reading = LoadTrack(trackPath);
         Visualise(reading.Track->Points, boxes, settings);
     });
     MapTripReading reading;
-    const double loaded = BestSeconds(kRuns, [&] { reading = LoadMapTrip(trackPath, boxes, settings); });
+    const Times loaded = BestTimes(kRuns, [&] { reading = LoadMapTrip(trackPath, boxes, settings); });
     if (!reading.Trip) {
         std::cerr << trackPath << ": cannot be read\n";
         return 1;
@@ -57,35 +63,45 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
     view.resize(1100, 760);
     view.show();
     QApplication::processEvents();
-    const double shown = BestSeconds(kRuns, [&] {
+    const Times shown = BestTimes(kRuns, [&] {
         view.Show(reading.Trip, settings, QString());
         view.grab();
     });
     std::cout << "points: " << reading.Trip->Track.Points.size() << ", runs: "
               << reading.Trip->Visualisation.Runs.size() << "\n";
     PrintMs("visualisation (read and compute)", visualisation);
-    PrintMs("opening beyond it (projection, legend, profile, first frame)", loaded - visualisation + shown);
+    PrintMs("opening beyond it (projection, legend, profile, first frame)",
+            {loaded.Wall - visualisation.Wall + shown.Wall, loaded.Cpu - visualisation.Cpu + shown.Cpu});
+
+    // The profile's cursor following the pointer over the map.
+    int index = 0;
+    const int step = int(reading.Trip->Track.Points.size() / 50);
+    PrintMs("profile cursor frame", BestTimes(kFrames, [&] {
+                view.Profile()->ShowCursor(index += step);
+                QApplication::processEvents();
+            }));
 
     MapView& map = *view.Map();
     const QPointF middle(map.width() / 2.0, map.height() / 2.0);
     for (int deeper : {0, 3, 6}) {
         map.FitTrack();
         map.ZoomBy(deeper, middle);
-        const double first = BestSeconds(1, [&] { map.grab(); });
-        const double pan = BestSeconds(kFrames, [&] {
-            Drag(map, middle, middle + QPointF(40, 25));
-            map.grab();
-        });
-        const double zoom = BestSeconds(kFrames, [&] {
+        const std::string level = "zoom " + std::to_string(map.Zoom());
+        PrintMs(level + ", decimation (once per level)", BestTimes(kRuns, [&] {
+                    RunLines(reading.Trip->World, reading.Trip->Breaks, reading.Trip->Visualisation.Runs, map.Zoom());
+                }));
+        map.grab();
+        PrintMs(level + ", pan frame", BestTimes(kFrames, [&] {
+                    Drag(map, middle, middle + QPointF(40, 25));
+                    map.grab();
+                }));
+        const Times zoom = BestTimes(kFrames, [&] {
             map.ZoomBy(1, middle);
             map.grab();
             map.ZoomBy(-1, middle);
             map.grab();
-        }) / 2;
-        const std::string level = "zoom " + std::to_string(map.Zoom());
-        PrintMs(level + ", first frame at the level", first);
-        PrintMs(level + ", pan frame", pan);
-        PrintMs(level + ", zoom frame", zoom);
+        });
+        PrintMs(level + ", zoom frame", {zoom.Wall / 2, zoom.Cpu / 2});
     }
     return 0;
 }

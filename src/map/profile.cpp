@@ -1,5 +1,8 @@
 #include "map/profile.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace qm {
 namespace {
 
@@ -8,13 +11,38 @@ constexpr double kMetresPerFoot = 0.3048;
 
 }  // namespace
 
-SpeedBars SpeedProfile(const TrackPoints& points, const std::vector<SpeedRun>& runs)
+SpeedBars SpeedProfile(const TrackPoints& points, const std::vector<SpeedRun>& runs, int slices)
 {
     SpeedBars bars;
+    if (points.empty() || slices < 1 || !(points.back().DateTime > points.front().DateTime)) return bars;
+    const double start = points.front().DateTime;
+    const double width = (points.back().DateTime - start) / slices;
+    auto slice = [&](double time) { return std::clamp(int((time - start) / width), 0, slices - 1); };
+    std::array<std::vector<double>, kBandCount> tops;
     for (const SpeedRun& run : runs) {
-        const double start = points[run.First].DateTime;
-        const double end = points[run.Last].DateTime;
-        bars[run.Band].insert(bars[run.Band].end(), {{start, 0}, {start, run.Speed}, {end, run.Speed}, {end, 0}});
+        std::vector<double>& top = tops[run.Band];
+        if (top.empty()) top.assign(slices, 0);
+        // The last slice is the one the run's end reaches into, not one it only touches.
+        const int first = slice(points[run.First].DateTime);
+        const int last = std::max(first, slice(std::nextafter(points[run.Last].DateTime, start)));
+        for (int s = first; s <= last; ++s) top[s] = std::max(top[s], run.Speed);
+    }
+    for (int band = 0; band < kBandCount; ++band) {
+        std::vector<ProfilePoint>& bar = bars[band];
+        for (int s = 0; s < int(tops[band].size()); ++s) {
+            const double value = tops[band][s];
+            const double from = start + s * width, to = start + (s + 1) * width;
+            const bool risen = !bar.empty() && bar.back().Value > 0;
+            if (!(value > 0)) {
+                if (risen) bar.push_back({from, 0});
+            } else if (risen && bar.back().Value == value) {
+                bar.back().DateTime = to;
+            } else {
+                if (!risen) bar.push_back({from, 0});
+                bar.insert(bar.end(), {{from, value}, {to, value}});
+            }
+        }
+        if (!bar.empty() && bar.back().Value > 0) bar.push_back({bar.back().DateTime, 0});
     }
     return bars;
 }

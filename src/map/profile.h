@@ -15,10 +15,12 @@ struct ProfilePoint {
     double Value = 0;
 };
 
-// Each run's speed (km/h) as a bar from its first to its last point's time,
-// outlined on zero, gathered by band: (start, 0), (start, v), (end, v), (end, 0).
+// The runs' speeds (km/h) as bars over the track's time cut into `slices`
+// equal slices, an outline per band: a slice that a run of the band
+// overlaps rises to the highest speed of those runs; neighbouring risen
+// slices join into one outline that starts and ends on zero.
 using SpeedBars = std::array<std::vector<ProfilePoint>, kBandCount>;
-SpeedBars SpeedProfile(const TrackPoints& points, const std::vector<SpeedRun>& runs);
+SpeedBars SpeedProfile(const TrackPoints& points, const std::vector<SpeedRun>& runs, int slices);
 
 // Heights in metres over time, at most two points per time slice of the
 // track (its lowest and highest, in time order) for `slices` slices; points

@@ -6,7 +6,8 @@
 namespace qm {
 namespace {
 
-// Builds the lines of one stretch of a run, first to last inclusive.
+// Builds the lines of one stretch of a run, first to last inclusive, straight
+// into the list.
 class LineBuilder {
 public:
     LineBuilder(std::vector<TrackLine>& lines, int32_t band, double pixels)
@@ -17,8 +18,8 @@ public:
     void Add(const WorldPoint& world, int32_t index)
     {
         const LinePoint point{world.X * pixels_, world.Y * pixels_, index};
-        if (!line_.Points.empty()) {
-            const LinePoint& last = line_.Points.back();
+        if (open_) {
+            const LinePoint& last = lines_.back().Points.back();
             if (std::abs(point.X - last.X) < 1 && std::abs(point.Y - last.Y) < 1) {
                 pending_ = point;
                 hasPending_ = true;
@@ -32,8 +33,8 @@ public:
     void Finish()
     {
         if (hasPending_) Append(pending_);
-        if (line_.Points.size() >= 2) Close();
-        line_.Points.clear();
+        if (open_ && lines_.back().Points.size() < 2) lines_.pop_back();
+        open_ = false;
         hasPending_ = false;
     }
 
@@ -41,32 +42,34 @@ private:
     void Append(const LinePoint& point)
     {
         hasPending_ = false;
-        line_.Points.push_back(point);
-        if (line_.Points.size() == kLinePoints) {
-            Close();
-            line_.Points.assign(1, point);
+        if (open_ && lines_.back().Points.size() == kLinePoints) {
+            const LinePoint shared = lines_.back().Points.back();
+            Start(shared);
         }
+        if (!open_) Start(point);
+        TrackLine& line = lines_.back();
+        if (line.Points.back().Index == point.Index) return;
+        line.Points.push_back(point);
+        line.MinX = std::min(line.MinX, point.X);
+        line.MaxX = std::max(line.MaxX, point.X);
+        line.MinY = std::min(line.MinY, point.Y);
+        line.MaxY = std::max(line.MaxY, point.Y);
     }
 
-    void Close()
+    void Start(const LinePoint& point)
     {
         TrackLine& line = lines_.emplace_back();
         line.Band = band_;
-        line.Points = line_.Points;
-        const auto [minX, maxX] = std::minmax_element(line.Points.begin(), line.Points.end(),
-                                                      [](auto& a, auto& b) { return a.X < b.X; });
-        const auto [minY, maxY] = std::minmax_element(line.Points.begin(), line.Points.end(),
-                                                      [](auto& a, auto& b) { return a.Y < b.Y; });
-        line.MinX = minX->X;
-        line.MaxX = maxX->X;
-        line.MinY = minY->Y;
-        line.MaxY = maxY->Y;
+        line.Points.push_back(point);
+        line.MinX = line.MaxX = point.X;
+        line.MinY = line.MaxY = point.Y;
+        open_ = true;
     }
 
     std::vector<TrackLine>& lines_;
     int32_t band_;
     double pixels_;
-    TrackLine line_;
+    bool open_ = false;
     LinePoint pending_;
     bool hasPending_ = false;
 };
@@ -81,15 +84,27 @@ std::vector<WorldPoint> ProjectTrack(const TrackPoints& points)
     return world;
 }
 
-std::vector<TrackLine> RunLines(const std::vector<WorldPoint>& world, const TrackPoints& points,
+std::vector<int32_t> BreakPoints(const TrackPoints& points)
+{
+    std::vector<int32_t> breaks;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        if (points[i].BreakCode != 0) breaks.push_back(int32_t(i));
+    return breaks;
+}
+
+std::vector<TrackLine> RunLines(const std::vector<WorldPoint>& world, const std::vector<int32_t>& breaks,
                                 const std::vector<SpeedRun>& runs, int zoom)
 {
     std::vector<TrackLine> lines;
     const double pixels = WorldPixels(zoom);
     for (const SpeedRun& run : runs) {
         LineBuilder builder(lines, run.Band, pixels);
+        auto nextBreak = std::upper_bound(breaks.begin(), breaks.end(), run.First);
         for (int32_t i = run.First; i <= run.Last; ++i) {
-            if (i > run.First && points[i].BreakCode != 0) builder.Finish();
+            if (nextBreak != breaks.end() && *nextBreak == i) {
+                builder.Finish();
+                ++nextBreak;
+            }
             builder.Add(world[i], i);
         }
         builder.Finish();

@@ -27,6 +27,8 @@ struct TrackLine {
 
 // The track's points on the Web Mercator plane, computed once per track.
 std::vector<WorldPoint> ProjectTrack(const TrackPoints& points);
+// The points after the first with a break code other than 0, in order.
+std::vector<int32_t> BreakPoints(const TrackPoints& points);
 
 // The runs as lines at one zoom level, keeping only what a pixel can show: a
 // point is kept when it lies a pixel or more from the last one kept, and the
@@ -35,7 +37,7 @@ std::vector<WorldPoint> ProjectTrack(const TrackPoints& points);
 // start a new piece there; long stretches are cut into lines of at most
 // kLinePoints points that share their end points.
 inline constexpr std::size_t kLinePoints = 256;
-std::vector<TrackLine> RunLines(const std::vector<WorldPoint>& world, const TrackPoints& points,
+std::vector<TrackLine> RunLines(const std::vector<WorldPoint>& world, const std::vector<int32_t>& breaks,
                                 const std::vector<SpeedRun>& runs, int zoom);
 
 }  // namespace qm

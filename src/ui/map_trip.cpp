@@ -5,6 +5,16 @@
 
 namespace qm {
 
+std::shared_ptr<const MapTrip> MakeMapTrip(Track track, const BandBoxes& boxes, const Settings& settings)
+{
+    auto trip = std::make_shared<MapTrip>();
+    trip->Track = std::move(track);
+    trip->Visualisation = Visualise(trip->Track.Points, boxes, settings);
+    trip->World = ProjectTrack(trip->Track.Points);
+    trip->Breaks = BreakPoints(trip->Track.Points);
+    return trip;
+}
+
 MapTripReading LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes, const Settings& settings)
 {
     MapTripReading result;
@@ -14,12 +24,7 @@ MapTripReading LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes,
     }
     TrackReading reading = LoadTrack(trackPath);
     result.Messages = reading.Messages;
-    if (!reading.Track) return result;
-    auto trip = std::make_shared<MapTrip>();
-    trip->Track = std::move(*reading.Track);
-    trip->Visualisation = Visualise(trip->Track.Points, boxes, settings);
-    trip->World = ProjectTrack(trip->Track.Points);
-    result.Trip = std::move(trip);
+    if (reading.Track) result.Trip = MakeMapTrip(std::move(*reading.Track), boxes, settings);
     return result;
 }
 

@@ -20,6 +20,7 @@ struct MapTrip {
     qm::Track Track;
     qm::Visualisation Visualisation;
     std::vector<WorldPoint> World;
+    std::vector<int32_t> Breaks;  // BreakPoints of the track
 };
 
 struct MapTripReading {
@@ -28,8 +29,11 @@ struct MapTripReading {
     std::vector<Message> Messages;
 };
 
-// Reads the track and runs the visualisation on it with the bands the boxes
-// show and the settings, writing no file.
+// The visualisation of a track with the bands the boxes show and the
+// settings (TIMEINTRVL above 0), writing no file.
+std::shared_ptr<const MapTrip> MakeMapTrip(Track track, const BandBoxes& boxes, const Settings& settings);
+
+// Reads the track and makes its trip; an interval of 0 or less is refused.
 MapTripReading LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes, const Settings& settings);
 
 }  // namespace qm

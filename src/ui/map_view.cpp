@@ -150,7 +150,7 @@ const std::vector<TrackLine>& MapView::LinesAt(int zoom)
     auto found = lines_.find(zoom);
     if (found != lines_.end()) return found->second;
     if (lines_.size() >= kKeptLevels) lines_.clear();
-    return lines_[zoom] = RunLines(trip_->World, trip_->Track.Points, trip_->Visualisation.Runs, zoom);
+    return lines_[zoom] = RunLines(trip_->World, trip_->Breaks, trip_->Visualisation.Runs, zoom);
 }
 
 void MapView::paintEvent(QPaintEvent*)

@@ -19,8 +19,8 @@ namespace {
 // Days from 1899-12-30 to 1970-01-01.
 constexpr double kUnixEpochDays = 25569;
 constexpr double kMillisecondsPerDay = 86400000;
-// Height points: two per slice, a slice per few pixels of a wide chart.
-constexpr int kHeightSlices = 1000;
+// Time slices of the bars and the heights: about a pixel each on a wide chart.
+constexpr int kSlices = 1500;
 
 }  // namespace
 
@@ -74,14 +74,17 @@ void ProfileChart::SetTrip(const MapTrip* trip, int gmtHours)
     };
 
     double topSpeed = 1;
-    const SpeedBars bars = qm::SpeedProfile(points, trip->Visualisation.Runs);
-    for (int band = 0; band < kBandCount; ++band) {
+    const SpeedBars bars = qm::SpeedProfile(points, trip->Visualisation.Runs, kSlices);
+    // The fast bands first: a slower bar in the same slice is lower and stays in sight.
+    for (int band = kBandCount - 1; band >= 0; --band) {
         if (bars[band].empty()) continue;
-        auto* outline = new QLineSeries;
+        QList<QPointF> outlinePoints;
         for (const ProfilePoint& point : bars[band]) {
-            outline->append(ChartTime(point.DateTime), point.Value);
+            outlinePoints.append({ChartTime(point.DateTime), point.Value});
             topSpeed = std::max(topSpeed, point.Value);
         }
+        auto* outline = new QLineSeries;
+        outline->replace(outlinePoints);
         auto* area = new QAreaSeries(outline);
         const int32_t color = trip->Visualisation.Bands[band].Color;
         const QColor fill(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
@@ -93,8 +96,10 @@ void ProfileChart::SetTrip(const MapTrip* trip, int gmtHours)
     auto* heights = new QLineSeries;
     heights->setPen(QPen(QColor(90, 60, 30), 1.5));
     double low = 0, high = 1;
-    const std::vector<ProfilePoint> profile = HeightProfile(points, kHeightSlices);
-    for (const ProfilePoint& point : profile) heights->append(ChartTime(point.DateTime), point.Value);
+    const std::vector<ProfilePoint> profile = HeightProfile(points, kSlices);
+    QList<QPointF> heightPoints;
+    for (const ProfilePoint& point : profile) heightPoints.append({ChartTime(point.DateTime), point.Value});
+    heights->replace(heightPoints);
     if (!profile.empty()) {
         const auto [min, max] = std::minmax_element(profile.begin(), profile.end(),
                                                     [](auto& a, auto& b) { return a.Value < b.Value; });

@@ -20,21 +20,38 @@ TEST(HeightProfile, LowestAndHighestOfEachSliceInTimeOrder)
     }
 }
 
-TEST(SpeedProfile, EachRunABarInItsBand)
+TEST(SpeedProfile, BarsOfEachBandOverTimeSlices)
 {
-    TrackPoints points(4);
-    for (int i = 0; i < 4; ++i) points[i].DateTime = 40000 + i;
-    const SpeedBars bars = SpeedProfile(points, {{0, 1, 0, 0, 3.5, 1}, {1, 3, 0, 0, 12, 3}});
-    const std::vector<std::pair<double, double>> band1 = {{40000, 0}, {40000, 3.5}, {40001, 3.5}, {40001, 0}};
-    const std::vector<std::pair<double, double>> band3 = {{40001, 0}, {40001, 12}, {40003, 12}, {40003, 0}};
-    auto pairs = [](const std::vector<ProfilePoint>& bar) {
-        std::vector<std::pair<double, double>> out;
+    using Outline = std::vector<std::pair<double, double>>;
+    TrackPoints points(5);
+    for (int i = 0; i < 5; ++i) points[i].DateTime = 40000 + i;
+    struct {
+        const char* rule;
+        std::vector<SpeedRun> runs;
+        int slices;
+        Outline band1, band3;
+    } cases[] = {
+        {"runs as wide as slices: their own bars", {{0, 1, 0, 0, 3.5, 1}, {1, 4, 0, 0, 12, 3}}, 4,
+         {{40000, 0}, {40000, 3.5}, {40001, 3.5}, {40001, 0}}, {{40001, 0}, {40001, 12}, {40004, 12}, {40004, 0}}},
+        {"a slice the highest of its runs, equal neighbours joined",
+         {{0, 1, 0, 0, 3, 1}, {1, 2, 0, 0, 12, 3}, {2, 3, 0, 0, 4, 1}, {3, 4, 0, 0, 4, 1}}, 2,
+         {{40000, 0}, {40000, 3}, {40002, 3}, {40002, 4}, {40004, 4}, {40004, 0}},
+         {{40000, 0}, {40000, 12}, {40002, 12}, {40002, 0}}},
+        {"a band with a gap between its bars", {{0, 1, 0, 0, 3, 1}, {1, 3, 0, 0, 12, 3}, {3, 4, 0, 0, 3, 1}}, 4,
+         {{40000, 0}, {40000, 3}, {40001, 3}, {40001, 0}, {40003, 0}, {40003, 3}, {40004, 3}, {40004, 0}},
+         {{40001, 0}, {40001, 12}, {40003, 12}, {40003, 0}}},
+    };
+    auto outline = [](const std::vector<ProfilePoint>& bar) {
+        Outline out;
         for (const ProfilePoint& point : bar) out.push_back({point.DateTime, point.Value});
         return out;
     };
-    EXPECT_EQ(pairs(bars[1]), band1);
-    EXPECT_EQ(pairs(bars[3]), band3);
-    EXPECT_TRUE(bars[0].empty());
+    for (const auto& c : cases) {
+        const SpeedBars bars = SpeedProfile(points, c.runs, c.slices);
+        EXPECT_EQ(outline(bars[1]), c.band1) << c.rule;
+        EXPECT_EQ(outline(bars[3]), c.band3) << c.rule;
+        EXPECT_TRUE(bars[0].empty()) << c.rule;
+    }
 }
 
 }  // namespace

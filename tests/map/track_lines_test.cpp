@@ -48,7 +48,7 @@ TEST(RunLines, StretchesOfEachRun)
         {"a run inside one pixel still shows", East(3, 0.00001), {{0, 2, 0, 0, 0, 5}}, {{0, 2}}, {5}},
     };
     for (const auto& c : cases) {
-        const std::vector<TrackLine> lines = RunLines(ProjectTrack(c.points), c.points, c.runs, 10);
+        const std::vector<TrackLine> lines = RunLines(ProjectTrack(c.points), BreakPoints(c.points), c.runs, 10);
         EXPECT_EQ(Indices(lines), c.lines) << c.rule;
         std::vector<int32_t> bands;
         for (const TrackLine& line : lines) bands.push_back(line.Band);
@@ -59,7 +59,7 @@ TEST(RunLines, StretchesOfEachRun)
 TEST(RunLines, LongStretchesShareTheirEndsAndKnowTheirBox)
 {
     const TrackPoints points = East(600, 0.01);
-    const std::vector<TrackLine> lines = RunLines(ProjectTrack(points), points, {{0, 599, 0, 0, 0, 0}}, 10);
+    const std::vector<TrackLine> lines = RunLines(ProjectTrack(points), BreakPoints(points), {{0, 599, 0, 0, 0, 0}}, 10);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].Points.back().Index, lines[1].Points.front().Index);
     EXPECT_EQ(lines[1].Points.back().Index, lines[2].Points.front().Index);

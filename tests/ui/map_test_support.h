@@ -1,6 +1,5 @@
 #pragma once
 
-#include "map/track_lines.h"
 #include "ui/map_trip.h"
 
 #include <QColor>
@@ -21,8 +20,8 @@ struct Minute {
 // the visualisation gives it under the settings.
 inline std::shared_ptr<const MapTrip> WalkedTrip(const std::vector<Minute>& minutes, const Settings& settings = {})
 {
-    auto trip = std::make_shared<MapTrip>();
-    TrackPoints& points = trip->Track.Points;
+    Track track;
+    TrackPoints& points = track.Points;
     points.push_back(TrackPoint{50, 30, 1, 328, 40000});
     for (const Minute& minute : minutes) {
         TrackPoint next = points.back();
@@ -31,9 +30,7 @@ inline std::shared_ptr<const MapTrip> WalkedTrip(const std::vector<Minute>& minu
         next.BreakCode = minute.breakCode;
         points.push_back(next);
     }
-    trip->Visualisation = Visualise(points, ScaleBandBoxes(settings.CurrentScale()), settings);
-    trip->World = ProjectTrack(points);
-    return trip;
+    return MakeMapTrip(std::move(track), ScaleBandBoxes(settings.CurrentScale()), settings);
 }
 
 inline std::vector<Minute> Repeat(int count, Minute minute) { return std::vector<Minute>(count, minute); }
