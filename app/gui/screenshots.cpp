@@ -101,8 +101,6 @@ int main(int argc, char** argv)
     settings.TILEURL.clear();
     settings.MAPWIDTH = 1100, settings.MAPHEIGHT = 760;
     form1.OpenMap();
-    // The profile's chart lays itself out in a second round of events.
-    QApplication::processEvents();
     saved = Save(*windows.mapWindow, output, "map-window.png") && saved;
     windows.mapWindow->close();
     return saved ? 0 : 1;

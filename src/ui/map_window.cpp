@@ -25,7 +25,9 @@ MapWindow::MapWindow(Settings& settings) : settings_(settings)
     messages_ = new QLabel;
     messages_->setObjectName("mapMessages");
     messages_->setWordWrap(true);
-    messages_->setStyleSheet("color: #a00000");
+    QPalette red = messages_->palette();
+    red.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    messages_->setPalette(red);
     messages_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

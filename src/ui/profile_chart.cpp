@@ -29,6 +29,16 @@ ProfileChart::ProfileChart(QWidget* parent) : QChartView(parent)
     setObjectName("speedProfile");
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
+    SetTrip(nullptr, 0);
+}
+
+void ProfileChart::NewChart()
+{
+    // A chart of its own for each trip: one whose series were replaced keeps
+    // the layout of its first axis labels.
+    QChart* old = chart();
+    setChart(new QChart);
+    delete old;  // the view gives up its old chart without deleting it
     chart()->legend()->hide();
     chart()->setMargins(QMargins(4, 4, 4, 4));
     timeAxis_ = new QDateTimeAxis;
@@ -58,10 +68,9 @@ qreal ProfileChart::ChartTime(double dateTime) const
 
 void ProfileChart::SetTrip(const MapTrip* trip, int gmtHours)
 {
-    chart()->removeAllSeries();
+    NewChart();
     trip_ = trip;
     cursor_ = -1;
-    cursorLine_->hide();
     if (!trip) return;
     const TrackPoints& points = trip->Track.Points;
     // The axis shows times in the machine's zone: take that back out.

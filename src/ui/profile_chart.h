@@ -39,6 +39,7 @@ private:
     // Chart x values: milliseconds that the time axis shows as the track's
     // local time (the track's time plus GMTMOD).
     qreal ChartTime(double dateTime) const;
+    void NewChart();
     void PlaceCursor();
 
     const MapTrip* trip_ = nullptr;
