@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "ui/app_windows.h"
 #include "ui/dialogs.h"
+#include "ui/offscreen_notes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,14 +30,6 @@ public:
     void CopyToClipboard(const std::string&) override {}
 };
 
-// The offscreen platform tells about every raise() it cannot do.
-QtMessageHandler standardHandler = nullptr;
-
-void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith("This plugin does not support")) standardHandler(type, context, message);
-}
-
 bool Save(QWidget& window, const QDir& directory, const QString& name)
 {
     QApplication::processEvents();
@@ -53,7 +46,7 @@ bool Save(QWidget& window, const QDir& directory, const QString& name)
 
 int main(int argc, char** argv)
 {
-    standardHandler = qInstallMessageHandler(DropPlatformNotes);
+    qm::DropOffscreenPlatformNotes();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
     if (argc != 2) {

@@ -2,6 +2,7 @@
 // profile) saved as a PNG file, without a display.
 #include "cli.h"
 #include "ui/map_trip.h"
+#include "ui/offscreen_notes.h"
 #include "ui/qt_text.h"
 #include "ui/tile_source.h"
 #include "ui/trip_view.h"
@@ -96,14 +97,16 @@ int main(int argc, char** argv)
     if (!qm::cli::LoadCliSettings(settingsFile, true, settings, files) || !qm::cli::TrackIsNoDirectory(track))
         return 1;
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     const qm::MapTripReading reading =
         qm::LoadMapTrip(track, qm::ScaleBandBoxes(settings.CurrentScale()), settings);
     qm::cli::FileMessageSink sink;
     sink.path = track;
     for (const qm::Message& message : reading.Messages) sink.Show(message);
     if (!reading.Trip) return 1;
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qm::DropOffscreenPlatformNotes();
+    QApplication app(argc, argv);
 
     qm::TripView view;
     view.resize(size);

@@ -3,10 +3,15 @@
 #include "platform/date_time_text.h"
 #include "ui/map_legend.h"
 #include "ui/map_view.h"
+#include "ui/profile_chart.h"
 #include "ui/trip_view.h"
 #include "ui_harness.h"
 
+#include <QChart>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QTest>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -97,6 +102,32 @@ TEST_F(MapPicture, LegendFiguresAreThoseOfTheRuns)
     EXPECT_EQ(label("totalDistance"), QString::number(distance, 'f', 2).toStdString() + " км");
     // The runs cover the whole track but the minute of the jump to the break.
     EXPECT_EQ(label("totalTime"), DurationText((trip->Track.Points.size() - 2) / 1440.0));
+}
+
+TEST_F(MapPicture, StopTellsItsTimesAndTheProfileCursorShowsItsPoint)
+{
+    const TrackStop& stop = trip->Visualisation.Stops[0];
+    const QPoint at = view.Map()->ScreenPoint(stop.First).toPoint();
+    QHelpEvent help(QEvent::ToolTip, at, view.Map()->mapToGlobal(at));
+    QApplication::sendEvent(view.Map(), &help);
+    const std::string tip = QToolTip::text().toStdString();
+    EXPECT_NE(tip.find("Остановка 1\nНачало: " + DateTimeText(trip->Track.Points[stop.First].DateTime + 4 / 24.0)),
+              std::string::npos)
+        << tip;
+    EXPECT_NE(tip.find("Длительность: " + DurationText(stop.Duration)), std::string::npos) << tip;
+    EXPECT_NE(tip.find("points " + std::to_string(stop.First) + " - " + std::to_string(stop.Last) + " stop time "),
+              std::string::npos)
+        << tip;
+
+    // The middle of the profile's time is the middle point of the track (a point a minute).
+    int hovered = -1;
+    QObject::connect(view.Profile(), &ProfileChart::PointHovered, [&](int index) { hovered = index; });
+    QChart* chart = view.Profile()->chart();
+    const QPoint middle = view.Profile()->mapFromScene(chart->mapToScene(chart->plotArea().center()));
+    QTest::mouseMove(view.Profile()->viewport(), middle);
+    const int expected = int(trip->Track.Points.size() - 1) / 2;
+    EXPECT_NEAR(hovered, expected, 1);
+    EXPECT_EQ(view.Map()->grab().toImage().pixelColor(view.Map()->ScreenPoint(hovered).toPoint()), QColor(0, 90, 255));
 }
 
 }  // namespace
