@@ -1,18 +1,17 @@
 #include "bench.h"
 
+#include "formats/ozi/plt_reader.h"
 #include "track/distance.h"
-#include "track/plt_reader.h"
 
 #include <iostream>
 
 int qm::bench::RunBenchmark(const std::string& trackPath)
 {
-    SilentSink sink;
-    int32_t points = 0;
+    size_t points = 0;
     double seconds = BestSeconds(5, [&] {
-        Track track = LoadTrack(trackPath, sink);
-        FitLatitudeScale(track.Points);
-        points = track.PointCount;
+        TrackReading reading = LoadTrack(trackPath);
+        FitLatitudeScale(reading.Track->Points);
+        points = reading.Track->Points.size();
     });
     std::cout << "load: " << points << " points in " << seconds << " s\n";
     return 0;

@@ -2,12 +2,12 @@
 // hand-edited file holds, they end, and every file they write is whole.
 #include "fuzz_support.h"
 
+#include "commands/statistics.h"
+#include "commands/visualise.h"
 #include "platform/file_system.h"
 #include "settings/settings_file.h"
 #include "stats/report.h"
 #include "stats/report_save.h"
-#include "stats/stat_command.h"
-#include "visual/proc_files.h"
 
 namespace qm::fuzz {
 namespace {
@@ -32,12 +32,6 @@ constexpr std::string_view kTrack =
     "55.900000,37.800000,0,900,40001.3020000,,\r\n"
     "55.900100,37.800100,0,880,40001.3500000,,\r\n";
 
-class Window : public StatisticsControls {
-public:
-    void ControlsEnabled(bool) override {}
-    void ShowStatisticsWindow() override {}
-};
-
 }  // namespace
 }  // namespace qm::fuzz
 
@@ -59,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string out = fuzz::WorkDir() + "/out";
     fuzz::Window window;
     ProcFilesExecute(track, out, ScaleBandBoxes(settings.CurrentScale()), settings, window, sink);
-    TStatRecArray table;
+    StatTable table;
     QM_FUZZ_CHECK(GetStatExecute(track, settings, table, window, sink));
     for (ReportFormat format : {ReportFormat::Txt, ReportFormat::Csv}) {
         Report report = BuildReport(table, settings, track, out, format);

@@ -3,24 +3,17 @@
 // goes through once with the default settings and once with extreme ones.
 #include "fuzz_support.h"
 
+#include "commands/statistics.h"
+#include "commands/visualise.h"
 #include "platform/file_system.h"
 #include "stats/report.h"
 #include "stats/report_save.h"
-#include "stats/stat_command.h"
-#include "visual/proc_files.h"
 
 #include <climits>
 #include <dirent.h>
 
 namespace qm::fuzz {
 namespace {
-
-class Window : public StatisticsControls {
-public:
-    bool shown = false;
-    void ControlsEnabled(bool) override {}
-    void ShowStatisticsWindow() override { shown = true; }
-};
 
 Settings ExtremeSettings()
 {
@@ -70,7 +63,7 @@ void RunPipeline(const std::string& track, const std::string& out, const Setting
         QM_FUZZ_CHECK(FileExists(out + "/track_stop.wpt"));
     ExpectNoTemporaryFiles(out);
 
-    TStatRecArray table;
+    StatTable table;
     if (!GetStatExecute(track, settings, table, window, sink)) return;
     QM_FUZZ_CHECK(window.shown && !table.empty());
     for (ReportFormat format : {ReportFormat::Txt, ReportFormat::Csv}) {

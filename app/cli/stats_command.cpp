@@ -1,10 +1,10 @@
 #include "cli.h"
 
+#include "commands/statistics.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "stats/report.h"
 #include "stats/report_save.h"
-#include "stats/stat_command.h"
 
 #include <array>
 #include <cerrno>
@@ -14,46 +14,22 @@
 namespace qm::cli {
 namespace {
 
-// Where the desktop program opens the statistics window, the tool prints the
-// report or saves it.
-class ReportOutput : public StatisticsControls {
-public:
-    ReportOutput(const Settings& settings, const TStatRecArray& table, ReportFormat format,
-                 const std::optional<std::string>& saveDir, MessageSink& sink)
-        : settings_(settings), table_(table), format_(format), saveDir_(saveDir), sink_(sink)
-    {
+// Prints the report, or saves it and prints its path; false when that failed.
+bool WriteReport(const Report& report, bool save, MessageSink& sink)
+{
+    if (!save) {
+        for (const std::string& line : report.Lines) std::cout << line << '\n';
+        return static_cast<bool>(std::cout.flush());
     }
-
-    // Set before each run of the command.
-    std::string trackPath;
-    bool written = false;
-
-    void ControlsEnabled(bool) override {}
-
-    void ShowStatisticsWindow() override
-    {
-        Report report = BuildReport(table_, settings_, trackPath, saveDir_.value_or("."), format_);
-        if (!saveDir_) {
-            for (const std::string& line : report.Lines) std::cout << line << '\n';
-            written = static_cast<bool>(std::cout.flush());
-            return;
-        }
-        try {
-            SaveReport(report);
-            std::cout << report.FileName << '\n';
-            written = true;
-        } catch (const Error& error) {
-            sink_.ShowError(error.what());
-        }
+    try {
+        SaveReport(report);
+    } catch (const Error& error) {
+        sink.ShowError(error.what());
+        return false;
     }
-
-private:
-    const Settings& settings_;
-    const TStatRecArray& table_;
-    ReportFormat format_;
-    const std::optional<std::string>& saveDir_;
-    MessageSink& sink_;
-};
+    std::cout << report.FileName << '\n';
+    return true;
+}
 
 std::optional<ReportFormat> ParseFormat(std::string_view text)
 {
@@ -85,14 +61,12 @@ int StatsCommand(std::span<char*> args)
         return kFailure;
     }
 
-    TStatRecArray table;
-    ReportOutput output(settings, table, *format, saveDir, sink);
     int status = kSuccess;
     for (const std::string& track : parsed->positional) {
-        output.trackPath = track;
-        output.written = false;
-        GetStatExecute(track, settings, table, output, sink);
-        if (!output.written) status = kFailure;
+        std::optional<StatTable> table = TrackStatistics(track, settings, sink);
+        if (!table || !WriteReport(BuildReport(*table, settings, track, saveDir.value_or("."), *format),
+                                   saveDir.has_value(), sink))
+            status = kFailure;
     }
     return status;
 }

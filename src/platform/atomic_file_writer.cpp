@@ -2,9 +2,11 @@
 
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/path_text.h"
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,14 +22,26 @@ mode_t NewFileMode()
     return 0666 & ~mask;
 }
 
+// Makes the rename itself durable. A file system that cannot sync a
+// directory has nothing to sync: the file is in place either way.
+void SyncDirectoryOf(const std::string& path)
+{
+    std::string directory = PathDirPart(path);
+    FileDescriptor fd(::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.IsOpen()) ::fsync(fd.get());
+}
+
 }  // namespace
 
 AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)), temp_(TemporaryPathBeside(path_))
 {
-    fd_ = ::mkstemp(temp_.data());
-    if (fd_ < 0) throw Error("Cannot create file \"" + path_ + "\". " + std::strerror(errno));
+    fd_ = FileDescriptor(::mkstemp(temp_.data()));
+    if (!fd_.IsOpen()) {
+        temp_.clear();
+        throw Error("Cannot create file \"" + path_ + "\". " + std::strerror(errno));
+    }
     // mkstemp creates the file for its owner only; a result file gets the usual mode.
-    if (::fchmod(fd_, NewFileMode()) != 0) Fail(errno);
+    if (::fchmod(fd_.get(), NewFileMode()) != 0) Fail(errno);
     buffer_.reserve(kBufferSize);
 }
 
@@ -41,24 +55,16 @@ void AtomicFileWriter::Flush()
 
 void AtomicFileWriter::WriteThrough(std::string_view bytes)
 {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Fail(errno);
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
+    if (!WriteAll(fd_.get(), bytes)) Fail(errno);
 }
 
 void AtomicFileWriter::Commit()
 {
     Flush();
-    int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) Fail(errno);
+    if (::fsync(fd_.get()) != 0 || !fd_.Close()) Fail(errno);
     if (::rename(temp_.c_str(), path_.c_str()) != 0) Fail(errno);
     temp_.clear();
+    SyncDirectoryOf(path_);
 }
 
 void AtomicFileWriter::Fail(int error)
@@ -69,10 +75,16 @@ void AtomicFileWriter::Fail(int error)
 
 void AtomicFileWriter::Discard()
 {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
+    fd_.Close();
     if (!temp_.empty()) ::unlink(temp_.c_str());
     temp_.clear();
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view content)
+{
+    AtomicFileWriter file(path);
+    file.Write(content);
+    file.Commit();
 }
 
 }  // namespace qm

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/file_descriptor.h"
+
 #include <string>
 #include <string_view>
 
@@ -8,7 +10,9 @@ namespace qm {
 // Writes a file of any size through a large buffer under a temporary name
 // beside its result path, and renames it over the result only on Commit, so a
 // failure never leaves a half-written file under the result name. Without a
-// Commit the temporary file is removed.
+// Commit the temporary file is removed. Commit syncs the file to the disk
+// before the rename and the directory after it, so that a crash right after
+// never leaves an empty or missing file under the result name.
 //
 // Throws Error: "Cannot create file "PATH". REASON" when the file cannot be
 // created, "Cannot write file "PATH". REASON" when it cannot be completed,
@@ -37,8 +41,11 @@ public:
         return buffer_;
     }
 
-    // Writes what is buffered, closes the file and renames it to the result path.
+    // Writes what is buffered, syncs and closes the file and renames it to
+    // the result path.
     void Commit();
+
+    const std::string& Path() const { return path_; }
 
 private:
     void Flush();
@@ -48,8 +55,11 @@ private:
 
     std::string path_;
     std::string temp_;
-    int fd_ = -1;
+    FileDescriptor fd_;
     std::string buffer_;
 };
+
+// Writes content to path through an AtomicFileWriter.
+void WriteFileAtomically(const std::string& path, std::string_view content);
 
 }  // namespace qm

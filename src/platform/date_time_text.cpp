@@ -187,32 +187,17 @@ void AppendDateAndTimeText(std::string& out, double days, std::string_view separ
         out += separator;
         return;
     }
+    const Moment m = Split(ms);
     if (!CurrentFormats().fixed || separator.size() > kFixedTextSize) {
-        Moment m = Split(ms);
         out += FormatDate(m);
         out += separator;
         out += FormatTime(m);
         return;
     }
-    // Track points come in time order, many a day: the date text of the
-    // last day is kept.
-    struct DayText {
-        int64_t day = INT64_MIN;
-        char text[kFixedTextSize];
-        size_t size = 0;
-    };
-    thread_local DayText last;
-    const int64_t day = DayOf(ms);
-    if (day != last.day) {
-        last.day = day;
-        last.size = static_cast<size_t>(WriteFixedDate(last.text, Split(ms)) - last.text);
-    }
-    Moment time{};
-    time.msOfDay = ms - day * kMsPerDay;
     char text[3 * kFixedTextSize];
-    char* end = std::copy_n(last.text, last.size, text);
+    char* end = WriteFixedDate(text, m);
     end = std::copy(separator.begin(), separator.end(), end);
-    out.append(text, WriteFixedTime(end, time));
+    out.append(text, WriteFixedTime(end, m));
 }
 
 std::string DateTimeText(double days)

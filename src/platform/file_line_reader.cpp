@@ -17,17 +17,12 @@ constexpr size_t kMaxBufferSize = size_t{256} << 20;
 
 }  // namespace
 
-FileLineReader::~FileLineReader()
-{
-    if (fd_ >= 0) ::close(fd_);
-}
-
 bool FileLineReader::Open(const std::string& path)
 {
     path_ = path;
-    fd_ = OpenRegularFile(path);
+    fd_ = FileDescriptor(OpenRegularFile(path));
     buffer_.resize(kBufferSize);
-    return fd_ >= 0;
+    return fd_.IsOpen();
 }
 
 bool FileLineReader::Fill()
@@ -43,7 +38,7 @@ bool FileLineReader::Fill()
         buffer_.resize(buffer_.size() * 2);
     }
     for (;;) {
-        ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        ssize_t n = ::read(fd_.get(), buffer_.data() + end_, buffer_.size() - end_);
         if (n > 0) {
             end_ += static_cast<size_t>(n);
             return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/file_descriptor.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,7 +14,6 @@ namespace qm {
 class FileLineReader {
 public:
     FileLineReader() = default;
-    ~FileLineReader();
     FileLineReader(const FileLineReader&) = delete;
     FileLineReader& operator=(const FileLineReader&) = delete;
 
@@ -29,7 +30,7 @@ private:
     bool Fill();
 
     std::string path_;
-    int fd_ = -1;
+    FileDescriptor fd_;
     bool endOfFile_ = false;
     std::string buffer_;
     size_t begin_ = 0;  // first unread byte

@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include "platform/error.h"
+#include "platform/file_descriptor.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -14,47 +15,6 @@ namespace qm {
 namespace {
 
 std::string Reason(int error) { return std::strerror(error); }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    int release()
-    {
-        int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-private:
-    int fd_;
-};
-
-bool WriteAll(int fd, std::string_view content)
-{
-    while (!content.empty()) {
-        ssize_t n = ::write(fd, content.data(), content.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        content.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
-
-mode_t NewFileMode()
-{
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
 
 }  // namespace
 
@@ -126,21 +86,14 @@ std::string TemporaryPathBeside(const std::string& path)
     return path.substr(0, nameStart) + ".~" + path.substr(nameStart, kMaxKept) + ".XXXXXX";
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view content)
+std::string JoinLines(const std::vector<std::string>& lines)
 {
-    std::string temp = TemporaryPathBeside(path);
-    FileDescriptor fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) throw Error("Cannot create file \"" + path + "\". " + Reason(errno));
-
-    int error = 0;
-    if (::fchmod(fd.get(), NewFileMode()) != 0 || !WriteAll(fd.get(), content) || ::fsync(fd.get()) != 0)
-        error = errno;
-    if (::close(fd.release()) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temp.c_str());
-        throw Error("Cannot write file \"" + path + "\". " + Reason(error));
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += kLineEnd;
     }
+    return text;
 }
 
 }  // namespace qm

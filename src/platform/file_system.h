@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm {
 
@@ -29,13 +30,10 @@ bool ReadFileBytes(const std::string& path, std::string& content);
 // stays a valid name wherever the name itself is one.
 std::string TemporaryPathBeside(const std::string& path);
 
-// Writes content under a temporary name beside path and renames it over path
-// only when complete, so a failure never leaves a half-written file there.
-// Throws Error: "Cannot create file "PATH". REASON" when the file cannot be
-// created, "Cannot write file "PATH". REASON" when it cannot be completed.
-void WriteFileAtomically(const std::string& path, std::string_view content);
-
 // Text files we write end every line with CR LF.
 inline constexpr std::string_view kLineEnd = "\r\n";
+
+// The lines joined, each followed by kLineEnd.
+std::string JoinLines(const std::vector<std::string>& lines);
 
 }  // namespace qm

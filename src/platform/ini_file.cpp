@@ -1,5 +1,6 @@
 #include "platform/ini_file.h"
 
+#include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/line_reader.h"
@@ -138,12 +139,7 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 
 std::string IniFile::Text() const
 {
-    std::string text;
-    for (const std::string& line : lines_) {
-        text += line;
-        text += kLineEnd;
-    }
-    return text;
+    return JoinLines(lines_);
 }
 
 void IniFile::UpdateFile() const

@@ -201,9 +201,8 @@ bool ScaledDigits15(double value, char (&digits)[15], int& exponent)
     return true;
 }
 
-// The 15 significant digits (trailing zeros included) of the value rounded
-// to 15 significant digits, and its decimal exponent; the value is finite and
-// above 0.
+}  // namespace
+
 int Digits15(double value, char (&digits)[15])
 {
     int exponent = 0;
@@ -217,6 +216,8 @@ int Digits15(double value, char (&digits)[15])
     std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
     return exponent;
 }
+
+namespace {
 
 struct Decimal15 {
     std::string digits;
@@ -262,13 +263,13 @@ std::string Quoted(std::string_view text)
     return quoted + (text.size() > kMaxQuotedText ? "...'" : "'");
 }
 
-std::string NonFinite(double value)
+}  // namespace
+
+std::string NonFiniteText(double value)
 {
     if (std::isnan(value)) return "NAN";
     return value < 0 ? "-INF" : "INF";
 }
-
-}  // namespace
 
 std::string NotIntegerMessage(std::string_view text) { return Quoted(text) + " is not a valid integer value"; }
 
@@ -311,7 +312,7 @@ std::string IntToText(int64_t value)
 
 std::string FloatToText(double value)
 {
-    if (!std::isfinite(value)) return NonFinite(value);
+    if (!std::isfinite(value)) return NonFiniteText(value);
     if (value == 0) return "0";
     Decimal15 d = ToDecimal15(value);
     std::string sign = value < 0 ? "-" : "";
@@ -321,53 +322,6 @@ std::string FloatToText(double value)
         return sign + mantissa + "E" + IntToText(d.exponent);
     }
     return sign + PlainDecimal(d);
-}
-
-char* WriteFixedWidthNumber(char* out, int width, double value)
-{
-    if (width <= 0) return out;
-    // Room for the plain decimal text of any double.
-    char text[352];
-    char* p = text;
-    if (!std::isfinite(value)) {
-        std::string name = NonFinite(value);
-        p = std::copy(name.begin(), name.end(), p);
-        *p++ = '.';
-    } else if (value == 0) {
-        *p++ = '0';
-        *p++ = '.';
-    } else {
-        if (value < 0) *p++ = '-';
-        char digits[15];
-        int exponent = Digits15(std::fabs(value), digits);
-        if (exponent >= 14) {
-            p = std::copy_n(digits, 15, p);
-            p = std::fill_n(p, exponent - 14, '0');
-            *p++ = '.';
-        } else if (exponent >= 0) {
-            for (int i = 0; i < 15; ++i) {
-                *p++ = digits[i];
-                if (i == exponent) *p++ = '.';
-            }
-        } else {
-            *p++ = '0';
-            *p++ = '.';
-            p = std::fill_n(p, -exponent - 1, '0');
-            p = std::copy_n(digits, 15, p);
-        }
-    }
-    const size_t length = static_cast<size_t>(p - text);
-    const size_t size = static_cast<size_t>(width);
-    if (length >= size) return std::copy_n(text, size, out);
-    out = std::copy_n(text, length, out);
-    return std::fill_n(out, size - length, '0');
-}
-
-std::string FixedWidthNumber(int width, double value)
-{
-    std::string text(static_cast<size_t>(std::max(width, 0)), '0');
-    WriteFixedWidthNumber(text.data(), width, value);
-    return text;
 }
 
 }  // namespace qm

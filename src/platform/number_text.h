@@ -40,11 +40,12 @@ std::string IntToText(int64_t value);
 // from 1E15 on.
 std::string FloatToText(double value);
 
-// The value rounded to 15 significant digits in plain decimal, never with an
-// exponent, then "." and zeros appended and the whole cut to `width`
-// characters: FixedWidthNumber(9, -114.06445) is "-114.0644".
-std::string FixedWidthNumber(int width, double value);
-// The same text written at out; gives the end, out + width.
-char* WriteFixedWidthNumber(char* out, int width, double value);
+// The 15 significant digits (trailing zeros included) of the value rounded
+// to 15 significant digits, and its decimal exponent; the value is finite and
+// above 0.
+int Digits15(double value, char (&digits)[15]);
+
+// "NAN", "INF" or "-INF".
+std::string NonFiniteText(double value);
 
 }  // namespace qm

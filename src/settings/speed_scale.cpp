@@ -1,23 +1,13 @@
 #include "settings/speed_scale.h"
 
 #include "platform/number_text.h"
+#include "platform/text_fields.h"
 
 #include <algorithm>
 #include <cstdint>
 
 namespace qm {
 namespace {
-
-// The text before the first separator, which is then cut off with it; without
-// a separator the field is empty and nothing is cut.
-std::string_view TakeField(std::string_view& text, char separator)
-{
-    size_t at = text.find(separator);
-    if (at == std::string_view::npos) return {};
-    std::string_view field = text.substr(0, at);
-    text.remove_prefix(at + 1);
-    return field;
-}
 
 // Bounds are stored as integers; an out-of-range bound is held at the 32-bit
 // limits so that the text written can always be read back.
@@ -29,9 +19,9 @@ std::string BoundText(double bound)
 
 }  // namespace
 
-SpeedBands DefaultBands()
+ScaleBands DefaultBands()
 {
-    return SpeedBands{{{0, 2, 255},
+    return ScaleBands{{{0, 2, 255},
                        {2, 5, 20735},
                        {5, 10, 45055},
                        {10, 15, 65535},
@@ -50,7 +40,7 @@ Scales DefaultScales()
     return scales;
 }
 
-std::string FormatScaleData(const SpeedBands& bands)
+std::string FormatScaleData(const ScaleBands& bands)
 {
     std::string text;
     for (const SpeedCategory& band : bands)
@@ -58,7 +48,7 @@ std::string FormatScaleData(const SpeedBands& bands)
     return text;
 }
 
-void ParseScaleData(std::string_view text, SpeedBands& bands)
+void ParseScaleData(std::string_view text, ScaleBands& bands)
 {
     for (SpeedCategory& band : bands) {
         band.Lower = TextToInt(TakeField(text, ';'));

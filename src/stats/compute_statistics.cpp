@@ -10,12 +10,12 @@ constexpr double kMetresPerFoot = 0.3048;
 
 class StatisticsBuilder {
 public:
-    StatisticsBuilder(const TTrackRecArray& track, const ScaleCoefficients& scale, const Settings& settings)
+    StatisticsBuilder(const TrackPoints& track, const ScaleCoefficients& scale, const Settings& settings)
         : track_(track), scale_(scale), settings_(settings), last_(static_cast<int>(track.size()) - 1)
     {
     }
 
-    TStatRecArray Run()
+    StatTable Run()
     {
         table_.reserve(100);
         table_.emplace_back();
@@ -133,17 +133,17 @@ private:
         row.SpdMov = row.TimeMov > 0 ? row.Dist / row.TimeMov / 24 : 0;
     }
 
-    const TTrackRecArray& track_;
+    const TrackPoints& track_;
     const ScaleCoefficients& scale_;
     const Settings& settings_;
     const int last_;
     int cursor_ = 0;
-    TStatRecArray table_;
+    StatTable table_;
 };
 
 }  // namespace
 
-TStatRecArray ComputeStatistics(const TTrackRecArray& track, const ScaleCoefficients& scale,
+StatTable ComputeStatistics(const TrackPoints& track, const ScaleCoefficients& scale,
                                 const Settings& settings)
 {
     if (track.empty()) return {};

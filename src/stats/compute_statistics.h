@@ -13,7 +13,7 @@ namespace qm {
 // share a local date (GMTMOD); a gap segment counts in no row. Uses MINSPD,
 // SPLTDIST, MAXBREAK, SPLTTIME, MAXSTOP, MAXSLOPE, HGTSPAN and GMTMOD. An
 // empty track gives an empty table.
-TStatRecArray ComputeStatistics(const TTrackRecArray& track, const ScaleCoefficients& scale,
+StatTable ComputeStatistics(const TrackPoints& track, const ScaleCoefficients& scale,
                                 const Settings& settings);
 
 }  // namespace qm

@@ -98,7 +98,7 @@ std::string ReportFileName(std::string_view outputDir, std::string_view trackPat
     return OutputPath(outputDir, trackPath, format == ReportFormat::Txt ? "_stat.txt" : "_stat.csv");
 }
 
-Report BuildReport(const TStatRecArray& table, const Settings& settings, std::string_view trackPath,
+Report BuildReport(const StatTable& table, const Settings& settings, std::string_view trackPath,
                    std::string_view outputDir, ReportFormat format)
 {
     Report report;

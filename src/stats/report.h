@@ -21,7 +21,7 @@ struct Report {
 // levels, delimiters and decimals come from SHOWFIELD, SHOWLEVEL, DECDELIM,
 // FIELDDELIM, HORDELIM and NUMDIGITS; dates from DateText, times from
 // DurationText. The file name is ReportFileName.
-Report BuildReport(const TStatRecArray& table, const Settings& settings, std::string_view trackPath,
+Report BuildReport(const StatTable& table, const Settings& settings, std::string_view trackPath,
                    std::string_view outputDir, ReportFormat format);
 
 // One cell. CSV: the text without blanks and control characters at either

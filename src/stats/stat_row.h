@@ -26,6 +26,6 @@ struct StatRow {
 };
 
 // The whole track first, then each day directly followed by its parts.
-using TStatRecArray = std::vector<StatRow>;
+using StatTable = std::vector<StatRow>;
 
 }  // namespace qm

@@ -10,7 +10,7 @@ double CosDegrees(double degrees) { return std::cos(degrees * std::numbers::pi /
 
 }  // namespace
 
-ScaleCoefficients FitLatitudeScale(const TTrackRecArray& track)
+ScaleCoefficients FitLatitudeScale(const TrackPoints& track)
 {
     double minLat = track[0].Latitude;
     double maxLat = minLat;
@@ -40,7 +40,7 @@ double LatitudeScale(const ScaleCoefficients& k, double latitude)
     return k.A * latitude * latitude + k.B * latitude + k.C;
 }
 
-Segment MeasureSegment(const TTrackRecArray& track, const ScaleCoefficients& k, int i, int j)
+Segment MeasureSegment(const TrackPoints& track, const ScaleCoefficients& k, int i, int j)
 {
     if (i < 0) i = 0;
     int last = static_cast<int>(track.size()) - 1;

@@ -15,7 +15,7 @@ struct ScaleCoefficients {
 // Fits the parabola through the cosine at 15 %, 50 % and 85 % of the track's
 // latitude range. A track on a single latitude gets A = B = 0 and C = the
 // cosine of that latitude. The track holds at least one point.
-ScaleCoefficients FitLatitudeScale(const TTrackRecArray& track);
+ScaleCoefficients FitLatitudeScale(const TrackPoints& track);
 
 double LatitudeScale(const ScaleCoefficients& k, double latitude);
 
@@ -27,6 +27,6 @@ struct Segment {
 // Flat-earth measure from point i to point j at 111 km per degree, the
 // longitude shrunk by LatitudeScale of the middle latitude. i below 0 counts
 // as 0, j past the end as the last point.
-Segment MeasureSegment(const TTrackRecArray& track, const ScaleCoefficients& k, int i, int j);
+Segment MeasureSegment(const TrackPoints& track, const ScaleCoefficients& k, int i, int j);
 
 }  // namespace qm

@@ -1,5 +1,7 @@
 #include "ui/Quillmarsh.h"
 
+#include "commands/statistics.h"
+#include "commands/visualise.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/number_text.h"
@@ -14,8 +16,7 @@
 #include "ui/qt_text.h"
 #include "ui/radio_group.h"
 #include "ui/window_lock.h"
-#include "visual/proc_files.h"
-#include "visual/work_bands.h"
+#include "visual/speed_bands.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -204,12 +205,25 @@ void TForm1::ProcFilesExecute()
         dialogs_.ShowError(error.what());
         return;
     }
-    qm::ProcFilesExecute(TextOf(trackPlt), TextOf(EoutputDir), boxes, settings_, *this, dialogs_);
+    ControlsEnabled(false);
+    const VisualiseResult result = VisualiseTrack(TextOf(trackPlt), TextOf(EoutputDir), boxes, settings_, dialogs_);
+    ControlsEnabled(true);
+    if (result.Error) dialogs_.ShowError(*result.Error);
+    if (result.Processed) dialogs_.ShowMessage(std::string(kTrackProcessed));
 }
 
-void TForm1::GetStatExecute() { qm::GetStatExecute(TextOf(trackPlt), settings_, statForm_->Table(), *this, dialogs_); }
-
-void TForm1::ShowStatisticsWindow() { OpenOver(this, statForm_); }
+void TForm1::GetStatExecute()
+{
+    ControlsEnabled(false);
+    std::optional<StatTable> table = TrackStatistics(TextOf(trackPlt), settings_, dialogs_);
+    if (!table) {
+        ControlsEnabled(true);
+        return;
+    }
+    // Once the statistics window is open its closing gives the controls back.
+    statForm_->SetTable(std::move(*table));
+    OpenOver(this, statForm_);
+}
 
 void TForm1::FmSettExecute()
 {
@@ -231,7 +245,7 @@ void TForm1::ShowScale(const SpdCatSet& scale)
     SpdCatBox->setTitle(ToQt("\"" + scale.Name + "\"").replace('&', "&&"));
     const BandBoxes boxes = ScaleBandBoxes(scale);
     for (int i = 0; i < kBandCount; ++i) {
-        SpdCat[i]->setText(ToQt(WholeNumberText(boxes[i].Upper)));
+        SpdCat[i]->setText(ToQt(FloatToText(boxes[i].Upper)));
         SpdCat[i]->SetColor(boxes[i].Color);
     }
 }

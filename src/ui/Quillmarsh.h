@@ -2,7 +2,6 @@
 
 #include "settings/files_state.h"
 #include "settings/settings.h"
-#include "stats/stat_command.h"
 
 #include <QWidget>
 
@@ -28,7 +27,7 @@ class TTrStFmSett;
 // scale and the buttons of the two commands, the scale editor and the
 // settings dialog. It holds the FILES values in its controls and applies the
 // output directory rules as they change.
-class TForm1 : public QWidget, public StatisticsControls, public FilesState {
+class TForm1 : public QWidget, public FilesState {
     Q_OBJECT
 public:
     // Builds the window and runs the start-up load (FormInitExecute) before
@@ -46,12 +45,11 @@ public:
     bool SaveSettingsExecute();
 
     // The ten main controls, BtnOpnDir following the folder type when enabled.
-    void ControlsEnabled(bool enabled) override;
+    void ControlsEnabled(bool enabled);
 
     // The commands and the secondary windows.
     void ProcFilesExecute();
     void GetStatExecute();
-    void ShowStatisticsWindow() override;
     void FmSettExecute();
     void SelectScaleExecute();
     void ShowScale(const SpdCatSet& scale);

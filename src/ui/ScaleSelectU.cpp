@@ -10,7 +10,7 @@
 #include "ui/qt_text.h"
 #include "ui/window_flags.h"
 #include "ui/window_lock.h"
-#include "visual/work_bands.h"
+#include "visual/speed_bands.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -116,7 +116,7 @@ void TScaleSelect::ScalesToEditor()
         for (int band = 0; band < kBandCount; ++band) {
             ColorBox* cell = Cells[row][band];
             cell->SetColor(boxes[band].Color);
-            cell->setText(ToQt(WholeNumberText(boxes[band].Upper)));
+            cell->setText(ToQt(FloatToText(boxes[band].Upper)));
             cell->setModified(false);
         }
     }

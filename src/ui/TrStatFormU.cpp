@@ -1,6 +1,7 @@
 #include "ui/TrStatFormU.h"
 
 #include "platform/error.h"
+#include "platform/file_system.h"
 #include "stats/report_save.h"
 #include "ui/TrStatFmSettU.h"
 #include "ui/dialogs.h"
@@ -106,7 +107,7 @@ void TTrStatForm::RefreshReport()
 
 void TTrStatForm::Button1Click()
 {
-    dialogs_.CopyToClipboard(ReportText(report_.Lines));
+    dialogs_.CopyToClipboard(JoinLines(report_.Lines));
     QTextCursor cursor = MemoStat->textCursor();
     cursor.clearSelection();
     MemoStat->setTextCursor(cursor);

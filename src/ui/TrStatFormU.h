@@ -28,8 +28,8 @@ public:
     TTrStatForm(QWidget& mainWindow, const FilesState& files, Settings& settings, Dialogs& dialogs);
     void SetSettingsDialog(TTrStFmSett* settingsDialog) { settingsDialog_ = settingsDialog; }
 
-    // The table the statistics command computes into; kept until its next run.
-    TStatRecArray& Table() { return table_; }
+    // The table the statistics command computed; kept until its next run.
+    void SetTable(StatTable table) { table_ = std::move(table); }
 
     void FormActivate();
     void FormClose();
@@ -52,7 +52,7 @@ private:
     Settings& settings_;
     Dialogs& dialogs_;
     TTrStFmSett* settingsDialog_ = nullptr;
-    TStatRecArray table_;
+    StatTable table_;
     Report report_;
 
     QPlainTextEdit* MemoStat;

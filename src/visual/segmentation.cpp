@@ -4,8 +4,8 @@
 
 namespace qm {
 
-std::vector<SpeedRun> SegmentTrack(const TTrackRecArray& points, const ScaleCoefficients& scale, double interval,
-                                   WorkBands& bands, StopDetector& stops)
+std::vector<SpeedRun> SegmentTrack(const TrackPoints& points, const ScaleCoefficients& scale, double interval,
+                                   SpeedBands& bands, StopDetector& stops)
 {
     const int32_t last = static_cast<int32_t>(points.size()) - 1;
     auto breakAfter = [&](int32_t p) { return p < last && points[p + 1].BreakCode != 0; };

@@ -2,7 +2,7 @@
 
 #include "track/distance.h"
 #include "track/track.h"
-#include "visual/work_bands.h"
+#include "visual/speed_bands.h"
 
 #include <cstdint>
 #include <vector>
@@ -28,7 +28,7 @@ struct SpeedRun {
 // is no break point (the track's last run counts as followed by none). Every
 // step goes to the stop detector's step rule, every jump over a break point to
 // its break rule. Any BreakCode but 0 on a point after the first is a break.
-std::vector<SpeedRun> SegmentTrack(const TTrackRecArray& points, const ScaleCoefficients& scale, double interval,
-                                   WorkBands& bands, StopDetector& stops);
+std::vector<SpeedRun> SegmentTrack(const TrackPoints& points, const ScaleCoefficients& scale, double interval,
+                                   SpeedBands& bands, StopDetector& stops);
 
 }  // namespace qm

@@ -2,7 +2,7 @@
 
 namespace qm {
 
-StopDetector::StopDetector(const TTrackRecArray& points, const Settings& settings)
+StopDetector::StopDetector(const TrackPoints& points, const Settings& settings)
     : points_(points),
       limit_(settings.DISPERSION / 111.0 / 1000),
       interval_(settings.TIMEINTRVL / 1440),

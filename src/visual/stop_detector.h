@@ -22,7 +22,7 @@ struct TrackStop {
 // the first point outside the box is at least the interval after its start.
 class StopDetector {
 public:
-    StopDetector(const TTrackRecArray& points, const Settings& settings);
+    StopDetector(const TrackPoints& points, const Settings& settings);
 
     // After a step inside a run that ended at point p.
     void Step(int32_t p, double distance, double time);
@@ -38,7 +38,7 @@ private:
     // false when it lies D or more beyond the opposite bound.
     bool Extend(double value, double& min, double& max) const;
 
-    const TTrackRecArray& points_;
+    const TrackPoints& points_;
     double limit_;     // D, degrees
     double interval_;  // days
     double minSpeed_;  // km/h

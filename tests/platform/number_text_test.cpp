@@ -51,14 +51,6 @@ TEST(NumberText, FloatToTextGeneralFormat)
     for (auto [value, text] : cases) EXPECT_EQ(FloatToText(value), text) << text;
 }
 
-TEST(NumberText, FixedWidthNumberNeverHasAnExponent)
-{
-    struct { double value; int width; const char* text; } cases[] = {
-        {-114.06445, 9, "-114.0644"}, {50, 9, "50.000000"}, {36558.70025462963, 13, "36558.7002546"},
-        {1.5e-07, 10, "0.00000015"}, {1.5e-07, 12, "0.0000001500"}, {1e20, 5, "10000"}, {55.75, 3, "55."}};
-    for (const auto& c : cases) EXPECT_EQ(FixedWidthNumber(c.width, c.value), c.text) << c.text;
-}
-
 // Against the standard library's correctly rounded 15 digits, over many
 // magnitudes and over exact decimal ties (m.5 with a 15-digit m).
 TEST(NumberText, FifteenDigitsAreCorrectlyRounded)
@@ -74,7 +66,6 @@ TEST(NumberText, FifteenDigitsAreCorrectlyRounded)
         double expected = 0;
         std::from_chars(text, std::to_chars(text, text + 32, value, std::chars_format::scientific, 14).ptr, expected);
         ASSERT_EQ(TextToFloat(FloatToText(value)), expected) << FloatToText(value);
-        ASSERT_EQ(TextToFloat(FixedWidthNumber(60, value)), expected) << FixedWidthNumber(60, value);
     }
 }
 

@@ -3,12 +3,13 @@
 #include "robustness/robustness_support.h"
 
 #include "platform/date_time_text.h"
+#include "formats/ozi/ozi_text.h"
 #include "platform/number_text.h"
 #include "stats/report.h"
 #include "stats/report_number.h"
-#include "stats/stat_command.h"
+#include "commands/statistics.h"
 #include "support/test_support.h"
-#include "visual/proc_files.h"
+#include "commands/command_test_support.h"
 #include "visual/visual_test_support.h"
 
 #include <gtest/gtest.h>
@@ -70,9 +71,8 @@ TEST(AbsurdValues, BothCommandsRunThroughATrackOfExtremes)
         "1e308,1e308,2147483647,0,1e300,,\r\n"
         "1e308,-1e308,0,0,1.7976931348623157e308,,\r\n");
     test::RecordingSink sink;
-    test::NoControls controls;
     Settings settings;
-    ASSERT_TRUE(ProcFilesExecute(track, dir.path(), ScaleBandBoxes(settings.CurrentScale()), settings, controls, sink));
+    ASSERT_TRUE(test::VisualiseAndShow(track, dir.path(), settings, sink));
     EXPECT_EQ(sink.messages, std::vector<std::string>{"трек обработан"});
     // Runs of infinite or undefined speed go to band 0, like any speed off the scale.
     EXPECT_EQ(test::FileNames(dir.path()), (std::set<std::string>{"extreme.plt", "extreme_2.plt", "extreme_stop.wpt"}));
@@ -80,13 +80,9 @@ TEST(AbsurdValues, BothCommandsRunThroughATrackOfExtremes)
     EXPECT_NE(band.find("\r\n-10000000,100000000,0,2147483647,-100000000000,,\r\n"), std::string::npos) << band;
     EXPECT_NE(band.find("\r\n0.0000000,0.0000000,0,0,0.00000000000,30.12.1899,0:00:00\r\n"), std::string::npos);
 
-    class Window : public StatisticsControls {
-    public:
-        void ControlsEnabled(bool) override {}
-        void ShowStatisticsWindow() override {}
-    } window;
-    TStatRecArray table;
-    ASSERT_TRUE(GetStatExecute(track, settings, table, window, sink));
+    std::optional<StatTable> computed = TrackStatistics(track, settings, sink);
+    ASSERT_TRUE(computed.has_value());
+    const StatTable& table = *computed;
     for (ReportFormat format : {ReportFormat::Txt, ReportFormat::Csv}) {
         settings.SHOWFIELD.fill(true);
         settings.SHOWLEVEL.fill(true);

@@ -8,12 +8,11 @@
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
 #include "settings/settings_file.h"
-#include "stats/compute_statistics.h"
+#include "commands/statistics.h"
 #include "stats/report.h"
 #include "stats/report_save.h"
 #include "support/test_support.h"
-#include "track/plt_reader.h"
-#include "visual/proc_files.h"
+#include "commands/command_test_support.h"
 #include "visual/visual_test_support.h"
 
 #include <gtest/gtest.h>
@@ -78,7 +77,7 @@ struct Case {
     std::function<void(const Loaded&)> check;
 };
 
-const SpeedBands kDefault = DefaultBands();
+const ScaleBands kDefault = DefaultBands();
 
 const std::vector<Case> kCases = {
     {"garbage-values.ini", "",
@@ -209,8 +208,7 @@ TEST(BrokenSettings, AbsurdValuesDoNotUpsetTheCommands)
     const std::string track = QM_TEST_DATA "/stats/mapsoft2-programs-ms2xyz-test_data-20040222_full.plt";
     test::TempDir dir;
     test::RecordingSink sink;
-    test::NoControls controls;
-    ASSERT_TRUE(ProcFilesExecute(track, dir.path(), ScaleBandBoxes(settings.CurrentScale()), settings, controls, sink));
+    ASSERT_TRUE(test::VisualiseAndShow(track, dir.path(), settings, sink));
     // Every slow step opens a stop and the next point, outside a box of
     // negative size, ends it: hundreds of waypoints, each whole.
     std::istringstream stops(test::ReadAll(dir.File("mapsoft2-programs-ms2xyz-test_data-20040222_full_stop.wpt")));
@@ -222,8 +220,7 @@ TEST(BrokenSettings, AbsurdValuesDoNotUpsetTheCommands)
     }
     EXPECT_GT(lines, 200);
 
-    Track loadedTrack = LoadTrack(track, sink);
-    TStatRecArray table = ComputeStatistics(loadedTrack.Points, FitLatitudeScale(loadedTrack.Points), settings);
+    StatTable table = *TrackStatistics(track, settings, sink);
     for (ReportFormat format : {ReportFormat::Txt, ReportFormat::Csv}) {
         Report report = BuildReport(table, settings, track, dir.path(), format);
         ASSERT_EQ(report.Lines.size(), table.size() + (format == ReportFormat::Txt ? 3 : 2));
@@ -247,11 +244,10 @@ TEST(BrokenSettings, AnIntervalThatIsZeroInDaysIsRefused)
     Load(dir.File("Quillmarsh.ini"), loaded);
     ASSERT_GT(loaded.settings.TIMEINTRVL, 0);
     test::RecordingSink sink;
-    test::NoControls controls;
     // The pass would never end: end the test instead of hanging.
     ::alarm(20);
-    EXPECT_FALSE(ProcFilesExecute(QM_TEST_DATA "/visual/mapsoft2-programs-ms2conv-test_data-ozi1.plt", dir.path(),
-                                  ScaleBandBoxes(loaded.settings.CurrentScale()), loaded.settings, controls, sink));
+    EXPECT_FALSE(test::VisualiseAndShow(QM_TEST_DATA "/visual/mapsoft2-programs-ms2conv-test_data-ozi1.plt",
+                                        dir.path(), loaded.settings, sink));
     ::alarm(0);
     EXPECT_EQ(sink.messages, Texts{"Интервал расчета должен быть больше 0."});
 }

@@ -9,10 +9,10 @@
 #include "platform/path_text.h"
 #include "stats/report.h"
 #include "stats/report_save.h"
-#include "stats/stat_command.h"
+#include "commands/statistics.h"
 #include "support/test_support.h"
-#include "track/plt_reader.h"
-#include "visual/proc_files.h"
+#include "formats/ozi/plt_reader.h"
+#include "commands/command_test_support.h"
 #include "visual/visual_test_support.h"
 
 #include <gtest/gtest.h>
@@ -87,13 +87,14 @@ struct ReadResult {
 ReadResult Read(const std::string& path)
 {
     ReadResult result;
-    test::RecordingSink sink;
-    try {
-        result.points = LoadTrack(path, sink).PointCount;
-    } catch (const Error& error) {
-        result.error = error.what();
+    TrackReading reading = LoadTrack(path);
+    if (reading.Track) result.points = static_cast<int32_t>(reading.Track->Points.size());
+    for (const Message& message : reading.Messages) {
+        if (message.IsError)
+            result.error = message.Text;
+        else
+            result.messages.push_back(message.Text);
     }
-    result.messages = sink.messages;
     return result;
 }
 
@@ -103,13 +104,6 @@ void ExpectOutcome(const ReadResult& result, const Outcome& expected)
     EXPECT_EQ(result.messages, expected.kind == "message" ? Texts{expected.text} : Texts{});
     EXPECT_EQ(result.error, expected.kind == "error" ? expected.text : "");
 }
-
-class Window : public StatisticsControls {
-public:
-    bool shown = false;
-    void ControlsEnabled(bool) override {}
-    void ShowStatisticsWindow() override { shown = true; }
-};
 
 TEST(BrokenTracks, EveryFileOfTheCorpusGivesItsOutcome)
 {
@@ -135,10 +129,9 @@ TEST(BrokenTracks, CommandsReportTheFailureWriteNothingAndLeaveTheTrack)
         const std::string out = dir.File("out");
 
         test::RecordingSink sink;
-        test::NoControls controls;
         Settings settings;
         bool processed =
-            ProcFilesExecute(track, out, ScaleBandBoxes(settings.CurrentScale()), settings, controls, sink);
+            test::VisualiseAndShow(track, out, settings, sink);
         EXPECT_EQ(processed, expected.points > 0);
         if (processed) {
             EXPECT_EQ(sink.messages.back(), "трек обработан");
@@ -150,11 +143,10 @@ TEST(BrokenTracks, CommandsReportTheFailureWriteNothingAndLeaveTheTrack)
             EXPECT_EQ(sink.errors, expected.kind == "error" ? Texts{expected.text} : Texts{});
         }
 
-        Window window;
-        TStatRecArray table;
         test::RecordingSink statSink;
-        EXPECT_EQ(GetStatExecute(track, settings, table, window, statSink), expected.points > 0);
-        EXPECT_EQ(window.shown, expected.points > 0);
+        std::optional<StatTable> computed = TrackStatistics(track, settings, statSink);
+        EXPECT_EQ(computed.has_value(), expected.points > 0);
+        const StatTable table = computed.value_or(StatTable());
         EXPECT_EQ(table.empty(), expected.points == 0);
         // Every line of the TXT table as long as its header.
         Report report = BuildReport(table, settings, track, out, ReportFormat::Txt);
@@ -168,9 +160,8 @@ TEST(BrokenTracks, ByteOrderMarkStaysInTheHeaderOfTheBandFiles)
     test::TempDir dir;
     const std::string track = QM_TEST_DATA "/broken/utf8-bom.plt";
     test::RecordingSink sink;
-    test::NoControls controls;
     Settings settings;
-    ASSERT_TRUE(ProcFilesExecute(track, dir.path(), ScaleBandBoxes(settings.CurrentScale()), settings, controls, sink));
+    ASSERT_TRUE(test::VisualiseAndShow(track, dir.path(), settings, sink));
     EXPECT_EQ(test::ReadAll(dir.File("utf8-bom_10.plt")).substr(0, 45),
               "\xef\xbb\xbfOziExplorer Track Point File Version 2.1\r\n");
 }
@@ -185,9 +176,10 @@ TEST(BrokenTracks, FiftyMegabyteLines)
     const std::string header = big + "OziExplorer Track Point File";
     const std::string rest = kHeader.substr(kHeader.find('\r')) + kPoint1 + kPoint2;
     const std::string path = dir.Write("long-first-line.plt", header + rest);
-    Track track = LoadTrack(path, sink);
-    EXPECT_EQ(track.PointCount, 2);
-    EXPECT_TRUE(track.Header[0] == header);
+    TrackReading reading = LoadTrack(path);
+    ASSERT_TRUE(reading.Track.has_value());
+    EXPECT_EQ(reading.Track->Points.size(), 2u);
+    EXPECT_TRUE(reading.Track->Header[0] == header);
 
     // Ignored behind the fifth comma of a point line.
     const std::string longPoint = "55.751,37.612,0,505,40000.501," + big;
@@ -265,15 +257,13 @@ TEST(BrokenTracks, APathWithNonAsciiBytes)
     const std::string track = dir.Write(name + "/" + name + ".plt", kHeader + kPoint1 + kPoint2);
     const std::string out = dir.File(name + "/выход");
     test::RecordingSink sink;
-    test::NoControls controls;
     Settings settings;
-    ASSERT_TRUE(ProcFilesExecute(track, out, ScaleBandBoxes(settings.CurrentScale()), settings, controls, sink));
+    ASSERT_TRUE(test::VisualiseAndShow(track, out, settings, sink));
     EXPECT_EQ(test::FileNames(out), (Names{name + "_10.plt", name + "_stop.wpt"}));
 
-    Window window;
-    TStatRecArray table;
-    ASSERT_TRUE(GetStatExecute(track, settings, table, window, sink));
-    Report report = BuildReport(table, settings, track, out, ReportFormat::Csv);
+    std::optional<StatTable> table = TrackStatistics(track, settings, sink);
+    ASSERT_TRUE(table.has_value());
+    Report report = BuildReport(*table, settings, track, out, ReportFormat::Csv);
     EXPECT_EQ(report.Lines[0], "File: " + track);
     EXPECT_EQ(report.FileName, out + "/" + name + "_stat.csv");
 }
@@ -286,15 +276,13 @@ TEST(BrokenTracks, ATrackNameOfMaximumLength)
     const std::string name(255 - std::string("_stat.txt").size(), 'n');
     const std::string track = dir.Write(name + ".plt", kHeader + kPoint1 + kPoint2);
     test::RecordingSink sink;
-    test::NoControls controls;
     Settings settings;
-    ASSERT_TRUE(ProcFilesExecute(track, dir.path(), ScaleBandBoxes(settings.CurrentScale()), settings, controls, sink));
+    ASSERT_TRUE(test::VisualiseAndShow(track, dir.path(), settings, sink));
     EXPECT_EQ(test::FileNames(dir.path()), (Names{name + ".plt", name + "_10.plt", name + "_stop.wpt"}));
 
-    Window window;
-    TStatRecArray table;
-    ASSERT_TRUE(GetStatExecute(track, settings, table, window, sink));
-    SaveReport(BuildReport(table, settings, track, dir.path(), ReportFormat::Txt));
+    std::optional<StatTable> table = TrackStatistics(track, settings, sink);
+    ASSERT_TRUE(table.has_value());
+    SaveReport(BuildReport(*table, settings, track, dir.path(), ReportFormat::Txt));
     EXPECT_TRUE(test::FileNames(dir.path()).count(name + "_stat.txt"));
     EXPECT_EQ(sink.errors, Texts{});
 }

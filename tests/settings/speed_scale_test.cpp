@@ -14,7 +14,7 @@ auto Fields(const SpeedCategory& band) { return std::make_tuple(band.Lower, band
 
 TEST(SpeedScale, ScaleDataRoundTrip)
 {
-    SpeedBands bands{};
+    ScaleBands bands{};
     ParseScaleData(kDefaultText, bands);
     EXPECT_EQ(Fields(bands[1]), std::make_tuple(2.0, 5.0, 20735));
     EXPECT_EQ(Fields(bands[9]), std::make_tuple(40.0, 1000.0, 61456));
@@ -35,10 +35,10 @@ TEST(SpeedScale, ScaleDataFieldsAreIntegersEachEndedBySemicolon)
         {"0;2.5;255;" + kDefaultText, "'2.5' is not a valid integer value"},
         {"0;;255;" + kDefaultText, "'' is not a valid integer value"}};
     for (const auto& c : cases) {
-        SpeedBands bands = DefaultBands();
+        ScaleBands bands = DefaultBands();
         EXPECT_EQ(test::Thrown([&] { ParseScaleData(c[0], bands); }), c[1]) << c[0];
     }
-    SpeedBands bands = DefaultBands();
+    ScaleBands bands = DefaultBands();
     ParseScaleData(" 0; +2;-1;" + kDefaultText.substr(8) + "9;x;", bands);  // what follows the tenth band is not read
     EXPECT_EQ(Fields(bands[0]), std::make_tuple(0.0, 2.0, -1));
     EXPECT_EQ(test::Thrown([&] { ParseScaleData("1;3;7;x;", bands); }), "'x' is not a valid integer value");

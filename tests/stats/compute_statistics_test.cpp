@@ -17,13 +17,13 @@ TrackPoint At(double km, double minutes, int32_t feet = 0)
     return TrackPoint{km / 111, 30, 0, feet, 40000.25 + minutes * kMinute};
 }
 
-TStatRecArray Compute(const TTrackRecArray& track, const Settings& settings = Settings{})
+StatTable Compute(const TrackPoints& track, const Settings& settings = Settings{})
 {
     return ComputeStatistics(track, FitLatitudeScale(track), settings);
 }
 
 // Levels, numbers and point ranges: "T0:0-6 D1:0-6 P1:0-1 ...".
-std::string Shape(const TStatRecArray& table)
+std::string Shape(const StatTable& table)
 {
     std::string shape;
     for (const StatRow& row : table)
@@ -34,12 +34,12 @@ std::string Shape(const TStatRecArray& table)
 
 TEST(ComputeStatistics, OneAndTwoPointTracks)
 {
-    TStatRecArray one = Compute({At(0, 0, 1000)});
+    StatTable one = Compute({At(0, 0, 1000)});
     ASSERT_EQ(Shape(one), "T0:0-0");
     EXPECT_EQ(one[0].Dist + one[0].TimeSum + one[0].TimeMov + one[0].SpdSum + one[0].SpdMov + one[0].Climb, 0);
     EXPECT_EQ(one[0].MinHgt, 1000 * kFoot);
 
-    TStatRecArray two = Compute({At(0, 0, 100), At(1, 6, 200)});
+    StatTable two = Compute({At(0, 0, 100), At(1, 6, 200)});
     ASSERT_EQ(Shape(two), "T0:0-1 D1:0-1 P1:0-1");
     for (const StatRow& row : two) {
         EXPECT_NEAR(row.SpdSum, 10, 1e-6);
@@ -51,9 +51,9 @@ TEST(ComputeStatistics, OneAndTwoPointTracks)
 TEST(ComputeStatistics, GapsEndPartsAndCountInNoRow)
 {
     // 2-hour pauses after points 1 and 2 (a gap right after a gap), a 6 km jump after point 4.
-    TTrackRecArray track = {At(0, 0), At(0.1, 10), At(0.2, 130), At(0.3, 250), At(0.4, 260), At(6.4, 270),
+    TrackPoints track = {At(0, 0), At(0.1, 10), At(0.2, 130), At(0.3, 250), At(0.4, 260), At(6.4, 270),
                             At(6.5, 280)};
-    TStatRecArray table = Compute(track);
+    StatTable table = Compute(track);
     ASSERT_EQ(Shape(table), "T0:0-6 D1:0-6 P1:0-1 P2:2-4 P3:5-6");
     EXPECT_NEAR(table[0].TimeSum, 150 * kMinute, 1e-9);
     EXPECT_NEAR(table[1].Dist, 0.4, 1e-9);
@@ -70,8 +70,8 @@ TEST(ComputeStatistics, GapsEndPartsAndCountInNoRow)
 
 TEST(ComputeStatistics, GmtmodGivesThePartTheLocalDateOfItsMidpoint)
 {
-    TTrackRecArray evening = {{0, 30, 0, 0, 40000 + 21.0 / 24}, {0.01, 30, 0, 0, 40000 + 23.0 / 24}};
-    TTrackRecArray night = {{0, 30, 0, 0, 40000 + 1.0 / 24}, {0.01, 30, 0, 0, 40000 + 2.0 / 24}};
+    TrackPoints evening = {{0, 30, 0, 0, 40000 + 21.0 / 24}, {0.01, 30, 0, 0, 40000 + 23.0 / 24}};
+    TrackPoints night = {{0, 30, 0, 0, 40000 + 1.0 / 24}, {0.01, 30, 0, 0, 40000 + 2.0 / 24}};
     Settings settings;
     EXPECT_EQ(Compute(evening, settings)[1].Date, 40001);
     EXPECT_EQ(Compute(night, settings)[1].Date, 40000);
@@ -82,9 +82,9 @@ TEST(ComputeStatistics, GmtmodGivesThePartTheLocalDateOfItsMidpoint)
 
 TEST(ComputeStatistics, PartOpeningANewDayStandsOnceUnderThatDay)
 {
-    TTrackRecArray track = {At(0, 0, 10), At(1, 10, 20), At(2, 100, 5), At(3, 110, 40), At(4, 1540, 50),
+    TrackPoints track = {At(0, 0, 10), At(1, 10, 20), At(2, 100, 5), At(3, 110, 40), At(4, 1540, 50),
                             At(5, 1550, 60), At(6, 1560, 70)};
-    TStatRecArray table = Compute(track);
+    StatTable table = Compute(track);
     ASSERT_EQ(Shape(table), "T0:0-6 D1:0-3 P1:0-1 P2:2-3 D2:4-6 P1:4-6");
     EXPECT_EQ(table[1].Date + 1, table[4].Date);
     EXPECT_NEAR(table[4].Dist, 2, 1e-9);
@@ -107,7 +107,7 @@ TEST(ComputeStatistics, PartOpeningANewDayStandsOnceUnderThatDay)
 
 TEST(ComputeStatistics, MovingTimeCountsFromMinspdOn)
 {
-    TTrackRecArray track = {At(0, 0), At(0, 10), At(1, 20), At(1.1, 80)};  // 0, 6 and 0.1 km/h
+    TrackPoints track = {At(0, 0), At(0, 10), At(1, 20), At(1.1, 80)};  // 0, 6 and 0.1 km/h
     Settings settings;
     StatRow part = Compute(track, settings)[2];
     EXPECT_NEAR(part.TimeMov, 10 * kMinute, 1e-9);
@@ -127,7 +127,7 @@ TEST(ComputeStatistics, MovingTimeCountsFromMinspdOn)
 TEST(ComputeStatistics, SlopeAtMaxslopeIsLeftOutOfHeightsAndClimb)
 {
     // 10 ft up, 1000 ft up over the next 100 m, then a drop without moving.
-    TTrackRecArray track = {At(0, 0, 0), At(0.1, 1, 10), At(0.2, 2, 1010), At(0.2, 3, 0)};
+    TrackPoints track = {At(0, 0, 0), At(0.1, 1, 10), At(0.2, 2, 1010), At(0.2, 3, 0)};
     Settings settings;
     settings.HGTSPAN = 150;
     settings.MAXSLOPE = (1010 * kFoot - 10 * kFoot) / MeasureSegment(track, FitLatitudeScale(track), 1, 2).Distance;
@@ -148,7 +148,7 @@ TEST(ComputeStatistics, ClimbIsTheNetRiseOfEachWindowAndOfALongTrailingWindow)
 {
     // Steps of 120 m, one a minute, at the given heights in feet.
     auto climbFeet = [](std::initializer_list<int32_t> feet) {
-        TTrackRecArray track;
+        TrackPoints track;
         for (int32_t height : feet) track.push_back(At(0.12 * track.size(), track.size(), height));
         return Compute(track)[2].Climb / kFoot;
     };

@@ -16,7 +16,7 @@ StatRow Row(int32_t level, int32_t number, double date, double dist, double time
 }
 
 // The two-day track of the report's documented example.
-TStatRecArray ExampleTable()
+StatTable ExampleTable()
 {
     return {
         Row(0, 0, 39277, 123.4, Hms(6, 35, 10), Hms(5, 2, 44), 18.7, 24.5, 812, 145, 932.7),
@@ -36,7 +36,7 @@ Settings AllLevels()
 }
 
 std::vector<std::string> Lines(const Settings& settings, ReportFormat format,
-                               const TStatRecArray& table = ExampleTable())
+                               const StatTable& table = ExampleTable())
 {
     UseFixedDateTimeFormats();
     return BuildReport(table, settings, "C:\\Tracks\\track.plt", "out", format).Lines;
@@ -88,7 +88,7 @@ TEST(BuildReport, FollowsTheDelimiterFieldAndLevelOptions)
     settings.SHOWFIELD.fill(false);
     settings.SHOWFIELD[11] = true;
     settings.HORDELIM = '=';
-    TStatRecArray table = ExampleTable();
+    StatTable table = ExampleTable();
     table[0].LastPoint = 1234;
     std::vector<std::string> lines = Lines(settings, ReportFormat::Txt, table);
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 4),
@@ -107,7 +107,7 @@ TEST(BuildReport, CutsLongTextsOnlyInTxt)
 {
     Settings settings = AllLevels();
     settings.SHOWFIELD = {true, false, false, true};
-    TStatRecArray table = {Row(2, 1234, 0, 0, Hms(26, 5, 0), 0, 0, 0, 0, 0, 0)};
+    StatTable table = {Row(2, 1234, 0, 0, Hms(26, 5, 0), 0, 0, 0, 0, 0, 0)};
     EXPECT_EQ(Lines(settings, ReportFormat::Txt, table)[3], "  Part 123; 26:05:00 ");
     EXPECT_EQ(Lines(settings, ReportFormat::Csv, table)[2], "Part 1234;26:05:00");
     EXPECT_EQ(PadCell("123456789", 9, 'R', ReportFormat::Txt), "23456789 ");

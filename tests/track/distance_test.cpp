@@ -11,9 +11,9 @@ namespace {
 double Cos(double degrees) { return std::cos(degrees * std::numbers::pi / 180); }
 
 // Points six hours apart.
-TTrackRecArray Track(std::initializer_list<std::pair<double, double>> points)
+TrackPoints Track(std::initializer_list<std::pair<double, double>> points)
 {
-    TTrackRecArray track;
+    TrackPoints track;
     double time = 39000;
     for (auto [lat, lon] : points) track.push_back(TrackPoint{lat, lon, 0, 0, time += 0.25});
     return track;
@@ -22,7 +22,7 @@ TTrackRecArray Track(std::initializer_list<std::pair<double, double>> points)
 TEST(Distance, HundredthOfADegreeOfLatitudeIsAlways1_11Km)
 {
     for (double lat : {0.0, 55.0, -70.0, 89.98}) {
-        TTrackRecArray track = Track({{lat, 10}, {lat + 0.01, 10}, {lat - 3, 11}});
+        TrackPoints track = Track({{lat, 10}, {lat + 0.01, 10}, {lat - 3, 11}});
         Segment s = MeasureSegment(track, FitLatitudeScale(track), 0, 1);
         EXPECT_NEAR(s.Distance, 1.11, 1e-9) << lat;
         EXPECT_EQ(s.Time, 0.25);
@@ -31,7 +31,7 @@ TEST(Distance, HundredthOfADegreeOfLatitudeIsAlways1_11Km)
 
 TEST(Distance, LongitudeShrinksWithTheFittedCosine)
 {
-    TTrackRecArray track = Track({{50, 37}, {60, 37}, {55, 37}, {55, 37.01}});
+    TrackPoints track = Track({{50, 37}, {60, 37}, {55, 37}, {55, 37.01}});
     ScaleCoefficients k = FitLatitudeScale(track);
     for (double lat : {51.5, 55.0, 58.5}) EXPECT_NEAR(LatitudeScale(k, lat), Cos(lat), 1e-12) << lat;
     for (double lat : {50.0, 53.0, 60.0}) EXPECT_NEAR(LatitudeScale(k, lat), Cos(lat), 1e-4) << lat;
@@ -40,7 +40,7 @@ TEST(Distance, LongitudeShrinksWithTheFittedCosine)
 
 TEST(Distance, SingleOrNearlySingleLatitudeGivesTheCosine)
 {
-    for (const TTrackRecArray& track : {Track({{42, 1}}), Track({{42, 1}, {42, 2}})}) {
+    for (const TrackPoints& track : {Track({{42, 1}}), Track({{42, 1}, {42, 2}})}) {
         ScaleCoefficients k = FitLatitudeScale(track);
         EXPECT_EQ(std::make_tuple(k.A, k.B), std::make_tuple(0.0, 0.0));
         EXPECT_DOUBLE_EQ(k.C, Cos(42));
@@ -51,7 +51,7 @@ TEST(Distance, SingleOrNearlySingleLatitudeGivesTheCosine)
 
 TEST(Distance, LongitudesSubtractAsPlainNumbersAndIndicesAreClamped)
 {
-    TTrackRecArray track = Track({{0, 179.9}, {0, -179.9}});
+    TrackPoints track = Track({{0, 179.9}, {0, -179.9}});
     ScaleCoefficients k = FitLatitudeScale(track);
     EXPECT_NEAR(MeasureSegment(track, k, 0, 1).Distance, 111 * 359.8, 1e-6);
     EXPECT_EQ(MeasureSegment(track, k, -1, 7).Time, 0.25);

@@ -14,7 +14,7 @@ using Shapes = std::vector<std::array<int, 3>>;
 
 struct Pass {
     std::vector<SpeedRun> runs;
-    WorkBands bands;
+    SpeedBands bands;
     Shapes Shape() const  // First, Last and Band of each run
     {
         Shapes shape;
@@ -24,19 +24,19 @@ struct Pass {
     std::vector<int> StepCounts() const
     {
         std::vector<int> counts;
-        for (const WorkBand& band : bands) counts.push_back(band.StepCount);
+        for (const SpeedBand& band : bands) counts.push_back(band.StepCount);
         return counts;
     }
 };
 
 // The pass with the default bands and an interval of 2.5 minutes, so that a
 // run of one-minute steps closes after three steps.
-Pass Segment(const TTrackRecArray& points)
+Pass Segment(const TrackPoints& points)
 {
     Settings settings;
     settings.TIMEINTRVL = 2.5;
     Pass pass;
-    pass.bands = MakeWorkBands(ScaleBandBoxes(settings.CurrentScale()));
+    pass.bands = MakeSpeedBands(ScaleBandBoxes(settings.CurrentScale()));
     StopDetector stops(points, settings);
     pass.runs = SegmentTrack(points, FitLatitudeScale(points), 2.5 / 1440, pass.bands, stops);
     return pass;

@@ -16,8 +16,8 @@ TrackPoint At(double latitude, double longitude, double dateTime) { return {lati
 // fast), with an interval of 45 minutes, a box of 50 m, MINSPD 1 and MAXBREAK 5.
 class Detector : public StopDetector {
 public:
-    explicit Detector(const TTrackRecArray& points) : StopDetector(points, Options()) {}
-    explicit Detector(TTrackRecArray&&) = delete;  // the detector keeps a reference to the points
+    explicit Detector(const TrackPoints& points) : StopDetector(points, Options()) {}
+    explicit Detector(TrackPoints&&) = delete;  // the detector keeps a reference to the points
     static Settings Options()
     {
         Settings settings;
@@ -33,7 +33,7 @@ public:
 
 TEST(StopDetector, OpensAtTheLaterPointOfTheFirstSlowStepAndRecordsAtTheFirstPointOutside)
 {
-    TTrackRecArray points = {At(50, 30, 40000), At(50.00001, 30, 40000.01), At(50.0002, 30.0002, 40000.02),
+    TrackPoints points = {At(50, 30, 40000), At(50.00001, 30, 40000.01), At(50.0002, 30.0002, 40000.02),
                              At(50.0001, 30.0001, 40000.03), At(50.0002, 30, 40000.02 + kInterval),
                              At(50.01, 30, 40000.1)};
     Detector detector(points);
@@ -48,7 +48,7 @@ TEST(StopDetector, TheBoxMustStayNarrowerThanTheLimitInEachAxis)
     for (bool latitude : {true, false}) {
         for (double offset : {kBoxLimit, -kBoxLimit, kBoxLimit * 0.999, -kBoxLimit * 0.999}) {
             // Opens at point 1; point 3 lies `offset` from the box, point 4 far away.
-            TTrackRecArray points;
+            TrackPoints points;
             for (auto [d, time] : {std::pair{0.0, 40000.0}, {0.0, 40000.01}, {0.0, 40000.1}, {offset, 40000.2},
                                    {10 * kBoxLimit, 40000.3}})
                 points.push_back(latitude ? At(50 + d, 30, time) : At(50, 30 + d, time));
@@ -63,10 +63,10 @@ TEST(StopDetector, TheBoxMustStayNarrowerThanTheLimitInEachAxis)
 TEST(StopDetector, AStopMustLastAtLeastTheIntervalAndEndBeforeTheTrack)
 {
     for (double end : {40000 + kInterval, 40000 + kInterval - 1e-9}) {
-        TTrackRecArray points = {At(50, 30, 39999.99), At(50, 30, 40000), At(50, 30, 40000.01), At(51, 30, end)};
+        TrackPoints points = {At(50, 30, 39999.99), At(50, 30, 40000), At(50, 30, 40000.01), At(51, 30, end)};
         EXPECT_EQ(Detector(points).Steps(1, 3, true).Stops().size(), end == 40000 + kInterval ? 1u : 0u) << end;
     }
-    TTrackRecArray open = {At(50, 30, 40000), At(50, 30, 40000.01), At(50, 30, 40001)};
+    TrackPoints open = {At(50, 30, 40000), At(50, 30, 40000.01), At(50, 30, 40001)};
     Detector detector(open);
     detector.Steps(1, 2, true).End();
     EXPECT_TRUE(detector.Stops().empty());
@@ -74,7 +74,7 @@ TEST(StopDetector, AStopMustLastAtLeastTheIntervalAndEndBeforeTheTrack)
 
 TEST(StopDetector, ALongJumpDropsTheCandidateAShortOneKeepsIt)
 {
-    TTrackRecArray points = {At(50, 30, 40000),   At(50, 30, 40000.01), At(50, 30, 40000.2),
+    TrackPoints points = {At(50, 30, 40000),   At(50, 30, 40000.01), At(50, 30, 40000.2),
                              At(50.5, 30, 40000.3), At(50, 30, 40000.4),  At(51, 30, 40000.5)};
     for (double jump : {5.0, 5.001}) {
         Detector detector(points);

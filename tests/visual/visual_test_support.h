@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/command_controls.h"
 #include "track/track.h"
 
 #include <filesystem>
@@ -9,11 +8,6 @@
 #include <vector>
 
 namespace qm::test {
-
-class NoControls : public CommandControls {
-public:
-    void ControlsEnabled(bool) override {}
-};
 
 inline std::set<std::string> FileNames(const std::string& directory)
 {
@@ -32,9 +26,9 @@ struct WalkStep {
 
 // A track that starts at 50 degrees north at day 40000 and goes north by
 // the steps (111 km per degree).
-inline TTrackRecArray Walk(const std::vector<WalkStep>& steps)
+inline TrackPoints Walk(const std::vector<WalkStep>& steps)
 {
-    TTrackRecArray points{TrackPoint{50, 30, 1, 100, 40000}};
+    TrackPoints points{TrackPoint{50, 30, 1, 100, 40000}};
     for (const WalkStep& step : steps) {
         TrackPoint next = points.back();
         next.Latitude += step.speed / 60 / 111;

@@ -1,4 +1,4 @@
-#include "stats/stat_command.h"
+#include "commands/statistics.h"
 
 #include "platform/date_time_text.h"
 #include "stats/report.h"
@@ -10,50 +10,43 @@
 namespace qm {
 namespace {
 
-class FakeWindow : public StatisticsControls {
-public:
-    test::Texts calls;
-    void ControlsEnabled(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
-    void ShowStatisticsWindow() override { calls.push_back("window"); }
-};
-
 const std::string kHeader = "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\nAltitude is in Feet\r\n"
                             "Reserved 3\r\n0,2,255,,0,0,2,8421376\r\n0\r\n";
 
 struct StatCommand : ::testing::Test {
-    bool Run(const std::string& path) { return GetStatExecute(path, settings, table, window, sink); }
+    bool Run(const std::string& path)
+    {
+        std::optional<StatTable> computed = TrackStatistics(path, settings, sink);
+        if (computed) table = std::move(*computed);
+        return computed.has_value();
+    }
 
     test::TempDir dir;
     Settings settings;
-    TStatRecArray table = TStatRecArray(2);
-    FakeWindow window;
+    StatTable table;
     test::RecordingSink sink;
 };
 
-TEST_F(StatCommand, ATrackThatCannotBeUsedKeepsTheTableAndGivesTheControlsBack)
+TEST_F(StatCommand, ATrackThatCannotBeUsedGivesNoTable)
 {
     const std::tuple<std::string, test::Texts, test::Texts> cases[] = {  // messages, errors
         {dir.File("none.plt"), {"Файл трека не найден!", "Нет данных для расчета."}, {}},
         {dir.Write("bad.plt", kHeader + "55.1,37.2,0,100,40000.5,,\r\n55.2,37.2,0,1x0,40000.6,,\r\n"),
          {}, {"'1x0' is not a valid floating point value"}}};
     for (const auto& [path, messages, errors] : cases) {
-        sink = {}, window.calls.clear();
+        sink = {};
         EXPECT_FALSE(Run(path));
         EXPECT_EQ(std::tie(sink.messages, sink.errors), std::tie(messages, errors)) << path;
-        EXPECT_EQ(window.calls, (test::Texts{"disable", "enable"}));
-        EXPECT_EQ(table.size(), 2u);
     }
 }
 
-TEST_F(StatCommand, ComputedTableReplacesTheEarlierOneAndOpensTheWindow)
+TEST_F(StatCommand, ATrackCutAtATimeOutOfOrderGivesTheTableOfTheRest)
 {
-    table.resize(10);
     // The third point goes back in time: the reader cuts the track to two points.
     std::string path = dir.Write("cut.plt", kHeader + "55.1,37.2,0,100,40000.5,,\r\n55.2,37.2,0,200,40000.6,,\r\n"
                                                       "55.3,37.2,0,300,40000.55,,\r\n");
     EXPECT_TRUE(Run(path));
     EXPECT_EQ(sink.messages.size(), 1u);  // the reader's own
-    EXPECT_EQ(window.calls, (test::Texts{"disable", "window"}));
     ASSERT_EQ(table.size(), 3u);
     EXPECT_EQ(table[0].LastPoint, 1);
 }

@@ -1,4 +1,4 @@
-#include "visual/band_files.h"
+#include "formats/ozi/plt_writer.h"
 
 #include "support/test_support.h"
 #include "visual/visual_test_support.h"
@@ -10,15 +10,6 @@ namespace {
 
 using test::ReadAll;
 using test::TempDir;
-
-TEST(ReplaceField, ReplacesTheNthFieldWithItsBlanksAndAddsMissingFields)
-{
-    const char* line = "0,2,65280, my name ,0,0,2,8421376";
-    const std::tuple<const char*, int, const char*> cases[] = {
-        {line, 4, "0,2,65280,x,0,0,2,8421376"}, {line, 1, "x,2,65280, my name ,0,0,2,8421376"},
-        {line, 8, "0,2,65280, my name ,0,0,2,x"}, {"a,,c", 2, "a,x,c"}, {"0,2", 4, "0,2,,x"}, {"", 2, ",x"}};
-    for (auto [text, n, result] : cases) EXPECT_EQ(ReplaceField(text, n, "x"), result) << text << " " << n;
-}
 
 TEST(AppendPointLine, FixedWidthNumbersAndDateTimeTexts)
 {
@@ -34,15 +25,17 @@ TEST(AppendPointLine, FixedWidthNumbersAndDateTimeTexts)
 struct BandFilesTest : ::testing::Test {
     TempDir dir;
     Track track;
-    std::vector<SpeedRun> runs = {{0, 3, 0, 0, 0, 1}, {3, 7, 0, 0, 0, 3}, {7, 10, 0, 0, 0, 1}};
-    WorkBands bands = MakeWorkBands(ScaleBandBoxes(SpdCatSet{"1", DefaultBands()}));
+    Visualisation visualisation{MakeSpeedBands(ScaleBandBoxes(SpdCatSet{"1", DefaultBands()})),
+                                {{0, 3, 0, 0, 0, 1}, {3, 7, 0, 0, 0, 3}, {7, 10, 0, 0, 0, 1}},
+                                {}};
+    SpeedBands& bands = visualisation.Bands;
+    std::vector<std::string> written;
 
     BandFilesTest()
     {
         track.Header = {"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in Feet", "Reserved 3",
                         "0,2,255,walk,0,0,2,8421376"};
         track.Points = test::Walk({{5}, {5}, {5}, {12}, {12, 1}, {12}, {12}, {5}, {5}, {5}});
-        track.PointCount = static_cast<int32_t>(track.Points.size());
         bands[1].StepCount = 6;
         bands[3].StepCount = 3;  // written as given: not the number of point lines
     }
@@ -57,8 +50,9 @@ struct BandFilesTest : ::testing::Test {
 
 TEST_F(BandFilesTest, OneFilePerBandWithStepsEachRunStartingWithBreakCodeOne)
 {
-    WriteBandFiles(dir.path(), "/gps/walk.plt", track, runs, bands, 4);
-    EXPECT_EQ(test::FileNames(dir.path()), (std::set<std::string>{"walk_15.plt", "walk_5.plt"}));
+    WriteBandTracks(dir.path(), "/gps/walk.plt", track, visualisation, 4, written);
+    EXPECT_EQ(written, (std::vector<std::string>{dir.File("walk_5.plt"), dir.File("walk_15.plt")}));
+    EXPECT_EQ(test::FileNames(dir.path()).size(), 2u);
 
     const std::string header = "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\nAltitude is in Feet\r\n"
                                "Reserved 3\r\n";
@@ -75,7 +69,7 @@ TEST_F(BandFilesTest, NamesFollowTheTrackAndAnExistingFileIsReplaced)
     bands[3].StepCount = 0;
     dir.Write("WALK_5.plt", "old");
     dir.Write("WALK_15.plt", "other");
-    WriteBandFiles(dir.path() + "/", "WALK.PLT", track, runs, bands, 4);
+    WriteBandTracks(dir.path() + "/", "WALK.PLT", track, visualisation, 4, written);
     EXPECT_NE(ReadAll(dir.File("WALK_5.plt")), "old");
     EXPECT_EQ(ReadAll(dir.File("WALK_15.plt")), "other");
     EXPECT_EQ(test::FileNames(dir.path()).size(), 2u);

@@ -1,4 +1,4 @@
-#include "visual/work_bands.h"
+#include "visual/speed_bands.h"
 
 #include "platform/number_text.h"
 
@@ -12,11 +12,9 @@ BandBoxes ScaleBandBoxes(const SpdCatSet& scale)
     return boxes;
 }
 
-std::string WholeNumberText(double value) { return FloatToText(value); }
-
-WorkBands MakeWorkBands(const BandBoxes& boxes)
+SpeedBands MakeSpeedBands(const BandBoxes& boxes)
 {
-    WorkBands bands;
+    SpeedBands bands;
     for (int i = 0; i < kBandCount; ++i) {
         bands[i].Lower = i == 0 ? 0 : boxes[i - 1].Upper;
         bands[i].Upper = boxes[i].Upper;
@@ -25,7 +23,7 @@ WorkBands MakeWorkBands(const BandBoxes& boxes)
     return bands;
 }
 
-int FindBand(const WorkBands& bands, double speed)
+int FindBand(const SpeedBands& bands, double speed)
 {
     // Binary search over bands 0 to 8; the upper bounds ascend.
     int lo = 0;

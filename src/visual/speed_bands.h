@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 namespace qm {
 
@@ -18,23 +17,20 @@ using BandBoxes = std::array<BandBox, kBandCount>;
 
 BandBoxes ScaleBandBoxes(const SpdCatSet& scale);
 
-// A whole number as the boxes, file names and band descriptions show it.
-std::string WholeNumberText(double value);
-
 // The visualisation's working copy of one band. Lower is always the previous
 // band's Upper (0 for band 0); the scale's own lower bounds are not used.
-struct WorkBand {
+struct SpeedBand {
     double Lower = 0;
     double Upper = 0;
     int32_t Color = 0;
     int32_t StepCount = 0;  // steps of all runs put into the band
 };
-using WorkBands = std::array<WorkBand, kBandCount>;
+using SpeedBands = std::array<SpeedBand, kBandCount>;
 
-WorkBands MakeWorkBands(const BandBoxes& boxes);
+SpeedBands MakeSpeedBands(const BandBoxes& boxes);
 
 // The band of a speed: the first band whose Upper is not below it. A speed
 // below band 0's Lower or above band 9's Upper goes to band 0.
-int FindBand(const WorkBands& bands, double speed);
+int FindBand(const SpeedBands& bands, double speed);
 
 }  // namespace qm

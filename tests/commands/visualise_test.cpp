@@ -1,4 +1,4 @@
-#include "visual/proc_files.h"
+#include "commands/visualise.h"
 
 #include "support/test_support.h"
 #include "visual/visual_test_support.h"
@@ -14,12 +14,6 @@ using test::FileNames;
 using test::ReadAll;
 using test::Texts;
 
-class RecordingControls : public CommandControls {
-public:
-    std::vector<bool> calls;
-    void ControlsEnabled(bool enabled) override { calls.push_back(enabled); }
-};
-
 // Two points a minute apart, 100 m apart: one run at 6 km/h (band 2, upper 10).
 const std::string kTrack =
     "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\nAltitude is in Feet\r\nReserved 3\r\n"
@@ -27,24 +21,28 @@ const std::string kTrack =
     "50.000000,30.000000,1,100,40000.0000000,,\r\n"
     "50.000900,30.000000,0,100,40000.0006944,,\r\n";
 
-struct ProcFilesTest : ::testing::Test {
-    // Runs the command; gives its messages, and its errors after "error: ".
+struct VisualiseTest : ::testing::Test {
+    // Runs the command; gives the messages it showed, then the error that
+    // ended it after "error: " or the success.
     Texts Run(const std::string& track, const std::string& outputDir, bool processed)
     {
         test::RecordingSink sink;
-        controls.calls.clear();
-        EXPECT_EQ(ProcFilesExecute(track, outputDir, ScaleBandBoxes(settings.CurrentScale()), settings, controls, sink),
-                  processed);
-        for (const std::string& error : sink.errors) sink.messages.push_back("error: " + error);
+        VisualiseResult result =
+            VisualiseTrack(track, outputDir, ScaleBandBoxes(settings.CurrentScale()), settings, sink);
+        EXPECT_EQ(result.Processed, processed);
+        EXPECT_TRUE(sink.errors.empty());
+        if (result.Error) sink.messages.push_back("error: " + *result.Error);
+        if (result.Processed) sink.messages.emplace_back(kTrackProcessed);
+        written = result.FilesWritten;
         return sink.messages;
     }
 
     test::TempDir dir;
     Settings settings;
-    RecordingControls controls;
+    std::vector<std::string> written;
 };
 
-TEST_F(ProcFilesTest, ANonPositiveIntervalIsRefusedBeforeAnythingElse)
+TEST_F(VisualiseTest, ANonPositiveIntervalIsRefusedBeforeAnythingElse)
 {
     for (double interval : {0.0, -2.0}) {
         settings.TIMEINTRVL = interval;
@@ -54,7 +52,7 @@ TEST_F(ProcFilesTest, ANonPositiveIntervalIsRefusedBeforeAnythingElse)
     }
 }
 
-TEST_F(ProcFilesTest, EveryWayOutGivesTheControlsBack)
+TEST_F(VisualiseTest, EveryWayOutIsReported)
 {
     const std::string walk = dir.Write("walk.plt", kTrack);
     const std::string bad = dir.Write("bad.plt", "OziExplorer Track Point File\r\n\r\n\r\n\r\n\r\nx\r\n");
@@ -66,25 +64,24 @@ TEST_F(ProcFilesTest, EveryWayOutGivesTheControlsBack)
         {walk, dir.path(), "error: Cannot write file \"" + dir.File("walk_stop.wpt") + "\". Is a directory"}};
     for (const auto& [track, out, shown] : cases) {
         EXPECT_EQ(Run(track, out, false), Texts{shown});
-        EXPECT_EQ(controls.calls, (std::vector<bool>{false, true})) << shown;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("a")));
     EXPECT_TRUE(FileNames(dir.File("out")).empty());  // created before the track was read
     EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"bad.plt", "out", "walk.plt", "walk_10.plt",
                                                             "walk_stop.wpt"}));  // the band file before the failure
+    EXPECT_EQ(written, std::vector<std::string>{dir.path() + "/walk_10.plt"});
 }
 
-TEST_F(ProcFilesTest, AOnePointTrackGivesOnlyTheStopFileHeader)
+TEST_F(VisualiseTest, AOnePointTrackGivesOnlyTheStopFileHeader)
 {
     EXPECT_EQ(Run(dir.Write("one.plt", kTrack.substr(0, kTrack.rfind("50.000900"))), dir.path(), true),
               Texts{"трек обработан"});
-    EXPECT_EQ(controls.calls, (std::vector<bool>{false, true}));
     EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"one.plt", "one_stop.wpt"}));
     EXPECT_EQ(ReadAll(dir.File("one_stop.wpt")),
               "OziExplorer Waypoint File Version 1.1\r\nWGS 84\r\nReserved 2\r\ngarmin\r\n");
 }
 
-TEST_F(ProcFilesTest, ATrackCutAtATimeOutOfOrderIsStillProcessed)
+TEST_F(VisualiseTest, ATrackCutAtATimeOutOfOrderIsStillProcessed)
 {
     const std::string track = dir.Write("walk.plt", kTrack + "50.001800,30.000000,0,100,40000.0006944,,\r\n");
     Texts shown = Run(track, dir.path(), true);

@@ -1,17 +1,17 @@
-#include "visual/work_bands.h"
+#include "visual/speed_bands.h"
 
 #include <gtest/gtest.h>
 
 namespace qm {
 namespace {
 
-TEST(WorkBands, BoxesShowRoundedUpperBoundsAndBandsStartAtThePreviousUpper)
+TEST(SpeedBands, BoxesShowRoundedUpperBoundsAndBandsStartAtThePreviousUpper)
 {
     SpdCatSet scale{"x", DefaultBands()};
     scale.Categories[0].Upper = 2.5;  // shown as 2
     scale.Categories[1].Upper = 3.5;  // shown as 4
     scale.Categories[2].Lower = 99;   // the scale's own lower bounds are not used
-    WorkBands bands = MakeWorkBands(ScaleBandBoxes(scale));
+    SpeedBands bands = MakeSpeedBands(ScaleBandBoxes(scale));
     const double expected[][2] = {{0, 2}, {2, 4}, {4, 10}, {10, 15}, {15, 20},
                                   {20, 25}, {25, 30}, {30, 35}, {35, 40}, {40, 1000}};
     for (int i = 0; i < kBandCount; ++i) {
@@ -22,7 +22,7 @@ TEST(WorkBands, BoxesShowRoundedUpperBoundsAndBandsStartAtThePreviousUpper)
 
 TEST(FindBand, UpperBoundBelongsToItsBandAndTooFastGoesToBandZero)
 {
-    WorkBands bands = MakeWorkBands(ScaleBandBoxes(SpdCatSet{"1", DefaultBands()}));
+    SpeedBands bands = MakeSpeedBands(ScaleBandBoxes(SpdCatSet{"1", DefaultBands()}));
     const std::pair<double, int> cases[] = {{0, 0},  {2, 0},      {2.0000001, 1}, {5, 1},       {5.5, 2}, {10, 2},
                                             {15, 3}, {39.99, 8}, {40, 8},        {40.5, 9},    {1000, 9}, {1000.001, 0},
                                             {-1, 0}};

@@ -1,0 +1,21 @@
+#include "commands/statistics.h"
+
+#include "formats/ozi/plt_reader.h"
+#include "stats/compute_statistics.h"
+#include "track/distance.h"
+
+namespace qm {
+
+std::optional<StatTable> TrackStatistics(const std::string& trackPath, const Settings& settings, MessageSink& sink)
+{
+    TrackReading reading = LoadTrack(trackPath);
+    for (const Message& message : reading.Messages) sink.Show(message);
+    if (!reading.Track) {
+        if (reading.Messages.empty() || !reading.Messages.back().IsError) sink.ShowMessage("Нет данных для расчета.");
+        return std::nullopt;
+    }
+    const TrackPoints& points = reading.Track->Points;
+    return ComputeStatistics(points, FitLatitudeScale(points), settings);
+}
+
+}  // namespace qm

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/message_sink.h"
+#include "settings/settings.h"
+#include "stats/stat_row.h"
+
+#include <optional>
+#include <string>
+
+namespace qm {
+
+// The statistics command: loads the track at trackPath, fits the latitude
+// scale and gives the statistics table. A track that cannot be used gives
+// nothing, after the reader's messages and, unless an error ended the read,
+// "Нет данных для расчета." through sink.
+std::optional<StatTable> TrackStatistics(const std::string& trackPath, const Settings& settings, MessageSink& sink);
+
+}  // namespace qm

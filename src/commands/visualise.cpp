@@ -1,0 +1,47 @@
+#include "commands/visualise.h"
+
+#include "formats/ozi/ozi_visualisation.h"
+#include "formats/ozi/plt_reader.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+
+namespace qm {
+
+VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& outputDir, const BandBoxes& boxes,
+                               const Settings& settings, MessageSink& sink)
+{
+    VisualiseResult result;
+    // An interval of 0 or less would never close a run, nor would one so
+    // small that it is 0 once turned into days (5E-324 minutes).
+    if (!(settings.TIMEINTRVL / 1440 > 0)) {
+        sink.ShowMessage("Интервал расчета должен быть больше 0.");
+        return result;
+    }
+    // An empty directory text names the current directory, as in OutputPath.
+    if (!outputDir.empty() && !DirectoryExists(outputDir) && !CreateDir(outputDir)) {
+        sink.ShowMessage("Не удается создать директорию " + outputDir + "!");
+        return result;
+    }
+    TrackReading reading = LoadTrack(trackPath);
+    for (const Message& message : reading.Messages) {
+        if (message.IsError)
+            result.Error = message.Text;
+        else
+            sink.ShowMessage(message.Text);
+    }
+    if (!reading.Track) return result;
+
+    result.Track = std::move(*reading.Track);
+    result.Visualisation = Visualise(result.Track.Points, boxes, settings);
+    try {
+        WriteOziVisualisation(outputDir, trackPath, result.Track, result.Visualisation, settings.TRACKWIDTH,
+                              result.FilesWritten);
+    } catch (const Error& error) {
+        result.Error = error.what();
+        return result;
+    }
+    result.Processed = true;
+    return result;
+}
+
+}  // namespace qm

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/message_sink.h"
+#include "settings/settings.h"
+#include "track/track.h"
+#include "visual/speed_bands.h"
+#include "visual/visualisation.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qm {
+
+// What the caller shows when VisualiseResult::Processed is set.
+inline constexpr std::string_view kTrackProcessed = "трек обработан";
+
+struct VisualiseResult {
+    // The track was read and every file written.
+    bool Processed = false;
+    // The conversion or file error that ended the command.
+    std::optional<std::string> Error;
+    // The track as read and what was computed for it (empty when the track
+    // could not be used).
+    qm::Track Track;
+    qm::Visualisation Visualisation;
+    // The files completed, in the order written; when an error ended the
+    // writing, those before it.
+    std::vector<std::string> FilesWritten;
+};
+
+// The visualisation command: reads the track, computes the runs and stops
+// with the bands the boxes show and writes their files into outputDir
+// (created, one level, when missing; empty for the current directory).
+// Shows through sink what the user must read while it works (an interval of
+// 0 or less, a directory that cannot be created, the reader's messages); an
+// error that ends it and the success are for the caller to show, once its
+// controls are back.
+VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& outputDir, const BandBoxes& boxes,
+                               const Settings& settings, MessageSink& sink);
+
+}  // namespace qm

@@ -1,0 +1,15 @@
+#include "formats/ozi/ozi_visualisation.h"
+
+#include "formats/ozi/plt_writer.h"
+#include "formats/ozi/wpt_writer.h"
+
+namespace qm {
+
+void WriteOziVisualisation(const std::string& outputDir, const std::string& trackPath, const Track& track,
+                           const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
+{
+    WriteBandTracks(outputDir, trackPath, track, visualisation, trackWidth, written);
+    written.push_back(WriteStopWaypoints(outputDir, trackPath, track, visualisation.Stops));
+}
+
+}  // namespace qm

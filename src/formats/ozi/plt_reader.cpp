@@ -1,0 +1,98 @@
+#include "formats/ozi/plt_reader.h"
+
+#include "platform/date_time_text.h"
+#include "platform/error.h"
+#include "platform/file_line_reader.h"
+#include "platform/file_system.h"
+#include "platform/number_text.h"
+#include "platform/text_fields.h"
+
+namespace qm {
+namespace {
+
+constexpr std::string_view kTrackMarker = "OziExplorer Track Point File";
+
+int32_t ReadAltitude(std::string_view field)
+{
+    double rounded = RoundHalfEven(TextToFloat(field));
+    if (!(rounded >= INT32_MIN && rounded <= INT32_MAX))
+        throw Error(NotIntegerMessage(field));
+    return static_cast<int32_t>(rounded);
+}
+
+std::string TimeOrderMessage(const TrackPoints& points, size_t n)
+{
+    std::string before = IntToText(static_cast<int64_t>(n));
+    return "Ошибка в треке! Отметка времени точек: #" + before + " - " +
+           DateTimeText(points[n - 1].DateTime) + "; #" + IntToText(static_cast<int64_t>(n) + 1) + " - " +
+           DateTimeText(points[n].DateTime) + ". Трек будет обработан до точки #" + before + ".";
+}
+
+// The track of an open file; a refusal is a message in reading.
+std::optional<Track> ReadTrack(FileLineReader& lines, std::vector<Message>& messages)
+{
+    Track track;
+    track.Header[0] = lines.Next();
+    if (track.Header[0].find(kTrackMarker) == std::string::npos) {
+        messages.push_back({false, "Неверный формат трека!"});
+        return std::nullopt;
+    }
+    for (size_t i = 1; i < track.Header.size(); ++i) track.Header[i] = lines.Next();
+    TextToInt(lines.Next());  // declared point count, often wrong; only its form is checked
+
+    TrackPoints& points = track.Points;
+    points.emplace_back();
+    ParseTrackPoint(lines.Next(), points[0]);
+    if (points[0].DateTime == 0) {
+        messages.push_back({false, "В треке нет данных о времени."});
+        return std::nullopt;
+    }
+
+    while (!lines.AtEnd()) {
+        std::string_view line = lines.Next();
+        if (line.empty()) continue;
+        TrackPoint& point = points.emplace_back();
+        ParseTrackPoint(line, point);
+        size_t n = points.size() - 1;
+        if (!(point.DateTime > points[n - 1].DateTime)) {
+            messages.push_back({false, TimeOrderMessage(points, n)});
+            points.pop_back();
+            break;
+        }
+    }
+    return track;
+}
+
+}  // namespace
+
+void ParseTrackPoint(std::string_view line, TrackPoint& point)
+{
+    if (line.empty()) return;
+    point.Latitude = TextToFloat(TakeField(line, ','));
+    point.Longitude = TextToFloat(TakeField(line, ','));
+    point.BreakCode = TextToInt(TakeField(line, ','));
+    point.Altitude = ReadAltitude(TakeField(line, ','));
+    point.DateTime = TextToFloat(TakeField(line, ','));
+}
+
+TrackReading LoadTrack(const std::string& path)
+{
+    TrackReading reading;
+    if (!FileExists(path)) {
+        reading.Messages.push_back({false, "Файл трека не найден!"});
+        return reading;
+    }
+    FileLineReader lines;
+    if (!lines.Open(path)) {
+        reading.Messages.push_back({false, "Не удалось открыть файл трека."});
+        return reading;
+    }
+    try {
+        reading.Track = ReadTrack(lines, reading.Messages);
+    } catch (const Error& error) {
+        reading.Messages.push_back({true, error.what()});
+    }
+    return reading;
+}
+
+}  // namespace qm

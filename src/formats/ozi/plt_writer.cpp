@@ -1,0 +1,81 @@
+#include "formats/ozi/plt_writer.h"
+
+#include "formats/ozi/ozi_text.h"
+#include "platform/atomic_file_writer.h"
+#include "platform/date_time_text.h"
+#include "platform/file_system.h"
+#include "platform/number_text.h"
+#include "platform/path_text.h"
+
+#include <charconv>
+
+namespace qm {
+namespace {
+
+// An int32_t takes at most 11 characters.
+char* WriteInt(char* out, int32_t value) { return std::to_chars(out, out + 11, value).ptr; }
+
+void WriteLine(AtomicFileWriter& file, std::string_view line)
+{
+    file.Write(line);
+    file.Write(kLineEnd);
+}
+
+void WriteBandTrack(AtomicFileWriter& file, const Track& track, const std::vector<SpeedRun>& runs, int band)
+{
+    // A point line with the fixed date and time formats is under 100 bytes.
+    constexpr size_t kLineRoom = 256;
+    for (const SpeedRun& run : runs) {
+        if (run.Band != band) continue;
+        AppendPointLine(file.BufferWithRoom(kLineRoom), track.Points[run.First], 1);
+        for (int32_t p = run.First + 1; p <= run.Last; ++p)
+            AppendPointLine(file.BufferWithRoom(kLineRoom), track.Points[p], track.Points[p].BreakCode);
+    }
+}
+
+}  // namespace
+
+std::string BandDisplayLine(std::string_view line5, const SpeedBand& band, int32_t trackWidth)
+{
+    std::string line = ReplaceField(line5, 3, IntToText(band.Color));
+    line = ReplaceField(line, 4, FloatToText(band.Lower) + "-" + FloatToText(band.Upper) + " km/h");
+    return ReplaceField(line, 2, IntToText(trackWidth));
+}
+
+void AppendPointLine(std::string& out, const TrackPoint& point, int32_t breakCode)
+{
+    // Two numbers of 9 characters, two integers of at most 11 and one number
+    // of 13, with their commas.
+    char text[64];
+    char* end = WriteFixedWidthNumber(text, 9, point.Latitude);
+    *end++ = ',';
+    end = WriteFixedWidthNumber(end, 9, point.Longitude);
+    *end++ = ',';
+    end = WriteInt(end, breakCode);
+    *end++ = ',';
+    end = WriteInt(end, point.Altitude);
+    *end++ = ',';
+    end = WriteFixedWidthNumber(end, 13, point.DateTime);
+    *end++ = ',';
+    out.append(text, end);
+    AppendDateAndTimeText(out, point.DateTime, ",");
+    out += kLineEnd;
+}
+
+void WriteBandTracks(const std::string& outputDir, const std::string& trackPath, const Track& track,
+                     const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
+{
+    for (int k = 0; k < kBandCount; ++k) {
+        const SpeedBand& band = visualisation.Bands[k];
+        if (band.StepCount <= 0) continue;
+        AtomicFileWriter file(OutputPath(outputDir, trackPath, "_" + FloatToText(band.Upper) + ".plt"));
+        for (int i = 0; i < 4; ++i) WriteLine(file, track.Header[i]);
+        WriteLine(file, BandDisplayLine(track.Header[4], band, trackWidth));
+        WriteLine(file, IntToText(band.StepCount));
+        WriteBandTrack(file, track, visualisation.Runs, k);
+        file.Commit();
+        written.push_back(file.Path());
+    }
+}
+
+}  // namespace qm

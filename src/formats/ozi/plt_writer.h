@@ -1,0 +1,29 @@
+#pragma once
+
+#include "track/track.h"
+#include "visual/visualisation.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qm {
+
+// Header line 5 of a band file: line width, the band's colour and its speed
+// range ("5-10 km/h") put into fields 2, 3 and 4 of the track's own line 5.
+std::string BandDisplayLine(std::string_view line5, const SpeedBand& band, int32_t trackWidth);
+
+// One point line of a track file we write, with its line end.
+void AppendPointLine(std::string& out, const TrackPoint& point, int32_t breakCode);
+
+// Writes one track file per band with a StepCount above 0, in band order,
+// named after the track with "_" and the band's upper bound: the track's
+// header, the band's display line, the StepCount, then the points of each of
+// the band's runs, the first with break code 1, the others with their own.
+// Each file's path is added to `written` once it is complete; an Error ends
+// the writing with the files before it in place.
+void WriteBandTracks(const std::string& outputDir, const std::string& trackPath, const Track& track,
+                     const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written);
+
+}  // namespace qm
