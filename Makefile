@@ -12,7 +12,9 @@ FUZZ_DIR ?= build-fuzz
 
 # clang and its runtime libraries are for `make sanitize` and `make fuzz-corpus`.
 PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev fonts-dejavu-core gpsbabel \
-	clang libclang-rt-14-dev
+	clang libclang-rt-14-dev libexpat1-dev
+# xmllint checks the GPX and KML files we write against their schemas.
+PACKAGES += libxml2-utils
 # For `make package` (help2man, dpkg-shlibdeps and file for CPack) and `make package-test`.
 PACKAGES += help2man dpkg-dev file lintian desktop-file-utils xvfb x11-utils libglib2.0-bin
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)

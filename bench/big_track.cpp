@@ -1,5 +1,6 @@
 #include "big_track.h"
 
+#include "platform/atomic_file_writer.h"
 #include "platform/date_time_text.h"
 #include "platform/file_system.h"
 #include "platform/number_text.h"

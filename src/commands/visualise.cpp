@@ -1,7 +1,7 @@
 #include "commands/visualise.h"
 
 #include "formats/ozi/ozi_visualisation.h"
-#include "formats/ozi/plt_reader.h"
+#include "formats/track_reader.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 

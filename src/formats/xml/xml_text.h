@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// Text for XML character data and attribute values: &, <, > and " escaped,
+// the control characters XML 1.0 does not allow left out.
+std::string XmlEscaped(std::string_view text);
+
+// An xsd:decimal: fixed notation, never an exponent; the shortest text that
+// reads back as the same double, or rounded to at most `decimals` digits
+// after the point without trailing zeros.
+std::string XmlDecimal(double value);
+std::string XmlDecimal(double value, int decimals);
+
+}  // namespace qm
