@@ -19,7 +19,7 @@ PACKAGES += libxml2-utils
 PACKAGES += help2man dpkg-dev file lintian desktop-file-utils xvfb x11-utils libglib2.0-bin
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps configure build run screenshots test package package-test sanitize fuzz-corpus clean
+.PHONY: deps configure build run screenshots test golden-update package package-test sanitize fuzz-corpus clean
 
 # Installs only the packages that are missing, so a ready machine neither needs
 # root nor touches the network.
@@ -69,6 +69,13 @@ screenshots: configure
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# Writes what quillmarsh-cli gives for every golden case over the expected
+# files in tests/data/golden, for a person to review with `git diff` before
+# committing them.
+golden-update: build
+	QM_GOLDEN_UPDATE=1 $(BUILD_DIR)/tests/core_tests --gtest_filter='Golden.*'
+	git status --short tests/data/golden
 
 # The .deb of everything `cmake --install` puts in place (packaging/), built by CPack.
 package: configure

@@ -46,9 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string ini = SettingsFilePath(fuzz::WorkDir());
     fuzz::WriteInput(ini, data, size);
     Settings settings;
-    PlainFilesState files;
+    LoadSettings(ini, settings);
     fuzz::NullSink sink;
-    LoadSettings(ini, settings, files, sink);
 
     const std::string out = fuzz::WorkDir() + "/out";
     fuzz::Window window;

@@ -47,8 +47,8 @@ std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const s
     return parsed;
 }
 
-bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings,
-                     PlainFilesState& files, MessageSink& sink)
+bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files,
+                     MessageSink& sink)
 {
     std::string path = file;
     if (path.empty()) {
@@ -60,7 +60,9 @@ bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings
         return false;
     }
     // Like the desktop program, go on with what could be read.
-    LoadSettings(path, settings, files, sink);
+    LoadedSettings loaded = LoadSettings(path, settings);
+    files = loaded.PlainFiles();
+    if (loaded.Error) sink.ShowError(*loaded.Error);
     return true;
 }
 

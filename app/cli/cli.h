@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/message_sink.h"
-#include "settings/files_state.h"
+#include "settings/files_settings.h"
 #include "settings/settings.h"
 
 #include <optional>
@@ -37,8 +37,8 @@ std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const s
 // Loads the settings from file; when file is empty, from Quillmarsh.ini in
 // the current directory when there is one, else the defaults stay. False when
 // an explicitly named file does not exist.
-bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings,
-                     PlainFilesState& files, MessageSink& sink);
+bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files,
+                     MessageSink& sink);
 
 int SettingsCommand(std::span<char*> args);
 int VisualiseCommand(std::span<char*> args);

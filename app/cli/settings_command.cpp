@@ -18,7 +18,7 @@ int SettingsCommand(std::span<char*> args)
 
     StderrSink sink;
     Settings settings;
-    PlainFilesState files;
+    FilesSettings files;
     if (!LoadCliSettings(parsed->Option("--settings").value_or(""), false, settings, files, sink)) return kFailure;
 
     IniFile ini{std::string(kSettingsFileName)};

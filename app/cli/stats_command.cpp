@@ -54,7 +54,7 @@ int StatsCommand(std::span<char*> args)
 
     StderrSink sink;
     Settings settings;
-    PlainFilesState files;
+    FilesSettings files;
     if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files, sink)) return kFailure;
     if (saveDir && !DirectoryExists(*saveDir) && !CreateDir(*saveDir)) {
         sink.ShowError("Cannot create directory \"" + *saveDir + "\". " + std::strerror(errno));

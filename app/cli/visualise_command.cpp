@@ -17,7 +17,7 @@ int VisualiseCommand(std::span<char*> args)
 
     StderrSink sink;
     Settings settings;
-    PlainFilesState files;
+    FilesSettings files;
     if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files, sink)) return kFailure;
 
     const std::string outputDir = parsed->Option("--out").value_or(".");

@@ -2,6 +2,7 @@
 
 #include "formats/ozi/ozi_visualisation.h"
 #include "formats/track_reader.h"
+#include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 
@@ -36,11 +37,12 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
     try {
         WriteOziVisualisation(outputDir, trackPath, result.Track, result.Visualisation, settings.TRACKWIDTH,
                               result.FilesWritten);
+        result.Processed = true;
     } catch (const Error& error) {
         result.Error = error.what();
-        return result;
     }
-    result.Processed = true;
+    // Once for all the files, those before a failure included.
+    if (!result.FilesWritten.empty()) SyncDirectory(outputDir);
     return result;
 }
 

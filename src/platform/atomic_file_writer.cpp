@@ -4,6 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/path_text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -13,22 +14,11 @@
 namespace qm {
 namespace {
 
-constexpr size_t kBufferSize = 1 << 20;
-
 mode_t NewFileMode()
 {
     mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-// Makes the rename itself durable. A file system that cannot sync a
-// directory has nothing to sync: the file is in place either way.
-void SyncDirectoryOf(const std::string& path)
-{
-    std::string directory = PathDirPart(path);
-    FileDescriptor fd(::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.IsOpen()) ::fsync(fd.get());
 }
 
 }  // namespace
@@ -42,15 +32,28 @@ AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)), t
     }
     // mkstemp creates the file for its owner only; a result file gets the usual mode.
     if (::fchmod(fd_.get(), NewFileMode()) != 0) Fail(errno);
-    buffer_.reserve(kBufferSize);
+    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
 }
 
 AtomicFileWriter::~AtomicFileWriter() { Discard(); }
 
+void AtomicFileWriter::Write(std::string_view bytes)
+{
+    if (bytes.size() > kBufferSize - used_) Flush();
+    if (bytes.size() >= kBufferSize) {
+        WriteThrough(bytes);
+        return;
+    }
+    std::copy(bytes.begin(), bytes.end(), buffer_.get() + used_);
+    used_ += bytes.size();
+}
+
 void AtomicFileWriter::Flush()
 {
-    WriteThrough(buffer_);
-    buffer_.clear();
+    WriteThrough(std::string_view(buffer_.get(), used_));
+    used_ = 0;
+    // The sync at Commit then finds little left to do.
+    ::sync_file_range(fd_.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 void AtomicFileWriter::WriteThrough(std::string_view bytes)
@@ -64,7 +67,6 @@ void AtomicFileWriter::Commit()
     if (::fsync(fd_.get()) != 0 || !fd_.Close()) Fail(errno);
     if (::rename(temp_.c_str(), path_.c_str()) != 0) Fail(errno);
     temp_.clear();
-    SyncDirectoryOf(path_);
 }
 
 void AtomicFileWriter::Fail(int error)
@@ -85,6 +87,15 @@ void WriteFileAtomically(const std::string& path, std::string_view content)
     AtomicFileWriter file(path);
     file.Write(content);
     file.Commit();
+    SyncDirectory(PathDirPart(path));
+}
+
+void SyncDirectory(const std::string& directory)
+{
+    // A file system that cannot sync a directory has nothing to sync: the
+    // files are in place either way.
+    FileDescriptor fd(::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.IsOpen()) ::fsync(fd.get());
 }
 
 }  // namespace qm

@@ -2,6 +2,7 @@
 
 #include "platform/file_descriptor.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,22 +25,17 @@ public:
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-    void Write(std::string_view bytes)
-    {
-        if (bytes.size() > buffer_.capacity() - buffer_.size()) Flush();
-        if (bytes.size() >= buffer_.capacity())
-            WriteThrough(bytes);
-        else
-            buffer_.append(bytes);
-    }
+    void Write(std::string_view bytes);
 
-    // The buffer, with room for at least `bytes` more, for callers that
-    // format straight into it (appending more only costs a larger buffer).
-    std::string& BufferWithRoom(size_t bytes)
+    // Room for `bytes` (at most kBufferSize) at the end of the buffer, for
+    // callers that format straight into it; Wrote takes the end of what they
+    // wrote there.
+    char* Room(size_t bytes)
     {
-        if (bytes > buffer_.capacity() - buffer_.size()) Flush();
-        return buffer_;
+        if (bytes > kBufferSize - used_) Flush();
+        return buffer_.get() + used_;
     }
+    void Wrote(const char* end) { used_ = static_cast<size_t>(end - buffer_.get()); }
 
     // Writes what is buffered, syncs and closes the file and renames it to
     // the result path.
@@ -53,13 +49,20 @@ private:
     [[noreturn]] void Fail(int error);
     void Discard();
 
+    static constexpr size_t kBufferSize = 1 << 20;
+
     std::string path_;
     std::string temp_;
     FileDescriptor fd_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    size_t used_ = 0;
 };
 
-// Writes content to path through an AtomicFileWriter.
+// Writes content to path through an AtomicFileWriter and syncs its directory.
 void WriteFileAtomically(const std::string& path, std::string_view content);
+
+// Syncs a directory (empty: the current one), so that the renames into it
+// survive a crash.
+void SyncDirectory(const std::string& directory);
 
 }  // namespace qm

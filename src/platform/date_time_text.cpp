@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstring>
 #include <cmath>
 #include <cstdint>
 #include <ctime>
@@ -102,7 +103,7 @@ std::string Strftime(const std::string& pattern, const Moment& m)
     tm.tm_hour = static_cast<int>(seconds / 3600);
     tm.tm_min = static_cast<int>(seconds / 60 % 60);
     tm.tm_sec = static_cast<int>(seconds % 60);
-    char buffer[256];
+    char buffer[DateAndTimeWriter::kMaxPartText + 1];
     size_t n = std::strftime(buffer, sizeof buffer, pattern.c_str(), &tm);
     return std::string(buffer, n);
 }
@@ -180,24 +181,32 @@ std::string TimeText(double days)
     return FormatTime(Split(ToMs(days)));
 }
 
-void AppendDateAndTimeText(std::string& out, double days, std::string_view separator)
+char* DateAndTimeWriter::Write(char* out, double days, char separator)
 {
     const int64_t ms = RoughlyInRange(days) ? ToMs(days) : INT64_MIN;
     if (!MsInRange(ms)) {
-        out += separator;
-        return;
+        *out++ = separator;
+        return out;
     }
-    const Moment m = Split(ms);
-    if (!CurrentFormats().fixed || separator.size() > kFixedTextSize) {
-        out += FormatDate(m);
-        out += separator;
-        out += FormatTime(m);
-        return;
+    if (!CurrentFormats().fixed) {
+        const Moment m = Split(ms);
+        const std::string date = FormatDate(m);
+        const std::string time = FormatTime(m);
+        out = std::copy(date.begin(), date.end(), out);
+        *out++ = separator;
+        return std::copy(time.begin(), time.end(), out);
     }
-    char text[3 * kFixedTextSize];
-    char* end = WriteFixedDate(text, m);
-    end = std::copy(separator.begin(), separator.end(), end);
-    out.append(text, WriteFixedTime(end, m));
+    const int64_t day = DayOf(ms);
+    if (day != day_) {
+        day_ = day;
+        WriteFixedDate(date_, Split(ms));
+    }
+    Moment time{};
+    time.msOfDay = ms - day * kMsPerDay;
+    std::memcpy(out, date_, sizeof date_);
+    out += sizeof date_;
+    *out++ = separator;
+    return WriteFixedTime(out, time);
 }
 
 std::string DateTimeText(double days)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,9 +25,21 @@ std::string TimeText(double days);
 // Date, a blank and the time; the time is left out at exactly midnight.
 std::string DateTimeText(double days);
 
-// DateText, separator and TimeText appended to out, with the value split
-// into date and time only once.
-void AppendDateAndTimeText(std::string& out, double days, std::string_view separator);
+// Writes DateText, a separator and TimeText of a value, split into date and
+// time only once. Values come in time order, many a day: the date text of the
+// last day is kept.
+class DateAndTimeWriter {
+public:
+    // The longest date or time text.
+    static constexpr size_t kMaxPartText = 255;
+
+    // Writes at out, at most 2 * kMaxPartText + 1 bytes; gives the end.
+    char* Write(char* out, double days, char separator);
+
+private:
+    int64_t day_ = INT64_MIN;
+    char date_[10];  // dd.MM.yyyy
+};
 
 // A length of time, not a clock time: total hours, unpadded, then ":mm:ss"
 // (26 hours 5 minutes read 26:05:00).

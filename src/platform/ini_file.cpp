@@ -122,21 +122,6 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     }
 }
 
-void IniFile::WriteInteger(std::string_view section, std::string_view key, int64_t value)
-{
-    WriteString(section, key, IntToText(value));
-}
-
-void IniFile::WriteFloat(std::string_view section, std::string_view key, double value)
-{
-    WriteString(section, key, FloatToText(value));
-}
-
-void IniFile::WriteBool(std::string_view section, std::string_view key, bool value)
-{
-    WriteString(section, key, value ? "1" : "0");
-}
-
 std::string IniFile::Text() const
 {
     return JoinLines(lines_);

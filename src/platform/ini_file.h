@@ -32,9 +32,6 @@ public:
     bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
 
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
-    void WriteInteger(std::string_view section, std::string_view key, int64_t value);
-    void WriteFloat(std::string_view section, std::string_view key, double value);
-    void WriteBool(std::string_view section, std::string_view key, bool value);
 
     // The file as it stands, every line ending in CR LF.
     std::string Text() const;

@@ -164,11 +164,29 @@ constexpr char kDigitPairs[] =
     "8081828384858687888990919293949596979899";
 constexpr double kNegPow10[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5};
 
-// The common case, fast: 15 digits of the value scaled by one exact power of
-// ten. The product is below 2^50, so it is off by at most 1/16 from the exact
-// one; where its fraction is farther than that from one half, rounding it
-// rounds the exact value. False when it cannot tell.
-bool ScaledDigits15(double value, char (&digits)[15], int& exponent)
+constexpr uint64_t kIntPow10[] = {1,
+                                  10,
+                                  100,
+                                  1000,
+                                  10000,
+                                  100000,
+                                  1000000,
+                                  10000000,
+                                  100000000,
+                                  1000000000,
+                                  10000000000,
+                                  100000000000,
+                                  1000000000000,
+                                  10000000000000,
+                                  100000000000000,
+                                  1000000000000000};
+
+}  // namespace
+
+// The value scaled by one exact power of ten. The product is below 2^50, so
+// it is off by at most 1/16 from the exact one; where its fraction is farther
+// than that from one half, rounding it rounds the exact value.
+bool RoundTo15Digits(double value, uint64_t& digits, int& exponent)
 {
     if (!(value >= 1e-5 && value < 1e15)) return false;
     int e = 0;
@@ -179,11 +197,47 @@ bool ScaledDigits15(double value, char (&digits)[15], int& exponent)
         while (value < kNegPow10[-e]) --e;
     }
     double scaled = value * kPow10[14 - e];
-    double whole = std::floor(scaled);
-    double fraction = scaled - whole;
+    // Below 2^53: the conversion rounds down exactly, and faster than floor.
+    uint64_t whole = static_cast<uint64_t>(scaled);
+    double fraction = scaled - static_cast<double>(whole);
     if (std::fabs(fraction - 0.5) < 0.125) return false;
-    uint64_t n = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
-    if (n < 100000000000000ull || n >= 1000000000000000ull) return false;  // exponent misjudged
+    uint64_t n = whole + (fraction > 0.5 ? 1 : 0);
+    if (n < kIntPow10[14] || n >= kIntPow10[15]) return false;  // exponent misjudged
+    digits = n;
+    exponent = e;
+    return true;
+}
+
+char* WriteDigits(char* out, uint64_t value, int count)
+{
+    char* const end = out + count;
+    char* p = end;
+    // Eight digits at a time in 32 bits, two digits at a time.
+    auto pairs = [&](uint32_t digits, int pairCount) {
+        for (int i = 0; i < pairCount; ++i) {
+            p -= 2;
+            std::memcpy(p, kDigitPairs + 2 * (digits % 100), 2);
+            digits /= 100;
+        }
+        return digits;
+    };
+    for (; count >= 8; count -= 8) {
+        pairs(static_cast<uint32_t>(value % 100000000), 4);
+        value /= 100000000;
+    }
+    uint32_t rest = pairs(static_cast<uint32_t>(value % 100000000), count / 2);
+    if (count % 2 == 1) *--p = static_cast<char>('0' + rest % 10);
+    return end;
+}
+
+namespace {
+
+// The common case, fast: the 15 digits of RoundTo15Digits. False when it
+// cannot tell.
+bool ScaledDigits15(double value, char (&digits)[15], int& exponent)
+{
+    uint64_t n = 0;
+    if (!RoundTo15Digits(value, n, exponent)) return false;
     // Four independent groups of at most four digits, two digits at a time.
     auto fourDigits = [](char* out, uint32_t value) {
         std::memcpy(out, kDigitPairs + 2 * (value / 100), 2);
@@ -197,7 +251,6 @@ bool ScaledDigits15(double value, char (&digits)[15], int& exponent)
     uint32_t top = high / 10000;  // 3 digits
     digits[0] = static_cast<char>('0' + top / 100);
     std::memcpy(digits + 1, kDigitPairs + 2 * (top % 100), 2);
-    exponent = e;
     return true;
 }
 

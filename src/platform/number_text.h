@@ -44,6 +44,12 @@ std::string FloatToText(double value);
 // to 15 significant digits, and its decimal exponent; the value is finite and
 // above 0.
 int Digits15(double value, char (&digits)[15]);
+// The same digits as one integer, fast, for most values from 1E-5 to 1E15;
+// false for the others.
+bool RoundTo15Digits(double value, uint64_t& digits, int& exponent);
+
+// The last `count` decimal digits of value, with leading zeros; gives the end.
+char* WriteDigits(char* out, uint64_t value, int count);
 
 // "NAN", "INF" or "-INF".
 std::string NonFiniteText(double value);

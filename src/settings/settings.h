@@ -10,7 +10,7 @@ namespace qm {
 
 // Every setting of the program, named by its key in the settings file and
 // holding its default until the settings file is read over it. The four FILES
-// values live with whoever shows them (see FilesState).
+// values live with whoever shows them (see FilesSettings).
 struct Settings {
     // VISUAL
     double TIMEINTRVL = 2;      // minutes

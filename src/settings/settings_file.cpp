@@ -8,6 +8,9 @@
 #include "platform/number_text.h"
 
 #include <algorithm>
+#include <array>
+#include <functional>
+#include <type_traits>
 
 namespace qm {
 namespace {
@@ -16,62 +19,157 @@ std::string ScaleSection(int k) { return "SPDSCALE" + IntToText(k); }
 
 int32_t ScaleIndex(int32_t value) { return value >= 0 && value < kScaleCount ? value : 0; }
 
-template <size_t N>
-void ReadFlags(std::string_view value, std::array<bool, N>& flags)
-{
-    for (size_t i = 0; i < N; ++i) flags[i] = i < value.size() && value[i] == 'Y';
-}
+std::string_view FirstLine(std::string_view text) { return LineReader(text).Next(); }
 
+// One key of the settings file: where it stands, how it is read over the
+// settings and how its value is written. Read is empty for a key that is
+// only written.
+struct SettingsKey {
+    std::string Section;
+    std::string_view Name;
+    std::function<void(const IniFile&, const SettingsKey&, Settings&, FilesSettings&)> Read;
+    std::function<std::string(const Settings&, const FilesSettings&)> Text;
+};
+
+// The values read and written the same way for every key of a type.
+double ReadValue(const IniFile& ini, const SettingsKey& k, double fallback)
+{
+    return ini.ReadFloat(k.Section, k.Name, fallback);
+}
+int32_t ReadValue(const IniFile& ini, const SettingsKey& k, int32_t fallback)
+{
+    return ini.ReadInteger(k.Section, k.Name, fallback);
+}
+bool ReadValue(const IniFile& ini, const SettingsKey& k, bool fallback)
+{
+    return ini.ReadBool(k.Section, k.Name, fallback);
+}
+std::string ReadValue(const IniFile& ini, const SettingsKey& k, const std::string& fallback)
+{
+    return ini.ReadString(k.Section, k.Name, fallback);
+}
+char ReadValue(const IniFile& ini, const SettingsKey& k, char fallback)
+{
+    std::string value = ini.ReadString(k.Section, k.Name, std::string(1, fallback));
+    return value.empty() ? fallback : value[0];
+}
 template <size_t N>
-std::string FlagsText(const std::array<bool, N>& flags)
+std::string ValueText(const std::array<bool, N>& flags)
 {
     std::string text;
     for (bool on : flags) text += on ? 'Y' : 'N';
     return text;
 }
-
-char ReadCharacter(const IniFile& ini, std::string_view key, char fallback)
+template <size_t N>
+std::array<bool, N> ReadValue(const IniFile& ini, const SettingsKey& k, const std::array<bool, N>& fallback)
 {
-    std::string value = ini.ReadString("STATFORMAT", key, std::string(1, fallback));
-    return value.empty() ? fallback : value[0];
+    std::string value = ini.ReadString(k.Section, k.Name, ValueText(fallback));
+    std::array<bool, N> flags;
+    for (size_t i = 0; i < N; ++i) flags[i] = i < value.size() && value[i] == 'Y';
+    return flags;
+}
+std::string ValueText(double value) { return FloatToText(value); }
+std::string ValueText(int32_t value) { return IntToText(value); }
+std::string ValueText(bool value) { return value ? "1" : "0"; }
+std::string ValueText(const std::string& value) { return value; }
+std::string ValueText(char value) { return std::string(1, value); }
+
+template <typename Holder>
+Holder& Part(Settings& settings, FilesSettings& files)
+{
+    if constexpr (std::is_same_v<Holder, Settings>)
+        return settings;
+    else
+        return files;
+}
+template <typename Holder>
+const Holder& Part(const Settings& settings, const FilesSettings& files)
+{
+    if constexpr (std::is_same_v<Holder, Settings>)
+        return settings;
+    else
+        return files;
 }
 
-std::string_view FirstLine(std::string_view text) { return LineReader(text).Next(); }
-
-void ReadIniForm(const IniFile& ini, Settings& s, FilesState& files)
+// A key that holds one field as it is; a missing key or a value that does
+// not convert gives the field's default.
+template <typename Holder, typename T>
+SettingsKey Field(std::string section, std::string_view name, T Holder::*field)
 {
-    files.LoadTrackFile(ini.ReadString("FILES", "TRACKFILE", ""));
-    files.LoadFolderType(ini.ReadInteger("FILES", "FOLDERTYPE", 0));
-    files.LoadSubFolder(ini.ReadBool("FILES", "SUBFOLDER", false));
-    files.LoadFolderName(ini.ReadString("FILES", "FOLDERNAME", ""));
+    return {std::move(section), name,
+            [field](const IniFile& ini, const SettingsKey& k, Settings& s, FilesSettings& f) {
+                const Holder defaults;
+                Part<Holder>(s, f).*field = ReadValue(ini, k, defaults.*field);
+            },
+            [field](const Settings& s, const FilesSettings& f) { return ValueText(Part<Holder>(s, f).*field); }};
+}
 
-    const Settings defaults;
-    s.TIMEINTRVL = ini.ReadFloat("VISUAL", "TIMEINTRVL", defaults.TIMEINTRVL);
-    s.TRACKWIDTH = ini.ReadInteger("VISUAL", "TRACKWIDTH", defaults.TRACKWIDTH);
-    s.DISPERSION = ini.ReadInteger("VISUAL", "DISPERSION", defaults.DISPERSION);
-    s.CURRENTSCALE = ScaleIndex(ini.ReadInteger("VISUAL", "CURRENTSCALE", defaults.CURRENTSCALE));
+SettingsKey Written(std::string section, std::string_view name, std::string value)
+{
+    return {std::move(section), name, nullptr, [value](const Settings&, const FilesSettings&) { return value; }};
+}
 
-    const std::string defaultBands = FormatScaleData(DefaultBands());
-    for (int k = 0; k < kScaleCount; ++k) {
-        s.Scales[k].Name = ini.ReadString(ScaleSection(k), "SCALENAME", IntToText(k + 1));
-        ParseScaleData(ini.ReadString(ScaleSection(k), "SCALEDATA", defaultBands), s.Scales[k].Categories);
-    }
+// Every key in the order of the file; the load reads them in this order.
+const std::vector<SettingsKey>& SettingsKeys()
+{
+    static const std::vector<SettingsKey> keys = [] {
+        std::vector<SettingsKey> k = {
+            Written("VERSION", "VERSION", std::string(kSettingsVersion)),
+            Field("FILES", "TRACKFILE", &FilesSettings::TRACKFILE),
+            Field("FILES", "FOLDERTYPE", &FilesSettings::FOLDERTYPE),
+            Field("FILES", "SUBFOLDER", &FilesSettings::SUBFOLDER),
+            Field("FILES", "FOLDERNAME", &FilesSettings::FOLDERNAME),
+            Field("VISUAL", "TIMEINTRVL", &Settings::TIMEINTRVL),
+            Field("VISUAL", "TRACKWIDTH", &Settings::TRACKWIDTH),
+            Field("VISUAL", "DISPERSION", &Settings::DISPERSION),
+            Written("VISUAL", "SCALENUM", IntToText(kScaleCount)),
+            {"VISUAL", "CURRENTSCALE",
+             [](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
+                 s.CURRENTSCALE = ScaleIndex(ReadValue(ini, key, Settings().CURRENTSCALE));
+             },
+             [](const Settings& s, const FilesSettings&) { return IntToText(s.CURRENTSCALE); }},
+        };
+        for (int n = 0; n < kScaleCount; ++n) {
+            k.push_back({ScaleSection(n), "SCALENAME",
+                         [n](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
+                             s.Scales[n].Name = ReadValue(ini, key, IntToText(n + 1));
+                         },
+                         [n](const Settings& s, const FilesSettings&) { return s.Scales[n].Name; }});
+            k.push_back({ScaleSection(n), "SCALEDATA",
+                         [n](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
+                             ParseScaleData(ReadValue(ini, key, FormatScaleData(DefaultBands())),
+                                            s.Scales[n].Categories);
+                         },
+                         [n](const Settings& s, const FilesSettings&) {
+                             return FormatScaleData(s.Scales[n].Categories);
+                         }});
+        }
+        for (SettingsKey key : {
+                 Field("STATISTICS", "MINSPD", &Settings::MINSPD),
+                 Field("STATISTICS", "SPLTDIST", &Settings::SPLTDIST),
+                 Field("STATISTICS", "MAXBREAK", &Settings::MAXBREAK),
+                 Field("STATISTICS", "SPLTTIME", &Settings::SPLTTIME),
+                 Field("STATISTICS", "MAXSTOP", &Settings::MAXSTOP),
+                 Field("STATISTICS", "MAXSLOPE", &Settings::MAXSLOPE),
+                 Field("STATISTICS", "HGTSPAN", &Settings::HGTSPAN),
+                 Field("STATISTICS", "GMTMOD", &Settings::GMTMOD),
+                 Field("STATFORMAT", "SHOWFIELD", &Settings::SHOWFIELD),
+                 Field("STATFORMAT", "SHOWLEVEL", &Settings::SHOWLEVEL),
+                 Field("STATFORMAT", "DECDELIM", &Settings::DECDELIM),
+                 Field("STATFORMAT", "FIELDDELIM", &Settings::FIELDDELIM),
+                 Field("STATFORMAT", "HORDELIM", &Settings::HORDELIM),
+                 Field("STATFORMAT", "NUMDIGITS", &Settings::NUMDIGITS),
+             })
+            k.push_back(std::move(key));
+        return k;
+    }();
+    return keys;
+}
 
-    s.MINSPD = ini.ReadFloat("STATISTICS", "MINSPD", defaults.MINSPD);
-    s.SPLTDIST = ini.ReadBool("STATISTICS", "SPLTDIST", defaults.SPLTDIST);
-    s.MAXBREAK = ini.ReadFloat("STATISTICS", "MAXBREAK", defaults.MAXBREAK);
-    s.SPLTTIME = ini.ReadBool("STATISTICS", "SPLTTIME", defaults.SPLTTIME);
-    s.MAXSTOP = ini.ReadFloat("STATISTICS", "MAXSTOP", defaults.MAXSTOP);
-    s.MAXSLOPE = ini.ReadFloat("STATISTICS", "MAXSLOPE", defaults.MAXSLOPE);
-    s.HGTSPAN = ini.ReadFloat("STATISTICS", "HGTSPAN", defaults.HGTSPAN);
-    s.GMTMOD = ini.ReadInteger("STATISTICS", "GMTMOD", defaults.GMTMOD);
-
-    ReadFlags(ini.ReadString("STATFORMAT", "SHOWFIELD", FlagsText(defaults.SHOWFIELD)), s.SHOWFIELD);
-    ReadFlags(ini.ReadString("STATFORMAT", "SHOWLEVEL", FlagsText(defaults.SHOWLEVEL)), s.SHOWLEVEL);
-    s.DECDELIM = ReadCharacter(ini, "DECDELIM", defaults.DECDELIM);
-    s.FIELDDELIM = ReadCharacter(ini, "FIELDDELIM", defaults.FIELDDELIM);
-    s.HORDELIM = ReadCharacter(ini, "HORDELIM", defaults.HORDELIM);
-    s.NUMDIGITS = ini.ReadInteger("STATFORMAT", "NUMDIGITS", defaults.NUMDIGITS);
+void ReadIniForm(const IniFile& ini, Settings& settings, FilesSettings& files)
+{
+    for (const SettingsKey& key : SettingsKeys())
+        if (key.Read) key.Read(ini, key, settings, files);
 }
 
 }  // namespace
@@ -90,7 +188,7 @@ std::pair<std::string_view, std::string_view> SplitKeyValue(std::string_view lin
     return {line.substr(0, equals), line.substr(equals + 1)};
 }
 
-void ImportOldSettings(std::string_view text, Settings& s, FilesState& files)
+void ImportOldSettings(std::string_view text, Settings& s, std::vector<OldFilesLine>& files)
 {
     LineReader lines(text);
     lines.Next();  // the marker
@@ -102,12 +200,12 @@ void ImportOldSettings(std::string_view text, Settings& s, FilesState& files)
         auto [key, value] = SplitKeyValue(line);
         // Texts compare by character codes: "10" passes a test for "not above 2".
         if (key == "TRACKFILE") {
-            if (!value.empty()) files.ImportTrackFile(std::string(value));
+            if (!value.empty()) files.push_back({OldFilesLine::Key::TRACKFILE, std::string(value)});
         } else if (key == "FOLDERTYPE") {
             if (value >= "0" && value <= "2")
-                files.ImportFolderType(value == "1" && files.TrackFile().empty() ? 2 : TextToInt(value));
+                files.push_back({OldFilesLine::Key::FOLDERTYPE, std::string(value), TextToInt(value)});
         } else if (key == "FOLDERNAME") {
-            if (files.FolderType() == 2) files.ImportFolderName(std::string(value));
+            files.push_back({OldFilesLine::Key::FOLDERNAME, std::string(value)});
         } else if (key == "TIMEINTRVL") {
             if (TextToInt(value) > 0) s.TIMEINTRVL = TextToFloat(value);
         } else if (key == "TRACKWIDTH") {
@@ -129,59 +227,47 @@ void ImportOldSettings(std::string_view text, Settings& s, FilesState& files)
     }
 }
 
-bool LoadSettings(const std::string& path, Settings& settings, FilesState& files, MessageSink& sink)
+FilesSettings LoadedSettings::PlainFiles() const
 {
+    FilesSettings files = Files;
+    for (const OldFilesLine& line : OldFiles) {
+        switch (line.Name) {
+        case OldFilesLine::Key::TRACKFILE:
+            files.TRACKFILE = line.Value;
+            break;
+        case OldFilesLine::Key::FOLDERTYPE:
+            files.FOLDERTYPE = line.SelectedFolderType(!files.TRACKFILE.empty());
+            break;
+        case OldFilesLine::Key::FOLDERNAME:
+            if (files.FOLDERTYPE == 2) files.FOLDERNAME = line.Value;
+            break;
+        }
+    }
+    return files;
+}
+
+LoadedSettings LoadSettings(const std::string& path, Settings& settings)
+{
+    LoadedSettings loaded;
     try {
         std::string text;
         if (FileExists(path)) ReadFileBytes(path, text);
-        ReadIniForm(IniFile(path, text), settings, files);
-        if (FirstLine(text) == kOldSettingsMarker) ImportOldSettings(text, settings, files);
+        ReadIniForm(IniFile(path, text), settings, loaded.Files);
+        if (FirstLine(text) == kOldSettingsMarker) ImportOldSettings(text, settings, loaded.OldFiles);
     } catch (const Error& error) {
-        sink.ShowError(error.what());
-        return false;
+        loaded.Error = error.what();
+        return loaded;
     }
     settings.SettingsChanged = false;
-    return true;
+    return loaded;
 }
 
-void WriteSettings(IniFile& ini, const Settings& s, const FilesState& files)
+void WriteSettings(IniFile& ini, const Settings& settings, const FilesSettings& files)
 {
-    ini.WriteString("VERSION", "VERSION", kSettingsVersion);
-
-    ini.WriteString("FILES", "TRACKFILE", files.TrackFile());
-    ini.WriteInteger("FILES", "FOLDERTYPE", files.FolderType());
-    ini.WriteBool("FILES", "SUBFOLDER", files.SubFolder());
-    ini.WriteString("FILES", "FOLDERNAME", files.FolderName());
-
-    ini.WriteFloat("VISUAL", "TIMEINTRVL", s.TIMEINTRVL);
-    ini.WriteInteger("VISUAL", "TRACKWIDTH", s.TRACKWIDTH);
-    ini.WriteInteger("VISUAL", "DISPERSION", s.DISPERSION);
-    ini.WriteInteger("VISUAL", "SCALENUM", kScaleCount);
-    ini.WriteInteger("VISUAL", "CURRENTSCALE", s.CURRENTSCALE);
-
-    for (int k = 0; k < kScaleCount; ++k) {
-        ini.WriteString(ScaleSection(k), "SCALENAME", s.Scales[k].Name);
-        ini.WriteString(ScaleSection(k), "SCALEDATA", FormatScaleData(s.Scales[k].Categories));
-    }
-
-    ini.WriteFloat("STATISTICS", "MINSPD", s.MINSPD);
-    ini.WriteBool("STATISTICS", "SPLTDIST", s.SPLTDIST);
-    ini.WriteFloat("STATISTICS", "MAXBREAK", s.MAXBREAK);
-    ini.WriteBool("STATISTICS", "SPLTTIME", s.SPLTTIME);
-    ini.WriteFloat("STATISTICS", "MAXSTOP", s.MAXSTOP);
-    ini.WriteFloat("STATISTICS", "MAXSLOPE", s.MAXSLOPE);
-    ini.WriteFloat("STATISTICS", "HGTSPAN", s.HGTSPAN);
-    ini.WriteInteger("STATISTICS", "GMTMOD", s.GMTMOD);
-
-    ini.WriteString("STATFORMAT", "SHOWFIELD", FlagsText(s.SHOWFIELD));
-    ini.WriteString("STATFORMAT", "SHOWLEVEL", FlagsText(s.SHOWLEVEL));
-    ini.WriteString("STATFORMAT", "DECDELIM", std::string(1, s.DECDELIM));
-    ini.WriteString("STATFORMAT", "FIELDDELIM", std::string(1, s.FIELDDELIM));
-    ini.WriteString("STATFORMAT", "HORDELIM", std::string(1, s.HORDELIM));
-    ini.WriteInteger("STATFORMAT", "NUMDIGITS", s.NUMDIGITS);
+    for (const SettingsKey& key : SettingsKeys()) ini.WriteString(key.Section, key.Name, key.Text(settings, files));
 }
 
-bool SaveSettingsExecute(Settings& settings, const FilesState& files, MessageSink& sink)
+bool SaveSettings(Settings& settings, const FilesSettings& files, MessageSink& sink)
 {
     SetCurrentDir(settings.StartDir);
     const std::string path = SettingsFilePath(settings.StartDir);

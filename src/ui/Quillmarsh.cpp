@@ -155,7 +155,12 @@ void TForm1::FormInitExecute()
     // Numbers convert with "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     settings_.StartDir = GetCurrentDir();
-    if (!LoadSettings(SettingsFilePath(settings_.StartDir), settings_, *this, dialogs_)) return;
+    const LoadedSettings loaded = LoadSettings(SettingsFilePath(settings_.StartDir), settings_);
+    ApplyLoadedFiles(loaded);
+    if (loaded.Error) {
+        dialogs_.ShowError(*loaded.Error);
+        return;
+    }
     ShowScale(settings_.CurrentScale());
     RGoutputDirChange();
 }
@@ -183,7 +188,7 @@ bool TForm1::FormClose()
     return true;
 }
 
-bool TForm1::SaveSettingsExecute() { return qm::SaveSettingsExecute(settings_, *this, dialogs_); }
+bool TForm1::SaveSettingsExecute() { return SaveSettings(settings_, Files(), dialogs_); }
 
 void TForm1::ControlsEnabled(bool enabled)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/files_state.h"
+#include "settings/settings_file.h"
 #include "settings/settings.h"
 
 #include <QWidget>
@@ -27,7 +27,7 @@ class TTrStFmSett;
 // scale and the buttons of the two commands, the scale editor and the
 // settings dialog. It holds the FILES values in its controls and applies the
 // output directory rules as they change.
-class TForm1 : public QWidget, public FilesState {
+class TForm1 : public QWidget {
     Q_OBJECT
 public:
     // Builds the window and runs the start-up load (FormInitExecute) before
@@ -71,18 +71,22 @@ public:
     // dialog first opens: the user's home directory.
     static std::string FallbackDirectory();
 
-    // FilesState: the FILES values in the controls.
-    std::string TrackFile() const override;
-    int32_t FolderType() const override;
-    bool SubFolder() const override;
-    std::string FolderName() const override;
-    void LoadTrackFile(const std::string& path) override;
-    void LoadFolderType(int32_t type) override;
-    void LoadSubFolder(bool on) override;
-    void LoadFolderName(const std::string& directory) override;
-    void ImportTrackFile(const std::string& path) override;
-    void ImportFolderType(int32_t type) override;
-    void ImportFolderName(const std::string& directory) override;
+    // The FILES values in the controls.
+    std::string TrackFile() const;
+    int32_t FolderType() const;
+    bool SubFolder() const;
+    std::string FolderName() const;
+    FilesSettings Files() const;
+    // The FILES values of the start-up load, with the directory rules: the
+    // INI form's in the order of the file, then an old-format file's lines.
+    void ApplyLoadedFiles(const LoadedSettings& loaded);
+    void LoadTrackFile(const std::string& path);
+    void LoadFolderType(int32_t type);
+    void LoadSubFolder(bool on);
+    void LoadFolderName(const std::string& directory);
+    void ImportTrackFile(const std::string& path);
+    void ImportFolderType(int32_t type);
+    void ImportFolderName(const std::string& directory);
 
 protected:
     bool event(QEvent* event) override;

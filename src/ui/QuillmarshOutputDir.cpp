@@ -132,6 +132,29 @@ bool TForm1::SubFolder() const { return CBSubFolder->isChecked(); }
 
 std::string TForm1::FolderName() const { return TextOf(EoutputDir); }
 
+FilesSettings TForm1::Files() const { return FilesSettings{TrackFile(), FolderType(), SubFolder(), FolderName()}; }
+
+void TForm1::ApplyLoadedFiles(const LoadedSettings& loaded)
+{
+    LoadTrackFile(loaded.Files.TRACKFILE);
+    LoadFolderType(loaded.Files.FOLDERTYPE);
+    LoadSubFolder(loaded.Files.SUBFOLDER);
+    LoadFolderName(loaded.Files.FOLDERNAME);
+    for (const OldFilesLine& line : loaded.OldFiles) {
+        switch (line.Name) {
+        case OldFilesLine::Key::TRACKFILE:
+            ImportTrackFile(line.Value);
+            break;
+        case OldFilesLine::Key::FOLDERTYPE:
+            ImportFolderType(line.SelectedFolderType(!TrackFile().empty()));
+            break;
+        case OldFilesLine::Key::FOLDERNAME:
+            if (FolderType() == 2) ImportFolderName(line.Value);
+            break;
+        }
+    }
+}
+
 void TForm1::LoadTrackFile(const std::string& path) { SetText(trackPlt, FileExists(path) ? path : std::string()); }
 
 void TForm1::LoadFolderType(int32_t type) { SelectFolderType(type < 0 ? -1 : std::min(type, 2)); }

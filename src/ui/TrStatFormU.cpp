@@ -3,6 +3,7 @@
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "stats/report_save.h"
+#include "ui/Quillmarsh.h"
 #include "ui/TrStatFmSettU.h"
 #include "ui/dialogs.h"
 #include "ui/qt_text.h"
@@ -19,8 +20,8 @@
 
 namespace qm {
 
-TTrStatForm::TTrStatForm(QWidget& mainWindow, const FilesState& files, Settings& settings, Dialogs& dialogs)
-    : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow), files_(files), settings_(settings), dialogs_(dialogs)
+TTrStatForm::TTrStatForm(TForm1& mainWindow, Settings& settings, Dialogs& dialogs)
+    : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow), settings_(settings), dialogs_(dialogs)
 {
     setObjectName("TrStatForm");
     setWindowTitle("Статистика по треку");
@@ -90,7 +91,7 @@ void TTrStatForm::RGShowFormatClick() { RefreshReport(); }
 
 void TTrStatForm::RefreshReport()
 {
-    Report report = BuildReport(table_, settings_, files_.TrackFile(), files_.FolderName(),
+    Report report = BuildReport(table_, settings_, mainWindow_.TrackFile(), mainWindow_.FolderName(),
                                 static_cast<ReportFormat>(RGShowFormat->ItemIndex()));
     // The same text again keeps where the user scrolled to (coming back from
     // another program activates the window too).

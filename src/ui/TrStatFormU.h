@@ -1,6 +1,5 @@
 #pragma once
 
-#include "settings/files_state.h"
 #include "settings/settings.h"
 #include "stats/report.h"
 #include "stats/stat_row.h"
@@ -15,6 +14,7 @@ namespace qm {
 
 class Dialogs;
 class RadioGroup;
+class TForm1;
 class TTrStFmSett;
 
 // The window "Статистика по треку": the report of the last statistics table
@@ -23,9 +23,9 @@ class TTrStFmSett;
 class TTrStatForm : public QWidget {
     Q_OBJECT
 public:
-    // mainWindow is enabled again when this window closes; files gives the
+    // mainWindow is enabled again when this window closes and gives the
     // track path and the output directory for the report.
-    TTrStatForm(QWidget& mainWindow, const FilesState& files, Settings& settings, Dialogs& dialogs);
+    TTrStatForm(TForm1& mainWindow, Settings& settings, Dialogs& dialogs);
     void SetSettingsDialog(TTrStFmSett* settingsDialog) { settingsDialog_ = settingsDialog; }
 
     // The table the statistics command computed; kept until its next run.
@@ -47,8 +47,7 @@ private:
     void CreateControls();
     void RefreshReport();
 
-    QWidget& mainWindow_;
-    const FilesState& files_;
+    TForm1& mainWindow_;
     Settings& settings_;
     Dialogs& dialogs_;
     TTrStFmSett* settingsDialog_ = nullptr;

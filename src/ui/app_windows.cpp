@@ -21,7 +21,7 @@ AppWindows CreateAppWindows(Settings& settings, Dialogs& dialogs)
     windows.Form1 = std::make_unique<TForm1>(settings, dialogs);
     windows.TrStFmSett = std::make_unique<TTrStFmSett>(settings, dialogs);
     windows.ScaleSelect = std::make_unique<TScaleSelect>(*windows.Form1, settings, dialogs);
-    windows.TrStatForm = std::make_unique<TTrStatForm>(*windows.Form1, *windows.Form1, settings, dialogs);
+    windows.TrStatForm = std::make_unique<TTrStatForm>(*windows.Form1, settings, dialogs);
     windows.Form1->SetSecondaryWindows(windows.TrStFmSett.get(), windows.ScaleSelect.get(),
                                        windows.TrStatForm.get());
     windows.TrStatForm->SetSettingsDialog(windows.TrStFmSett.get());

@@ -1,8 +1,5 @@
 #include "commands/statistics.h"
 
-#include "platform/date_time_text.h"
-#include "stats/report.h"
-#include "stats/report_save.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -49,31 +46,6 @@ TEST_F(StatCommand, ATrackCutAtATimeOutOfOrderGivesTheTableOfTheRest)
     EXPECT_EQ(sink.messages.size(), 1u);  // the reader's own
     ASSERT_EQ(table.size(), 3u);
     EXPECT_EQ(table[0].LastPoint, 1);
-}
-
-// Real tracks, reports compared byte for byte with checked files.
-TEST_F(StatCommand, ReportsOfRealTracksMatchTheCheckedFiles)
-{
-    const std::string data = QM_TEST_DATA;
-    UseFixedDateTimeFormats();
-    for (const char* name : {"mapsoft2-programs-ms2xyz-test_data-test",
-                             "mapsoft2-programs-ms2xyz-test_data-20040222_full",
-                             "gpsbabel-derived-reference-track-dg100",
-                             "gpsbabel-derived-reference-track-mtk_logger_m241_multiple_tracks"}) {
-        std::string track = "stats/" + std::string(name) + ".plt";
-        ASSERT_TRUE(Run(data + "/" + track)) << name;
-        for (auto [allLevels, format] : {std::pair{false, ReportFormat::Txt}, {false, ReportFormat::Csv},
-                                         {true, ReportFormat::Txt}}) {
-            Settings report;
-            if (allLevels) report.SHOWFIELD.fill(true), report.SHOWLEVEL.fill(true);
-            Report built = BuildReport(table, report, track, dir.path(), format);
-            SaveReport(built);
-            EXPECT_EQ(built.FileName, ReportFileName(dir.path(), track, format));
-            std::string expected = data + "/stats/expected" + (allLevels ? "/all-levels" : "");
-            EXPECT_EQ(test::ReadAll(built.FileName), test::ReadAll(ReportFileName(expected, track, format)))
-                << built.FileName;
-        }
-    }
 }
 
 }  // namespace

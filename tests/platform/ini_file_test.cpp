@@ -32,10 +32,10 @@ TEST(IniFile, ReadsCaseInsensitivelyFirstOccurrenceTrimmed)
 TEST(IniFile, WritesInPlaceAndKeepsEverythingElse)
 {
     IniFile ini("unused.ini", "; kept\n[A]\nx = 1\nodd line\n\n[B]\ny=2\n[C]\n");
-    ini.WriteInteger("a", "X", 5);
+    ini.WriteString("a", "X", "5");
     ini.WriteString("A", "new", "n");
-    ini.WriteBool("B", "z", true);
-    ini.WriteFloat("C", "f", 0.5);
+    ini.WriteString("B", "z", "1");
+    ini.WriteString("C", "f", "0.5");
     ini.WriteString("D", "k", "v;w,x");
     ini.WriteString("D", "k", "last");
     EXPECT_EQ(ini.Text(), "; kept\r\n[A]\r\nX=5\r\nodd line\r\nnew=n\r\n\r\n[B]\r\ny=2\r\nz=1\r\n[C]\r\nf=0.5\r\n"

@@ -28,17 +28,17 @@ using Texts = std::vector<std::string>;
 using Names = std::set<std::string>;
 
 const std::string kSmall = "mapsoft2-programs-ms2conv-test_data-ozi1";  // bands 2 and 10
-const std::string kSmallExpected = QM_TEST_DATA "/visual/expected/ozi1/";
+const std::string kSmallExpected = QM_TEST_DATA "/golden/ozi1/visualise/";
 const std::string kLarge = "gpsbabel-derived-reference-track-dg100";  // eight bands, 740 kB
-const std::string kLargeExpected = QM_TEST_DATA "/real/expected/visualise/dg100/";
+const std::string kLargeExpected = QM_TEST_DATA "/golden/dg100/visualise/";
 
 struct UnwritableOutput : ::testing::Test {
     void SetUp() override { UseFixedDateTimeFormats(); }
 
     // The track copied into the test's directory, so that a write to it would show.
-    std::string CopyTrack(const std::string& name, const std::string& from)
+    std::string CopyTrack(const std::string& name)
     {
-        std::string path = dir.Write(name + ".plt", test::ReadAll(QM_TEST_DATA "/" + from + "/" + name + ".plt"));
+        std::string path = dir.Write(name + ".plt", test::ReadAll(QM_TEST_DATA "/tracks/" + name + ".plt"));
         before = test::StateOf(path);
         return path;
     }
@@ -67,7 +67,7 @@ struct UnwritableOutput : ::testing::Test {
 
 TEST_F(UnwritableOutput, DirectoryThatCannotBeCreated)
 {
-    const std::string track = CopyTrack(kSmall, "visual");
+    const std::string track = CopyTrack(kSmall);
     const std::string file = dir.Write("file", "not a directory");
     // Under a regular file, a regular file itself, and below a missing parent.
     for (const std::string& out : {file + "/out", file, dir.File("missing/out")}) {
@@ -89,7 +89,7 @@ TEST_F(UnwritableOutput, DirectoryThatCannotBeCreated)
 TEST_F(UnwritableOutput, ResultNameTakenByADirectory)
 {
     // The output directory is the track's own.
-    const std::string track = CopyTrack(kSmall, "visual");
+    const std::string track = CopyTrack(kSmall);
     const std::string band10 = dir.File(kSmall + "_10.plt");
     // The second band's name: the first band's file is finished and stays.
     ASSERT_EQ(::mkdir(band10.c_str(), 0755), 0);
@@ -113,7 +113,7 @@ TEST_F(UnwritableOutput, ResultNameTakenByADirectory)
 
 TEST_F(UnwritableOutput, FilesBeyondASizeLimitFailInBandOrder)
 {
-    const std::string track = CopyTrack(kLarge, "stats");
+    const std::string track = CopyTrack(kLarge);
     const std::string out = dir.File("out");
     {
         // Band 2 (7 kB) fits; band 5 (14 kB) does not, nor do three later bands.
@@ -163,7 +163,7 @@ TEST_F(UnwritableOutput, BandFailingWhileWrittenKeepsEveryBandBeforeIt)
 
 TEST_F(UnwritableOutput, ReadOnlyFileSystem)
 {
-    const std::string track = CopyTrack(kSmall, "visual");
+    const std::string track = CopyTrack(kSmall);
     const std::string out = dir.File("out");
     ASSERT_TRUE(CreateDir(out));
     test::SmallFileSystem disk(out, "64k");
@@ -182,7 +182,7 @@ TEST_F(UnwritableOutput, ReadOnlyFileSystem)
 
 TEST_F(UnwritableOutput, FullDisk)
 {
-    const std::string track = CopyTrack(kLarge, "stats");
+    const std::string track = CopyTrack(kLarge);
     const std::string out = dir.File("out");
     ASSERT_TRUE(CreateDir(out));
     test::SmallFileSystem disk(out, "64k");
@@ -218,13 +218,13 @@ TEST_F(UnwritableOutput, SettingsSaveThatFailsKeepsTheOldFile)
     const std::string cwd = GetCurrentDir();
     Settings settings;
     settings.StartDir = start;
-    PlainFilesState files;
+    FilesSettings files;
 
     const std::string ini = "[VISUAL]\r\nTIMEINTRVL=9\r\n";
     dir.Write("start/Quillmarsh.ini", ini);
     test::FillUp(start + "/filler");
     settings.SettingsChanged = true;
-    EXPECT_FALSE(SaveSettingsExecute(settings, files, sink));
+    EXPECT_FALSE(SaveSettings(settings, files, sink));
     EXPECT_EQ(sink.errors, Texts{"Unable to write to " + path});
     EXPECT_EQ(test::ReadAll(path), ini);
     EXPECT_FALSE(test::HasTemporaryFiles(start));
@@ -234,7 +234,7 @@ TEST_F(UnwritableOutput, SettingsSaveThatFailsKeepsTheOldFile)
     dir.Write("start/Quillmarsh.ini", old);
     ASSERT_TRUE(disk.MakeReadOnly());
     sink = test::RecordingSink();
-    EXPECT_FALSE(SaveSettingsExecute(settings, files, sink));
+    EXPECT_FALSE(SaveSettings(settings, files, sink));
     EXPECT_EQ(sink.messages, Texts{"Невозможно удалить файл Quillmarsh.ini"});
     EXPECT_EQ(sink.errors, Texts{"Unable to write to " + path});
     EXPECT_EQ(test::ReadAll(path), old);

@@ -32,23 +32,18 @@ const std::string kDefaultFile = CrLf(
      "[STATFORMAT]", "SHOWFIELD=YYYYYYYYYYNN", "SHOWLEVEL=YYN", "DECDELIM=,", "FIELDDELIM=;", "HORDELIM=-",
      "NUMDIGITS=1"});
 
-// Records the order in which the FILES values arrive.
-class RecordingFiles : public PlainFilesState {
-public:
-    Texts calls;
-    static std::string Text(int32_t v) { return std::to_string(v); }
-    void LoadTrackFile(const std::string& v) override { calls.push_back("LoadTrackFile " + v); trackFile = v; }
-    void LoadFolderType(int32_t v) override { calls.push_back("LoadFolderType " + Text(v)); folderType = v; }
-    void LoadSubFolder(bool v) override { calls.push_back("LoadSubFolder " + Text(v)); subFolder = v; }
-    void LoadFolderName(const std::string& v) override { calls.push_back("LoadFolderName " + v); folderName = v; }
-    void ImportTrackFile(const std::string& v) override { calls.push_back("ImportTrackFile " + v); trackFile = v; }
-    void ImportFolderType(int32_t v) override { calls.push_back("ImportFolderType " + Text(v)), folderType = v; }
-    void ImportFolderName(const std::string& v) override { calls.push_back("ImportFolderName " + v); folderName = v; }
-};
-const Texts kLoadCalls = {"LoadTrackFile ", "LoadFolderType 0", "LoadSubFolder 0", "LoadFolderName "};
+// The FILES lines of an old-format file as they were read.
+Texts OldLines(const LoadedSettings& loaded)
+{
+    static const char* const kNames[] = {"TRACKFILE", "FOLDERTYPE", "FOLDERNAME"};
+    Texts lines;
+    for (const OldFilesLine& line : loaded.OldFiles)
+        lines.push_back(kNames[static_cast<int>(line.Name)] + (" " + line.Value));
+    return lines;
+}
 
 // The whole record as a save would write it: compares every setting at once.
-std::string Saved(const Settings& settings, const FilesState& files = PlainFilesState())
+std::string Saved(const Settings& settings, const FilesSettings& files = FilesSettings())
 {
     IniFile ini("unused.ini");
     WriteSettings(ini, settings, files);
@@ -61,14 +56,14 @@ protected:
     bool Load(const std::string& text)
     {
         settings = Settings();
-        files = RecordingFiles();
-        sink.errors.clear();
-        return LoadSettings(dir.Write("Quillmarsh.ini", text), settings, files, sink);
+        loaded = LoadSettings(dir.Write("Quillmarsh.ini", text), settings);
+        files = loaded.PlainFiles();
+        return !loaded.Error;
     }
     bool Save()
     {
         settings.StartDir = dir.path();
-        return SaveSettingsExecute(settings, files, sink);
+        return SaveSettings(settings, files, sink);
     }
     std::string FileText() const { return test::ReadAll(dir.File("Quillmarsh.ini")); }
 
@@ -76,13 +71,15 @@ protected:
     test::TempDir dir;
     test::RecordingSink sink;
     Settings settings;
-    RecordingFiles files;
+    LoadedSettings loaded;
+    FilesSettings files;
 };
 
 TEST_F(SettingsFileTest, SaveAndLoadBack)
 {
-    EXPECT_TRUE(LoadSettings(dir.File("Quillmarsh.ini"), settings, files, sink));  // no file: the defaults
-    EXPECT_EQ(files.calls, kLoadCalls);
+    loaded = LoadSettings(dir.File("Quillmarsh.ini"), settings);  // no file: the defaults
+    EXPECT_FALSE(loaded.Error.has_value());
+    EXPECT_EQ(Saved(settings, loaded.Files), Saved(Settings()));
     settings.SettingsChanged = true;
     EXPECT_TRUE(Save());
     EXPECT_EQ(FileText(), kDefaultFile);
@@ -96,18 +93,15 @@ TEST_F(SettingsFileTest, SaveAndLoadBack)
     s.Scales[2].Categories[9] = {41, 990, 0x00FF8040};
     s.SHOWFIELD = {false, true, false, true, false, true, false, true, false, true, false, true};
     s.SHOWLEVEL = {false, false, true};
-    files.trackFile = "/my tracks/day 1.plt", files.folderType = 2, files.subFolder = true;
-    files.folderName = "/out/day 1/";
+    files = {"/my tracks/day 1.plt", 2, true, "/out/day 1/"};
     ASSERT_TRUE(Save());
 
-    Settings loaded;
-    loaded.SettingsChanged = true;
-    RecordingFiles loadedFiles;
-    EXPECT_TRUE(LoadSettings(dir.File("Quillmarsh.ini"), loaded, loadedFiles, sink));
-    EXPECT_FALSE(loaded.SettingsChanged);
-    EXPECT_EQ(loadedFiles.calls, (Texts{"LoadTrackFile /my tracks/day 1.plt", "LoadFolderType 2", "LoadSubFolder 1",
-                                        "LoadFolderName /out/day 1/"}));
-    EXPECT_EQ(Saved(loaded, loadedFiles), Saved(settings, files));
+    Settings again;
+    again.SettingsChanged = true;
+    loaded = LoadSettings(dir.File("Quillmarsh.ini"), again);
+    EXPECT_FALSE(loaded.Error.has_value() || again.SettingsChanged);
+    EXPECT_TRUE(loaded.OldFiles.empty());
+    EXPECT_EQ(Saved(again, loaded.Files), Saved(settings, files));
     EXPECT_TRUE(sink.messages.empty() && sink.errors.empty());
 }
 
@@ -137,8 +131,7 @@ TEST_F(SettingsFileTest, ValuesReadLeniently)
         EXPECT_EQ(Saved(settings), Saved(expected)) << text;
     }
     EXPECT_TRUE(Load("[FILES]\nFOLDERTYPE=7"));  // passed on as read
-    EXPECT_EQ(files.folderType, 7);
-    EXPECT_TRUE(sink.errors.empty());
+    EXPECT_EQ(loaded.Files.FOLDERTYPE, 7);
 
 }
 
@@ -152,35 +145,33 @@ TEST_F(SettingsFileTest, OldFormatImport)
                             "SUBFOLDER=1\r\nMINSPD=9\r\nno equals sign\r\nSCALENUM=2\r\nCURRENTSCALE=1\r\n"
                             "SCALENAME=Walk\r\nSCALEDATA=\r\n" + bands + "SCALEDATA=anything\r\n" + bands +
                      "SCALENAME=Car\r\nSCALEDATA=\r\n" + bands));
-    Texts calls = kLoadCalls;
-    calls.insert(calls.end(), {"ImportTrackFile /gps/a.plt", "ImportFolderType 2", "ImportFolderName /out"});
-    EXPECT_EQ(files.calls, calls);
+    EXPECT_EQ(OldLines(loaded), (Texts{"FOLDERNAME /early", "TRACKFILE /gps/a.plt", "FOLDERTYPE 2", "FOLDERNAME /out"}));
+    EXPECT_EQ(Saved(Settings(), files), Saved(Settings(), {"/gps/a.plt", 2, false, "/out"}));
     Settings expected;
     expected.TIMEINTRVL = 3, expected.TRACKWIDTH = 10, expected.CURRENTSCALE = 1, expected.Scales[0].Name = "Walk";
     for (int k : {0, 1})
         for (int i = 0; i < 10; ++i) expected.Scales[k].Categories[i] = {i + 0.5, i + 1.5, i};
     EXPECT_EQ(Saved(settings, files), Saved(expected, files));
     EXPECT_EQ(settings.Scales[0].Categories[2].Lower, 2.5);  // kept as read until written
-    EXPECT_TRUE(sink.errors.empty());
 
-    // Lines, and the imports or the error they give.
-    const std::pair<std::string, Texts> cases[] = {
-        {"FOLDERTYPE=1\r\nFOLDERNAME=/out\r\n", {"ImportFolderType 2", "ImportFolderName /out"}},
-        {"TRACKFILE=\r\nFOLDERTYPE=1\r\n", {"ImportFolderType 2"}},
-        {"TRACKFILE=/t.plt\r\nFOLDERTYPE=1\r\nFOLDERNAME=/o\r\n", {"ImportTrackFile /t.plt", "ImportFolderType 1"}},
-        {"FOLDERTYPE=3\r\nFOLDERTYPE=-1\r\nFOLDERTYPE=\r\n", {}},
-        {"FOLDERTYPE=10\r\n", {"ImportFolderType 10"}},
-        {"SCALENUM=0\r\nSCALENAME=x\r\nSCALEDATA=\r\n0,2,255\r\n", {}},
-        {"TIMEINTRVL=2.5\r\n", {"'2.5' is not a valid integer value"}},
-        {"SCALEDATA=\r\n0,2,255\r\n2,5\r\n", {"'' is not a valid floating point value"}},
+    // Lines; the FILES lines kept or the error they give; the folder type and
+    // name they leave without a look at the file system.
+    const std::tuple<std::string, Texts, std::string> cases[] = {
+        {"FOLDERTYPE=1\r\nFOLDERNAME=/out\r\n", {"FOLDERTYPE 1", "FOLDERNAME /out"}, "2 /out"},
+        {"TRACKFILE=\r\nFOLDERTYPE=1\r\n", {"FOLDERTYPE 1"}, "2 "},
+        {"TRACKFILE=/t.plt\r\nFOLDERTYPE=1\r\nFOLDERNAME=/o\r\n", {"TRACKFILE /t.plt", "FOLDERTYPE 1", "FOLDERNAME /o"},
+         "1 "},
+        {"FOLDERTYPE=3\r\nFOLDERTYPE=-1\r\nFOLDERTYPE=\r\n", {}, "0 "},
+        {"FOLDERTYPE=10\r\n", {"FOLDERTYPE 10"}, "10 "},
+        {"SCALENUM=0\r\nSCALENAME=x\r\nSCALEDATA=\r\n0,2,255\r\n", {}, "0 "},
+        {"TIMEINTRVL=2.5\r\n", {"'2.5' is not a valid integer value"}, "0 "},
+        {"SCALEDATA=\r\n0,2,255\r\n2,5\r\n", {"'' is not a valid floating point value"}, "0 "},
     };
-    for (const auto& [lines, effects] : cases) {
+    for (const auto& [lines, effects, folder] : cases) {
         bool fails = !effects.empty() && effects[0][0] == '\'';
         EXPECT_EQ(Load(kOld + lines), !fails) << lines;
-        Texts calls = kLoadCalls;
-        if (!fails) calls.insert(calls.end(), effects.begin(), effects.end());
-        EXPECT_EQ(files.calls, calls) << lines;
-        EXPECT_EQ(sink.errors, fails ? effects : Texts{}) << lines;
+        EXPECT_EQ(fails ? Texts{loaded.Error.value_or("")} : OldLines(loaded), effects) << lines;
+        EXPECT_EQ(std::to_string(files.FOLDERTYPE) + " " + files.FOLDERNAME, folder) << lines;
     }
     // Out-of-range values are not taken.
     Load(kOld + "TRACKWIDTH=0\r\nCURRENTSCALE=5\r\nTIMEINTRVL=0\r\nTRACKWIDTH=95\r\nSCALENAME=A\r\n");
@@ -199,7 +190,7 @@ TEST_F(SettingsFileTest, SaveWritesOnlyWhenChangedAndReplacesInPlace)
     EXPECT_EQ(FileText(), existing);
 
     settings.SettingsChanged = true;
-    files.trackFile = "/new.plt";
+    files.TRACKFILE = "/new.plt";
     EXPECT_TRUE(Save());
     const std::string start = CrLf({"[FILES]", "TRACKFILE=/new.plt", "FOLDERTYPE=0", "SUBFOLDER=0", "FOLDERNAME=",
                                     "[MINE]", "keep=1", "[VISUAL]", "TIMEINTRVL=2", "TRACKWIDTH=5", "DISPERSION=50",
@@ -210,7 +201,7 @@ TEST_F(SettingsFileTest, SaveWritesOnlyWhenChangedAndReplacesInPlace)
     // An old-format file forces the save and is replaced by the INI form.
     dir.Write("Quillmarsh.ini", kOld + "TRACKWIDTH=7\r\n");
     settings.SettingsChanged = false;
-    files.trackFile = "";
+    files.TRACKFILE = "";
     EXPECT_TRUE(Save());
     EXPECT_TRUE(settings.SettingsChanged);
     EXPECT_EQ(FileText(), kDefaultFile);
@@ -218,7 +209,7 @@ TEST_F(SettingsFileTest, SaveWritesOnlyWhenChangedAndReplacesInPlace)
 
     // Failures that keep the old file are the robustness tests' part.
     settings.StartDir = dir.File("missing");
-    EXPECT_FALSE(SaveSettingsExecute(settings, files, sink));
+    EXPECT_FALSE(SaveSettings(settings, files, sink));
     EXPECT_EQ(sink.errors, Texts{"Unable to write to " + dir.File("missing/Quillmarsh.ini")});
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 namespace qm {
 namespace {
@@ -19,8 +20,9 @@ TEST(GpsBabelReadsOurFiles, EveryBandFileAsTrackAndTheStopFileAsWaypoints)
     if (std::system("command -v gpsbabel >/dev/null 2>&1") != 0) GTEST_SKIP() << "gpsbabel is not installed";
     test::TempDir scratch;
     const std::string read = scratch.File("read.csv"), errors = scratch.File("errors.txt");
-    for (const char* track : {"ozi1", "full", "mountain", "short"}) {
-        const std::string dir = QM_TEST_DATA "/visual/expected/" + std::string(track) + "/";
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(QM_TEST_DATA "/golden")) {
+        if (!entry.is_directory() || !entry.path().filename().string().starts_with("visualise")) continue;
+        const std::string dir = entry.path().string() + "/";
         for (const std::string& name : test::FileNames(dir)) {
             const bool stops = name.ends_with(".wpt");
             int status = std::system(("gpsbabel " + std::string(stops ? "-w" : "-t") + " -i ozi -f '" + dir + name +

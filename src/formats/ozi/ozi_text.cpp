@@ -7,44 +7,73 @@
 
 namespace qm {
 
+namespace {
+
+constexpr uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000,
+                               10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000,
+                               1000000000000000};
+
+// The common case, fast: a magnitude from 1 to 1E14, whose text is its
+// integer digits, the point and its fraction digits, cut at the room left.
+// Only the digits shown are written.
+bool WriteShortFixed(char*& out, char* end, double magnitude)
+{
+    uint64_t digits = 0;
+    int exponent = 0;
+    if (!RoundTo15Digits(magnitude, digits, exponent) || exponent < 0 || exponent > 13) return false;
+    const int integerDigits = exponent + 1;
+    const int room = static_cast<int>(end - out);
+    if (room <= integerDigits) {
+        out = WriteDigits(out, digits / kPow10[15 - room], room);
+        return true;
+    }
+    const int fractionDigits = std::min(room - integerDigits - 1, 15 - integerDigits);
+    out = WriteDigits(out, digits / kPow10[15 - integerDigits], integerDigits);
+    *out++ = '.';
+    out = WriteDigits(out, digits / kPow10[15 - integerDigits - fractionDigits], fractionDigits);
+    return true;
+}
+
+}  // namespace
+
 char* WriteFixedWidthNumber(char* out, int width, double value)
 {
     if (width <= 0) return out;
-    // Room for the plain decimal text of any double.
-    char text[352];
-    char* p = text;
+    // The text is written straight to out and cut at its end.
+    char* const end = out + width;
+    auto put = [&](char c) {
+        if (out != end) *out++ = c;
+    };
     if (!std::isfinite(value)) {
-        std::string name = NonFiniteText(value);
-        p = std::copy(name.begin(), name.end(), p);
-        *p++ = '.';
+        for (char c : NonFiniteText(value)) put(c);
+        put('.');
     } else if (value == 0) {
-        *p++ = '0';
-        *p++ = '.';
+        put('0');
+        put('.');
     } else {
-        if (value < 0) *p++ = '-';
-        char digits[15];
-        int exponent = Digits15(std::fabs(value), digits);
-        if (exponent >= 14) {
-            p = std::copy_n(digits, 15, p);
-            p = std::fill_n(p, exponent - 14, '0');
-            *p++ = '.';
-        } else if (exponent >= 0) {
-            for (int i = 0; i < 15; ++i) {
-                *p++ = digits[i];
-                if (i == exponent) *p++ = '.';
+        if (value < 0) put('-');
+        if (!WriteShortFixed(out, end, std::fabs(value))) {
+            char digits[15];
+            const int exponent = Digits15(std::fabs(value), digits);
+            if (exponent >= 14) {
+                for (char c : digits) put(c);
+                for (int i = 14; i < exponent && out != end; ++i) put('0');
+                put('.');
+            } else if (exponent >= 0) {
+                for (int i = 0; i < 15; ++i) {
+                    put(digits[i]);
+                    if (i == exponent) put('.');
+                }
+            } else {
+                put('0');
+                put('.');
+                for (int i = -1; i > exponent && out != end; --i) put('0');
+                for (char c : digits) put(c);
             }
-        } else {
-            *p++ = '0';
-            *p++ = '.';
-            p = std::fill_n(p, -exponent - 1, '0');
-            p = std::copy_n(digits, 15, p);
         }
     }
-    const size_t length = static_cast<size_t>(p - text);
-    const size_t size = static_cast<size_t>(width);
-    if (length >= size) return std::copy_n(text, size, out);
-    out = std::copy_n(text, length, out);
-    return std::fill_n(out, size - length, '0');
+    std::fill(out, end, '0');
+    return end;
 }
 
 std::string FixedWidthNumber(int width, double value)

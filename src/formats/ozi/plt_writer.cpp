@@ -8,6 +8,7 @@
 #include "platform/path_text.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace qm {
 namespace {
@@ -23,13 +24,14 @@ void WriteLine(AtomicFileWriter& file, std::string_view line)
 
 void WriteBandTrack(AtomicFileWriter& file, const Track& track, const std::vector<SpeedRun>& runs, int band)
 {
-    // A point line with the fixed date and time formats is under 100 bytes.
-    constexpr size_t kLineRoom = 256;
+    PointLineWriter lines;
+    auto write = [&](const TrackPoint& point, int32_t breakCode) {
+        file.Wrote(lines.Write(file.Room(PointLineWriter::kMaxLine), point, breakCode));
+    };
     for (const SpeedRun& run : runs) {
         if (run.Band != band) continue;
-        AppendPointLine(file.BufferWithRoom(kLineRoom), track.Points[run.First], 1);
-        for (int32_t p = run.First + 1; p <= run.Last; ++p)
-            AppendPointLine(file.BufferWithRoom(kLineRoom), track.Points[p], track.Points[p].BreakCode);
+        write(track.Points[run.First], 1);
+        for (int32_t p = run.First + 1; p <= run.Last; ++p) write(track.Points[p], track.Points[p].BreakCode);
     }
 }
 
@@ -42,24 +44,23 @@ std::string BandDisplayLine(std::string_view line5, const SpeedBand& band, int32
     return ReplaceField(line, 2, IntToText(trackWidth));
 }
 
-void AppendPointLine(std::string& out, const TrackPoint& point, int32_t breakCode)
+char* PointLineWriter::Write(char* out, const TrackPoint& point, int32_t breakCode)
 {
     // Two numbers of 9 characters, two integers of at most 11 and one number
-    // of 13, with their commas.
-    char text[64];
-    char* end = WriteFixedWidthNumber(text, 9, point.Latitude);
-    *end++ = ',';
-    end = WriteFixedWidthNumber(end, 9, point.Longitude);
-    *end++ = ',';
-    end = WriteInt(end, breakCode);
-    *end++ = ',';
-    end = WriteInt(end, point.Altitude);
-    *end++ = ',';
-    end = WriteFixedWidthNumber(end, 13, point.DateTime);
-    *end++ = ',';
-    out.append(text, end);
-    AppendDateAndTimeText(out, point.DateTime, ",");
-    out += kLineEnd;
+    // of 13, with their commas, take at most 64 bytes.
+    out = WriteFixedWidthNumber(out, 9, point.Latitude);
+    *out++ = ',';
+    out = WriteFixedWidthNumber(out, 9, point.Longitude);
+    *out++ = ',';
+    out = WriteInt(out, breakCode);
+    *out++ = ',';
+    out = WriteInt(out, point.Altitude);
+    *out++ = ',';
+    out = WriteFixedWidthNumber(out, 13, point.DateTime);
+    *out++ = ',';
+    out = dates_.Write(out, point.DateTime, ',');
+    std::memcpy(out, kLineEnd.data(), kLineEnd.size());
+    return out + kLineEnd.size();
 }
 
 void WriteBandTracks(const std::string& outputDir, const std::string& trackPath, const Track& track,

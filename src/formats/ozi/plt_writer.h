@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/date_time_text.h"
 #include "track/track.h"
 #include "visual/visualisation.h"
 
@@ -14,8 +15,18 @@ namespace qm {
 // range ("5-10 km/h") put into fields 2, 3 and 4 of the track's own line 5.
 std::string BandDisplayLine(std::string_view line5, const SpeedBand& band, int32_t trackWidth);
 
-// One point line of a track file we write, with its line end.
-void AppendPointLine(std::string& out, const TrackPoint& point, int32_t breakCode);
+// The point lines of a track file we write, points in time order.
+class PointLineWriter {
+public:
+    // The longest point line.
+    static constexpr size_t kMaxLine = 64 + 2 * DateAndTimeWriter::kMaxPartText + 1 + 2;
+
+    // Writes one point line with its line end at out; gives its end.
+    char* Write(char* out, const TrackPoint& point, int32_t breakCode);
+
+private:
+    DateAndTimeWriter dates_;
+};
 
 // Writes one track file per band with a StepCount above 0, in band order,
 // named after the track with "_" and the band's upper bound: the track's

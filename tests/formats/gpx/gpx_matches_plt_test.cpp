@@ -1,5 +1,5 @@
 // A track read from GPX is the same track as read from an OziExplorer file:
-// every real .plt of tests/data, written as GPX with the same points, times
+// every real .plt of tests/data/tracks, written as GPX with the same points, times
 // and heights, gives the same band point lines, stops and statistics.
 #include "commands/statistics.h"
 #include "commands/visualise.h"
@@ -20,16 +20,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The real tracks: every .plt of tests/data but the broken ones.
+// The real OziExplorer tracks.
 std::vector<std::string> RealTracks()
 {
     std::vector<std::string> tracks;
-    for (const auto& entry : fs::recursive_directory_iterator(QM_TEST_DATA)) {
-        const std::string path = entry.path().string();
-        if (entry.path().extension() == ".plt" && path.find("/broken/") == std::string::npos &&
-            path.find("/expected/") == std::string::npos)
-            tracks.push_back(path);
-    }
+    for (const auto& entry : fs::directory_iterator(std::string(QM_TEST_DATA) + "/tracks"))
+        if (entry.path().extension() == ".plt") tracks.push_back(entry.path().string());
     return tracks;
 }
 

@@ -1,4 +1,4 @@
-// Every real GPX file of tests/data/gpx read as the descriptions of
+// Every real GPX file of tests/data/tracks read as the descriptions of
 // tests/data/SOURCES.md say they are: points kept, pieces, first and last
 // time in UTC, and what the user is told.
 #include "formats/gpx/gpx_time.h"
@@ -45,7 +45,7 @@ TEST(RealGpxTest, EveryRealFileIsReadAsDescribed)
 {
     for (const RealGpx& real : kFiles) {
         SCOPED_TRACE(real.file);
-        TrackReading reading = LoadTrack(std::string(QM_TEST_DATA) + "/gpx/" + real.file);
+        TrackReading reading = LoadTrack(std::string(QM_TEST_DATA) + "/tracks/" + real.file);
         ASSERT_TRUE(reading.Track.has_value()) << reading.Messages[0].Text;
         const TrackPoints& points = reading.Track->Points;
         ASSERT_EQ(points.size(), real.points);
@@ -60,7 +60,7 @@ TEST(RealGpxTest, EveryRealFileIsReadAsDescribed)
 
 TEST(RealGpxTest, ATrackWithoutTimesIsRefused)
 {
-    const std::string path = std::string(QM_TEST_DATA) + "/gpx/GPSBabel-gpsbabel-reference-basecamp.gpx";
+    const std::string path = std::string(QM_TEST_DATA) + "/tracks/GPSBabel-gpsbabel-reference-basecamp.gpx";
     TrackReading reading = LoadTrack(path);
     EXPECT_FALSE(reading.Track.has_value());
     ASSERT_EQ(reading.Messages.size(), 1u);
@@ -71,7 +71,7 @@ TEST(RealGpxTest, ATrackWithoutTimesIsRefused)
 TEST(RealGpxTest, TheTrackNameBecomesTheDescriptionOfItsBandFiles)
 {
     TrackReading reading = LoadTrack(std::string(QM_TEST_DATA) +
-                                     "/gpx/wladich-nakarte-test-track_load_data-files-osm_prototype_with_title.gpx");
+                                     "/tracks/wladich-nakarte-test-track_load_data-files-osm_prototype_with_title.gpx");
     ASSERT_TRUE(reading.Track.has_value());
     const TrackHeader expected = {"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in Feet",
                                   "Reserved 3", "0,2,255,Test - Тест - Zkouška,0,0,2,8421376"};

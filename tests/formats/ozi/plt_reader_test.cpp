@@ -89,8 +89,8 @@ TEST_F(PltReaderTest, TimeThatDoesNotIncreaseCutsTheTrack)
 
 TEST_F(PltReaderTest, RealFiles)
 {
-    EXPECT_EQ(Read(QM_TEST_DATA "/gpsbabel-reference-track-20070813_short.plt")->Points.size(), 44u);
-    EXPECT_EQ(Read(QM_TEST_DATA "/mapsoft2-vmap_data-example-brd_n49.plt")->Points.size(), 1u);
+    EXPECT_EQ(Read(QM_TEST_DATA "/tracks/gpsbabel-reference-track-20070813_short.plt")->Points.size(), 44u);
+    EXPECT_EQ(Read(QM_TEST_DATA "/tracks/mapsoft2-vmap_data-example-brd_n49.plt")->Points.size(), 1u);
     EXPECT_EQ(messages, Texts{"Ошибка в треке! Отметка времени точек: #1 - 01.01.1970; #2 - 01.01.1970. "
                                    "Трек будет обработан до точки #1."});
 }

@@ -11,12 +11,13 @@ namespace {
 using test::ReadAll;
 using test::TempDir;
 
-TEST(AppendPointLine, FixedWidthNumbersAndDateTimeTexts)
+TEST(PointLineWriter, FixedWidthNumbersAndDateTimeTexts)
 {
-    std::string out = "x";
-    AppendPointLine(out, TrackPoint{55.755831, 37.617673, 0, 512, 39000.5}, 1);
-    AppendPointLine(out, TrackPoint{-33.9, -114.06445, 2, -777, 36558.70025462963}, 2);
-    EXPECT_EQ(out, "x55.755831,37.617673,1,512,39000.5000000,10.10.2006,12:00:00\r\n"
+    PointLineWriter lines;
+    char text[2 * PointLineWriter::kMaxLine];
+    char* end = lines.Write(text, TrackPoint{55.755831, 37.617673, 0, 512, 39000.5}, 1);
+    end = lines.Write(end, TrackPoint{-33.9, -114.06445, 2, -777, 36558.70025462963}, 2);
+    EXPECT_EQ(std::string(text, end), "55.755831,37.617673,1,512,39000.5000000,10.10.2006,12:00:00\r\n"
                    "-33.90000,-114.0644,2,-777,36558.7002546,02.02.2000,16:48:22\r\n");
 }
 
@@ -43,7 +44,9 @@ struct BandFilesTest : ::testing::Test {
     std::string PointLines(std::initializer_list<std::pair<int, int>> pointsAndCodes) const
     {
         std::string text;
-        for (auto [p, code] : pointsAndCodes) AppendPointLine(text, track.Points[p], code);
+        PointLineWriter lines;
+        char line[PointLineWriter::kMaxLine];
+        for (auto [p, code] : pointsAndCodes) text.append(line, lines.Write(line, track.Points[p], code));
         return text;
     }
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qm {
+
+// The four FILES values of the settings file: the track path, the output
+// folder type, the sub-folder option and the output directory. The main
+// window holds them in its controls and applies its directory rules to them.
+struct FilesSettings {
+    std::string TRACKFILE;
+    int32_t FOLDERTYPE = 0;
+    bool SUBFOLDER = false;
+    std::string FOLDERNAME;
+};
+
+// One FILES line of an old-format settings file that passed the file's own
+// tests (a track path is not empty, a folder type is 0, 1 or 2), in the order
+// of the file. Applied over the values before it, a FOLDERTYPE of exactly "1"
+// selects 2 while there is no track path, and a FOLDERNAME counts only while
+// the folder type is 2.
+struct OldFilesLine {
+    enum class Key { TRACKFILE, FOLDERTYPE, FOLDERNAME };
+    Key Name;
+    std::string Value;
+    int32_t FolderType = 0;  // FOLDERTYPE: the value as a number
+
+    int32_t SelectedFolderType(bool haveTrack) const { return Value == "1" && !haveTrack ? 2 : FolderType; }
+};
+
+}  // namespace qm

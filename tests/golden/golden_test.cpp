@@ -1,0 +1,200 @@
+// Every real file of tests/data/tracks through quillmarsh-cli, as a user runs
+// it: the files each run writes compared byte for byte with the files a
+// person checked in tests/data/golden, a mismatch shown as a unified diff;
+// for a file that is no track, the exact message and no file.
+//
+// QM_GOLDEN_UPDATE=1 (make golden-update) writes what the runs give over the
+// expected files instead, for a person to review with git diff.
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kData = QM_TEST_DATA;
+const std::string kGolden = kData + "/golden/";
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the tool in the test data directory, with the fixed date and time
+// formats of the C locale.
+CliRun RunCli(std::vector<std::string> args, const test::TempDir& scratch)
+{
+    const std::string outPath = scratch.File("stdout");
+    const std::string errPath = scratch.File("stderr");
+    args.insert(args.begin(), QM_CLI);
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 || ::chdir(QM_TEST_DATA) != 0)
+            ::_exit(126);
+        ::setenv("LC_ALL", "C", 1);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    CliRun run;
+    int status = 0;
+    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.status = WEXITSTATUS(status);
+    run.out = test::ReadAll(outPath);
+    run.err = test::ReadAll(errPath);
+    return run;
+}
+
+std::set<std::string> FileNames(const std::string& directory)
+{
+    std::set<std::string> names;
+    if (!fs::is_directory(directory)) return names;
+    for (const auto& entry : fs::directory_iterator(directory)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// The first differing lines of two files as a unified diff.
+std::string UnifiedDiff(const std::string& expected, const std::string& actual)
+{
+    std::string diff;
+    const std::string command = "diff -u '" + expected + "' '" + actual + "' | head -n 40";
+    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+        char chunk[4096];
+        for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) diff.append(chunk, n);
+        ::pclose(pipe);
+    }
+    return diff;
+}
+
+void Replace(std::string& text, const std::string& from, const std::string& to)
+{
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+}
+
+// One run of the tool. "{out}" in its arguments and in what it prints stands
+// for the directory it writes into; "{settings}" for an empty settings file
+// (every setting at its default).
+struct GoldenCase {
+    std::string expected;  // under tests/data/golden: exactly the files the run writes; empty for none
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+    std::string err;
+};
+
+struct RealTrack {
+    std::string file;  // under tests/data/tracks
+    std::string name;  // its directory under tests/data/golden
+    std::string message;  // what the reader shows, one line, or nothing
+    bool allLevels = false;  // also a report of every field and level
+};
+
+const std::string kTimeOrder1970 =
+    "Ошибка в треке! Отметка времени точек: #1 - 01.01.1970; #2 - 01.01.1970. Трек будет обработан до точки #1.\n";
+const std::string kNotATrack = "Неверный формат трека!\n";
+
+const std::vector<RealTrack> kTracks = {
+    {"mapsoft2-programs-ms2conv-test_data-ozi1.plt", "ozi1", ""},
+    {"mapsoft2-programs-ms2conv-test_data-ozi1a.plt", "ozi1a", ""},
+    {"mapsoft2-programs-ms2xyz-test_data-20040222_full.plt", "full", "", true},
+    {"mapsoft2-programs-ms2xyz-test_data-20040222_reduced.plt", "reduced", ""},
+    {"mapsoft2-programs-ms2xyz-test_data-test.plt", "mountain", "", true},
+    {"mapsoft2-vmap_data-example-brd_n49.plt", "brd_n49", kTimeOrder1970},
+    {"gpsbabel-reference-track-20070813_short.plt", "short", ""},
+    {"gpsbabel-reference-track-20070813_short~plt.plt", "short-gpsbabel", ""},
+    {"gpsbabel-reference-track-ozitracks~gpx.plt", "ozitracks", ""},
+    {"gpsbabel-reference-track-ozitracks~gpx-1.plt", "ozitracks-1", ""},
+    {"gpsbabel-reference-track-ozitracks~gpx-2.plt", "ozitracks-2", ""},
+    {"gpsbabel-derived-reference-track-dg100.plt", "dg100", "", true},
+    {"gpsbabel-derived-reference-track-mtk_logger_m241_multiple_tracks.plt", "mtk", "", true},
+    // Waypoint files are no tracks.
+    {"gpsbabel-reference-ozi.wpt", "", kNotATrack},
+    {"gpsbabel-reference-ozi-color.wpt", "", kNotATrack},
+    {"mapsoft2-programs-ms2conv-test_data-ozi1.wpt", "", kNotATrack},
+    {"mapsoft2-programs-ms2conv-test_data-ozi1a.wpt", "", kNotATrack},
+};
+
+std::vector<GoldenCase> Cases()
+{
+    std::vector<GoldenCase> cases;
+    for (const RealTrack& t : kTracks) {
+        const std::string track = "tracks/" + t.file;
+        const std::string stem = t.file.substr(0, t.file.rfind('.'));
+        auto stats = [&](const std::string& format, const std::string& expected, const std::string& settings) {
+            if (t.name.empty())
+                return GoldenCase{"", {"stats", track, "--format", format, "--save", "{out}", "--settings", settings},
+                                  1, "", t.message + "Нет данных для расчета.\n"};
+            return GoldenCase{t.name + "/" + expected,
+                              {"stats", track, "--format", format, "--save", "{out}", "--settings", settings},
+                              0, "{out}/" + stem + "_stat." + format + "\n", t.message};
+        };
+        cases.push_back({t.name.empty() ? "" : t.name + "/visualise",
+                         {"visualise", track, "--out", "{out}", "--settings", "{settings}"},
+                         t.name.empty() ? 1 : 0, t.name.empty() ? "" : "трек обработан\n", t.message});
+        cases.push_back(stats("txt", "stats-txt", "{settings}"));
+        cases.push_back(stats("csv", "stats-csv", "{settings}"));
+        if (t.allLevels) cases.push_back(stats("txt", "stats-all-levels", "golden/all-levels.ini"));
+    }
+    // A short interval, a narrow line and a nine-field display line.
+    cases.push_back({"short/visualise-fine",
+                     {"visualise", "tracks/gpsbabel-reference-track-20070813_short.plt", "--out", "{out}", "--settings",
+                      "golden/fine.ini"},
+                     0, "трек обработан\n", ""});
+    return cases;
+}
+
+// Checks the files of one run against its expected directory, or, with
+// QM_GOLDEN_UPDATE set, puts them there.
+void CompareFiles(const std::string& out, const std::string& expected)
+{
+    if (std::getenv("QM_GOLDEN_UPDATE") && !expected.empty()) {
+        fs::remove_all(expected);
+        fs::create_directories(expected);
+        for (const std::string& name : FileNames(out)) fs::copy_file(out + "/" + name, expected + "/" + name);
+        return;
+    }
+    ASSERT_EQ(FileNames(out), expected.empty() ? std::set<std::string>{} : FileNames(expected));
+    for (const std::string& name : FileNames(out)) {
+        const std::string want = expected + "/" + name, got = out + "/" + name;
+        if (test::ReadAll(got) != test::ReadAll(want)) ADD_FAILURE() << name << " differs:\n" << UnifiedDiff(want, got);
+    }
+}
+
+TEST(Golden, EveryRunWritesTheCheckedFiles)
+{
+    test::TempDir scratch;
+    const std::string settings = scratch.Write("Quillmarsh.ini", "");
+    int n = 0;
+    for (GoldenCase c : Cases()) {
+        const std::string out = scratch.File("out" + std::to_string(++n));
+        for (std::string& arg : c.args) {
+            Replace(arg, "{out}", out);
+            Replace(arg, "{settings}", settings);
+        }
+        SCOPED_TRACE(c.args[0] + " " + c.args[1] + " -> " + c.expected);
+        CliRun run = RunCli(c.args, scratch);
+        Replace(run.out, out, "{out}");
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+        CompareFiles(out, c.expected.empty() ? "" : kGolden + c.expected);
+    }
+}
+
+}  // namespace
+}  // namespace qm
