@@ -1,5 +1,7 @@
 #include "commands/visualise.h"
 
+#include "formats/gpx/gpx_visualisation.h"
+#include "formats/kml/kml_visualisation.h"
 #include "formats/ozi/ozi_visualisation.h"
 #include "formats/track_reader.h"
 #include "platform/atomic_file_writer.h"
@@ -35,8 +37,10 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
     result.Track = std::move(*reading.Track);
     result.Visualisation = Visualise(result.Track.Points, boxes, settings);
     try {
-        WriteOziVisualisation(outputDir, trackPath, result.Track, result.Visualisation, settings.TRACKWIDTH,
-                              result.FilesWritten);
+        const auto write = settings.OUTFORMAT == OutputFormat::Gpx   ? WriteGpxVisualisation
+                           : settings.OUTFORMAT == OutputFormat::Kml ? WriteKmlVisualisation
+                                                                     : WriteOziVisualisation;
+        write(outputDir, trackPath, result.Track, result.Visualisation, settings.TRACKWIDTH, result.FilesWritten);
         result.Processed = true;
     } catch (const Error& error) {
         result.Error = error.what();

@@ -11,6 +11,7 @@
 #include "ui/window_lock.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -83,10 +84,15 @@ void TTrStFmSett::CreateControls()
     EIntrvl = NumberEdit("EIntrvl", GBVisParam);
     ETrWidth = NumberEdit("ETrWidth", GBVisParam);
     EDiss = NumberEdit("EDiss", GBVisParam);
+    // In the order of OutputFormat.
+    CBOutFormat = new QComboBox(GBVisParam);
+    CBOutFormat->setObjectName("CBOutFormat");
+    CBOutFormat->addItems({"OziExplorer (.plt, .wpt)", "GPX", "KML"});
     auto* visual = new QGridLayout(GBVisParam);
     AddRow(visual, "Интервал расчета", EIntrvl, "мин.");
     AddRow(visual, "Ширина трека в OZI", ETrWidth, "пикс.");
     AddRow(visual, "Границы сл. разброса", EDiss, "м");
+    AddRow(visual, "Формат результата", CBOutFormat, "");
 
     GBCalcParam = new QGroupBox("Статистика", this);
     GBCalcParam->setObjectName("GBCalcParam");
@@ -222,6 +228,7 @@ void TTrStFmSett::FormActivate()
     EIntrvl->setText(ToQt(FloatToText(s.TIMEINTRVL)));
     ETrWidth->setText(ToQt(IntToText(s.TRACKWIDTH)));
     EDiss->setText(ToQt(IntToText(s.DISPERSION)));
+    CBOutFormat->setCurrentIndex(static_cast<int>(s.OUTFORMAT));
     EMinSpd->setText(ToQt(FloatToText(s.MINSPD)));
     CBSpltDist->setChecked(s.SPLTDIST);
     EDistBrk->setText(ToQt(FloatToText(s.MAXBREAK)));
@@ -250,6 +257,7 @@ void TTrStFmSett::StoreFields()
     s.TIMEINTRVL = TextToFloat(TextOf(EIntrvl));
     s.TRACKWIDTH = TextToInt(TextOf(ETrWidth));
     s.DISPERSION = TextToInt(TextOf(EDiss));
+    s.OUTFORMAT = static_cast<OutputFormat>(CBOutFormat->currentIndex());
     s.MINSPD = TextToFloat(TextOf(EMinSpd));
     s.SPLTDIST = CBSpltDist->isChecked();
     s.MAXBREAK = TextToFloat(TextOf(EDistBrk));

@@ -7,6 +7,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -57,6 +58,7 @@ private:
     QLineEdit* EIntrvl;
     QLineEdit* ETrWidth;
     QLineEdit* EDiss;
+    QComboBox* CBOutFormat;
     QGroupBox* GBCalcParam;
     QLineEdit* EMinSpd;
     QCheckBox* CBSpltDist;

@@ -51,4 +51,17 @@ std::string XmlDecimal(double value, int decimals)
     return WithoutTrailingZeros(std::string(text, result.ptr));
 }
 
+std::string RgbHex(int32_t color)
+{
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    const auto bgr = static_cast<uint32_t>(color);
+    std::string hex;
+    for (int shift : {0, 8, 16}) {
+        const uint32_t byte = bgr >> shift & 0xFF;
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 0xF];
+    }
+    return hex;
+}
+
 }  // namespace qm

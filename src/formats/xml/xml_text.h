@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,9 @@ std::string XmlEscaped(std::string_view text);
 // after the point without trailing zeros.
 std::string XmlDecimal(double value);
 std::string XmlDecimal(double value, int decimals);
+
+// A colour held as 0x00BBGGRR (red in the lowest byte) as the hexadecimal
+// "RRGGBB" that GPX styles and HTML use.
+std::string RgbHex(int32_t color);
 
 }  // namespace qm
