@@ -10,13 +10,15 @@ CLI ?= $(BUILD_DIR)/quillmarsh-cli
 SAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 
-# clang and its runtime libraries are for `make sanitize` and `make fuzz-corpus`.
-PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev fonts-dejavu-core gpsbabel \
-	clang libclang-rt-14-dev libexpat1-dev
+# clang and its runtime libraries are for `make sanitize` and `make fuzz-corpus`; the X server, the
+# window manager and the X tools for the window tests under a real X server; qt6-translations-l10n
+# for Qt's own dialogs in Russian.
+PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev qt6-translations-l10n \
+	fonts-dejavu-core gpsbabel clang libclang-rt-14-dev xvfb openbox xdotool wmctrl x11-utils libexpat1-dev
 # xmllint checks the GPX and KML files we write against their schemas.
 PACKAGES += libxml2-utils
 # For `make package` (help2man, dpkg-shlibdeps and file for CPack) and `make package-test`.
-PACKAGES += help2man dpkg-dev file lintian desktop-file-utils xvfb x11-utils libglib2.0-bin
+PACKAGES += help2man dpkg-dev file lintian desktop-file-utils libglib2.0-bin
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: deps configure build run screenshots test golden-update package package-test sanitize fuzz-corpus clean

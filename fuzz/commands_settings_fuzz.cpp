@@ -50,12 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::NullSink sink;
 
     const std::string out = fuzz::WorkDir() + "/out";
-    fuzz::Window window;
-    ProcFilesExecute(track, out, ScaleBandBoxes(settings.CurrentScale()), settings, window, sink);
-    StatTable table;
-    QM_FUZZ_CHECK(GetStatExecute(track, settings, table, window, sink));
+    VisualiseTrack(track, out, ScaleBandBoxes(settings.CurrentScale()), settings, sink);
+    std::optional<StatTable> table = TrackStatistics(track, settings, sink);
+    QM_FUZZ_CHECK(table.has_value());
     for (ReportFormat format : {ReportFormat::Txt, ReportFormat::Csv}) {
-        Report report = BuildReport(table, settings, track, out, format);
+        Report report = BuildReport(*table, settings, track, out, format);
         for (size_t i = 2; format == ReportFormat::Txt && i < report.Lines.size(); ++i)
             QM_FUZZ_CHECK(report.Lines[i].size() == report.Lines[1].size());
         if (DirectoryExists(out)) SaveReport(report);

@@ -56,18 +56,19 @@ void CheckReport(const Report& report, ReportFormat format)
 void RunPipeline(const std::string& track, const std::string& out, const Settings& settings)
 {
     NullSink sink;
-    Window window;
     const BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
     DeleteFile(out + "/track_stop.wpt");
-    if (ProcFilesExecute(track, out, boxes, settings, window, sink))
-        QM_FUZZ_CHECK(FileExists(out + "/track_stop.wpt"));
+    VisualiseResult visualised = VisualiseTrack(track, out, boxes, settings, sink);
+    QM_FUZZ_CHECK(!(visualised.Processed && visualised.Error));
+    if (visualised.Processed) QM_FUZZ_CHECK(visualised.FilesWritten.back() == out + "/track_stop.wpt");
+    for (const std::string& written : visualised.FilesWritten) QM_FUZZ_CHECK(FileExists(written));
     ExpectNoTemporaryFiles(out);
 
-    StatTable table;
-    if (!GetStatExecute(track, settings, table, window, sink)) return;
-    QM_FUZZ_CHECK(window.shown && !table.empty());
+    std::optional<StatTable> table = TrackStatistics(track, settings, sink);
+    if (!table) return;
+    QM_FUZZ_CHECK(!table->empty());
     for (ReportFormat format : {ReportFormat::Txt, ReportFormat::Csv}) {
-        Report report = BuildReport(table, settings, track, out, format);
+        Report report = BuildReport(*table, settings, track, out, format);
         CheckReport(report, format);
         QM_FUZZ_CHECK(report.FileName != track);
         SaveReport(report);

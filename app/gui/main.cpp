@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 #include "ui/app_windows.h"
 #include "ui/qt_dialogs.h"
+#include "ui/qt_translations.h"
 
 #include <QApplication>
 
@@ -11,12 +12,13 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
+    qm::UseRussianQtTexts();
     // Dates and times follow the user's regional settings.
     qm::UseLocaleDateTimeFormats();
 
     qm::Settings settings;
     qm::QtDialogs dialogs;
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
-    windows.Form1->show();
+    windows.main->show();
     return QApplication::exec();
 }

@@ -77,29 +77,24 @@ int main(int argc, char** argv)
     qm::Settings settings;
     PrintingDialogs dialogs;
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
-    qm::TForm1& form1 = *windows.Form1;
+    qm::MainWindow& form1 = *windows.main;
     form1.LoadTrackFile(QM_SAMPLE_TRACK);
     form1.LoadFolderType(1);
     form1.show();
     bool saved = Save(form1, output, "main-window.png");
 
-    form1.SelectScaleExecute();
-    saved = Save(*windows.ScaleSelect, output, "scale-select.png") && saved;
-    windows.ScaleSelect->SSCancelExecute();
+    form1.OpenScaleEditor();
+    saved = Save(*windows.scaleEditor, output, "scale-select.png") && saved;
+    windows.scaleEditor->Cancel();
 
-    form1.GetStatExecute();
-    windows.TrStatForm->FormActivate();
-    saved = Save(*windows.TrStatForm, output, "statistics.png") && saved;
-    // Wide enough for every column of the report.
-    const QSize designed = windows.TrStatForm->size();
-    windows.TrStatForm->resize(1100, designed.height());
-    saved = Save(*windows.TrStatForm, output, "statistics-wide.png") && saved;
-    windows.TrStatForm->resize(designed);
+    form1.ShowStatistics();
+    windows.statisticsWindow->Activated();
+    saved = Save(*windows.statisticsWindow, output, "statistics.png") && saved;
 
-    windows.TrStatForm->Button3Click();
-    windows.TrStFmSett->FormActivate();
-    saved = Save(*windows.TrStFmSett, output, "settings-dialog.png") && saved;
-    windows.TrStFmSett->SFCancelClick();
-    windows.TrStatForm->close();
+    windows.statisticsWindow->OpenSettingsDialog();
+    windows.settingsDialog->Activated();
+    saved = Save(*windows.settingsDialog, output, "settings-dialog.png") && saved;
+    windows.settingsDialog->Cancel();
+    windows.statisticsWindow->close();
     return saved ? 0 : 1;
 }

@@ -34,9 +34,9 @@ struct VisualiseResult {
 // with the bands the boxes show and writes their files into outputDir
 // (created, one level, when missing; empty for the current directory).
 // Shows through sink what the user must read while it works (an interval of
-// 0 or less, a directory that cannot be created, the reader's messages); an
-// error that ends it and the success are for the caller to show, once its
-// controls are back.
+// 0 or less, a directory that cannot be created, the reader's messages); the
+// error that ends it and the success are in the result, for the caller to
+// show after the command.
 VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& outputDir, const BandBoxes& boxes,
                                const Settings& settings, MessageSink& sink);
 

@@ -65,14 +65,15 @@ void AtomicFileWriter::Commit()
 {
     Flush();
     if (::fsync(fd_.get()) != 0 || !fd_.Close()) Fail(errno);
-    if (::rename(temp_.c_str(), path_.c_str()) != 0) Fail(errno);
+    // The file under its own name is created by the rename (it fails on a directory of that name).
+    if (::rename(temp_.c_str(), path_.c_str()) != 0) Fail(errno, "Cannot create file");
     temp_.clear();
 }
 
-void AtomicFileWriter::Fail(int error)
+void AtomicFileWriter::Fail(int error, const char* what)
 {
     Discard();
-    throw Error("Cannot write file \"" + path_ + "\". " + std::strerror(error));
+    throw Error(std::string(what) + " \"" + path_ + "\". " + std::strerror(error));
 }
 
 void AtomicFileWriter::Discard()

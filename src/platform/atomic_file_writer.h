@@ -16,8 +16,9 @@ namespace qm {
 // never leaves an empty or missing file under the result name.
 //
 // Throws Error: "Cannot create file "PATH". REASON" when the file cannot be
-// created, "Cannot write file "PATH". REASON" when it cannot be completed,
-// PATH being the result path.
+// created beside its result path or under the result name (a directory of
+// that name, for one), "Cannot write file "PATH". REASON" when it cannot be
+// completed, PATH being the result path.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(std::string path);
@@ -46,7 +47,7 @@ public:
 private:
     void Flush();
     void WriteThrough(std::string_view bytes);
-    [[noreturn]] void Fail(int error);
+    [[noreturn]] void Fail(int error, const char* what = "Cannot write file");
     void Discard();
 
     static constexpr size_t kBufferSize = 1 << 20;

@@ -10,15 +10,14 @@ struct Message {
     std::string Text;
 };
 
-// Where the core shows what the user must read while a command runs: the
-// desktop program opens message boxes, the command-line tool writes to
-// standard error, tests record.
+// Where the core shows what the user must read while a command runs, in the
+// order it happens; each front end decides how.
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
-    // A message box with one text and an OK button.
+    // A plain message.
     virtual void ShowMessage(const std::string& text) = 0;
-    // An error message box for conversion and file errors.
+    // A conversion or file error.
     virtual void ShowError(const std::string& text) = 0;
 
     void Show(const Message& message) { message.IsError ? ShowError(message.Text) : ShowMessage(message.Text); }

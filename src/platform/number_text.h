@@ -24,7 +24,7 @@ std::optional<double> TryTextToFloat(std::string_view text);
 
 // The texts of the conversion errors: "'TEXT' is not a valid integer value"
 // and "'TEXT' is not a valid floating point value". A TEXT of more than 100
-// bytes is quoted by its first 100 and "...", so that a message box stays
+// bytes is quoted by its first 100 and "...", so that a message stays
 // readable when a file holds a field of megabytes; a NUL byte, which would end
 // the message, is written \0.
 std::string NotIntegerMessage(std::string_view text);

@@ -7,8 +7,8 @@
 namespace qm {
 
 // The four FILES values of the settings file: the track path, the output
-// folder type, the sub-folder option and the output directory. The main
-// window holds them in its controls and applies its directory rules to them.
+// folder type, the sub-folder option and the output directory, as the file
+// holds them; whoever shows them applies its directory rules to them.
 struct FilesSettings {
     std::string TRACKFILE;
     int32_t FOLDERTYPE = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/file_text.h"
 #include "platform/ini_file.h"
 #include "platform/line_reader.h"
 #include "platform/message_sink.h"
@@ -20,6 +21,15 @@ std::string ScaleSection(int k) { return "SPDSCALE" + IntToText(k); }
 int32_t ScaleIndex(int32_t value) { return value >= 0 && value < kScaleCount ? value : 0; }
 
 std::string_view FirstLine(std::string_view text) { return LineReader(text).Next(); }
+
+// The file's text as UTF-8, empty when there is no file. A file written in
+// Windows-1251 is saved again in UTF-8 as a whole.
+std::string ReadSettingsText(const std::string& path)
+{
+    std::string bytes;
+    if (FileExists(path)) ReadFileBytes(path, bytes);
+    return FileTextToUtf8(bytes);
+}
 
 // One key of the settings file: where it stands, how it is read over the
 // settings and how its value is written. Read is empty for a key that is
@@ -54,10 +64,18 @@ OutputFormat ReadValue(const IniFile& ini, const SettingsKey& k, OutputFormat fa
     return ParseOutputFormat(ini.ReadString(k.Section, k.Name, std::string(OutputFormatText(fallback))))
         .value_or(OutputFormat::Plt);
 }
+// A delimiter is one byte, taken as a Latin-1 character as the settings
+// dialog takes it, and written as that character in UTF-8; a character
+// beyond Latin-1 reads as "?".
 char ReadValue(const IniFile& ini, const SettingsKey& k, char fallback)
 {
-    std::string value = ini.ReadString(k.Section, k.Name, std::string(1, fallback));
-    return value.empty() ? fallback : value[0];
+    const std::string value = ini.ReadString(k.Section, k.Name, "");
+    if (value.empty()) return fallback;
+    const auto lead = static_cast<unsigned char>(value[0]);
+    if (lead < 0x80) return value[0];
+    if ((lead == 0xC2 || lead == 0xC3) && value.size() > 1)
+        return static_cast<char>((lead & 0x03) << 6 | (value[1] & 0x3F));
+    return '?';
 }
 template <size_t N>
 std::string ValueText(const std::array<bool, N>& flags)
@@ -78,7 +96,12 @@ std::string ValueText(double value) { return FloatToText(value); }
 std::string ValueText(int32_t value) { return IntToText(value); }
 std::string ValueText(bool value) { return value ? "1" : "0"; }
 std::string ValueText(const std::string& value) { return value; }
-std::string ValueText(char value) { return std::string(1, value); }
+std::string ValueText(char value)
+{
+    const auto byte = static_cast<unsigned char>(value);
+    if (byte < 0x80) return std::string(1, value);
+    return {static_cast<char>(0xC0 | byte >> 6), static_cast<char>(0x80 | (byte & 0x3F))};
+}
 std::string ValueText(OutputFormat value) { return std::string(OutputFormatText(value)); }
 
 template <typename Holder>
@@ -258,8 +281,7 @@ LoadedSettings LoadSettings(const std::string& path, Settings& settings)
 {
     LoadedSettings loaded;
     try {
-        std::string text;
-        if (FileExists(path)) ReadFileBytes(path, text);
+        const std::string text = ReadSettingsText(path);
         ReadIniForm(IniFile(path, text), settings, loaded.Files);
         if (FirstLine(text) == kOldSettingsMarker) ImportOldSettings(text, settings, loaded.OldFiles);
     } catch (const Error& error) {
@@ -281,7 +303,7 @@ bool SaveSettings(Settings& settings, const FilesSettings& files, MessageSink& s
     const std::string path = SettingsFilePath(settings.StartDir);
     std::string text;
     try {
-        if (FileExists(path)) ReadFileBytes(path, text);
+        text = ReadSettingsText(path);
     } catch (const Error&) {
         text.clear();
     }

@@ -28,6 +28,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <clocale>
 
 namespace qm {
@@ -51,7 +52,7 @@ Control* Named(Control* control, const char* name)
 
 }  // namespace
 
-TForm1::TForm1(Settings& settings, Dialogs& dialogs)
+MainWindow::MainWindow(Settings& settings, Dialogs& dialogs)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       settings_(settings), dialogs_(dialogs), openTrackDir_(FallbackDirectory())
@@ -59,98 +60,104 @@ TForm1::TForm1(Settings& settings, Dialogs& dialogs)
     setObjectName("Form1");
     setWindowTitle("Quillmarsh 1.2");
     CreateControls();
-    FormInitExecute();
+    LoadSettingsAtStart();
 }
 
-void TForm1::CreateControls()
+void MainWindow::CreateControls()
 {
-    Label_track = Named(new QLabel("Трек", this), "Label_track");
-    trackPlt = Named(new QLineEdit(this), "trackPlt");
-    trackPlt->setMinimumWidth(360);
-    BitBtn1 = PictureButton("BitBtn1", QStyle::SP_DialogOpenButton, this);
-    Label_Result = Named(new QLabel("Результат", this), "Label_Result");
-    EoutputDir = Named(new QLineEdit(this), "EoutputDir");
-    BtnOpnDir = PictureButton("BtnOpnDir", QStyle::SP_DirOpenIcon, this);
-    RGoutputDir = Named(new RadioGroup("Директория для сохранения", {"приложение", "исходный трек", "другая"}, 1, this),
-                        "RGoutputDir");
-    CBSubFolder = Named(new QCheckBox("Создавать подкаталог", this), "CBSubFolder");
-    BtnPrFiles = Named(new QPushButton("Визуализация", this), "BtnPrFiles");
-    BtnGetStat = Named(new QPushButton("Статистика", this), "BtnGetStat");
-    BtnSettings = Named(new QPushButton("Настройки", this), "BtnSettings");
-    Label_spdScale = Named(new QLabel("Шкала скорости", this), "Label_spdScale");
-    SpdCatBox = Named(new QGroupBox(this), "SpdCatBox");
-    SwSpdCat = Named(new QPushButton("Изменить", this), "SwSpdCat");
+    trackLabel = Named(new QLabel("Трек", this), "Label_track");
+    trackEdit = Named(new QLineEdit(this), "trackPlt");
+    trackEdit->setMinimumWidth(360);
+    openTrackButton = PictureButton("BitBtn1", QStyle::SP_DialogOpenButton, this);
+    resultLabel = Named(new QLabel("Результат", this), "Label_Result");
+    outputDirEdit = Named(new QLineEdit(this), "EoutputDir");
+    openDirButton = PictureButton("BtnOpnDir", QStyle::SP_DirOpenIcon, this);
+    folderTypeGroup = Named(
+        new RadioGroup("Директория для сохранения", {"приложение", "исходный трек", "другая"}, 1, this), "RGoutputDir");
+    subFolderBox = Named(new QCheckBox("Создавать подкаталог", this), "CBSubFolder");
+    visualiseButton = Named(new QPushButton("Визуализация", this), "BtnPrFiles");
+    statisticsButton = Named(new QPushButton("Статистика", this), "BtnGetStat");
+    settingsButton = Named(new QPushButton("Настройки", this), "BtnSettings");
+    scaleLabel = Named(new QLabel("Шкала скорости", this), "Label_spdScale");
+    scaleBox = Named(new QGroupBox(this), "SpdCatBox");
+    editScaleButton = Named(new QPushButton("Изменить", this), "SwSpdCat");
 
-    auto* bands = new QVBoxLayout(SpdCatBox);
-    bands->setSpacing(2);
+    auto* bands = new QVBoxLayout(scaleBox);
+    bands->setSpacing(1);
+    bands->setContentsMargins(6, 4, 6, 6);
     for (int i = 0; i < kBandCount; ++i) {
-        SpdCat[i] = Named(new ColorBox(i, SpdCatBox), ("SpdCat" + std::to_string(i + 1)).c_str());
-        SpdCat[i]->setReadOnly(true);
-        SpdCat[i]->setText(QString("SC%1").arg(i + 1));
-        SpdCat[i]->setFixedWidth(SpdCat[i]->fontMetrics().horizontalAdvance("00000") + 16);
-        bands->addWidget(SpdCat[i]);
+        bandBoxes[i] = Named(new ColorBox(i, scaleBox), ("SpdCat" + std::to_string(i + 1)).c_str());
+        bandBoxes[i]->setReadOnly(true);
+        // Shown, not edited: Tab passes them by.
+        bandBoxes[i]->setFocusPolicy(Qt::NoFocus);
+        bandBoxes[i]->setText(QString("SC%1").arg(i + 1));
+        bandBoxes[i]->setFixedSize(bandBoxes[i]->fontMetrics().horizontalAdvance("00000") + 16,
+                                bandBoxes[i]->fontMetrics().height() + 5);
+        bands->addWidget(bandBoxes[i], 0, Qt::AlignHCenter);
     }
-    // A long scale name is cut in the caption rather than widening the window.
-    SpdCatBox->setMinimumWidth(SpdCatBox->sizeHint().width());
+    // A long scale name is elided in the caption rather than widening the window.
+    scaleBox->setFixedWidth(std::max({scaleBox->sizeHint().width(), scaleLabel->sizeHint().width(),
+                                       editScaleButton->sizeHint().width()}));
 
     auto* trackRow = new QHBoxLayout;
-    trackRow->addWidget(trackPlt);
-    trackRow->addWidget(BitBtn1);
+    trackRow->addWidget(trackEdit);
+    trackRow->addWidget(openTrackButton);
     auto* outputRow = new QHBoxLayout;
-    outputRow->addWidget(EoutputDir);
-    outputRow->addWidget(BtnOpnDir);
+    outputRow->addWidget(outputDirEdit);
+    outputRow->addWidget(openDirButton);
     auto* folderRow = new QHBoxLayout;
-    folderRow->addWidget(RGoutputDir);
-    folderRow->addWidget(CBSubFolder, 0, Qt::AlignTop);
+    folderRow->addWidget(folderTypeGroup);
+    folderRow->addWidget(subFolderBox, 0, Qt::AlignTop);
     folderRow->addStretch();
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(BtnPrFiles);
-    buttonRow->addWidget(BtnGetStat);
+    buttonRow->addWidget(visualiseButton);
+    buttonRow->addWidget(statisticsButton);
     buttonRow->addStretch();
-    buttonRow->addWidget(BtnSettings);
+    buttonRow->addWidget(settingsButton);
 
     auto* files = new QVBoxLayout;
-    files->addWidget(Label_track);
+    files->addWidget(trackLabel);
     files->addLayout(trackRow);
-    files->addWidget(Label_Result);
+    files->addWidget(resultLabel);
     files->addLayout(outputRow);
     files->addLayout(folderRow);
     files->addStretch();
     files->addLayout(buttonRow);
 
     auto* scale = new QVBoxLayout;
-    scale->addWidget(Label_spdScale);
-    scale->addWidget(SpdCatBox);
-    scale->addWidget(SwSpdCat);
+    scale->addWidget(scaleLabel);
+    scale->addWidget(scaleBox);
+    scale->addWidget(editScaleButton);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(files, 1);
     layout->addSpacing(8);
     layout->addLayout(scale);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A fixed frame whose size no text changes: the designed size unless the fonts need more.
+    setFixedSize(layout->sizeHint().expandedTo(QSize(560, 287)));
 
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::OpnTrackActExecute);
-    connect(BtnOpnDir, &QPushButton::clicked, this, &TForm1::OpnResultDirExecute);
-    connect(BtnPrFiles, &QPushButton::clicked, this, &TForm1::ProcFilesExecute);
-    connect(BtnGetStat, &QPushButton::clicked, this, &TForm1::GetStatExecute);
-    connect(BtnSettings, &QPushButton::clicked, this, &TForm1::FmSettExecute);
-    connect(SwSpdCat, &QPushButton::clicked, this, &TForm1::SelectScaleExecute);
-    connect(RGoutputDir, &RadioGroup::Changed, this, &TForm1::RGoutputDirChange);
-    connect(CBSubFolder, &QCheckBox::toggled, this, &TForm1::CBSubFolderClick);
-    connect(EoutputDir, &QLineEdit::textChanged, this, &TForm1::EoutputDirChange);
-    OnEnter(trackPlt, [this] { trackPltEnter(); });
-    OnExit(trackPlt, [this] { trackPltExit(); });
-    OnExit(EoutputDir, [this] { ChkDirExecute(EoutputDir); });
+    connect(openTrackButton, &QPushButton::clicked, this, &MainWindow::ChooseTrack);
+    connect(openDirButton, &QPushButton::clicked, this, &MainWindow::ChooseOutputDir);
+    connect(visualiseButton, &QPushButton::clicked, this, &MainWindow::Visualise);
+    connect(statisticsButton, &QPushButton::clicked, this, &MainWindow::ShowStatistics);
+    connect(settingsButton, &QPushButton::clicked, this, &MainWindow::OpenSettingsDialog);
+    connect(editScaleButton, &QPushButton::clicked, this, &MainWindow::OpenScaleEditor);
+    connect(folderTypeGroup, &RadioGroup::Changed, this, &MainWindow::FolderTypeChanged);
+    connect(subFolderBox, &QCheckBox::toggled, this, &MainWindow::SubFolderToggled);
+    connect(outputDirEdit, &QLineEdit::textChanged, this, &MainWindow::OutputDirEdited);
+    OnExit(trackEdit, [this] { TrackLeft(); });
+    OnExit(outputDirEdit, [this] { CheckOutputDir(outputDirEdit); });
 }
 
-void TForm1::SetSecondaryWindows(TTrStFmSett* settingsDialog, TScaleSelect* scaleSelect, TTrStatForm* statForm)
+void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleEditor,
+                                     StatisticsWindow* statisticsWindow)
 {
     settingsDialog_ = settingsDialog;
-    scaleSelect_ = scaleSelect;
-    statForm_ = statForm;
+    scaleEditor_ = scaleEditor;
+    statisticsWindow_ = statisticsWindow;
 }
 
-void TForm1::FormInitExecute()
+void MainWindow::LoadSettingsAtStart()
 {
     // Numbers convert with "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -162,118 +169,131 @@ void TForm1::FormInitExecute()
         return;
     }
     ShowScale(settings_.CurrentScale());
-    RGoutputDirChange();
+    FolderTypeChanged();
 }
 
-bool TForm1::event(QEvent* event)
+bool MainWindow::event(QEvent* event)
 {
     // A disabled window is locked by a secondary one and cannot become active.
-    if (event->type() == QEvent::WindowActivate && isEnabled()) FormActivate();
+    if (event->type() == QEvent::WindowActivate && isEnabled()) Activated();
     return QWidget::event(event);
 }
 
-void TForm1::FormActivate() { ControlsEnabled(true); }
+void MainWindow::Activated() { SetControlsEnabled(true); }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (isEnabled() && FormClose())
+    if (isEnabled() && CanClose())
         event->accept();
     else
         event->ignore();
 }
 
-bool TForm1::FormClose()
+bool MainWindow::CanClose()
 {
-    if (settingsDialog_ && settingsDialog_->SaveSettingsAtClose()) return SaveSettingsExecute();
+    if (settingsDialog_ && settingsDialog_->SaveSettingsAtClose()) return SaveSettingsFile();
     return true;
 }
 
-bool TForm1::SaveSettingsExecute() { return SaveSettings(settings_, Files(), dialogs_); }
+bool MainWindow::SaveSettingsFile() { return SaveSettings(settings_, Files(), dialogs_); }
 
-void TForm1::ControlsEnabled(bool enabled)
+void MainWindow::SetControlsEnabled(bool enabled)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{BtnPrFiles, BtnGetStat, trackPlt, BitBtn1, SpdCatBox,
-                                                             SwSpdCat, RGoutputDir, CBSubFolder, BtnSettings})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{visualiseButton, statisticsButton, trackEdit, openTrackButton, scaleBox,
+                                         editScaleButton, folderTypeGroup, subFolderBox, settingsButton})
         control->setEnabled(enabled);
-    const int type = RGoutputDir->ItemIndex();
-    BtnOpnDir->setEnabled(enabled && type != 0 && type != 1);
+    const int type = folderTypeGroup->ItemIndex();
+    openDirButton->setEnabled(enabled && type != 0 && type != 1);
     // A command runs without returning to the event loop: show the state now.
     if (!enabled && isVisible()) repaint();
 }
 
-void TForm1::ProcFilesExecute()
+void MainWindow::Visualise()
 {
     BandBoxes boxes;
     try {
-        for (int i = 0; i < kBandCount; ++i) boxes[i] = BandBox{TextToFloat(TextOf(SpdCat[i])), SpdCat[i]->Color()};
+        for (int i = 0; i < kBandCount; ++i)
+            boxes[i] = BandBox{TextToFloat(TextOf(bandBoxes[i])), bandBoxes[i]->Color()};
     } catch (const Error& error) {
         dialogs_.ShowError(error.what());
         return;
     }
-    ControlsEnabled(false);
-    const VisualiseResult result = VisualiseTrack(TextOf(trackPlt), TextOf(EoutputDir), boxes, settings_, dialogs_);
-    ControlsEnabled(true);
+    SetControlsEnabled(false);
+    const VisualiseResult result = VisualiseTrack(TextOf(trackEdit), TextOf(outputDirEdit), boxes, settings_, dialogs_);
+    SetControlsEnabled(true);
     if (result.Error) dialogs_.ShowError(*result.Error);
     if (result.Processed) dialogs_.ShowMessage(std::string(kTrackProcessed));
 }
 
-void TForm1::GetStatExecute()
+void MainWindow::ShowStatistics()
 {
-    ControlsEnabled(false);
-    std::optional<StatTable> table = TrackStatistics(TextOf(trackPlt), settings_, dialogs_);
+    SetControlsEnabled(false);
+    std::optional<StatTable> table = TrackStatistics(TextOf(trackEdit), settings_, dialogs_);
     if (!table) {
-        ControlsEnabled(true);
+        SetControlsEnabled(true);
         return;
     }
     // Once the statistics window is open its closing gives the controls back.
-    statForm_->SetTable(std::move(*table));
-    OpenOver(this, statForm_);
+    statisticsWindow_->SetTable(std::move(*table));
+    OpenOver(this, statisticsWindow_);
 }
 
-void TForm1::FmSettExecute()
+void MainWindow::OpenSettingsDialog()
 {
-    settingsDialog_->SettingsCaller = this;
-    ControlsEnabled(false);
+    settingsDialog_->openedFrom = this;
+    SetControlsEnabled(false);
     OpenOver(this, settingsDialog_);
 }
 
-void TForm1::SelectScaleExecute()
+void MainWindow::OpenScaleEditor()
 {
-    ControlsEnabled(false);
-    scaleSelect_->ScalesToEditor();
-    OpenOver(this, scaleSelect_);
+    SetControlsEnabled(false);
+    scaleEditor_->ShowScales();
+    OpenOver(this, scaleEditor_);
 }
 
-void TForm1::ShowScale(const SpdCatSet& scale)
+void MainWindow::ShowScale(const SpdCatSet& scale)
 {
+    const QString caption = ToQt("\"" + scale.Name + "\"");
+    const int room = scaleBox->width() - 2 * scaleBox->style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
     // "&" would mark a shortcut letter in a caption.
-    SpdCatBox->setTitle(ToQt("\"" + scale.Name + "\"").replace('&', "&&"));
+    scaleBox->setTitle(scaleBox->fontMetrics().elidedText(caption, Qt::ElideRight, room).replace('&', "&&"));
+    scaleBox->setToolTip(caption);
     const BandBoxes boxes = ScaleBandBoxes(scale);
     for (int i = 0; i < kBandCount; ++i) {
-        SpdCat[i]->setText(ToQt(FloatToText(boxes[i].Upper)));
-        SpdCat[i]->SetColor(boxes[i].Color);
+        bandBoxes[i]->setText(ToQt(FloatToText(boxes[i].Upper)));
+        bandBoxes[i]->SetColor(boxes[i].Color);
     }
 }
 
-void TForm1::OpnTrackActExecute()
+void MainWindow::ChooseTrack()
 {
-    if (FileExists(TextOf(trackPlt))) openTrackDir_ = PathDirPart(TextOf(trackPlt));
+    if (FileExists(TextOf(trackEdit))) openTrackDir_ = PathDirPart(TextOf(trackEdit));
     std::optional<std::string> chosen = dialogs_.OpenTrackFile(openTrackDir_);
     if (!chosen) return;
-    if (CBSubFolder->isChecked()) SetText(EoutputDir, CutSubFolder(TextOf(EoutputDir), TextOf(trackPlt)));
-    SetText(trackPlt, *chosen);
+    if (subFolderBox->isChecked()) SetText(outputDirEdit, CutSubFolder(TextOf(outputDirEdit), TextOf(trackEdit)));
+    ShowTrack(*chosen);
     AppendSubFolder(false);
     settings_.SettingsChanged = true;
 }
 
-void TForm1::trackPltEnter() { PreviousTrackPath = TextOf(trackPlt); }
-
-void TForm1::trackPltExit()
+void MainWindow::TrackLeft()
 {
-    if (!CBSubFolder->isChecked() || TextOf(trackPlt) == PreviousTrackPath) return;
-    SetText(EoutputDir, CutSubFolder(TextOf(EoutputDir), PreviousTrackPath));
-    AppendSubFolder(false);
-    settings_.SettingsChanged = true;
+    const std::string track = TextOf(trackEdit);
+    if (track == previousTrackPath_) return;
+    if (subFolderBox->isChecked()) {
+        SetText(outputDirEdit, CutSubFolder(TextOf(outputDirEdit), previousTrackPath_));
+        AppendSubFolder(false);
+        settings_.SettingsChanged = true;
+    }
+    previousTrackPath_ = track;
+}
+
+void MainWindow::ShowTrack(const std::string& path)
+{
+    SetText(trackEdit, path);
+    previousTrackPath_ = path;
 }
 
 }  // namespace qm

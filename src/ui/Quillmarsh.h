@@ -19,54 +19,54 @@ namespace qm {
 class ColorBox;
 class Dialogs;
 class RadioGroup;
-class TScaleSelect;
-class TTrStatForm;
-class TTrStFmSett;
+class ScaleEditor;
+class StatisticsWindow;
+class SettingsDialog;
 
 // The main window: the track file, the output directory, the current speed
 // scale and the buttons of the two commands, the scale editor and the
 // settings dialog. It holds the FILES values in its controls and applies the
 // output directory rules as they change.
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // Builds the window and runs the start-up load (FormInitExecute) before
+    // Builds the window and runs the start-up load (LoadSettingsAtStart) before
     // any other window exists.
-    TForm1(Settings& settings, Dialogs& dialogs);
+    MainWindow(Settings& settings, Dialogs& dialogs);
 
     // The windows created after this one.
-    void SetSecondaryWindows(TTrStFmSett* settingsDialog, TScaleSelect* scaleSelect, TTrStatForm* statForm);
+    void SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleEditor,
+                             StatisticsWindow* statisticsWindow);
 
     // Start-up, activation and close.
-    void FormInitExecute();
-    void FormActivate();
+    void LoadSettingsAtStart();
+    void Activated();
     // The close handler; false keeps the window open.
-    bool FormClose();
-    bool SaveSettingsExecute();
+    bool CanClose();
+    bool SaveSettingsFile();
 
-    // The ten main controls, BtnOpnDir following the folder type when enabled.
-    void ControlsEnabled(bool enabled);
+    // The ten main controls, openDirButton following the folder type when enabled.
+    void SetControlsEnabled(bool enabled);
 
     // The commands and the secondary windows.
-    void ProcFilesExecute();
-    void GetStatExecute();
-    void FmSettExecute();
-    void SelectScaleExecute();
+    void Visualise();
+    void ShowStatistics();
+    void OpenSettingsDialog();
+    void OpenScaleEditor();
     void ShowScale(const SpdCatSet& scale);
 
     // The track file.
-    void OpnTrackActExecute();
-    void trackPltEnter();
-    void trackPltExit();
+    void ChooseTrack();
+    void TrackLeft();
 
     // The output directory rules.
-    void RGoutputDirChange();
+    void FolderTypeChanged();
     void AppendSubFolder(bool cutIfUnchecked);
     std::string CutSubFolder(const std::string& directory, const std::string& trackPath) const;
-    void CBSubFolderClick();
-    void OpnResultDirExecute();
-    void ChkDirExecute(QWidget* sender);
-    void EoutputDirChange();
+    void SubFolderToggled();
+    void ChooseOutputDir();
+    void CheckOutputDir(QWidget* sender);
+    void OutputDirEdited();
     // Where a directory that does not exist is replaced, and where the track
     // dialog first opens: the user's home directory.
     static std::string FallbackDirectory();
@@ -95,34 +95,39 @@ protected:
 private:
     void CreateControls();
     void SelectFolderType(int32_t type);
-    // EoutputDir and BtnOpnDir as folder types 0 and 1 (fixed) or 2 (typed) want them.
+    // Puts a track path into trackEdit as the track the output directory follows.
+    void ShowTrack(const std::string& path);
+    // outputDirEdit and openDirButton as folder types 0 and 1 (fixed) or 2 (typed) want them.
     void SetOutputDirEditable(bool editable);
 
     Settings& settings_;
     Dialogs& dialogs_;
-    TTrStFmSett* settingsDialog_ = nullptr;
-    TScaleSelect* scaleSelect_ = nullptr;
-    TTrStatForm* statForm_ = nullptr;
+    SettingsDialog* settingsDialog_ = nullptr;
+    ScaleEditor* scaleEditor_ = nullptr;
+    StatisticsWindow* statisticsWindow_ = nullptr;
 
-    std::string PreviousTrackPath;
+    // The track whose sub-folder the output directory holds: the track loaded
+    // or chosen, or the text trackEdit had when it was last left. Kept apart
+    // from the focus, which also arrives when the window is activated again.
+    std::string previousTrackPath_;
     // The open dialog's initial directory, kept between runs.
     std::string openTrackDir_;
 
-    QLabel* Label_track;
-    QLineEdit* trackPlt;
-    QPushButton* BitBtn1;
-    QLabel* Label_Result;
-    QLineEdit* EoutputDir;
-    QPushButton* BtnOpnDir;
-    RadioGroup* RGoutputDir;
-    QCheckBox* CBSubFolder;
-    QPushButton* BtnPrFiles;
-    QPushButton* BtnGetStat;
-    QPushButton* BtnSettings;
-    QLabel* Label_spdScale;
-    QGroupBox* SpdCatBox;
-    std::array<ColorBox*, kBandCount> SpdCat;
-    QPushButton* SwSpdCat;
+    QLabel* trackLabel;
+    QLineEdit* trackEdit;
+    QPushButton* openTrackButton;
+    QLabel* resultLabel;
+    QLineEdit* outputDirEdit;
+    QPushButton* openDirButton;
+    RadioGroup* folderTypeGroup;
+    QCheckBox* subFolderBox;
+    QPushButton* visualiseButton;
+    QPushButton* statisticsButton;
+    QPushButton* settingsButton;
+    QLabel* scaleLabel;
+    QGroupBox* scaleBox;
+    std::array<ColorBox*, kBandCount> bandBoxes;
+    QPushButton* editScaleButton;
 };
 
 }  // namespace qm

@@ -28,35 +28,35 @@ bool EndsWithSeparator(const std::string& text) { return !text.empty() && text.b
 
 }  // namespace
 
-std::string TForm1::FallbackDirectory() { return ToStd(QDir::homePath()) + kPathSeparator; }
+std::string MainWindow::FallbackDirectory() { return ToStd(QDir::homePath()) + kPathSeparator; }
 
-void TForm1::SetOutputDirEditable(bool editable)
+void MainWindow::SetOutputDirEditable(bool editable)
 {
-    EoutputDir->setEnabled(editable);
-    QPalette palette = EoutputDir->palette();
+    outputDirEdit->setEnabled(editable);
+    QPalette palette = outputDirEdit->palette();
     palette.setColor(QPalette::Base, editable ? kTypedColor : kFixedColor);
     palette.setColor(QPalette::Disabled, QPalette::Text, kFixedTextColor);
-    EoutputDir->setPalette(palette);
-    BtnOpnDir->setEnabled(editable);
+    outputDirEdit->setPalette(palette);
+    openDirButton->setEnabled(editable);
 }
 
-void TForm1::RGoutputDirChange()
+void MainWindow::FolderTypeChanged()
 {
-    switch (RGoutputDir->ItemIndex()) {
+    switch (folderTypeGroup->ItemIndex()) {
     case 0:
-        SetText(EoutputDir, settings_.StartDir + kPathSeparator);
+        SetText(outputDirEdit, settings_.StartDir + kPathSeparator);
         SetOutputDirEditable(false);
         AppendSubFolder(false);
         break;
     case 1: {
-        const std::string trackDir = PathDirPart(TextOf(trackPlt));
+        const std::string trackDir = PathDirPart(TextOf(trackEdit));
         if (!DirectoryExists(trackDir)) {
             dialogs_.ShowMessage("Трек не выбран");
-            RGoutputDir->SetItemIndex(2);
-            RGoutputDirChange();
+            folderTypeGroup->SetItemIndex(2);
+            FolderTypeChanged();
             return;
         }
-        SetText(EoutputDir, trackDir);
+        SetText(outputDirEdit, trackDir);
         SetOutputDirEditable(false);
         AppendSubFolder(false);
         break;
@@ -70,33 +70,33 @@ void TForm1::RGoutputDirChange()
     settings_.SettingsChanged = true;
 }
 
-void TForm1::AppendSubFolder(bool cutIfUnchecked)
+void MainWindow::AppendSubFolder(bool cutIfUnchecked)
 {
-    std::string text = TextOf(EoutputDir);
-    if (CBSubFolder->isChecked()) {
+    std::string text = TextOf(outputDirEdit);
+    if (subFolderBox->isChecked()) {
         if (!EndsWithSeparator(text)) text += kPathSeparator;
-        text += SubFolderName(TextOf(trackPlt));
+        text += SubFolderName(TextOf(trackEdit));
     } else if (cutIfUnchecked) {
         text = CutSubFolder(text, "");
     }
-    SetText(EoutputDir, text);
+    SetText(outputDirEdit, text);
 }
 
-std::string TForm1::CutSubFolder(const std::string& directory, const std::string& trackPath) const
+std::string MainWindow::CutSubFolder(const std::string& directory, const std::string& trackPath) const
 {
-    const std::string subFolder = SubFolderName(trackPath.empty() ? TextOf(trackPlt) : trackPath);
+    const std::string subFolder = SubFolderName(trackPath.empty() ? TextOf(trackEdit) : trackPath);
     if (directory.size() >= subFolder.size() && directory.ends_with(subFolder))
         return directory.substr(0, directory.size() - subFolder.size());
     return directory;
 }
 
-void TForm1::CBSubFolderClick()
+void MainWindow::SubFolderToggled()
 {
     AppendSubFolder(true);
     settings_.SettingsChanged = true;
 }
 
-void TForm1::OpnResultDirExecute()
+void MainWindow::ChooseOutputDir()
 {
     const std::string workingDir = GetCurrentDir();
     std::optional<std::string> chosen = dialogs_.ChooseDirectory();
@@ -104,37 +104,37 @@ void TForm1::OpnResultDirExecute()
         SetCurrentDir(workingDir);
         return;
     }
-    SetText(EoutputDir, *chosen + kPathSeparator);
+    SetText(outputDirEdit, *chosen + kPathSeparator);
     AppendSubFolder(false);
     // The next chooser opens where this one ended.
     SetCurrentDir(*chosen);
 }
 
-void TForm1::ChkDirExecute(QWidget* sender)
+void MainWindow::CheckOutputDir(QWidget* sender)
 {
-    std::string text = TextOf(EoutputDir);
-    if (CBSubFolder->isChecked()) text = CutSubFolder(text, "");
+    std::string text = TextOf(outputDirEdit);
+    if (subFolderBox->isChecked()) text = CutSubFolder(text, "");
     if (DirectoryExists(text)) {
-        if (!EndsWithSeparator(text)) SetText(EoutputDir, text + kPathSeparator);
+        if (!EndsWithSeparator(text)) SetText(outputDirEdit, text + kPathSeparator);
         return;
     }
-    OpnResultDirExecute();
+    ChooseOutputDir();
     ReturnFocus(sender);
 }
 
-void TForm1::EoutputDirChange() { settings_.SettingsChanged = true; }
+void MainWindow::OutputDirEdited() { settings_.SettingsChanged = true; }
 
-std::string TForm1::TrackFile() const { return TextOf(trackPlt); }
+std::string MainWindow::TrackFile() const { return TextOf(trackEdit); }
 
-int32_t TForm1::FolderType() const { return RGoutputDir->ItemIndex(); }
+int32_t MainWindow::FolderType() const { return folderTypeGroup->ItemIndex(); }
 
-bool TForm1::SubFolder() const { return CBSubFolder->isChecked(); }
+bool MainWindow::SubFolder() const { return subFolderBox->isChecked(); }
 
-std::string TForm1::FolderName() const { return TextOf(EoutputDir); }
+std::string MainWindow::FolderName() const { return TextOf(outputDirEdit); }
 
-FilesSettings TForm1::Files() const { return FilesSettings{TrackFile(), FolderType(), SubFolder(), FolderName()}; }
+FilesSettings MainWindow::Files() const { return FilesSettings{TrackFile(), FolderType(), SubFolder(), FolderName()}; }
 
-void TForm1::ApplyLoadedFiles(const LoadedSettings& loaded)
+void MainWindow::ApplyLoadedFiles(const LoadedSettings& loaded)
 {
     LoadTrackFile(loaded.Files.TRACKFILE);
     LoadFolderType(loaded.Files.FOLDERTYPE);
@@ -155,32 +155,32 @@ void TForm1::ApplyLoadedFiles(const LoadedSettings& loaded)
     }
 }
 
-void TForm1::LoadTrackFile(const std::string& path) { SetText(trackPlt, FileExists(path) ? path : std::string()); }
+void MainWindow::LoadTrackFile(const std::string& path) { ShowTrack(FileExists(path) ? path : std::string()); }
 
-void TForm1::LoadFolderType(int32_t type) { SelectFolderType(type < 0 ? -1 : std::min(type, 2)); }
+void MainWindow::LoadFolderType(int32_t type) { SelectFolderType(type < 0 ? -1 : std::min(type, 2)); }
 
-void TForm1::LoadSubFolder(bool on) { CBSubFolder->setChecked(on); }
+void MainWindow::LoadSubFolder(bool on) { subFolderBox->setChecked(on); }
 
-void TForm1::LoadFolderName(const std::string& directory)
+void MainWindow::LoadFolderName(const std::string& directory)
 {
-    std::string text = CBSubFolder->isChecked() ? CutSubFolder(directory, "") : directory;
-    SetText(EoutputDir, DirectoryExists(text) ? text : FallbackDirectory());
+    std::string text = subFolderBox->isChecked() ? CutSubFolder(directory, "") : directory;
+    SetText(outputDirEdit, DirectoryExists(text) ? text : FallbackDirectory());
     AppendSubFolder(false);
 }
 
-void TForm1::ImportTrackFile(const std::string& path)
+void MainWindow::ImportTrackFile(const std::string& path)
 {
-    if (FileExists(path)) SetText(trackPlt, path);
+    if (FileExists(path)) ShowTrack(path);
 }
 
-void TForm1::ImportFolderType(int32_t type) { SelectFolderType(type); }
+void MainWindow::ImportFolderType(int32_t type) { SelectFolderType(type); }
 
-void TForm1::ImportFolderName(const std::string& directory)
+void MainWindow::ImportFolderName(const std::string& directory)
 {
-    SetText(EoutputDir, DirectoryExists(directory) ? directory : FallbackDirectory());
+    SetText(outputDirEdit, DirectoryExists(directory) ? directory : FallbackDirectory());
 }
 
 // Selecting another item runs the folder-type rule, as a click would.
-void TForm1::SelectFolderType(int32_t type) { RGoutputDir->SetItemIndex(type); }
+void MainWindow::SelectFolderType(int32_t type) { folderTypeGroup->SetItemIndex(type); }
 
 }  // namespace qm

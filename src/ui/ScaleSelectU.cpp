@@ -37,84 +37,82 @@ QString CellName(int row, int band)
 
 }  // namespace
 
-TScaleSelect::TScaleSelect(TForm1& form1, Settings& settings, Dialogs& dialogs)
-    : QWidget(nullptr, kDialogFrame | Qt::WindowStaysOnTopHint), form1_(form1), settings_(settings),
+ScaleEditor::ScaleEditor(MainWindow& form1, Settings& settings, Dialogs& dialogs)
+    : QWidget(nullptr, kDialogFrame | Qt::WindowStaysOnTopHint), main_(form1), settings_(settings),
       dialogs_(dialogs)
 {
     setObjectName("ScaleSelect");
     setWindowTitle("ScaleSelect");
     CreateControls();
-    UseDialogKeys(this, BOK, BCancel);
+    UseDialogKeys(this, okButton, cancelButton);
 }
 
-void TScaleSelect::CreateControls()
+void ScaleEditor::CreateControls()
 {
     auto* layout = new QVBoxLayout(this);
     for (int row = 0; row < kRows; ++row) {
-        Scale[row] = new QGroupBox(this);
-        Scale[row]->setObjectName(QString("Scale%1").arg(row));
-        RB[row] = new QRadioButton(Scale[row]);
-        RB[row]->setObjectName(QString("RB%1").arg(row));
+        rowBoxes[row] = new QGroupBox(this);
+        rowBoxes[row]->setObjectName(QString("Scale%1").arg(row));
+        rowButtons[row] = new QRadioButton(rowBoxes[row]);
+        rowButtons[row]->setObjectName(QString("RB%1").arg(row));
         // The three buttons sit in different boxes; the click handlers make them exclusive.
-        RB[row]->setAutoExclusive(false);
-        SetName[row] = new QLineEdit(Scale[row]);
-        SetName[row]->setObjectName(QString("SetName%1").arg(row));
-        SetName[row]->setText(QString("SetName%1").arg(row));
-        SetName[row]->setFixedWidth(SetName[row]->fontMetrics().horizontalAdvance("SetName00") + 24);
-        SpdCatBox[row] = new QGroupBox(Scale[row]);
-        SpdCatBox[row]->setObjectName(QString("SpdCatBox%1").arg(row));
-        SpdCatBox[row]->setToolTip("Шкала скорости");
-        auto* cells = new QHBoxLayout(SpdCatBox[row]);
-        cells->setSpacing(2);
+        rowButtons[row]->setAutoExclusive(false);
+        nameEdits[row] = new QLineEdit(rowBoxes[row]);
+        nameEdits[row]->setObjectName(QString("SetName%1").arg(row));
+        nameEdits[row]->setText(QString("SetName%1").arg(row));
+        nameEdits[row]->setFixedWidth(nameEdits[row]->fontMetrics().horizontalAdvance("SetName00") + 24);
+        bandGroups[row] = new QGroupBox(rowBoxes[row]);
+        bandGroups[row]->setObjectName(QString("SpdCatBox%1").arg(row));
+        bandGroups[row]->setToolTip("Шкала скорости");
+        auto* bandRow = new QHBoxLayout(bandGroups[row]);
+        bandRow->setSpacing(2);
         for (int band = 0; band < kBandCount; ++band) {
-            ColorBox* cell = new ColorBox(band, SpdCatBox[row]);
+            ColorBox* cell = new ColorBox(band, bandGroups[row]);
             cell->setObjectName(CellName(row, band));
             cell->setText(QString("SC%1").arg(band + 1));
             cell->setToolTip("Цвет - DblClick");
             cell->setFixedWidth(cell->fontMetrics().horizontalAdvance("00000") + 14);
-            cells->addWidget(cell);
-            Cells[row][band] = cell;
-            connect(cell, &ColorBox::DoubleClicked, this, &TScaleSelect::SpdCatDblClick);
-            OnExit(cell, [this, cell] { SpdCatExit(cell); });
+            bandRow->addWidget(cell);
+            cells[row][band] = cell;
+            connect(cell, &ColorBox::DoubleClicked, this, &ScaleEditor::CellDoubleClicked);
+            OnExit(cell, [this, cell] { CellLeft(cell); });
         }
-        auto* rowLayout = new QHBoxLayout(Scale[row]);
-        rowLayout->addWidget(RB[row]);
-        rowLayout->addWidget(SetName[row]);
-        rowLayout->addWidget(SpdCatBox[row]);
-        layout->addWidget(Scale[row]);
+        auto* rowLayout = new QHBoxLayout(rowBoxes[row]);
+        rowLayout->addWidget(rowButtons[row]);
+        rowLayout->addWidget(nameEdits[row]);
+        rowLayout->addWidget(bandGroups[row]);
+        layout->addWidget(rowBoxes[row]);
+        connect(rowButtons[row], &QRadioButton::clicked, this, [this, row] { SelectRow(row); });
     }
-    connect(RB[0], &QRadioButton::clicked, this, &TScaleSelect::RB0Click);
-    connect(RB[1], &QRadioButton::clicked, this, &TScaleSelect::RB1Click);
-    connect(RB[2], &QRadioButton::clicked, this, &TScaleSelect::RB2Click);
 
-    ColorHint = new QLabel("Для изменения цвета - DblClick на ячейке шкалы", this);
-    ColorHint->setObjectName("ColorHint");
-    BOK = new QPushButton("Ok", this);
-    BOK->setObjectName("BOK");
-    BCancel = new QPushButton("Cancel", this);
-    BCancel->setObjectName("BCancel");
+    colorHint = new QLabel("Для изменения цвета - DblClick на ячейке шкалы", this);
+    colorHint->setObjectName("ColorHint");
+    okButton = new QPushButton("Ok", this);
+    okButton->setObjectName("BOK");
+    cancelButton = new QPushButton("Cancel", this);
+    cancelButton->setObjectName("BCancel");
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(ColorHint);
+    bottom->addWidget(colorHint);
     bottom->addStretch();
-    bottom->addWidget(BOK);
-    bottom->addWidget(BCancel);
+    bottom->addWidget(okButton);
+    bottom->addWidget(cancelButton);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(BOK, &QPushButton::clicked, this, &TScaleSelect::SSOkExecute);
-    connect(BCancel, &QPushButton::clicked, this, &TScaleSelect::SSCancelExecute);
+    connect(okButton, &QPushButton::clicked, this, &ScaleEditor::Accept);
+    connect(cancelButton, &QPushButton::clicked, this, &ScaleEditor::Cancel);
 }
 
-void TScaleSelect::ScalesToEditor()
+void ScaleEditor::ShowScales()
 {
     // Turning the current row's button on runs its click handler.
-    RBClick(settings_.CURRENTSCALE);
+    SelectRow(settings_.CURRENTSCALE);
     for (int row = 0; row < kRows; ++row) {
         const SpdCatSet& scale = settings_.Scales[row];
-        SetName[row]->setText(ToQt(scale.Name));
+        nameEdits[row]->setText(ToQt(scale.Name));
         const BandBoxes boxes = ScaleBandBoxes(scale);
         for (int band = 0; band < kBandCount; ++band) {
-            ColorBox* cell = Cells[row][band];
+            ColorBox* cell = cells[row][band];
             cell->SetColor(boxes[band].Color);
             cell->setText(ToQt(FloatToText(boxes[band].Upper)));
             cell->setModified(false);
@@ -122,16 +120,16 @@ void TScaleSelect::ScalesToEditor()
     }
 }
 
-bool TScaleSelect::EditorToScales()
+bool ScaleEditor::StoreScales()
 {
-    settings_.CURRENTSCALE = Tag;
+    settings_.CURRENTSCALE = currentRow;
     try {
         for (int row = 0; row < kRows; ++row) {
             SpdCatSet& scale = settings_.Scales[row];
-            scale.Name = TextOf(SetName[row]);
+            scale.Name = TextOf(nameEdits[row]);
             for (int band = 0; band < kBandCount; ++band) {
-                scale.Categories[band].Color = Cells[row][band]->Color();
-                scale.Categories[band].Upper = TextToInt(TextOf(Cells[row][band]));
+                scale.Categories[band].Color = cells[row][band]->Color();
+                scale.Categories[band].Upper = TextToInt(TextOf(cells[row][band]));
             }
         }
     } catch (const Error& error) {
@@ -141,30 +139,30 @@ bool TScaleSelect::EditorToScales()
     return true;
 }
 
-void TScaleSelect::RBClick(int row)
+void ScaleEditor::SelectRow(int row)
 {
-    for (int k = 0; k < kRows; ++k) RB[k]->setChecked(k == row);
-    Tag = row;
+    for (int k = 0; k < kRows; ++k) rowButtons[k]->setChecked(k == row);
+    currentRow = row;
 }
 
-void TScaleSelect::ControlsEnabled(bool enabled)
+void ScaleEditor::SetControlsEnabled(bool enabled)
 {
-    BOK->setEnabled(enabled);
-    BCancel->setEnabled(enabled);
+    okButton->setEnabled(enabled);
+    cancelButton->setEnabled(enabled);
     for (int row = 0; row < kRows; ++row) {
-        RB[row]->setEnabled(enabled);
-        SetName[row]->setEnabled(enabled);
+        rowButtons[row]->setEnabled(enabled);
+        nameEdits[row]->setEnabled(enabled);
     }
 }
 
-void TScaleSelect::SpdCatDblClick(ColorBox* cell)
+void ScaleEditor::CellDoubleClicked(ColorBox* cell)
 {
-    ControlsEnabled(false);
-    SelectColorExecute(cell);
-    ControlsEnabled(true);
+    SetControlsEnabled(false);
+    ChooseColor(cell);
+    SetControlsEnabled(true);
 }
 
-void TScaleSelect::SelectColorExecute(ColorBox* cell)
+void ScaleEditor::ChooseColor(ColorBox* cell)
 {
     std::optional<int32_t> color = dialogs_.ChooseColor(lastColor_);
     if (!color) return;
@@ -172,21 +170,19 @@ void TScaleSelect::SelectColorExecute(ColorBox* cell)
     cell->SetColor(*color);
 }
 
-void TScaleSelect::SpdCatExit(ColorBox* cell)
+void ScaleEditor::CellLeft(ColorBox* cell)
 {
-    if (cell->isModified()) ChkSpdExecute(cell);
+    if (cell->isModified()) CheckCell(cell);
 }
 
-void TScaleSelect::ChkSpdExecute(ColorBox* cell) { ChkSpdF(cell); }
-
-bool TScaleSelect::ChkSpdF(ColorBox* cell)
+bool ScaleEditor::CheckCell(ColorBox* cell)
 {
     const auto [row, band] = CellPlace(cell);
     int32_t lower = 0;
     int32_t upper = 1001;
     try {
-        if (band > 0) lower = TextToInt(TextOf(Cells[row][band - 1]));
-        if (band < kBandCount - 1) upper = TextToInt(TextOf(Cells[row][band + 1]));
+        if (band > 0) lower = TextToInt(TextOf(cells[row][band - 1]));
+        if (band < kBandCount - 1) upper = TextToInt(TextOf(cells[row][band + 1]));
     } catch (const Error& error) {
         dialogs_.ShowError(error.what());
         return false;
@@ -198,44 +194,44 @@ bool TScaleSelect::ChkSpdF(ColorBox* cell)
     return false;
 }
 
-ColorBox* TScaleSelect::FocusedCell() const
+ColorBox* ScaleEditor::FocusedCell() const
 {
-    for (const auto& row : Cells)
+    for (const auto& row : cells)
         for (ColorBox* cell : row)
             if (cell == focusWidget()) return cell;
     return nullptr;
 }
 
-std::pair<int, int> TScaleSelect::CellPlace(const ColorBox* cell) const
+std::pair<int, int> ScaleEditor::CellPlace(const ColorBox* cell) const
 {
     for (int row = 0; row < kRows; ++row)
-        if (Cells[row][cell->Tag()] == cell) return {row, cell->Tag()};
-    return {0, cell->Tag()};
+        if (cells[row][cell->Band()] == cell) return {row, cell->Band()};
+    return {0, cell->Band()};
 }
 
-void TScaleSelect::SSOkExecute()
+void ScaleEditor::Accept()
 {
     // Enter in a cell does not leave it, so its exit check has not run.
     ColorBox* cell = FocusedCell();
-    if (cell && cell->isModified() && !ChkSpdF(cell)) return;
-    if (!EditorToScales()) return;
-    form1_.ShowScale(settings_.CurrentScale());
+    if (cell && cell->isModified() && !CheckCell(cell)) return;
+    if (!StoreScales()) return;
+    main_.ShowScale(settings_.CurrentScale());
     settings_.SettingsChanged = true;
     close();
 }
 
-void TScaleSelect::SSCancelExecute() { close(); }
+void ScaleEditor::Cancel() { close(); }
 
-void TScaleSelect::closeEvent(QCloseEvent* event)
+void ScaleEditor::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    Closing();
     QWidget::closeEvent(event);
 }
 
-void TScaleSelect::FormClose()
+void ScaleEditor::Closing()
 {
-    form1_.ControlsEnabled(true);
-    ReturnTo(&form1_);
+    main_.SetControlsEnabled(true);
+    ReturnTo(&main_);
 }
 
 }  // namespace qm

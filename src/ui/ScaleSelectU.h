@@ -17,34 +17,32 @@ namespace qm {
 
 class ColorBox;
 class Dialogs;
-class TForm1;
+class MainWindow;
 
 // The speed-scale editor "ScaleSelect": all three scales, one row each, with
 // the radio button of the current scale, the name and the ten bands (upper
 // bound and colour). OK stores them into Settings, Cancel drops them.
-class TScaleSelect : public QWidget {
+class ScaleEditor : public QWidget {
     Q_OBJECT
 public:
-    TScaleSelect(TForm1& form1, Settings& settings, Dialogs& dialogs);
+    ScaleEditor(MainWindow& form1, Settings& settings, Dialogs& dialogs);
 
     // The row whose radio button is on while the editor is open.
-    int Tag = 0;
+    int currentRow = 0;
 
-    void ScalesToEditor();
+    void ShowScales();
     // False when a cell did not convert (the scales are copied up to it).
-    bool EditorToScales();
-    void RB0Click() { RBClick(0); }
-    void RB1Click() { RBClick(1); }
-    void RB2Click() { RBClick(2); }
-    void ControlsEnabled(bool enabled);
-    void SpdCatDblClick(ColorBox* cell);
-    void SpdCatExit(ColorBox* cell);
-    void SelectColorExecute(ColorBox* cell);
-    void ChkSpdExecute(ColorBox* cell);
-    bool ChkSpdF(ColorBox* cell);
-    void SSOkExecute();
-    void SSCancelExecute();
-    void FormClose();
+    bool StoreScales();
+    // The row whose button the user clicked; makes the three exclusive.
+    void SelectRow(int row);
+    void SetControlsEnabled(bool enabled);
+    void CellDoubleClicked(ColorBox* cell);
+    void CellLeft(ColorBox* cell);
+    void ChooseColor(ColorBox* cell);
+    bool CheckCell(ColorBox* cell);
+    void Accept();
+    void Cancel();
+    void Closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,25 +50,24 @@ protected:
 private:
     static constexpr int kRows = kScaleCount;
     void CreateControls();
-    void RBClick(int row);
     ColorBox* FocusedCell() const;
     // Row and band of a cell.
     std::pair<int, int> CellPlace(const ColorBox* cell) const;
 
-    TForm1& form1_;
+    MainWindow& main_;
     Settings& settings_;
     Dialogs& dialogs_;
     // The colour the colour dialog returned last; it opens on it again.
     int32_t lastColor_ = 0;
 
-    QLabel* ColorHint;
-    std::array<QGroupBox*, kRows> Scale;
-    std::array<QRadioButton*, kRows> RB;
-    std::array<QLineEdit*, kRows> SetName;
-    std::array<QGroupBox*, kRows> SpdCatBox;
-    std::array<std::array<ColorBox*, kBandCount>, kRows> Cells;
-    QPushButton* BOK;
-    QPushButton* BCancel;
+    QLabel* colorHint;
+    std::array<QGroupBox*, kRows> rowBoxes;
+    std::array<QRadioButton*, kRows> rowButtons;
+    std::array<QLineEdit*, kRows> nameEdits;
+    std::array<QGroupBox*, kRows> bandGroups;
+    std::array<std::array<ColorBox*, kBandCount>, kRows> cells;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 };
 
 }  // namespace qm

@@ -22,6 +22,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qm {
 namespace {
 
@@ -61,6 +63,15 @@ void AddRow(QGridLayout* grid, const char* caption, QWidget* field, const char* 
     AddRow(grid, new QLabel(caption, field->parentWidget()), field, unit);
 }
 
+int ColumnWidth(const QGridLayout* grid, int column)
+{
+    int width = 0;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        if (const QLayoutItem* item = grid->itemAtPosition(row, column))
+            width = std::max(width, item->sizeHint().width());
+    return width;
+}
+
 QString DelimiterText(char c) { return QString(QChar::fromLatin1(c)); }
 
 // A delimiter is one byte: characters beyond Latin-1 become "?".
@@ -68,214 +79,224 @@ char DelimiterOf(const QString& text) { return text.at(0).toLatin1() ? text.at(0
 
 }  // namespace
 
-TTrStFmSett::TTrStFmSett(Settings& settings, Dialogs& dialogs)
+SettingsDialog::SettingsDialog(Settings& settings, Dialogs& dialogs)
     : QWidget(nullptr, kDialogFrame), settings_(settings), dialogs_(dialogs)
 {
     setObjectName("TrStFmSett");
     setWindowTitle("Настройки расчета и вывода");
     CreateControls();
-    UseDialogKeys(this, SFOK, SFCancel);
+    UseDialogKeys(this, okButton, cancelButton);
 }
 
-void TTrStFmSett::CreateControls()
+void SettingsDialog::CreateControls()
 {
-    GBVisParam = new QGroupBox("Визуализация", this);
-    GBVisParam->setObjectName("GBVisParam");
-    EIntrvl = NumberEdit("EIntrvl", GBVisParam);
-    ETrWidth = NumberEdit("ETrWidth", GBVisParam);
-    EDiss = NumberEdit("EDiss", GBVisParam);
+    visualGroup = new QGroupBox("Визуализация", this);
+    visualGroup->setObjectName("GBVisParam");
+    intervalEdit = NumberEdit("EIntrvl", visualGroup);
+    widthEdit = NumberEdit("ETrWidth", visualGroup);
+    dispersionEdit = NumberEdit("EDiss", visualGroup);
     // In the order of OutputFormat.
-    CBOutFormat = new QComboBox(GBVisParam);
-    CBOutFormat->setObjectName("CBOutFormat");
-    CBOutFormat->addItems({"OziExplorer (.plt, .wpt)", "GPX", "KML"});
-    auto* visual = new QGridLayout(GBVisParam);
-    AddRow(visual, "Интервал расчета", EIntrvl, "мин.");
-    AddRow(visual, "Ширина трека в OZI", ETrWidth, "пикс.");
-    AddRow(visual, "Границы сл. разброса", EDiss, "м");
-    AddRow(visual, "Формат результата", CBOutFormat, "");
+    outputFormatBox = new QComboBox(visualGroup);
+    outputFormatBox->setObjectName("CBOutFormat");
+    outputFormatBox->addItems({"OziExplorer (.plt, .wpt)", "GPX", "KML"});
+    auto* visual = new QGridLayout(visualGroup);
+    AddRow(visual, "Интервал расчета", intervalEdit, "мин.");
+    AddRow(visual, "Ширина трека в OZI", widthEdit, "пикс.");
+    AddRow(visual, "Границы сл. разброса", dispersionEdit, "м");
+    AddRow(visual, "Формат результата", outputFormatBox, "");
 
-    GBCalcParam = new QGroupBox("Статистика", this);
-    GBCalcParam->setObjectName("GBCalcParam");
-    EMinSpd = NumberEdit("EMinSpd", GBCalcParam);
-    CBSpltDist = new QCheckBox("Разрыв по дистанции", GBCalcParam);
-    CBSpltDist->setObjectName("CBSpltDist");
-    EDistBrk = NumberEdit("EDistBrk", GBCalcParam);
-    CBSpltTime = new QCheckBox("Разрыв по времени", GBCalcParam);
-    CBSpltTime->setObjectName("CBSpltTime");
-    ETimeBrk = NumberEdit("ETimeBrk", GBCalcParam);
-    ECritSlope = NumberEdit("ECritSlope", GBCalcParam);
-    EMaxHgtSpan = NumberEdit("EMaxHgtSpan", GBCalcParam);
-    GMTmodSpin = new SpinEdit(-11, 11, "EGMTmod", "UpDown1", GBCalcParam);
-    EGMTmod = GMTmodSpin->Edit();
-    GMTmodSpin->setFixedWidth(EMinSpd->minimumWidth());
-    auto* calc = new QGridLayout(GBCalcParam);
-    AddRow(calc, "Мин. скорость", EMinSpd, "км/ч");
-    AddRow(calc, CBSpltDist, EDistBrk, "км");
-    AddRow(calc, CBSpltTime, ETimeBrk, "мин.");
-    AddRow(calc, "Предельный уклон", ECritSlope, "м/км");
-    AddRow(calc, "Шаг расчета высоты", EMaxHgtSpan, "м");
-    AddRow(calc, "Поправка к GMT", GMTmodSpin, "ч.");
+    statisticsGroup = new QGroupBox("Статистика", this);
+    statisticsGroup->setObjectName("GBCalcParam");
+    minSpeedEdit = NumberEdit("EMinSpd", statisticsGroup);
+    distanceSplitBox = new QCheckBox("Разрыв по дистанции", statisticsGroup);
+    distanceSplitBox->setObjectName("CBSpltDist");
+    maxBreakEdit = NumberEdit("EDistBrk", statisticsGroup);
+    timeSplitBox = new QCheckBox("Разрыв по времени", statisticsGroup);
+    timeSplitBox->setObjectName("CBSpltTime");
+    maxStopEdit = NumberEdit("ETimeBrk", statisticsGroup);
+    maxSlopeEdit = NumberEdit("ECritSlope", statisticsGroup);
+    heightSpanEdit = NumberEdit("EMaxHgtSpan", statisticsGroup);
+    gmtSpin = new SpinEdit(-11, 11, "EGMTmod", "UpDown1", statisticsGroup);
+    gmtEdit = gmtSpin->Edit();
+    gmtSpin->setFixedWidth(minSpeedEdit->minimumWidth());
+    auto* calc = new QGridLayout(statisticsGroup);
+    AddRow(calc, "Мин. скорость", minSpeedEdit, "км/ч");
+    AddRow(calc, distanceSplitBox, maxBreakEdit, "км");
+    AddRow(calc, timeSplitBox, maxStopEdit, "мин.");
+    AddRow(calc, "Предельный уклон", maxSlopeEdit, "м/км");
+    AddRow(calc, "Шаг расчета высоты", heightSpanEdit, "м");
+    AddRow(calc, "Поправка к GMT", gmtSpin, "ч.");
+    // The fields of both groups in one column.
+    for (int column : {0, 2}) {
+        const int width = std::max(ColumnWidth(visual, column), ColumnWidth(calc, column));
+        visual->setColumnMinimumWidth(column, width);
+        calc->setColumnMinimumWidth(column, width);
+    }
+    visual->setColumnStretch(3, 1);
+    calc->setColumnStretch(3, 1);
 
-    GBStatFmSett = new QGroupBox("Вывод статистики", this);
-    GBStatFmSett->setObjectName("GBStatFmSett");
+    reportGroup = new QGroupBox("Вывод статистики", this);
+    reportGroup->setObjectName("GBStatFmSett");
 
-    GBFields = new QGroupBox("Данные", GBStatFmSett);
-    GBFields->setObjectName("GBFields");
-    auto* fields = new QGridLayout(GBFields);
-    for (size_t i = 0; i < Field.size(); ++i) {
-        Field[i] = new QCheckBox(kFieldCaptions[i], GBFields);
-        Field[i]->setObjectName(QString("Field%1").arg(i + 1));
-        fields->addWidget(Field[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
+    fieldGroup = new QGroupBox("Данные", reportGroup);
+    fieldGroup->setObjectName("GBFields");
+    auto* fields = new QGridLayout(fieldGroup);
+    for (size_t i = 0; i < fieldBoxes.size(); ++i) {
+        fieldBoxes[i] = new QCheckBox(kFieldCaptions[i], fieldGroup);
+        fieldBoxes[i]->setObjectName(QString("Field%1").arg(i + 1));
+        fields->addWidget(fieldBoxes[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
     }
     // The part and the date column are always there.
-    Field[0]->setEnabled(false);
-    Field[1]->setEnabled(false);
+    fieldBoxes[0]->setEnabled(false);
+    fieldBoxes[1]->setEnabled(false);
 
-    GBLevels = new QGroupBox("Уровень группировки", GBStatFmSett);
-    GBLevels->setObjectName("GBLevels");
-    auto* levels = new QVBoxLayout(GBLevels);
-    for (size_t i = 0; i < CBLevel.size(); ++i) {
-        CBLevel[i] = new QCheckBox(kLevelCaptions[i], GBLevels);
-        CBLevel[i]->setObjectName(QString("CBLevel%1").arg(i));
-        levels->addWidget(CBLevel[i]);
+    levelGroup = new QGroupBox("Уровень группировки", reportGroup);
+    levelGroup->setObjectName("GBLevels");
+    auto* levels = new QVBoxLayout(levelGroup);
+    for (size_t i = 0; i < levelBoxes.size(); ++i) {
+        levelBoxes[i] = new QCheckBox(kLevelCaptions[i], levelGroup);
+        levelBoxes[i]->setObjectName(QString("CBLevel%1").arg(i));
+        levels->addWidget(levelBoxes[i]);
     }
 
-    GBDelims = new QGroupBox("Разделители", GBStatFmSett);
-    GBDelims->setObjectName("GBDelims");
-    EDecDelim = DelimiterEdit("EDecDelim", GBDelims);
-    EFieldDelim = DelimiterEdit("EFieldDelim", GBDelims);
-    EHorDelim = DelimiterEdit("EHorDelim", GBDelims);
-    auto* delims = new QGridLayout(GBDelims);
-    AddRow(delims, "Дробной части", EDecDelim, "");
-    AddRow(delims, "Полей данных", EFieldDelim, "");
-    AddRow(delims, "Горизонтальный", EHorDelim, "");
+    delimiterGroup = new QGroupBox("Разделители", reportGroup);
+    delimiterGroup->setObjectName("GBDelims");
+    decimalDelimiterEdit = DelimiterEdit("EDecDelim", delimiterGroup);
+    fieldDelimiterEdit = DelimiterEdit("EFieldDelim", delimiterGroup);
+    ruleDelimiterEdit = DelimiterEdit("EHorDelim", delimiterGroup);
+    auto* delims = new QGridLayout(delimiterGroup);
+    AddRow(delims, "Дробной части", decimalDelimiterEdit, "");
+    AddRow(delims, "Полей данных", fieldDelimiterEdit, "");
+    AddRow(delims, "Горизонтальный", ruleDelimiterEdit, "");
 
-    NumDigitsSpin = new SpinEdit(0, 2, "ENumDigits", "UpDown2", GBStatFmSett);
-    ENumDigits = NumDigitsSpin->Edit();
-    ENumDigits->setMaxLength(1);
-    NumDigitsSpin->setFixedWidth(EDecDelim->minimumWidth() + 20);
+    digitsSpin = new SpinEdit(0, 2, "ENumDigits", "UpDown2", reportGroup);
+    digitsEdit = digitsSpin->Edit();
+    digitsEdit->setMaxLength(1);
+    digitsSpin->setFixedWidth(decimalDelimiterEdit->minimumWidth() + 20);
     auto* digits = new QHBoxLayout;
-    digits->addWidget(new QLabel("Точность чисел", GBStatFmSett));
-    digits->addWidget(NumDigitsSpin);
-    digits->addWidget(new QLabel("(знаков после запятой)", GBStatFmSett));
+    digits->addWidget(new QLabel("Точность чисел", reportGroup));
+    digits->addWidget(digitsSpin);
+    digits->addWidget(new QLabel("(знаков после запятой)", reportGroup));
     digits->addStretch();
 
     auto* levelsAndDelims = new QHBoxLayout;
-    levelsAndDelims->addWidget(GBLevels);
-    levelsAndDelims->addWidget(GBDelims);
-    auto* output = new QVBoxLayout(GBStatFmSett);
-    output->addWidget(GBFields);
+    levelsAndDelims->addWidget(levelGroup);
+    levelsAndDelims->addWidget(delimiterGroup);
+    auto* output = new QVBoxLayout(reportGroup);
+    output->addWidget(fieldGroup);
     output->addLayout(levelsAndDelims);
     output->addLayout(digits);
     output->addStretch();
 
-    CBSaveSettings = new QCheckBox("Сохранять настройки при выходе", this);
-    CBSaveSettings->setObjectName("CBSaveSettings");
-    CBSaveSettings->setChecked(true);
-    SFOK = new QPushButton("Принять", this);
-    SFOK->setObjectName("SFOK");
-    SFCancel = new QPushButton("Отменить", this);
-    SFCancel->setObjectName("SFCancel");
+    saveAtExitBox = new QCheckBox("Сохранять настройки при выходе", this);
+    saveAtExitBox->setObjectName("CBSaveSettings");
+    saveAtExitBox->setChecked(true);
+    okButton = new QPushButton("Принять", this);
+    okButton->setObjectName("SFOK");
+    cancelButton = new QPushButton("Отменить", this);
+    cancelButton->setObjectName("SFCancel");
 
     auto* parameters = new QVBoxLayout;
-    parameters->addWidget(GBVisParam);
-    parameters->addWidget(GBCalcParam);
+    parameters->addWidget(visualGroup);
+    parameters->addWidget(statisticsGroup);
     parameters->addStretch();
     auto* groups = new QHBoxLayout;
     groups->addLayout(parameters);
-    groups->addWidget(GBStatFmSett);
+    groups->addWidget(reportGroup);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(CBSaveSettings);
+    buttons->addWidget(saveAtExitBox);
     buttons->addStretch();
-    buttons->addWidget(SFOK);
-    buttons->addWidget(SFCancel);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A fixed frame: the designed size unless the fonts need more.
+    setFixedSize(layout->sizeHint().expandedTo(QSize(578, 365)));
 
-    connect(SFOK, &QPushButton::clicked, this, &TTrStFmSett::SFOKClick);
-    connect(SFCancel, &QPushButton::clicked, this, &TTrStFmSett::SFCancelClick);
-    connect(CBSpltDist, &QCheckBox::toggled, this, &TTrStFmSett::CBSpltDistClick);
-    connect(CBSpltTime, &QCheckBox::toggled, this, &TTrStFmSett::CBSpltTimeClick);
-    OnExit(ENumDigits, [this] { ENumDigitsExit(); });
-    for (QLineEdit* field : {EDecDelim, EFieldDelim, EHorDelim}) OnExit(field, [this, field] { CheckNotEmpty(field); });
+    connect(okButton, &QPushButton::clicked, this, &SettingsDialog::Accept);
+    connect(cancelButton, &QPushButton::clicked, this, &SettingsDialog::Cancel);
+    connect(distanceSplitBox, &QCheckBox::toggled, this, &SettingsDialog::DistanceSplitToggled);
+    connect(timeSplitBox, &QCheckBox::toggled, this, &SettingsDialog::TimeSplitToggled);
+    OnExit(digitsEdit, [this] { CheckDigits(); });
+    for (QLineEdit* field : {decimalDelimiterEdit, fieldDelimiterEdit, ruleDelimiterEdit})
+        OnExit(field, [this, field] { CheckNotEmpty(field); });
 }
 
-bool TTrStFmSett::SaveSettingsAtClose() const { return CBSaveSettings->isChecked(); }
+bool SettingsDialog::SaveSettingsAtClose() const { return saveAtExitBox->isChecked(); }
 
-void TTrStFmSett::showEvent(QShowEvent* event)
+void SettingsDialog::showEvent(QShowEvent* event)
 {
     // A window restored by the window system is no opening either.
     if (!event->spontaneous()) opening_ = true;
     QWidget::showEvent(event);
 }
 
-bool TTrStFmSett::event(QEvent* event)
+bool SettingsDialog::event(QEvent* event)
 {
     // Coming back from one of the program's own message boxes is no opening:
     // the fields keep what the user typed.
     if (event->type() == QEvent::WindowActivate && opening_) {
         opening_ = false;
-        FormActivate();
+        Activated();
     }
     return QWidget::event(event);
 }
 
-void TTrStFmSett::FormActivate()
+void SettingsDialog::Activated()
 {
     const Settings& s = settings_;
-    EIntrvl->setText(ToQt(FloatToText(s.TIMEINTRVL)));
-    ETrWidth->setText(ToQt(IntToText(s.TRACKWIDTH)));
-    EDiss->setText(ToQt(IntToText(s.DISPERSION)));
-    CBOutFormat->setCurrentIndex(static_cast<int>(s.OUTFORMAT));
-    EMinSpd->setText(ToQt(FloatToText(s.MINSPD)));
-    CBSpltDist->setChecked(s.SPLTDIST);
-    EDistBrk->setText(ToQt(FloatToText(s.MAXBREAK)));
-    CBSpltTime->setChecked(s.SPLTTIME);
-    ETimeBrk->setText(ToQt(FloatToText(s.MAXSTOP)));
-    ECritSlope->setText(ToQt(FloatToText(s.MAXSLOPE)));
-    EMaxHgtSpan->setText(ToQt(FloatToText(s.HGTSPAN)));
-    EGMTmod->setText(ToQt(IntToText(s.GMTMOD)));
-    for (size_t i = 0; i < Field.size(); ++i) Field[i]->setChecked(s.SHOWFIELD[i]);
-    for (size_t i = 0; i < CBLevel.size(); ++i) CBLevel[i]->setChecked(s.SHOWLEVEL[i]);
-    EDecDelim->setText(DelimiterText(s.DECDELIM));
-    EFieldDelim->setText(DelimiterText(s.FIELDDELIM));
-    EHorDelim->setText(DelimiterText(s.HORDELIM));
-    ENumDigits->setText(ToQt(IntToText(s.NUMDIGITS)));
-    CBSpltDistClick();
-    CBSpltTimeClick();
+    intervalEdit->setText(ToQt(FloatToText(s.TIMEINTRVL)));
+    widthEdit->setText(ToQt(IntToText(s.TRACKWIDTH)));
+    dispersionEdit->setText(ToQt(IntToText(s.DISPERSION)));
+    outputFormatBox->setCurrentIndex(static_cast<int>(s.OUTFORMAT));
+    minSpeedEdit->setText(ToQt(FloatToText(s.MINSPD)));
+    distanceSplitBox->setChecked(s.SPLTDIST);
+    maxBreakEdit->setText(ToQt(FloatToText(s.MAXBREAK)));
+    timeSplitBox->setChecked(s.SPLTTIME);
+    maxStopEdit->setText(ToQt(FloatToText(s.MAXSTOP)));
+    maxSlopeEdit->setText(ToQt(FloatToText(s.MAXSLOPE)));
+    heightSpanEdit->setText(ToQt(FloatToText(s.HGTSPAN)));
+    gmtEdit->setText(ToQt(IntToText(s.GMTMOD)));
+    for (size_t i = 0; i < fieldBoxes.size(); ++i) fieldBoxes[i]->setChecked(s.SHOWFIELD[i]);
+    for (size_t i = 0; i < levelBoxes.size(); ++i) levelBoxes[i]->setChecked(s.SHOWLEVEL[i]);
+    decimalDelimiterEdit->setText(DelimiterText(s.DECDELIM));
+    fieldDelimiterEdit->setText(DelimiterText(s.FIELDDELIM));
+    ruleDelimiterEdit->setText(DelimiterText(s.HORDELIM));
+    digitsEdit->setText(ToQt(IntToText(s.NUMDIGITS)));
+    DistanceSplitToggled();
+    TimeSplitToggled();
 }
 
-void TTrStFmSett::CBSpltDistClick() { EDistBrk->setEnabled(CBSpltDist->isChecked()); }
+void SettingsDialog::DistanceSplitToggled() { maxBreakEdit->setEnabled(distanceSplitBox->isChecked()); }
 
-void TTrStFmSett::CBSpltTimeClick() { ETimeBrk->setEnabled(CBSpltTime->isChecked()); }
+void SettingsDialog::TimeSplitToggled() { maxStopEdit->setEnabled(timeSplitBox->isChecked()); }
 
-void TTrStFmSett::StoreFields()
+void SettingsDialog::StoreFields()
 {
     Settings& s = settings_;
-    s.TIMEINTRVL = TextToFloat(TextOf(EIntrvl));
-    s.TRACKWIDTH = TextToInt(TextOf(ETrWidth));
-    s.DISPERSION = TextToInt(TextOf(EDiss));
-    s.OUTFORMAT = static_cast<OutputFormat>(CBOutFormat->currentIndex());
-    s.MINSPD = TextToFloat(TextOf(EMinSpd));
-    s.SPLTDIST = CBSpltDist->isChecked();
-    s.MAXBREAK = TextToFloat(TextOf(EDistBrk));
-    s.SPLTTIME = CBSpltTime->isChecked();
-    s.MAXSTOP = TextToFloat(TextOf(ETimeBrk));
-    s.MAXSLOPE = TextToFloat(TextOf(ECritSlope));
-    s.HGTSPAN = TextToFloat(TextOf(EMaxHgtSpan));
-    s.GMTMOD = TextToInt(TextOf(EGMTmod));
-    for (size_t i = 0; i < Field.size(); ++i) s.SHOWFIELD[i] = Field[i]->isChecked();
-    for (size_t i = 0; i < CBLevel.size(); ++i) s.SHOWLEVEL[i] = CBLevel[i]->isChecked();
+    s.TIMEINTRVL = TextToFloat(TextOf(intervalEdit));
+    s.TRACKWIDTH = TextToInt(TextOf(widthEdit));
+    s.DISPERSION = TextToInt(TextOf(dispersionEdit));
+    s.OUTFORMAT = static_cast<OutputFormat>(outputFormatBox->currentIndex());
+    s.MINSPD = TextToFloat(TextOf(minSpeedEdit));
+    s.SPLTDIST = distanceSplitBox->isChecked();
+    s.MAXBREAK = TextToFloat(TextOf(maxBreakEdit));
+    s.SPLTTIME = timeSplitBox->isChecked();
+    s.MAXSTOP = TextToFloat(TextOf(maxStopEdit));
+    s.MAXSLOPE = TextToFloat(TextOf(maxSlopeEdit));
+    s.HGTSPAN = TextToFloat(TextOf(heightSpanEdit));
+    s.GMTMOD = TextToInt(TextOf(gmtEdit));
+    for (size_t i = 0; i < fieldBoxes.size(); ++i) s.SHOWFIELD[i] = fieldBoxes[i]->isChecked();
+    for (size_t i = 0; i < levelBoxes.size(); ++i) s.SHOWLEVEL[i] = levelBoxes[i]->isChecked();
     // An emptied delimiter keeps its value.
-    if (!EDecDelim->text().isEmpty()) s.DECDELIM = DelimiterOf(EDecDelim->text());
-    if (!EFieldDelim->text().isEmpty()) s.FIELDDELIM = DelimiterOf(EFieldDelim->text());
-    if (!EHorDelim->text().isEmpty()) s.HORDELIM = DelimiterOf(EHorDelim->text());
-    s.NUMDIGITS = TextToInt(TextOf(ENumDigits));
+    if (!decimalDelimiterEdit->text().isEmpty()) s.DECDELIM = DelimiterOf(decimalDelimiterEdit->text());
+    if (!fieldDelimiterEdit->text().isEmpty()) s.FIELDDELIM = DelimiterOf(fieldDelimiterEdit->text());
+    if (!ruleDelimiterEdit->text().isEmpty()) s.HORDELIM = DelimiterOf(ruleDelimiterEdit->text());
+    s.NUMDIGITS = TextToInt(TextOf(digitsEdit));
 }
 
-void TTrStFmSett::SFOKClick()
+void SettingsDialog::Accept()
 {
     try {
         StoreFields();
@@ -287,30 +308,30 @@ void TTrStFmSett::SFOKClick()
     close();
 }
 
-void TTrStFmSett::SFCancelClick() { close(); }
+void SettingsDialog::Cancel() { close(); }
 
-void TTrStFmSett::closeEvent(QCloseEvent* event)
+void SettingsDialog::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    Closing();
     QWidget::closeEvent(event);
 }
 
-void TTrStFmSett::FormClose()
+void SettingsDialog::Closing()
 {
-    if (SettingsCaller) ReturnTo(SettingsCaller);
+    if (openedFrom) ReturnTo(openedFrom);
 }
 
-void TTrStFmSett::ENumDigitsExit()
+void SettingsDialog::CheckDigits()
 {
-    if (!ENumDigits->isModified()) return;
-    const std::string text = TextOf(ENumDigits);
+    if (!digitsEdit->isModified()) return;
+    const std::string text = TextOf(digitsEdit);
     if (text > "2" || text < "0") {
         dialogs_.ShowMessage("Значение должно быть от 0 до 2.");
-        ReturnFocus(ENumDigits);
+        ReturnFocus(digitsEdit);
     }
 }
 
-void TTrStFmSett::CheckNotEmpty(QLineEdit* field)
+void SettingsDialog::CheckNotEmpty(QLineEdit* field)
 {
     if (!field->text().isEmpty()) return;
     dialogs_.ShowMessage("Введите разделитель.");

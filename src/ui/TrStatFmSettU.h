@@ -19,24 +19,24 @@ class SpinEdit;
 
 // The dialog "Настройки расчета и вывода": shows the current settings each
 // time it opens, stores the edited values on OK, nothing on Cancel.
-class TTrStFmSett : public QWidget {
+class SettingsDialog : public QWidget {
     Q_OBJECT
 public:
-    TTrStFmSett(Settings& settings, Dialogs& dialogs);
+    SettingsDialog(Settings& settings, Dialogs& dialogs);
 
     // The window that opened the dialog; enabled again when it closes.
-    QWidget* SettingsCaller = nullptr;
+    QWidget* openedFrom = nullptr;
 
     // "Сохранять настройки при выходе": not stored, on at every start.
     bool SaveSettingsAtClose() const;
 
-    void FormActivate();
-    void SFOKClick();
-    void SFCancelClick();
-    void FormClose();
-    void CBSpltDistClick();
-    void CBSpltTimeClick();
-    void ENumDigitsExit();
+    void Activated();
+    void Accept();
+    void Cancel();
+    void Closing();
+    void DistanceSplitToggled();
+    void TimeSplitToggled();
+    void CheckDigits();
     void CheckNotEmpty(QLineEdit* field);
 
 protected:
@@ -54,35 +54,35 @@ private:
     // Set when the dialog is shown: its next activation is its opening.
     bool opening_ = false;
 
-    QGroupBox* GBVisParam;
-    QLineEdit* EIntrvl;
-    QLineEdit* ETrWidth;
-    QLineEdit* EDiss;
-    QComboBox* CBOutFormat;
-    QGroupBox* GBCalcParam;
-    QLineEdit* EMinSpd;
-    QCheckBox* CBSpltDist;
-    QLineEdit* EDistBrk;
-    QCheckBox* CBSpltTime;
-    QLineEdit* ETimeBrk;
-    QLineEdit* ECritSlope;
-    QLineEdit* EMaxHgtSpan;
-    SpinEdit* GMTmodSpin;
-    QLineEdit* EGMTmod;
-    QGroupBox* GBStatFmSett;
-    SpinEdit* NumDigitsSpin;
-    QLineEdit* ENumDigits;
-    QGroupBox* GBDelims;
-    QLineEdit* EDecDelim;
-    QLineEdit* EFieldDelim;
-    QLineEdit* EHorDelim;
-    QGroupBox* GBLevels;
-    std::array<QCheckBox*, 3> CBLevel;
-    QGroupBox* GBFields;
-    std::array<QCheckBox*, 12> Field;
-    QCheckBox* CBSaveSettings;
-    QPushButton* SFOK;
-    QPushButton* SFCancel;
+    QGroupBox* visualGroup;
+    QLineEdit* intervalEdit;
+    QLineEdit* widthEdit;
+    QLineEdit* dispersionEdit;
+    QComboBox* outputFormatBox;
+    QGroupBox* statisticsGroup;
+    QLineEdit* minSpeedEdit;
+    QCheckBox* distanceSplitBox;
+    QLineEdit* maxBreakEdit;
+    QCheckBox* timeSplitBox;
+    QLineEdit* maxStopEdit;
+    QLineEdit* maxSlopeEdit;
+    QLineEdit* heightSpanEdit;
+    SpinEdit* gmtSpin;
+    QLineEdit* gmtEdit;
+    QGroupBox* reportGroup;
+    SpinEdit* digitsSpin;
+    QLineEdit* digitsEdit;
+    QGroupBox* delimiterGroup;
+    QLineEdit* decimalDelimiterEdit;
+    QLineEdit* fieldDelimiterEdit;
+    QLineEdit* ruleDelimiterEdit;
+    QGroupBox* levelGroup;
+    std::array<QCheckBox*, 3> levelBoxes;
+    QGroupBox* fieldGroup;
+    std::array<QCheckBox*, 12> fieldBoxes;
+    QCheckBox* saveAtExitBox;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 };
 
 }  // namespace qm

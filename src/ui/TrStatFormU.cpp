@@ -6,6 +6,7 @@
 #include "ui/Quillmarsh.h"
 #include "ui/TrStatFmSettU.h"
 #include "ui/dialogs.h"
+#include "ui/elided_label.h"
 #include "ui/qt_text.h"
 #include "ui/radio_group.h"
 #include "ui/window_lock.h"
@@ -13,108 +14,120 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qm {
 
-TTrStatForm::TTrStatForm(TForm1& mainWindow, Settings& settings, Dialogs& dialogs)
+StatisticsWindow::StatisticsWindow(MainWindow& mainWindow, Settings& settings, Dialogs& dialogs)
     : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow), settings_(settings), dialogs_(dialogs)
 {
     setObjectName("TrStatForm");
     setWindowTitle("Статистика по треку");
     CreateControls();
-    resize(772, 404);
+    resize(std::max(772, WidthForDefaultReport()), 404);
 }
 
-void TTrStatForm::CreateControls()
+int StatisticsWindow::WidthForDefaultReport() const
 {
-    MemoStat = new QPlainTextEdit(this);
-    MemoStat->setObjectName("MemoStat");
-    MemoStat->setReadOnly(true);
-    MemoStat->setLineWrapMode(QPlainTextEdit::NoWrap);
-    MemoStat->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MemoStat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MemoStat->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    RGShowFormat = new RadioGroup("Формат", {"TXT", "CSV"}, 2, this);
-    RGShowFormat->setObjectName("RGShowFormat");
-    RGShowFormat->SetItemIndex(0);
-    Button1 = new QPushButton("Копировать", this);
-    Button1->setObjectName("Button1");
-    Button2 = new QPushButton("Сохранить", this);
-    Button2->setObjectName("Button2");
-    Button3 = new QPushButton("Настройки", this);
-    Button3->setObjectName("Button3");
-    LFileName = new QLabel(this);
-    LFileName->setObjectName("LFileName");
-    // A long path must not widen the window.
-    LFileName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    const std::vector<std::string> lines = BuildReport({}, Settings(), "", "", ReportFormat::Txt).Lines;
+    int widest = 0;
+    for (const std::string& line : lines)
+        widest = std::max(widest, reportView->fontMetrics().horizontalAdvance(ToQt(line)));
+    const int scrollBar = reportView->verticalScrollBar()->sizeHint().width();
+    const int margins = 2 * (reportView->frameWidth() + static_cast<int>(reportView->document()->documentMargin()));
+    // A few pixels more for the text cursor.
+    return widest + scrollBar + margins + 4;
+}
+
+void StatisticsWindow::CreateControls()
+{
+    reportView = new QPlainTextEdit(this);
+    reportView->setObjectName("MemoStat");
+    reportView->setReadOnly(true);
+    reportView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    reportView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reportView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reportView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    formatGroup = new RadioGroup("Формат", {"TXT", "CSV"}, 2, this);
+    formatGroup->setObjectName("RGShowFormat");
+    formatGroup->SetItemIndex(0);
+    copyButton = new QPushButton("Копировать", this);
+    copyButton->setObjectName("Button1");
+    saveButton = new QPushButton("Сохранить", this);
+    saveButton->setObjectName("Button2");
+    settingsButton = new QPushButton("Настройки", this);
+    settingsButton->setObjectName("Button3");
+    fileNameLabel = new ElidedLabel(this);
+    fileNameLabel->setObjectName("LFileName");
 
     auto* bottom = new QHBoxLayout;
     bottom->setContentsMargins(8, 0, 4, 4);
-    bottom->addWidget(RGShowFormat);
-    bottom->addWidget(Button1, 0, Qt::AlignBottom);
-    bottom->addWidget(Button2, 0, Qt::AlignBottom);
-    bottom->addWidget(LFileName, 1, Qt::AlignBottom);
-    bottom->addWidget(Button3, 0, Qt::AlignBottom);
+    bottom->addWidget(formatGroup);
+    bottom->addWidget(copyButton, 0, Qt::AlignBottom);
+    bottom->addWidget(saveButton, 0, Qt::AlignBottom);
+    bottom->addWidget(fileNameLabel, 1, Qt::AlignBottom);
+    bottom->addWidget(settingsButton, 0, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(MemoStat, 1);
+    layout->addWidget(reportView, 1);
     layout->addLayout(bottom);
-    setTabOrder(MemoStat, RGShowFormat);
-    setTabOrder(RGShowFormat, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Button3);
+    setTabOrder(reportView, formatGroup);
+    setTabOrder(formatGroup, copyButton);
+    setTabOrder(copyButton, saveButton);
+    setTabOrder(saveButton, settingsButton);
 
-    connect(RGShowFormat, &RadioGroup::Changed, this, &TTrStatForm::RGShowFormatClick);
-    connect(Button1, &QPushButton::clicked, this, &TTrStatForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TTrStatForm::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TTrStatForm::Button3Click);
+    connect(formatGroup, &RadioGroup::Changed, this, &StatisticsWindow::FormatChanged);
+    connect(copyButton, &QPushButton::clicked, this, &StatisticsWindow::CopyReport);
+    connect(saveButton, &QPushButton::clicked, this, &StatisticsWindow::SaveReportFile);
+    connect(settingsButton, &QPushButton::clicked, this, &StatisticsWindow::OpenSettingsDialog);
 }
 
-bool TTrStatForm::event(QEvent* event)
+bool StatisticsWindow::event(QEvent* event)
 {
     // While the settings dialog is open this window is disabled and cannot become active.
-    if (event->type() == QEvent::WindowActivate && isEnabled()) FormActivate();
+    if (event->type() == QEvent::WindowActivate && isEnabled()) Activated();
     return QWidget::event(event);
 }
 
-void TTrStatForm::FormActivate()
+void StatisticsWindow::Activated()
 {
-    ControlsEnabled(true);
+    SetControlsEnabled(true);
     RefreshReport();
 }
 
-void TTrStatForm::RGShowFormatClick() { RefreshReport(); }
+void StatisticsWindow::FormatChanged() { RefreshReport(); }
 
-void TTrStatForm::RefreshReport()
+void StatisticsWindow::RefreshReport()
 {
     Report report = BuildReport(table_, settings_, mainWindow_.TrackFile(), mainWindow_.FolderName(),
-                                static_cast<ReportFormat>(RGShowFormat->ItemIndex()));
+                                static_cast<ReportFormat>(formatGroup->ItemIndex()));
     // The same text again keeps where the user scrolled to (coming back from
     // another program activates the window too).
     if (report.Lines != report_.Lines) {
         QStringList lines;
         lines.reserve(static_cast<qsizetype>(report.Lines.size()));
         for (const std::string& line : report.Lines) lines.append(ToQt(line));
-        MemoStat->setPlainText(lines.join('\n'));
+        reportView->setPlainText(lines.join('\n'));
     }
     report_ = std::move(report);
-    MemoStat->setFocus();
-    LFileName->setText(ToQt(report_.FileName));
+    reportView->setFocus();
+    fileNameLabel->SetText(ToQt(report_.FileName));
 }
 
-void TTrStatForm::Button1Click()
+void StatisticsWindow::CopyReport()
 {
     dialogs_.CopyToClipboard(JoinLines(report_.Lines));
-    QTextCursor cursor = MemoStat->textCursor();
+    QTextCursor cursor = reportView->textCursor();
     cursor.clearSelection();
-    MemoStat->setTextCursor(cursor);
+    reportView->setTextCursor(cursor);
 }
 
-void TTrStatForm::Button2Click()
+void StatisticsWindow::SaveReportFile()
 {
     try {
         SaveReport(report_);
@@ -123,31 +136,31 @@ void TTrStatForm::Button2Click()
     }
 }
 
-void TTrStatForm::Button3Click()
+void StatisticsWindow::OpenSettingsDialog()
 {
-    settingsDialog_->SettingsCaller = this;
-    ControlsEnabled(false);
+    settingsDialog_->openedFrom = this;
+    SetControlsEnabled(false);
     OpenOver(this, settingsDialog_);
 }
 
-void TTrStatForm::ControlsEnabled(bool enabled)
+void StatisticsWindow::SetControlsEnabled(bool enabled)
 {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{LFileName, MemoStat, Button1, Button2, RGShowFormat, Button3})
+    for (QWidget* control : std::initializer_list<QWidget*>{fileNameLabel, reportView, copyButton, saveButton,
+                                                            formatGroup, settingsButton})
         control->setEnabled(enabled);
 }
 
-void TTrStatForm::closeEvent(QCloseEvent* event)
+void StatisticsWindow::closeEvent(QCloseEvent* event)
 {
     // The settings dialog opened from here must close first.
     if (!isEnabled()) {
         event->ignore();
         return;
     }
-    FormClose();
+    Closing();
     QWidget::closeEvent(event);
 }
 
-void TTrStatForm::FormClose() { ReturnTo(&mainWindow_); }
+void StatisticsWindow::Closing() { ReturnTo(&mainWindow_); }
 
 }  // namespace qm

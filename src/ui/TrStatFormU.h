@@ -6,38 +6,38 @@
 
 #include <QWidget>
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace qm {
 
 class Dialogs;
+class ElidedLabel;
 class RadioGroup;
-class TForm1;
-class TTrStFmSett;
+class MainWindow;
+class SettingsDialog;
 
 // The window "Статистика по треку": the report of the last statistics table
 // as TXT or CSV, with copy, save and the settings dialog. Each activation
 // renders the report afresh with the current settings.
-class TTrStatForm : public QWidget {
+class StatisticsWindow : public QWidget {
     Q_OBJECT
 public:
     // mainWindow is enabled again when this window closes and gives the
     // track path and the output directory for the report.
-    TTrStatForm(TForm1& mainWindow, Settings& settings, Dialogs& dialogs);
-    void SetSettingsDialog(TTrStFmSett* settingsDialog) { settingsDialog_ = settingsDialog; }
+    StatisticsWindow(MainWindow& mainWindow, Settings& settings, Dialogs& dialogs);
+    void SetSettingsDialog(SettingsDialog* settingsDialog) { settingsDialog_ = settingsDialog; }
 
     // The table the statistics command computed; kept until its next run.
     void SetTable(StatTable table) { table_ = std::move(table); }
 
-    void FormActivate();
-    void FormClose();
-    void ControlsEnabled(bool enabled);
-    void RGShowFormatClick();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    void Activated();
+    void Closing();
+    void SetControlsEnabled(bool enabled);
+    void FormatChanged();
+    void CopyReport();
+    void SaveReportFile();
+    void OpenSettingsDialog();
 
 protected:
     bool event(QEvent* event) override;
@@ -46,20 +46,22 @@ protected:
 private:
     void CreateControls();
     void RefreshReport();
+    // Wide enough for every column of the report with the default settings.
+    int WidthForDefaultReport() const;
 
-    TForm1& mainWindow_;
+    MainWindow& mainWindow_;
     Settings& settings_;
     Dialogs& dialogs_;
-    TTrStFmSett* settingsDialog_ = nullptr;
+    SettingsDialog* settingsDialog_ = nullptr;
     StatTable table_;
     Report report_;
 
-    QPlainTextEdit* MemoStat;
-    RadioGroup* RGShowFormat;
-    QPushButton* Button1;
-    QPushButton* Button2;
-    QPushButton* Button3;
-    QLabel* LFileName;
+    QPlainTextEdit* reportView;
+    RadioGroup* formatGroup;
+    QPushButton* copyButton;
+    QPushButton* saveButton;
+    QPushButton* settingsButton;
+    ElidedLabel* fileNameLabel;
 };
 
 }  // namespace qm

@@ -18,18 +18,18 @@ void StayAbove(QWidget& secondary, QWidget& main)
 AppWindows CreateAppWindows(Settings& settings, Dialogs& dialogs)
 {
     AppWindows windows;
-    windows.Form1 = std::make_unique<TForm1>(settings, dialogs);
-    windows.TrStFmSett = std::make_unique<TTrStFmSett>(settings, dialogs);
-    windows.ScaleSelect = std::make_unique<TScaleSelect>(*windows.Form1, settings, dialogs);
-    windows.TrStatForm = std::make_unique<TTrStatForm>(*windows.Form1, settings, dialogs);
-    windows.Form1->SetSecondaryWindows(windows.TrStFmSett.get(), windows.ScaleSelect.get(),
-                                       windows.TrStatForm.get());
-    windows.TrStatForm->SetSettingsDialog(windows.TrStFmSett.get());
+    windows.main = std::make_unique<MainWindow>(settings, dialogs);
+    windows.settingsDialog = std::make_unique<SettingsDialog>(settings, dialogs);
+    windows.scaleEditor = std::make_unique<ScaleEditor>(*windows.main, settings, dialogs);
+    windows.statisticsWindow = std::make_unique<StatisticsWindow>(*windows.main, settings, dialogs);
+    windows.main->SetSecondaryWindows(windows.settingsDialog.get(), windows.scaleEditor.get(),
+                                       windows.statisticsWindow.get());
+    windows.statisticsWindow->SetSettingsDialog(windows.settingsDialog.get());
 
-    windows.Form1->winId();
-    StayAbove(*windows.TrStFmSett, *windows.Form1);
-    StayAbove(*windows.ScaleSelect, *windows.Form1);
-    StayAbove(*windows.TrStatForm, *windows.Form1);
+    windows.main->winId();
+    StayAbove(*windows.settingsDialog, *windows.main);
+    StayAbove(*windows.scaleEditor, *windows.main);
+    StayAbove(*windows.statisticsWindow, *windows.main);
     return windows;
 }
 

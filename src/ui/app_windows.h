@@ -15,10 +15,10 @@ class Dialogs;
 // The program's four windows. They are created once, in this order, and live
 // until the program ends; the secondary ones start hidden.
 struct AppWindows {
-    std::unique_ptr<TForm1> Form1;
-    std::unique_ptr<TTrStFmSett> TrStFmSett;
-    std::unique_ptr<TScaleSelect> ScaleSelect;
-    std::unique_ptr<TTrStatForm> TrStatForm;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<SettingsDialog> settingsDialog;
+    std::unique_ptr<ScaleEditor> scaleEditor;
+    std::unique_ptr<StatisticsWindow> statisticsWindow;
 };
 
 // Creates the windows. The main window's creation loads the settings file of

@@ -8,7 +8,7 @@ QColor ColorOf(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr 
 
 int32_t BgrOf(const QColor& color) { return color.red() | color.green() << 8 | color.blue() << 16; }
 
-ColorBox::ColorBox(int tag, QWidget* parent) : QLineEdit(parent), tag_(tag)
+ColorBox::ColorBox(int tag, QWidget* parent) : QLineEdit(parent), band_(tag)
 {
     setAlignment(Qt::AlignCenter);
     SetColor(color_);

@@ -16,7 +16,7 @@ public:
     explicit ColorBox(int tag, QWidget* parent = nullptr);
 
     // The band's index in its scale, 0 to 9.
-    int Tag() const { return tag_; }
+    int Band() const { return band_; }
     int32_t Color() const { return color_; }
     void SetColor(int32_t color);
 
@@ -27,7 +27,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    int tag_;
+    int band_;
     int32_t color_ = 0xFFFFFF;
 };
 

@@ -18,15 +18,14 @@ bool IsMoveWithinProgram(const QFocusEvent* event)
 
 class FocusWatcher : public QObject {
 public:
-    FocusWatcher(QWidget* control, QEvent::Type type, std::function<void()> handler)
-        : QObject(control), type_(type), handler_(std::move(handler))
+    FocusWatcher(QWidget* control, std::function<void()> handler) : QObject(control), handler_(std::move(handler))
     {
         control->installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == type_ && IsMoveWithinProgram(static_cast<QFocusEvent*>(event))) {
+        if (event->type() == QEvent::FocusOut && IsMoveWithinProgram(static_cast<QFocusEvent*>(event))) {
             bool outer = exitByMouse;
             exitByMouse = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
             handler_();
@@ -36,7 +35,6 @@ public:
     }
 
 private:
-    QEvent::Type type_;
     std::function<void()> handler_;
 };
 
@@ -67,15 +65,7 @@ public:
 
 }  // namespace
 
-void OnEnter(QWidget* control, std::function<void()> handler)
-{
-    new FocusWatcher(control, QEvent::FocusIn, std::move(handler));
-}
-
-void OnExit(QWidget* control, std::function<void()> handler)
-{
-    new FocusWatcher(control, QEvent::FocusOut, std::move(handler));
-}
+void OnExit(QWidget* control, std::function<void()> handler) { new FocusWatcher(control, std::move(handler)); }
 
 void ReturnFocus(QWidget* control)
 {

@@ -6,11 +6,10 @@ class QWidget;
 
 namespace qm {
 
-// Enter and exit handlers of a control: they run when the keyboard focus
-// moves into or out of the control from or to another control of the program
-// (a click, Tab, or the program moving the focus). Focus that goes to another
-// window, a menu or a message box and comes back is no enter or exit.
-void OnEnter(QWidget* control, std::function<void()> handler);
+// The exit handler of a control: it runs when the keyboard focus moves out of
+// the control to another control of the program (a click, Tab, or the program
+// moving the focus). Focus that goes to another window, a menu or a message
+// box and comes back is no exit.
 void OnExit(QWidget* control, std::function<void()> handler);
 
 // From within an exit handler that refuses the exit: the focus goes back to

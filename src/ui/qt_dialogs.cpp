@@ -8,14 +8,25 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace qm {
 namespace {
 
+// Room in a title bar besides the title: the window menu and the close box.
+constexpr int kTitleBarButtons = 160;
+
 void ShowBox(QMessageBox::Icon icon, const std::string& text)
 {
     QMessageBox box(icon, QApplication::applicationName(), ToQt(text), QMessageBox::Ok, QApplication::activeWindow());
+    // A short text would make the box too narrow for its title. A message box
+    // sizes itself, so the width goes in as a spacer in its layout.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     box.exec();
 }
 

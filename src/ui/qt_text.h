@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/file_text.h"
+
 #include <QLineEdit>
 #include <QString>
 
@@ -8,10 +10,12 @@
 
 namespace qm {
 
-// The core keeps texts as UTF-8 bytes.
+// The core keeps texts as UTF-8 bytes; bytes that came from a file as they
+// are (a path, a track line) may be Windows-1251 instead.
 inline QString ToQt(std::string_view text)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const std::string utf8 = FileTextToUtf8(text);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 inline std::string ToStd(const QString& text) { return text.toStdString(); }
 

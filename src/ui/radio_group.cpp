@@ -17,8 +17,16 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, int colum
         layout->addWidget(button, i % rows, i / rows);
     }
     connect(group_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        FollowSelectionWithTab();
         if (on) emit Changed();
     });
+}
+
+void RadioGroup::FollowSelectionWithTab()
+{
+    const QAbstractButton* checked = group_->checkedButton();
+    for (QAbstractButton* button : group_->buttons())
+        button->setFocusPolicy(!checked || button == checked ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 int RadioGroup::ItemIndex() const { return group_->checkedId(); }

@@ -51,6 +51,9 @@ TrackFileDialog::TrackFileDialog(QWidget* parent, const QString& title, const QS
     filter_->SetPattern(pattern);
     setProxyModel(filter_);
     selectFile(pattern);
+    // The pattern in the name field is the only filter: no list of file types.
+    for (const char* name : {"fileTypeCombo", "fileTypeLabel"})
+        if (auto* control = findChild<QWidget*>(name)) control->hide();
 }
 
 void TrackFileDialog::accept()

@@ -8,8 +8,8 @@
 
 namespace qm {
 
-// What one of the main window's ten band boxes shows: the upper bound rounded
-// to a whole number (halves to the even neighbour) and the colour.
+// A band of the current scale as it is shown and used: the upper bound
+// rounded to a whole number (halves to the even neighbour) and the colour.
 struct BandBox {
     double Upper = 0;
     int32_t Color = 0;

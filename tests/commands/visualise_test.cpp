@@ -61,7 +61,7 @@ TEST_F(VisualiseTest, EveryWayOutIsReported)
         {walk, dir.File("a/b"), "Не удается создать директорию " + dir.File("a/b") + "!"},  // one level only
         {dir.File("missing.plt"), dir.File("out"), "Файл трека не найден!"},
         {bad, dir.File("out"), "error: 'x' is not a valid integer value"},
-        {walk, dir.path(), "error: Cannot write file \"" + dir.File("walk_stop.wpt") + "\". Is a directory"}};
+        {walk, dir.path(), "error: Cannot create file \"" + dir.File("walk_stop.wpt") + "\". Is a directory"}};
     for (const auto& [track, out, shown] : cases) {
         EXPECT_EQ(Run(track, out, false), Texts{shown});
     }

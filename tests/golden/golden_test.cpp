@@ -83,7 +83,8 @@ std::string UnifiedDiff(const std::string& expected, const std::string& actual)
 
 void Replace(std::string& text, const std::string& from, const std::string& to)
 {
-    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
 }
 
 // One run of the tool. "{out}" in its arguments and in what it prints stands

@@ -94,7 +94,7 @@ const std::vector<Case> kCases = {
          EXPECT_EQ(s.CURRENTSCALE, 0);
          EXPECT_EQ(s.Scales[0].Name, "");
          EXPECT_EQ(s.Scales[1].Name, "two words");
-         EXPECT_EQ(s.Scales[2].Name, "\xe9\xe8");
+         EXPECT_EQ(s.Scales[2].Name, "йи");  // Windows-1251
          EXPECT_EQ(s.MINSPD, d.MINSPD);
          EXPECT_TRUE(s.SPLTDIST);
          EXPECT_EQ(s.MAXBREAK, d.MAXBREAK);

@@ -94,7 +94,7 @@ TEST_F(UnwritableOutput, ResultNameTakenByADirectory)
     // The second band's name: the first band's file is finished and stays.
     ASSERT_EQ(::mkdir(band10.c_str(), 0755), 0);
     EXPECT_FALSE(Visualise(track, dir.path()));
-    EXPECT_EQ(sink.errors, Texts{"Cannot write file \"" + band10 + "\". Is a directory"});
+    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + band10 + "\". Is a directory"});
     EXPECT_EQ(test::FileNames(dir.path()), (Names{kSmall + ".plt", kSmall + "_10.plt", kSmall + "_2.plt"}));
     ExpectOnlyCompleteFiles(dir.path(), kSmallExpected, kSmall + ".plt");
 
@@ -104,7 +104,7 @@ TEST_F(UnwritableOutput, ResultNameTakenByADirectory)
     ASSERT_EQ(::mkdir(stop.c_str(), 0755), 0);
     sink = test::RecordingSink();
     EXPECT_FALSE(Visualise(track, dir.path()));
-    EXPECT_EQ(sink.errors, Texts{"Cannot write file \"" + stop + "\". Is a directory"});
+    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + stop + "\". Is a directory"});
     EXPECT_EQ(sink.messages, Texts{});
     EXPECT_EQ(test::FileNames(dir.path()).size(), 4u);
     ExpectOnlyCompleteFiles(dir.path(), kSmallExpected, kSmall + ".plt");

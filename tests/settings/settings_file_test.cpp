@@ -88,7 +88,7 @@ TEST_F(SettingsFileTest, SaveAndLoadBack)
     Settings& s = settings;
     s.TIMEINTRVL = 0.5, s.TRACKWIDTH = 9, s.DISPERSION = -3, s.CURRENTSCALE = 2, s.MINSPD = 1e-6, s.SPLTDIST = false;
     s.MAXBREAK = 123456789012345, s.SPLTTIME = false, s.MAXSTOP = 1e20, s.MAXSLOPE = -0.25, s.HGTSPAN = 0.1 + 0.2;
-    s.GMTMOD = -11, s.DECDELIM = '.', s.FIELDDELIM = '|', s.HORDELIM = '=', s.NUMDIGITS = 2;
+    s.GMTMOD = -11, s.DECDELIM = '.', s.FIELDDELIM = '\xA7', s.HORDELIM = '=', s.NUMDIGITS = 2;  // '§' in Latin-1
     s.OUTFORMAT = OutputFormat::Kml;
     s.Scales[1].Name = "Пешком; a,b";
     s.Scales[2].Categories[9] = {41, 990, 0x00FF8040};
@@ -96,6 +96,7 @@ TEST_F(SettingsFileTest, SaveAndLoadBack)
     s.SHOWLEVEL = {false, false, true};
     files = {"/my tracks/day 1.plt", 2, true, "/out/day 1/"};
     ASSERT_TRUE(Save());
+    EXPECT_NE(FileText().find("FIELDDELIM=§\r\n"), std::string::npos);
 
     Settings again;
     again.SettingsChanged = true;
@@ -149,7 +150,8 @@ TEST_F(SettingsFileTest, OldFormatImport)
                             "SUBFOLDER=1\r\nMINSPD=9\r\nno equals sign\r\nSCALENUM=2\r\nCURRENTSCALE=1\r\n"
                             "SCALENAME=Walk\r\nSCALEDATA=\r\n" + bands + "SCALEDATA=anything\r\n" + bands +
                      "SCALENAME=Car\r\nSCALEDATA=\r\n" + bands));
-    EXPECT_EQ(OldLines(loaded), (Texts{"FOLDERNAME /early", "TRACKFILE /gps/a.plt", "FOLDERTYPE 2", "FOLDERNAME /out"}));
+    EXPECT_EQ(OldLines(loaded),
+              (Texts{"FOLDERNAME /early", "TRACKFILE /gps/a.plt", "FOLDERTYPE 2", "FOLDERNAME /out"}));
     EXPECT_EQ(Saved(Settings(), files), Saved(Settings(), {"/gps/a.plt", 2, false, "/out"}));
     Settings expected;
     expected.TIMEINTRVL = 3, expected.TRACKWIDTH = 10, expected.CURRENTSCALE = 1, expected.Scales[0].Name = "Walk";
@@ -182,6 +184,23 @@ TEST_F(SettingsFileTest, OldFormatImport)
     expected = Settings();
     expected.Scales[0].Name = "A";
     EXPECT_EQ(Saved(settings), Saved(expected));
+}
+
+TEST_F(SettingsFileTest, Windows1251FilesAreReadAndSavedAsUtf8)
+{
+    // "Пешком" and "Свои" in Windows-1251, in both forms of the file.
+    EXPECT_TRUE(Load("[SPDSCALE0]\r\nSCALENAME=\xCF\xE5\xF8\xEA\xEE\xEC\r\n[MINE]\r\nkeep=\xD1\xE2\xEE\xE8\r\n"));
+    EXPECT_EQ(settings.Scales[0].Name, "Пешком");
+    settings.StartDir = dir.path();
+    settings.SettingsChanged = true;
+    EXPECT_TRUE(Save());
+    EXPECT_NE(FileText().find("SCALENAME=Пешком\r\n"), std::string::npos);
+    EXPECT_NE(FileText().find("[MINE]\r\nkeep=Свои\r\n"), std::string::npos);
+
+    EXPECT_TRUE(Load(kOld + "SCALENAME=\xCF\xE5\xF8\xEA\xEE\xEC\r\n"));
+    EXPECT_EQ(settings.Scales[0].Name, "Пешком");
+    EXPECT_TRUE(Load("[SPDSCALE0]\r\nSCALENAME=Пешком\r\n"));
+    EXPECT_EQ(settings.Scales[0].Name, "Пешком");
 }
 
 TEST_F(SettingsFileTest, SaveWritesOnlyWhenChangedAndReplacesInPlace)

@@ -1,5 +1,6 @@
 #include "ui_harness.h"
 
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@ namespace qm::test {
 namespace {
 
 // The main controls are all on or all off.
-void ExpectMainControls(TForm1& main, bool enabled)
+void ExpectMainControls(MainWindow& main, bool enabled)
 {
     for (const char* name : {"BtnPrFiles", "BtnGetStat", "trackPlt", "BitBtn1", "SpdCatBox", "SwSpdCat",
                              "RGoutputDir", "CBSubFolder", "BtnSettings"})
@@ -20,13 +21,13 @@ TEST(Locking, EveryWayOfClosingGivesTheMainWindowBack)
 {
     Program program;
     program.Start();
-    TForm1& main = program.Main();
+    MainWindow& main = program.Main();
     for (bool scaleEditor : {false, true}) {
-        QWidget& window = scaleEditor ? static_cast<QWidget&>(*program.windows.ScaleSelect)
-                                      : static_cast<QWidget&>(*program.windows.TrStFmSett);
+        QWidget& window = scaleEditor ? static_cast<QWidget&>(*program.windows.scaleEditor)
+                                      : static_cast<QWidget&>(*program.windows.settingsDialog);
         for (const char* way : {"OK", "Cancel", "Esc", "close box"}) {
             SCOPED_TRACE(window.objectName().toStdString() + " " + way);
-            scaleEditor ? main.SelectScaleExecute() : main.FmSettExecute();
+            scaleEditor ? main.OpenScaleEditor() : main.OpenSettingsDialog();
             Settle();
             EXPECT_TRUE(window.isActiveWindow());
             EXPECT_FALSE(main.isEnabled());
@@ -43,6 +44,25 @@ TEST(Locking, EveryWayOfClosingGivesTheMainWindowBack)
             ExpectMainControls(main, true);
         }
     }
+}
+
+TEST(Locking, SecondaryWindowOpensCentredOverItsOpenerThenWhereItWasLeft)
+{
+    Program program;
+    MainWindow& main = program.Main();
+    main.move(main.screen()->availableGeometry().center() - QPoint(main.width() / 2, main.height() / 2));
+    program.Start();
+    QWidget& dialog = *program.windows.settingsDialog;
+    main.OpenSettingsDialog();
+    Settle();
+    EXPECT_LE((dialog.geometry().center() - main.geometry().center()).manhattanLength(), 10);
+
+    dialog.move(dialog.pos() + QPoint(30, 20));
+    const QPoint left = dialog.pos();
+    dialog.close();
+    main.OpenSettingsDialog();
+    Settle();
+    EXPECT_EQ(dialog.pos(), left);
 }
 
 }  // namespace

@@ -2,7 +2,11 @@
 
 #include "platform/file_system.h"
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 
 #include <filesystem>
 
@@ -41,7 +45,7 @@ TEST_F(MainWindow, ChoosingTrackMovesTheSubFolder)
     EXPECT_TRUE(program.settings.SettingsChanged);
     // Home first, then the directory of the track in the edit.
     EXPECT_EQ(program.dialogs.trackDialogDirs,
-              (std::vector<std::string>{TForm1::FallbackDirectory(), Dir("gps/"), Dir("gps/"), Dir("gps/")}));
+              (std::vector<std::string>{qm::MainWindow::FallbackDirectory(), Dir("gps/"), Dir("gps/"), Dir("gps/")}));
 
     // With folder type 1 the base stays in the earlier track's directory.
     FolderType()->SetItemIndex(1);
@@ -76,11 +80,11 @@ TEST_F(MainWindow, ControlsEnabledGivesOpenButtonTheFolderTypeState)
     for (auto [type, openEnabled] : {std::pair{0, false}, {1, false}, {2, true}, {-1, true}}) {
         FolderType()->SetItemIndex(type);
         const bool outputEnabled = output->isEnabled();
-        program.Main().ControlsEnabled(false);
+        program.Main().SetControlsEnabled(false);
         EXPECT_FALSE(open->isEnabled() || Find<QWidget>(program.Main(), "trackPlt")->isEnabled() ||
                      Find<QWidget>(program.Main(), "SpdCat5")->isEnabled());
         EXPECT_EQ(output->isEnabled(), outputEnabled);
-        program.Main().ControlsEnabled(true);
+        program.Main().SetControlsEnabled(true);
         EXPECT_EQ(open->isEnabled(), openEnabled) << type;
         EXPECT_TRUE(Find<QWidget>(program.Main(), "SpdCat5")->isEnabled());
         EXPECT_EQ(output->isEnabled(), outputEnabled);
@@ -102,8 +106,50 @@ TEST(MainWindowBands, UnreadableBandBoxStopsTheVisualisation)
 {
     Program program("[SPDSCALE0]\nSCALEDATA=x\n");
     program.dialogs.boxes.clear();
-    program.Main().ProcFilesExecute();
+    program.Main().Visualise();
     EXPECT_EQ(program.dialogs.boxes, Texts{"error: 'SC1' is not a valid floating point value."});
+}
+
+TEST_F(MainWindow, TabPassesTheBandBoxesAndEntersTheFolderTypeAtItsSelection)
+{
+    FolderType()->SetItemIndex(2);
+    Find<QWidget>(program.Main(), "trackPlt")->setFocus();
+    Texts visited;
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        visited.push_back(focus == FolderType()->Item(2) ? "item 2" : focus->objectName().toStdString());
+    }
+    EXPECT_EQ(visited, (Texts{"BitBtn1", "EoutputDir", "BtnOpnDir", "item 2", "CBSubFolder", "BtnPrFiles", "BtnGetStat",
+                              "BtnSettings", "SwSpdCat", "trackPlt"}));
+}
+
+TEST(MainWindowFrame, FixedSizesThatNoTextChanges)
+{
+    Program plain;
+    plain.Start();
+    qm::MainWindow& main = plain.Main();
+    const QSize size = main.size();
+    EXPECT_TRUE(size.width() >= 560 && size.height() >= 287) << size.width() << " x " << size.height();
+    // Nothing is cut.
+    for (QWidget* control : main.findChildren<QWidget*>())
+        if (auto* button = qobject_cast<QAbstractButton*>(control); (button && !button->text().trimmed().isEmpty()) ||
+                                                                    qobject_cast<QLabel*>(control))
+            EXPECT_GE(control->width(), control->minimumSizeHint().width()) << control->objectName().toStdString();
+
+    const std::string name = "Вело & пешком по лесным дорогам вдоль реки до самой деревни и назад";
+    Program named("[SPDSCALE0]\nSCALENAME=" + name + "\n");
+    auto* box = Find<QGroupBox>(named.Main(), "SpdCatBox");
+    EXPECT_TRUE(box->title().startsWith("\"Вело && ") && box->title().endsWith("…"))
+        << box->title().toStdString();
+    EXPECT_EQ(box->toolTip().toStdString(), "\"" + name + "\"");
+    EXPECT_EQ(named.Main().size(), size);
+    Program failed("[SPDSCALE1]\nSCALEDATA=0;2;x;\n");
+    EXPECT_EQ(failed.Main().size(), size);
+
+    QWidget& dialog = *plain.windows.settingsDialog;
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_TRUE(dialog.width() >= 578 && dialog.height() >= 365);
 }
 
 TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)
@@ -119,7 +165,7 @@ TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)
     EXPECT_NE(ReadAll(Dir("Quillmarsh.ini")).find("TRACKFILE=" + Dir("gps/day.plt") + "\r\n"), std::string::npos);
 
     std::filesystem::remove(Dir("Quillmarsh.ini"));
-    Find<QCheckBox>(*program.windows.TrStFmSett, "CBSaveSettings")->setChecked(false);
+    Find<QCheckBox>(*program.windows.settingsDialog, "CBSaveSettings")->setChecked(false);
     program.Main().show();
     EXPECT_TRUE(program.Main().close());
     EXPECT_FALSE(std::filesystem::exists(Dir("Quillmarsh.ini")));

@@ -2,9 +2,12 @@
 
 #include "platform/file_system.h"
 #include "ui/directory_chooser.h"
+#include "ui/qt_dialogs.h"
 #include "ui/track_file_dialog.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -49,6 +52,9 @@ TEST(TrackFileDialog, ListsWhatMatchesThePatternInItsNameField)
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Select track file");
     EXPECT_EQ(dialog.findChild<QLineEdit*>("fileNameEdit")->text(), "*.plt *.gpx");
+    // No list of file types; Qt's own texts in Russian.
+    EXPECT_FALSE(dialog.findChild<QWidget*>("fileTypeCombo")->isVisible());
+    EXPECT_EQ(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(), "Отмена");
     EXPECT_EQ(Listed(dialog), (QStringList{"B.PLT", "a.plt", "d.GPX", "sub"}));
 
     Enter(dialog, "*.txt");
@@ -58,6 +64,20 @@ TEST(TrackFileDialog, ListsWhatMatchesThePatternInItsNameField)
     Enter(dialog, "a.plt");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.selectedFiles(), QStringList{QString::fromStdString(dir.File("a.plt"))});
+}
+
+TEST(QtDialogs, MessageBoxLeavesRoomForItsWholeTitle)
+{
+    int width = 0;
+    QTimer::singleShot(0, [&width] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        width = box->width();
+        box->close();
+    });
+    QtDialogs().MessageBox("трек обработан");
+    // The title and, beside it, a window menu and the close box.
+    EXPECT_GE(width, QApplication::fontMetrics().horizontalAdvance("Quillmarsh") + 120);
 }
 
 TEST(DirectoryChooser, CreatesAMissingDirectoryOnceConfirmed)

@@ -15,7 +15,7 @@ protected:
     void SetUp() override { program.Start(); }
     void Open()
     {
-        program.Main().FmSettExecute();
+        program.Main().OpenSettingsDialog();
         Settle();
         ASSERT_TRUE(dialog.isActiveWindow());
         program.settings.SettingsChanged = false;
@@ -24,7 +24,7 @@ protected:
     QCheckBox* Box(const char* name) { return Find<QCheckBox>(dialog, name); }
 
     Program program;
-    QWidget& dialog = *program.windows.TrStFmSett;
+    QWidget& dialog = *program.windows.settingsDialog;
 };
 
 TEST_F(SettingsDialog, FillsEveryFieldAtEachOpeningAndCancelStoresNothing)
@@ -78,7 +78,7 @@ TEST_F(SettingsDialog, OkStoresEveryFieldWithoutRangeChecks)
 
 TEST_F(SettingsDialog, OkStopsAtTheFieldThatDoesNotConvert)
 {
-    // Field, text, error, the last setting stored before the failure, the first not stored.
+    // fieldBoxes, text, error, the last setting stored before the failure, the first not stored.
     const std::tuple<const char*, const char*, const char*, double Settings::*, double Settings::*> cases[] = {
         {"EMinSpd", "1,5", "error: '1,5' is not a valid floating point value.", &Settings::TIMEINTRVL,
          &Settings::MINSPD},
@@ -153,6 +153,14 @@ TEST_F(SettingsDialog, ArrowsStepWithinTheirRangeWithoutTyping)
         EXPECT_EQ(Edit(edit)->text(), result) << edit << " " << text;
         EXPECT_FALSE(Edit(edit)->isModified());
     }
+}
+
+TEST_F(SettingsDialog, FieldsOfBothParameterGroupsInOneColumn)
+{
+    Open();
+    const int column = Edit("EIntrvl")->mapTo(&dialog, QPoint()).x();
+    for (const char* field : {"EDiss", "EMinSpd", "EDistBrk", "EMaxHgtSpan"})
+        EXPECT_EQ(Edit(field)->mapTo(&dialog, QPoint()).x(), column) << field;
 }
 
 }  // namespace

@@ -17,14 +17,14 @@ TEST(Startup, FirstRunShowsDefaultsInFourWindows)
 {
     Program program;
     AppWindows& w = program.windows;
-    EXPECT_EQ(w.Form1->windowTitle(), "Quillmarsh 1.2");
-    EXPECT_EQ(w.TrStFmSett->windowTitle(), "Настройки расчета и вывода");
-    EXPECT_EQ(w.ScaleSelect->windowTitle(), "ScaleSelect");
-    EXPECT_EQ(w.TrStatForm->windowTitle(), "Статистика по треку");
-    EXPECT_TRUE(w.ScaleSelect->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(w.TrStFmSett->isHidden() && w.ScaleSelect->isHidden() && w.TrStatForm->isHidden());
+    EXPECT_EQ(w.main->windowTitle(), "Quillmarsh 1.2");
+    EXPECT_EQ(w.settingsDialog->windowTitle(), "Настройки расчета и вывода");
+    EXPECT_EQ(w.scaleEditor->windowTitle(), "ScaleSelect");
+    EXPECT_EQ(w.statisticsWindow->windowTitle(), "Статистика по треку");
+    EXPECT_TRUE(w.scaleEditor->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(w.settingsDialog->isHidden() && w.scaleEditor->isHidden() && w.statisticsWindow->isHidden());
 
-    TForm1& main = program.Main();
+    MainWindow& main = program.Main();
     EXPECT_TRUE(program.dialogs.boxes.empty());
     EXPECT_EQ(FolderType(program), 0);
     auto* output = Find<QLineEdit>(main, "EoutputDir");
@@ -39,7 +39,7 @@ TEST(Startup, FirstRunShowsDefaultsInFourWindows)
     program.Start();
     EXPECT_TRUE(Find<QPushButton>(main, "BtnPrFiles")->isEnabled());
     EXPECT_EQ(main.minimumSize(), main.maximumSize());
-    EXPECT_NE(w.TrStatForm->minimumSize(), w.TrStatForm->maximumSize());
+    EXPECT_NE(w.statisticsWindow->minimumSize(), w.statisticsWindow->maximumSize());
 }
 
 TEST(Startup, ReadsSettingsBeforeTheOtherWindowsExist)
@@ -60,7 +60,7 @@ TEST(Startup, LoadStoppedByAnErrorKeepsDesignTexts)
     EXPECT_EQ(Find<QGroupBox>(program.Main(), "SpdCatBox")->title(), "");
     EXPECT_EQ(program.settings.MINSPD, 1);
     // The folder-type rule does not run again: the missing FOLDERNAME's fallback stays.
-    EXPECT_EQ(Text(program.Main(), "EoutputDir"), TForm1::FallbackDirectory());
+    EXPECT_EQ(Text(program.Main(), "EoutputDir"), MainWindow::FallbackDirectory());
 }
 
 TEST(Startup, StoredFolderFollowsTheDirectoryRules)
@@ -83,7 +83,7 @@ TEST(Startup, StoredFolderFollowsTheDirectoryRules)
         Program program(file, {"gps/day.plt", "out/day/"});
         std::string expected = output;
         if (expected.starts_with("{dir}")) expected.replace(0, 5, program.dir.path());
-        if (expected.starts_with("{home}/")) expected.replace(0, 7, TForm1::FallbackDirectory());
+        if (expected.starts_with("{home}/")) expected.replace(0, 7, MainWindow::FallbackDirectory());
         EXPECT_EQ(FolderType(program), selected);
         EXPECT_EQ(Text(program.Main(), "EoutputDir"), expected);
         EXPECT_EQ(Find<QLineEdit>(program.Main(), "EoutputDir")->isEnabled(), selected != 0 && selected != 1);

@@ -1,6 +1,7 @@
 #include "ui_harness.h"
 
 #include "ui/TrStatFormU.h"
+#include "ui/elided_label.h"
 #include "ui/radio_group.h"
 
 #include <QCheckBox>
@@ -33,7 +34,7 @@ protected:
         program.Main().LoadFolderType(2);
         Find<QLineEdit>(program.Main(), "EoutputDir")->setText(QString::fromStdString(Out("")));
         program.Start();
-        program.Main().GetStatExecute();
+        program.Main().ShowStatistics();
         Settle();
     }
     std::string Out(const std::string& name) { return program.dir.File("out/" + name); }
@@ -42,7 +43,7 @@ protected:
     void SelectFormat(int index) { Find<RadioGroup>(stat, "RGShowFormat")->Item(index)->click(); }
 
     Program program{"", {"out/"}};
-    TTrStatForm& stat = *program.windows.TrStatForm;
+    StatisticsWindow& stat = *program.windows.statisticsWindow;
 };
 
 TEST_F(StatWindow, OpensOverLockedMainWindowAndClosesBack)
@@ -74,7 +75,7 @@ TEST_F(StatWindow, SavesAndCopiesEveryLineWithCrLf)
     const std::string saved = ReadAll(Out("sample_stat.txt"));
     EXPECT_EQ(saved, CrLfLines(Memo()));
     program.settings.NUMDIGITS = 2;
-    stat.FormActivate();
+    stat.Activated();
     Click(stat, "Button2");
     EXPECT_NE(ReadAll(Out("sample_stat.txt")), saved);  // replaced
     SelectFormat(1);
@@ -89,15 +90,18 @@ TEST_F(StatWindow, SavesAndCopiesEveryLineWithCrLf)
 
     std::filesystem::remove_all(Out(""));
     Click(stat, "Button2");
+    std::filesystem::create_directories(Out("sample_stat.csv"));
+    Click(stat, "Button2");
+    const std::string cannotCreate = "error: Cannot create file \"" + Out("sample_stat.csv") + "\". ";
     EXPECT_EQ(program.dialogs.boxes,
-              Texts{"error: Cannot create file \"" + Out("sample_stat.csv") + "\". No such file or directory."});
+              (Texts{cannotCreate + "No such file or directory.", cannotCreate + "Is a directory."}));
     EXPECT_TRUE(stat.isVisible());
 }
 
 TEST_F(StatWindow, SettingsDialogLocksBothWindowsAndRebuildsReport)
 {
     EXPECT_NE(Memo().find("\nTrack"), std::string::npos);
-    QWidget& dialog = *program.windows.TrStFmSett;
+    QWidget& dialog = *program.windows.settingsDialog;
     Click(stat, "Button3");
     Settle();
     EXPECT_TRUE(dialog.isActiveWindow());
@@ -111,6 +115,22 @@ TEST_F(StatWindow, SettingsDialogLocksBothWindowsAndRebuildsReport)
     EXPECT_FALSE(program.Main().isEnabled());
     EXPECT_EQ(Memo().find("\nTrack"), std::string::npos);
     EXPECT_NE(Memo().find(" Day 2"), std::string::npos);
+}
+
+TEST_F(StatWindow, FirstSizeShowsEveryColumnAndThePathFitsBesideTheButtons)
+{
+    auto* memo = Find<QPlainTextEdit>(stat, "MemoStat");
+    const QString header = memo->toPlainText().split('\n').at(1);
+    EXPECT_GE(memo->viewport()->width(), memo->fontMetrics().horizontalAdvance(header)) << header.toStdString();
+
+    const std::string longPath = "/" + std::string(300, 'x') + "/";
+    Find<QLineEdit>(program.Main(), "EoutputDir")->setText(QString::fromStdString(longPath));
+    stat.Activated();
+    auto* label = Find<ElidedLabel>(stat, "LFileName");
+    EXPECT_EQ(label->toolTip().toStdString(), longPath + "sample_stat.txt");
+    EXPECT_TRUE(label->ShownText().startsWith("/xx") && label->ShownText().endsWith("sample_stat.txt") &&
+                label->ShownText().contains("…"));
+    EXPECT_LE(label->geometry().right(), Find<QWidget>(stat, "Button3")->geometry().left());
 }
 
 }  // namespace

@@ -67,8 +67,9 @@ std::optional<std::string> FakeDialogs::ChooseDirectory()
     return Next(directoryAnswers);
 }
 
-Program::Program(const std::string& settingsFile, const std::vector<std::string>& files)
-    : previousDir_(EnterFreshDirectory(dir, settingsFile, files)), windows(CreateAppWindows(settings, dialogs))
+Program::Program(const std::string& settingsFile, const std::vector<std::string>& files, Dialogs* realDialogs)
+    : previousDir_(EnterFreshDirectory(dir, settingsFile, files)),
+      windows(CreateAppWindows(settings, realDialogs ? *realDialogs : dialogs))
 {
 }
 

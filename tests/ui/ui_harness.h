@@ -54,10 +54,12 @@ private:
 // The desktop program started in a fresh directory that holds the given
 // files (a name ending in "/" is a directory) and settings file (none when it
 // is empty; "{dir}" in it stands for the directory). The working directory is
-// restored when it ends.
+// restored when it ends. The windows ask the scripted dialogs unless they are
+// given the real ones.
 class Program {
 public:
-    explicit Program(const std::string& settingsFile = {}, const std::vector<std::string>& files = {});
+    explicit Program(const std::string& settingsFile = {}, const std::vector<std::string>& files = {},
+                     Dialogs* realDialogs = nullptr);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -72,7 +74,7 @@ public:
     FakeDialogs dialogs;
     AppWindows windows;
 
-    TForm1& Main() { return *windows.Form1; }
+    MainWindow& Main() { return *windows.main; }
     // Shows the main window and lets it become active.
     void Start();
 };

@@ -65,7 +65,8 @@ std::string WriteStopWaypoints(const std::string& outputDir, const std::string& 
 {
     std::vector<std::string> lines = {"OziExplorer Waypoint File Version 1.1", track.Header[1], "Reserved 2",
                                       "garmin"};
-    for (size_t i = 0; i < stops.size(); ++i) lines.push_back(StopLine(static_cast<int>(i) + 1, stops[i], track.Points));
+    for (size_t i = 0; i < stops.size(); ++i)
+        lines.push_back(StopLine(static_cast<int>(i) + 1, stops[i], track.Points));
     AtomicFileWriter file(OutputPath(outputDir, trackPath, "_stop.wpt"));
     file.Write(JoinLines(lines));
     file.Commit();

@@ -1,0 +1,86 @@
+#include "xserver_harness.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace qm::test {
+namespace {
+
+QString Output(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(10000);
+    EXPECT_TRUE(finished && process.exitCode() == 0)
+        << program.toStdString() << " " << arguments.join(' ').toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString Id(QWidget& window) { return QString::number(window.winId()); }
+
+}  // namespace
+
+void ClickOn(QWidget* control)
+{
+    const QPoint centre = control->mapToGlobal(control->rect().center());
+    Output("xdotool", {"mousemove", "--sync", QString::number(centre.x()), QString::number(centre.y()), "click", "1"});
+}
+
+void PressKeys(const QStringList& keys) { Output("xdotool", QStringList{"key", "--clearmodifiers"} + keys); }
+
+void TypeText(const QString& text) { Output("xdotool", {"type", "--delay", "5", text}); }
+
+void PressCloseBox(QWidget& window) { Output("wmctrl", {"-i", "-c", Id(window)}); }
+
+void AskToResize(QWidget& window, int width, int height)
+{
+    Output("xdotool", {"windowsize", Id(window), QString::number(width), QString::number(height)});
+}
+
+void AskToMaximise(QWidget& window)
+{
+    Output("wmctrl", {"-i", "-r", Id(window), "-b", "add,maximized_vert,maximized_horz"});
+}
+
+bool WaitActive(QWidget& window)
+{
+    return QTest::qWaitFor(
+        [&] {
+            return window.isActiveWindow() && Output("xdotool", {"getactivewindow"}).trimmed() == Id(window);
+        },
+        5000);
+}
+
+std::vector<QWidget*> StackingOrder()
+{
+    const QString list = Output("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+    std::vector<QWidget*> windows;
+    for (const QRegularExpressionMatch& id : QRegularExpression("0x[0-9a-f]+").globalMatch(list))
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible() && window->winId() == id.captured().toULongLong(nullptr, 16))
+                windows.push_back(window);
+    return windows;
+}
+
+void AnswerNextBoxWithEnter(std::string& text)
+{
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, &text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isActiveWindow() || Output("xdotool", {"getactivewindow"}).trimmed() != Id(*box)) return;
+        poll->deleteLater();
+        poll->stop();
+        text = box->text().toStdString();
+        PressKeys({"Return"});
+    });
+    poll->start(50);
+}
+
+}  // namespace qm::test

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace qm::test {
+
+// A person at the X server, through xdotool and wmctrl: real pointer and key
+// events that go where the window manager has put the focus, and requests to
+// the window manager as its title bar would make them.
+void ClickOn(QWidget* control);
+void PressKeys(const QStringList& keys);
+void TypeText(const QString& text);
+void PressCloseBox(QWidget& window);
+void AskToResize(QWidget& window, int width, int height);
+void AskToMaximise(QWidget& window);
+
+// Waits until the window is active both for the X server and for Qt.
+bool WaitActive(QWidget& window);
+// The program's windows on the screen, bottom to top.
+std::vector<QWidget*> StackingOrder();
+
+// Answers the next message box with Enter once it is the active window, and
+// keeps its text.
+void AnswerNextBoxWithEnter(std::string& text);
+
+}  // namespace qm::test
