@@ -1,5 +1,7 @@
 #include "platform/path_text.h"
 
+#include "platform/ascii_case.h"
+
 #include <algorithm>
 
 namespace qm {
@@ -10,12 +12,10 @@ constexpr size_t kMaxNameLength = 1000;
 constexpr std::string_view kTrackExtensions[] = {".plt", ".gpx"};
 constexpr size_t kExtensionLength = 4;
 
-char LowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 size_t FindAnyCase(std::string_view name, std::string_view extension)
 {
     auto it = std::search(name.begin(), name.end(), extension.begin(), extension.end(),
-                          [](char a, char b) { return LowerCase(a) == b; });
+                          [](char a, char b) { return AsciiLower(a) == b; });
     return it == name.end() ? std::string_view::npos : static_cast<size_t>(it - name.begin());
 }
 

@@ -2,6 +2,7 @@
 
 #include "formats/gpx/gpx_time.h"
 #include "formats/gpx/xml_encodings.h"
+#include "formats/xml/xml_text.h"
 #include "platform/error.h"
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
@@ -44,13 +45,6 @@ ElementName SplitName(const XML_Char* name)
     size_t separator = text.find(kNamespaceSeparator);
     if (separator == std::string_view::npos) return {{}, text};
     return {text.substr(0, separator), text.substr(separator + 1)};
-}
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 // A height in metres in feet. A height of a whole foot and a half (1.0668 m)
@@ -197,8 +191,8 @@ private:
         std::optional<double> latitude, longitude;
         for (const XML_Char** a = attributes; *a; a += 2) {
             std::string_view attribute(a[0]);
-            if (attribute == "lat") latitude = TryTextToFloat(TrimBlanks(a[1]));
-            else if (attribute == "lon") longitude = TryTextToFloat(TrimBlanks(a[1]));
+            if (attribute == "lat") latitude = TryTextToFloat(XmlTrimmed(a[1]));
+            else if (attribute == "lon") longitude = TryTextToFloat(XmlTrimmed(a[1]));
             else continue;
             if (!(attribute == "lat" ? latitude : longitude))
                 return Refuse(true, "неверное значение " + std::string(attribute) + " \"" + std::string(a[1]) + "\"");
@@ -217,12 +211,12 @@ private:
         collecting_ = false;
         switch (node) {
             case Node::Elevation:
-                return EndElevation(TrimBlanks(text_));
+                return EndElevation(XmlTrimmed(text_));
             case Node::Time:
-                return EndTime(TrimBlanks(text_));
+                return EndTime(XmlTrimmed(text_));
             case Node::Name:
                 nameSeen_ = true;
-                name_ = std::string(TrimBlanks(text_));
+                name_ = std::string(XmlTrimmed(text_));
                 return;
             case Node::Point:
                 ++pointCount_;

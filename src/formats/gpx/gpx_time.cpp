@@ -1,5 +1,7 @@
 #include "formats/gpx/gpx_time.h"
 
+#include "formats/xml/xml_text.h"
+
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -17,8 +19,6 @@ constexpr int64_t kNanosecondsPerDay = int64_t{86400} * 1000000000;
 // The day counts of 0001-01-01 and of the day after 9999-12-31.
 constexpr double kFirstDay = -693593;
 constexpr double kEndDay = 2958466;
-
-bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // Reads exactly `width` digits at text's start and drops them.
 bool TakeDigits(std::string_view& text, size_t width, int& value)
@@ -88,8 +88,7 @@ Moment Rounded(int64_t dayCount, int64_t ns, int decimals)
 
 std::optional<double> ParseGpxTime(std::string_view text)
 {
-    while (!text.empty() && IsXmlBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsXmlBlank(text.back())) text.remove_suffix(1);
+    text = XmlTrimmed(text);
 
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
     if (!TakeDigits(text, 4, y) || !TakeChar(text, '-') || !TakeDigits(text, 2, mo) || !TakeChar(text, '-') ||

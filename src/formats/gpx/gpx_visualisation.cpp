@@ -10,14 +10,9 @@
 namespace qm {
 namespace {
 
-std::string Element(std::string_view name, std::string_view text)
-{
-    return "<" + std::string(name) + ">" + XmlEscaped(text) + "</" + std::string(name) + ">";
-}
-
 std::string TrackStart(const SpeedBand& band, int32_t trackWidth)
 {
-    return "<trk>" + Element("name", BandRangeText(band)) +
+    return "<trk>" + XmlElement("name", BandRangeText(band)) +
            "<extensions><gpx_style:line><gpx_style:color>" + RgbHex(band.Color) +
            "</gpx_style:color><gpx_style:width>" + IntToText(trackWidth) +
            "</gpx_style:width></gpx_style:line></extensions>" + std::string(kLineEnd);
@@ -45,8 +40,8 @@ void WriteGpxVisualisation(const std::string& outputDir, const std::string& trac
     for (size_t i = 0; i < visualisation.Stops.size(); ++i) {
         const TrackStop& stop = visualisation.Stops[i];
         file.Write(GpxPoint("wpt", track.Points[stop.First],
-                            Element("name", StopName(static_cast<int>(i) + 1)) +
-                                Element("desc", StopDescription(stop))));
+                            XmlElement("name", StopName(static_cast<int>(i) + 1)) +
+                                XmlElement("desc", StopDescription(stop))));
     }
     for (int k = 0; k < kBandCount; ++k) {
         const SpeedBand& band = visualisation.Bands[k];

@@ -1,7 +1,8 @@
 #include "formats/gpx/xml_encodings.h"
 
+#include "platform/ascii_case.h"
+
 #include <array>
-#include <string_view>
 
 namespace qm {
 namespace {
@@ -26,20 +27,11 @@ constexpr std::array<int, 128> kWindows1251 = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
-bool SameNameAnyCase(std::string_view a, std::string_view b)
-{
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
-}
-
 }  // namespace
 
 int ReadUnknownEncoding(void*, const XML_Char* name, XML_Encoding* info)
 {
-    if (!SameNameAnyCase(name, "windows-1251") && !SameNameAnyCase(name, "cp1251")) return XML_STATUS_ERROR;
+    if (!SameTextAnyCase(name, "windows-1251") && !SameTextAnyCase(name, "cp1251")) return XML_STATUS_ERROR;
     for (int byte = 0; byte < 128; ++byte) info->map[byte] = byte;
     for (int byte = 128; byte < 256; ++byte) info->map[byte] = kWindows1251[byte - 128];
     info->data = nullptr;

@@ -14,11 +14,6 @@ constexpr std::string_view kDocumentStart =
     "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\r\n<Document>\r\n";
 constexpr std::string_view kDocumentEnd = "</Document>\r\n</kml>\r\n";
 
-std::string Element(std::string_view name, std::string_view text)
-{
-    return "<" + std::string(name) + ">" + XmlEscaped(text) + "</" + std::string(name) + ">";
-}
-
 std::string StyleId(int band) { return "band" + IntToText(band + 1); }
 
 // "lon,lat" and, when the point has a height, ",metres".
@@ -39,7 +34,7 @@ std::string Legend(const SpeedBands& bands)
         if (HasRuns(band))
             table += "<tr><td style=\"background:#" + RgbHex(band.Color) + "\">&#160;&#160;&#160;&#160;</td><td>" +
                      BandRangeText(band) + "</td></tr>";
-    return Element("description", "Speed bands:" + table + "</table>") + std::string(kLineEnd);
+    return XmlElement("description", "Speed bands:" + table + "</table>") + std::string(kLineEnd);
 }
 
 // KML colours are aabbggrr: opaque, then our 0x00BBGGRR as it is.
@@ -53,7 +48,7 @@ std::string Style(int k, const SpeedBand& band, int32_t trackWidth)
 
 void WriteBand(AtomicFileWriter& file, const Track& track, const Visualisation& visualisation, int k)
 {
-    file.Write("<Placemark>" + Element("name", BandRangeText(visualisation.Bands[k])) + "<styleUrl>#" +
+    file.Write("<Placemark>" + XmlElement("name", BandRangeText(visualisation.Bands[k])) + "<styleUrl>#" +
                StyleId(k) + "</styleUrl><MultiGeometry>");
     file.Write(kLineEnd);
     for (const SpeedRun& run : visualisation.Runs) {
@@ -92,8 +87,8 @@ void WriteKmlVisualisation(const std::string& outputDir, const std::string& trac
     file.Write(kLineEnd);
     for (size_t i = 0; i < visualisation.Stops.size(); ++i) {
         const TrackStop& stop = visualisation.Stops[i];
-        file.Write("<Placemark>" + Element("name", StopName(static_cast<int>(i) + 1)) +
-                   Element("description", StopDescription(stop)) + "<Point><coordinates>" +
+        file.Write("<Placemark>" + XmlElement("name", StopName(static_cast<int>(i) + 1)) +
+                   XmlElement("description", StopDescription(stop)) + "<Point><coordinates>" +
                    Coordinates(track.Points[stop.First]) + "</coordinates></Point></Placemark>");
         file.Write(kLineEnd);
     }

@@ -37,6 +37,19 @@ std::string XmlEscaped(std::string_view text)
     return escaped;
 }
 
+std::string_view XmlTrimmed(std::string_view text)
+{
+    constexpr std::string_view kBlanks = " \t\r\n";
+    size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::string XmlElement(std::string_view name, std::string_view text)
+{
+    return "<" + std::string(name) + ">" + XmlEscaped(text) + "</" + std::string(name) + ">";
+}
+
 std::string XmlDecimal(double value)
 {
     char text[kMaxDecimal];

@@ -10,6 +10,12 @@ namespace qm {
 // the control characters XML 1.0 does not allow left out.
 std::string XmlEscaped(std::string_view text);
 
+// The text without the XML blanks (space, tab, CR, LF) at either end.
+std::string_view XmlTrimmed(std::string_view text);
+
+// <name>text</name>, the text escaped.
+std::string XmlElement(std::string_view name, std::string_view text);
+
 // An xsd:decimal: fixed notation, never an exponent; the shortest text that
 // reads back as the same double, or rounded to at most `decimals` digits
 // after the point without trailing zeros.
