@@ -115,7 +115,7 @@ private:
     static GpxParser& Self(void* data) { return *static_cast<GpxParser*>(data); }
     static void OnStart(void* data, const XML_Char* name, const XML_Char** attributes)
     {
-        Self(data).Start(SplitName(name), attributes);
+        Self(data).Start(name, attributes);
     }
     static void OnEnd(void* data, const XML_Char*) { Self(data).End(); }
     static void OnText(void* data, const XML_Char* text, int length)
@@ -134,17 +134,18 @@ private:
     }
 
     // After a refusal expat may still report an element's end, never a start.
-    void Start(ElementName name, const XML_Char** attributes)
+    void Start(const XML_Char* name, const XML_Char** attributes)
     {
         if (!rootSeen_) {
             rootSeen_ = true;
-            if (name.local != "gpx" || (!name.space.empty() && name.space != kGpx10 && name.space != kGpx11))
-                return Refuse(false, "не является файлом GPX (корневой элемент <" + std::string(name.local) + ">)");
-            space_ = std::string(name.space);
+            ElementName root = SplitName(name);
+            if (root.local != "gpx" || (!root.space.empty() && root.space != kGpx10 && root.space != kGpx11))
+                return Refuse(false, "не является файлом GPX (корневой элемент <" + std::string(root.local) + ">)");
+            if (!root.space.empty()) prefix_ = std::string(root.space) + kNamespaceSeparator;
             stack_.push_back(Node::Gpx);
             return;
         }
-        Node node = name.space == space_ ? ChildNode(stack_.back(), name.local) : Node::Other;
+        Node node = stack_.back() == Node::Other ? Node::Other : ChildNode(stack_.back(), LocalName(name));
         switch (node) {
             case Node::Track:
             case Node::Segment:
@@ -163,6 +164,15 @@ private:
                 break;
         }
         stack_.push_back(node);
+    }
+
+    // The name of an element in the root's namespace without it; an element
+    // of any other namespace gives an empty name, which no GPX element has.
+    std::string_view LocalName(const XML_Char* name) const
+    {
+        if (std::strncmp(name, prefix_.data(), prefix_.size()) != 0) return {};
+        std::string_view local(name + prefix_.size());
+        return local.find(kNamespaceSeparator) == std::string_view::npos ? local : std::string_view();
     }
 
     Node ChildNode(Node parent, std::string_view local) const
@@ -256,7 +266,7 @@ private:
     std::unique_ptr<XML_ParserStruct, ParserFree> parser_;
     std::optional<Message> refusal_;
     bool rootSeen_ = false;
-    std::string space_;  // the namespace of the root element
+    std::string prefix_;  // the root's namespace and the separator, as element names start
     std::vector<Node> stack_;
     bool collecting_ = false;
     std::string text_;

@@ -50,6 +50,7 @@ TEST_F(GpxReaderTest, EveryTrackAndSegmentStartsAPieceInDocumentOrder)
         "<trkpt lat=\"55.5\" lon=\"37.25\"><ele>100</ele><time>2020-02-14T06:00:00Z</time></trkpt>\n"
         "<trkpt lon=\"-37.25\" lat=\" -55.5 \"><ele>-0.1524</ele><time>2020-02-14T10:00:00+03:00</time>"
         "<extensions><time>x</time><ele>x</ele></extensions></trkpt>\n"
+        "<o:trkpt xmlns:o=\"urn:other\" lat=\"9\" lon=\"9\"><o:time>2020-02-14T09:00:00Z</o:time></o:trkpt>\n"
         "</trkseg><trkseg><trkpt lat=\"1\" lon=\"2\"><time>2020-02-14T07:30:00.5-00:30</time></trkpt></trkseg></trk>\n"
         "<rte><rtept lat=\"1\" lon=\"1\"><time>2020-02-15T00:00:00Z</time></rtept></rte>\n"
         "<trk><trkseg><trkpt lat=\"3\" lon=\"4\"><ele>1.0668</ele><time>2020-02-14T12:00:00</time></trkpt>"
