@@ -22,7 +22,7 @@ qm::bench::Times VisualiseTimes(const std::string& trackPath, const std::string&
     const BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
     bench::Times times = bench::BestTimes(kRuns, [&] {
         VisualiseResult result = VisualiseTrack(trackPath, outputDir, boxes, settings, sink);
-        if (result.Error) std::cerr << *result.Error << '\n';
+        if (result.Error) std::cerr << result.Error->what() << '\n';
         processed = result.Processed && processed;
     });
     std::filesystem::remove_all(outputDir);

@@ -24,6 +24,14 @@ const std::string& WorkDir();
 // Writes the bytes to path, replacing what was there.
 void WriteInput(const std::string& path, const uint8_t* data, size_t size);
 
+// The characters of a UTF-8 text; the columns of a TXT report count them.
+inline size_t CharacterCount(const std::string& utf8)
+{
+    size_t count = 0;
+    for (char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
 // A broken promise of the code under test: report it as a crash.
 [[noreturn]] inline void Fail(const char* what)
 {

@@ -30,8 +30,8 @@ Settings ExtremeSettings()
     s.GMTMOD = INT32_MAX;
     s.SHOWFIELD.fill(true);
     s.SHOWLEVEL.fill(true);
-    s.DECDELIM = '\xff';
-    s.FIELDDELIM = '\0';
+    s.DECDELIM = "\xff";
+    s.FIELDDELIM = std::string(1, '\0');
     s.NUMDIGITS = INT32_MAX;
     s.Scales[0].Categories[9].Upper = 1e300;
     s.OUTFORMAT = OutputFormat::Kml;
@@ -51,8 +51,9 @@ void CheckReport(const Report& report, ReportFormat format)
 {
     QM_FUZZ_CHECK(report.Lines.size() >= (format == ReportFormat::Txt ? 3u : 2u));
     if (format != ReportFormat::Txt) return;
-    // Every TXT line below the file line is as long as the header.
-    for (size_t i = 2; i < report.Lines.size(); ++i) QM_FUZZ_CHECK(report.Lines[i].size() == report.Lines[1].size());
+    // Every TXT line below the file line is as many characters as the header.
+    for (size_t i = 2; i < report.Lines.size(); ++i)
+        QM_FUZZ_CHECK(CharacterCount(report.Lines[i]) == CharacterCount(report.Lines[1]));
 }
 
 void RunPipeline(const std::string& track, const std::string& out, const Settings& settings)

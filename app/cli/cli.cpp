@@ -4,13 +4,63 @@
 #include "settings/settings_file.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qm::cli {
+namespace {
 
-void StderrSink::ShowMessage(const std::string& text) { std::cerr << text << '\n'; }
+int stdoutError = 0;  // errno of the first failed write to standard output
 
-void StderrSink::ShowError(const std::string& text) { std::cerr << text << '\n'; }
+// Why path cannot be read as a regular file; nothing when it can.
+std::optional<std::string> UnreadableReason(const std::string& path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return std::strerror(errno);
+    if (S_ISDIR(st.st_mode)) return "is a directory";
+    // Without O_NONBLOCK the open of a FIFO waits for a writer.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::strerror(errno);
+    bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    ::close(fd);
+    if (!regular) return "is not a regular file";
+    return std::nullopt;
+}
+
+}  // namespace
+
+void PrintOut(std::string_view text)
+{
+    while (!text.empty() && stdoutError == 0) {
+        ssize_t n = ::write(STDOUT_FILENO, text.data(), text.size());
+        if (n < 0 && errno != EINTR) stdoutError = errno;
+        if (n > 0) text.remove_prefix(static_cast<size_t>(n));
+    }
+}
+
+int FinishOutput(int status)
+{
+    if (stdoutError == 0) return status;
+    std::cerr << "quillmarsh-cli: write error: " << std::strerror(stdoutError) << '\n';
+    return kFailure;
+}
+
+void PrintFileMessage(std::string_view path, std::string_view text, int line)
+{
+    std::cerr << path << ':';
+    if (line > 0) std::cerr << line << ':';
+    std::cerr << ' ' << text << '\n';
+}
+
+void FileMessageSink::ShowMessage(const std::string& text) { PrintFileMessage(path, text); }
+
+void FileMessageSink::ShowError(const std::string& text) { PrintFileMessage(path, text); }
+
+void FileMessageSink::ShowFileError(const Error& error) { PrintFileMessage(path, error.what(), error.Line()); }
 
 int UsageError(const std::string& problem)
 {
@@ -28,14 +78,23 @@ std::optional<std::string> Arguments::Option(std::string_view name) const
 std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames)
 {
     Arguments parsed;
+    bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string_view arg = args[i];
-        if (arg.rfind("--", 0) != 0) {
+        if (optionsEnded || arg.rfind("--", 0) != 0) {
             parsed.positional.emplace_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
             continue;
         }
         if (std::find(optionNames.begin(), optionNames.end(), arg) == optionNames.end()) {
             UsageError("unknown option " + std::string(arg));
+            return std::nullopt;
+        }
+        if (parsed.Option(arg)) {
+            UsageError("option " + std::string(arg) + " given twice");
             return std::nullopt;
         }
         if (i + 1 == args.size()) {
@@ -47,23 +106,29 @@ std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const s
     return parsed;
 }
 
-bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files,
-                     MessageSink& sink)
+bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files)
 {
     std::string path = file;
     if (path.empty()) {
-        if (!useCurrentDirectory) return true;
-        path = SettingsFilePath(GetCurrentDir());
-        if (!FileExists(path)) return true;
-    } else if (!FileExists(path)) {
-        sink.ShowError("Settings file \"" + path + "\" not found");
+        path = kSettingsFileName;
+        struct stat st;
+        if (!useCurrentDirectory || (::stat(path.c_str(), &st) != 0 && errno == ENOENT)) return true;
+    }
+    if (auto reason = UnreadableReason(path)) {
+        PrintFileMessage(path, *reason);
         return false;
     }
-    // Like the desktop program, go on with what could be read.
-    LoadedSettings loaded = LoadSettings(path, settings);
+    const LoadedSettings loaded = LoadSettings(path, settings);
     files = loaded.PlainFiles();
-    if (loaded.Error) sink.ShowError(*loaded.Error);
-    return true;
+    if (loaded.Error) PrintFileMessage(path, loaded.Error->what(), loaded.Error->Line());
+    return !loaded.Error;
+}
+
+bool TrackIsNoDirectory(const std::string& track)
+{
+    if (!DirectoryExists(track)) return true;
+    PrintFileMessage(track, "is a directory");
+    return false;
 }
 
 }  // namespace qm::cli

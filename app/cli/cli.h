@@ -15,30 +15,57 @@ namespace qm::cli {
 
 enum ExitStatus { kSuccess = 0, kFailure = 1, kUsage = 2 };
 
-// Messages the desktop program shows in boxes go to standard error, one line each.
-class StderrSink : public MessageSink {
+// Standard output, written through at once. Once a write fails nothing more
+// is written there, and FinishOutput turns the status into a failure.
+void PrintOut(std::string_view text);
+// status, or kFailure after "quillmarsh-cli: write error: REASON" when a
+// write to standard output failed.
+int FinishOutput(int status);
+
+// A message about a file on standard error, as compilers write them:
+// "PATH: text", or "PATH:LINE: text" when line is above 0.
+void PrintFileMessage(std::string_view path, std::string_view text, int line = 0);
+
+// What the desktop program shows in boxes goes to standard error, each
+// message beginning with the file it is about.
+class FileMessageSink : public MessageSink {
 public:
+    std::string path;  // the file the messages are about
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
+    void ShowFileError(const Error& error) override;
 };
 
 // Reports wrong usage with a one-line hint and gives kUsage.
 int UsageError(const std::string& problem);
 
-// Splits a command's arguments into positional ones and "--name value" options.
+// A command's arguments split into positional ones and "--name value"
+// options; "--" ends the options.
 struct Arguments {
     std::vector<std::string> positional;
     std::vector<std::pair<std::string, std::string>> options;
     std::optional<std::string> Option(std::string_view name) const;
 };
-// Nothing when an option is unknown or lacks its value (the problem has been reported).
+// Nothing when an option is unknown, lacks its value or is given twice (the
+// problem has been reported).
 std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames);
 
-// Loads the settings from file; when file is empty, from Quillmarsh.ini in
-// the current directory when there is one, else the defaults stay. False when
-// an explicitly named file does not exist.
-bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files,
-                     MessageSink& sink);
+// Loads the settings from file; when file is empty and useCurrentDirectory
+// is set, from Quillmarsh.ini in the current directory when there is one;
+// otherwise the defaults stay. False, with "FILE: reason", when the file
+// cannot be read as a regular file or its load stops on an error: a script
+// never runs on half-read settings.
+bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files);
+
+// False, with "TRACK: is a directory", for a track that is a directory.
+bool TrackIsNoDirectory(const std::string& track);
+
+// The files each track of a batch would write, in the order of the tracks.
+using BatchOutputs = std::vector<std::vector<std::string>>;
+// False when an output is one of the batch's tracks (the same file, however
+// it is named) or when two tracks would write the same output; each clash
+// is reported naming both files.
+bool CheckBatch(const std::vector<std::string>& tracks, const BatchOutputs& outputs);
 
 int SettingsCommand(std::span<char*> args);
 int VisualiseCommand(std::span<char*> args);

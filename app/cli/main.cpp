@@ -1,57 +1,101 @@
 #include "cli.h"
 
 #include "platform/date_time_text.h"
+#include "platform/temporary_files.h"
 
-#include <iostream>
+#include <array>
+#include <csignal>
+#include <string>
 #include <string_view>
 
 namespace {
 
-constexpr std::string_view kHelp =
-    "Usage: quillmarsh-cli COMMAND [ARGUMENTS]\n"
+using namespace qm::cli;
+
+struct Command {
+    std::string_view name;
+    std::string_view help;  // its usage line and what it does
+    int (*run)(std::span<char*> args);
+};
+
+constexpr std::array<Command, 3> kCommands = {{
+    {"settings",
+     "settings [--settings FILE]\n"
+     "      Print the settings file a save would write for the settings in FILE\n"
+     "      (the defaults without it).\n",
+     SettingsCommand},
+    {"visualise",
+     "visualise TRACK... [--out DIR] [--format plt|gpx|kml] [--settings FILE]\n"
+     "      Write the speed band track files and the stop waypoint file of each\n"
+     "      track into DIR (the current directory without it; created if missing),\n"
+     "      or with gpx or kml one file TRACK_speed.gpx or TRACK_speed.kml (by\n"
+     "      default the format OUTFORMAT of the settings). A track is an\n"
+     "      OziExplorer .plt or a GPX file.\n"
+     "      Settings from FILE, else Quillmarsh.ini in the current directory.\n",
+     VisualiseCommand},
+    {"stats",
+     "stats TRACK... [--format txt|csv] [--save DIR] [--settings FILE]\n"
+     "      Print the statistics report of each track (txt by default), or save\n"
+     "      it into DIR as TRACK_stat.txt or TRACK_stat.csv and print its path.\n"
+     "      Settings from FILE, else Quillmarsh.ini in the current directory.\n",
+     StatsCommand},
+}};
+
+constexpr std::string_view kRules =
+    "\"--\" ends the options. Before anything is written the whole batch is\n"
+    "checked: an output that is one of the tracks given, or that two tracks\n"
+    "would both write, stops the run with nothing written. Messages on standard\n"
+    "error begin with the file they are about.\n"
     "\n"
-    "Commands:\n"
-    "  settings [--settings FILE]\n"
-    "      Print the settings file a save would write for the settings in FILE\n"
-    "      (the defaults without it).\n"
-    "  visualise TRACK... [--out DIR] [--format plt|gpx|kml] [--settings FILE]\n"
-    "      Write the speed band track files and the stop waypoint file of each\n"
-    "      track into DIR (the current directory without it; created if missing),\n"
-    "      or with gpx or kml one file TRACK_speed.gpx or TRACK_speed.kml (the\n"
-    "      format by default: OUTFORMAT of the settings). A track is an\n"
-    "      OziExplorer .plt or a GPX file.\n"
-    "      Settings from FILE, else Quillmarsh.ini in the current directory.\n"
-    "  stats TRACK... [--format txt|csv] [--save DIR] [--settings FILE]\n"
-    "      Print the statistics report of each track (txt by default), or save\n"
-    "      it into DIR as TRACK_stat.txt or TRACK_stat.csv and print its path.\n"
-    "      Settings from FILE, else Quillmarsh.ini in the current directory.\n"
-    "\n"
-    "Options:\n"
-    "  --help     Show this text.\n"
-    "  --version  Show the version.\n"
-    "\n"
-    "Exit status: 0 on success, 1 when the work could not be done, 2 for wrong usage.\n";
+    "Exit status: 0 on success, 1 when the work could not be done, 2 for wrong\n"
+    "usage, 128 + N when ended by signal N (temporary files are removed).\n";
+
+std::string Help()
+{
+    std::string text = "Usage: quillmarsh-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
+    for (const Command& command : kCommands) text += "  " + std::string(command.help);
+    text += "\nOptions:\n"
+            "  --help     Show this text (after a command: that command's help).\n"
+            "  --version  Show the version.\n\n";
+    return text + std::string(kRules);
+}
+
+bool AsksForHelp(std::span<char*> args)
+{
+    for (std::string_view arg : args) {
+        if (arg == "--") return false;
+        if (arg == "--help") return true;
+    }
+    return false;
+}
+
+int Run(std::string_view name, std::span<char*> args)
+{
+    for (const Command& command : kCommands) {
+        if (command.name != name) continue;
+        if (AsksForHelp(args)) {
+            PrintOut("Usage: quillmarsh-cli " + std::string(command.help) + "\n" + std::string(kRules));
+            return kSuccess;
+        }
+        qm::UseLocaleDateTimeFormats();
+        return command.run(args);
+    }
+    if (name == "--help") {
+        PrintOut(Help());
+        return kSuccess;
+    }
+    if (name == "--version") {
+        PrintOut("quillmarsh-cli " QUILLMARSH_VERSION "\n");
+        return kSuccess;
+    }
+    return UsageError("unknown command " + std::string(name));
+}
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    using namespace qm::cli;
+    qm::RemoveTemporaryFilesOn({SIGINT, SIGTERM, SIGHUP});
     if (argc < 2) return UsageError("no command given");
-    std::string_view command = argv[1];
-    std::span<char*> args(argv + 2, static_cast<size_t>(argc - 2));
-
-    if (command == "--help") {
-        std::cout << kHelp;
-        return kSuccess;
-    }
-    if (command == "--version") {
-        std::cout << "quillmarsh-cli " QUILLMARSH_VERSION "\n";
-        return kSuccess;
-    }
-    qm::UseLocaleDateTimeFormats();
-    if (command == "settings") return SettingsCommand(args);
-    if (command == "visualise") return VisualiseCommand(args);
-    if (command == "stats") return StatsCommand(args);
-    return UsageError("unknown command " + std::string(command));
+    return FinishOutput(Run(argv[1], std::span<char*>(argv + 2, static_cast<size_t>(argc - 2))));
 }

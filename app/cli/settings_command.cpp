@@ -4,7 +4,6 @@
 #include "settings/settings_file.h"
 
 #include <array>
-#include <iostream>
 
 namespace qm::cli {
 
@@ -16,15 +15,14 @@ int SettingsCommand(std::span<char*> args)
     if (!parsed) return kUsage;
     if (!parsed->positional.empty()) return UsageError("settings takes no track");
 
-    StderrSink sink;
     Settings settings;
     FilesSettings files;
-    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), false, settings, files, sink)) return kFailure;
+    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), false, settings, files)) return kFailure;
 
     IniFile ini{std::string(kSettingsFileName)};
     WriteSettings(ini, settings, files);
-    std::cout << ini.Text() << std::flush;
-    return std::cout ? kSuccess : kFailure;
+    PrintOut(ini.Text());
+    return kSuccess;
 }
 
 }  // namespace qm::cli

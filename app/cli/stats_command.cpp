@@ -9,17 +9,19 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <iostream>
 
 namespace qm::cli {
 namespace {
 
-// Prints the report, or saves it and prints its path; false when that failed.
-bool WriteReport(const Report& report, bool save, MessageSink& sink)
+// Prints the report, or saves it and prints its path; false when it could
+// not be saved.
+bool WriteReport(const Report& report, bool save, FileMessageSink& sink)
 {
     if (!save) {
-        for (const std::string& line : report.Lines) std::cout << line << '\n';
-        return static_cast<bool>(std::cout.flush());
+        std::string text;
+        for (const std::string& line : report.Lines) text += line + '\n';
+        PrintOut(text);
+        return true;
     }
     try {
         SaveReport(report);
@@ -27,7 +29,7 @@ bool WriteReport(const Report& report, bool save, MessageSink& sink)
         sink.ShowError(error.what());
         return false;
     }
-    std::cout << report.FileName << '\n';
+    PrintOut(report.FileName + '\n');
     return true;
 }
 
@@ -52,18 +54,26 @@ int StatsCommand(std::span<char*> args)
     std::optional<std::string> saveDir = parsed->Option("--save");
     if (saveDir && saveDir->empty()) return UsageError("--save needs a directory");
 
-    StderrSink sink;
     Settings settings;
     FilesSettings files;
-    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files, sink)) return kFailure;
-    if (saveDir && !DirectoryExists(*saveDir) && !CreateDir(*saveDir)) {
-        sink.ShowError("Cannot create directory \"" + *saveDir + "\". " + std::strerror(errno));
-        return kFailure;
+    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files)) return kFailure;
+    const std::vector<std::string>& tracks = parsed->positional;
+    if (saveDir) {
+        BatchOutputs outputs;
+        for (const std::string& track : tracks) outputs.push_back({ReportFileName(*saveDir, track, *format)});
+        if (!CheckBatch(tracks, outputs)) return kFailure;
+        if (!DirectoryExists(*saveDir) && !CreateDir(*saveDir)) {
+            PrintFileMessage(*saveDir, "Cannot create directory \"" + *saveDir + "\". " + std::strerror(errno));
+            return kFailure;
+        }
     }
 
+    FileMessageSink sink;
     int status = kSuccess;
-    for (const std::string& track : parsed->positional) {
-        std::optional<StatTable> table = TrackStatistics(track, settings, sink);
+    for (const std::string& track : tracks) {
+        sink.path = track;
+        std::optional<StatTable> table;
+        if (TrackIsNoDirectory(track)) table = TrackStatistics(track, settings, sink);
         if (!table || !WriteReport(BuildReport(*table, settings, track, saveDir.value_or("."), *format),
                                    saveDir.has_value(), sink))
             status = kFailure;

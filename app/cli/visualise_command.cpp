@@ -1,9 +1,9 @@
 #include "cli.h"
 
 #include "commands/visualise.h"
+#include "formats/visualisation_files.h"
 
 #include <array>
-#include <iostream>
 
 namespace qm::cli {
 
@@ -19,23 +19,35 @@ int VisualiseCommand(std::span<char*> args)
     const std::optional<OutputFormat> format = formatText ? ParseOutputFormat(*formatText) : std::nullopt;
     if (formatText && !format) return UsageError("--format takes plt, gpx or kml");
 
-    StderrSink sink;
     Settings settings;
     FilesSettings files;
-    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files, sink)) return kFailure;
+    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files)) return kFailure;
     if (format) settings.OUTFORMAT = *format;
 
     const std::string outputDir = parsed->Option("--out").value_or(".");
     const BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
+    const std::vector<std::string>& tracks = parsed->positional;
+    BatchOutputs outputs;
+    for (const std::string& track : tracks)
+        outputs.push_back(VisualisationOutputs(settings.OUTFORMAT, outputDir, track, MakeSpeedBands(boxes)));
+    if (!CheckBatch(tracks, outputs)) return kFailure;
+
+    // Messages go to standard error, the end of each track's run to
+    // standard output.
+    FileMessageSink sink;
     bool allProcessed = true;
-    for (const std::string& track : parsed->positional) {
-        VisualiseResult result = VisualiseTrack(track, outputDir, boxes, settings, sink);
-        if (result.Error) sink.ShowError(*result.Error);
-        if (result.Processed) std::cout << kTrackProcessed << '\n';
+    for (const std::string& track : tracks) {
+        sink.path = track;
+        if (!TrackIsNoDirectory(track)) {
+            allProcessed = false;
+            continue;
+        }
+        const VisualiseResult result = VisualiseTrack(track, outputDir, boxes, settings, sink);
+        if (result.Error) sink.ShowFileError(*result.Error);
+        if (result.Processed) PrintOut(std::string(kTrackProcessed) + "\n");
         allProcessed = result.Processed && allProcessed;
     }
-    std::cout << std::flush;
-    return allProcessed && std::cout ? kSuccess : kFailure;
+    return allProcessed ? kSuccess : kFailure;
 }
 
 }  // namespace qm::cli

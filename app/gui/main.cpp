@@ -1,6 +1,7 @@
 // quillmarsh: the desktop program. It takes no arguments; its settings file is
 // Quillmarsh.ini in the directory it is started from.
 #include "platform/date_time_text.h"
+#include "platform/temporary_files.h"
 #include "settings/settings.h"
 #include "ui/app_windows.h"
 #include "ui/qt_dialogs.h"
@@ -8,8 +9,12 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char** argv)
 {
+    // A session logout or a kill leaves no unfinished result file behind.
+    qm::RemoveTemporaryFilesOn({SIGTERM, SIGHUP});
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
     qm::UseRussianQtTexts();

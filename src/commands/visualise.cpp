@@ -1,9 +1,7 @@
 #include "commands/visualise.h"
 
-#include "formats/gpx/gpx_visualisation.h"
-#include "formats/kml/kml_visualisation.h"
-#include "formats/ozi/ozi_visualisation.h"
 #include "formats/track_reader.h"
+#include "formats/visualisation_files.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -20,6 +18,10 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
         sink.ShowMessage("Интервал расчета должен быть больше 0.");
         return result;
     }
+    if (auto clash = VisualisationClash(settings.OUTFORMAT, MakeSpeedBands(boxes), trackPath)) {
+        sink.ShowMessage(*clash);
+        return result;
+    }
     // An empty directory text names the current directory, as in OutputPath.
     if (!outputDir.empty() && !DirectoryExists(outputDir) && !CreateDir(outputDir)) {
         sink.ShowMessage("Не удается создать директорию " + outputDir + "!");
@@ -28,7 +30,7 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
     TrackReading reading = LoadTrack(trackPath);
     for (const Message& message : reading.Messages) {
         if (message.IsError)
-            result.Error = message.Text;
+            result.Error = Error(message.Text, message.Line);
         else
             sink.ShowMessage(message.Text);
     }
@@ -37,13 +39,11 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
     result.Track = std::move(*reading.Track);
     result.Visualisation = Visualise(result.Track.Points, boxes, settings);
     try {
-        const auto write = settings.OUTFORMAT == OutputFormat::Gpx   ? WriteGpxVisualisation
-                           : settings.OUTFORMAT == OutputFormat::Kml ? WriteKmlVisualisation
-                                                                     : WriteOziVisualisation;
-        write(outputDir, trackPath, result.Track, result.Visualisation, settings.TRACKWIDTH, result.FilesWritten);
+        WriteVisualisation(settings.OUTFORMAT, outputDir, trackPath, result.Track, result.Visualisation,
+                           settings.TRACKWIDTH, result.FilesWritten);
         result.Processed = true;
     } catch (const Error& error) {
-        result.Error = error.what();
+        result.Error = error;
     }
     // Once for all the files, those before a failure included.
     if (!result.FilesWritten.empty()) SyncDirectory(outputDir);

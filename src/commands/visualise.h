@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/error.h"
 #include "platform/message_sink.h"
 #include "settings/settings.h"
 #include "track/track.h"
@@ -20,7 +21,7 @@ struct VisualiseResult {
     // The track was read and every file written.
     bool Processed = false;
     // The conversion or file error that ended the command.
-    std::optional<std::string> Error;
+    std::optional<qm::Error> Error;
     // The track as read and what was computed for it (empty when the track
     // could not be used).
     qm::Track Track;
@@ -33,8 +34,10 @@ struct VisualiseResult {
 // The visualisation command: reads the track, computes the runs and stops
 // with the bands the boxes show and writes their files into outputDir
 // (created, one level, when missing; empty for the current directory).
-// Shows through sink what the user must read while it works (an interval of
-// 0 or less, a directory that cannot be created, the reader's messages); the
+// A scale under which two bands would write the same file is refused before
+// anything is read or written (ScaleClashMessage). Shows through sink what
+// the user must read while it works (an interval of 0 or less, a refused
+// scale, a directory that cannot be created, the reader's messages); the
 // error that ends it and the success are in the result, for the caller to
 // show after the command.
 VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& outputDir, const BandBoxes& boxes,

@@ -15,8 +15,8 @@ struct TrackReading {
     std::optional<qm::Track> Track;
     // In order: why the file cannot be used (one message, or the error of a
     // number that does not convert, a point line with fewer than five commas
-    // or a read error), what was left out, and that the track was cut before
-    // a time that does not increase.
+    // or a read error, the first two with the line's number), what was left
+    // out, and that the track was cut before a time that does not increase.
     std::vector<Message> Messages;
 };
 

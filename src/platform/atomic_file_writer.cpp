@@ -3,35 +3,23 @@
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/path_text.h"
+#include "platform/temporary_files.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qm {
-namespace {
-
-mode_t NewFileMode()
-{
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-}  // namespace
 
 AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)), temp_(TemporaryPathBeside(path_))
 {
-    fd_ = FileDescriptor(::mkstemp(temp_.data()));
+    fd_ = FileDescriptor(CreateTemporaryFile(temp_, record_));
     if (!fd_.IsOpen()) {
         temp_.clear();
         throw Error("Cannot create file \"" + path_ + "\". " + std::strerror(errno));
     }
-    // mkstemp creates the file for its owner only; a result file gets the usual mode.
-    if (::fchmod(fd_.get(), NewFileMode()) != 0) Fail(errno);
     buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
 }
 
@@ -67,6 +55,8 @@ void AtomicFileWriter::Commit()
     if (::fsync(fd_.get()) != 0 || !fd_.Close()) Fail(errno);
     // The file under its own name is created by the rename (it fails on a directory of that name).
     if (::rename(temp_.c_str(), path_.c_str()) != 0) Fail(errno, "Cannot create file");
+    ForgetTemporaryFile(record_);
+    record_ = -1;
     temp_.clear();
 }
 
@@ -80,6 +70,8 @@ void AtomicFileWriter::Discard()
 {
     fd_.Close();
     if (!temp_.empty()) ::unlink(temp_.c_str());
+    ForgetTemporaryFile(record_);
+    record_ = -1;
     temp_.clear();
 }
 

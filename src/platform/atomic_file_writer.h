@@ -11,9 +11,12 @@ namespace qm {
 // Writes a file of any size through a large buffer under a temporary name
 // beside its result path, and renames it over the result only on Commit, so a
 // failure never leaves a half-written file under the result name. Without a
-// Commit the temporary file is removed. Commit syncs the file to the disk
-// before the rename and the directory after it, so that a crash right after
-// never leaves an empty or missing file under the result name.
+// Commit the temporary file is removed; so it is on a signal that ends the
+// program (see RemoveTemporaryFilesOn). Commit syncs the file to the disk
+// before the rename; once a command's files are all in place, SyncDirectory
+// makes their renames durable, so that a crash never leaves an empty or a
+// missing file under a result name. Disk writes start at every buffer flush,
+// so they go on while the caller formats the next megabyte.
 //
 // Throws Error: "Cannot create file "PATH". REASON" when the file cannot be
 // created beside its result path or under the result name (a directory of
@@ -54,6 +57,7 @@ private:
 
     std::string path_;
     std::string temp_;
+    int record_ = -1;  // in the table of temporary files
     FileDescriptor fd_;
     std::unique_ptr<char[]> buffer_;
     size_t used_ = 0;

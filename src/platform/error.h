@@ -8,7 +8,13 @@ namespace qm {
 // A conversion or file error. Its text is exactly what the user is shown.
 class Error : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Error(const std::string& text, int line = 0) : std::runtime_error(text), line_(line) {}
+    // The line of the file being read where the error lies, counted from 1;
+    // 0 when no line is known.
+    int Line() const { return line_; }
+
+private:
+    int line_;
 };
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,8 @@ namespace qm {
 // A regular file, or anything else that is not a directory, exists at path.
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
+// The size in bytes of what is at path; -1 when nothing is.
+int64_t FileSize(const std::string& path);
 // Creates one directory; its parent must exist.
 bool CreateDir(const std::string& path);
 bool DeleteFile(const std::string& path);
@@ -25,9 +28,9 @@ int OpenRegularFile(const std::string& path);
 // system's reason when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& content);
 
-// A mkstemp pattern for the unfinished file of path, in the same directory:
-// ".~", the start of the name, ".XXXXXX". The name is cut so that the pattern
-// stays a valid name wherever the name itself is one.
+// A CreateTemporaryFile pattern for the unfinished file of path, in the same
+// directory: ".~", the start of the name, ".XXXXXX". The name is cut so that
+// the pattern stays a valid name wherever the name itself is one.
 std::string TemporaryPathBeside(const std::string& path);
 
 // Text files we write end every line with CR LF.

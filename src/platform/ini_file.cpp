@@ -74,6 +74,12 @@ const std::string* IniFile::FindValueLine(std::string_view section, std::string_
     return at.keyLine == kNone ? nullptr : &lines_[at.keyLine];
 }
 
+int IniFile::KeyLine(std::string_view section, std::string_view key) const
+{
+    Location at = Find(section, key);
+    return at.keyLine == kNone ? 0 : static_cast<int>(at.keyLine) + 1;
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const
 {
     const std::string* line = FindValueLine(section, key);

@@ -31,6 +31,9 @@ public:
     double ReadFloat(std::string_view section, std::string_view key, double fallback) const;
     bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
 
+    // The line of the key's value, counted from 1; 0 when the key is missing.
+    int KeyLine(std::string_view section, std::string_view key) const;
+
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     // The file as it stands, every line ending in CR LF.

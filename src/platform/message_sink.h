@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/error.h"
+
 #include <string>
 
 namespace qm {
@@ -8,6 +10,9 @@ namespace qm {
 struct Message {
     bool IsError = false;
     std::string Text;
+    // The line of the file being read where an error lies, from 1; 0 when
+    // no line is known.
+    int Line = 0;
 };
 
 // Where the core shows what the user must read while a command runs, in the
@@ -19,8 +24,17 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
     // A conversion or file error.
     virtual void ShowError(const std::string& text) = 0;
+    // The error that ended reading a file: its text, as ShowError; the
+    // command-line tool also names the line.
+    virtual void ShowFileError(const Error& error) { ShowError(error.what()); }
 
-    void Show(const Message& message) { message.IsError ? ShowError(message.Text) : ShowMessage(message.Text); }
+    void Show(const Message& message)
+    {
+        if (message.IsError)
+            ShowFileError(Error(message.Text, message.Line));
+        else
+            ShowMessage(message.Text);
+    }
 };
 
 }  // namespace qm

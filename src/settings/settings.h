@@ -34,9 +34,10 @@ struct Settings {
     // STATFORMAT
     std::array<bool, 12> SHOWFIELD = {true, true, true, true, true, true, true, true, true, true, false, false};
     std::array<bool, 3> SHOWLEVEL = {true, true, false};
-    char DECDELIM = ',';
-    char FIELDDELIM = ';';
-    char HORDELIM = '-';
+    // One character each, in UTF-8.
+    std::string DECDELIM = ",";
+    std::string FIELDDELIM = ";";
+    std::string HORDELIM = "-";
     int32_t NUMDIGITS = 1;
 
     // The working directory at start-up, where the settings file lives.

@@ -20,14 +20,41 @@ std::string ScaleSection(int k) { return "SPDSCALE" + IntToText(k); }
 
 int32_t ScaleIndex(int32_t value) { return value >= 0 && value < kScaleCount ? value : 0; }
 
+// The length of the UTF-8 character of two or more bytes that text begins
+// with; 0 when it begins with anything else.
+size_t MultiByteCharLength(std::string_view text)
+{
+    auto byte = [&](size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
+    const unsigned lead = byte(0);
+    const size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                          : lead >= 0xE0 && lead <= 0xEF ? 3
+                          : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                         : 0;
+    // The second byte's range also excludes overlong forms, surrogates and
+    // code points beyond U+10FFFF.
+    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (length == 0 || byte(1) < low || byte(1) > high) return 0;
+    for (size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
+}
+
 std::string_view FirstLine(std::string_view text) { return LineReader(text).Next(); }
+
+// A real settings file takes a few KB; a larger file is no settings file and
+// is not read into memory.
+constexpr int64_t kMaxSettingsFileSize = 1 << 20;
 
 // The file's text as UTF-8, empty when there is no file. A file written in
 // Windows-1251 is saved again in UTF-8 as a whole.
 std::string ReadSettingsText(const std::string& path)
 {
     std::string bytes;
-    if (FileExists(path)) ReadFileBytes(path, bytes);
+    if (!FileExists(path)) return bytes;
+    if (FileSize(path) > kMaxSettingsFileSize)
+        throw Error("Settings file \"" + path + "\" is larger than 1 MiB and is not read.");
+    ReadFileBytes(path, bytes);
     return FileTextToUtf8(bytes);
 }
 
@@ -64,19 +91,6 @@ OutputFormat ReadValue(const IniFile& ini, const SettingsKey& k, OutputFormat fa
     return ParseOutputFormat(ini.ReadString(k.Section, k.Name, std::string(OutputFormatText(fallback))))
         .value_or(OutputFormat::Plt);
 }
-// A delimiter is one byte, taken as a Latin-1 character as the settings
-// dialog takes it, and written as that character in UTF-8; a character
-// beyond Latin-1 reads as "?".
-char ReadValue(const IniFile& ini, const SettingsKey& k, char fallback)
-{
-    const std::string value = ini.ReadString(k.Section, k.Name, "");
-    if (value.empty()) return fallback;
-    const auto lead = static_cast<unsigned char>(value[0]);
-    if (lead < 0x80) return value[0];
-    if ((lead == 0xC2 || lead == 0xC3) && value.size() > 1)
-        return static_cast<char>((lead & 0x03) << 6 | (value[1] & 0x3F));
-    return '?';
-}
 template <size_t N>
 std::string ValueText(const std::array<bool, N>& flags)
 {
@@ -96,12 +110,6 @@ std::string ValueText(double value) { return FloatToText(value); }
 std::string ValueText(int32_t value) { return IntToText(value); }
 std::string ValueText(bool value) { return value ? "1" : "0"; }
 std::string ValueText(const std::string& value) { return value; }
-std::string ValueText(char value)
-{
-    const auto byte = static_cast<unsigned char>(value);
-    if (byte < 0x80) return std::string(1, value);
-    return {static_cast<char>(0xC0 | byte >> 6), static_cast<char>(0x80 | (byte & 0x3F))};
-}
 std::string ValueText(OutputFormat value) { return std::string(OutputFormatText(value)); }
 
 template <typename Holder>
@@ -132,6 +140,26 @@ SettingsKey Field(std::string section, std::string_view name, T Holder::*field)
                 Part<Holder>(s, f).*field = ReadValue(ini, k, defaults.*field);
             },
             [field](const Settings& s, const FilesSettings& f) { return ValueText(Part<Holder>(s, f).*field); }};
+}
+
+// A delimiter: the first character of the value, a multi-byte UTF-8
+// character whole; a byte that begins no UTF-8 character stays one byte, as
+// in an 8-bit code page. An empty value or a control character gives the
+// default.
+SettingsKey Delimiter(std::string_view name, std::string Settings::*field)
+{
+    return {"STATFORMAT", name,
+            [field](const IniFile& ini, const SettingsKey& k, Settings& s, FilesSettings&) {
+                const std::string fallback = Settings().*field;
+                const std::string value = ini.ReadString(k.Section, k.Name, fallback);
+                const unsigned char first = value.empty() ? 0 : static_cast<unsigned char>(value[0]);
+                const size_t length = MultiByteCharLength(value);
+                // U+0080 to U+009F are control characters too.
+                const bool control = first < 0x20 || first == 0x7F ||
+                                     (length == 2 && first == 0xC2 && static_cast<unsigned char>(value[1]) <= 0x9F);
+                s.*field = control ? fallback : value.substr(0, length == 0 ? 1 : length);
+            },
+            [field](const Settings& s, const FilesSettings&) { return s.*field; }};
 }
 
 SettingsKey Written(std::string section, std::string_view name, std::string value)
@@ -168,8 +196,12 @@ const std::vector<SettingsKey>& SettingsKeys()
                          [n](const Settings& s, const FilesSettings&) { return s.Scales[n].Name; }});
             k.push_back({ScaleSection(n), "SCALEDATA",
                          [n](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
-                             ParseScaleData(ReadValue(ini, key, FormatScaleData(DefaultBands())),
-                                            s.Scales[n].Categories);
+                             try {
+                                 ParseScaleData(ReadValue(ini, key, FormatScaleData(DefaultBands())),
+                                                s.Scales[n].Categories);
+                             } catch (const Error& error) {
+                                 throw Error(error.what(), ini.KeyLine(key.Section, key.Name));
+                             }
                          },
                          [n](const Settings& s, const FilesSettings&) {
                              return FormatScaleData(s.Scales[n].Categories);
@@ -186,9 +218,9 @@ const std::vector<SettingsKey>& SettingsKeys()
                  Field("STATISTICS", "GMTMOD", &Settings::GMTMOD),
                  Field("STATFORMAT", "SHOWFIELD", &Settings::SHOWFIELD),
                  Field("STATFORMAT", "SHOWLEVEL", &Settings::SHOWLEVEL),
-                 Field("STATFORMAT", "DECDELIM", &Settings::DECDELIM),
-                 Field("STATFORMAT", "FIELDDELIM", &Settings::FIELDDELIM),
-                 Field("STATFORMAT", "HORDELIM", &Settings::HORDELIM),
+                 Delimiter("DECDELIM", &Settings::DECDELIM),
+                 Delimiter("FIELDDELIM", &Settings::FIELDDELIM),
+                 Delimiter("HORDELIM", &Settings::HORDELIM),
                  Field("STATFORMAT", "NUMDIGITS", &Settings::NUMDIGITS),
              })
             k.push_back(std::move(key));
@@ -285,7 +317,7 @@ LoadedSettings LoadSettings(const std::string& path, Settings& settings)
         ReadIniForm(IniFile(path, text), settings, loaded.Files);
         if (FirstLine(text) == kOldSettingsMarker) ImportOldSettings(text, settings, loaded.OldFiles);
     } catch (const Error& error) {
-        loaded.Error = error.what();
+        loaded.Error = error;
         return loaded;
     }
     settings.SettingsChanged = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/error.h"
 #include "settings/files_settings.h"
 #include "settings/settings.h"
 
@@ -27,8 +28,8 @@ struct LoadedSettings {
     FilesSettings Files;
     // The FILES lines of an old-format file, read after the INI form.
     std::vector<OldFilesLine> OldFiles;
-    // The error of a value that stopped the load.
-    std::optional<std::string> Error;
+    // The error of a value that stopped the load, with its line when known.
+    std::optional<qm::Error> Error;
 
     // The FILES values as they stand after the old-format lines, with the
     // rules of those lines and no look at the file system.
@@ -39,7 +40,8 @@ struct LoadedSettings {
 // every default) into settings, imports an old-format file, and clears
 // SettingsChanged. A value that stops the load (a bad SCALEDATA, a bad
 // old-format line) is the result's Error; what was read before it stays, the
-// rest keeps its default, and SettingsChanged stays as it was.
+// rest keeps its default, and SettingsChanged stays as it was. A file larger
+// than 1 MiB is not read: every default stays, and that is the Error.
 LoadedSettings LoadSettings(const std::string& path, Settings& settings);
 
 // Reads the lines of an old-format file (its first line is the marker) over

@@ -5,6 +5,7 @@
 #include "platform/path_text.h"
 #include "stats/report_number.h"
 
+#include <algorithm>
 #include <array>
 
 namespace qm {
@@ -68,9 +69,25 @@ bool LevelShown(const StatRow& row, const Settings& settings)
 }
 
 // Drops the delimiter that follows the last cell.
-void DropLast(std::string& line)
+void DropLast(std::string& line, std::string_view delimiter)
 {
-    if (!line.empty()) line.pop_back();
+    line.resize(line.size() - std::min(line.size(), delimiter.size()));
+}
+
+bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+
+// Where the character after the first n characters of text begins (UTF-8).
+size_t CharactersEnd(std::string_view text, size_t n)
+{
+    size_t at = 0;
+    for (; at < text.size(); ++at)
+        if (StartsCharacter(text[at]) && n-- == 0) break;
+    return at;
+}
+
+size_t CharacterCount(std::string_view text)
+{
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), StartsCharacter));
 }
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -84,13 +101,14 @@ std::string PadCell(std::string_view text, int width, char alignment, ReportForm
         while (!text.empty() && IsBlankOrControl(text.back())) text.remove_suffix(1);
         return std::string(text);
     }
+    // Widths count characters: a delimiter or a date may take several bytes.
     size_t size = width > 0 ? static_cast<size_t>(width) : 0;
     if (alignment == 'r' || alignment == 'R') {
         std::string padded = std::string(size, ' ') + std::string(text) + ' ';
-        return padded.substr(padded.size() - size);
+        return padded.substr(CharactersEnd(padded, CharacterCount(padded) - size));
     }
     std::string padded = std::string(text) + std::string(size, ' ');
-    return padded.substr(0, size);
+    return padded.substr(0, CharactersEnd(padded, size));
 }
 
 std::string ReportFileName(std::string_view outputDir, std::string_view trackPath, ReportFormat format)
@@ -110,10 +128,10 @@ Report BuildReport(const StatTable& table, const Settings& settings, std::string
     for (size_t f = 0; f < kFields.size(); ++f) {
         if (!settings.SHOWFIELD[f]) continue;
         header += PadCell(kFields[f].name, kFields[f].width, 'r', format) + settings.FIELDDELIM;
-        rule.append(static_cast<size_t>(kFields[f].width) + 1, settings.HORDELIM);
+        for (int i = 0; i <= kFields[f].width; ++i) rule += settings.HORDELIM;
     }
-    DropLast(header);
-    DropLast(rule);
+    DropLast(header, settings.FIELDDELIM);
+    DropLast(rule, settings.HORDELIM);
     lines.push_back(std::move(header));
     if (format == ReportFormat::Txt) lines.push_back(std::move(rule));
 
@@ -125,7 +143,7 @@ Report BuildReport(const StatTable& table, const Settings& settings, std::string
             char alignment = f == 0 ? 'l' : 'r';
             line += PadCell(FieldValue(f, row, settings), kFields[f].width, alignment, format) + settings.FIELDDELIM;
         }
-        DropLast(line);
+        DropLast(line, settings.FIELDDELIM);
         lines.push_back(std::move(line));
     }
     report.FileName = ReportFileName(outputDir, trackPath, format);

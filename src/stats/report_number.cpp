@@ -58,17 +58,17 @@ bool RoundDigits(std::string& digits, size_t count)
     return up && Increment(digits);
 }
 
-std::string ExponentText(Decimal d, char delimiter)
+std::string ExponentText(Decimal d, std::string_view delimiter)
 {
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     std::string text = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) text += delimiter + d.digits.substr(1);
+    if (d.digits.size() > 1) text.append(delimiter).append(d.digits, 1);
     return text + "E" + IntToText(d.exponent);
 }
 
 }  // namespace
 
-std::string ReportNumber(double value, int32_t decimals, char delimiter)
+std::string ReportNumber(double value, int32_t decimals, std::string_view delimiter)
 {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
@@ -93,7 +93,7 @@ std::string ReportNumber(double value, int32_t decimals, char delimiter)
 
     if (digits.find_first_not_of('0') == std::string::npos) sign.clear();
     std::string text = sign + digits.substr(0, integerDigits);
-    if (places > 0) text += delimiter + digits.substr(integerDigits);
+    if (places > 0) text.append(delimiter).append(digits, integerDigits);
     return text;
 }
 

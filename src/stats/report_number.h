@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace qm {
 
@@ -18,6 +19,6 @@ namespace qm {
 //
 // A value that rounds to zero carries no minus sign. Infinities and NaN read
 // INF, -INF and NAN.
-std::string ReportNumber(double value, int32_t decimals, char delimiter);
+std::string ReportNumber(double value, int32_t decimals, std::string_view delimiter);
 
 }  // namespace qm

@@ -165,7 +165,7 @@ void MainWindow::LoadSettingsAtStart()
     const LoadedSettings loaded = LoadSettings(SettingsFilePath(settings_.StartDir), settings_);
     ApplyLoadedFiles(loaded);
     if (loaded.Error) {
-        dialogs_.ShowError(*loaded.Error);
+        dialogs_.ShowFileError(*loaded.Error);
         return;
     }
     ShowScale(settings_.CurrentScale());
@@ -222,7 +222,7 @@ void MainWindow::Visualise()
     SetControlsEnabled(false);
     const VisualiseResult result = VisualiseTrack(TextOf(trackEdit), TextOf(outputDirEdit), boxes, settings_, dialogs_);
     SetControlsEnabled(true);
-    if (result.Error) dialogs_.ShowError(*result.Error);
+    if (result.Error) dialogs_.ShowFileError(*result.Error);
     if (result.Processed) dialogs_.ShowMessage(std::string(kTrackProcessed));
 }
 

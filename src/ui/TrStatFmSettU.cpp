@@ -72,10 +72,10 @@ int ColumnWidth(const QGridLayout* grid, int column)
     return width;
 }
 
-QString DelimiterText(char c) { return QString(QChar::fromLatin1(c)); }
+QString DelimiterText(const std::string& delimiter) { return ToQt(delimiter); }
 
-// A delimiter is one byte: characters beyond Latin-1 become "?".
-char DelimiterOf(const QString& text) { return text.at(0).toLatin1() ? text.at(0).toLatin1() : '?'; }
+// A delimiter is one character, kept in UTF-8 like every text of the core.
+std::string DelimiterOf(const QString& text) { return ToStd(text.left(1)); }
 
 }  // namespace
 

@@ -13,7 +13,7 @@ inline bool VisualiseAndShow(const std::string& track, const std::string& output
                              MessageSink& sink)
 {
     VisualiseResult result = VisualiseTrack(track, outputDir, ScaleBandBoxes(settings.CurrentScale()), settings, sink);
-    if (result.Error) sink.ShowError(*result.Error);
+    if (result.Error) sink.ShowFileError(*result.Error);
     if (result.Processed) sink.ShowMessage(std::string(kTrackProcessed));
     return result.Processed;
 }

@@ -31,7 +31,7 @@ struct VisualiseTest : ::testing::Test {
             VisualiseTrack(track, outputDir, ScaleBandBoxes(settings.CurrentScale()), settings, sink);
         EXPECT_EQ(result.Processed, processed);
         EXPECT_TRUE(sink.errors.empty());
-        if (result.Error) sink.messages.push_back("error: " + *result.Error);
+        if (result.Error) sink.messages.push_back("error: " + std::string(result.Error->what()));
         if (result.Processed) sink.messages.emplace_back(kTrackProcessed);
         written = result.FilesWritten;
         return sink.messages;

@@ -5,17 +5,15 @@
 //
 // QM_GOLDEN_UPDATE=1 (make golden-update) writes what the runs give over the
 // expected files instead, for a person to review with git diff.
+#include "support/cli_run.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <set>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace qm {
 namespace {
@@ -25,39 +23,16 @@ namespace fs = std::filesystem;
 const std::string kData = QM_TEST_DATA;
 const std::string kGolden = kData + "/golden/";
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the tool in the test data directory, with the fixed date and time
-// formats of the C locale.
-CliRun RunCli(std::vector<std::string> args, const test::TempDir& scratch)
+// The reader's messages as the tool writes them: each line begins with the file.
+std::string OnFile(const std::string& file, const std::string& lines)
 {
-    const std::string outPath = scratch.File("stdout");
-    const std::string errPath = scratch.File("stderr");
-    args.insert(args.begin(), QM_CLI);
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 || ::chdir(QM_TEST_DATA) != 0)
-            ::_exit(126);
-        ::setenv("LC_ALL", "C", 1);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
+    std::string text;
+    for (size_t at = 0; at < lines.size();) {
+        size_t end = lines.find('\n', at) + 1;
+        text += file + ": " + lines.substr(at, end - at);
+        at = end;
     }
-    CliRun run;
-    int status = 0;
-    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.status = WEXITSTATUS(status);
-    run.out = test::ReadAll(outPath);
-    run.err = test::ReadAll(errPath);
-    return run;
+    return text;
 }
 
 std::set<std::string> FileNames(const std::string& directory)
@@ -153,14 +128,14 @@ std::vector<GoldenCase> Cases()
         auto stats = [&](const std::string& format, const std::string& expected, const std::string& settings) {
             if (t.name.empty())
                 return GoldenCase{"", {"stats", track, "--format", format, "--save", "{out}", "--settings", settings},
-                                  1, "", t.message + "Нет данных для расчета.\n"};
+                                  1, "", OnFile(track, t.message + "Нет данных для расчета.\n")};
             return GoldenCase{t.name + "/" + expected,
                               {"stats", track, "--format", format, "--save", "{out}", "--settings", settings},
-                              0, "{out}/" + stem + "_stat." + format + "\n", t.message};
+                              0, "{out}/" + stem + "_stat." + format + "\n", OnFile(track, t.message)};
         };
         cases.push_back({t.name.empty() ? "" : t.name + "/visualise",
                          {"visualise", track, "--out", "{out}", "--settings", "{settings}"},
-                         t.name.empty() ? 1 : 0, t.name.empty() ? "" : "трек обработан\n", t.message});
+                         t.name.empty() ? 1 : 0, t.name.empty() ? "" : "трек обработан\n", OnFile(track, t.message)});
         cases.push_back(stats("txt", "stats-txt", "{settings}"));
         cases.push_back(stats("csv", "stats-csv", "{settings}"));
         if (t.allLevels) cases.push_back(stats("txt", "stats-all-levels", "golden/all-levels.ini"));
@@ -212,7 +187,7 @@ TEST(Golden, EveryRunWritesTheCheckedFiles)
             Replace(arg, "{settings}", settings);
         }
         SCOPED_TRACE(c.args[0] + " " + c.args[1] + " -> " + c.expected);
-        CliRun run = RunCli(c.args, scratch);
+        test::CliRun run = test::RunCli(c.args, QM_TEST_DATA, scratch.path());
         Replace(run.out, out, "{out}");
         EXPECT_EQ(run.status, c.status);
         EXPECT_EQ(run.out, c.out);

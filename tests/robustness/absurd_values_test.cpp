@@ -30,11 +30,11 @@ TEST(AbsurdValues, NumberTextsKeepTheirWidthAndForm)
     EXPECT_EQ(FixedWidthNumber(9, -kTiny), "-0.000000");
     EXPECT_EQ(FloatToText(kMax), "1.79769313486232E308");
     EXPECT_EQ(FloatToText(kTiny), "4.94065645841247E-324");
-    EXPECT_EQ(ReportNumber(1e300, 2, ','), "1E300");
-    EXPECT_EQ(ReportNumber(-kMax, 1, ','), "-1,797693E308");
-    EXPECT_EQ(ReportNumber(-kTiny, 18, ','), "0,000000000000000000");
-    EXPECT_EQ(ReportNumber(123.456, 1'000'000, '.'), "123.456000000000000000");
-    EXPECT_EQ(ReportNumber(123.456, -5, '.'), "123");
+    EXPECT_EQ(ReportNumber(1e300, 2, ","), "1E300");
+    EXPECT_EQ(ReportNumber(-kMax, 1, ","), "-1,797693E308");
+    EXPECT_EQ(ReportNumber(-kTiny, 18, ","), "0,000000000000000000");
+    EXPECT_EQ(ReportNumber(123.456, 1'000'000, "."), "123.456000000000000000");
+    EXPECT_EQ(ReportNumber(123.456, -5, "."), "123");
 }
 
 TEST(AbsurdValues, DateAndTimeTextsOutsideTheCalendarAreEmpty)

@@ -88,7 +88,7 @@ TEST_F(SettingsFileTest, SaveAndLoadBack)
     Settings& s = settings;
     s.TIMEINTRVL = 0.5, s.TRACKWIDTH = 9, s.DISPERSION = -3, s.CURRENTSCALE = 2, s.MINSPD = 1e-6, s.SPLTDIST = false;
     s.MAXBREAK = 123456789012345, s.SPLTTIME = false, s.MAXSTOP = 1e20, s.MAXSLOPE = -0.25, s.HGTSPAN = 0.1 + 0.2;
-    s.GMTMOD = -11, s.DECDELIM = '.', s.FIELDDELIM = '\xA7', s.HORDELIM = '=', s.NUMDIGITS = 2;  // '§' in Latin-1
+    s.GMTMOD = -11, s.DECDELIM = ".", s.FIELDDELIM = "§", s.HORDELIM = "=", s.NUMDIGITS = 2;
     s.OUTFORMAT = OutputFormat::Kml;
     s.Scales[1].Name = "Пешком; a,b";
     s.Scales[2].Categories[9] = {41, 990, 0x00FF8040};
@@ -116,7 +116,10 @@ TEST_F(SettingsFileTest, ValuesReadLeniently)
              s.SHOWLEVEL = {};
          }},
         {"[STATFORMAT]\nDECDELIM=.;\nFIELDDELIM=\nHORDELIM= *",
-         [](Settings& s) { s.DECDELIM = '.', s.HORDELIM = '*'; }},
+         [](Settings& s) { s.DECDELIM = ".", s.HORDELIM = "*"; }},
+        // A multi-byte character is taken whole; a control character is no delimiter.
+        {"[STATFORMAT]\nDECDELIM=\u2116x\nFIELDDELIM=\x01|\nHORDELIM=\u0085", [](Settings& s) { s.DECDELIM = "\u2116"; }},
+        {std::string("[STATFORMAT]\nDECDELIM=\0.\nHORDELIM=\x7f", 35), [](Settings&) {}},
         {"[VISUAL]\nTIMEINTRVL=2.5\nTRACKWIDTH=$A", [](Settings& s) { s.TIMEINTRVL = 2.5, s.TRACKWIDTH = 10; }},
         {"[STATISTICS]\nSPLTDIST=0\nSPLTTIME=-1", [](Settings& s) { s.SPLTDIST = false; }},
         {"[VISUAL]\nCURRENTSCALE=3", [](Settings&) {}},
@@ -138,6 +141,19 @@ TEST_F(SettingsFileTest, ValuesReadLeniently)
     EXPECT_TRUE(Load("[FILES]\nFOLDERTYPE=7"));  // passed on as read
     EXPECT_EQ(loaded.Files.FOLDERTYPE, 7);
 
+}
+
+TEST_F(SettingsFileTest, FileOverOneMebibyteIsNotRead)
+{
+    std::string text = "[VISUAL]\r\nTIMEINTRVL=7\r\n[S]\r\n";
+    text.resize(1 << 20, 'k');
+    EXPECT_TRUE(Load(text));
+    EXPECT_EQ(settings.TIMEINTRVL, 7);
+
+    EXPECT_FALSE(Load(text + "\n"));
+    EXPECT_EQ(Saved(settings), Saved(Settings()));
+    EXPECT_STREQ(loaded.Error->what(),
+                 ("Settings file \"" + dir.File("Quillmarsh.ini") + "\" is larger than 1 MiB and is not read.").c_str());
 }
 
 TEST_F(SettingsFileTest, OldFormatImport)
@@ -176,7 +192,7 @@ TEST_F(SettingsFileTest, OldFormatImport)
     for (const auto& [lines, effects, folder] : cases) {
         bool fails = !effects.empty() && effects[0][0] == '\'';
         EXPECT_EQ(Load(kOld + lines), !fails) << lines;
-        EXPECT_EQ(fails ? Texts{loaded.Error.value_or("")} : OldLines(loaded), effects) << lines;
+        EXPECT_EQ(fails ? Texts{loaded.Error ? loaded.Error->what() : ""} : OldLines(loaded), effects) << lines;
         EXPECT_EQ(std::to_string(files.FOLDERTYPE) + " " + files.FOLDERNAME, folder) << lines;
     }
     // Out-of-range values are not taken.

@@ -19,8 +19,8 @@ TEST(ReportNumber, RoundsToSevenDigitsThenToTheDecimals)
         {-0.04, 1, "0,0"},          {-0.0, 2, "0,00"},          {-0.4, 0, "0"},         {9999999.4, 1, "9999999,0"},
         {9999999.6, 1, "1E7"},      {12345678, 1, "1,234568E7"}, {-2.5e10, 0, "-2,5E10"},
         {std::numeric_limits<double>::infinity(), 1, "INF"},   {std::nan(""), 1, "NAN"}};
-    for (auto [value, decimals, text] : cases) EXPECT_EQ(ReportNumber(value, decimals, ','), text) << value;
-    EXPECT_EQ(ReportNumber(123.4, 1, '.'), "123.4");
+    for (auto [value, decimals, text] : cases) EXPECT_EQ(ReportNumber(value, decimals, ","), text) << value;
+    EXPECT_EQ(ReportNumber(123.4, 1, "."), "123.4");
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST(BuildReport, RendersTheExampleAsTxtAndCsv)
 TEST(BuildReport, FollowsTheDelimiterFieldAndLevelOptions)
 {
     Settings settings;
-    settings.DECDELIM = settings.FIELDDELIM = ',';
+    settings.DECDELIM = settings.FIELDDELIM = ",";
     EXPECT_EQ(Lines(settings, ReportFormat::Csv)[2], "Track,,123,4,6:35:10,5:02:44,18,7,24,5,812,0,145,0,932,7");
 
     settings = Settings();
@@ -87,7 +87,7 @@ TEST(BuildReport, FollowsTheDelimiterFieldAndLevelOptions)
     settings = AllLevels();
     settings.SHOWFIELD.fill(false);
     settings.SHOWFIELD[11] = true;
-    settings.HORDELIM = '=';
+    settings.HORDELIM = "=";
     StatTable table = ExampleTable();
     table[0].LastPoint = 1234;
     std::vector<std::string> lines = Lines(settings, ReportFormat::Txt, table);

@@ -152,6 +152,18 @@ TEST(MainWindowFrame, FixedSizesThatNoTextChanges)
     EXPECT_TRUE(dialog.width() >= 578 && dialog.height() >= 365);
 }
 
+TEST(MainWindowBands, ScaleWhoseBandsShareAFileIsRefusedInABox)
+{
+    Program program("[SPDSCALE0]\nSCALEDATA=0;10;255;10;5;1;5;10;2;10;15;3;15;20;4;20;25;5;25;30;6;30;35;7;35;40;8;"
+                    "40;1000;9;\n");
+    program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+    program.dialogs.boxes.clear();
+    program.Main().Visualise();
+    EXPECT_EQ(program.dialogs.boxes, Texts{"Шкала скоростей не годится: полосы 0-10 км/ч и 5-10 км/ч записали бы "
+                                           "один файл sample_10.plt. Верхние границы полос должны возрастать."});
+    EXPECT_FALSE(FileExists(program.dir.File("sample_10.plt")));
+}
+
 TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)
 {
     std::filesystem::create_directory(Dir("Quillmarsh.ini"));  // cannot be written over

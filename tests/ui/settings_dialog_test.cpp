@@ -30,7 +30,7 @@ protected:
 TEST_F(SettingsDialog, FillsEveryFieldAtEachOpeningAndCancelStoresNothing)
 {
     Settings& s = program.settings;
-    s.TIMEINTRVL = 0.5, s.MAXBREAK = 1e-6, s.GMTMOD = -3, s.SPLTDIST = false, s.DECDELIM = '.';
+    s.TIMEINTRVL = 0.5, s.MAXBREAK = 1e-6, s.GMTMOD = -3, s.SPLTDIST = false, s.DECDELIM = ".";
     s.SHOWFIELD[1] = false, s.SHOWLEVEL = {false, true, true}, s.OUTFORMAT = OutputFormat::Kml;
     Box("CBSaveSettings")->setChecked(false);
     Open();
@@ -69,7 +69,7 @@ TEST_F(SettingsDialog, OkStoresEveryFieldWithoutRangeChecks)
     QTest::keyClick(Edit("ENumDigits"), Qt::Key_Return);  // Enter does not leave the field
     const Settings& s = program.settings;
     EXPECT_EQ(std::make_tuple(s.TIMEINTRVL, s.TRACKWIDTH, s.MAXBREAK, s.GMTMOD, s.FIELDDELIM, s.NUMDIGITS),
-              std::make_tuple(2.5, -1, 7.0, 12, '|', 7));
+              std::make_tuple(2.5, -1, 7.0, 12, std::string("|"), 7));
     EXPECT_TRUE(!s.SPLTDIST && !s.SHOWFIELD[0] && s.SHOWFIELD[11] && s.SHOWLEVEL[2] && s.SettingsChanged);
     EXPECT_EQ(s.OUTFORMAT, OutputFormat::Gpx);
     EXPECT_FALSE(dialog.isVisible());
@@ -110,11 +110,11 @@ TEST_F(SettingsDialog, OkStopsAtTheFieldThatDoesNotConvert)
 TEST_F(SettingsDialog, EnterInEmptyDelimiterKeepsItsValue)
 {
     Open();
-    program.settings.HORDELIM = '=';
+    program.settings.HORDELIM = "=";
     Type(Edit("EHorDelim"), "");
     QTest::keyClick(Edit("EHorDelim"), Qt::Key_Return);
     EXPECT_TRUE(program.dialogs.boxes.empty());
-    EXPECT_EQ(program.settings.HORDELIM, '=');
+    EXPECT_EQ(program.settings.HORDELIM, "=");
     EXPECT_FALSE(dialog.isVisible());
 }
 

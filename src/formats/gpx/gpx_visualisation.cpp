@@ -35,7 +35,7 @@ void WriteBand(AtomicFileWriter& file, const Track& track, const std::vector<Spe
 void WriteGpxVisualisation(const std::string& outputDir, const std::string& trackPath, const Track& track,
                            const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
 {
-    AtomicFileWriter file(OutputPath(outputDir, trackPath, "_speed.gpx"));
+    AtomicFileWriter file(OutputPath(outputDir, trackPath, kGpxFileSuffix));
     file.Write(kGpxDocumentStart);
     for (size_t i = 0; i < visualisation.Stops.size(); ++i) {
         const TrackStop& stop = visualisation.Stops[i];

@@ -70,7 +70,7 @@ void WriteBand(AtomicFileWriter& file, const Track& track, const Visualisation& 
 void WriteKmlVisualisation(const std::string& outputDir, const std::string& trackPath, const Track& track,
                            const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
 {
-    AtomicFileWriter file(OutputPath(outputDir, trackPath, "_speed.kml"));
+    AtomicFileWriter file(OutputPath(outputDir, trackPath, kKmlFileSuffix));
     file.Write(kDocumentStart);
     file.Write(Legend(visualisation.Bands));
     for (int k = 0; k < kBandCount; ++k)

@@ -5,12 +5,15 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm {
 
+inline constexpr std::string_view kKmlFileSuffix = "_speed.kml";
+
 // The visualisation as one KML 2.2 file in outputDir named after the track
-// with "_speed.kml": a legend of the bands in the document's description, a
+// with kKmlFileSuffix: a legend of the bands in the document's description, a
 // line style per band that received a run (its colour, trackWidth), a folder
 // of bands, each a placemark of one line per run with the points' heights,
 // and a folder of stops, each a point placemark named and described as in

@@ -24,27 +24,42 @@ int32_t ReadAltitude(std::string_view field)
 std::optional<Track> ReadTrack(FileLineReader& lines, std::vector<Message>& messages)
 {
     Track track;
-    track.Header[0] = lines.Next();
+    int lineNumber = 0;
+    auto next = [&] {
+        ++lineNumber;
+        return lines.Next();
+    };
+    // A value that does not convert is an Error about the line it stands on.
+    auto convert = [&](auto conversion) {
+        try {
+            conversion();
+        } catch (const Error& error) {
+            throw Error(error.what(), lineNumber);
+        }
+    };
+
+    track.Header[0] = next();
     if (track.Header[0].find(kTrackMarker) == std::string::npos) {
         messages.push_back({false, "Неверный формат трека!"});
         return std::nullopt;
     }
-    for (size_t i = 1; i < track.Header.size(); ++i) track.Header[i] = lines.Next();
-    TextToInt(lines.Next());  // declared point count, often wrong; only its form is checked
+    for (size_t i = 1; i < track.Header.size(); ++i) track.Header[i] = next();
+    // The declared point count is often wrong; only its form is checked.
+    convert([&] { TextToInt(next()); });
 
     TrackPoints& points = track.Points;
     points.emplace_back();
-    ParseTrackPoint(lines.Next(), points[0]);
+    convert([&] { ParseTrackPoint(next(), points[0]); });
     if (points[0].DateTime == 0) {
         messages.push_back({false, "В треке нет данных о времени."});
         return std::nullopt;
     }
 
     while (!lines.AtEnd()) {
-        std::string_view line = lines.Next();
+        std::string_view line = next();
         if (line.empty()) continue;
         TrackPoint& point = points.emplace_back();
-        ParseTrackPoint(line, point);
+        convert([&] { ParseTrackPoint(line, point); });
         size_t n = points.size() - 1;
         if (!(point.DateTime > points[n - 1].DateTime)) {
             messages.push_back({false, TimeOrderMessage(points, n)});
@@ -82,7 +97,7 @@ TrackReading LoadPltTrack(const std::string& path)
     try {
         reading.Track = ReadTrack(lines, reading.Messages);
     } catch (const Error& error) {
-        reading.Messages.push_back({true, error.what()});
+        reading.Messages.push_back({true, error.what(), error.Line()});
     }
     return reading;
 }

@@ -37,6 +37,8 @@ void WriteBandTrack(AtomicFileWriter& file, const Track& track, const std::vecto
 
 }  // namespace
 
+std::string BandFileSuffix(const SpeedBand& band) { return "_" + FloatToText(band.Upper) + ".plt"; }
+
 std::string BandDisplayLine(std::string_view line5, const SpeedBand& band, int32_t trackWidth)
 {
     std::string line = ReplaceField(line5, 3, IntToText(band.Color));
@@ -69,7 +71,7 @@ void WriteBandTracks(const std::string& outputDir, const std::string& trackPath,
     for (int k = 0; k < kBandCount; ++k) {
         const SpeedBand& band = visualisation.Bands[k];
         if (band.StepCount <= 0) continue;
-        AtomicFileWriter file(OutputPath(outputDir, trackPath, "_" + FloatToText(band.Upper) + ".plt"));
+        AtomicFileWriter file(OutputPath(outputDir, trackPath, BandFileSuffix(band)));
         for (int i = 0; i < 4; ++i) WriteLine(file, track.Header[i]);
         WriteLine(file, BandDisplayLine(track.Header[4], band, trackWidth));
         WriteLine(file, IntToText(band.StepCount));

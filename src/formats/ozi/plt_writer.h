@@ -11,6 +11,9 @@
 
 namespace qm {
 
+// The end of a band file's name: "_", the band's upper bound and ".plt".
+std::string BandFileSuffix(const SpeedBand& band);
+
 // Header line 5 of a band file: line width, the band's colour and its speed
 // range ("5-10 km/h") put into fields 2, 3 and 4 of the track's own line 5.
 std::string BandDisplayLine(std::string_view line5, const SpeedBand& band, int32_t trackWidth);

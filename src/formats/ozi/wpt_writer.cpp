@@ -67,7 +67,7 @@ std::string WriteStopWaypoints(const std::string& outputDir, const std::string& 
                                       "garmin"};
     for (size_t i = 0; i < stops.size(); ++i)
         lines.push_back(StopLine(static_cast<int>(i) + 1, stops[i], track.Points));
-    AtomicFileWriter file(OutputPath(outputDir, trackPath, "_stop.wpt"));
+    AtomicFileWriter file(OutputPath(outputDir, trackPath, kStopFileSuffix));
     file.Write(JoinLines(lines));
     file.Commit();
     return file.Path();

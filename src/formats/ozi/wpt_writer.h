@@ -4,15 +4,18 @@
 #include "visual/stop_detector.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm {
+
+inline constexpr std::string_view kStopFileSuffix = "_stop.wpt";
 
 // The waypoint line of stop n (counted from 1), without its line end.
 std::string StopLine(int n, const TrackStop& stop, const TrackPoints& points);
 
 // Writes the OziExplorer waypoint file named after the track with
-// "_stop.wpt": four header lines (line 2 the track's datum line) and one line
+// kStopFileSuffix: four header lines (line 2 the track's datum line) and one line
 // per stop. Gives its path.
 std::string WriteStopWaypoints(const std::string& outputDir, const std::string& trackPath, const Track& track,
                                const std::vector<TrackStop>& stops);

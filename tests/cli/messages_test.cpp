@@ -1,0 +1,64 @@
+// Every message on standard error begins with the file it is about; settings
+// that cannot be read whole stop the run.
+#include "cli/cli_fixture.h"
+#include "visual/visual_test_support.h"
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace qm {
+namespace {
+
+using test::CliTest;
+
+struct Case {
+    std::vector<std::string> args;
+    std::string err;
+};
+
+TEST_F(CliTest, MessagesNameTheirFileAndBadSettingsStopTheRun)
+{
+    Track("good.plt");
+    // Line 9 is the third point; its time does not convert.
+    std::string lines = track;
+    size_t at = 0;
+    for (int i = 0; i < 8; ++i) at = lines.find('\n', at) + 1;
+    lines.replace(at, lines.find('\n', at) - at, "55.1,37.2,0,100,nan,,\r");
+    work.Write("bad.plt", lines);
+    work.Write("bad.ini", "[VISUAL]\r\nTIMEINTRVL=3\r\n[SPDSCALE0]\r\nSCALEDATA=0;4x055;1\r\n");
+    std::filesystem::create_directories(work.File("dir"));
+    ASSERT_EQ(::mkfifo(work.File("fifo").c_str(), 0644), 0);
+
+    const Case cases[] = {
+        {{"visualise", "good.plt", "bad.plt", "--out", "out"},
+         "bad.plt:9: 'nan' is not a valid floating point value\n"},
+        {{"stats", "bad.plt", "dir"}, "bad.plt:9: 'nan' is not a valid floating point value\ndir: is a directory\n"},
+        {{"visualise", "good.plt", "--settings", "bad.ini"}, "bad.ini:4: '4x055' is not a valid integer value\n"},
+        {{"stats", "good.plt", "--settings", "/dev/null"}, "/dev/null: is not a regular file\n"},
+        {{"stats", "good.plt", "--settings", "fifo"}, "fifo: is not a regular file\n"},
+        {{"stats", "good.plt", "--settings", "dir"}, "dir: is a directory\n"},
+        {{"settings", "--settings", "missing.ini"}, "missing.ini: No such file or directory\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[1] + " " + c.args[2]);
+        test::CliRun run = Run(c.args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, c.err);
+    }
+    // The first run processed good.plt only; no other run processed anything.
+    EXPECT_EQ(test::FileNames(work.path()), (std::set<std::string>{"bad.ini", "bad.plt", "dir", "fifo", "good.plt",
+                                                                   "out"}));
+}
+
+TEST_F(CliTest, UnreadableSettingsInTheCurrentDirectoryStopTheRun)
+{
+    Track("good.plt");
+    std::filesystem::create_directories(work.File("Quillmarsh.ini"));
+    test::CliRun run = Run({"visualise", "good.plt"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Quillmarsh.ini: is a directory\n");
+    EXPECT_EQ(run.out, "");
+}
+
+}  // namespace
+}  // namespace qm
