@@ -16,7 +16,9 @@ FUZZ_DIR ?= build-fuzz
 # libqt6opengl6-dev.
 PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev \
 	qt6-translations-l10n \
-	fonts-dejavu-core gpsbabel clang libclang-rt-14-dev xvfb openbox xdotool wmctrl x11-utils
+	fonts-dejavu-core gpsbabel clang libclang-rt-14-dev xvfb openbox xdotool wmctrl x11-utils libexpat1-dev
+# xmllint checks the GPX and KML files we write against their schemas.
+PACKAGES += libxml2-utils
 # For `make package` (help2man, dpkg-shlibdeps and file for CPack) and `make package-test`.
 PACKAGES += help2man dpkg-dev file lintian desktop-file-utils libglib2.0-bin
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)

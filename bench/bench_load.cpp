@@ -1,6 +1,6 @@
 #include "bench.h"
 
-#include "formats/ozi/plt_reader.h"
+#include "formats/track_reader.h"
 #include "track/distance.h"
 
 #include <iostream>

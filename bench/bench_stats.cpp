@@ -1,7 +1,7 @@
 #include "bench.h"
 
 #include "commands/statistics.h"
-#include "formats/ozi/plt_reader.h"
+#include "formats/track_reader.h"
 #include "stats/compute_statistics.h"
 #include "track/distance.h"
 

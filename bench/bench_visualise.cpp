@@ -1,7 +1,7 @@
 #include "bench.h"
 
 #include "commands/visualise.h"
-#include "formats/ozi/plt_reader.h"
+#include "formats/track_reader.h"
 #include "settings/settings.h"
 
 #include <filesystem>

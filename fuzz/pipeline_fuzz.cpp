@@ -1,6 +1,7 @@
 // The whole way of a track file through the program: visualisation into a
 // directory, statistics, and the report in both formats, saved. Each input
-// goes through once with the default settings and once with extreme ones.
+// goes through with the default settings, once more as GPX, and with extreme
+// settings as KML.
 #include "fuzz_support.h"
 
 #include "commands/statistics.h"
@@ -33,6 +34,7 @@ Settings ExtremeSettings()
     s.FIELDDELIM = std::string(1, '\0');
     s.NUMDIGITS = INT32_MAX;
     s.Scales[0].Categories[9].Upper = 1e300;
+    s.OUTFORMAT = OutputFormat::Kml;
     return s;
 }
 
@@ -58,10 +60,14 @@ void RunPipeline(const std::string& track, const std::string& out, const Setting
 {
     NullSink sink;
     const BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
-    DeleteFile(out + "/track_stop.wpt");
+    // The stop file comes last; GPX and KML are one file.
+    const std::string last = out + (settings.OUTFORMAT == OutputFormat::Gpx   ? "/track_speed.gpx"
+                                    : settings.OUTFORMAT == OutputFormat::Kml ? "/track_speed.kml"
+                                                                              : "/track_stop.wpt");
+    DeleteFile(last);
     VisualiseResult visualised = VisualiseTrack(track, out, boxes, settings, sink);
     QM_FUZZ_CHECK(!(visualised.Processed && visualised.Error));
-    if (visualised.Processed) QM_FUZZ_CHECK(visualised.FilesWritten.back() == out + "/track_stop.wpt");
+    if (visualised.Processed) QM_FUZZ_CHECK(visualised.FilesWritten.back() == last);
     for (const std::string& written : visualised.FilesWritten) QM_FUZZ_CHECK(FileExists(written));
     ExpectNoTemporaryFiles(out);
 
@@ -84,9 +90,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace qm;
     static const Settings extreme = fuzz::ExtremeSettings();
+    static const Settings gpx = [] {
+        Settings s;
+        s.OUTFORMAT = OutputFormat::Gpx;
+        return s;
+    }();
     const std::string track = fuzz::WorkDir() + "/track.plt";
     fuzz::WriteInput(track, data, size);
     fuzz::RunPipeline(track, fuzz::WorkDir() + "/out", Settings());
+    fuzz::RunPipeline(track, fuzz::WorkDir() + "/out", gpx);
     fuzz::RunPipeline(track, fuzz::WorkDir() + "/extreme", extreme);
     return 0;
 }

@@ -25,9 +25,12 @@ constexpr std::array<Command, 3> kCommands = {{
      "      (the defaults without it).\n",
      SettingsCommand},
     {"visualise",
-     "visualise TRACK... [--out DIR] [--settings FILE]\n"
+     "visualise TRACK... [--out DIR] [--format plt|gpx|kml] [--settings FILE]\n"
      "      Write the speed band track files and the stop waypoint file of each\n"
-     "      track into DIR (the current directory without it; created if missing).\n"
+     "      track into DIR (the current directory without it; created if missing),\n"
+     "      or with gpx or kml one file TRACK_speed.gpx or TRACK_speed.kml (by\n"
+     "      default the format OUTFORMAT of the settings). A track is an\n"
+     "      OziExplorer .plt or a GPX file.\n"
      "      Settings from FILE, else Quillmarsh.ini in the current directory.\n",
      VisualiseCommand},
     {"stats",

@@ -1,44 +1,35 @@
 #include "cli.h"
 
 #include "commands/visualise.h"
-#include "formats/ozi/plt_writer.h"
-#include "formats/ozi/wpt_writer.h"
-#include "platform/path_text.h"
+#include "formats/visualisation_files.h"
 
 #include <array>
 
 namespace qm::cli {
-namespace {
 
-// Every file a track could give: one per band, whichever bands receive
-// steps, and the stop file.
-std::vector<std::string> TrackOutputs(const std::string& outputDir, const std::string& track, const SpeedBands& bands)
-{
-    std::vector<std::string> outputs;
-    for (const SpeedBand& band : bands) outputs.push_back(OutputPath(outputDir, track, BandFileSuffix(band)));
-    outputs.push_back(OutputPath(outputDir, track, kStopFileSuffix));
-    return outputs;
-}
-
-}  // namespace
-
-// visualise TRACK... [--out DIR] [--settings FILE]
+// visualise TRACK... [--out DIR] [--format plt|gpx|kml] [--settings FILE]
 int VisualiseCommand(std::span<char*> args)
 {
-    static constexpr std::array<std::string_view, 2> kOptions = {"--out", "--settings"};
+    static constexpr std::array<std::string_view, 3> kOptions = {"--out", "--format", "--settings"};
     auto parsed = ParseArguments(args, kOptions);
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("visualise needs a track");
+    // Without --format, the settings' OUTFORMAT.
+    const std::optional<std::string> formatText = parsed->Option("--format");
+    const std::optional<OutputFormat> format = formatText ? ParseOutputFormat(*formatText) : std::nullopt;
+    if (formatText && !format) return UsageError("--format takes plt, gpx or kml");
 
     Settings settings;
     FilesSettings files;
     if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files)) return kFailure;
+    if (format) settings.OUTFORMAT = *format;
 
     const std::string outputDir = parsed->Option("--out").value_or(".");
     const BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
     const std::vector<std::string>& tracks = parsed->positional;
     BatchOutputs outputs;
-    for (const std::string& track : tracks) outputs.push_back(TrackOutputs(outputDir, track, MakeSpeedBands(boxes)));
+    for (const std::string& track : tracks)
+        outputs.push_back(VisualisationOutputs(settings.OUTFORMAT, outputDir, track, MakeSpeedBands(boxes)));
     if (!CheckBatch(tracks, outputs)) return kFailure;
 
     // Messages go to standard error, the end of each track's run to

@@ -1,6 +1,6 @@
 #include "bench.h"
 
-#include "formats/ozi/plt_reader.h"
+#include "formats/track_reader.h"
 #include "map/track_lines.h"
 #include "ui/map_trip.h"
 #include "ui/map_view.h"

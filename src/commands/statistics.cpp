@@ -1,6 +1,6 @@
 #include "commands/statistics.h"
 
-#include "formats/ozi/plt_reader.h"
+#include "formats/track_reader.h"
 #include "stats/compute_statistics.h"
 #include "track/distance.h"
 

@@ -1,8 +1,7 @@
 #include "commands/visualise.h"
 
-#include "formats/ozi/ozi_visualisation.h"
-#include "formats/ozi/plt_reader.h"
-#include "formats/ozi/scale_clash.h"
+#include "formats/track_reader.h"
+#include "formats/visualisation_files.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -19,7 +18,7 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
         sink.ShowMessage("Интервал расчета должен быть больше 0.");
         return result;
     }
-    if (auto clash = ScaleClashMessage(MakeSpeedBands(boxes), trackPath)) {
+    if (auto clash = VisualisationClash(settings.OUTFORMAT, MakeSpeedBands(boxes), trackPath)) {
         sink.ShowMessage(*clash);
         return result;
     }
@@ -40,8 +39,8 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
     result.Track = std::move(*reading.Track);
     result.Visualisation = Visualise(result.Track.Points, boxes, settings);
     try {
-        WriteOziVisualisation(outputDir, trackPath, result.Track, result.Visualisation, settings.TRACKWIDTH,
-                              result.FilesWritten);
+        WriteVisualisation(settings.OUTFORMAT, outputDir, trackPath, result.Track, result.Visualisation,
+                           settings.TRACKWIDTH, result.FilesWritten);
         result.Processed = true;
     } catch (const Error& error) {
         result.Error = error;

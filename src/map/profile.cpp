@@ -4,12 +4,6 @@
 #include <cmath>
 
 namespace qm {
-namespace {
-
-constexpr int32_t kNoAltitude = -777;
-constexpr double kMetresPerFoot = 0.3048;
-
-}  // namespace
 
 SpeedBars SpeedProfile(const TrackPoints& points, const std::vector<SpeedRun>& runs, int slices)
 {

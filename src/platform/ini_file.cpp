@@ -1,5 +1,6 @@
 #include "platform/ini_file.h"
 
+#include "platform/ascii_case.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -18,15 +19,6 @@ std::string_view Trim(std::string_view text)
     if (begin == std::string_view::npos) return {};
     size_t end = text.find_last_not_of(" \t");
     return text.substr(begin, end - begin + 1);
-}
-
-bool SameText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) return false;
-    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    for (size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i])) return false;
-    return true;
 }
 
 // The name of a "[name]" line, or false when the line is no section header.
@@ -59,7 +51,7 @@ IniFile::Location IniFile::Find(std::string_view section, std::string_view key) 
     Location at{kNone, kNone, kNone};
     for (size_t i = 0; i < lines_.size(); ++i) {
         std::string_view name;
-        if (SectionName(lines_[i], name) && SameText(name, section)) {
+        if (SectionName(lines_[i], name) && SameTextAnyCase(name, section)) {
             at.sectionLine = i;
             break;
         }
@@ -71,7 +63,7 @@ IniFile::Location IniFile::Find(std::string_view section, std::string_view key) 
         if (SectionName(lines_[i], name)) break;
         if (!Trim(lines_[i]).empty()) at.sectionEnd = i + 1;
         std::string_view lineKey;
-        if (at.keyLine == kNone && KeyName(lines_[i], lineKey) && SameText(lineKey, key)) at.keyLine = i;
+        if (at.keyLine == kNone && KeyName(lines_[i], lineKey) && SameTextAnyCase(lineKey, key)) at.keyLine = i;
     }
     return at;
 }

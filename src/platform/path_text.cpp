@@ -1,19 +1,34 @@
 #include "platform/path_text.h"
 
+#include "platform/ascii_case.h"
+
 #include <algorithm>
 
 namespace qm {
 namespace {
 
 constexpr size_t kMaxNameLength = 1000;
-constexpr std::string_view kPlt = ".plt";
+// The extensions of the track formats, in the order they are looked for.
+constexpr std::string_view kTrackExtensions[] = {".plt", ".gpx"};
+constexpr size_t kExtensionLength = 4;
 
-size_t FindPltAnyCase(std::string_view name)
+size_t FindAnyCase(std::string_view name, std::string_view extension)
 {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    auto it = std::search(name.begin(), name.end(), kPlt.begin(), kPlt.end(),
-                          [&](char a, char b) { return lower(a) == b; });
+    auto it = std::search(name.begin(), name.end(), extension.begin(), extension.end(),
+                          [](char a, char b) { return AsciiLower(a) == b; });
     return it == name.end() ? std::string_view::npos : static_cast<size_t>(it - name.begin());
+}
+
+// Where the first track extension starts in name, looked for extension by
+// extension, each in exactly its case and then, with anyCase, in any case.
+size_t FindTrackExtension(std::string_view name, bool anyCase)
+{
+    for (std::string_view extension : kTrackExtensions) {
+        size_t at = name.find(extension);
+        if (at == std::string_view::npos && anyCase) at = FindAnyCase(name, extension);
+        if (at != std::string_view::npos) return at;
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace
@@ -34,18 +49,17 @@ std::string PathNamePart(std::string_view path)
 std::string SubFolderName(std::string_view trackPath)
 {
     std::string name = PathNamePart(trackPath);
-    size_t at = name.find(kPlt);
-    if (at != std::string::npos) name.replace(at, kPlt.size(), 1, kPathSeparator);
+    size_t at = FindTrackExtension(name, false);
+    if (at != std::string::npos) name.replace(at, kExtensionLength, 1, kPathSeparator);
     return name;
 }
 
 std::string OutputName(std::string_view trackPath, std::string_view suffix)
 {
     std::string name = PathNamePart(trackPath);
-    size_t at = name.find(kPlt);
-    if (at == std::string::npos) at = FindPltAnyCase(name);
+    size_t at = FindTrackExtension(name, true);
     if (at == std::string::npos) return name + std::string(suffix);
-    name.replace(at, kPlt.size(), suffix);
+    name.replace(at, kExtensionLength, suffix);
     return name;
 }
 

@@ -12,15 +12,17 @@ std::string PathDirPart(std::string_view path);
 // The text after the last "/" (the whole path without one), at most 1000
 // characters.
 std::string PathNamePart(std::string_view path);
-// The track's name part with its first ".plt" (exactly this case) replaced by
-// "/": 2010-05-01.plt gives "2010-05-01/", WALK.PLT stays "WALK.PLT".
+// The track's name part with its first ".plt" (exactly this case; without
+// one, its first ".gpx") replaced by "/": 2010-05-01.plt gives "2010-05-01/",
+// WALK.PLT stays "WALK.PLT".
 std::string SubFolderName(std::string_view trackPath);
 
 // The name of an output file made from a track path: in the track's name part
 // the first ".plt" in exactly this case is replaced by suffix; without one,
-// the first ".plt" in any case; without that either, suffix is appended.
-// So TRACK.PLT with "_stop.wpt" gives TRACK_stop.wpt, and no output name can
-// equal the track's own.
+// the first ".plt" in any case; without that either, the first ".gpx" in the
+// same way; without any, suffix is appended. So TRACK.PLT with "_stop.wpt"
+// gives TRACK_stop.wpt, walk.gpx with "_5.plt" walk_5.plt, and no output name
+// can equal the track's own.
 std::string OutputName(std::string_view trackPath, std::string_view suffix);
 // Directory, "/" unless it is empty or already ends with one, then OutputName.
 std::string OutputPath(std::string_view directory, std::string_view trackPath, std::string_view suffix);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/output_format.h"
 #include "settings/speed_scale.h"
 
 #include <array>
@@ -16,6 +17,7 @@ struct Settings {
     double TIMEINTRVL = 2;      // minutes
     int32_t TRACKWIDTH = 5;     // pixels
     int32_t DISPERSION = 50;    // metres
+    OutputFormat OUTFORMAT = OutputFormat::Plt;
     int32_t CURRENTSCALE = 0;   // index into Scales
     qm::Scales Scales = DefaultScales();
 

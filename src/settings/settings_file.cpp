@@ -85,6 +85,12 @@ std::string ReadValue(const IniFile& ini, const SettingsKey& k, const std::strin
 {
     return ini.ReadString(k.Section, k.Name, fallback);
 }
+// Any text but a format's name reads as the OziExplorer files.
+OutputFormat ReadValue(const IniFile& ini, const SettingsKey& k, OutputFormat fallback)
+{
+    return ParseOutputFormat(ini.ReadString(k.Section, k.Name, std::string(OutputFormatText(fallback))))
+        .value_or(OutputFormat::Plt);
+}
 template <size_t N>
 std::string ValueText(const std::array<bool, N>& flags)
 {
@@ -104,6 +110,8 @@ std::string ValueText(double value) { return FloatToText(value); }
 std::string ValueText(int32_t value) { return IntToText(value); }
 std::string ValueText(bool value) { return value ? "1" : "0"; }
 std::string ValueText(const std::string& value) { return value; }
+std::string ValueText(OutputFormat value) { return std::string(OutputFormatText(value)); }
+
 template <typename Holder>
 Holder& Part(Settings& settings, FilesSettings& files)
 {
@@ -178,6 +186,7 @@ const std::vector<SettingsKey>& SettingsKeys()
                  s.CURRENTSCALE = ScaleIndex(ReadValue(ini, key, Settings().CURRENTSCALE));
              },
              [](const Settings& s, const FilesSettings&) { return IntToText(s.CURRENTSCALE); }},
+            Field("VISUAL", "OUTFORMAT", &Settings::OUTFORMAT),
         };
         for (int n = 0; n < kScaleCount; ++n) {
             k.push_back({ScaleSection(n), "SCALENAME",

@@ -6,8 +6,6 @@
 namespace qm {
 namespace {
 
-constexpr double kMetresPerFoot = 0.3048;
-
 class StatisticsBuilder {
 public:
     StatisticsBuilder(const TrackPoints& track, const ScaleCoefficients& scale, const Settings& settings)

@@ -7,11 +7,15 @@
 
 namespace qm {
 
+// The altitude of a point whose height is not known.
+inline constexpr int32_t kNoAltitude = -777;
+inline constexpr double kMetresPerFoot = 0.3048;
+
 struct TrackPoint {
     double Latitude = 0;   // decimal degrees, north positive
     double Longitude = 0;  // decimal degrees, east positive
     int32_t BreakCode = 0; // 1: a new track piece starts here; others kept as read
-    int32_t Altitude = 0;  // feet; -777 marks a missing value
+    int32_t Altitude = 0;  // feet; kNoAltitude marks a missing value
     double DateTime = 0;   // days since 1899-12-30 00:00
 };
 

@@ -11,6 +11,7 @@
 #include "ui/window_lock.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -94,10 +95,15 @@ void SettingsDialog::CreateControls()
     intervalEdit = NumberEdit("EIntrvl", visualGroup);
     widthEdit = NumberEdit("ETrWidth", visualGroup);
     dispersionEdit = NumberEdit("EDiss", visualGroup);
+    // In the order of OutputFormat.
+    outputFormatBox = new QComboBox(visualGroup);
+    outputFormatBox->setObjectName("CBOutFormat");
+    outputFormatBox->addItems({"OziExplorer (.plt, .wpt)", "GPX", "KML"});
     auto* visual = new QGridLayout(visualGroup);
     AddRow(visual, "Интервал расчета", intervalEdit, "мин.");
     AddRow(visual, "Ширина трека в OZI", widthEdit, "пикс.");
     AddRow(visual, "Границы сл. разброса", dispersionEdit, "м");
+    AddRow(visual, "Формат результата", outputFormatBox, "");
 
     statisticsGroup = new QGroupBox("Статистика", this);
     statisticsGroup->setObjectName("GBCalcParam");
@@ -243,6 +249,7 @@ void SettingsDialog::Activated()
     intervalEdit->setText(ToQt(FloatToText(s.TIMEINTRVL)));
     widthEdit->setText(ToQt(IntToText(s.TRACKWIDTH)));
     dispersionEdit->setText(ToQt(IntToText(s.DISPERSION)));
+    outputFormatBox->setCurrentIndex(static_cast<int>(s.OUTFORMAT));
     minSpeedEdit->setText(ToQt(FloatToText(s.MINSPD)));
     distanceSplitBox->setChecked(s.SPLTDIST);
     maxBreakEdit->setText(ToQt(FloatToText(s.MAXBREAK)));
@@ -271,6 +278,7 @@ void SettingsDialog::StoreFields()
     s.TIMEINTRVL = TextToFloat(TextOf(intervalEdit));
     s.TRACKWIDTH = TextToInt(TextOf(widthEdit));
     s.DISPERSION = TextToInt(TextOf(dispersionEdit));
+    s.OUTFORMAT = static_cast<OutputFormat>(outputFormatBox->currentIndex());
     s.MINSPD = TextToFloat(TextOf(minSpeedEdit));
     s.SPLTDIST = distanceSplitBox->isChecked();
     s.MAXBREAK = TextToFloat(TextOf(maxBreakEdit));

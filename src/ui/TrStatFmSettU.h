@@ -7,6 +7,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -61,6 +62,7 @@ private:
     QLineEdit* intervalEdit;
     QLineEdit* widthEdit;
     QLineEdit* dispersionEdit;
+    QComboBox* outputFormatBox;
     QGroupBox* statisticsGroup;
     QLineEdit* minSpeedEdit;
     QCheckBox* distanceSplitBox;

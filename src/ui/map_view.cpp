@@ -1,8 +1,6 @@
 #include "ui/map_view.h"
 
-#include "formats/ozi/wpt_writer.h"
 #include "platform/date_time_text.h"
-#include "platform/text_fields.h"
 #include "ui/qt_text.h"
 #include "ui/tile_source.h"
 
@@ -321,18 +319,13 @@ bool MapView::event(QEvent* event)
         return true;
     }
     const TrackStop& stop = trip_->Visualisation.Stops[n];
-    // The description as the waypoint file holds it: field 11 of the stop's line.
-    const std::string line = StopLine(n + 1, stop, trip_->Track.Points);
-    std::string_view rest = line;
-    std::string_view description;
-    for (int field = 1; field <= 11; ++field) description = TakeField(rest, ',');
     const double start = trip_->Track.Points[stop.First].DateTime + gmtHours_ / 24.0;
     QToolTip::showText(help->globalPos(),
                        QString("Остановка %1\nНачало: %2\nДлительность: %3\n%4")
                            .arg(n + 1)
                            .arg(ToQt(DateTimeText(start)))
                            .arg(ToQt(DurationText(stop.Duration)))
-                           .arg(ToQt(std::string(description))),
+                           .arg(ToQt(StopDescription(stop))),
                        this);
     return true;
 }

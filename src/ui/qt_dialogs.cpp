@@ -38,7 +38,7 @@ void QtDialogs::ErrorBox(const std::string& text) { ShowBox(QMessageBox::Critica
 
 std::optional<std::string> QtDialogs::OpenTrackFile(const std::string& initialDir)
 {
-    TrackFileDialog dialog(QApplication::activeWindow(), "Select track file", ToQt(initialDir), "*.plt");
+    TrackFileDialog dialog(QApplication::activeWindow(), "Select track file", ToQt(initialDir), "*.plt *.gpx");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return ToStd(dialog.selectedFiles().first());
 }

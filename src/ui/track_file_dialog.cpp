@@ -4,14 +4,19 @@
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
 
+#include <algorithm>
+
 namespace qm {
 
 class NamePatternFilter : public QSortFilterProxyModel {
 public:
+    // One or more wildcard patterns separated by blanks ("*.plt *.gpx").
     void SetPattern(const QString& pattern)
     {
-        pattern_ = QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
-                                      QRegularExpression::CaseInsensitiveOption);
+        patterns_.clear();
+        for (const QString& one : pattern.split(' ', Qt::SkipEmptyParts))
+            patterns_.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(one),
+                                                QRegularExpression::CaseInsensitiveOption));
         invalidateFilter();
     }
 
@@ -20,11 +25,14 @@ protected:
     {
         auto* files = static_cast<const QFileSystemModel*>(sourceModel());
         const QModelIndex index = files->index(row, 0, parent);
-        return files->isDir(index) || pattern_.match(files->fileName(index)).hasMatch();
+        if (files->isDir(index)) return true;
+        const QString name = files->fileName(index);
+        return std::any_of(patterns_.begin(), patterns_.end(),
+                           [&](const QRegularExpression& one) { return one.match(name).hasMatch(); });
     }
 
 private:
-    QRegularExpression pattern_;
+    QList<QRegularExpression> patterns_;
 };
 
 namespace {

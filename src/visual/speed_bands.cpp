@@ -23,6 +23,11 @@ SpeedBands MakeSpeedBands(const BandBoxes& boxes)
     return bands;
 }
 
+std::string BandRangeText(const SpeedBand& band)
+{
+    return FloatToText(band.Lower) + "-" + FloatToText(band.Upper) + " km/h";
+}
+
 int FindBand(const SpeedBands& bands, double speed)
 {
     // Binary search over bands 0 to 8; the upper bounds ascend.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace qm {
 
@@ -28,6 +29,9 @@ struct SpeedBand {
 using SpeedBands = std::array<SpeedBand, kBandCount>;
 
 SpeedBands MakeSpeedBands(const BandBoxes& boxes);
+
+// The band's speed range as its files name it: "5-10 km/h".
+std::string BandRangeText(const SpeedBand& band);
 
 // The band of a speed: the first band whose Upper is not below it. A speed
 // below band 0's Lower or above band 9's Upper goes to band 0.

@@ -1,6 +1,17 @@
 #include "visual/stop_detector.h"
 
+#include "platform/date_time_text.h"
+#include "platform/number_text.h"
+
 namespace qm {
+
+std::string StopName(int n) { return "stop " + IntToText(n); }
+
+std::string StopDescription(const TrackStop& stop)
+{
+    return "points " + IntToText(stop.First) + " - " + IntToText(stop.Last) + " stop time " +
+           DurationText(stop.Duration);
+}
 
 StopDetector::StopDetector(const TrackPoints& points, const Settings& settings)
     : points_(points),

@@ -4,6 +4,7 @@
 #include "track/track.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace qm {
@@ -14,6 +15,11 @@ struct TrackStop {
     int32_t Last = 0;     // the first point that left the stop's box
     double Duration = 0;  // DateTime(Last) - DateTime(First), days
 };
+
+// How the stop files name stop n (counted from 1) and describe a stop: which
+// points it spans and how long it lasted.
+std::string StopName(int n);
+std::string StopDescription(const TrackStop& stop);
 
 // Watches the steps of the segmentation pass for stops: a step slower than
 // MINSPD opens a candidate at its later point; the candidate lasts while the

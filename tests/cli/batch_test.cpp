@@ -35,6 +35,8 @@ TEST_F(CliTest, ClashingBatchWritesNothing)
          "./t.plt: is a track of this batch and would be replaced by ./b_2.plt, an output of b.plt\n"},
         {{"visualise", "d1/x.plt", "d2/x.plt", "--out", "oo"},
          "oo/x_2.plt: would be written for both d1/x.plt and d2/x.plt\n"},
+        {{"visualise", "d1/x.plt", "d2/x.plt", "--out", "oo", "--format", "kml"},
+         "oo/x_speed.kml: would be written for both d1/x.plt and d2/x.plt\n"},
         {{"stats", "d1/x.plt", "d2/x.plt", "--save", "oo"},
          "oo/x_stat.txt: would be written for both d1/x.plt and d2/x.plt\n"},
     };
@@ -72,6 +74,10 @@ TEST_F(CliTest, ScaleWhoseBandsShareAFileIsRefused)
                        "a_10.plt. Верхние границы полос должны возрастать.\n");
     EXPECT_EQ(run.out, "");
     EXPECT_FALSE(std::filesystem::exists(work.File("out")));
+    // One GPX file holds every band, whatever its bounds.
+    run = Run({"visualise", "a.plt", "--settings", "clash.ini", "--out", "out", "--format", "gpx"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(test::FileNames(work.File("out")), std::set<std::string>{"a_speed.gpx"});
 }
 
 }  // namespace

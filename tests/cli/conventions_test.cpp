@@ -20,6 +20,10 @@ TEST_F(CliTest, OptionsFollowTheUsualConventions)
     test::CliRun twice = Run({"visualise", "--out", "a", "--out", "b", "--", "--x.plt"});
     EXPECT_EQ(twice.status, 2);
     EXPECT_EQ(twice.err, "quillmarsh-cli: option --out given twice\nTry 'quillmarsh-cli --help'.\n");
+
+    test::CliRun format = Run({"visualise", "--format", "svg", "--", "--x.plt"});
+    EXPECT_EQ(format.status, 2);
+    EXPECT_EQ(format.err, "quillmarsh-cli: --format takes plt, gpx or kml\nTry 'quillmarsh-cli --help'.\n");
 }
 
 TEST_F(CliTest, FailedWriteToStandardOutputIsAnError)

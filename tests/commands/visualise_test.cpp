@@ -92,5 +92,23 @@ TEST_F(VisualiseTest, ATrackCutAtATimeOutOfOrderIsStillProcessed)
     EXPECT_EQ(std::count(band.begin(), band.end(), '\n'), 8) << band;  // six header lines, two points
 }
 
+// GPX and KML are one file each, written and failing as the OziExplorer files do.
+TEST_F(VisualiseTest, TheFormatSettingChoosesTheOneFileWritten)
+{
+    const std::string walk = dir.Write("walk.plt", kTrack);
+    for (const auto& [format, name] : {std::pair{OutputFormat::Gpx, "walk_speed.gpx"},
+                                       std::pair{OutputFormat::Kml, "walk_speed.kml"}}) {
+        settings.OUTFORMAT = format;
+        EXPECT_EQ(Run(walk, dir.File("out"), true), Texts{"трек обработан"});
+        EXPECT_EQ(written, std::vector<std::string>{dir.File("out/") + name});
+        std::filesystem::create_directory(dir.File(name));
+        EXPECT_EQ(Run(walk, dir.path(), false),
+                  Texts{"error: Cannot create file \"" + dir.File(name) + "\". Is a directory"});
+        EXPECT_TRUE(written.empty());
+    }
+    EXPECT_EQ(FileNames(dir.File("out")), (std::set<std::string>{"walk_speed.gpx", "walk_speed.kml"}));
+    EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"out", "walk.plt", "walk_speed.gpx", "walk_speed.kml"}));
+}
+
 }  // namespace
 }  // namespace qm

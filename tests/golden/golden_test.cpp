@@ -98,6 +98,20 @@ const std::vector<RealTrack> kTracks = {
     {"gpsbabel-reference-track-ozitracks~gpx-2.plt", "ozitracks-2", ""},
     {"gpsbabel-derived-reference-track-dg100.plt", "dg100", "", true},
     {"gpsbabel-derived-reference-track-mtk_logger_m241_multiple_tracks.plt", "mtk", "", true},
+    // GPX: two segments and a Cyrillic name; three segments with a +01:00
+    // offset; points without time left out; eight tracks, 5 of 296 points
+    // timed; two points less than a second apart; no time at all.
+    {"wladich-nakarte-test-track_load_data-files-osm_prototype_with_title.gpx", "nakarte", ""},
+    {"OpenTracksApp-OpenTracks-src-androidTest-res-raw-legacy_gpx_trackpointextensions_incorrect.gpx", "opentracks",
+     ""},
+    {"GPSBabel-gpsbabel-reference-track-fitwrite-track.gpx", "fitwrite",
+     "Пропущено точек без отметки времени: 12 из 64.\n"},
+    {"tkrajina-gpxpy-test_files-cerknicko-without-times.gpx", "cerknicko",
+     "Пропущено точек без отметки времени: 291 из 296.\n"},
+    {"tkrajina-gpxpy-test_files-track-with-less-sec-time.gpx", "less-sec", ""},
+    {"GPSBabel-gpsbabel-reference-basecamp.gpx", "",
+     "В треке нет данных о времени: ни у одной из 2 точек файла tracks/GPSBabel-gpsbabel-reference-basecamp.gpx "
+     "нет отметки <time>.\n"},
     // Waypoint files are no tracks.
     {"gpsbabel-reference-ozi.wpt", "", kNotATrack},
     {"gpsbabel-reference-ozi-color.wpt", "", kNotATrack},
@@ -131,6 +145,16 @@ std::vector<GoldenCase> Cases()
                      {"visualise", "tracks/gpsbabel-reference-track-20070813_short.plt", "--out", "{out}", "--settings",
                       "golden/fine.ini"},
                      0, "трек обработан\n", ""});
+    // The visualisation as one GPX or KML file, from an OziExplorer track with
+    // a stop and from a GPX track.
+    for (const auto& [track, name] :
+         {std::pair<std::string, std::string>{"mapsoft2-programs-ms2xyz-test_data-20040222_reduced.plt", "reduced"},
+          {"wladich-nakarte-test-track_load_data-files-osm_prototype_with_title.gpx", "nakarte"}})
+        for (const std::string format : {"gpx", "kml"})
+            cases.push_back({name + "/visualise-" + format,
+                             {"visualise", "tracks/" + track, "--out", "{out}", "--format", format, "--settings",
+                              "{settings}"},
+                             0, "трек обработан\n", ""});
     return cases;
 }
 

@@ -20,7 +20,8 @@ TEST(PathText, DirAndNameParts)
 TEST(PathText, SubFolderReplacesTheFirstLowerCasePlt)
 {
     const char* cases[][2] = {{"/gps/2010-05-01.plt", "2010-05-01/"}, {"/gps/WALK.PLT", "WALK.PLT"},
-                              {"/gps/a.plt.plt", "a/.plt"}, {"/x.plt/run", "run"}};
+                              {"/gps/a.plt.plt", "a/.plt"}, {"/x.plt/run", "run"},
+                              {"/gps/walk.gpx", "walk/"}, {"/gps/a.gpx.plt", "a.gpx/"}};
     for (const auto& c : cases) EXPECT_EQ(SubFolderName(c[0]), c[1]) << c[0];
 }
 
@@ -30,7 +31,8 @@ TEST(PathText, OutputNamesNeverEqualTheTrack)
         {"/d/TRACK.PLT", "_5.plt", "TRACK_5.plt"},       {"/d/TRACK.PLT", "_stop.wpt", "TRACK_stop.wpt"},
         {"/d/TRACK.PLT", "_stat.txt", "TRACK_stat.txt"}, {"/d/run.plt.plt", "_5.plt", "run_5.plt.plt"},
         {"/d/x.Plt.plt", "_stat.csv", "x.Plt_stat.csv"}, {"/d/run", "_1000.plt", "run_1000.plt"},
-        {"/d.plt/walk", "_stop.wpt", "walk_stop.wpt"}};
+        {"/d.plt/walk", "_stop.wpt", "walk_stop.wpt"},   {"/d/walk.GPX", "_5.plt", "walk_5.plt"},
+        {"/d/a.gpx.PLT", "_speed.kml", "a.gpx_speed.kml"}};
     for (const auto& c : cases) EXPECT_EQ(OutputName(c[0], c[1]), c[2]) << c[0];
 
     EXPECT_EQ(OutputPath("/out", "/d/a.plt", "_5.plt"), "/out/a_5.plt");

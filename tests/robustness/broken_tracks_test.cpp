@@ -11,7 +11,7 @@
 #include "stats/report_save.h"
 #include "commands/statistics.h"
 #include "support/test_support.h"
-#include "formats/ozi/plt_reader.h"
+#include "formats/track_reader.h"
 #include "commands/command_test_support.h"
 #include "visual/visual_test_support.h"
 

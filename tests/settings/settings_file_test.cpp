@@ -26,12 +26,12 @@ std::string CrLf(std::initializer_list<std::string> lines)
 const std::string kDefaultFile = CrLf(
     {"[VERSION]", "VERSION=Quillmarsh V1.2 settings file", "", "[FILES]", "TRACKFILE=", "FOLDERTYPE=0",
      "SUBFOLDER=0", "FOLDERNAME=", "", "[VISUAL]", "TIMEINTRVL=2", "TRACKWIDTH=5", "DISPERSION=50", "SCALENUM=3",
-     "CURRENTSCALE=0", "", "[SPDSCALE0]", "SCALENAME=1", "SCALEDATA=" + kData, "", "[SPDSCALE1]", "SCALENAME=2",
-     "SCALEDATA=" + kData, "", "[SPDSCALE2]", "SCALENAME=3", "SCALEDATA=" + kData, "", "[STATISTICS]", "MINSPD=1",
-     "SPLTDIST=1", "MAXBREAK=5", "SPLTTIME=1", "MAXSTOP=60", "MAXSLOPE=350", "HGTSPAN=500", "GMTMOD=4", "",
-     "[STATFORMAT]", "SHOWFIELD=YYYYYYYYYYNN", "SHOWLEVEL=YYN", "DECDELIM=,", "FIELDDELIM=;", "HORDELIM=-",
-     "NUMDIGITS=1", "", "[MAP]", "TILEURL=https://tile.openstreetmap.org/{z}/{x}/{y}.png", "MAPLEFT=0", "MAPTOP=0",
-     "MAPWIDTH=0", "MAPHEIGHT=0"});
+     "CURRENTSCALE=0", "OUTFORMAT=PLT", "", "[SPDSCALE0]", "SCALENAME=1", "SCALEDATA=" + kData, "", "[SPDSCALE1]",
+     "SCALENAME=2", "SCALEDATA=" + kData, "", "[SPDSCALE2]", "SCALENAME=3", "SCALEDATA=" + kData, "",
+     "[STATISTICS]", "MINSPD=1", "SPLTDIST=1", "MAXBREAK=5", "SPLTTIME=1", "MAXSTOP=60", "MAXSLOPE=350",
+     "HGTSPAN=500", "GMTMOD=4", "", "[STATFORMAT]", "SHOWFIELD=YYYYYYYYYYNN", "SHOWLEVEL=YYN", "DECDELIM=,",
+     "FIELDDELIM=;", "HORDELIM=-", "NUMDIGITS=1", "", "[MAP]", "TILEURL=https://tile.openstreetmap.org/{z}/{x}/{y}.png",
+     "MAPLEFT=0", "MAPTOP=0", "MAPWIDTH=0", "MAPHEIGHT=0"});
 
 // The FILES lines of an old-format file as they were read.
 Texts OldLines(const LoadedSettings& loaded)
@@ -90,6 +90,7 @@ TEST_F(SettingsFileTest, SaveAndLoadBack)
     s.TIMEINTRVL = 0.5, s.TRACKWIDTH = 9, s.DISPERSION = -3, s.CURRENTSCALE = 2, s.MINSPD = 1e-6, s.SPLTDIST = false;
     s.MAXBREAK = 123456789012345, s.SPLTTIME = false, s.MAXSTOP = 1e20, s.MAXSLOPE = -0.25, s.HGTSPAN = 0.1 + 0.2;
     s.GMTMOD = -11, s.DECDELIM = ".", s.FIELDDELIM = "§", s.HORDELIM = "=", s.NUMDIGITS = 2;
+    s.OUTFORMAT = OutputFormat::Kml;
     s.Scales[1].Name = "Пешком; a,b";
     s.Scales[2].Categories[9] = {41, 990, 0x00FF8040};
     s.SHOWFIELD = {false, true, false, true, false, true, false, true, false, true, false, true};
@@ -124,6 +125,9 @@ TEST_F(SettingsFileTest, ValuesReadLeniently)
         {"[VISUAL]\nTIMEINTRVL=2.5\nTRACKWIDTH=$A", [](Settings& s) { s.TIMEINTRVL = 2.5, s.TRACKWIDTH = 10; }},
         {"[STATISTICS]\nSPLTDIST=0\nSPLTTIME=-1", [](Settings& s) { s.SPLTDIST = false; }},
         {"[VISUAL]\nCURRENTSCALE=3", [](Settings&) {}},
+        {"[VISUAL]\nOUTFORMAT=gpx", [](Settings& s) { s.OUTFORMAT = OutputFormat::Gpx; }},
+        {"[VISUAL]\nOUTFORMAT=KML ", [](Settings& s) { s.OUTFORMAT = OutputFormat::Kml; }},
+        {"[VISUAL]\nOUTFORMAT=SVG", [](Settings&) {}},
         {"[VISUAL]\nCURRENTSCALE=-1", [](Settings&) {}},
         {"[SPDSCALE1]\nSCALENAME=\n[SPDSCALE2]\nSCALEDATA= " + kData.substr(0, 8) + "1;1;1;" + kData.substr(18) +
              "\n[spdscale0]\nScaleName= Fast ",
@@ -231,7 +235,7 @@ TEST_F(SettingsFileTest, SaveWritesOnlyWhenChangedAndReplacesInPlace)
     EXPECT_TRUE(Save());
     const std::string start = CrLf({"[FILES]", "TRACKFILE=/new.plt", "FOLDERTYPE=0", "SUBFOLDER=0", "FOLDERNAME=",
                                     "[MINE]", "keep=1", "[VISUAL]", "TIMEINTRVL=2", "TRACKWIDTH=5", "DISPERSION=50",
-                                    "SCALENUM=3", "CURRENTSCALE=0", "", "[VERSION]",
+                                    "SCALENUM=3", "CURRENTSCALE=0", "OUTFORMAT=PLT", "", "[VERSION]",
                                     "VERSION=Quillmarsh V1.2 settings file", "", "[SPDSCALE0]"});
     EXPECT_EQ(FileText().substr(0, start.size()), start);
 

@@ -46,16 +46,16 @@ void Enter(QFileDialog& dialog, const QString& name)
 TEST(TrackFileDialog, ListsWhatMatchesThePatternInItsNameField)
 {
     TempDir dir;
-    for (const char* name : {"a.plt", "B.PLT", "c.txt"}) dir.Write(name, "");
+    for (const char* name : {"a.plt", "B.PLT", "c.txt", "d.GPX"}) dir.Write(name, "");
     std::filesystem::create_directory(dir.File("sub"));
-    TrackFileDialog dialog(nullptr, "Select track file", QString::fromStdString(dir.path()), "*.plt");
+    TrackFileDialog dialog(nullptr, "Select track file", QString::fromStdString(dir.path()), "*.plt *.gpx");
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Select track file");
-    EXPECT_EQ(dialog.findChild<QLineEdit*>("fileNameEdit")->text(), "*.plt");
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("fileNameEdit")->text(), "*.plt *.gpx");
     // No list of file types; Qt's own texts in Russian.
     EXPECT_FALSE(dialog.findChild<QWidget*>("fileTypeCombo")->isVisible());
     EXPECT_EQ(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(), "Отмена");
-    EXPECT_EQ(Listed(dialog), (QStringList{"B.PLT", "a.plt", "sub"}));
+    EXPECT_EQ(Listed(dialog), (QStringList{"B.PLT", "a.plt", "d.GPX", "sub"}));
 
     Enter(dialog, "*.txt");
     EXPECT_TRUE(dialog.isVisible());

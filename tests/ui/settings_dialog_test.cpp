@@ -1,6 +1,7 @@
 #include "ui_harness.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -30,9 +31,10 @@ TEST_F(SettingsDialog, FillsEveryFieldAtEachOpeningAndCancelStoresNothing)
 {
     Settings& s = program.settings;
     s.TIMEINTRVL = 0.5, s.MAXBREAK = 1e-6, s.GMTMOD = -3, s.SPLTDIST = false, s.DECDELIM = ".";
-    s.SHOWFIELD[1] = false, s.SHOWLEVEL = {false, true, true};
+    s.SHOWFIELD[1] = false, s.SHOWLEVEL = {false, true, true}, s.OUTFORMAT = OutputFormat::Kml;
     Box("CBSaveSettings")->setChecked(false);
     Open();
+    EXPECT_EQ(Find<QComboBox>(dialog, "CBOutFormat")->currentText(), "KML");
     EXPECT_EQ(Text(dialog, "EIntrvl") + " " + Text(dialog, "EDistBrk") + " " + Text(dialog, "EGMTmod") + " " +
                   Text(dialog, "EDecDelim"),
               "0.5 1E-6 -3 .");
@@ -55,6 +57,7 @@ TEST_F(SettingsDialog, OkStoresEveryFieldWithoutRangeChecks)
     Open();
     Type(Edit("EIntrvl"), " 2.5e0 ");
     Type(Edit("ETrWidth"), "-1");
+    Find<QComboBox>(dialog, "CBOutFormat")->setCurrentIndex(1);
     Type(Edit("EDistBrk"), "7");
     Box("CBSpltDist")->click();  // disabled, still stored
     Type(Edit("EGMTmod"), "12");
@@ -68,6 +71,7 @@ TEST_F(SettingsDialog, OkStoresEveryFieldWithoutRangeChecks)
     EXPECT_EQ(std::make_tuple(s.TIMEINTRVL, s.TRACKWIDTH, s.MAXBREAK, s.GMTMOD, s.FIELDDELIM, s.NUMDIGITS),
               std::make_tuple(2.5, -1, 7.0, 12, std::string("|"), 7));
     EXPECT_TRUE(!s.SPLTDIST && !s.SHOWFIELD[0] && s.SHOWFIELD[11] && s.SHOWLEVEL[2] && s.SettingsChanged);
+    EXPECT_EQ(s.OUTFORMAT, OutputFormat::Gpx);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(program.dialogs.boxes.empty());
 }

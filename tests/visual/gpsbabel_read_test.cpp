@@ -24,6 +24,8 @@ TEST(GpsBabelReadsOurFiles, EveryBandFileAsTrackAndTheStopFileAsWaypoints)
         if (!entry.is_directory() || !entry.path().filename().string().starts_with("visualise")) continue;
         const std::string dir = entry.path().string() + "/";
         for (const std::string& name : test::FileNames(dir)) {
+            // GPX and KML files are read back in tests/formats/xml.
+            if (!name.ends_with(".plt") && !name.ends_with(".wpt")) continue;
             const bool stops = name.ends_with(".wpt");
             int status = std::system(("gpsbabel " + std::string(stops ? "-w" : "-t") + " -i ozi -f '" + dir + name +
                                       "' -o unicsv -F '" + read + "' 2>'" + errors + "'")

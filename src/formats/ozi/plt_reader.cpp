@@ -1,11 +1,11 @@
 #include "formats/ozi/plt_reader.h"
 
-#include "platform/date_time_text.h"
 #include "platform/error.h"
 #include "platform/file_line_reader.h"
 #include "platform/file_system.h"
 #include "platform/number_text.h"
 #include "platform/text_fields.h"
+#include "track/time_order.h"
 
 namespace qm {
 namespace {
@@ -18,14 +18,6 @@ int32_t ReadAltitude(std::string_view field)
     if (!(rounded >= INT32_MIN && rounded <= INT32_MAX))
         throw Error(NotIntegerMessage(field));
     return static_cast<int32_t>(rounded);
-}
-
-std::string TimeOrderMessage(const TrackPoints& points, size_t n)
-{
-    std::string before = IntToText(static_cast<int64_t>(n));
-    return "Ошибка в треке! Отметка времени точек: #" + before + " - " +
-           DateTimeText(points[n - 1].DateTime) + "; #" + IntToText(static_cast<int64_t>(n) + 1) + " - " +
-           DateTimeText(points[n].DateTime) + ". Трек будет обработан до точки #" + before + ".";
 }
 
 // The track of an open file; a refusal is a message in reading.
@@ -90,7 +82,7 @@ void ParseTrackPoint(std::string_view line, TrackPoint& point)
     point.DateTime = TextToFloat(TakeField(line, ','));
 }
 
-TrackReading LoadTrack(const std::string& path)
+TrackReading LoadPltTrack(const std::string& path)
 {
     TrackReading reading;
     if (!FileExists(path)) {

@@ -42,7 +42,7 @@ std::string BandFileSuffix(const SpeedBand& band) { return "_" + FloatToText(ban
 std::string BandDisplayLine(std::string_view line5, const SpeedBand& band, int32_t trackWidth)
 {
     std::string line = ReplaceField(line5, 3, IntToText(band.Color));
-    line = ReplaceField(line, 4, FloatToText(band.Lower) + "-" + FloatToText(band.Upper) + " km/h");
+    line = ReplaceField(line, 4, BandRangeText(band));
     return ReplaceField(line, 2, IntToText(trackWidth));
 }
 

@@ -2,7 +2,6 @@
 
 #include "formats/ozi/ozi_text.h"
 #include "platform/atomic_file_writer.h"
-#include "platform/date_time_text.h"
 #include "platform/file_system.h"
 #include "platform/number_text.h"
 #include "platform/path_text.h"
@@ -53,13 +52,10 @@ void AppendFields(std::string& line, const std::array<std::string_view, N>& fiel
 std::string StopLine(int n, const TrackStop& stop, const TrackPoints& points)
 {
     const TrackPoint& first = points[stop.First];
-    const std::string number = IntToText(n);
-    std::string line = number + ",stop " + number + "," + FixedWidthNumber(9, first.Latitude) + "," +
+    std::string line = IntToText(n) + "," + StopName(n) + "," + FixedWidthNumber(9, first.Latitude) + "," +
                        FixedWidthNumber(9, first.Longitude) + "," + FixedWidthNumber(13, first.DateTime);
     AppendFields(line, kStopLook);
-    // The description says which points the stop spans and how long it lasted.
-    line += ",points " + IntToText(stop.First) + " - " + IntToText(stop.Last) + " stop time " +
-            DurationText(stop.Duration);
+    line += "," + StopDescription(stop);
     AppendFields(line, kStopOptions);
     return line;
 }

@@ -19,7 +19,7 @@ protected:
     Track Load(const std::string& bytes) { return Read(dir.Write("t.plt", bytes)).value_or(Track()); }
     std::optional<Track> Read(const std::string& path)
     {
-        TrackReading reading = LoadTrack(path);
+        TrackReading reading = LoadPltTrack(path);
         messages.clear();
         for (const Message& message : reading.Messages)
             messages.push_back((message.IsError ? "error: " : "") + message.Text);

@@ -1,0 +1,29 @@
+#include "formats/gpx/gpx_text.h"
+
+#include "formats/gpx/gpx_time.h"
+#include "formats/xml/xml_text.h"
+#include "platform/file_system.h"
+
+namespace qm {
+
+const std::string_view kGpxDocumentStart =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+    "<gpx version=\"1.1\" creator=\"Quillmarsh\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
+    "xmlns:gpx_style=\"http://www.topografix.com/GPX/gpx_style/0/2\" "
+    "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+    "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 http://www.topografix.com/GPX/1/1/gpx.xsd "
+    "http://www.topografix.com/GPX/gpx_style/0/2 http://www.topografix.com/GPX/gpx_style/0/2/gpx_style.xsd\">\r\n";
+
+std::string GpxPoint(std::string_view element, const TrackPoint& point, std::string_view children)
+{
+    std::string text = "<" + std::string(element) + " lat=\"" + XmlDecimal(point.Latitude) + "\" lon=\"" +
+                       XmlDecimal(point.Longitude) + "\">";
+    if (point.Altitude != kNoAltitude) text += "<ele>" + XmlDecimal(point.Altitude * kMetresPerFoot, 3) + "</ele>";
+    if (std::optional<std::string> time = GpxTimeText(point.DateTime)) text += "<time>" + *time + "</time>";
+    text += children;
+    text += "</" + std::string(element) + ">";
+    text += kLineEnd;
+    return text;
+}
+
+}  // namespace qm

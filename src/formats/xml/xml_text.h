@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// Text for XML character data and attribute values: &, <, > and " escaped,
+// the control characters XML 1.0 does not allow left out.
+std::string XmlEscaped(std::string_view text);
+
+// The text without the XML blanks (space, tab, CR, LF) at either end.
+std::string_view XmlTrimmed(std::string_view text);
+
+// <name>text</name>, the text escaped.
+std::string XmlElement(std::string_view name, std::string_view text);
+
+// An xsd:decimal: fixed notation, never an exponent; the shortest text that
+// reads back as the same double, or rounded to at most `decimals` digits
+// after the point without trailing zeros.
+std::string XmlDecimal(double value);
+std::string XmlDecimal(double value, int decimals);
+
+// A colour held as 0x00BBGGRR (red in the lowest byte) as the hexadecimal
+// "RRGGBB" that GPX styles and HTML use.
+std::string RgbHex(int32_t color);
+
+}  // namespace qm
