@@ -104,6 +104,24 @@ TEST_F(MapPicture, LegendFiguresAreThoseOfTheRuns)
     EXPECT_EQ(label("totalTime"), DurationText((trip->Track.Points.size() - 2) / 1440.0));
 }
 
+TEST_F(MapPicture, KeysZoomAndHomeFitsAgain)
+{
+    MapView& map = *view.Map();
+    const int fitted = map.Zoom();
+    const QPointF start = map.ScreenPoint(0);
+    QTest::keyClick(&map, Qt::Key_Plus);
+    QTest::keyClick(&map, Qt::Key_Plus);
+    QTest::keyClick(&map, Qt::Key_Minus);
+    EXPECT_EQ(map.Zoom(), fitted + 1);
+    QTest::mouseMove(&map, QPoint(100, 100));
+    QTest::mousePress(&map, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&map, QPoint(130, 80));
+    QTest::mouseRelease(&map, Qt::LeftButton, {}, QPoint(130, 80));
+    QTest::keyClick(&map, Qt::Key_Home);
+    EXPECT_EQ(map.Zoom(), fitted);
+    EXPECT_EQ(map.ScreenPoint(0), start);
+}
+
 TEST_F(MapPicture, StopTellsItsTimesAndTheProfileCursorShowsItsPoint)
 {
     const TrackStop& stop = trip->Visualisation.Stops[0];
