@@ -20,7 +20,7 @@ struct RealGpx {
 };
 
 const RealGpx kFiles[] = {
-    {"Freika-dawarich-spec-fixtures-files-gpx-arc_example.gpx", 6, 1, "2024-12-18T01:44:09Z", "2024-12-18T01:44:45Z",
+    {"Freika-dawarich-fixtures-files-gpx-arc_example.gpx", 6, 1, "2024-12-18T01:44:09Z", "2024-12-18T01:44:45Z",
      ""},
     {"GPSBabel-gpsbabel-reference-track-dg100.gpx", 12027, 1, "2020-02-14T18:04:30Z", "2020-05-08T15:34:22Z", ""},
     {"GPSBabel-gpsbabel-reference-track-fitwrite-track.gpx", 52, 1, "2002-05-25T17:06:21.25Z",
