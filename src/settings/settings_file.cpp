@@ -20,26 +20,6 @@ std::string ScaleSection(int k) { return "SPDSCALE" + IntToText(k); }
 
 int32_t ScaleIndex(int32_t value) { return value >= 0 && value < kScaleCount ? value : 0; }
 
-// The length of the UTF-8 character of two or more bytes that text begins
-// with; 0 when it begins with anything else.
-size_t MultiByteCharLength(std::string_view text)
-{
-    auto byte = [&](size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
-    const unsigned lead = byte(0);
-    const size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
-                          : lead >= 0xE0 && lead <= 0xEF ? 3
-                          : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                         : 0;
-    // The second byte's range also excludes overlong forms, surrogates and
-    // code points beyond U+10FFFF.
-    const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    if (length == 0 || byte(1) < low || byte(1) > high) return 0;
-    for (size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-    return length;
-}
-
 std::string_view FirstLine(std::string_view text) { return LineReader(text).Next(); }
 
 // A real settings file takes a few KB; a larger file is no settings file and
@@ -153,7 +133,7 @@ SettingsKey Delimiter(std::string_view name, std::string Settings::*field)
                 const std::string fallback = Settings().*field;
                 const std::string value = ini.ReadString(k.Section, k.Name, fallback);
                 const unsigned char first = value.empty() ? 0 : static_cast<unsigned char>(value[0]);
-                const size_t length = MultiByteCharLength(value);
+                const size_t length = Utf8CharacterLength(value);
                 // U+0080 to U+009F are control characters too.
                 const bool control = first < 0x20 || first == 0x7F ||
                                      (length == 2 && first == 0xC2 && static_cast<unsigned char>(value[1]) <= 0x9F);
