@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/map_trip.h"
+#include "visual/visual_test_support.h"
 
 #include <QColor>
 
@@ -9,27 +10,14 @@
 
 namespace qm::test {
 
-// One minute of a walk north along the meridian 30° E: its speed and the
-// break code of the point it ends at.
-struct Minute {
-    double speed;  // km/h
-    int breakCode = 0;
-};
+using Minute = WalkStep;
 
 // A made-up trip that starts at 50° N at day 40000, with the runs and stops
 // the visualisation gives it under the settings.
 inline std::shared_ptr<const MapTrip> WalkedTrip(const std::vector<Minute>& minutes, const Settings& settings = {})
 {
     Track track;
-    TrackPoints& points = track.Points;
-    points.push_back(TrackPoint{50, 30, 1, 328, 40000});
-    for (const Minute& minute : minutes) {
-        TrackPoint next = points.back();
-        next.Latitude += minute.speed / 60 / 111;
-        next.DateTime += 1.0 / 1440;
-        next.BreakCode = minute.breakCode;
-        points.push_back(next);
-    }
+    track.Points = Walk(minutes, 328);
     return MakeMapTrip(std::move(track), ScaleBandBoxes(settings.CurrentScale()), settings);
 }
 

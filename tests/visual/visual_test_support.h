@@ -25,10 +25,10 @@ struct WalkStep {
 };
 
 // A track that starts at 50 degrees north at day 40000 and goes north by
-// the steps (111 km per degree).
-inline TrackPoints Walk(const std::vector<WalkStep>& steps)
+// the steps (111 km per degree), all at one height.
+inline TrackPoints Walk(const std::vector<WalkStep>& steps, int32_t feet = 100)
 {
-    TrackPoints points{TrackPoint{50, 30, 1, 100, 40000}};
+    TrackPoints points{TrackPoint{50, 30, 1, feet, 40000}};
     for (const WalkStep& step : steps) {
         TrackPoint next = points.back();
         next.Latitude += step.speed / 60 / 111;
