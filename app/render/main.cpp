@@ -1,11 +1,11 @@
 // quillmarsh-render: the map window's picture of a track (map, legend and
 // profile) saved as a PNG file, without a display.
 #include "cli.h"
-#include "ui/map_trip.h"
+#include "ui/map/map_trip.h"
 #include "ui/offscreen_notes.h"
 #include "ui/qt_text.h"
-#include "ui/tile_source.h"
-#include "ui/trip_view.h"
+#include "ui/map/tile_source.h"
+#include "ui/map/trip_view.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,10 +2,10 @@
 
 #include "formats/track_reader.h"
 #include "map/track_lines.h"
-#include "ui/map_trip.h"
-#include "ui/map_view.h"
-#include "ui/profile_chart.h"
-#include "ui/trip_view.h"
+#include "ui/map/map_trip.h"
+#include "ui/map/map_view.h"
+#include "ui/map/profile_chart.h"
+#include "ui/map/trip_view.h"
 
 #include <QApplication>
 #include <QMouseEvent>

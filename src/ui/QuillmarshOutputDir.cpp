@@ -6,7 +6,7 @@
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"
 #include "ui/qt_text.h"
-#include "ui/radio_group.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QCheckBox>
 #include <QDir>

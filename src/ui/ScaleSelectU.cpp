@@ -3,7 +3,7 @@
 #include "platform/error.h"
 #include "platform/number_text.h"
 #include "ui/Quillmarsh.h"
-#include "ui/color_box.h"
+#include "ui/widgets/color_box.h"
 #include "ui/dialog_keys.h"
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"

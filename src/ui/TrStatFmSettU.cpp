@@ -6,7 +6,7 @@
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"
 #include "ui/qt_text.h"
-#include "ui/spin_edit.h"
+#include "ui/widgets/spin_edit.h"
 #include "ui/window_flags.h"
 #include "ui/window_lock.h"
 

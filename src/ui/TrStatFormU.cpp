@@ -6,9 +6,9 @@
 #include "ui/Quillmarsh.h"
 #include "ui/TrStatFmSettU.h"
 #include "ui/dialogs.h"
-#include "ui/elided_label.h"
+#include "ui/widgets/elided_label.h"
 #include "ui/qt_text.h"
-#include "ui/radio_group.h"
+#include "ui/widgets/radio_group.h"
 #include "ui/window_lock.h"
 
 #include <QCloseEvent>

@@ -5,7 +5,7 @@
 #include "ui/ScaleSelectU.h"
 #include "ui/TrStatFmSettU.h"
 #include "ui/TrStatFormU.h"
-#include "ui/map_window.h"
+#include "ui/map/map_window.h"
 
 #include <memory>
 

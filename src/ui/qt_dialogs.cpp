@@ -1,9 +1,9 @@
 #include "ui/qt_dialogs.h"
 
-#include "ui/color_box.h"
-#include "ui/directory_chooser.h"
+#include "ui/widgets/color_box.h"
+#include "ui/widgets/directory_chooser.h"
 #include "ui/qt_text.h"
-#include "ui/track_file_dialog.h"
+#include "ui/widgets/track_file_dialog.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,9 +1,9 @@
 #include "ui_harness.h"
 
 #include "platform/file_system.h"
-#include "ui/directory_chooser.h"
+#include "ui/widgets/directory_chooser.h"
 #include "ui/qt_dialogs.h"
-#include "ui/track_file_dialog.h"
+#include "ui/widgets/track_file_dialog.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>

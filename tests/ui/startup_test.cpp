@@ -1,7 +1,7 @@
 #include "ui_harness.h"
 
-#include "ui/color_box.h"
-#include "ui/radio_group.h"
+#include "ui/widgets/color_box.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QGroupBox>
 #include <QPushButton>

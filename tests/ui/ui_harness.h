@@ -4,7 +4,7 @@
 #include "support/test_support.h"
 #include "ui/app_windows.h"
 #include "ui/dialogs.h"
-#include "ui/radio_group.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "ui/directory_chooser.h"
+#include "ui/widgets/directory_chooser.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "ui_harness.h"
 
 #include "ui/TrStatFormU.h"
-#include "ui/elided_label.h"
-#include "ui/radio_group.h"
+#include "ui/widgets/elided_label.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QCheckBox>
 #include <QLabel>

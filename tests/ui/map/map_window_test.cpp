@@ -1,8 +1,8 @@
 #include "commands/statistics.h"
-#include "ui/map_view.h"
-#include "ui/map_window.h"
-#include "ui/trip_view.h"
-#include "ui_harness.h"
+#include "ui/map/map_view.h"
+#include "ui/map/map_window.h"
+#include "ui/map/trip_view.h"
+#include "ui/ui_harness.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "ui/track_file_dialog.h"
+#include "ui/widgets/track_file_dialog.h"
 
 #include <QFileSystemModel>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "ui/color_box.h"
+#include "ui/widgets/color_box.h"
 
 #include <QPalette>
 

@@ -1,4 +1,4 @@
-#include "ui/map_trip.h"
+#include "ui/map/map_trip.h"
 
 #include "formats/track_reader.h"
 #include "map/track_lines.h"

@@ -1,4 +1,4 @@
-#include "ui/elided_label.h"
+#include "ui/widgets/elided_label.h"
 
 #include <QPainter>
 

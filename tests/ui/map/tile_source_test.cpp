@@ -1,7 +1,7 @@
 #include "map_test_support.h"
-#include "ui/map_view.h"
-#include "ui/tile_source.h"
-#include "ui_harness.h"
+#include "ui/map/map_view.h"
+#include "ui/map/tile_source.h"
+#include "ui/ui_harness.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "ui/map_legend.h"
+#include "ui/map/map_legend.h"
 
 #include "map/band_totals.h"
 #include "platform/date_time_text.h"

@@ -1,10 +1,10 @@
-#include "ui/map_window.h"
+#include "ui/map/map_window.h"
 
 #include "platform/path_text.h"
-#include "ui/map_trip.h"
+#include "ui/map/map_trip.h"
 #include "ui/qt_text.h"
-#include "ui/tile_source.h"
-#include "ui/trip_view.h"
+#include "ui/map/tile_source.h"
+#include "ui/map/trip_view.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

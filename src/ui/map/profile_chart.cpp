@@ -1,4 +1,4 @@
-#include "ui/profile_chart.h"
+#include "ui/map/profile_chart.h"
 
 #include "map/profile.h"
 

@@ -1,10 +1,10 @@
-#include "ui/trip_view.h"
+#include "ui/map/trip_view.h"
 
-#include "ui/map_legend.h"
-#include "ui/map_view.h"
-#include "ui/profile_chart.h"
+#include "ui/map/map_legend.h"
+#include "ui/map/map_view.h"
+#include "ui/map/profile_chart.h"
 #include "ui/qt_text.h"
-#include "ui/tile_source.h"
+#include "ui/map/tile_source.h"
 
 #include <QHBoxLayout>
 #include <QSplitter>

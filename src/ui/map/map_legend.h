@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/map_trip.h"
+#include "ui/map/map_trip.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "ui/tile_source.h"
+#include "ui/map/tile_source.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

@@ -1,8 +1,8 @@
-#include "ui/map_view.h"
+#include "ui/map/map_view.h"
 
 #include "platform/date_time_text.h"
 #include "ui/qt_text.h"
-#include "ui/tile_source.h"
+#include "ui/map/tile_source.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>

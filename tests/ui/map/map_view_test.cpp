@@ -1,11 +1,11 @@
 #include "map_test_support.h"
 #include "map/band_totals.h"
 #include "platform/date_time_text.h"
-#include "ui/map_legend.h"
-#include "ui/map_view.h"
-#include "ui/profile_chart.h"
-#include "ui/trip_view.h"
-#include "ui_harness.h"
+#include "ui/map/map_legend.h"
+#include "ui/map/map_view.h"
+#include "ui/map/profile_chart.h"
+#include "ui/map/trip_view.h"
+#include "ui/ui_harness.h"
 
 #include <QChart>
 #include <QHelpEvent>

@@ -1,4 +1,4 @@
-#include "ui/spin_edit.h"
+#include "ui/widgets/spin_edit.h"
 
 #include "platform/number_text.h"
 #include "ui/qt_text.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "map/track_lines.h"
-#include "ui/map_trip.h"
+#include "ui/map/map_trip.h"
 
 #include <QPointF>
 #include <QWidget>
