@@ -128,7 +128,7 @@ sanitize: build-deps test-deps clang-deps
 fuzz-corpus: build-deps clang-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARSH_FUZZ=ON \
 		-DQUILLMARSH_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DQUILLMARSH_WERROR=$(WERROR)
-	fuzz/run.sh $(FUZZ_DIR) corpus
+	fuzz/run.sh $(FUZZ_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -13,7 +13,7 @@
 #   TARGETS="pipeline_fuzz" fuzz/run.sh build-fuzz 60
 set -euo pipefail
 
-if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+if [ $# -lt 1 ] || [ $# -gt 2 ] || ! [[ ${2:-1} =~ ^[1-9][0-9]*$ ]]; then
     echo "usage: $0 DIR [SECONDS]" >&2
     exit 2
 fi
