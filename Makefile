@@ -10,26 +10,28 @@ CLI ?= $(BUILD_DIR)/quillmarsh-cli
 SAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 
-# clang and its runtime libraries are for `make sanitize` and `make fuzz-corpus`; the X server, the
-# window manager and the X tools for the window tests under a real X server; qt6-translations-l10n
-# for Qt's own dialogs in Russian; qt6-charts-dev for the map window's profile, whose CMake files need
-# libqt6opengl6-dev.
-PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev \
-	qt6-translations-l10n \
-	fonts-dejavu-core gpsbabel clang libclang-rt-14-dev xvfb openbox xdotool wmctrl x11-utils libexpat1-dev
-# xmllint checks the GPX and KML files we write against their schemas.
-PACKAGES += libxml2-utils
-# For `make package` (help2man, dpkg-shlibdeps and file for CPack) and `make package-test`.
-PACKAGES += help2man dpkg-dev file lintian desktop-file-utils libglib2.0-bin
+# What building and running need: the compiler, CMake, Qt 6 (qt6-charts-dev for the map window's
+# profile, whose CMake files need libqt6opengl6-dev; qt6-translations-l10n for Qt's own dialogs in
+# Russian) and expat.
+BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n \
+	libexpat1-dev
+# What the tests add: GoogleTest, a fixed font, GPSBabel (the reference reader) and xmllint (the
+# schemas), and the X server, window manager and X tools of the window tests under a real X server.
+TEST_PACKAGES := libgtest-dev libgmock-dev fonts-dejavu-core gpsbabel libxml2-utils xvfb openbox xdotool wmctrl \
+	x11-utils
+# `make sanitize` and `make fuzz-corpus`: clang, then the runtime libraries of the clang installed.
+CLANG_PACKAGES := clang
+CLANG_RT_PACKAGE = libclang-rt-$$(clang -dumpversion | cut -d. -f1)-dev
+# `make package` (help2man for the manual pages, dpkg-shlibdeps and file for CPack) and `make
+# package-test` (lintian, the desktop entry and MIME checks, Xvfb and the X tools).
+PACKAGE_PACKAGES := help2man dpkg-dev file lintian desktop-file-utils libglib2.0-bin xvfb x11-utils
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps configure build run screenshots test golden-update package package-test sanitize fuzz-corpus clean
-
-# Installs only the packages that are missing, so a ready machine neither needs
-# root nor touches the network.
-deps:
+# Installs only the packages of the list that are missing, so a ready machine
+# neither needs root nor touches the network.
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 		dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q ' installed$$' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -37,9 +39,33 @@ deps:
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
 	fi
+endef
 
-configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+.PHONY: deps build-deps test-deps clang-deps package-deps configure build run screenshots test golden-update \
+	package package-test sanitize fuzz-corpus clean
+
+# Everything any target below needs.
+deps: build-deps test-deps clang-deps package-deps
+
+build-deps:
+	$(call install_missing,$(BUILD_PACKAGES))
+
+test-deps:
+	$(call install_missing,$(TEST_PACKAGES))
+
+clang-deps:
+	$(call install_missing,$(CLANG_PACKAGES))
+	$(call install_missing,$(CLANG_RT_PACKAGE))
+
+package-deps:
+	$(call install_missing,$(PACKAGE_PACKAGES))
+
+# WERROR=ON (set by .ci/run) makes every compiler warning an error; local
+# builds keep warnings as warnings.
+WERROR ?= OFF
+
+configure: build-deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUILLMARSH_WERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
@@ -71,7 +97,7 @@ screenshots: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh-screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/quillmarsh-screenshots $(BUILD_DIR)/screenshots
 
-test: build
+test: test-deps build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
 # Writes what quillmarsh-cli gives for every golden case over the expected
@@ -82,7 +108,7 @@ golden-update: build
 	git status --short tests/data/golden
 
 # The .deb of everything `cmake --install` puts in place (packaging/), built by CPack.
-package: configure
+package: package-deps configure
 	cmake --build $(BUILD_DIR) -j$(JOBS) --target package
 
 # Installs that .deb, runs the installed programs and removes it again.
@@ -91,20 +117,18 @@ package-test: package
 
 # The core tests and the golden files, built by clang with AddressSanitizer
 # and UndefinedBehaviorSanitizer; any report fails the test.
-sanitize: deps
+sanitize: build-deps test-deps clang-deps
 	CC=clang CXX=clang++ cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARSH_SANITIZE=ON \
-		-DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+		-DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DQUILLMARSH_WERROR=$(WERROR)
 	cmake --build $(SAN_DIR) -j$(JOBS) --target core_tests quillmarsh-cli
 	ctest --test-dir $(SAN_DIR) --output-on-failure
 
 # Each libFuzzer target over its seed corpus in fuzz/corpus, without new
 # fuzzing (fuzz/run.sh DIR SECONDS fuzzes).
-FUZZ_TARGETS := track_reader settings_ini settings_old pipeline commands_settings
-fuzz-corpus: deps
+fuzz-corpus: build-deps clang-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARSH_FUZZ=ON \
-		-DQUILLMARSH_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
-	cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzz
-	for t in $(FUZZ_TARGETS); do $(FUZZ_DIR)/fuzz/$${t}_fuzz -runs=0 -timeout=60 $(CURDIR)/fuzz/corpus/$$t || exit 1; done
+		-DQUILLMARSH_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DQUILLMARSH_WERROR=$(WERROR)
+	fuzz/run.sh $(FUZZ_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

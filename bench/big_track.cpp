@@ -47,6 +47,7 @@ void WriteBigTrack(const std::string& path, int points)
 
     double lat = 55.75, lon = 37.6, feet = 500, time = 44000.25, heading = 0;
     int mode = 1, legLeft = 0;
+    DateAndTimeWriter dates;
     for (int i = 0; i < points; ++i) {
         int breakCode = i == 0 ? 1 : 0;
         if (legLeft-- <= 0) {
@@ -65,8 +66,9 @@ void WriteBigTrack(const std::string& path, int points)
         feet += (random.Next() - 0.5) * 6 + std::sin(i / 900.0) * 1.5;
         time += kStep * (0.9 + random.Next() * 0.2);
 
+        char dateAndTime[2 * DateAndTimeWriter::kMaxPartText + 1];
         text += Fixed(lat, 6) + "," + Fixed(lon, 6) + "," + IntToText(breakCode) + "," + Fixed(feet, 1) + "," +
-                Fixed(time, 7) + "," + DateText(time) + "," + TimeText(time) + "\r\n";
+                Fixed(time, 7) + "," + std::string(dateAndTime, dates.Write(dateAndTime, time, ',')) + "\r\n";
     }
     WriteFileAtomically(path, text);
 }

@@ -10,8 +10,10 @@ namespace qm::fuzz {
 const std::string& WorkDir()
 {
     static const std::string dir = [] {
+        // Files in memory: the targets write many, and sync each.
         const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quillmarsh-fuzz-XXXXXX";
+        const std::string base = tmp && *tmp ? tmp : std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        std::string pattern = base + "/quillmarsh-fuzz-XXXXXX";
         if (!::mkdtemp(pattern.data())) Fail("mkdtemp");
         return pattern;
     }();

@@ -17,8 +17,9 @@ public:
     void ShowError(const std::string&) override {}
 };
 
-// A directory of its own for this process under TMPDIR (/tmp without it),
-// made on first use and kept for all inputs, which replace its files.
+// A directory of its own for this process under TMPDIR (without it the
+// memory file system /dev/shm, else /tmp), made on first use and kept for all
+// inputs, which replace its files.
 const std::string& WorkDir();
 
 // Writes the bytes to path, replacing what was there.

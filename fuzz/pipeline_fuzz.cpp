@@ -12,6 +12,7 @@
 
 #include <climits>
 #include <dirent.h>
+#include <unistd.h>
 
 namespace qm::fuzz {
 namespace {
@@ -64,7 +65,7 @@ void RunPipeline(const std::string& track, const std::string& out, const Setting
     const std::string last = out + (settings.OUTFORMAT == OutputFormat::Gpx   ? "/track_speed.gpx"
                                     : settings.OUTFORMAT == OutputFormat::Kml ? "/track_speed.kml"
                                                                               : "/track_stop.wpt");
-    DeleteFile(last);
+    ::unlink(last.c_str());
     VisualiseResult visualised = VisualiseTrack(track, out, boxes, settings, sink);
     QM_FUZZ_CHECK(!(visualised.Processed && visualised.Error));
     if (visualised.Processed) QM_FUZZ_CHECK(visualised.FilesWritten.back() == last);

@@ -1,5 +1,5 @@
 // The settings loader on any bytes as an INI-form settings file.
-#include "settings_fuzz.h"
+#include "fuzz_settings_file.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The import of the old plain-text settings file: any bytes after its first line.
-#include "settings_fuzz.h"
+#include "fuzz_settings_file.h"
 
 #include "settings/settings_file.h"
 

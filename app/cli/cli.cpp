@@ -1,12 +1,12 @@
 #include "cli.h"
 
+#include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,20 +16,6 @@ namespace {
 
 int stdoutError = 0;  // errno of the first failed write to standard output
 
-// Why path cannot be read as a regular file; nothing when it can.
-std::optional<std::string> UnreadableReason(const std::string& path)
-{
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return std::strerror(errno);
-    if (S_ISDIR(st.st_mode)) return "is a directory";
-    // Without O_NONBLOCK the open of a FIFO waits for a writer.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::strerror(errno);
-    bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    ::close(fd);
-    if (!regular) return "is not a regular file";
-    return std::nullopt;
-}
 
 }  // namespace
 
@@ -114,8 +100,9 @@ bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings
         struct stat st;
         if (!useCurrentDirectory || (::stat(path.c_str(), &st) != 0 && errno == ENOENT)) return true;
     }
-    if (auto reason = UnreadableReason(path)) {
-        PrintFileMessage(path, *reason);
+    std::string why;
+    if (FileDescriptor(OpenRegularFile(path, &why)).get() < 0) {
+        PrintFileMessage(path, why);
         return false;
     }
     const LoadedSettings loaded = LoadSettings(path, settings);

@@ -2,9 +2,13 @@
 
 #include "platform/date_time_text.h"
 #include "platform/temporary_files.h"
+#include "version.h"
 
 #include <array>
 #include <csignal>
+#include <exception>
+#include <iostream>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -97,5 +101,14 @@ int main(int argc, char** argv)
 {
     qm::RemoveTemporaryFilesOn({SIGINT, SIGTERM, SIGHUP});
     if (argc < 2) return UsageError("no command given");
-    return FinishOutput(Run(argv[1], std::span<char*>(argv + 2, static_cast<size_t>(argc - 2))));
+    // Caught here, the exception unwinds the writers, which remove their
+    // unfinished files; uncaught, it would end the program with them in place.
+    try {
+        return FinishOutput(Run(argv[1], std::span<char*>(argv + 2, static_cast<size_t>(argc - 2))));
+    } catch (const std::bad_alloc&) {
+        std::cerr << "quillmarsh-cli: out of memory\n";
+    } catch (const std::exception& error) {
+        std::cerr << "quillmarsh-cli: " << error.what() << '\n';
+    }
+    return FinishOutput(kFailure);
 }

@@ -29,7 +29,7 @@ int VisualiseCommand(std::span<char*> args)
     const std::vector<std::string>& tracks = parsed->positional;
     BatchOutputs outputs;
     for (const std::string& track : tracks)
-        outputs.push_back(VisualisationOutputs(settings.OUTFORMAT, outputDir, track, MakeSpeedBands(boxes)));
+        outputs.push_back(PlanVisualisationFiles(settings.OUTFORMAT, outputDir, track, MakeSpeedBands(boxes)).All());
     if (!CheckBatch(tracks, outputs)) return kFailure;
 
     // Messages go to standard error, the end of each track's run to

@@ -6,22 +6,25 @@
 #include "ui/qt_text.h"
 #include "ui/map/tile_source.h"
 #include "ui/map/trip_view.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPixmap>
 
+#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
 constexpr const char* kHelp =
     "Usage: quillmarsh-render TRACK OUT.png [--size WxH] [--settings FILE]\n"
-    "Draws an OziExplorer track (.plt) as the map window of quillmarsh shows it, coloured by the\n"
-    "speed bands of the current scale, with its stops, the legend of the bands and the speed and\n"
-    "height profile, into a PNG file.\n"
+    "Draws a track (OziExplorer .plt or GPX) as the map window of quillmarsh shows it, coloured by\n"
+    "the speed bands of the current scale, with its stops, the legend of the bands and the speed\n"
+    "and height profile, into a PNG file.\n"
     "\n"
     "  --size WxH       the picture's size in pixels (default 1200x800)\n"
     "  --settings FILE  the settings, else Quillmarsh.ini in the current directory when there is\n"
@@ -43,14 +46,23 @@ int Usage(const std::string& problem)
     return 2;
 }
 
-std::optional<QSize> ParseSize(const char* text)
+// WxH, each a whole number from 200 to 10000 and nothing around them.
+std::optional<QSize> ParseSize(std::string_view text)
 {
-    int width = 0, height = 0;
-    char end = 0;
-    if (std::sscanf(text, "%dx%d%c", &width, &height, &end) != 2 || width < 200 || height < 200 || width > 10000 ||
-        height > 10000)
-        return std::nullopt;
-    return QSize(width, height);
+    const auto side = [](const char*& at, const char* end) -> std::optional<int> {
+        int value = 0;
+        const auto [next, error] = std::from_chars(at, end, value);
+        if (error != std::errc() || next == at || value < 200 || value > 10000) return std::nullopt;
+        at = next;
+        return value;
+    };
+    const char* at = text.data();
+    const char* end = at + text.size();
+    const std::optional<int> width = side(at, end);
+    if (!width || at == end || *at++ != 'x') return std::nullopt;
+    const std::optional<int> height = side(at, end);
+    if (!height || at != end) return std::nullopt;
+    return QSize(*width, *height);
 }
 
 }  // namespace

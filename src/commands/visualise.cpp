@@ -18,7 +18,9 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
         sink.ShowMessage("Интервал расчета должен быть больше 0.");
         return result;
     }
-    if (auto clash = VisualisationClash(settings.OUTFORMAT, MakeSpeedBands(boxes), trackPath)) {
+    const SpeedBands bands = MakeSpeedBands(boxes);
+    const VisualisationFiles files = PlanVisualisationFiles(settings.OUTFORMAT, outputDir, trackPath, bands);
+    if (auto clash = VisualisationClash(files, bands)) {
         sink.ShowMessage(*clash);
         return result;
     }
@@ -39,8 +41,8 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
     result.Track = std::move(*reading.Track);
     result.Visualisation = Visualise(result.Track.Points, boxes, settings);
     try {
-        WriteVisualisation(settings.OUTFORMAT, outputDir, trackPath, result.Track, result.Visualisation,
-                           settings.TRACKWIDTH, result.FilesWritten);
+        WriteVisualisation(settings.OUTFORMAT, files, result.Track, result.Visualisation, settings.TRACKWIDTH,
+                           result.FilesWritten);
         result.Processed = true;
     } catch (const Error& error) {
         result.Error = error;

@@ -10,43 +10,50 @@
 
 namespace qm {
 
-void WriteVisualisation(OutputFormat format, const std::string& outputDir, const std::string& trackPath,
-                        const Track& track, const Visualisation& visualisation, int32_t trackWidth,
-                        std::vector<std::string>& written)
+std::vector<std::string> VisualisationFiles::All() const
 {
-    switch (format) {
-        case OutputFormat::Plt:
-            return WriteOziVisualisation(outputDir, trackPath, track, visualisation, trackWidth, written);
-        case OutputFormat::Gpx:
-            return WriteGpxVisualisation(outputDir, trackPath, track, visualisation, trackWidth, written);
-        case OutputFormat::Kml:
-            return WriteKmlVisualisation(outputDir, trackPath, track, visualisation, trackWidth, written);
-    }
+    std::vector<std::string> all = BandFiles;
+    all.push_back(LastFile);
+    return all;
 }
 
-std::vector<std::string> VisualisationOutputs(OutputFormat format, const std::string& outputDir,
-                                              const std::string& trackPath, const SpeedBands& bands)
+VisualisationFiles PlanVisualisationFiles(OutputFormat format, const std::string& outputDir,
+                                          const std::string& trackPath, const SpeedBands& bands)
 {
+    VisualisationFiles files;
     switch (format) {
         case OutputFormat::Gpx:
-            return {OutputPath(outputDir, trackPath, kGpxFileSuffix)};
+            files.LastFile = OutputPath(outputDir, trackPath, kGpxFileSuffix);
+            break;
         case OutputFormat::Kml:
-            return {OutputPath(outputDir, trackPath, kKmlFileSuffix)};
+            files.LastFile = OutputPath(outputDir, trackPath, kKmlFileSuffix);
+            break;
         case OutputFormat::Plt:
+            for (const SpeedBand& band : bands) files.BandFiles.push_back(OutputPath(outputDir, trackPath, BandFileSuffix(band)));
+            files.LastFile = OutputPath(outputDir, trackPath, kStopFileSuffix);
             break;
     }
-    std::vector<std::string> outputs;
-    for (const SpeedBand& band : bands) outputs.push_back(OutputPath(outputDir, trackPath, BandFileSuffix(band)));
-    outputs.push_back(OutputPath(outputDir, trackPath, kStopFileSuffix));
-    return outputs;
+    return files;
 }
 
-std::optional<std::string> VisualisationClash(OutputFormat format, const SpeedBands& bands,
-                                              const std::string& trackPath)
+void WriteVisualisation(OutputFormat format, const VisualisationFiles& files, const Track& track,
+                        const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
+{
+    switch (format) {
+        case OutputFormat::Plt:
+            return WriteOziVisualisation(files.BandFiles, files.LastFile, track, visualisation, trackWidth, written);
+        case OutputFormat::Gpx:
+            return WriteGpxVisualisation(files.LastFile, track, visualisation, trackWidth, written);
+        case OutputFormat::Kml:
+            return WriteKmlVisualisation(files.LastFile, track, visualisation, trackWidth, written);
+    }
+}
+
+std::optional<std::string> VisualisationClash(const VisualisationFiles& files, const SpeedBands& bands)
 {
     // GPX and KML hold every band in the one file, whatever its bounds.
-    if (format != OutputFormat::Plt) return std::nullopt;
-    return ScaleClashMessage(bands, trackPath);
+    if (files.BandFiles.empty()) return std::nullopt;
+    return ScaleClashMessage(bands, files.BandFiles);
 }
 
 }  // namespace qm

@@ -11,22 +11,34 @@
 
 namespace qm {
 
-// Writes the visualisation into outputDir in the format: the OziExplorer band
-// and stop files, or one GPX or KML file (see each format's writer). Each path
-// is added to `written` once its file is complete; an Error ends the writing
-// with the files before it in place.
-void WriteVisualisation(OutputFormat format, const std::string& outputDir, const std::string& trackPath,
-                        const Track& track, const Visualisation& visualisation, int32_t trackWidth,
-                        std::vector<std::string>& written);
+// The names of the files one visualisation writes, planned once from the
+// track path, the output directory, the format and the bands. The batch
+// check, the writers and the result's list of files written all take their
+// names from here.
+struct VisualisationFiles {
+    // OziExplorer: band k's track file, written when the band receives runs;
+    // empty in GPX and KML.
+    std::vector<std::string> BandFiles;
+    // OziExplorer: the stop waypoint file; GPX or KML: the one file. Written last.
+    std::string LastFile;
 
-// Every file the visualisation of the track could write in the format,
-// whichever bands receive runs.
-std::vector<std::string> VisualisationOutputs(OutputFormat format, const std::string& outputDir,
-                                              const std::string& trackPath, const SpeedBands& bands);
+    // Every file the visualisation could write, whichever bands receive runs,
+    // in the order they are written.
+    std::vector<std::string> All() const;
+};
 
-// Why the bands cannot be written in the format (two OziExplorer band files
-// of one name); nothing when they can.
-std::optional<std::string> VisualisationClash(OutputFormat format, const SpeedBands& bands,
-                                              const std::string& trackPath);
+VisualisationFiles PlanVisualisationFiles(OutputFormat format, const std::string& outputDir,
+                                          const std::string& trackPath, const SpeedBands& bands);
+
+// Writes the visualisation into the planned files: the OziExplorer band and
+// stop files, or one GPX or KML file (see each format's writer). Each path is
+// added to `written` once its file is complete; an Error ends the writing with
+// the files before it in place.
+void WriteVisualisation(OutputFormat format, const VisualisationFiles& files, const Track& track,
+                        const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written);
+
+// Why the plan cannot be written (two OziExplorer bands whose files have one
+// name); nothing when it can.
+std::optional<std::string> VisualisationClash(const VisualisationFiles& files, const SpeedBands& bands);
 
 }  // namespace qm

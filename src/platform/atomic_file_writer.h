@@ -53,7 +53,9 @@ private:
     [[noreturn]] void Fail(int error, const char* what = "Cannot write file");
     void Discard();
 
-    static constexpr size_t kBufferSize = 1 << 20;
+    // Enough to keep the writes few; small enough for the allocator to keep
+    // at hand, as a run opens a writer per file.
+    static constexpr size_t kBufferSize = 64 << 10;
 
     std::string path_;
     std::string temp_;

@@ -60,7 +60,7 @@ Moment Split(int64_t ms)
     m.msOfDay = ms - day * kMsPerDay;
     m.weekday = static_cast<int>(((day - 1) % 7 + 7) % 7);  // 1899-12-30 was a Saturday
 
-    int64_t z = day - 25569 + 719468;  // days since 0000-03-01
+    int64_t z = day - kDaysBefore1970 + 719468;  // days since 0000-03-01
     int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     int64_t doe = z - era * 146097;
     int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
@@ -173,12 +173,6 @@ std::string DateText(double days)
 {
     if (!InRange(days)) return "";
     return FormatDate(Split(ToMs(days)));
-}
-
-std::string TimeText(double days)
-{
-    if (!InRange(days)) return "";
-    return FormatTime(Split(ToMs(days)));
 }
 
 char* DateAndTimeWriter::Write(char* out, double days, char separator)

@@ -6,6 +6,9 @@
 
 namespace qm {
 
+// Days from 1899-12-30, where day counts start, to 1970-01-01, where Unix time starts.
+constexpr int64_t kDaysBefore1970 = 25569;
+
 // Texts of a day count: days since 1899-12-30 00:00, the fraction being the
 // time of day. The value is first rounded to the nearest millisecond, then
 // split into date and time of day; seconds are whole seconds of that.
@@ -21,11 +24,10 @@ void UseLocaleDateTimeFormats();
 void UseFixedDateTimeFormats();
 
 std::string DateText(double days);
-std::string TimeText(double days);
 // Date, a blank and the time; the time is left out at exactly midnight.
 std::string DateTimeText(double days);
 
-// Writes DateText, a separator and TimeText of a value, split into date and
+// Writes the date, a separator and the time of a value, split into date and
 // time only once. Values come in time order, many a day: the date text of the
 // last day is kept.
 class DateAndTimeWriter {

@@ -10,7 +10,9 @@
 namespace qm {
 namespace {
 
-constexpr size_t kBufferSize = 1 << 20;
+// The first buffer; it doubles for a longer line. Small, because it is filled
+// with zeros at every open, and most files are read whole in a few reads.
+constexpr size_t kBufferSize = 64 << 10;
 // No text file of ours has such lines; a file without line ends (a disk image
 // named .plt) must not take all memory.
 constexpr size_t kMaxBufferSize = size_t{256} << 20;

@@ -38,8 +38,6 @@ int64_t FileSize(const std::string& path)
 
 bool CreateDir(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
-bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
-
 std::string GetCurrentDir()
 {
     std::vector<char> buffer(4096);
@@ -52,14 +50,21 @@ std::string GetCurrentDir()
 
 bool SetCurrentDir(const std::string& path) { return ::chdir(path.c_str()) == 0; }
 
-int OpenRegularFile(const std::string& path)
+int OpenRegularFile(const std::string& path, std::string* why)
 {
+    const auto fail = [why](std::string reason) {
+        if (why) *why = std::move(reason);
+        return -1;
+    };
     // Without O_NONBLOCK the open of a FIFO waits for a writer.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) return fail(std::strerror(errno));
     struct stat st;
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    if (::fstat(fd.get(), &st) != 0) return fail(std::strerror(errno));
+    if (S_ISDIR(st.st_mode)) return fail("is a directory");
+    if (!S_ISREG(st.st_mode)) return fail("is not a regular file");
     int flags = ::fcntl(fd.get(), F_GETFL);
-    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return -1;
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return fail(std::strerror(errno));
     return fd.release();
 }
 

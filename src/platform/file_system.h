@@ -14,14 +14,14 @@ bool DirectoryExists(const std::string& path);
 int64_t FileSize(const std::string& path);
 // Creates one directory; its parent must exist.
 bool CreateDir(const std::string& path);
-bool DeleteFile(const std::string& path);
 std::string GetCurrentDir();
 bool SetCurrentDir(const std::string& path);
 
 // Opens a regular file for reading; -1 when it cannot be opened or is no
 // regular file. A FIFO would block the open and a device such as /dev/zero
-// never ends, so neither is read as a file.
-int OpenRegularFile(const std::string& path);
+// never ends, so neither is read as a file. `why`, when given, receives the
+// reason of a -1 ("is a directory", "is not a regular file" or the system's).
+int OpenRegularFile(const std::string& path, std::string* why = nullptr);
 
 // Reads the whole file into content. False when it cannot be opened or is no
 // regular file (see OpenRegularFile); throws Error naming the file and the

@@ -57,9 +57,15 @@ std::string SubFolderName(std::string_view trackPath)
 std::string OutputName(std::string_view trackPath, std::string_view suffix)
 {
     std::string name = PathNamePart(trackPath);
-    size_t at = FindTrackExtension(name, true);
-    if (at == std::string::npos) return name + std::string(suffix);
-    name.replace(at, kExtensionLength, suffix);
+    const bool plt = name.size() >= kExtensionLength &&
+                     SameTextAnyCase(std::string_view(name).substr(name.size() - kExtensionLength), ".plt");
+    if (plt) {
+        name.replace(FindTrackExtension(name, true), kExtensionLength, suffix);
+        return name;
+    }
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0) return name + std::string(suffix);
+    name.replace(dot, std::string::npos, suffix);
     return name;
 }
 

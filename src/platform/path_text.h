@@ -18,11 +18,12 @@ std::string PathNamePart(std::string_view path);
 std::string SubFolderName(std::string_view trackPath);
 
 // The name of an output file made from a track path: in the track's name part
-// the first ".plt" in exactly this case is replaced by suffix; without one,
-// the first ".plt" in any case; without that either, the first ".gpx" in the
-// same way; without any, suffix is appended. So TRACK.PLT with "_stop.wpt"
-// gives TRACK_stop.wpt, walk.gpx with "_5.plt" walk_5.plt, and no output name
-// can equal the track's own.
+// the extension (from the last ".", not the first character) is replaced by
+// suffix, and without one suffix is appended. A name ending in ".plt" in any
+// case has its first ".plt" in exactly this case replaced instead; without
+// one, its first ".plt" in any case. So TRACK.PLT with "_stop.wpt" gives
+// TRACK_stop.wpt, walk.gpx with "_5.plt" walk_5.plt, x.plt.gpx with
+// "_speed.gpx" x.plt_speed.gpx, and no output name can equal the track's own.
 std::string OutputName(std::string_view trackPath, std::string_view suffix);
 // Directory, "/" unless it is empty or already ends with one, then OutputName.
 std::string OutputPath(std::string_view directory, std::string_view trackPath, std::string_view suffix);

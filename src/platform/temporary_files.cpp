@@ -16,7 +16,8 @@
 namespace qm {
 namespace {
 
-// A run has at most the ten band files and the stop file open at once.
+// The writers finish one file before they start the next, so a run holds one
+// slot at a time; the rest are room for the windows' threads.
 constexpr size_t kSlots = 64;
 constexpr int kFree = 0;
 constexpr int kClaimed = 1;  // being filled: the handler keeps off

@@ -17,6 +17,7 @@
 #include "ui/qt_text.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/window_lock.h"
+#include "version.h"
 #include "visual/speed_bands.h"
 
 #include <QCheckBox>
@@ -59,7 +60,7 @@ MainWindow::MainWindow(Settings& settings, Dialogs& dialogs)
       settings_(settings), dialogs_(dialogs), openTrackDir_(FallbackDirectory())
 {
     setObjectName("Form1");
-    setWindowTitle("Quillmarsh 1.2");
+    setWindowTitle("Quillmarsh " QUILLMARSH_VERSION);
     CreateControls();
     LoadSettingsAtStart();
 }

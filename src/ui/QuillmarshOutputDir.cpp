@@ -3,6 +3,7 @@
 
 #include "platform/file_system.h"
 #include "platform/path_text.h"
+#include "settings/output_folder.h"
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"
 #include "ui/qt_text.h"
@@ -42,52 +43,30 @@ void MainWindow::SetOutputDirEditable(bool editable)
 
 void MainWindow::FolderTypeChanged()
 {
-    switch (folderTypeGroup->ItemIndex()) {
-    case 0:
-        SetText(outputDirEdit, settings_.StartDir + kPathSeparator);
-        SetOutputDirEditable(false);
-        AppendSubFolder(false);
-        break;
-    case 1: {
-        const std::string trackDir = PathDirPart(TextOf(trackEdit));
-        if (!DirectoryExists(trackDir)) {
-            dialogs_.ShowMessage("Трек не выбран");
-            folderTypeGroup->SetItemIndex(2);
-            FolderTypeChanged();
-            return;
-        }
-        SetText(outputDirEdit, trackDir);
-        SetOutputDirEditable(false);
-        AppendSubFolder(false);
-        break;
+    const int32_t type = folderTypeGroup->ItemIndex();
+    const OutputFolder folder =
+        FolderOfType(type, TextOf(trackEdit), TextOf(outputDirEdit), subFolderBox->isChecked(), settings_.StartDir);
+    if (folder.Type != type) {
+        dialogs_.ShowMessage("Трек не выбран");
+        folderTypeGroup->SetItemIndex(folder.Type);
     }
-    case 2:
-        SetOutputDirEditable(true);
-        break;
-    default:
-        break;
-    }
+    SetText(outputDirEdit, folder.Text);
+    SetOutputDirEditable(folder.Editable);
     settings_.SettingsChanged = true;
 }
 
 void MainWindow::AppendSubFolder(bool cutIfUnchecked)
 {
-    std::string text = TextOf(outputDirEdit);
-    if (subFolderBox->isChecked()) {
-        if (!EndsWithSeparator(text)) text += kPathSeparator;
-        text += SubFolderName(TextOf(trackEdit));
-    } else if (cutIfUnchecked) {
-        text = CutSubFolder(text, "");
-    }
-    SetText(outputDirEdit, text);
+    const std::string text = TextOf(outputDirEdit);
+    if (subFolderBox->isChecked())
+        SetText(outputDirEdit, WithSubFolder(text, TextOf(trackEdit)));
+    else if (cutIfUnchecked)
+        SetText(outputDirEdit, CutSubFolder(text, ""));
 }
 
 std::string MainWindow::CutSubFolder(const std::string& directory, const std::string& trackPath) const
 {
-    const std::string subFolder = SubFolderName(trackPath.empty() ? TextOf(trackEdit) : trackPath);
-    if (directory.size() >= subFolder.size() && directory.ends_with(subFolder))
-        return directory.substr(0, directory.size() - subFolder.size());
-    return directory;
+    return WithoutSubFolder(directory, trackPath.empty() ? TextOf(trackEdit) : trackPath);
 }
 
 void MainWindow::SubFolderToggled()

@@ -1,6 +1,6 @@
 #include "ui/qt_dialogs.h"
 
-#include "ui/widgets/color_box.h"
+#include "ui/qt_color.h"
 #include "ui/widgets/directory_chooser.h"
 #include "ui/qt_text.h"
 #include "ui/widgets/track_file_dialog.h"

@@ -23,28 +23,19 @@ SpeedBands MakeSpeedBands(const BandBoxes& boxes)
     return bands;
 }
 
-std::string BandRangeText(const SpeedBand& band)
+std::string BandRangeText(const SpeedBand& band, std::string_view unit, std::string_view dash)
 {
-    return FloatToText(band.Lower) + "-" + FloatToText(band.Upper) + " km/h";
+    return FloatToText(band.Lower) + std::string(dash) + FloatToText(band.Upper) + " " + std::string(unit);
 }
 
 int FindBand(const SpeedBands& bands, double speed)
 {
-    // Binary search over bands 0 to 8; the upper bounds ascend.
-    int lo = 0;
-    int n = kBandCount - 1;
-    while (n > 0) {
-        int half = n / 2;
-        int mid = lo + half;
-        if (bands[mid].Upper < speed) {
-            lo = mid + 1;
-            n -= half + 1;
-        } else {
-            n = half;
-        }
-    }
     if (speed < bands[0].Lower || speed > bands[kBandCount - 1].Upper) return 0;
-    return lo;
+    // In order, so that bounds that do not rise (a hand-edited scale) still
+    // give the first band that fits; ten bands need no search.
+    for (int k = 0; k < kBandCount - 1; ++k)
+        if (!(bands[k].Upper < speed)) return k;
+    return kBandCount - 1;
 }
 
 }  // namespace qm

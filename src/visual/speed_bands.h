@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace qm {
 
@@ -30,11 +31,13 @@ using SpeedBands = std::array<SpeedBand, kBandCount>;
 
 SpeedBands MakeSpeedBands(const BandBoxes& boxes);
 
-// The band's speed range as its files name it: "5-10 km/h".
-std::string BandRangeText(const SpeedBand& band);
+// The band's speed range: "5-10 km/h" as its files name it; the windows and
+// messages give their own unit and dash.
+std::string BandRangeText(const SpeedBand& band, std::string_view unit = "km/h", std::string_view dash = "-");
 
-// The band of a speed: the first band whose Upper is not below it. A speed
-// below band 0's Lower or above band 9's Upper goes to band 0.
+// The band of a speed: the first band whose Upper is not below it, also when
+// the bounds do not rise. A speed below band 0's Lower or above band 9's Upper
+// goes to band 0.
 int FindBand(const SpeedBands& bands, double speed);
 
 }  // namespace qm

@@ -1,5 +1,14 @@
 // The command-line conventions scripts rely on.
 #include "cli/cli_fixture.h"
+#include "visual/visual_test_support.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define QM_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QM_ADDRESS_SANITIZER 1
+#endif
+#endif
 
 namespace qm {
 namespace {
@@ -38,6 +47,24 @@ TEST_F(CliTest, FailedWriteToStandardOutputIsAnError)
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, "quillmarsh-cli: write error: No space left on device\n");
     }
+}
+
+TEST_F(CliTest, WhatEscapesTheCommandsEndsTheRunWithOneMessage)
+{
+#if QM_ADDRESS_SANITIZER
+    GTEST_SKIP() << "AddressSanitizer maps terabytes of shadow memory: no limit on the address space fits it";
+#endif
+    // A first line of 180 MB is kept whole, as the track's header; in 150 MB
+    // of address space the reader's memory runs out.
+    std::string huge(180u << 20, 'x');
+    huge += "OziExplorer Track Point File\r\n";
+    work.Write("huge.plt", huge + track.substr(track.find('\n') + 1));
+    huge = std::string();
+    const test::CliRun run = test::RunCli({"visualise", "huge.plt", "--out", "out"}, work.path(), scratch.path(), 150u << 20);
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "quillmarsh-cli: out of memory\n");
+    EXPECT_EQ(test::FileNames(work.File("out")), std::set<std::string>{});
 }
 
 TEST_F(CliTest, MultiByteDelimitersAreWrittenWhole)

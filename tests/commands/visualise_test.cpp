@@ -1,10 +1,13 @@
 #include "commands/visualise.h"
 
+#include "formats/visualisation_files.h"
+
 #include "support/test_support.h"
 #include "visual/visual_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace qm {
@@ -108,6 +111,33 @@ TEST_F(VisualiseTest, TheFormatSettingChoosesTheOneFileWritten)
     }
     EXPECT_EQ(FileNames(dir.File("out")), (std::set<std::string>{"walk_speed.gpx", "walk_speed.kml"}));
     EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"out", "walk.plt", "walk_speed.gpx", "walk_speed.kml"}));
+}
+
+TEST_F(VisualiseTest, OutputNamesReplaceTheRealExtensionAsPlanned)
+{
+    // The track's content decides its format, its last extension what its outputs are named after.
+    const std::tuple<const char*, OutputFormat, std::vector<std::string>> cases[] = {
+        {"x.plt.gpx", OutputFormat::Plt, {"x.plt_10.plt", "x.plt_stop.wpt"}},
+        {"x.plt.gpx", OutputFormat::Gpx, {"x.plt_speed.gpx"}},
+        {"x.gpx.txt", OutputFormat::Kml, {"x.gpx_speed.kml"}},
+        {"x.gpx.plt", OutputFormat::Plt, {"x.gpx_10.plt", "x.gpx_stop.wpt"}},
+        {"x.plt.plt", OutputFormat::Gpx, {"x_speed.gpx.plt"}}};
+    for (const auto& [name, format, expected] : cases) {
+        SCOPED_TRACE(name);
+        test::TempDir out;
+        settings.OUTFORMAT = format;
+        const std::string track = dir.Write(name, kTrack);
+        EXPECT_EQ(Run(track, out.path(), true), Texts{"трек обработан"});
+        std::vector<std::string> names;
+        for (const std::string& path : written) names.push_back(path.substr(out.path().size() + 1));
+        EXPECT_EQ(names, expected);
+        EXPECT_EQ(FileNames(out.path()), std::set<std::string>(expected.begin(), expected.end()));
+        // What was written is what the batch check plans for.
+        const std::vector<std::string> planned =
+            PlanVisualisationFiles(format, out.path(), track, MakeSpeedBands(ScaleBandBoxes(settings.CurrentScale())))
+                .All();
+        for (const std::string& path : written) EXPECT_NE(std::find(planned.begin(), planned.end(), path), planned.end());
+    }
 }
 
 }  // namespace

@@ -32,7 +32,10 @@ TEST(PathText, OutputNamesNeverEqualTheTrack)
         {"/d/TRACK.PLT", "_stat.txt", "TRACK_stat.txt"}, {"/d/run.plt.plt", "_5.plt", "run_5.plt.plt"},
         {"/d/x.Plt.plt", "_stat.csv", "x.Plt_stat.csv"}, {"/d/run", "_1000.plt", "run_1000.plt"},
         {"/d.plt/walk", "_stop.wpt", "walk_stop.wpt"},   {"/d/walk.GPX", "_5.plt", "walk_5.plt"},
-        {"/d/a.gpx.PLT", "_speed.kml", "a.gpx_speed.kml"}};
+        {"/d/a.gpx.PLT", "_speed.kml", "a.gpx_speed.kml"}, {"/d/x.plt.gpx", "_speed.gpx", "x.plt_speed.gpx"},
+        {"/d/x.plt.gpx", "_2.plt", "x.plt_2.plt"},        {"/d/x.PLT.gpx", "_stat.txt", "x.PLT_stat.txt"},
+        {"/d/walk.xml", "_stop.wpt", "walk_stop.wpt"},   {"/d/.gpx", "_5.plt", ".gpx_5.plt"},
+        {"/d/.plt", "_5.plt", "_5.plt"}};
     for (const auto& c : cases) EXPECT_EQ(OutputName(c[0], c[1]), c[2]) << c[0];
 
     EXPECT_EQ(OutputPath("/out", "/d/a.plt", "_5.plt"), "/out/a_5.plt");

@@ -230,7 +230,7 @@ TEST_F(UnwritableOutput, SettingsSaveThatFailsKeepsTheOldFile)
     EXPECT_FALSE(test::HasTemporaryFiles(start));
 
     const std::string old = std::string(kOldSettingsMarker) + "\r\nTIMEINTRVL=3\r\n";
-    ASSERT_TRUE(DeleteFile(start + "/filler"));
+    ASSERT_TRUE(std::filesystem::remove(start + "/filler"));
     dir.Write("start/Quillmarsh.ini", old);
     ASSERT_TRUE(disk.MakeReadOnly());
     sink = test::RecordingSink();

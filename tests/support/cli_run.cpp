@@ -4,13 +4,14 @@
 
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace qm::test {
 
 pid_t StartCli(std::vector<std::string> args, const std::string& workDir, const std::string& scratchDir,
-               const std::string& stdoutPath)
+               const std::string& stdoutPath, size_t memoryLimit)
 {
     const std::string outPath = stdoutPath.empty() ? scratchDir + "/stdout" : stdoutPath;
     const std::string errPath = scratchDir + "/stderr";
@@ -26,6 +27,8 @@ pid_t StartCli(std::vector<std::string> args, const std::string& workDir, const 
         if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 || ::chdir(workDir.c_str()) != 0)
             ::_exit(126);
         ::setenv("LC_ALL", "C", 1);
+        const rlimit limit{memoryLimit, memoryLimit};
+        if (memoryLimit > 0 && ::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(126);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
@@ -45,9 +48,10 @@ CliRun FinishCli(pid_t pid, const std::string& scratchDir)
     return run;
 }
 
-CliRun RunCli(const std::vector<std::string>& args, const std::string& workDir, const std::string& scratchDir)
+CliRun RunCli(const std::vector<std::string>& args, const std::string& workDir, const std::string& scratchDir,
+              size_t memoryLimit)
 {
-    return FinishCli(StartCli(args, workDir, scratchDir), scratchDir);
+    return FinishCli(StartCli(args, workDir, scratchDir, "", memoryLimit), scratchDir);
 }
 
 }  // namespace qm::test

@@ -27,6 +27,12 @@ std::string TempDir::Write(const std::string& name, const std::string& bytes) co
     return path;
 }
 
+testing::AssertionResult ToolInstalled(const std::string& tool)
+{
+    if (std::system(("command -v '" + tool + "' >/dev/null 2>&1").c_str()) == 0) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << tool << " is not installed, and this test needs it (make deps installs it)";
+}
+
 std::string ReadAll(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -3,6 +3,8 @@
 #include "platform/error.h"
 #include "platform/message_sink.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -39,6 +41,11 @@ private:
 };
 
 std::string ReadAll(const std::string& path);
+
+// Success when the program is on PATH; else a failure that says which tool is
+// missing and that `make deps` installs it. A test that needs GPSBabel or
+// xmllint starts with ASSERT_TRUE(test::ToolInstalled("gpsbabel")).
+testing::AssertionResult ToolInstalled(const std::string& tool);
 
 // The text of the qm::Error that work throws.
 template <typename F>

@@ -77,7 +77,7 @@ TEST(QtDialogs, MessageBoxLeavesRoomForItsWholeTitle)
     });
     QtDialogs().MessageBox("трек обработан");
     // The title and, beside it, a window menu and the close box.
-    EXPECT_GE(width, QApplication::fontMetrics().horizontalAdvance("Quillmarsh") + 120);
+    EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance("Quillmarsh") + 120);
 }
 
 TEST(DirectoryChooser, CreatesAMissingDirectoryOnceConfirmed)

@@ -2,6 +2,7 @@
 
 #include "ui/widgets/color_box.h"
 #include "ui/widgets/radio_group.h"
+#include "version.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -17,7 +18,7 @@ TEST(Startup, FirstRunShowsDefaultsInFourWindows)
 {
     Program program;
     AppWindows& w = program.windows;
-    EXPECT_EQ(w.main->windowTitle(), "Quillmarsh 1.2");
+    EXPECT_EQ(w.main->windowTitle(), "Quillmarsh " QUILLMARSH_VERSION);
     EXPECT_EQ(w.settingsDialog->windowTitle(), "Настройки расчета и вывода");
     EXPECT_EQ(w.scaleEditor->windowTitle(), "ScaleSelect");
     EXPECT_EQ(w.statisticsWindow->windowTitle(), "Статистика по треку");

@@ -17,7 +17,7 @@ size_t LineCount(const std::string& text) { return std::count(text.begin(), text
 // ones, which the visualisation writes byte for byte.
 TEST(GpsBabelReadsOurFiles, EveryBandFileAsTrackAndTheStopFileAsWaypoints)
 {
-    if (std::system("command -v gpsbabel >/dev/null 2>&1") != 0) GTEST_SKIP() << "gpsbabel is not installed";
+    ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
     test::TempDir scratch;
     const std::string read = scratch.File("read.csv"), errors = scratch.File("errors.txt");
     for (const auto& entry : std::filesystem::recursive_directory_iterator(QM_TEST_DATA "/golden")) {

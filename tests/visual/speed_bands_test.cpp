@@ -29,5 +29,16 @@ TEST(FindBand, UpperBoundBelongsToItsBandAndTooFastGoesToBandZero)
     for (auto [speed, band] : cases) EXPECT_EQ(FindBand(bands, speed), band) << speed;
 }
 
+TEST(FindBand, BoundsThatDoNotRiseGiveTheFirstBandThatFits)
+{
+    // A hand-edited scale, which GPX and KML output accept.
+    BandBoxes boxes;
+    const double uppers[kBandCount] = {5, 3, 10, 10, 8, 20, 30, 40, 50, 100};
+    for (int k = 0; k < kBandCount; ++k) boxes[k].Upper = uppers[k];
+    const SpeedBands bands = MakeSpeedBands(boxes);
+    const std::pair<double, int> cases[] = {{4, 0}, {5, 0}, {6, 2}, {9, 2}, {10, 2}, {11, 5}, {60, 9}, {101, 0}};
+    for (auto [speed, band] : cases) EXPECT_EQ(FindBand(bands, speed), band) << speed;
+}
+
 }  // namespace
 }  // namespace qm

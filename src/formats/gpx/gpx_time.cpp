@@ -1,6 +1,7 @@
 #include "formats/gpx/gpx_time.h"
 
 #include "formats/xml/xml_text.h"
+#include "platform/date_time_text.h"
 
 #include <charconv>
 #include <chrono>
@@ -14,7 +15,6 @@ namespace {
 using namespace std::chrono;
 
 // 1899-12-30 is day 0 of the track model, 1970-01-01 that of sys_days.
-constexpr int64_t kDaysBefore1970 = 25569;
 constexpr int64_t kNanosecondsPerDay = int64_t{86400} * 1000000000;
 // The day counts of 0001-01-01 and of the day after 9999-12-31.
 constexpr double kFirstDay = -693593;

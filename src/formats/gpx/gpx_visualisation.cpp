@@ -32,10 +32,10 @@ void WriteBand(AtomicFileWriter& file, const Track& track, const std::vector<Spe
 
 }  // namespace
 
-void WriteGpxVisualisation(const std::string& outputDir, const std::string& trackPath, const Track& track,
-                           const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
+void WriteGpxVisualisation(const std::string& path, const Track& track, const Visualisation& visualisation,
+                           int32_t trackWidth, std::vector<std::string>& written)
 {
-    AtomicFileWriter file(OutputPath(outputDir, trackPath, kGpxFileSuffix));
+    AtomicFileWriter file(path);
     file.Write(kGpxDocumentStart);
     for (size_t i = 0; i < visualisation.Stops.size(); ++i) {
         const TrackStop& stop = visualisation.Stops[i];

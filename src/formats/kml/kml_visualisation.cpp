@@ -67,10 +67,10 @@ void WriteBand(AtomicFileWriter& file, const Track& track, const Visualisation& 
 
 }  // namespace
 
-void WriteKmlVisualisation(const std::string& outputDir, const std::string& trackPath, const Track& track,
-                           const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
+void WriteKmlVisualisation(const std::string& path, const Track& track, const Visualisation& visualisation,
+                           int32_t trackWidth, std::vector<std::string>& written)
 {
-    AtomicFileWriter file(OutputPath(outputDir, trackPath, kKmlFileSuffix));
+    AtomicFileWriter file(path);
     file.Write(kDocumentStart);
     file.Write(Legend(visualisation.Bands));
     for (int k = 0; k < kBandCount; ++k)

@@ -5,11 +5,11 @@
 
 namespace qm {
 
-void WriteOziVisualisation(const std::string& outputDir, const std::string& trackPath, const Track& track,
+void WriteOziVisualisation(const std::vector<std::string>& bandFiles, const std::string& stopFile, const Track& track,
                            const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
 {
-    WriteBandTracks(outputDir, trackPath, track, visualisation, trackWidth, written);
-    written.push_back(WriteStopWaypoints(outputDir, trackPath, track, visualisation.Stops));
+    WriteBandTracks(bandFiles, track, visualisation, trackWidth, written);
+    written.push_back(WriteStopWaypoints(stopFile, track, visualisation.Stops));
 }
 
 }  // namespace qm

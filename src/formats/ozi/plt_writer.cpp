@@ -65,13 +65,13 @@ char* PointLineWriter::Write(char* out, const TrackPoint& point, int32_t breakCo
     return out + kLineEnd.size();
 }
 
-void WriteBandTracks(const std::string& outputDir, const std::string& trackPath, const Track& track,
-                     const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
+void WriteBandTracks(const std::vector<std::string>& bandFiles, const Track& track, const Visualisation& visualisation,
+                     int32_t trackWidth, std::vector<std::string>& written)
 {
     for (int k = 0; k < kBandCount; ++k) {
         const SpeedBand& band = visualisation.Bands[k];
         if (band.StepCount <= 0) continue;
-        AtomicFileWriter file(OutputPath(outputDir, trackPath, BandFileSuffix(band)));
+        AtomicFileWriter file(bandFiles[k]);
         for (int i = 0; i < 4; ++i) WriteLine(file, track.Header[i]);
         WriteLine(file, BandDisplayLine(track.Header[4], band, trackWidth));
         WriteLine(file, IntToText(band.StepCount));

@@ -32,12 +32,12 @@ private:
 };
 
 // Writes one track file per band with a StepCount above 0, in band order,
-// named after the track with "_" and the band's upper bound: the track's
+// band k's into bandFiles[k] (named with BandFileSuffix): the track's
 // header, the band's display line, the StepCount, then the points of each of
 // the band's runs, the first with break code 1, the others with their own.
 // Each file's path is added to `written` once it is complete; an Error ends
 // the writing with the files before it in place.
-void WriteBandTracks(const std::string& outputDir, const std::string& trackPath, const Track& track,
-                     const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written);
+void WriteBandTracks(const std::vector<std::string>& bandFiles, const Track& track, const Visualisation& visualisation,
+                     int32_t trackWidth, std::vector<std::string>& written);
 
 }  // namespace qm

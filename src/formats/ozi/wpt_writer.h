@@ -14,10 +14,9 @@ inline constexpr std::string_view kStopFileSuffix = "_stop.wpt";
 // The waypoint line of stop n (counted from 1), without its line end.
 std::string StopLine(int n, const TrackStop& stop, const TrackPoints& points);
 
-// Writes the OziExplorer waypoint file named after the track with
-// kStopFileSuffix: four header lines (line 2 the track's datum line) and one line
-// per stop. Gives its path.
-std::string WriteStopWaypoints(const std::string& outputDir, const std::string& trackPath, const Track& track,
-                               const std::vector<TrackStop>& stops);
+// Writes the OziExplorer waypoint file at path (named with kStopFileSuffix):
+// four header lines (line 2 the track's datum line) and one line per stop.
+// Gives its path.
+std::string WriteStopWaypoints(const std::string& path, const Track& track, const std::vector<TrackStop>& stops);
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 #include "map/band_totals.h"
 #include "platform/date_time_text.h"
 #include "platform/number_text.h"
+#include "ui/qt_color.h"
 #include "ui/qt_text.h"
 
 #include <QGridLayout>
@@ -63,9 +64,9 @@ void MapLegend::SetTrip(const MapTrip* trip)
         }
         const SpeedBand& band = trip->Visualisation.Bands[i];
         QPixmap swatch(24, 12);
-        swatch.fill(QColor(band.Color & 0xFF, (band.Color >> 8) & 0xFF, (band.Color >> 16) & 0xFF));
+        swatch.fill(ColorOf(band.Color));
         row.Swatch->setPixmap(swatch);
-        row.Range->setText(ToQt(FloatToText(band.Lower) + "–" + FloatToText(band.Upper) + " км/ч"));
+        row.Range->setText(ToQt(BandRangeText(band, "км/ч", "–")));
         row.Distance->setText(Kilometres(totals[i].Distance) + Share(totals[i].Distance, whole.Distance));
         row.Time->setText(ToQt(DurationText(totals[i].Duration)) + Share(totals[i].Duration, whole.Duration));
     }

@@ -1,6 +1,7 @@
 #include "ui/map/map_view.h"
 
 #include "platform/date_time_text.h"
+#include "ui/qt_color.h"
 #include "ui/qt_text.h"
 #include "ui/map/tile_source.h"
 
@@ -25,8 +26,6 @@ const QColor kStopFill(255, 255, 0);  // as the waypoints: yellow on black
 const QColor kStartFill(255, 255, 255);
 const QColor kFinishFill(0, 0, 0);
 const QColor kCursorFill(0, 90, 255);
-
-QColor BandColor(int32_t color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
 // The largest of 1, 2 and 5 times a power of ten not above value.
 double RoundDown125(double value)
@@ -222,7 +221,7 @@ void MapView::DrawTrack(QPainter& painter)
             continue;
         polyline.clear();
         for (const LinePoint& point : line.Points) polyline << QPointF(point.X - origin.x(), point.Y - origin.y());
-        painter.setPen(QPen(BandColor(bands[line.Band].Color), lineWidth_, Qt::SolidLine, Qt::RoundCap,
+        painter.setPen(QPen(ColorOf(bands[line.Band].Color), lineWidth_, Qt::SolidLine, Qt::RoundCap,
                             Qt::RoundJoin));
         painter.drawPolyline(polyline);
     }

@@ -1,6 +1,8 @@
 #include "ui/map/profile_chart.h"
 
 #include "map/profile.h"
+#include "platform/date_time_text.h"
+#include "ui/qt_color.h"
 
 #include <QAreaSeries>
 #include <QDateTime>
@@ -17,7 +19,6 @@ namespace qm {
 namespace {
 
 // Days from 1899-12-30 to 1970-01-01.
-constexpr double kUnixEpochDays = 25569;
 constexpr double kMillisecondsPerDay = 86400000;
 // Time slices of the bars and the heights: about a pixel each on a wide chart.
 constexpr int kSlices = 1500;
@@ -63,7 +64,7 @@ void ProfileChart::NewChart()
 
 qreal ProfileChart::ChartTime(double dateTime) const
 {
-    return (dateTime + offsetDays_ - kUnixEpochDays) * kMillisecondsPerDay;
+    return (dateTime + offsetDays_ - kDaysBefore1970) * kMillisecondsPerDay;
 }
 
 void ProfileChart::SetTrip(const MapTrip* trip, int gmtHours)
@@ -74,7 +75,7 @@ void ProfileChart::SetTrip(const MapTrip* trip, int gmtHours)
     if (!trip) return;
     const TrackPoints& points = trip->Track.Points;
     // The axis shows times in the machine's zone: take that back out.
-    const qint64 start = qint64((points.front().DateTime - kUnixEpochDays) * kMillisecondsPerDay);
+    const qint64 start = qint64((points.front().DateTime - kDaysBefore1970) * kMillisecondsPerDay);
     offsetDays_ = gmtHours / 24.0 - QDateTime::fromMSecsSinceEpoch(start).offsetFromUtc() / 86400.0;
     auto attach = [this](QAbstractSeries* series, QValueAxis* valueAxis) {
         chart()->addSeries(series);
@@ -95,8 +96,7 @@ void ProfileChart::SetTrip(const MapTrip* trip, int gmtHours)
         auto* outline = new QLineSeries;
         outline->replace(outlinePoints);
         auto* area = new QAreaSeries(outline);
-        const int32_t color = trip->Visualisation.Bands[band].Color;
-        const QColor fill(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+        const QColor fill = ColorOf(trip->Visualisation.Bands[band].Color);
         area->setBrush(fill);
         area->setPen(QPen(fill, 1));
         attach(area, speedAxis_);
@@ -155,7 +155,7 @@ void ProfileChart::mouseMoveEvent(QMouseEvent* event)
     const QPointF inChart = chart()->mapFromScene(mapToScene(event->position().toPoint()));
     int index = -1;
     if (chart()->plotArea().contains(inChart)) {
-        const double dateTime = chart()->mapToValue(inChart).x() / kMillisecondsPerDay + kUnixEpochDays - offsetDays_;
+        const double dateTime = chart()->mapToValue(inChart).x() / kMillisecondsPerDay + kDaysBefore1970 - offsetDays_;
         const TrackPoints& points = trip_->Track.Points;
         auto after = std::lower_bound(points.begin(), points.end(), dateTime,
                                       [](const TrackPoint& point, double time) { return point.DateTime < time; });

@@ -1,5 +1,7 @@
 #include "ui/map/tile_source.h"
 
+#include "version.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>

@@ -1,12 +1,10 @@
 #include "ui/widgets/color_box.h"
 
+#include "ui/qt_color.h"
+
 #include <QPalette>
 
 namespace qm {
-
-QColor ColorOf(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
-int32_t BgrOf(const QColor& color) { return color.red() | color.green() << 8 | color.blue() << 16; }
 
 ColorBox::ColorBox(int tag, QWidget* parent) : QLineEdit(parent), band_(tag)
 {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QLineEdit>
 
 #include <cstdint>
@@ -30,9 +29,5 @@ private:
     int band_;
     int32_t color_ = 0xFFFFFF;
 };
-
-// The colour of a 0x00BBGGRR value.
-QColor ColorOf(int32_t bgr);
-int32_t BgrOf(const QColor& color);
 
 }  // namespace qm

@@ -1,5 +1,7 @@
 #include "formats/ozi/plt_writer.h"
 
+#include "formats/visualisation_files.h"
+
 #include "support/test_support.h"
 #include "visual/visual_test_support.h"
 
@@ -41,6 +43,11 @@ struct BandFilesTest : ::testing::Test {
         bands[3].StepCount = 3;  // written as given: not the number of point lines
     }
 
+    std::vector<std::string> BandFiles(const std::string& outputDir, const std::string& trackPath) const
+    {
+        return PlanVisualisationFiles(OutputFormat::Plt, outputDir, trackPath, bands).BandFiles;
+    }
+
     std::string PointLines(std::initializer_list<std::pair<int, int>> pointsAndCodes) const
     {
         std::string text;
@@ -53,7 +60,7 @@ struct BandFilesTest : ::testing::Test {
 
 TEST_F(BandFilesTest, OneFilePerBandWithStepsEachRunStartingWithBreakCodeOne)
 {
-    WriteBandTracks(dir.path(), "/gps/walk.plt", track, visualisation, 4, written);
+    WriteBandTracks(BandFiles(dir.path(), "/gps/walk.plt"), track, visualisation, 4, written);
     EXPECT_EQ(written, (std::vector<std::string>{dir.File("walk_5.plt"), dir.File("walk_15.plt")}));
     EXPECT_EQ(test::FileNames(dir.path()).size(), 2u);
 
@@ -72,7 +79,7 @@ TEST_F(BandFilesTest, NamesFollowTheTrackAndAnExistingFileIsReplaced)
     bands[3].StepCount = 0;
     dir.Write("WALK_5.plt", "old");
     dir.Write("WALK_15.plt", "other");
-    WriteBandTracks(dir.path() + "/", "WALK.PLT", track, visualisation, 4, written);
+    WriteBandTracks(BandFiles(dir.path() + "/", "WALK.PLT"), track, visualisation, 4, written);
     EXPECT_NE(ReadAll(dir.File("WALK_5.plt")), "old");
     EXPECT_EQ(ReadAll(dir.File("WALK_15.plt")), "other");
     EXPECT_EQ(test::FileNames(dir.path()).size(), 2u);

@@ -42,6 +42,8 @@ TEST(WrittenFilesTest, EveryGpxAndKmlFileIsValidAndReadsBack)
         {OutputFormat::Gpx, "gpx"}, {OutputFormat::Kml, "kml"}};
     const std::string schemas[] = {kData + "/schemas/GPSBabel-gpsbabel-tools-schema-gpx-topografix-gpx11.xsd",
                                    kData + "/schemas/GPSBabel-gpsbabel-tools-schema-kml-ogckml22.xsd"};
+    ASSERT_TRUE(test::ToolInstalled("xmllint"));
+    ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
     int files = 0;
     for (const auto& entry : fs::directory_iterator(kData + "/tracks")) {
         const std::string track = entry.path().string();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/map/map_trip.h"
+#include "ui/qt_color.h"
 #include "visual/visual_test_support.h"
 
 #include <QColor>
@@ -32,8 +33,7 @@ inline std::vector<Minute> Join(std::initializer_list<std::vector<Minute>> parts
 
 inline QColor BandColor(const MapTrip& trip, int band)
 {
-    const int32_t color = trip.Visualisation.Bands[band].Color;
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    return ColorOf(trip.Visualisation.Bands[band].Color);
 }
 
 }  // namespace qm::test

@@ -41,6 +41,10 @@ TEST(QuillmarshRender, SampleTrackAsPictureWithoutDisplay)
     } refused[] = {
         {{"missing.plt", "out.png"}, 1, "missing.plt: "},
         {{QM_SAMPLE_TRACK, "out.png", "--size", "90x70"}, 2, "quillmarsh-render: --size wants WxH"},
+        // 2^32 + 900 is no 900, and a blank or a sign is no digit.
+        {{QM_SAMPLE_TRACK, "out.png", "--size", "4294968196x700"}, 2, "quillmarsh-render: --size wants WxH"},
+        {{QM_SAMPLE_TRACK, "out.png", "--size", "900x 700"}, 2, "quillmarsh-render: --size wants WxH"},
+        {{QM_SAMPLE_TRACK, "out.png", "--size", "+900x700"}, 2, "quillmarsh-render: --size wants WxH"},
         {{QM_SAMPLE_TRACK}, 2, "quillmarsh-render: a track and the picture to write are needed"},
     };
     for (const auto& r : refused) {

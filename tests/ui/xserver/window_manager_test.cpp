@@ -13,6 +13,26 @@
 namespace qm::test {
 namespace {
 
+// Counts the events of one type that reach a widget.
+class EventCounter : public QObject {
+public:
+    EventCounter(QWidget& widget, QEvent::Type type, int& count) : widget_(widget), type_(type), count_(count)
+    {
+        widget_.installEventFilter(this);
+    }
+    ~EventCounter() override { widget_.removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == type_) ++count_;
+        return false;
+    }
+
+private:
+    QWidget& widget_;
+    QEvent::Type type_;
+    int& count_;
+};
+
 // The program with its real dialogs, started from a directory that holds the
 // sample track as tracks/sample.plt, chosen with folder type "исходный трек"
 // and the sub-folder option on.
@@ -103,8 +123,11 @@ TEST_F(UnderWindowManager, LockedMainWindowIgnoresItsCloseBox)
     QWidget& stat = *program.windows.statisticsWindow;
     ClickOn(Control(main, "BtnGetStat"));
     ASSERT_TRUE(WaitActive(stat));
+    // The close box reaches the window as a close event, which it must refuse.
+    int closeEvents = 0;
+    EventCounter counter(main, QEvent::Close, closeEvents);
     PressCloseBox(main);
-    QTest::qWait(300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closeEvents > 0; }, 5000));
     EXPECT_TRUE(main.isVisible() && stat.isActiveWindow());
 
     PressCloseBox(stat);
@@ -122,10 +145,10 @@ TEST_F(UnderWindowManager, FixedFramesKeepTheirSize)
         SCOPED_TRACE(window->objectName().toStdString());
         const QSize size = window->size();
         AskToResize(*window, size.width() + 200, size.height() + 150);
-        QTest::qWait(300);
+        ASSERT_TRUE(WaitForEarlierRequests(*window));
         EXPECT_EQ(window->size(), size);
         AskToMaximise(*window);
-        QTest::qWait(300);
+        ASSERT_TRUE(WaitForEarlierRequests(*window));
         EXPECT_EQ(window->size(), size);
     }
 }

@@ -49,6 +49,14 @@ void AskToMaximise(QWidget& window)
     Output("wmctrl", {"-i", "-r", Id(window), "-b", "add,maximized_vert,maximized_horz"});
 }
 
+bool WaitForEarlierRequests(QWidget& window)
+{
+    const QPoint before = window.pos();
+    const QPoint to = window.geometry().topLeft() + QPoint(7, 5);
+    Output("xdotool", {"windowmove", Id(window), QString::number(to.x()), QString::number(to.y())});
+    return QTest::qWaitFor([&] { return window.pos() != before; }, 5000);
+}
+
 bool WaitActive(QWidget& window)
 {
     return QTest::qWaitFor(

@@ -19,6 +19,10 @@ void TypeText(const QString& text);
 void PressCloseBox(QWidget& window);
 void AskToResize(QWidget& window, int width, int height);
 void AskToMaximise(QWidget& window);
+// Asks the window manager to move the window a little and waits, at most
+// 5 s, until Qt sees it moved: the manager handles requests in order, so
+// those made before this one have then been handled too.
+bool WaitForEarlierRequests(QWidget& window);
 
 // Waits until the window is active both for the X server and for Qt.
 bool WaitActive(QWidget& window);

@@ -1,4 +1,4 @@
-#include "settings_fuzz.h"
+#include "fuzz_settings_file.h"
 
 #include "fuzz_support.h"
 

@@ -1,0 +1,37 @@
+#include "settings/output_folder.h"
+
+#include "platform/file_system.h"
+#include "platform/path_text.h"
+
+namespace qm {
+
+OutputFolder FolderOfType(int32_t type, std::string_view trackPath, std::string_view folderText, bool subFolder,
+                          std::string_view startDir)
+{
+    std::string fixed;
+    if (type == kStartFolder) {
+        fixed = std::string(startDir) + kPathSeparator;
+    } else if (type == kTrackFolder) {
+        fixed = PathDirPart(trackPath);
+        if (!DirectoryExists(fixed)) return OutputFolder{kTypedFolder, std::string(folderText), true};
+    } else {
+        return OutputFolder{type, std::string(folderText), true};
+    }
+    return OutputFolder{type, subFolder ? WithSubFolder(fixed, trackPath) : fixed, false};
+}
+
+std::string WithSubFolder(std::string_view folderText, std::string_view trackPath)
+{
+    std::string text(folderText);
+    if (text.empty() || text.back() != kPathSeparator) text += kPathSeparator;
+    return text + SubFolderName(trackPath);
+}
+
+std::string WithoutSubFolder(std::string_view folderText, std::string_view trackPath)
+{
+    const std::string subFolder = SubFolderName(trackPath);
+    if (folderText.ends_with(subFolder)) folderText.remove_suffix(subFolder.size());
+    return std::string(folderText);
+}
+
+}  // namespace qm
