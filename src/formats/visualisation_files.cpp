@@ -11,12 +11,13 @@
 namespace qm {
 
 void WriteVisualisation(OutputFormat format, const std::string& outputDir, const std::string& trackPath,
-                        const Track& track, const Visualisation& visualisation, int32_t trackWidth,
-                        std::vector<std::string>& written)
+                        const Track& track, const std::optional<PltDetails>& plt, const Visualisation& visualisation,
+                        int32_t trackWidth, std::vector<std::string>& written)
 {
     switch (format) {
         case OutputFormat::Plt:
-            return WriteOziVisualisation(outputDir, trackPath, track, visualisation, trackWidth, written);
+            return WriteOziVisualisation(outputDir, trackPath, track, plt ? *plt : UsualPltDetails(), visualisation,
+                                         trackWidth, written);
         case OutputFormat::Gpx:
             return WriteGpxVisualisation(outputDir, trackPath, track, visualisation, trackWidth, written);
         case OutputFormat::Kml:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/ozi/plt_details.h"
 #include "settings/output_format.h"
 #include "track/track.h"
 #include "visual/visualisation.h"
@@ -12,12 +13,13 @@
 namespace qm {
 
 // Writes the visualisation into outputDir in the format: the OziExplorer band
-// and stop files, or one GPX or KML file (see each format's writer). Each path
+// and stop files (with the header and break codes of plt when the track came
+// from a .plt), or one GPX or KML file (see each format's writer). Each path
 // is added to `written` once its file is complete; an Error ends the writing
 // with the files before it in place.
 void WriteVisualisation(OutputFormat format, const std::string& outputDir, const std::string& trackPath,
-                        const Track& track, const Visualisation& visualisation, int32_t trackWidth,
-                        std::vector<std::string>& written);
+                        const Track& track, const std::optional<PltDetails>& plt, const Visualisation& visualisation,
+                        int32_t trackWidth, std::vector<std::string>& written);
 
 // Every file the visualisation of the track could write in the format,
 // whichever bands receive runs.

@@ -6,10 +6,11 @@
 namespace qm {
 
 void WriteOziVisualisation(const std::string& outputDir, const std::string& trackPath, const Track& track,
-                           const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
+                           const PltDetails& details, const Visualisation& visualisation, int32_t trackWidth,
+                           std::vector<std::string>& written)
 {
-    WriteBandTracks(outputDir, trackPath, track, visualisation, trackWidth, written);
-    written.push_back(WriteStopWaypoints(outputDir, trackPath, track, visualisation.Stops));
+    WriteBandTracks(outputDir, trackPath, track, details, visualisation, trackWidth, written);
+    written.push_back(WriteStopWaypoints(outputDir, trackPath, track, details, visualisation.Stops));
 }
 
 }  // namespace qm
