@@ -1,5 +1,8 @@
 #include "commands/visualise.h"
 
+#include "commands/statistics.h"
+#include "stats/report.h"
+
 #include "support/test_support.h"
 #include "visual/visual_test_support.h"
 
@@ -108,6 +111,27 @@ TEST_F(VisualiseTest, TheFormatSettingChoosesTheOneFileWritten)
     }
     EXPECT_EQ(FileNames(dir.File("out")), (std::set<std::string>{"walk_speed.gpx", "walk_speed.kml"}));
     EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"out", "walk.plt", "walk_speed.gpx", "walk_speed.kml"}));
+}
+
+// Our own GPX file holds one track per band, each run a segment: read again,
+// it is the track it came from, with the same statistics.
+TEST_F(VisualiseTest, TheGpxFileReadsBackAsTheSameTrack)
+{
+    settings.OUTFORMAT = OutputFormat::Gpx;
+    for (const std::string name : {"mapsoft2-programs-ms2xyz-test_data-test.plt",
+                                   "wladich-nakarte-test-track_load_data-files-osm_prototype_with_title.gpx"}) {
+        const std::string track = std::string(QM_TEST_DATA) + "/tracks/" + name;
+        Run(track, dir.path(), true);
+        ASSERT_EQ(written.size(), 1u);
+        test::RecordingSink sink;
+        auto report = [&](const std::string& path) {
+            std::optional<StatTable> table = TrackStatistics(path, settings, sink);
+            EXPECT_TRUE(table.has_value()) << path;
+            std::vector<std::string> lines = BuildReport(table.value_or(StatTable{}), settings, "", "", ReportFormat::Txt).Lines;
+            return lines;
+        };
+        EXPECT_EQ(report(written[0]), report(track)) << name;
+    }
 }
 
 }  // namespace

@@ -160,5 +160,48 @@ TEST(ComputeStatistics, ClimbIsTheNetRiseOfEachWindowAndOfALongTrailingWindow)
     EXPECT_NEAR(climbFeet({0, 50, 0, 50, 0, 50, 60, 70}), 50, 1e-9);
 }
 
+// Unknown heights count in nothing: a part's first point gives heights only
+// when known; a segment adds to the heights, the window and the climb only
+// when both its heights are known; a day and the track combine what their
+// parts know.
+TEST(ComputeStatistics, UnknownHeightsAreLeftOut)
+{
+    auto unknown = [](TrackPoint point) {
+        point.Height.reset();
+        return point;
+    };
+    Settings settings;
+    settings.HGTSPAN = 100;  // every 1 km segment closes its window
+    struct Case {
+        const char* what;
+        TrackPoints track;
+        std::optional<double> min, max;
+        double climb;
+    };
+    const Case cases[] = {
+        {"a part starting on an unknown height, a drop to one and back",
+         {unknown(At(0, 0)), At(1, 6, 100), At(2, 12, 200), unknown(At(3, 18)), At(4, 24, 300), At(5, 30, 310)},
+         100 * kFoot, 300 * kFoot, 100 * kFoot + 10 * kFoot},
+        {"nothing known", {unknown(At(0, 0)), unknown(At(1, 6)), unknown(At(2, 12))}, std::nullopt, std::nullopt, 0},
+        {"known only alone between unknown ones", {unknown(At(0, 0)), At(1, 6, 50), unknown(At(2, 12))}, std::nullopt,
+         std::nullopt, 0},
+        {"one point", {At(0, 0, 70)}, 70 * kFoot, 70 * kFoot, 0},
+    };
+    for (const Case& c : cases) {
+        for (const StatRow& row : Compute(c.track, settings)) {
+            EXPECT_EQ(row.MinHgt, c.min) << c.what << " " << row.Level;
+            EXPECT_EQ(row.MaxHgt, c.max) << c.what << " " << row.Level;
+            EXPECT_NEAR(row.Climb, c.climb, 1e-9) << c.what << " " << row.Level;
+        }
+    }
+    // Days each with a part: the track takes in what each day knows.
+    TrackPoints days = {At(0, 0, 40), At(1, 6, 80), unknown(At(2, 1500)), unknown(At(3, 1506))};
+    const StatTable table = Compute(days, settings);
+    ASSERT_EQ(Shape(table), "T0:0-3 D1:0-1 P1:0-1 D2:2-3 P1:2-3");
+    EXPECT_EQ(table[0].MinHgt, 40 * kFoot);
+    EXPECT_EQ(table[0].MaxHgt, 40 * kFoot);
+    EXPECT_EQ(table[3].MinHgt, std::nullopt);
+}
+
 }  // namespace
 }  // namespace qm
