@@ -23,8 +23,8 @@ namespace {
 constexpr char kNamespaceSeparator = ' ';
 constexpr std::string_view kGpx10 = "http://www.topografix.com/GPX/1/0";
 constexpr std::string_view kGpx11 = "http://www.topografix.com/GPX/1/1";
-// The most expat takes in one call. Content up to it goes in whole, so that
-// no token is scanned twice, however long.
+constexpr size_t kChunk = size_t{1} << 18;
+// The most expat takes in one call.
 constexpr size_t kMaxPiece = size_t{1} << 30;
 // More text than any number or time needs; a longer one is kept cut and refused.
 constexpr size_t kMaxText = 1024;
@@ -70,20 +70,27 @@ public:
     }
 
     // Parses the whole content; false when it was refused, with the reason
-    // in messages.
+    // in messages. Expat scans an unfinished token again with every chunk,
+    // so a chunk is at least twice what the last one left unparsed: a token
+    // of any length is scanned a bounded number of times.
     bool Parse(std::string_view content, std::vector<Message>& messages)
     {
+        size_t chunk = kChunk;
+        size_t fed = 0;
         do {
-            const size_t n = std::min(content.size(), kMaxPiece);
-            const bool last = n == content.size();
-            if (XML_Parse(parser_.get(), content.data(), static_cast<int>(n), last) != XML_STATUS_OK) {
+            const size_t n = std::min({chunk, content.size() - fed, kMaxPiece});
+            const bool last = fed + n == content.size();
+            if (XML_Parse(parser_.get(), content.data() + fed, static_cast<int>(n), last) != XML_STATUS_OK) {
                 if (!refusal_) Refuse(false, "не является правильным XML (" +
                                                  std::string(XML_ErrorString(XML_GetErrorCode(parser_.get()))) + ")");
                 messages.push_back(*refusal_);
                 return false;
             }
-            content.remove_prefix(n);
-        } while (!content.empty());
+            fed += n;
+            const XML_Index parsed = XML_GetCurrentByteIndex(parser_.get());
+            const size_t unparsed = parsed >= 0 && static_cast<size_t>(parsed) <= fed ? fed - static_cast<size_t>(parsed) : 0;
+            chunk = std::max(kChunk, 2 * unparsed);
+        } while (fed < content.size());
         return true;
     }
 
