@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,29 +44,41 @@ bool StartsAsXml(std::string_view text)
     return StartsWithTag(text, 1, 0) || StartsWithTag(text, 2, 1) || StartsWithTag(text, 2, 0);
 }
 
-// The whole regular file at path into content; the refusal when it cannot be read.
-std::optional<Message> ReadTrackFile(const std::string& path, std::string& content)
+// The bytes of a file, read straight into memory that is not cleared first.
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    size_t size = 0;
+    std::string_view View() const { return {data.get(), size}; }
+};
+
+// The whole regular file at path; the refusal when it cannot be read.
+std::optional<Message> ReadTrackFile(const std::string& path, FileBytes& bytes)
 {
     FileDescriptor fd(OpenRegularFile(path));
     if (!fd.IsOpen())
         return Message{false, FileExists(path) ? "Не удалось открыть файл трека." : "Файл трека не найден!"};
     const Message tooLarge{true, "Cannot read file \"" + path + "\". File too large"};
     struct stat st;
-    if (::fstat(fd.get(), &st) == 0) {
-        if (static_cast<uint64_t>(st.st_size) > kMaxTrackFile) return tooLarge;
-        content.reserve(static_cast<size_t>(st.st_size));
-    }
-    char chunk[1 << 16];
+    if (::fstat(fd.get(), &st) != 0) st.st_size = 0;
+    if (static_cast<uint64_t>(st.st_size) > kMaxTrackFile) return tooLarge;
+    // One byte more than the file holds shows a file that grows while it is read.
+    size_t capacity = static_cast<size_t>(st.st_size) + 1;
+    bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
     for (;;) {
-        ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
+        if (bytes.size == capacity) {
+            if (capacity > kMaxTrackFile) return tooLarge;
+            capacity *= 2;
+            auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+            std::memcpy(grown.get(), bytes.data.get(), bytes.size);
+            bytes.data = std::move(grown);
+        }
+        ssize_t n = ::read(fd.get(), bytes.data.get() + bytes.size, capacity - bytes.size);
         if (n == 0) return std::nullopt;
         if (n < 0) {
             if (errno == EINTR) continue;
             return Message{true, "Cannot read file \"" + path + "\". " + std::strerror(errno)};
         }
-        // A file that grows while it is read.
-        if (content.size() + static_cast<size_t>(n) > kMaxTrackFile) return tooLarge;
-        content.append(chunk, static_cast<size_t>(n));
+        bytes.size += static_cast<size_t>(n);
     }
 }
 
@@ -78,13 +91,13 @@ TrackReading ReadTrack(std::string_view content, const std::string& path)
 
 TrackReading LoadTrack(const std::string& path)
 {
-    std::string content;
-    if (std::optional<Message> refusal = ReadTrackFile(path, content)) {
+    FileBytes bytes;
+    if (std::optional<Message> refusal = ReadTrackFile(path, bytes)) {
         TrackReading reading;
         reading.Messages.push_back(std::move(*refusal));
         return reading;
     }
-    return ReadTrack(content, path);
+    return ReadTrack(bytes.View(), path);
 }
 
 }  // namespace qm

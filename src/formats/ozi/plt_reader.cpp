@@ -54,6 +54,7 @@ void ReadLines(LineReader& lines, TrackReading& reading)
     }
 
     TrackPoints& points = track.Points;
+    points.reserve(lines.LinesLeft());
     parse(next(), points.emplace_back());
     if (points[0].DateTime == 0) {
         reading.Messages.push_back({false, "В треке нет данных о времени."});
