@@ -48,6 +48,8 @@ void FileMessageSink::ShowError(const std::string& text) { PrintFileMessage(path
 
 void FileMessageSink::ShowFileError(const Error& error) { PrintFileMessage(path, error.what(), error.Line()); }
 
+void FileMessageSink::ShowPlaced(const Message& message) { PrintFileMessage(path, message.Text, message.Line); }
+
 int UsageError(const std::string& problem)
 {
     std::cerr << "quillmarsh-cli: " << problem << "\nTry 'quillmarsh-cli --help'.\n";

@@ -34,6 +34,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     void ShowFileError(const Error& error) override;
+    void ShowPlaced(const Message& message) override;
 };
 
 // Reports wrong usage with a one-line hint and gives kUsage.

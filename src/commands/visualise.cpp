@@ -30,19 +30,14 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
         return result;
     }
     TrackReading reading = LoadTrack(trackPath);
-    for (const Message& message : reading.Messages) {
-        if (message.IsError)
-            result.Error = Error(message.Text, message.Line);
-        else
-            sink.ShowMessage(message.Text);
-    }
+    for (const Message& message : reading.Messages) sink.Show(message);
     if (!reading.Track) return result;
 
     result.Track = std::move(*reading.Track);
     result.Visualisation = Visualise(result.Track.Points, boxes, settings);
     try {
-        WriteVisualisation(settings.OUTFORMAT, files, result.Track, result.Visualisation, settings.TRACKWIDTH,
-                           result.FilesWritten);
+        WriteVisualisation(settings.OUTFORMAT, files, result.Track, reading.Plt, result.Visualisation,
+                           settings.TRACKWIDTH, result.FilesWritten);
         result.Processed = true;
     } catch (const Error& error) {
         result.Error = error;

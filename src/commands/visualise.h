@@ -20,7 +20,7 @@ inline constexpr std::string_view kTrackProcessed = "трек обработан
 struct VisualiseResult {
     // The track was read and every file written.
     bool Processed = false;
-    // The conversion or file error that ended the command.
+    // The file error that ended the writing.
     std::optional<qm::Error> Error;
     // The track as read and what was computed for it (empty when the track
     // could not be used).
@@ -37,9 +37,9 @@ struct VisualiseResult {
 // A scale under which two bands would write the same file is refused before
 // anything is read or written (ScaleClashMessage). Shows through sink what
 // the user must read while it works (an interval of 0 or less, a refused
-// scale, a directory that cannot be created, the reader's messages); the
-// error that ends it and the success are in the result, for the caller to
-// show after the command.
+// scale, a directory that cannot be created, the reader's messages and
+// errors); the error that ends the writing and the success are in the
+// result, for the caller to show after the command.
 VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& outputDir, const BandBoxes& boxes,
                                const Settings& settings, MessageSink& sink);
 

@@ -2,37 +2,102 @@
 
 #include "formats/gpx/gpx_reader.h"
 #include "formats/ozi/plt_reader.h"
+#include "platform/error.h"
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 
-#include <string_view>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qm {
 namespace {
 
-// Whether the file's first characters are those of an XML document: a "<"
-// after an optional UTF-8 byte-order mark and blanks, or a UTF-16 byte-order
-// mark. A file that cannot be read is not, so the OziExplorer reader reports it.
-bool StartsAsXml(const std::string& path)
+// Far more than any track a device or a program writes; it bounds the memory
+// a file takes and keeps its size within what expat takes in one call.
+constexpr size_t kMaxTrackFile = size_t{1} << 30;
+
+bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Whether the first character after blanks is "<" in text of code units of
+// `width` bytes whose ASCII byte stands at `low` and whose other bytes are 0.
+bool StartsWithTag(std::string_view text, size_t width, size_t low)
 {
-    FileDescriptor fd(OpenRegularFile(path));
-    if (!fd.IsOpen()) return false;
-    char head[256];
-    ssize_t n = ::read(fd.get(), head, sizeof head);
-    if (n <= 0) return false;
-    std::string_view text(head, static_cast<size_t>(n));
+    for (size_t at = 0; at + width <= text.size(); at += width) {
+        for (size_t i = 0; i < width; ++i)
+            if (i != low && text[at + i] != '\0') return false;
+        const char c = text[at + low];
+        if (!IsXmlBlank(c)) return c == '<';
+    }
+    return false;
+}
+
+// Whether the content starts as an XML document does: a UTF-16 byte-order
+// mark, or a "<" after an optional UTF-8 byte-order mark and any blanks, in
+// UTF-8 or in UTF-16 of either byte order.
+bool StartsAsXml(std::string_view text)
+{
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) return true;
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    size_t first = text.find_first_not_of(" \t\r\n");
-    return first != std::string_view::npos && text[first] == '<';
+    return StartsWithTag(text, 1, 0) || StartsWithTag(text, 2, 1) || StartsWithTag(text, 2, 0);
+}
+
+// The bytes of a file, read straight into memory that is not cleared first.
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    size_t size = 0;
+    std::string_view View() const { return {data.get(), size}; }
+};
+
+// The whole regular file at path; the refusal when it cannot be read.
+std::optional<Message> ReadTrackFile(const std::string& path, FileBytes& bytes)
+{
+    FileDescriptor fd(OpenRegularFile(path));
+    if (!fd.IsOpen())
+        return Message{false, FileExists(path) ? "Не удалось открыть файл трека." : "Файл трека не найден!"};
+    const Message tooLarge{true, "Cannot read file \"" + path + "\". File too large"};
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0) st.st_size = 0;
+    if (static_cast<uint64_t>(st.st_size) > kMaxTrackFile) return tooLarge;
+    // One byte more than the file holds shows a file that grows while it is read.
+    size_t capacity = static_cast<size_t>(st.st_size) + 1;
+    bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
+    for (;;) {
+        if (bytes.size == capacity) {
+            if (capacity > kMaxTrackFile) return tooLarge;
+            capacity *= 2;
+            auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+            std::memcpy(grown.get(), bytes.data.get(), bytes.size);
+            bytes.data = std::move(grown);
+        }
+        ssize_t n = ::read(fd.get(), bytes.data.get() + bytes.size, capacity - bytes.size);
+        if (n == 0) return std::nullopt;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return Message{true, "Cannot read file \"" + path + "\". " + std::strerror(errno)};
+        }
+        bytes.size += static_cast<size_t>(n);
+    }
 }
 
 }  // namespace
 
+TrackReading ReadTrack(std::string_view content, const std::string& path)
+{
+    return StartsAsXml(content) ? ReadGpxTrack(content, path) : ReadPltTrack(content);
+}
+
 TrackReading LoadTrack(const std::string& path)
 {
-    return StartsAsXml(path) ? LoadGpxTrack(path) : LoadPltTrack(path);
+    FileBytes bytes;
+    if (std::optional<Message> refusal = ReadTrackFile(path, bytes)) {
+        TrackReading reading;
+        reading.Messages.push_back(std::move(*refusal));
+        return reading;
+    }
+    return ReadTrack(bytes.View(), path);
 }
 
 }  // namespace qm

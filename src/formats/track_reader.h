@@ -1,10 +1,12 @@
 #pragma once
 
+#include "formats/ozi/plt_details.h"
 #include "platform/message_sink.h"
 #include "track/track.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm {
@@ -13,16 +15,22 @@ namespace qm {
 struct TrackReading {
     // Set when the file holds a usable track.
     std::optional<qm::Track> Track;
+    // Set when the track came from an OziExplorer track file.
+    std::optional<PltDetails> Plt;
     // In order: why the file cannot be used (one message, or the error of a
-    // number that does not convert, a point line with fewer than five commas
-    // or a read error, the first two with the line's number), what was left
-    // out, and that the track was cut before a time that does not increase.
+    // value that does not convert, with the line's number where it is known),
+    // what was left out, and that the track was cut before a time that does
+    // not increase.
     std::vector<Message> Messages;
 };
 
-// Reads and checks a track file of either format, decided by its content: a
-// file that starts as XML does (after a byte-order mark and blanks) is read
-// as GPX, any other as an OziExplorer track.
+// Reads and checks a track held in memory, in either format, decided by its
+// content: text that starts as XML does (after a byte-order mark and blanks,
+// in UTF-8 or UTF-16 of either byte order) is read as GPX, any other as an
+// OziExplorer track. path names the file in messages.
+TrackReading ReadTrack(std::string_view content, const std::string& path);
+
+// Reads the file at path once and gives it to ReadTrack.
 TrackReading LoadTrack(const std::string& path);
 
 }  // namespace qm

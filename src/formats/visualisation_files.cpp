@@ -37,11 +37,13 @@ VisualisationFiles PlanVisualisationFiles(OutputFormat format, const std::string
 }
 
 void WriteVisualisation(OutputFormat format, const VisualisationFiles& files, const Track& track,
-                        const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
+                        const std::optional<PltDetails>& plt, const Visualisation& visualisation,
+                        int32_t trackWidth, std::vector<std::string>& written)
 {
     switch (format) {
         case OutputFormat::Plt:
-            return WriteOziVisualisation(files.BandFiles, files.LastFile, track, visualisation, trackWidth, written);
+            return WriteOziVisualisation(files.BandFiles, files.LastFile, track, plt ? *plt : UsualPltDetails(),
+                                         visualisation, trackWidth, written);
         case OutputFormat::Gpx:
             return WriteGpxVisualisation(files.LastFile, track, visualisation, trackWidth, written);
         case OutputFormat::Kml:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/ozi/plt_details.h"
 #include "settings/output_format.h"
 #include "track/track.h"
 #include "visual/visualisation.h"
@@ -31,11 +32,13 @@ VisualisationFiles PlanVisualisationFiles(OutputFormat format, const std::string
                                           const std::string& trackPath, const SpeedBands& bands);
 
 // Writes the visualisation into the planned files: the OziExplorer band and
-// stop files, or one GPX or KML file (see each format's writer). Each path is
+// stop files (with the header and break codes of plt when the track came from
+// a .plt), or one GPX or KML file (see each format's writer). Each path is
 // added to `written` once its file is complete; an Error ends the writing with
 // the files before it in place.
 void WriteVisualisation(OutputFormat format, const VisualisationFiles& files, const Track& track,
-                        const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written);
+                        const std::optional<PltDetails>& plt, const Visualisation& visualisation,
+                        int32_t trackWidth, std::vector<std::string>& written);
 
 // Why the plan cannot be written (two OziExplorer bands whose files have one
 // name); nothing when it can.

@@ -54,15 +54,15 @@ std::vector<ProfilePoint> HeightProfile(const TrackPoints& points, int slices)
         const TrackPoint* high = nullptr;
         for (; i < points.size() && (points[i].DateTime <= sliceEnd); ++i) {
             const TrackPoint& point = points[i];
-            if (point.Altitude == kNoAltitude) continue;
-            if (!low || point.Altitude < low->Altitude) low = &point;
-            if (!high || point.Altitude > high->Altitude) high = &point;
+            if (!point.Height) continue;
+            if (!low || *point.Height < *low->Height) low = &point;
+            if (!high || *point.Height > *high->Height) high = &point;
         }
         if (!low) continue;
         const TrackPoint* first = low->DateTime <= high->DateTime ? low : high;
         const TrackPoint* second = first == low ? high : low;
-        profile.push_back({first->DateTime, first->Altitude * kMetresPerFoot});
-        if (second != first) profile.push_back({second->DateTime, second->Altitude * kMetresPerFoot});
+        profile.push_back({first->DateTime, *first->Height});
+        if (second != first) profile.push_back({second->DateTime, *second->Height});
     }
     return profile;
 }

@@ -88,7 +88,7 @@ std::vector<int32_t> BreakPoints(const TrackPoints& points)
 {
     std::vector<int32_t> breaks;
     for (std::size_t i = 1; i < points.size(); ++i)
-        if (points[i].BreakCode != 0) breaks.push_back(int32_t(i));
+        if (points[i].StartsPiece) breaks.push_back(int32_t(i));
     return breaks;
 }
 

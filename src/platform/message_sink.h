@@ -13,6 +13,8 @@ struct Message {
     // The line of the file being read where an error lies, from 1; 0 when
     // no line is known.
     int Line = 0;
+    // Set when the windows name the file and the line before the text.
+    std::string File = {};
 };
 
 // Where the core shows what the user must read while a command runs, in the
@@ -28,9 +30,24 @@ public:
     // command-line tool also names the line.
     virtual void ShowFileError(const Error& error) { ShowError(error.what()); }
 
+    // A message about a line of a file named in it: by default its text after
+    // "Файл трека FILE, строка LINE: "; the command-line tool names the file
+    // and the line its own way.
+    virtual void ShowPlaced(const Message& message)
+    {
+        const std::string text = "Файл трека " + message.File + ", строка " + std::to_string(message.Line) + ": " +
+                                 message.Text;
+        if (message.IsError)
+            ShowError(text);
+        else
+            ShowMessage(text);
+    }
+
     void Show(const Message& message)
     {
-        if (message.IsError)
+        if (!message.File.empty())
+            ShowPlaced(message);
+        else if (message.IsError)
             ShowFileError(Error(message.Text, message.Line));
         else
             ShowMessage(message.Text);

@@ -1,6 +1,7 @@
 #include "platform/number_text.h"
 
 #include "platform/error.h"
+#include "platform/quoted_input.h"
 
 #include <algorithm>
 #include <charconv>
@@ -301,20 +302,7 @@ std::string PlainDecimal(const Decimal15& d)
     return out;
 }
 
-constexpr size_t kMaxQuotedText = 100;
-
-std::string Quoted(std::string_view text)
-{
-    std::string quoted = "'";
-    for (char c : text.substr(0, kMaxQuotedText)) {
-        // An error's text ends at its first NUL byte.
-        if (c == '\0')
-            quoted += "\\0";
-        else
-            quoted += c;
-    }
-    return quoted + (text.size() > kMaxQuotedText ? "...'" : "'");
-}
+std::string Quoted(std::string_view text) { return "'" + QuotedInput(text) + "'"; }
 
 }  // namespace
 

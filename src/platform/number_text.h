@@ -23,10 +23,8 @@ double TextToFloat(std::string_view text);
 std::optional<double> TryTextToFloat(std::string_view text);
 
 // The texts of the conversion errors: "'TEXT' is not a valid integer value"
-// and "'TEXT' is not a valid floating point value". A TEXT of more than 100
-// bytes is quoted by its first 100 and "...", so that a message stays
-// readable when a file holds a field of megabytes; a NUL byte, which would end
-// the message, is written \0.
+// and "'TEXT' is not a valid floating point value", TEXT as QuotedInput
+// gives it.
 std::string NotIntegerMessage(std::string_view text);
 std::string NotFloatMessage(std::string_view text);
 

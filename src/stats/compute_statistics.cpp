@@ -23,7 +23,12 @@ public:
     }
 
 private:
-    double Height(int i) const { return track_[i].Altitude * kMetresPerFoot; }
+    // Widens [low, high] to take in the height.
+    static void Include(std::optional<double>& low, std::optional<double>& high, double height)
+    {
+        low = low ? std::min(*low, height) : height;
+        high = high ? std::max(*high, height) : height;
+    }
 
     // The whole track or a day into row k, then every row below it.
     void BuildGroupRow(int32_t level, int32_t number, size_t k)
@@ -33,7 +38,8 @@ private:
         start.Level = level;
         start.Number = number;
         start.FirstPoint = start.LastPoint = cursor_;
-        start.MinHgt = start.MaxHgt = Height(cursor_);
+        // Its first point is that of its first part (the only point of a one-point track).
+        if (const std::optional<double>& h = track_[cursor_].Height) Include(start.MinHgt, start.MaxHgt, *h);
 
         int32_t children = 0;
         while (cursor_ < last_) {
@@ -61,8 +67,8 @@ private:
             row.TimeSum += added.TimeSum;
             row.TimeMov += added.TimeMov;
             row.Climb += added.Climb;
-            row.MinHgt = std::min(row.MinHgt, added.MinHgt);
-            row.MaxHgt = std::max(row.MaxHgt, added.MaxHgt);
+            if (added.MinHgt) Include(row.MinHgt, row.MaxHgt, *added.MinHgt);
+            if (added.MaxHgt) Include(row.MinHgt, row.MaxHgt, *added.MaxHgt);
             row.LastPoint = added.LastPoint;
             SetSpeeds(row);
         }
@@ -85,8 +91,8 @@ private:
 
         const int first = cursor_;
         double dist = 0, timeSum = 0, timeMov = 0, climb = 0;
-        double h = Height(first);
-        double minHgt = h, maxHgt = h;
+        std::optional<double> minHgt, maxHgt;
+        if (const std::optional<double>& h = track_[first].Height) Include(minHgt, maxHgt, *h);
         double windowDist = 0, windowRise = 0;
         int i = first;
         while (i < last_) {
@@ -99,11 +105,12 @@ private:
             timeSum += dt;
             if (d / dt / 24 >= minSpd) timeMov += dt;
 
-            double next = Height(i + 1);
-            double dh = next - h;
-            if (d > 0 && dh / d < maxSlope) {
-                minHgt = std::min(minHgt, h);
-                maxHgt = std::max(maxHgt, h);
+            // A segment without both heights adds nothing to the heights and the climb.
+            const std::optional<double>& h = track_[i].Height;
+            const std::optional<double>& next = track_[i + 1].Height;
+            double dh = h && next ? *next - *h : 0;
+            if (h && next && d > 0 && dh / d < maxSlope) {
+                Include(minHgt, maxHgt, *h);
                 windowDist += d;
                 windowRise += dh;
                 if (windowDist > span) {
@@ -112,7 +119,6 @@ private:
                     windowRise = 0;
                 }
             }
-            h = next;
             ++i;
         }
         if (windowDist > span / 2 && windowRise > 0) climb += windowRise;

@@ -46,6 +46,8 @@ std::string RowLabel(const StatRow& row)
 std::string FieldValue(size_t field, const StatRow& row, const Settings& settings)
 {
     auto number = [&](double value) { return ReportNumber(value, settings.NUMDIGITS, settings.DECDELIM); };
+    // A row without a known height leaves its height cells empty.
+    auto height = [&](const std::optional<double>& value) { return value ? number(*value) : std::string(); };
     switch (field) {
     case 0: return RowLabel(row);
     case 1: return row.Level == kDayLevel ? DateText(row.Date) : std::string();
@@ -55,8 +57,8 @@ std::string FieldValue(size_t field, const StatRow& row, const Settings& setting
     case 5: return number(row.SpdSum);
     case 6: return number(row.SpdMov);
     case 7: return number(row.Climb);
-    case 8: return number(row.MinHgt);
-    case 9: return number(row.MaxHgt);
+    case 8: return height(row.MinHgt);
+    case 9: return height(row.MaxHgt);
     case 10: return IntToText(int64_t{row.FirstPoint} + 1);
     default: return IntToText(int64_t{row.LastPoint} + 1);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace qm {
@@ -19,8 +20,9 @@ struct StatRow {
     double SpdSum = 0;       // km/h over the total time
     double SpdMov = 0;       // km/h: the whole Dist over the moving time; 0 without moving time
     double Climb = 0;        // m
-    double MinHgt = 0;       // m
-    double MaxHgt = 0;       // m
+    // m, of the known heights that count; nothing when none does
+    std::optional<double> MinHgt;
+    std::optional<double> MaxHgt;
     int32_t FirstPoint = 0;  // 0-based index into the track
     int32_t LastPoint = 0;
 };

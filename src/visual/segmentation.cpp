@@ -8,14 +8,14 @@ std::vector<SpeedRun> SegmentTrack(const TrackPoints& points, const ScaleCoeffic
                                    SpeedBands& bands, StopDetector& stops)
 {
     const int32_t last = static_cast<int32_t>(points.size()) - 1;
-    auto breakAfter = [&](int32_t p) { return p < last && points[p + 1].BreakCode != 0; };
+    auto breakAfter = [&](int32_t p) { return p < last && points[p + 1].StartsPiece; };
 
     std::vector<SpeedRun> runs;
     int32_t p = 0;
     while (p < last) {
         SpeedRun run;
         run.First = p;
-        while (run.Duration < interval && p < last && points[p + 1].BreakCode == 0) {
+        while (run.Duration < interval && p < last && !points[p + 1].StartsPiece) {
             Segment step = MeasureSegment(points, scale, p, p + 1);
             run.Distance += step.Distance;
             run.Duration += step.Time;

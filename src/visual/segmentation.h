@@ -27,7 +27,7 @@ struct SpeedRun {
 // it into the run before when that has the same band and the point after it
 // is no break point (the track's last run counts as followed by none). Every
 // step goes to the stop detector's step rule, every jump over a break point to
-// its break rule. Any BreakCode but 0 on a point after the first is a break.
+// its break rule. A point after the first that starts a piece is a break.
 std::vector<SpeedRun> SegmentTrack(const TrackPoints& points, const ScaleCoefficients& scale, double interval,
                                    SpeedBands& bands, StopDetector& stops);
 

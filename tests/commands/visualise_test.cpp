@@ -1,6 +1,8 @@
 #include "commands/visualise.h"
 
+#include "commands/statistics.h"
 #include "formats/visualisation_files.h"
+#include "stats/report.h"
 
 #include "support/test_support.h"
 #include "visual/visual_test_support.h"
@@ -25,15 +27,15 @@ const std::string kTrack =
     "50.000900,30.000000,0,100,40000.0006944,,\r\n";
 
 struct VisualiseTest : ::testing::Test {
-    // Runs the command; gives the messages it showed, then the error that
-    // ended it after "error: " or the success.
+    // Runs the command; gives the messages it showed, then the errors it
+    // showed and the error that ended it after "error: ", or the success.
     Texts Run(const std::string& track, const std::string& outputDir, bool processed)
     {
         test::RecordingSink sink;
         VisualiseResult result =
             VisualiseTrack(track, outputDir, ScaleBandBoxes(settings.CurrentScale()), settings, sink);
         EXPECT_EQ(result.Processed, processed);
-        EXPECT_TRUE(sink.errors.empty());
+        for (const std::string& error : sink.errors) sink.messages.push_back("error: " + error);
         if (result.Error) sink.messages.push_back("error: " + std::string(result.Error->what()));
         if (result.Processed) sink.messages.emplace_back(kTrackProcessed);
         written = result.FilesWritten;
@@ -137,6 +139,27 @@ TEST_F(VisualiseTest, OutputNamesReplaceTheRealExtensionAsPlanned)
             PlanVisualisationFiles(format, out.path(), track, MakeSpeedBands(ScaleBandBoxes(settings.CurrentScale())))
                 .All();
         for (const std::string& path : written) EXPECT_NE(std::find(planned.begin(), planned.end(), path), planned.end());
+    }
+}
+
+// Our own GPX file holds one track per band, each run a segment: read again,
+// it is the track it came from, with the same statistics.
+TEST_F(VisualiseTest, TheGpxFileReadsBackAsTheSameTrack)
+{
+    settings.OUTFORMAT = OutputFormat::Gpx;
+    for (const std::string name : {"mapsoft2-programs-ms2xyz-test_data-test.plt",
+                                   "wladich-nakarte-test-track_load_data-files-osm_prototype_with_title.gpx"}) {
+        const std::string track = std::string(QM_TEST_DATA) + "/tracks/" + name;
+        Run(track, dir.path(), true);
+        ASSERT_EQ(written.size(), 1u);
+        test::RecordingSink sink;
+        auto report = [&](const std::string& path) {
+            std::optional<StatTable> table = TrackStatistics(path, settings, sink);
+            EXPECT_TRUE(table.has_value()) << path;
+            std::vector<std::string> lines = BuildReport(table.value_or(StatTable{}), settings, "", "", ReportFormat::Txt).Lines;
+            return lines;
+        };
+        EXPECT_EQ(report(written[0]), report(track)) << name;
     }
 }
 

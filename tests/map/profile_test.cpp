@@ -8,15 +8,15 @@ namespace {
 TEST(HeightProfile, LowestAndHighestOfEachSliceInTimeOrder)
 {
     TrackPoints points;
-    const int altitudes[] = {100, 300, -777, 200, 50, 400, -777, -777};
-    for (int i = 0; i < 8; ++i) points.push_back({0, 0, 0, altitudes[i], 40000 + i / 24.0});
+    const std::optional<double> heights[] = {100, 300, std::nullopt, 200, 50, 400, std::nullopt, std::nullopt};
+    for (int i = 0; i < 8; ++i) points.push_back({0, 0, 40000 + i / 24.0, heights[i]});
     const std::vector<ProfilePoint> profile = HeightProfile(points, 2);
     // Slice 1: points 0 to 3 (up to half the span, 3.5 hours); slice 2: points 4 to 7.
     const std::vector<std::pair<int, double>> expected = {{0, 100}, {1, 300}, {4, 50}, {5, 400}};
     ASSERT_EQ(profile.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_DOUBLE_EQ(profile[i].DateTime, points[expected[i].first].DateTime);
-        EXPECT_DOUBLE_EQ(profile[i].Value, expected[i].second * 0.3048);
+        EXPECT_DOUBLE_EQ(profile[i].Value, expected[i].second);
     }
 }
 

@@ -13,7 +13,7 @@ TrackPoints East(int count, double step, std::vector<int> breaks = {})
         points[i].Longitude = i * step;
         points[i].DateTime = 40000 + i / 1440.0;
     }
-    for (int i : breaks) points[i].BreakCode = 1;
+    for (int i : breaks) points[i].StartsPiece = true;
     return points;
 }
 

@@ -1,4 +1,5 @@
 #include "platform/number_text.h"
+#include "platform/quoted_input.h"
 
 #include "support/test_support.h"
 
@@ -32,6 +33,23 @@ TEST(NumberText, FailuresQuoteTheTextWithItsBlanks)
     for (const char* text : {" 1,5 ", "nan", "-inf", "1e999", "", ".", "e5", "1e+", "0x10", "1.5.2", "1 2"})
         EXPECT_EQ(test::Thrown([&] { TextToFloat(text); }),
                   "'" + std::string(text) + "' is not a valid floating point value");
+}
+
+// A quote is one line of at most 80 characters, whatever the input.
+TEST(QuotedInput, CutsAndEscapes)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain", "plain"},
+        {std::string("a\0b\tc\nd\re\x1B\x7F", 11), "a\\0b\\tc\\nd\\re\\x1B\\x7F"},
+        {"\xC2\x85 \xC2\x9F \xC2\xA0", "\\u0085 \\u009F \xC2\xA0"},  // C1 controls, then a no-break space
+        {std::string(80, 'x'), std::string(80, 'x')},
+        {std::string(81, 'x'), std::string(80, 'x') + "…"},
+        {std::string(40, 'x') + std::string(50, 'y') + "\xD1\x8F", std::string(40, 'x') + std::string(40, 'y') + "…"},
+        {"\xD1\x8F" + std::string(100, 'x'), "\xD1\x8F" + std::string(79, 'x') + "…"},  // characters, not bytes
+    };
+    for (const auto& [text, quoted] : cases) EXPECT_EQ(QuotedInput(text), quoted) << text;
+    EXPECT_EQ(test::Thrown([&] { TextToFloat(std::string(1000, '1')); }),
+              "'" + std::string(80, '1') + "…' is not a valid floating point value");
 }
 
 TEST(NumberText, TextToFloatSyntax)

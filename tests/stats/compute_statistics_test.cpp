@@ -14,7 +14,7 @@ constexpr double kFoot = 0.3048;
 // A point `km` north along one meridian, `minutes` after 2009-07-06 06:00.
 TrackPoint At(double km, double minutes, int32_t feet = 0)
 {
-    return TrackPoint{km / 111, 30, 0, feet, 40000.25 + minutes * kMinute};
+    return TrackPoint{km / 111, 30, 40000.25 + minutes * kMinute, feet * kFoot};
 }
 
 StatTable Compute(const TrackPoints& track, const Settings& settings = Settings{})
@@ -63,15 +63,15 @@ TEST(ComputeStatistics, GapsEndPartsAndCountInNoRow)
     settings.MAXBREAK = MeasureSegment(track, FitLatitudeScale(track), 4, 5).Distance;
     EXPECT_EQ(Shape(Compute(track, settings)), "T0:0-6 D1:0-6 P1:0-1 P2:2-6");
     settings.MAXSTOP = 90;  // 1/16 day, as the times below are exactly
-    EXPECT_EQ(Shape(Compute({{0, 30, 0, 0, 40000.25}, {0.001, 30, 0, 0, 40000.3125}, {0.002, 30, 0, 0, 40000.375}},
+    EXPECT_EQ(Shape(Compute({{0, 30, 40000.25, 0.0}, {0.001, 30, 40000.3125, 0.0}, {0.002, 30, 40000.375, 0.0}},
                             settings)),
               "T0:0-2 D1:0-2 P1:0-2");
 }
 
 TEST(ComputeStatistics, GmtmodGivesThePartTheLocalDateOfItsMidpoint)
 {
-    TrackPoints evening = {{0, 30, 0, 0, 40000 + 21.0 / 24}, {0.01, 30, 0, 0, 40000 + 23.0 / 24}};
-    TrackPoints night = {{0, 30, 0, 0, 40000 + 1.0 / 24}, {0.01, 30, 0, 0, 40000 + 2.0 / 24}};
+    TrackPoints evening = {{0, 30, 40000 + 21.0 / 24, 0.0}, {0.01, 30, 40000 + 23.0 / 24, 0.0}};
+    TrackPoints night = {{0, 30, 40000 + 1.0 / 24, 0.0}, {0.01, 30, 40000 + 2.0 / 24, 0.0}};
     Settings settings;
     EXPECT_EQ(Compute(evening, settings)[1].Date, 40001);
     EXPECT_EQ(Compute(night, settings)[1].Date, 40000);
@@ -100,7 +100,7 @@ TEST(ComputeStatistics, PartOpeningANewDayStandsOnceUnderThatDay)
     // Day 0 (1899-12-30) is a date like any other.
     settings = Settings{};
     settings.GMTMOD = 0;
-    table = Compute({{0, 30, 0, 0, 0.5}, {0.01, 30, 0, 0, 0.51}, {0.02, 30, 0, 0, 1.5}, {0.03, 30, 0, 0, 1.51}},
+    table = Compute({{0, 30, 0.5, 0.0}, {0.01, 30, 0.51, 0.0}, {0.02, 30, 1.5, 0.0}, {0.03, 30, 1.51, 0.0}},
                     settings);
     EXPECT_EQ(Shape(table), "T0:0-3 D1:0-1 P1:0-1 D2:2-3 P1:2-3");
 }
@@ -132,7 +132,7 @@ TEST(ComputeStatistics, SlopeAtMaxslopeIsLeftOutOfHeightsAndClimb)
     settings.HGTSPAN = 150;
     settings.MAXSLOPE = (1010 * kFoot - 10 * kFoot) / MeasureSegment(track, FitLatitudeScale(track), 1, 2).Distance;
     StatRow part = Compute(track, settings)[2];
-    EXPECT_EQ(part.MaxHgt, 0);
+    EXPECT_EQ(part.MaxHgt, 0.0);
     EXPECT_NEAR(part.Climb, 10 * kFoot, 1e-9);  // the trailing window of the first step
 
     settings.MAXSLOPE = std::nextafter(settings.MAXSLOPE, 1e9);
@@ -158,6 +158,49 @@ TEST(ComputeStatistics, ClimbIsTheNetRiseOfEachWindowAndOfALongTrailingWindow)
     EXPECT_NEAR(climbFeet({0, 50, 0, 50, 0, 50, 60, 70, 80}), 80, 1e-9);
     // A trailing window of 0.24 km is too short to count.
     EXPECT_NEAR(climbFeet({0, 50, 0, 50, 0, 50, 60, 70}), 50, 1e-9);
+}
+
+// Unknown heights count in nothing: a part's first point gives heights only
+// when known; a segment adds to the heights, the window and the climb only
+// when both its heights are known; a day and the track combine what their
+// parts know.
+TEST(ComputeStatistics, UnknownHeightsAreLeftOut)
+{
+    auto unknown = [](TrackPoint point) {
+        point.Height.reset();
+        return point;
+    };
+    Settings settings;
+    settings.HGTSPAN = 100;  // every 1 km segment closes its window
+    struct Case {
+        const char* what;
+        TrackPoints track;
+        std::optional<double> min, max;
+        double climb;
+    };
+    const Case cases[] = {
+        {"a part starting on an unknown height, a drop to one and back",
+         {unknown(At(0, 0)), At(1, 6, 100), At(2, 12, 200), unknown(At(3, 18)), At(4, 24, 300), At(5, 30, 310)},
+         100 * kFoot, 300 * kFoot, 100 * kFoot + 10 * kFoot},
+        {"nothing known", {unknown(At(0, 0)), unknown(At(1, 6)), unknown(At(2, 12))}, std::nullopt, std::nullopt, 0},
+        {"known only alone between unknown ones", {unknown(At(0, 0)), At(1, 6, 50), unknown(At(2, 12))}, std::nullopt,
+         std::nullopt, 0},
+        {"one point", {At(0, 0, 70)}, 70 * kFoot, 70 * kFoot, 0},
+    };
+    for (const Case& c : cases) {
+        for (const StatRow& row : Compute(c.track, settings)) {
+            EXPECT_EQ(row.MinHgt, c.min) << c.what << " " << row.Level;
+            EXPECT_EQ(row.MaxHgt, c.max) << c.what << " " << row.Level;
+            EXPECT_NEAR(row.Climb, c.climb, 1e-9) << c.what << " " << row.Level;
+        }
+    }
+    // Days each with a part: the track takes in what each day knows.
+    TrackPoints days = {At(0, 0, 40), At(1, 6, 80), unknown(At(2, 1500)), unknown(At(3, 1506))};
+    const StatTable table = Compute(days, settings);
+    ASSERT_EQ(Shape(table), "T0:0-3 D1:0-1 P1:0-1 D2:2-3 P1:2-3");
+    EXPECT_EQ(table[0].MinHgt, 40 * kFoot);
+    EXPECT_EQ(table[0].MaxHgt, 40 * kFoot);
+    EXPECT_EQ(table[3].MinHgt, std::nullopt);
 }
 
 }  // namespace

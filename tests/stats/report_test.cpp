@@ -10,7 +10,7 @@ namespace {
 double Hms(int h, int m, int s) { return (h * 3600 + m * 60 + s) / 86400.0; }
 
 StatRow Row(int32_t level, int32_t number, double date, double dist, double timeSum, double timeMov, double spdSum,
-            double spdMov, double climb, double minHgt, double maxHgt)
+            double spdMov, double climb, std::optional<double> minHgt, std::optional<double> maxHgt)
 {
     return StatRow{level, number, date, dist, timeSum, timeMov, spdSum, spdMov, climb, minHgt, maxHgt, 0, 0};
 }
@@ -71,6 +71,16 @@ TEST(BuildReport, RendersTheExampleAsTxtAndCsv)
     // The default levels leave the parts out.
     std::vector<std::string> days = Lines(Settings{}, ReportFormat::Csv);
     EXPECT_EQ(days, (std::vector<std::string>{csv[0], csv[1], csv[2], csv[3], csv[6]}));
+}
+
+// A row without a known height leaves its height cells empty: blanks of the
+// column's width, or an empty field.
+TEST(BuildReport, UnknownHeightsAreEmptyCells)
+{
+    const StatTable table = {Row(0, 0, 39277, 1, Hms(1, 0, 0), Hms(1, 0, 0), 1, 1, 0, std::nullopt, std::nullopt)};
+    EXPECT_EQ(Lines(Settings{}, ReportFormat::Txt, table)[3],
+              "Track     ;            ;     1,0 ;  1:00:00 ;  1:00:00 ;     1,0 ;     1,0 ;     0,0 ;         ;         ");
+    EXPECT_EQ(Lines(Settings{}, ReportFormat::Csv, table)[2], "Track;;1,0;1:00:00;1:00:00;1,0;1,0;0,0;;");
 }
 
 TEST(BuildReport, FollowsTheDelimiterFieldAndLevelOptions)

@@ -9,7 +9,7 @@ std::string TrackAsGpx(const Track& track)
     std::string gpx(kGpxDocumentStart);
     gpx += "<trk><trkseg>\r\n";
     for (size_t i = 0; i < track.Points.size(); ++i) {
-        if (i > 0 && track.Points[i].BreakCode == 1) gpx += "</trkseg><trkseg>\r\n";
+        if (i > 0 && track.Points[i].StartsPiece) gpx += "</trkseg><trkseg>\r\n";
         gpx += GpxPoint("trkpt", track.Points[i]);
     }
     gpx += "</trkseg></trk>\r\n";

@@ -15,7 +15,7 @@ TrackPoints Track(std::initializer_list<std::pair<double, double>> points)
 {
     TrackPoints track;
     double time = 39000;
-    for (auto [lat, lon] : points) track.push_back(TrackPoint{lat, lon, 0, 0, time += 0.25});
+    for (auto [lat, lon] : points) track.push_back(TrackPoint{lat, lon, time += 0.25, {}, false});
     return track;
 }
 

@@ -10,7 +10,7 @@ namespace {
 constexpr double kInterval = 1.0 / 32;
 constexpr double kBoxLimit = 50 / 111.0 / 1000;  // DISPERSION 50 m in degrees
 
-TrackPoint At(double latitude, double longitude, double dateTime) { return {latitude, longitude, 0, 0, dateTime}; }
+TrackPoint At(double latitude, double longitude, double dateTime) { return {latitude, longitude, dateTime, {}, false}; }
 
 // The stops found when the steps ending at points from to to are slow (or
 // fast), with an interval of 45 minutes, a box of 50 m, MINSPD 1 and MAXBREAK 5.

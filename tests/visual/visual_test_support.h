@@ -28,12 +28,12 @@ struct WalkStep {
 // the steps (111 km per degree), all at one height.
 inline TrackPoints Walk(const std::vector<WalkStep>& steps, int32_t feet = 100)
 {
-    TrackPoints points{TrackPoint{50, 30, 1, feet, 40000}};
+    TrackPoints points{TrackPoint{50, 30, 40000, feet * 0.3048, true}};
     for (const WalkStep& step : steps) {
         TrackPoint next = points.back();
         next.Latitude += step.speed / 60 / 111;
         next.DateTime += 1.0 / 1440;
-        next.BreakCode = step.breakCode;
+        next.StartsPiece = step.breakCode != 0;
         points.push_back(next);
     }
     return points;

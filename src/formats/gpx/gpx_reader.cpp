@@ -4,20 +4,16 @@
 #include "formats/gpx/xml_encodings.h"
 #include "formats/xml/xml_text.h"
 #include "platform/error.h"
-#include "platform/file_descriptor.h"
-#include "platform/file_system.h"
 #include "platform/number_text.h"
-#include "track/time_order.h"
+#include "platform/quoted_input.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <expat.h>
-#include <limits>
 #include <memory>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace qm {
@@ -27,12 +23,14 @@ namespace {
 constexpr char kNamespaceSeparator = ' ';
 constexpr std::string_view kGpx10 = "http://www.topografix.com/GPX/1/0";
 constexpr std::string_view kGpx11 = "http://www.topografix.com/GPX/1/1";
-constexpr size_t kChunk = 1 << 18;
-// More text than any number or time needs; a longer <name> is cut.
+constexpr size_t kChunk = size_t{1} << 18;
+// The most expat takes in one call.
+constexpr size_t kMaxPiece = size_t{1} << 30;
+// More text than any number or time needs; a longer one is kept cut and refused.
 constexpr size_t kMaxText = 1024;
 
 // The elements whose place in the document matters.
-enum class Node { Other, Gpx, Track, Segment, Point, Elevation, Time, Name };
+enum class Node { Other, Gpx, Track, Segment, Point, Elevation, Time };
 
 struct ElementName {
     std::string_view space;
@@ -47,26 +45,18 @@ ElementName SplitName(const XML_Char* name)
     return {text.substr(0, separator), text.substr(separator + 1)};
 }
 
-// A height in metres in feet. A height of a whole foot and a half (1.0668 m)
-// comes out of the division a unit of the last place off the half, and is
-// taken as the half it is, so that it rounds as that height written in feet.
-double FeetOf(double metres)
+// A point's position: latitude and longitude within their ranges (which
+// excludes what is not finite), neither a subnormal number.
+bool IsPosition(double latitude, double longitude)
 {
-    double feet = metres / kMetresPerFoot;
-    double half = std::floor(feet) + 0.5;
-    return std::fabs(feet - half) <= 4 * std::numeric_limits<double>::epsilon() * std::fabs(feet) ? half : feet;
+    auto usable = [](double value, double limit) {
+        return value >= -limit && value <= limit && std::fpclassify(value) != FP_SUBNORMAL;
+    };
+    return usable(latitude, 90) && usable(longitude, 180);
 }
 
-// The five header lines an OziExplorer track written from GPX carries: WGS 84,
-// heights in feet, the track's name as its description (without the commas
-// and line ends that would break the line).
-TrackHeader GpxTrackHeader(std::string name)
-{
-    for (char& c : name)
-        if (c == ',' || c == '\r' || c == '\n') c = ' ';
-    return {"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in Feet", "Reserved 3",
-            "0,2,255," + name + ",0,0,2,8421376"};
-}
+// The largest height in metres whose whole feet still fit an int32_t.
+constexpr double kMaxHeight = 654553015.0;
 
 class GpxParser {
 public:
@@ -79,33 +69,35 @@ public:
         XML_SetUnknownEncodingHandler(parser_.get(), &ReadUnknownEncoding, nullptr);
     }
 
-    // Parses the whole file; false when it was refused, with the reason in
-    // messages.
-    bool Parse(int fd, std::vector<Message>& messages)
+    // Parses the whole content; false when it was refused, with the reason
+    // in messages. Expat scans an unfinished token again with every chunk,
+    // so a chunk is at least twice what the last one left unparsed: a token
+    // of any length is scanned a bounded number of times.
+    bool Parse(std::string_view content, std::vector<Message>& messages)
     {
-        for (;;) {
-            void* buffer = XML_GetBuffer(parser_.get(), kChunk);
-            if (!buffer) throw Error("Cannot read file \"" + path_ + "\". Out of memory");
-            ssize_t n = ::read(fd, buffer, kChunk);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                throw Error("Cannot read file \"" + path_ + "\". " + std::strerror(errno));
-            }
-            if (XML_ParseBuffer(parser_.get(), static_cast<int>(n), n == 0) != XML_STATUS_OK) {
+        size_t chunk = kChunk;
+        size_t fed = 0;
+        do {
+            const size_t n = std::min({chunk, content.size() - fed, kMaxPiece});
+            const bool last = fed + n == content.size();
+            if (XML_Parse(parser_.get(), content.data() + fed, static_cast<int>(n), last) != XML_STATUS_OK) {
                 if (!refusal_) Refuse(false, "не является правильным XML (" +
                                                  std::string(XML_ErrorString(XML_GetErrorCode(parser_.get()))) + ")");
                 messages.push_back(*refusal_);
                 return false;
             }
-            if (n == 0) return true;
-        }
+            fed += n;
+            const XML_Index parsed = XML_GetCurrentByteIndex(parser_.get());
+            const size_t unparsed = parsed >= 0 && static_cast<size_t>(parsed) <= fed ? fed - static_cast<size_t>(parsed) : 0;
+            chunk = std::max(kChunk, 2 * unparsed);
+        } while (fed < content.size());
+        return true;
     }
 
     TrackPoints& Points() { return points_; }
-    std::string& Name() { return name_; }
     size_t PointCount() const { return pointCount_; }
     size_t UntimedCount() const { return untimedCount_; }
-    size_t Line() const { return XML_GetCurrentLineNumber(parser_.get()); }
+    size_t OutOfRangeCount() const { return outOfRangeCount_; }
 
 private:
     struct ParserFree {
@@ -121,15 +113,17 @@ private:
     static void OnText(void* data, const XML_Char* text, int length)
     {
         GpxParser& self = Self(data);
-        if (self.collecting_ && self.text_.size() < kMaxText) self.text_.append(text, static_cast<size_t>(length));
+        if (self.collecting_ && self.text_.size() < kMaxText)
+            self.text_.append(text, std::min(static_cast<size_t>(length), kMaxText - self.text_.size() + 1));
     }
+
+    int Line() const { return static_cast<int>(XML_GetCurrentLineNumber(parser_.get())); }
 
     // Stops the parser with the reason the file is refused: a plain message
     // for a file that is no GPX track, an error for a value that is wrong.
     void Refuse(bool isError, const std::string& what)
     {
-        refusal_ = Message{isError, "Файл трека " + path_ + ", строка " + IntToText(static_cast<int64_t>(Line())) +
-                                        ": " + what + "."};
+        refusal_ = Message{isError, what + ".", Line(), path_};
         XML_StopParser(parser_.get(), XML_FALSE);
     }
 
@@ -140,7 +134,7 @@ private:
             rootSeen_ = true;
             ElementName root = SplitName(name);
             if (root.local != "gpx" || (!root.space.empty() && root.space != kGpx10 && root.space != kGpx11))
-                return Refuse(false, "не является файлом GPX (корневой элемент <" + std::string(root.local) + ">)");
+                return Refuse(false, "не является файлом GPX (корневой элемент <" + QuotedInput(root.local) + ">)");
             if (!root.space.empty()) prefix_ = std::string(root.space) + kNamespaceSeparator;
             stack_.push_back(Node::Gpx);
             return;
@@ -156,7 +150,6 @@ private:
                 break;
             case Node::Elevation:
             case Node::Time:
-            case Node::Name:
                 text_.clear();
                 collecting_ = true;
                 break;
@@ -175,14 +168,13 @@ private:
         return local.find(kNamespaceSeparator) == std::string_view::npos ? local : std::string_view();
     }
 
-    Node ChildNode(Node parent, std::string_view local) const
+    static Node ChildNode(Node parent, std::string_view local)
     {
         switch (parent) {
             case Node::Gpx:
                 return local == "trk" ? Node::Track : Node::Other;
             case Node::Track:
-                if (local == "trkseg") return Node::Segment;
-                return local == "name" && !nameSeen_ ? Node::Name : Node::Other;
+                return local == "trkseg" ? Node::Segment : Node::Other;
             case Node::Segment:
                 return local == "trkpt" ? Node::Point : Node::Other;
             case Node::Point:
@@ -196,8 +188,8 @@ private:
     void StartPoint(const XML_Char** attributes)
     {
         point_ = TrackPoint{};
-        point_.Altitude = kNoAltitude;
         pointHasTime_ = false;
+        pointInRange_ = true;
         std::optional<double> latitude, longitude;
         for (const XML_Char** a = attributes; *a; a += 2) {
             std::string_view attribute(a[0]);
@@ -205,12 +197,13 @@ private:
             else if (attribute == "lon") longitude = TryTextToFloat(XmlTrimmed(a[1]));
             else continue;
             if (!(attribute == "lat" ? latitude : longitude))
-                return Refuse(true, "неверное значение " + std::string(attribute) + " \"" + std::string(a[1]) + "\"");
+                return Refuse(true, "неверное значение " + std::string(attribute) + " \"" + QuotedInput(a[1]) + "\"");
         }
         if (!latitude || !longitude)
             return Refuse(true, "у точки <trkpt> нет атрибута " + std::string(latitude ? "lon" : "lat"));
         point_.Latitude = *latitude;
         point_.Longitude = *longitude;
+        pointInRange_ = IsPosition(*latitude, *longitude);
     }
 
     void End()
@@ -224,42 +217,49 @@ private:
                 return EndElevation(XmlTrimmed(text_));
             case Node::Time:
                 return EndTime(XmlTrimmed(text_));
-            case Node::Name:
-                nameSeen_ = true;
-                name_ = std::string(XmlTrimmed(text_));
-                return;
             case Node::Point:
-                ++pointCount_;
-                if (!pointHasTime_) {
-                    ++untimedCount_;
-                    return;
-                }
-                point_.BreakCode = pieceStarts_ ? 1 : 0;
-                pieceStarts_ = false;
-                points_.push_back(point_);
-                return;
+                return EndPoint();
             default:
                 return;
         }
+    }
+
+    // A point out of range is left out, and the next point kept starts a
+    // piece; a point without a time is only left out.
+    void EndPoint()
+    {
+        ++pointCount_;
+        if (!pointInRange_) {
+            ++outOfRangeCount_;
+            pieceStarts_ = true;
+            return;
+        }
+        if (!pointHasTime_) {
+            ++untimedCount_;
+            return;
+        }
+        point_.StartsPiece = pieceStarts_;
+        pieceStarts_ = false;
+        points_.push_back(point_);
     }
 
     void EndElevation(std::string_view text)
     {
         if (text.empty()) return;
         std::optional<double> metres = TryTextToFloat(text);
-        double feet = metres ? RoundHalfEven(FeetOf(*metres)) : 0;
-        if (!metres || !(feet >= INT32_MIN && feet <= INT32_MAX))
-            return Refuse(true, "неверная высота <ele> \"" + std::string(text) + "\"");
-        point_.Altitude = static_cast<int32_t>(feet);
+        if (!metres || text_.size() > kMaxText || !(std::fabs(*metres) <= kMaxHeight))
+            return Refuse(true, "неверная высота <ele> \"" + QuotedInput(text) + "\"");
+        point_.Height = *metres;
     }
 
     void EndTime(std::string_view text)
     {
         if (text.empty()) return;
         std::optional<double> days = ParseGpxTime(text);
-        if (!days) return Refuse(true, "неверное время <time> \"" + std::string(text) + "\"");
+        if (!days || text_.size() > kMaxText) return Refuse(true, "неверное время <time> \"" + QuotedInput(text) + "\"");
         point_.DateTime = *days;
         pointHasTime_ = true;
+        if (!IsGpxTimeWritable(*days)) pointInRange_ = false;
     }
 
     const std::string& path_;
@@ -270,60 +270,105 @@ private:
     std::vector<Node> stack_;
     bool collecting_ = false;
     std::string text_;
-    bool nameSeen_ = false;
-    std::string name_;
     bool pieceStarts_ = false;
     TrackPoint point_;
     bool pointHasTime_ = false;
+    bool pointInRange_ = true;
     size_t pointCount_ = 0;
     size_t untimedCount_ = 0;
+    size_t outOfRangeCount_ = 0;
     TrackPoints points_;
 };
+
+// The pieces in the order of their first point's time (a file may store its
+// tracks in another order), those of the same time in document order.
+void OrderPieces(TrackPoints& points)
+{
+    std::vector<std::pair<size_t, size_t>> pieces;  // [first, end)
+    for (size_t i = 0; i < points.size(); ++i) {
+        if (i == 0 || points[i].StartsPiece) pieces.emplace_back(i, i);
+        pieces.back().second = i + 1;
+    }
+    auto earlier = [&](const auto& a, const auto& b) { return points[a.first].DateTime < points[b.first].DateTime; };
+    if (std::is_sorted(pieces.begin(), pieces.end(), earlier)) return;
+    std::stable_sort(pieces.begin(), pieces.end(), earlier);
+    TrackPoints ordered;
+    ordered.reserve(points.size());
+    for (const auto& [first, end] : pieces) ordered.insert(ordered.end(), points.begin() + first, points.begin() + end);
+    points = std::move(ordered);
+}
+
+// Leaves out every point whose time is not later than that of the last
+// point kept; a piece that starts on a point left out starts on the next
+// point kept. Gives the number left out.
+size_t DropTimesNotLater(TrackPoints& points)
+{
+    size_t kept = 0;
+    bool pieceStarts = false;
+    for (size_t i = 0; i < points.size(); ++i) {
+        TrackPoint& point = points[i];
+        if (kept > 0 && !(point.DateTime > points[kept - 1].DateTime)) {
+            pieceStarts = pieceStarts || point.StartsPiece;
+            continue;
+        }
+        point.StartsPiece = point.StartsPiece || pieceStarts;
+        pieceStarts = false;
+        if (kept != i) points[kept] = point;
+        ++kept;
+    }
+    const size_t dropped = points.size() - kept;
+    points.resize(kept);
+    return dropped;
+}
+
+std::string LeftOut(std::string_view why, size_t count, size_t of)
+{
+    return "Пропущено точек " + std::string(why) + ": " + IntToText(static_cast<int64_t>(count)) + " из " +
+           IntToText(static_cast<int64_t>(of)) + ".";
+}
 
 // The rules every track obeys once read, with their messages.
 std::optional<Track> CheckedTrack(GpxParser& gpx, std::vector<Message>& messages, const std::string& path)
 {
-    if (gpx.PointCount() == 0) {
+    const size_t count = gpx.PointCount();
+    if (count == 0) {
         messages.push_back({false, "В файле трека " + path + " нет трека: ни одной точки <trkpt>."});
         return std::nullopt;
     }
     TrackPoints& points = gpx.Points();
     if (points.empty()) {
-        messages.push_back({false, "В треке нет данных о времени: ни у одной из " +
-                                       IntToText(static_cast<int64_t>(gpx.PointCount())) +
-                                       " точек файла " + path + " нет отметки <time>."});
+        if (gpx.OutOfRangeCount() > 0)
+            messages.push_back({false, "В треке нет точек с допустимыми координатами и временем: пропущено " +
+                                           IntToText(static_cast<int64_t>(gpx.OutOfRangeCount())) + " из " +
+                                           IntToText(static_cast<int64_t>(count)) + "."});
+        else
+            messages.push_back({false, "В треке нет данных о времени: ни у одной из " +
+                                           IntToText(static_cast<int64_t>(count)) + " точек файла " + path +
+                                           " нет отметки <time>."});
         return std::nullopt;
     }
-    if (gpx.UntimedCount() > 0)
-        messages.push_back({false, "Пропущено точек без отметки времени: " +
-                                       IntToText(static_cast<int64_t>(gpx.UntimedCount())) + " из " +
-                                       IntToText(static_cast<int64_t>(gpx.PointCount())) + "."});
+    OrderPieces(points);
     if (points[0].DateTime == 0) {
         messages.push_back({false, "В треке нет данных о времени."});
         return std::nullopt;
     }
-    for (size_t n = 1; n < points.size(); ++n) {
-        if (points[n].DateTime > points[n - 1].DateTime) continue;
-        messages.push_back({false, TimeOrderMessage(points, n)});
-        points.resize(n);
-        break;
-    }
-    return Track{GpxTrackHeader(std::move(gpx.Name())), std::move(points)};
+    if (gpx.UntimedCount() > 0) messages.push_back({false, LeftOut("без отметки времени", gpx.UntimedCount(), count)});
+    if (gpx.OutOfRangeCount() > 0)
+        messages.push_back({false, LeftOut("с координатами или временем вне допустимых пределов",
+                                           gpx.OutOfRangeCount(), count)});
+    if (size_t dropped = DropTimesNotLater(points))
+        messages.push_back({false, LeftOut("со временем не позже предыдущей точки", dropped, count)});
+    return Track{std::move(points)};
 }
 
 }  // namespace
 
-TrackReading LoadGpxTrack(const std::string& path)
+TrackReading ReadGpxTrack(std::string_view content, const std::string& path)
 {
     TrackReading reading;
-    FileDescriptor fd(OpenRegularFile(path));
-    if (!fd.IsOpen()) {
-        reading.Messages.push_back({false, "Не удалось открыть файл трека."});
-        return reading;
-    }
     try {
         GpxParser gpx(path);
-        if (gpx.Parse(fd.get(), reading.Messages)) reading.Track = CheckedTrack(gpx, reading.Messages, path);
+        if (gpx.Parse(content, reading.Messages)) reading.Track = CheckedTrack(gpx, reading.Messages, path);
     } catch (const Error& error) {
         reading.Messages.push_back({true, error.what()});
     }

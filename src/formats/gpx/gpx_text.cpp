@@ -18,7 +18,7 @@ std::string GpxPoint(std::string_view element, const TrackPoint& point, std::str
 {
     std::string text = "<" + std::string(element) + " lat=\"" + XmlDecimal(point.Latitude) + "\" lon=\"" +
                        XmlDecimal(point.Longitude) + "\">";
-    if (point.Altitude != kNoAltitude) text += "<ele>" + XmlDecimal(point.Altitude * kMetresPerFoot, 3) + "</ele>";
+    if (point.Height) text += "<ele>" + XmlDecimal(*point.Height) + "</ele>";
     if (std::optional<std::string> time = GpxTimeText(point.DateTime)) text += "<time>" + *time + "</time>";
     text += children;
     text += "</" + std::string(element) + ">";

@@ -107,13 +107,17 @@ std::optional<double> ParseGpxTime(std::string_view text)
     const year_month_day date{year{y}, month{static_cast<unsigned>(mo)}, day{static_cast<unsigned>(d)}};
     if (!offset || !date.ok() || h > 23 || mi > 59 || s > 60) return std::nullopt;
 
-    return DaysOf(sys_days{date}.time_since_epoch().count() + kDaysBefore1970,
-                  static_cast<double>(h * 3600 + mi * 60 + s - *offset) + fraction);
+    const int64_t dayCount = sys_days{date}.time_since_epoch().count() + kDaysBefore1970;
+    // A leap second is the last instant of its minute, before the next second.
+    if (s == 60) return std::nextafter(DaysOf(dayCount, h * 3600 + mi * 60 + 60 - *offset), -HUGE_VAL);
+    return DaysOf(dayCount, static_cast<double>(h * 3600 + mi * 60 + s - *offset) + fraction);
 }
+
+bool IsGpxTimeWritable(double days) { return days >= kFirstDay && days < kEndDay; }
 
 std::optional<std::string> GpxTimeText(double days)
 {
-    if (!(days >= kFirstDay && days < kEndDay)) return std::nullopt;
+    if (!IsGpxTimeWritable(days)) return std::nullopt;
     const int64_t dayCount = static_cast<int64_t>(std::floor(days));
     const int64_t ns = std::llround((days - static_cast<double>(dayCount)) * static_cast<double>(kNanosecondsPerDay));
     // The fewest decimals of the second that read back as the same value.

@@ -20,7 +20,7 @@ std::string StyleId(int band) { return "band" + IntToText(band + 1); }
 std::string Coordinates(const TrackPoint& point)
 {
     std::string text = XmlDecimal(point.Longitude) + "," + XmlDecimal(point.Latitude);
-    if (point.Altitude != kNoAltitude) text += "," + XmlDecimal(point.Altitude * kMetresPerFoot, 3);
+    if (point.Height) text += "," + XmlDecimal(*point.Height);
     return text;
 }
 

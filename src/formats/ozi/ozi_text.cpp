@@ -100,4 +100,11 @@ std::string ReplaceField(std::string_view line, int n, std::string_view value)
     return result;
 }
 
+std::string HeaderLineText(std::string_view line)
+{
+    std::string text(line);
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
+}
+
 }  // namespace qm

@@ -18,4 +18,9 @@ char* WriteFixedWidthNumber(char* out, int width, double value);
 // gets empty ones up to field n.
 std::string ReplaceField(std::string_view line, int n, std::string_view value);
 
+// A header line read from a track file as we write it: a CR left in it (a
+// lone one) would end the line for a reader that ends lines at CR, so it
+// becomes a blank.
+std::string HeaderLineText(std::string_view line);
+
 }  // namespace qm

@@ -6,10 +6,11 @@
 namespace qm {
 
 void WriteOziVisualisation(const std::vector<std::string>& bandFiles, const std::string& stopFile, const Track& track,
-                           const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
+                           const PltDetails& details, const Visualisation& visualisation, int32_t trackWidth,
+                           std::vector<std::string>& written)
 {
-    WriteBandTracks(bandFiles, track, visualisation, trackWidth, written);
-    written.push_back(WriteStopWaypoints(stopFile, track, visualisation.Stops));
+    WriteBandTracks(bandFiles, track, details, visualisation, trackWidth, written);
+    written.push_back(WriteStopWaypoints(stopFile, track, details, visualisation.Stops));
 }
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/ozi/plt_details.h"
 #include "track/track.h"
 #include "visual/visualisation.h"
 
@@ -14,6 +15,7 @@ namespace qm {
 // Each path is added to `written` once its file is complete; an Error ends
 // the writing with the files before it in place.
 void WriteOziVisualisation(const std::vector<std::string>& bandFiles, const std::string& stopFile, const Track& track,
-                           const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written);
+                           const PltDetails& details, const Visualisation& visualisation, int32_t trackWidth,
+                           std::vector<std::string>& written);
 
 }  // namespace qm

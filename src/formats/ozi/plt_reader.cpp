@@ -1,8 +1,7 @@
 #include "formats/ozi/plt_reader.h"
 
 #include "platform/error.h"
-#include "platform/file_line_reader.h"
-#include "platform/file_system.h"
+#include "platform/line_reader.h"
 #include "platform/number_text.h"
 #include "platform/text_fields.h"
 #include "track/time_order.h"
@@ -12,7 +11,7 @@ namespace {
 
 constexpr std::string_view kTrackMarker = "OziExplorer Track Point File";
 
-int32_t ReadAltitude(std::string_view field)
+int32_t ReadFeet(std::string_view field)
 {
     double rounded = RoundHalfEven(TextToFloat(field));
     if (!(rounded >= INT32_MIN && rounded <= INT32_MAX))
@@ -20,9 +19,10 @@ int32_t ReadAltitude(std::string_view field)
     return static_cast<int32_t>(rounded);
 }
 
-// The track of an open file; a refusal is a message in reading.
-std::optional<Track> ReadTrack(FileLineReader& lines, std::vector<Message>& messages)
+// The track of the file's lines; a refusal is a message in reading.
+void ReadLines(LineReader& lines, TrackReading& reading)
 {
+    PltDetails details;
     Track track;
     int lineNumber = 0;
     auto next = [&] {
@@ -30,72 +30,75 @@ std::optional<Track> ReadTrack(FileLineReader& lines, std::vector<Message>& mess
         return lines.Next();
     };
     // A value that does not convert is an Error about the line it stands on.
-    auto convert = [&](auto conversion) {
+    auto parse = [&](std::string_view line, TrackPoint& point) {
         try {
-            conversion();
+            const int32_t code = ParseTrackPoint(line, point);
+            if (code != 0 && code != 1)
+                details.BreakCodes.emplace_back(static_cast<int32_t>(track.Points.size() - 1), code);
         } catch (const Error& error) {
             throw Error(error.what(), lineNumber);
         }
     };
 
-    track.Header[0] = next();
-    if (track.Header[0].find(kTrackMarker) == std::string::npos) {
-        messages.push_back({false, "Неверный формат трека!"});
-        return std::nullopt;
+    details.Header[0] = next();
+    if (details.Header[0].find(kTrackMarker) == std::string::npos) {
+        reading.Messages.push_back({false, "Неверный формат трека!"});
+        return;
     }
-    for (size_t i = 1; i < track.Header.size(); ++i) track.Header[i] = next();
+    for (size_t i = 1; i < details.Header.size(); ++i) details.Header[i] = next();
     // The declared point count is often wrong; only its form is checked.
-    convert([&] { TextToInt(next()); });
+    try {
+        TextToInt(next());
+    } catch (const Error& error) {
+        throw Error(error.what(), lineNumber);
+    }
 
     TrackPoints& points = track.Points;
-    points.emplace_back();
-    convert([&] { ParseTrackPoint(next(), points[0]); });
+    points.reserve(lines.LinesLeft());
+    parse(next(), points.emplace_back());
     if (points[0].DateTime == 0) {
-        messages.push_back({false, "В треке нет данных о времени."});
-        return std::nullopt;
+        reading.Messages.push_back({false, "В треке нет данных о времени."});
+        return;
     }
 
     while (!lines.AtEnd()) {
         std::string_view line = next();
         if (line.empty()) continue;
         TrackPoint& point = points.emplace_back();
-        convert([&] { ParseTrackPoint(line, point); });
+        parse(line, point);
         size_t n = points.size() - 1;
         if (!(point.DateTime > points[n - 1].DateTime)) {
-            messages.push_back({false, TimeOrderMessage(points, n)});
+            reading.Messages.push_back({false, TimeOrderMessage(points, n)});
             points.pop_back();
+            if (!details.BreakCodes.empty() && details.BreakCodes.back().first == static_cast<int32_t>(n))
+                details.BreakCodes.pop_back();
             break;
         }
     }
-    return track;
+    reading.Track = std::move(track);
+    reading.Plt = std::move(details);
 }
 
 }  // namespace
 
-void ParseTrackPoint(std::string_view line, TrackPoint& point)
+int32_t ParseTrackPoint(std::string_view line, TrackPoint& point)
 {
-    if (line.empty()) return;
+    if (line.empty()) return 0;
     point.Latitude = TextToFloat(TakeField(line, ','));
     point.Longitude = TextToFloat(TakeField(line, ','));
-    point.BreakCode = TextToInt(TakeField(line, ','));
-    point.Altitude = ReadAltitude(TakeField(line, ','));
+    const int32_t code = TextToInt(TakeField(line, ','));
+    point.StartsPiece = code != 0;
+    point.Height = HeightOfFeet(ReadFeet(TakeField(line, ',')));
     point.DateTime = TextToFloat(TakeField(line, ','));
+    return code;
 }
 
-TrackReading LoadPltTrack(const std::string& path)
+TrackReading ReadPltTrack(std::string_view content)
 {
     TrackReading reading;
-    if (!FileExists(path)) {
-        reading.Messages.push_back({false, "Файл трека не найден!"});
-        return reading;
-    }
-    FileLineReader lines;
-    if (!lines.Open(path)) {
-        reading.Messages.push_back({false, "Не удалось открыть файл трека."});
-        return reading;
-    }
+    LineReader lines(content);
     try {
-        reading.Track = ReadTrack(lines, reading.Messages);
+        ReadLines(lines, reading);
     } catch (const Error& error) {
         reading.Messages.push_back({true, error.what(), error.Line()});
     }

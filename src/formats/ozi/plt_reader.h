@@ -2,16 +2,18 @@
 
 #include "formats/track_reader.h"
 
-#include <string>
+#include <cstdint>
 #include <string_view>
 
 namespace qm {
 
-// Reads and checks an OziExplorer track file.
-TrackReading LoadPltTrack(const std::string& path);
+// Reads and checks an OziExplorer track file's content; keeps its header
+// lines and its break codes other than 0 and 1 in the reading's Plt.
+TrackReading ReadPltTrack(std::string_view content);
 
-// Fills point from one point line; an empty line leaves it untouched. Throws
-// Error when a number does not convert.
-void ParseTrackPoint(std::string_view line, TrackPoint& point);
+// Fills point from one point line and gives its break code; an empty line
+// leaves the point untouched and gives 0. Throws Error when a number does
+// not convert.
+int32_t ParseTrackPoint(std::string_view line, TrackPoint& point);
 
 }  // namespace qm

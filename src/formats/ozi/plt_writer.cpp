@@ -7,6 +7,7 @@
 #include "platform/number_text.h"
 #include "platform/path_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -22,7 +23,18 @@ void WriteLine(AtomicFileWriter& file, std::string_view line)
     file.Write(kLineEnd);
 }
 
-void WriteBandTrack(AtomicFileWriter& file, const Track& track, const std::vector<SpeedRun>& runs, int band)
+// The break code of point p: 0 within a piece, 1 or the code read from the
+// track file where a piece starts.
+int32_t BreakCode(const Track& track, const PltDetails& details, int32_t p)
+{
+    if (!track.Points[p].StartsPiece) return 0;
+    const auto& codes = details.BreakCodes;
+    auto at = std::lower_bound(codes.begin(), codes.end(), p, [](const auto& code, int32_t i) { return code.first < i; });
+    return at != codes.end() && at->first == p ? at->second : 1;
+}
+
+void WriteBandTrack(AtomicFileWriter& file, const Track& track, const PltDetails& details,
+                    const std::vector<SpeedRun>& runs, int band)
 {
     PointLineWriter lines;
     auto write = [&](const TrackPoint& point, int32_t breakCode) {
@@ -31,7 +43,7 @@ void WriteBandTrack(AtomicFileWriter& file, const Track& track, const std::vecto
     for (const SpeedRun& run : runs) {
         if (run.Band != band) continue;
         write(track.Points[run.First], 1);
-        for (int32_t p = run.First + 1; p <= run.Last; ++p) write(track.Points[p], track.Points[p].BreakCode);
+        for (int32_t p = run.First + 1; p <= run.Last; ++p) write(track.Points[p], BreakCode(track, details, p));
     }
 }
 
@@ -56,7 +68,7 @@ char* PointLineWriter::Write(char* out, const TrackPoint& point, int32_t breakCo
     *out++ = ',';
     out = WriteInt(out, breakCode);
     *out++ = ',';
-    out = WriteInt(out, point.Altitude);
+    out = WriteInt(out, FeetOfHeight(point.Height));
     *out++ = ',';
     out = WriteFixedWidthNumber(out, 13, point.DateTime);
     *out++ = ',';
@@ -65,17 +77,17 @@ char* PointLineWriter::Write(char* out, const TrackPoint& point, int32_t breakCo
     return out + kLineEnd.size();
 }
 
-void WriteBandTracks(const std::vector<std::string>& bandFiles, const Track& track, const Visualisation& visualisation,
-                     int32_t trackWidth, std::vector<std::string>& written)
+void WriteBandTracks(const std::vector<std::string>& bandFiles, const Track& track, const PltDetails& details,
+                     const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written)
 {
     for (int k = 0; k < kBandCount; ++k) {
         const SpeedBand& band = visualisation.Bands[k];
         if (band.StepCount <= 0) continue;
         AtomicFileWriter file(bandFiles[k]);
-        for (int i = 0; i < 4; ++i) WriteLine(file, track.Header[i]);
-        WriteLine(file, BandDisplayLine(track.Header[4], band, trackWidth));
+        for (int i = 0; i < 4; ++i) WriteLine(file, HeaderLineText(details.Header[i]));
+        WriteLine(file, HeaderLineText(BandDisplayLine(details.Header[4], band, trackWidth)));
         WriteLine(file, IntToText(band.StepCount));
-        WriteBandTrack(file, track, visualisation.Runs, k);
+        WriteBandTrack(file, track, details, visualisation.Runs, k);
         file.Commit();
         written.push_back(file.Path());
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/ozi/plt_details.h"
 #include "platform/date_time_text.h"
 #include "track/track.h"
 #include "visual/visualisation.h"
@@ -32,12 +33,13 @@ private:
 };
 
 // Writes one track file per band with a StepCount above 0, in band order,
-// band k's into bandFiles[k] (named with BandFileSuffix): the track's
-// header, the band's display line, the StepCount, then the points of each of
-// the band's runs, the first with break code 1, the others with their own.
+// band k's into bandFiles[k] (named with BandFileSuffix): the header of
+// details, the band's display line, the StepCount, then the points of each
+// of the band's runs, the first with break code 1, the others with their own
+// (details keeps those other than 0 and 1).
 // Each file's path is added to `written` once it is complete; an Error ends
 // the writing with the files before it in place.
-void WriteBandTracks(const std::vector<std::string>& bandFiles, const Track& track, const Visualisation& visualisation,
-                     int32_t trackWidth, std::vector<std::string>& written);
+void WriteBandTracks(const std::vector<std::string>& bandFiles, const Track& track, const PltDetails& details,
+                     const Visualisation& visualisation, int32_t trackWidth, std::vector<std::string>& written);
 
 }  // namespace qm

@@ -60,9 +60,11 @@ std::string StopLine(int n, const TrackStop& stop, const TrackPoints& points)
     return line;
 }
 
-std::string WriteStopWaypoints(const std::string& path, const Track& track, const std::vector<TrackStop>& stops)
+std::string WriteStopWaypoints(const std::string& path, const Track& track, const PltDetails& details,
+                               const std::vector<TrackStop>& stops)
 {
-    std::vector<std::string> lines = {"OziExplorer Waypoint File Version 1.1", track.Header[1], "Reserved 2",
+    std::vector<std::string> lines = {"OziExplorer Waypoint File Version 1.1", HeaderLineText(details.Header[1]),
+                                      "Reserved 2",
                                       "garmin"};
     for (size_t i = 0; i < stops.size(); ++i)
         lines.push_back(StopLine(static_cast<int>(i) + 1, stops[i], track.Points));

@@ -49,7 +49,7 @@ TEST(RealGpxTest, EveryRealFileIsReadAsDescribed)
         ASSERT_TRUE(reading.Track.has_value()) << reading.Messages[0].Text;
         const TrackPoints& points = reading.Track->Points;
         ASSERT_EQ(points.size(), real.points);
-        EXPECT_EQ(std::count_if(points.begin(), points.end(), [](const TrackPoint& p) { return p.BreakCode == 1; }),
+        EXPECT_EQ(std::count_if(points.begin(), points.end(), [](const TrackPoint& p) { return p.StartsPiece; }),
                   real.pieces);
         EXPECT_EQ(GpxTimeText(points.front().DateTime), real.first);
         EXPECT_EQ(GpxTimeText(points.back().DateTime), real.last);
@@ -66,16 +66,6 @@ TEST(RealGpxTest, ATrackWithoutTimesIsRefused)
     ASSERT_EQ(reading.Messages.size(), 1u);
     EXPECT_EQ(reading.Messages[0].Text,
               "В треке нет данных о времени: ни у одной из 2 точек файла " + path + " нет отметки <time>.");
-}
-
-TEST(RealGpxTest, TheTrackNameBecomesTheDescriptionOfItsBandFiles)
-{
-    TrackReading reading = LoadTrack(std::string(QM_TEST_DATA) +
-                                     "/tracks/wladich-nakarte-test-track_load_data-files-osm_prototype_with_title.gpx");
-    ASSERT_TRUE(reading.Track.has_value());
-    const TrackHeader expected = {"OziExplorer Track Point File Version 2.1", "WGS 84", "Altitude is in Feet",
-                                  "Reserved 3", "0,2,255,Test - Тест - Zkouška,0,0,2,8421376"};
-    EXPECT_EQ(reading.Track->Header, expected);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "formats/ozi/plt_reader.h"
+#include "formats/track_reader.h"
 
 #include "platform/date_time_text.h"
 #include "support/test_support.h"
@@ -17,9 +17,11 @@ protected:
     void SetUp() override { UseFixedDateTimeFormats(); }
     // The track of the bytes; the reader's messages in `messages`.
     Track Load(const std::string& bytes) { return Read(dir.Write("t.plt", bytes)).value_or(Track()); }
+    std::optional<PltDetails> plt;
     std::optional<Track> Read(const std::string& path)
     {
-        TrackReading reading = LoadPltTrack(path);
+        TrackReading reading = LoadTrack(path);
+        plt = reading.Plt;
         messages.clear();
         for (const Message& message : reading.Messages)
             messages.push_back((message.IsError ? "error: " : "") + message.Text);
@@ -64,15 +66,19 @@ TEST_F(PltReaderTest, ReadsPointsAndKeepsTheHeaderBytes)
         Track track = Load(bytes);
         EXPECT_TRUE(messages.empty());
         ASSERT_EQ(track.Points.size(), 3u);
-        EXPECT_EQ(track.Header, (TrackHeader{"xx OziExplorer Track Point File Version 2.1 \xe9", "WGS 84",
-                                             "Altitude is in Feet", "",
-                                             "0,2,255,V\xe9zelay \xf4\xe5\xe2  ,1,0,2,8421376,0"}));
+        ASSERT_TRUE(plt.has_value());
+        EXPECT_EQ(plt->Header, (std::array<std::string, 5>{"xx OziExplorer Track Point File Version 2.1 \xe9",
+                                                           "WGS 84", "Altitude is in Feet", "",
+                                                           "0,2,255,V\xe9zelay \xf4\xe5\xe2  ,1,0,2,8421376,0"}));
+        EXPECT_EQ(plt->BreakCodes, (std::vector<std::pair<int32_t, int32_t>>{{0, 7}}));
         const TrackPoint& p = track.Points[0];
-        EXPECT_EQ(std::make_tuple(p.Latitude, p.Longitude, p.BreakCode, p.Altitude, p.DateTime),
-                  std::make_tuple(55.5, 37.25, 7, 3682, 39000.5));  // altitudes rounded half to even
-        EXPECT_EQ(track.Points[1].BreakCode, 1);
-        EXPECT_EQ(track.Points[1].Altitude, 3680);
-        EXPECT_EQ(track.Points[2].Altitude, -777);
+        EXPECT_EQ(std::make_tuple(p.Latitude, p.Longitude, p.StartsPiece, p.DateTime),
+                  std::make_tuple(55.5, 37.25, true, 39000.5));
+        // Whole feet, halves to even, in metres; -777 is no height.
+        EXPECT_EQ(p.Height, 3682 * 0.3048);
+        EXPECT_TRUE(track.Points[1].StartsPiece);
+        EXPECT_EQ(track.Points[1].Height, 1121.664);
+        EXPECT_EQ(track.Points[2].Height, std::nullopt);
     }
 }
 

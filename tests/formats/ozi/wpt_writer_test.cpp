@@ -8,7 +8,7 @@ namespace {
 TEST(StopLine, TwentyFourFieldsDescribingPointsAndDuration)
 {
     TrackPoints points(200);
-    points[120] = TrackPoint{55.755831, 37.617673, 0, 0, 39000.5};
+    points[120] = TrackPoint{55.755831, 37.617673, 39000.5, {}, false};
     EXPECT_EQ(StopLine(2, TrackStop{120, 161, 12.5 / 1440}, points),
               "2,stop 2,55.755831,37.617673,39000.5000000,28,1,4,0,65535,points 120 - 161 stop time 0:12:30,"
               "0,0,0,-777,6,0,25,0,10.0,2,0,0,0");
