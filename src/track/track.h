@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -15,9 +17,30 @@ struct TrackPoint {
 
 using TrackPoints = std::vector<TrackPoint>;
 
+// What a device may measure beside the position.
+enum class Measure { HeartRate, Cadence, Power, Temperature };  // beats/min, 1/min, W, °C
+inline constexpr size_t kMeasureCount = 4;
+
+// One value per point, nothing where the point has none.
+using MeasureColumn = std::vector<std::optional<float>>;
+
+// Each measure's column: empty when no point of the track has it, else one
+// value per point of the track.
+using MeasureColumns = std::array<MeasureColumn, kMeasureCount>;
+
+inline MeasureColumn& ColumnOf(MeasureColumns& columns, Measure measure)
+{
+    return columns[static_cast<size_t>(measure)];
+}
+inline const MeasureColumn& ColumnOf(const MeasureColumns& columns, Measure measure)
+{
+    return columns[static_cast<size_t>(measure)];
+}
+
 // A usable track: at least one point, times strictly increasing.
 struct Track {
     TrackPoints Points;
+    MeasureColumns Measures;
 };
 
 }  // namespace qm

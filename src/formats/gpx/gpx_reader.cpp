@@ -1,5 +1,6 @@
 #include "formats/gpx/gpx_reader.h"
 
+#include "formats/collected_points.h"
 #include "formats/gpx/gpx_time.h"
 #include "formats/gpx/xml_encodings.h"
 #include "formats/xml/xml_text.h"
@@ -94,10 +95,7 @@ public:
         return true;
     }
 
-    TrackPoints& Points() { return points_; }
-    size_t PointCount() const { return pointCount_; }
-    size_t UntimedCount() const { return untimedCount_; }
-    size_t OutOfRangeCount() const { return outOfRangeCount_; }
+    CollectedPoints& Collected() { return collected_; }
 
 private:
     struct ParserFree {
@@ -228,19 +226,19 @@ private:
     // piece; a point without a time is only left out.
     void EndPoint()
     {
-        ++pointCount_;
+        ++collected_.Count;
         if (!pointInRange_) {
-            ++outOfRangeCount_;
+            ++collected_.OutOfRange;
             pieceStarts_ = true;
             return;
         }
         if (!pointHasTime_) {
-            ++untimedCount_;
+            ++collected_.Untimed;
             return;
         }
         point_.StartsPiece = pieceStarts_;
         pieceStarts_ = false;
-        points_.push_back(point_);
+        collected_.Keep(point_);
     }
 
     void EndElevation(std::string_view text)
@@ -274,92 +272,8 @@ private:
     TrackPoint point_;
     bool pointHasTime_ = false;
     bool pointInRange_ = true;
-    size_t pointCount_ = 0;
-    size_t untimedCount_ = 0;
-    size_t outOfRangeCount_ = 0;
-    TrackPoints points_;
+    CollectedPoints collected_;
 };
-
-// The pieces in the order of their first point's time (a file may store its
-// tracks in another order), those of the same time in document order.
-void OrderPieces(TrackPoints& points)
-{
-    std::vector<std::pair<size_t, size_t>> pieces;  // [first, end)
-    for (size_t i = 0; i < points.size(); ++i) {
-        if (i == 0 || points[i].StartsPiece) pieces.emplace_back(i, i);
-        pieces.back().second = i + 1;
-    }
-    auto earlier = [&](const auto& a, const auto& b) { return points[a.first].DateTime < points[b.first].DateTime; };
-    if (std::is_sorted(pieces.begin(), pieces.end(), earlier)) return;
-    std::stable_sort(pieces.begin(), pieces.end(), earlier);
-    TrackPoints ordered;
-    ordered.reserve(points.size());
-    for (const auto& [first, end] : pieces) ordered.insert(ordered.end(), points.begin() + first, points.begin() + end);
-    points = std::move(ordered);
-}
-
-// Leaves out every point whose time is not later than that of the last
-// point kept; a piece that starts on a point left out starts on the next
-// point kept. Gives the number left out.
-size_t DropTimesNotLater(TrackPoints& points)
-{
-    size_t kept = 0;
-    bool pieceStarts = false;
-    for (size_t i = 0; i < points.size(); ++i) {
-        TrackPoint& point = points[i];
-        if (kept > 0 && !(point.DateTime > points[kept - 1].DateTime)) {
-            pieceStarts = pieceStarts || point.StartsPiece;
-            continue;
-        }
-        point.StartsPiece = point.StartsPiece || pieceStarts;
-        pieceStarts = false;
-        if (kept != i) points[kept] = point;
-        ++kept;
-    }
-    const size_t dropped = points.size() - kept;
-    points.resize(kept);
-    return dropped;
-}
-
-std::string LeftOut(std::string_view why, size_t count, size_t of)
-{
-    return "Пропущено точек " + std::string(why) + ": " + IntToText(static_cast<int64_t>(count)) + " из " +
-           IntToText(static_cast<int64_t>(of)) + ".";
-}
-
-// The rules every track obeys once read, with their messages.
-std::optional<Track> CheckedTrack(GpxParser& gpx, std::vector<Message>& messages, const std::string& path)
-{
-    const size_t count = gpx.PointCount();
-    if (count == 0) {
-        messages.push_back({false, "В файле трека " + path + " нет трека: ни одной точки <trkpt>."});
-        return std::nullopt;
-    }
-    TrackPoints& points = gpx.Points();
-    if (points.empty()) {
-        if (gpx.OutOfRangeCount() > 0)
-            messages.push_back({false, "В треке нет точек с допустимыми координатами и временем: пропущено " +
-                                           IntToText(static_cast<int64_t>(gpx.OutOfRangeCount())) + " из " +
-                                           IntToText(static_cast<int64_t>(count)) + "."});
-        else
-            messages.push_back({false, "В треке нет данных о времени: ни у одной из " +
-                                           IntToText(static_cast<int64_t>(count)) + " точек файла " + path +
-                                           " нет отметки <time>."});
-        return std::nullopt;
-    }
-    OrderPieces(points);
-    if (points[0].DateTime == 0) {
-        messages.push_back({false, "В треке нет данных о времени."});
-        return std::nullopt;
-    }
-    if (gpx.UntimedCount() > 0) messages.push_back({false, LeftOut("без отметки времени", gpx.UntimedCount(), count)});
-    if (gpx.OutOfRangeCount() > 0)
-        messages.push_back({false, LeftOut("с координатами или временем вне допустимых пределов",
-                                           gpx.OutOfRangeCount(), count)});
-    if (size_t dropped = DropTimesNotLater(points))
-        messages.push_back({false, LeftOut("со временем не позже предыдущей точки", dropped, count)});
-    return Track{std::move(points)};
-}
 
 }  // namespace
 
@@ -368,7 +282,7 @@ TrackReading ReadGpxTrack(std::string_view content, const std::string& path)
     TrackReading reading;
     try {
         GpxParser gpx(path);
-        if (gpx.Parse(content, reading.Messages)) reading.Track = CheckedTrack(gpx, reading.Messages, path);
+        if (gpx.Parse(content, reading.Messages)) reading.Track = CheckedTrack(gpx.Collected(), {"<trkpt>", "<time>"}, path, reading.Messages);
     } catch (const Error& error) {
         reading.Messages.push_back({true, error.what()});
     }

@@ -1,0 +1,122 @@
+#include "formats/collected_points.h"
+
+#include "platform/number_text.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace qm {
+namespace {
+
+// Rebuilds values from the ranges [first, end) in their given order.
+template <typename Values>
+void Reorder(Values& values, const std::vector<std::pair<size_t, size_t>>& ranges)
+{
+    if (values.empty()) return;
+    Values ordered;
+    ordered.reserve(values.size());
+    for (const auto& [first, end] : ranges) ordered.insert(ordered.end(), values.begin() + first, values.begin() + end);
+    values = std::move(ordered);
+}
+
+// The pieces in the order of their first point's time, those of the same
+// time in the file's order.
+void OrderPieces(TrackPoints& points, MeasureColumns& measures)
+{
+    std::vector<std::pair<size_t, size_t>> pieces;  // [first, end)
+    for (size_t i = 0; i < points.size(); ++i) {
+        if (i == 0 || points[i].StartsPiece) pieces.emplace_back(i, i);
+        pieces.back().second = i + 1;
+    }
+    auto earlier = [&](const auto& a, const auto& b) { return points[a.first].DateTime < points[b.first].DateTime; };
+    if (std::is_sorted(pieces.begin(), pieces.end(), earlier)) return;
+    std::stable_sort(pieces.begin(), pieces.end(), earlier);
+    Reorder(points, pieces);
+    for (MeasureColumn& column : measures) Reorder(column, pieces);
+}
+
+// Leaves out every point whose time is not later than that of the last
+// point kept; a piece that starts on a point left out starts on the next
+// point kept. Gives the number left out.
+size_t DropTimesNotLater(TrackPoints& points, MeasureColumns& measures)
+{
+    size_t kept = 0;
+    bool pieceStarts = false;
+    for (size_t i = 0; i < points.size(); ++i) {
+        TrackPoint& point = points[i];
+        if (kept > 0 && !(point.DateTime > points[kept - 1].DateTime)) {
+            pieceStarts = pieceStarts || point.StartsPiece;
+            continue;
+        }
+        point.StartsPiece = point.StartsPiece || pieceStarts;
+        pieceStarts = false;
+        if (kept != i) {
+            points[kept] = point;
+            for (MeasureColumn& column : measures)
+                if (!column.empty()) column[kept] = column[i];
+        }
+        ++kept;
+    }
+    const size_t dropped = points.size() - kept;
+    points.resize(kept);
+    for (MeasureColumn& column : measures)
+        if (!column.empty()) column.resize(kept);
+    return dropped;
+}
+
+std::string CountText(size_t count) { return IntToText(static_cast<int64_t>(count)); }
+
+std::string LeftOut(std::string_view why, size_t count, size_t of)
+{
+    return "Пропущено точек " + std::string(why) + ": " + CountText(count) + " из " + CountText(of) + ".";
+}
+
+}  // namespace
+
+void CollectedPoints::Keep(const TrackPoint& point, const std::array<std::optional<float>, kMeasureCount>& measures)
+{
+    for (size_t k = 0; k < kMeasureCount; ++k) {
+        MeasureColumn& column = Measures[k];
+        if (column.empty() && !measures[k]) continue;
+        column.resize(Points.size());
+        column.push_back(measures[k]);
+    }
+    Points.push_back(point);
+}
+
+std::optional<Track> CheckedTrack(CollectedPoints& collected, PointWords words, const std::string& path,
+                                  std::vector<Message>& messages)
+{
+    const size_t count = collected.Count;
+    if (count == 0) {
+        messages.push_back(
+            {false, "В файле трека " + path + " нет трека: ни одной точки " + std::string(words.Point) + "."});
+        return std::nullopt;
+    }
+    TrackPoints& points = collected.Points;
+    if (points.empty()) {
+        if (collected.OutOfRange > 0)
+            messages.push_back({false, "В треке нет точек с допустимыми координатами и временем: пропущено " +
+                                           CountText(collected.OutOfRange) + " из " + CountText(count) + "."});
+        else
+            messages.push_back({false, "В треке нет данных о времени: ни у одной из " + CountText(count) +
+                                           " точек файла " + path + " нет отметки " + std::string(words.Time) + "."});
+        return std::nullopt;
+    }
+    for (MeasureColumn& column : collected.Measures)
+        if (!column.empty()) column.resize(points.size());
+    OrderPieces(points, collected.Measures);
+    if (points[0].DateTime == 0) {
+        messages.push_back({false, "В треке нет данных о времени."});
+        return std::nullopt;
+    }
+    if (collected.Untimed > 0) messages.push_back({false, LeftOut("без отметки времени", collected.Untimed, count)});
+    if (collected.OutOfRange > 0)
+        messages.push_back(
+            {false, LeftOut("с координатами или временем вне допустимых пределов", collected.OutOfRange, count)});
+    if (size_t dropped = DropTimesNotLater(points, collected.Measures))
+        messages.push_back({false, LeftOut("со временем не позже предыдущей точки", dropped, count)});
+    return Track{std::move(points), std::move(collected.Measures)};
+}
+
+}  // namespace qm
