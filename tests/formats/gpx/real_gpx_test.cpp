@@ -3,6 +3,8 @@
 // time in UTC, and what the user is told.
 #include "formats/gpx/gpx_time.h"
 #include "formats/track_reader.h"
+#include "support/gpsbabel_reading.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +57,19 @@ TEST(RealGpxTest, EveryRealFileIsReadAsDescribed)
         EXPECT_EQ(GpxTimeText(points.back().DateTime), real.last);
         EXPECT_EQ(reading.Messages.empty() ? "" : reading.Messages[0].Text, real.message);
         EXPECT_LE(reading.Messages.size(), 1u);
+    }
+}
+
+// GPSBabel, the reference reader, finds the same points in every file.
+TEST(RealGpxTest, GpsBabelReadsTheSamePoints)
+{
+    ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
+    for (const RealGpx& real : kFiles) {
+        SCOPED_TRACE(real.file);
+        const std::string path = std::string(QM_TEST_DATA) + "/tracks/" + real.file;
+        std::optional<Track> theirs = test::GpsBabelTrack("gpx", path);
+        ASSERT_TRUE(theirs.has_value());
+        EXPECT_EQ(test::ReadingDifference(*LoadTrack(path).Track, *theirs), "");
     }
 }
 
