@@ -6,30 +6,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <iostream>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qm::cli {
 namespace {
 
 int stdoutError = 0;  // errno of the first failed write to standard output
-
-// Why path cannot be read as a regular file; nothing when it can.
-std::optional<std::string> UnreadableReason(const std::string& path)
-{
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return std::strerror(errno);
-    if (S_ISDIR(st.st_mode)) return "is a directory";
-    // Without O_NONBLOCK the open of a FIFO waits for a writer.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::strerror(errno);
-    bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    ::close(fd);
-    if (!regular) return "is not a regular file";
-    return std::nullopt;
-}
 
 }  // namespace
 
@@ -108,14 +91,11 @@ std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const s
 
 bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files)
 {
-    std::string path = file;
-    if (path.empty()) {
-        path = kSettingsFileName;
-        struct stat st;
-        if (!useCurrentDirectory || (::stat(path.c_str(), &st) != 0 && errno == ENOENT)) return true;
-    }
-    if (auto reason = UnreadableReason(path)) {
-        PrintFileMessage(path, *reason);
+    if (file.empty() && !useCurrentDirectory) return true;
+    const std::string path = file.empty() ? std::string(kSettingsFileName) : file;
+    // A settings file named on the command line must be there.
+    if (!file.empty() && NothingAt(path)) {
+        PrintFileMessage(path, std::strerror(ENOENT));
         return false;
     }
     const LoadedSettings loaded = LoadSettings(path, settings);

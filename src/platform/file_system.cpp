@@ -83,6 +83,24 @@ bool ReadFileBytes(const std::string& path, std::string& content)
     return true;
 }
 
+bool NothingAt(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
+
+std::optional<std::string> UnreadableReason(const std::string& path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return Reason(errno);
+    if (S_ISDIR(st.st_mode)) return "is a directory";
+    // Without O_NONBLOCK the open of a FIFO waits for a writer.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) return Reason(errno);
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return "is not a regular file";
+    return std::nullopt;
+}
+
 std::string TemporaryPathBeside(const std::string& path)
 {
     // A name of up to 255 bytes has room for the 9 bytes added.

@@ -1,6 +1,7 @@
 #include "ui_harness.h"
 
 #include "platform/file_system.h"
+#include "ui/widgets/color_box.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -104,8 +105,8 @@ TEST_F(MainWindow, VisualisesIntoTheOutputDirectory)
 
 TEST(MainWindowBands, UnreadableBandBoxStopsTheVisualisation)
 {
-    Program program("[SPDSCALE0]\nSCALEDATA=x\n");
-    program.dialogs.boxes.clear();
+    Program program;
+    Find<ColorBox>(program.Main(), "SpdCat1")->setText("SC1");
     program.Main().Visualise();
     EXPECT_EQ(program.dialogs.boxes, Texts{"error: 'SC1' is not a valid floating point value."});
 }
@@ -166,12 +167,12 @@ TEST(MainWindowBands, ScaleWhoseBandsShareAFileIsRefusedInABox)
 
 TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)
 {
-    std::filesystem::create_directory(Dir("Quillmarsh.ini"));  // cannot be written over
+    program.settings.StartDir = Dir("gone");  // cannot be written into
     EXPECT_FALSE(program.Main().close());
     EXPECT_TRUE(program.Main().isVisible());
-    EXPECT_EQ(program.dialogs.boxes, Texts{"error: Unable to write to " + Dir("Quillmarsh.ini") + "."});
+    EXPECT_EQ(program.dialogs.boxes, Texts{"error: Unable to write to " + Dir("gone/Quillmarsh.ini") + "."});
 
-    std::filesystem::remove(Dir("Quillmarsh.ini"));
+    program.settings.StartDir = program.dir.path();
     program.Main().LoadTrackFile(Dir("gps/day.plt"));
     EXPECT_TRUE(program.Main().close());
     EXPECT_NE(ReadAll(Dir("Quillmarsh.ini")).find("TRACKFILE=" + Dir("gps/day.plt") + "\r\n"), std::string::npos);

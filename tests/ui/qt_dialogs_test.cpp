@@ -84,10 +84,7 @@ TEST(DirectoryChooser, CreatesAMissingDirectoryOnceConfirmed)
 {
     TempDir dir;
     std::filesystem::create_directory(dir.File("sub"));
-    const std::string workingDir = GetCurrentDir();
-    SetCurrentDir(dir.path());
-    DirectoryChooser chooser(nullptr);
-    SetCurrentDir(workingDir);
+    DirectoryChooser chooser(nullptr, QString::fromStdString(dir.path()));
     chooser.show();
     EXPECT_EQ(chooser.directory().absolutePath().toStdString(), dir.path());
 
