@@ -62,7 +62,7 @@ void AddRow(QGridLayout* grid, QWidget* caption, QWidget* field, const char* uni
 void AddRow(QGridLayout* grid, const char* caption, QWidget* field, const char* unit)
 {
     auto* label = new QLabel(caption, field->parentWidget());
-    label->setBuddy(field);
+    label->setBuddy(field->focusProxy() ? field->focusProxy() : field);
     AddRow(grid, label, field, unit);
 }
 

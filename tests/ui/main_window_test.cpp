@@ -3,13 +3,17 @@
 #include "platform/file_system.h"
 #include "ui/widgets/color_box.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -182,6 +186,53 @@ TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)
     program.Main().show();
     EXPECT_TRUE(program.Main().close());
     EXPECT_FALSE(std::filesystem::exists(Dir("Quillmarsh.ini")));
+}
+
+// Captions with an Alt letter, in a window: each letter once.
+Texts CaptionsWithAltLetters(QWidget& window)
+{
+    Texts captions;
+    std::set<int> letters;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+        if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+        const QKeySequence letter = QKeySequence::mnemonic(text);
+        if (letter.isEmpty()) continue;
+        EXPECT_TRUE(letters.insert(letter[0].toCombined()).second) << text.toStdString();
+        captions.push_back(text.toStdString());
+    }
+    std::sort(captions.begin(), captions.end());
+    return captions;
+}
+
+void PressAlt(QWidget& window, char16_t letter)
+{
+    QTest::sendKeyEvent(QTest::Click, &window, static_cast<Qt::Key>(QChar(letter).toUpper().unicode()),
+                        QString(QChar(letter)), Qt::AltModifier);
+    // A button's letter clicks it after showing it pressed for a moment.
+    QTest::qWait(300);
+}
+
+TEST(AltLetters, MainWindowButtonsAndSettingsFields)
+{
+    Program program;
+    program.Start();
+    QWidget& dialog = *program.windows.settingsDialog;
+    EXPECT_EQ(CaptionsWithAltLetters(program.Main()),
+              (Texts{"&Визуализация", "&Изменить", "&Карта", "&Настройки", "&Статистика"}));
+    EXPECT_EQ(CaptionsWithAltLetters(dialog),
+              (Texts{"&Границы сл. разброса", "&Дробной части", "&Интервал расчета", "&Мин. скорость",
+                     "&Предельный уклон", "&Разрыв по дистанции", "&Точность чисел", "&Формат результата",
+                     "&Ширина трека в OZI", "Гори&зонтальный", "П&оправка к GMT", "По&лей данных",
+                     "Разрыв по &времени", "Ш&аг расчета высоты"}));
+
+    PressAlt(program.Main(), u'н');
+    ASSERT_TRUE(dialog.isActiveWindow());
+    for (auto [letter, field] : {std::pair{u'ш', "ETrWidth"}, {u'о', "EGMTmod"}, {u'т', "ENumDigits"}}) {
+        PressAlt(dialog, letter);
+        EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(dialog, field)) << field;
+    }
 }
 
 }  // namespace
