@@ -232,7 +232,8 @@ void MainWindow::SetControlsEnabled(bool enabled)
         control->setEnabled(enabled);
     const int type = folderTypeGroup->ItemIndex();
     openDirButton->setEnabled(enabled && type != 0 && type != 1);
-    if (enabled && commandFocus_) {
+    // A window still locked by a secondary one gets it back on its activation.
+    if (enabled && commandFocus_ && isEnabled()) {
         QWidget* control = commandFocus_;
         commandFocus_ = nullptr;
         if (control->isEnabled()) MoveFocusQuietly([control] { control->setFocus(Qt::OtherFocusReason); });

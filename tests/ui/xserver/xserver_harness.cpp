@@ -69,18 +69,27 @@ std::vector<QWidget*> StackingOrder()
     return windows;
 }
 
-void AnswerNextBoxWithEnter(std::string& text)
+void WhenNextDialogIsActive(std::function<void(QWidget& dialog)> answer)
 {
     auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, [poll, &text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isActiveWindow() || Output("xdotool", {"getactivewindow"}).trimmed() != Id(*box)) return;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isActiveWindow() || Output("xdotool", {"getactivewindow"}).trimmed() != Id(*dialog))
+            return;
         poll->deleteLater();
         poll->stop();
-        text = box->text().toStdString();
-        PressKeys({"Return"});
+        answer(*dialog);
     });
     poll->start(50);
+}
+
+void AnswerNextBoxWithEnter(std::string& text)
+{
+    WhenNextDialogIsActive([&text](QWidget& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        text = box ? box->text().toStdString() : "not a message box";
+        PressKeys({"Return"});
+    });
 }
 
 }  // namespace qm::test
