@@ -9,7 +9,11 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace qm {
 namespace {
@@ -29,9 +33,36 @@ QWidget* DialogParent()
     return active;
 }
 
+// The text as the box shows it: no word (a path) is broken across lines, and
+// one wider than room loses its middle. Gives the widest word's width.
+int UnbrokenWords(QString& text, const QFontMetrics& metrics, int room)
+{
+    int widest = 0;
+    QStringList lines = text.split('\n');
+    for (QString& line : lines) {
+        QStringList words = line.split(' ');
+        for (QString& word : words) {
+            if (metrics.horizontalAdvance(word) > room) word = metrics.elidedText(word, Qt::ElideMiddle, room);
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        }
+        line = words.join(' ');
+    }
+    text = lines.join('\n');
+    return widest;
+}
+
 void ShowBox(QMessageBox::Icon icon, const std::string& text)
 {
-    QMessageBox box(icon, QApplication::applicationName(), ToQt(text), QMessageBox::Ok, DialogParent());
+    QMessageBox box(icon, QApplication::applicationName(), QString(), QMessageBox::Ok, DialogParent());
+    // A message quotes file names and tags such as <time> as they are.
+    box.setTextFormat(Qt::PlainText);
+    QString shown = ToQt(text);
+    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) {
+        const QScreen* screen = box.screen();
+        const int room = screen ? screen->availableGeometry().width() * 2 / 3 : 600;
+        label->setMinimumWidth(UnbrokenWords(shown, label->fontMetrics(), room));
+    }
+    box.setText(shown);
     // A short text would make the box too narrow for its title. A message box
     // sizes itself, so the width goes in as a spacer in its layout.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
