@@ -25,6 +25,16 @@ QString Output(const QString& program, const QStringList& arguments)
 
 QString Id(QWidget& window) { return QString::number(window.winId()); }
 
+// The window the X server has active; empty for the moment while none is
+// (between one window closing and the next one's activation).
+QString ActiveWindowId()
+{
+    QProcess process;
+    process.start("xdotool", {"getactivewindow"});
+    if (!process.waitForFinished(10000) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
 }  // namespace
 
 void ClickOn(QWidget* control)
@@ -53,7 +63,7 @@ bool WaitActive(QWidget& window)
 {
     return QTest::qWaitFor(
         [&] {
-            return window.isActiveWindow() && Output("xdotool", {"getactivewindow"}).trimmed() == Id(window);
+            return window.isActiveWindow() && ActiveWindowId() == Id(window);
         },
         5000);
 }
@@ -74,7 +84,7 @@ void WhenNextDialogIsActive(std::function<void(QWidget& dialog)> answer)
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || !dialog->isActiveWindow() || Output("xdotool", {"getactivewindow"}).trimmed() != Id(*dialog))
+        if (!dialog || !dialog->isActiveWindow() || ActiveWindowId() != Id(*dialog))
             return;
         poll->deleteLater();
         poll->stop();
