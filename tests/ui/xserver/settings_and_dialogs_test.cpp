@@ -8,7 +8,6 @@
 #include "ui/widgets/directory_chooser.h"
 
 #include <QProcess>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
