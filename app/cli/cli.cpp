@@ -1,6 +1,5 @@
 #include "cli.h"
 
-#include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 #include "settings/settings_file.h"
 
@@ -8,14 +7,12 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qm::cli {
 namespace {
 
 int stdoutError = 0;  // errno of the first failed write to standard output
-
 
 }  // namespace
 
@@ -96,15 +93,11 @@ std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const s
 
 bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files)
 {
-    std::string path = file;
-    if (path.empty()) {
-        path = kSettingsFileName;
-        struct stat st;
-        if (!useCurrentDirectory || (::stat(path.c_str(), &st) != 0 && errno == ENOENT)) return true;
-    }
-    std::string why;
-    if (FileDescriptor(OpenRegularFile(path, &why)).get() < 0) {
-        PrintFileMessage(path, why);
+    if (file.empty() && !useCurrentDirectory) return true;
+    const std::string path = file.empty() ? std::string(kSettingsFileName) : file;
+    // A settings file named on the command line must be there.
+    if (!file.empty() && NothingAt(path)) {
+        PrintFileMessage(path, std::strerror(ENOENT));
         return false;
     }
     const LoadedSettings loaded = LoadSettings(path, settings);

@@ -26,7 +26,7 @@ public:
     void ErrorBox(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
     std::optional<std::string> OpenTrackFile(const std::string&) override { return std::nullopt; }
     std::optional<int32_t> ChooseColor(int32_t) override { return std::nullopt; }
-    std::optional<std::string> ChooseDirectory() override { return std::nullopt; }
+    std::optional<std::string> ChooseDirectory(const std::string&) override { return std::nullopt; }
     void CopyToClipboard(const std::string&) override {}
 };
 

@@ -11,7 +11,8 @@ std::optional<StatTable> TrackStatistics(const std::string& trackPath, const Set
     TrackReading reading = LoadTrack(trackPath);
     for (const Message& message : reading.Messages) sink.Show(message);
     if (!reading.Track) {
-        if (reading.Messages.empty() || !reading.Messages.back().IsError) sink.ShowMessage("Нет данных для расчета.");
+        // The reader's own message says why; one box is enough.
+        if (reading.Messages.empty()) sink.ShowMessage("Нет данных для расчета.");
         return std::nullopt;
     }
     const TrackPoints& points = reading.Track->Points;

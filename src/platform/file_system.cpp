@@ -58,13 +58,13 @@ int OpenRegularFile(const std::string& path, std::string* why)
     };
     // Without O_NONBLOCK the open of a FIFO waits for a writer.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) return fail(std::strerror(errno));
+    if (fd.get() < 0) return fail(Reason(errno));
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0) return fail(std::strerror(errno));
+    if (::fstat(fd.get(), &st) != 0) return fail(Reason(errno));
     if (S_ISDIR(st.st_mode)) return fail("is a directory");
     if (!S_ISREG(st.st_mode)) return fail("is not a regular file");
     int flags = ::fcntl(fd.get(), F_GETFL);
-    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return fail(std::strerror(errno));
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return fail(Reason(errno));
     return fd.release();
 }
 
@@ -86,6 +86,12 @@ bool ReadFileBytes(const std::string& path, std::string& content)
         content.append(chunk, static_cast<size_t>(n));
     }
     return true;
+}
+
+bool NothingAt(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
 
 std::string TemporaryPathBeside(const std::string& path)

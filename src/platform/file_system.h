@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,9 @@ int OpenRegularFile(const std::string& path, std::string* why = nullptr);
 // regular file (see OpenRegularFile); throws Error naming the file and the
 // system's reason when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& content);
+
+// Nothing by that name exists at path.
+bool NothingAt(const std::string& path);
 
 // A CreateTemporaryFile pattern for the unfinished file of path, in the same
 // directory: ".~", the start of the name, ".XXXXXX". The name is cut so that

@@ -53,6 +53,8 @@ struct Settings {
     std::string StartDir;
     // The settings may differ from the file.
     bool SettingsChanged = false;
+    // The start-up load could not read the file in full: the save leaves it alone.
+    bool KeepSettingsFile = false;
 
     const SpdCatSet& CurrentScale() const { return Scales[CURRENTSCALE]; }
 };

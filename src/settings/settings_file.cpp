@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "platform/error.h"
+#include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 #include "platform/file_text.h"
 #include "platform/ini_file.h"
@@ -27,14 +28,16 @@ std::string_view FirstLine(std::string_view text) { return LineReader(text).Next
 constexpr int64_t kMaxSettingsFileSize = 1 << 20;
 
 // The file's text as UTF-8, empty when there is no file. A file written in
-// Windows-1251 is saved again in UTF-8 as a whole.
+// Windows-1251 is saved again in UTF-8 as a whole. Throws Error with the
+// reason when a file is there but cannot be read.
 std::string ReadSettingsText(const std::string& path)
 {
     std::string bytes;
-    if (!FileExists(path)) return bytes;
-    if (FileSize(path) > kMaxSettingsFileSize)
-        throw Error("Settings file \"" + path + "\" is larger than 1 MiB and is not read.");
-    ReadFileBytes(path, bytes);
+    if (NothingAt(path)) return bytes;
+    std::string why;
+    if (FileDescriptor(OpenRegularFile(path, &why)).get() < 0) throw Error(why);
+    if (FileSize(path) > kMaxSettingsFileSize) throw Error("is larger than 1 MiB and is not read");
+    if (!ReadFileBytes(path, bytes)) throw Error("cannot be opened");
     return FileTextToUtf8(bytes);
 }
 
@@ -303,6 +306,7 @@ LoadedSettings LoadSettings(const std::string& path, Settings& settings)
         if (FirstLine(text) == kOldSettingsMarker) ImportOldSettings(text, settings, loaded.OldFiles);
     } catch (const Error& error) {
         loaded.Error = error;
+        settings.KeepSettingsFile = true;
         return loaded;
     }
     settings.SettingsChanged = false;
@@ -316,21 +320,26 @@ void WriteSettings(IniFile& ini, const Settings& settings, const FilesSettings& 
 
 bool SaveSettings(Settings& settings, const FilesSettings& files, MessageSink& sink)
 {
-    SetCurrentDir(settings.StartDir);
     const std::string path = SettingsFilePath(settings.StartDir);
-    std::string text;
+    std::optional<std::string> text;
     try {
-        text = ReadSettingsText(path);
+        if (!settings.KeepSettingsFile) text = ReadSettingsText(path);
     } catch (const Error&) {
-        text.clear();
     }
-    const bool oldFormat = FirstLine(text) == kOldSettingsMarker;
+    // What the program did not read it cannot write back: the file keeps
+    // every section it holds.
+    if (!text) {
+        sink.ShowMessage("Настройки не сохранены: файл настроек \"" + path +
+                         "\" не был прочитан и остается без изменений.");
+        return true;
+    }
+    const bool oldFormat = FirstLine(*text) == kOldSettingsMarker;
     if (oldFormat) settings.SettingsChanged = true;
     if (!settings.SettingsChanged) return true;
 
     // An old-format file is not deleted first: the new file replaces it in
     // one step, so a failed write cannot lose the old settings.
-    IniFile ini(path, oldFormat ? std::string() : text);
+    IniFile ini(path, oldFormat ? std::string() : *text);
     WriteSettings(ini, settings, files);
     try {
         ini.UpdateFile();

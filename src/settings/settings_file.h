@@ -40,8 +40,10 @@ struct LoadedSettings {
 // every default) into settings, imports an old-format file, and clears
 // SettingsChanged. A value that stops the load (a bad SCALEDATA, a bad
 // old-format line) is the result's Error; what was read before it stays, the
-// rest keeps its default, and SettingsChanged stays as it was. A file larger
-// than 1 MiB is not read: every default stays, and that is the Error.
+// rest keeps its default, and SettingsChanged stays as it was. A file that is
+// there but cannot be read, or is larger than 1 MiB, is not read: every
+// default stays, and the reason is the Error. After an Error the settings
+// keep the file (KeepSettingsFile).
 LoadedSettings LoadSettings(const std::string& path, Settings& settings);
 
 // Reads the lines of an old-format file (its first line is the marker) over
@@ -58,7 +60,9 @@ void WriteSettings(IniFile& ini, const Settings& settings, const FilesSettings& 
 
 // The save at close: in StartDir, removes an old-format file, then writes the
 // settings file when SettingsChanged is set. False when the file could not be
-// written ("Unable to write to PATH" has been shown).
+// written ("Unable to write to PATH" has been shown). A file the settings
+// keep, or one that cannot be read now, is left as it is, with a message
+// naming it.
 bool SaveSettings(Settings& settings, const FilesSettings& files, MessageSink& sink);
 
 }  // namespace qm

@@ -45,6 +45,16 @@ QPushButton* PictureButton(const QString& name, QStyle::StandardPixmap picture, 
     return button;
 }
 
+// Why the start-up load could not read the settings file in full, and what follows.
+std::string SettingsNotReadText(const std::string& path, const Error& error)
+{
+    std::string text = "Файл настроек \"" + path + "\" не прочитан";
+    if (error.Line() > 0) text += " (строка " + IntToText(error.Line()) + ")";
+    return text + ": " + error.what() +
+           ".\nНастройки, которые не удалось прочитать, взяты по умолчанию. При выходе этот файл не будет "
+           "перезаписан.";
+}
+
 template <typename Control>
 Control* Named(Control* control, const char* name)
 {
@@ -77,13 +87,13 @@ void MainWindow::CreateControls()
     folderTypeGroup = Named(
         new RadioGroup("Директория для сохранения", {"приложение", "исходный трек", "другая"}, 1, this), "RGoutputDir");
     subFolderBox = Named(new QCheckBox("Создавать подкаталог", this), "CBSubFolder");
-    visualiseButton = Named(new QPushButton("Визуализация", this), "BtnPrFiles");
-    statisticsButton = Named(new QPushButton("Статистика", this), "BtnGetStat");
-    mapButton = Named(new QPushButton("Карта", this), "BtnMap");
-    settingsButton = Named(new QPushButton("Настройки", this), "BtnSettings");
+    visualiseButton = Named(new QPushButton("&Визуализация", this), "BtnPrFiles");
+    statisticsButton = Named(new QPushButton("&Статистика", this), "BtnGetStat");
+    mapButton = Named(new QPushButton("&Карта", this), "BtnMap");
+    settingsButton = Named(new QPushButton("&Настройки", this), "BtnSettings");
     scaleLabel = Named(new QLabel("Шкала скорости", this), "Label_spdScale");
     scaleBox = Named(new QGroupBox(this), "SpdCatBox");
-    editScaleButton = Named(new QPushButton("Изменить", this), "SwSpdCat");
+    editScaleButton = Named(new QPushButton("&Изменить", this), "SwSpdCat");
 
     auto* bands = new QVBoxLayout(scaleBox);
     bands->setSpacing(1);
@@ -169,12 +179,12 @@ void MainWindow::LoadSettingsAtStart()
     // Numbers convert with "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     settings_.StartDir = GetCurrentDir();
-    const LoadedSettings loaded = LoadSettings(SettingsFilePath(settings_.StartDir), settings_);
+    chooserDir_ = settings_.StartDir;
+    const std::string path = SettingsFilePath(settings_.StartDir);
+    const LoadedSettings loaded = LoadSettings(path, settings_);
     ApplyLoadedFiles(loaded);
-    if (loaded.Error) {
-        dialogs_.ShowFileError(*loaded.Error);
-        return;
-    }
+    if (loaded.Error) dialogs_.ShowError(SettingsNotReadText(path, *loaded.Error));
+    // The program runs on what it could read and the defaults for the rest.
     ShowScale(settings_.CurrentScale());
     FolderTypeChanged();
 }
@@ -208,6 +218,14 @@ bool MainWindow::SaveSettingsFile() { return SaveSettings(settings_, Files(), di
 
 void MainWindow::SetControlsEnabled(bool enabled)
 {
+    // A disabled control would hand the focus on to the next one, where the
+    // user's next click would count as leaving it (the output directory's
+    // check): the focus leaves the window instead and comes back afterwards
+    // to the control that started the command.
+    if (!enabled && focusWidget() && !commandFocus_) {
+        commandFocus_ = focusWidget();
+        MoveFocusQuietly([this] { commandFocus_->clearFocus(); });
+    }
     // The map button goes with the ten, or the focus would stay on it while a command runs.
     for (QWidget* control :
          std::initializer_list<QWidget*>{visualiseButton, statisticsButton, mapButton, trackEdit, openTrackButton,
@@ -215,6 +233,12 @@ void MainWindow::SetControlsEnabled(bool enabled)
         control->setEnabled(enabled);
     const int type = folderTypeGroup->ItemIndex();
     openDirButton->setEnabled(enabled && type != 0 && type != 1);
+    // A window still locked by a secondary one gets it back on its activation.
+    if (enabled && commandFocus_ && isEnabled()) {
+        QWidget* control = commandFocus_;
+        commandFocus_ = nullptr;
+        if (control->isEnabled()) MoveFocusQuietly([control] { control->setFocus(Qt::OtherFocusReason); });
+    }
     // A command runs without returning to the event loop: show the state now.
     if (!enabled && isVisible()) repaint();
 }

@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 #include "visual/speed_bands.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -122,6 +123,10 @@ private:
     std::string previousTrackPath_;
     // The open dialog's initial directory, kept between runs.
     std::string openTrackDir_;
+    // The control that had the focus when a command disabled the controls.
+    QPointer<QWidget> commandFocus_;
+    // Where the directory chooser opens: where the last one ended, at first StartDir.
+    std::string chooserDir_;
 
     QLabel* trackLabel;
     QLineEdit* trackEdit;

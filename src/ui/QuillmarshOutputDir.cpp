@@ -77,16 +77,11 @@ void MainWindow::SubFolderToggled()
 
 void MainWindow::ChooseOutputDir()
 {
-    const std::string workingDir = GetCurrentDir();
-    std::optional<std::string> chosen = dialogs_.ChooseDirectory();
-    if (!chosen) {
-        SetCurrentDir(workingDir);
-        return;
-    }
+    std::optional<std::string> chosen = dialogs_.ChooseDirectory(chooserDir_);
+    if (!chosen) return;
     SetText(outputDirEdit, *chosen + kPathSeparator);
     AppendSubFolder(false);
-    // The next chooser opens where this one ended.
-    SetCurrentDir(*chosen);
+    chooserDir_ = *chosen;
 }
 
 void MainWindow::CheckOutputDir(QWidget* sender)

@@ -122,10 +122,10 @@ void ScaleEditor::ShowScales()
 
 bool ScaleEditor::StoreScales()
 {
-    settings_.CURRENTSCALE = currentRow;
+    Scales scales = settings_.Scales;
     try {
         for (int row = 0; row < kRows; ++row) {
-            SpdCatSet& scale = settings_.Scales[row];
+            SpdCatSet& scale = scales[row];
             scale.Name = TextOf(nameEdits[row]);
             for (int band = 0; band < kBandCount; ++band) {
                 scale.Categories[band].Color = cells[row][band]->Color();
@@ -136,6 +136,8 @@ bool ScaleEditor::StoreScales()
         dialogs_.ShowError(error.what());
         return false;
     }
+    settings_.Scales = scales;
+    settings_.CURRENTSCALE = currentRow;
     return true;
 }
 

@@ -31,7 +31,7 @@ public:
     int currentRow = 0;
 
     void ShowScales();
-    // False when a cell did not convert (the scales are copied up to it).
+    // False when a cell did not convert; then nothing is stored.
     bool StoreScales();
     // The row whose button the user clicked; makes the three exclusive.
     void SelectRow(int row);

@@ -58,9 +58,12 @@ void AddRow(QGridLayout* grid, QWidget* caption, QWidget* field, const char* uni
     if (*unit) grid->addWidget(new QLabel(unit, caption->parentWidget()), row, 2);
 }
 
+// The caption's Alt letter moves the focus into the field.
 void AddRow(QGridLayout* grid, const char* caption, QWidget* field, const char* unit)
 {
-    AddRow(grid, new QLabel(caption, field->parentWidget()), field, unit);
+    auto* label = new QLabel(caption, field->parentWidget());
+    label->setBuddy(field->focusProxy() ? field->focusProxy() : field);
+    AddRow(grid, label, field, unit);
 }
 
 int ColumnWidth(const QGridLayout* grid, int column)
@@ -100,18 +103,18 @@ void SettingsDialog::CreateControls()
     outputFormatBox->setObjectName("CBOutFormat");
     outputFormatBox->addItems({"OziExplorer (.plt, .wpt)", "GPX", "KML"});
     auto* visual = new QGridLayout(visualGroup);
-    AddRow(visual, "Интервал расчета", intervalEdit, "мин.");
-    AddRow(visual, "Ширина трека в OZI", widthEdit, "пикс.");
-    AddRow(visual, "Границы сл. разброса", dispersionEdit, "м");
-    AddRow(visual, "Формат результата", outputFormatBox, "");
+    AddRow(visual, "&Интервал расчета", intervalEdit, "мин.");
+    AddRow(visual, "&Ширина трека в OZI", widthEdit, "пикс.");
+    AddRow(visual, "&Границы сл. разброса", dispersionEdit, "м");
+    AddRow(visual, "&Формат результата", outputFormatBox, "");
 
     statisticsGroup = new QGroupBox("Статистика", this);
     statisticsGroup->setObjectName("GBCalcParam");
     minSpeedEdit = NumberEdit("EMinSpd", statisticsGroup);
-    distanceSplitBox = new QCheckBox("Разрыв по дистанции", statisticsGroup);
+    distanceSplitBox = new QCheckBox("&Разрыв по дистанции", statisticsGroup);
     distanceSplitBox->setObjectName("CBSpltDist");
     maxBreakEdit = NumberEdit("EDistBrk", statisticsGroup);
-    timeSplitBox = new QCheckBox("Разрыв по времени", statisticsGroup);
+    timeSplitBox = new QCheckBox("Разрыв по &времени", statisticsGroup);
     timeSplitBox->setObjectName("CBSpltTime");
     maxStopEdit = NumberEdit("ETimeBrk", statisticsGroup);
     maxSlopeEdit = NumberEdit("ECritSlope", statisticsGroup);
@@ -120,12 +123,12 @@ void SettingsDialog::CreateControls()
     gmtEdit = gmtSpin->Edit();
     gmtSpin->setFixedWidth(minSpeedEdit->minimumWidth());
     auto* calc = new QGridLayout(statisticsGroup);
-    AddRow(calc, "Мин. скорость", minSpeedEdit, "км/ч");
+    AddRow(calc, "&Мин. скорость", minSpeedEdit, "км/ч");
     AddRow(calc, distanceSplitBox, maxBreakEdit, "км");
     AddRow(calc, timeSplitBox, maxStopEdit, "мин.");
-    AddRow(calc, "Предельный уклон", maxSlopeEdit, "м/км");
-    AddRow(calc, "Шаг расчета высоты", heightSpanEdit, "м");
-    AddRow(calc, "Поправка к GMT", gmtSpin, "ч.");
+    AddRow(calc, "&Предельный уклон", maxSlopeEdit, "м/км");
+    AddRow(calc, "Ш&аг расчета высоты", heightSpanEdit, "м");
+    AddRow(calc, "П&оправка к GMT", gmtSpin, "ч.");
     // The fields of both groups in one column.
     for (int column : {0, 2}) {
         const int width = std::max(ColumnWidth(visual, column), ColumnWidth(calc, column));
@@ -165,16 +168,18 @@ void SettingsDialog::CreateControls()
     fieldDelimiterEdit = DelimiterEdit("EFieldDelim", delimiterGroup);
     ruleDelimiterEdit = DelimiterEdit("EHorDelim", delimiterGroup);
     auto* delims = new QGridLayout(delimiterGroup);
-    AddRow(delims, "Дробной части", decimalDelimiterEdit, "");
-    AddRow(delims, "Полей данных", fieldDelimiterEdit, "");
-    AddRow(delims, "Горизонтальный", ruleDelimiterEdit, "");
+    AddRow(delims, "&Дробной части", decimalDelimiterEdit, "");
+    AddRow(delims, "По&лей данных", fieldDelimiterEdit, "");
+    AddRow(delims, "Гори&зонтальный", ruleDelimiterEdit, "");
 
     digitsSpin = new SpinEdit(0, 2, "ENumDigits", "UpDown2", reportGroup);
     digitsEdit = digitsSpin->Edit();
     digitsEdit->setMaxLength(1);
     digitsSpin->setFixedWidth(decimalDelimiterEdit->minimumWidth() + 20);
     auto* digits = new QHBoxLayout;
-    digits->addWidget(new QLabel("Точность чисел", reportGroup));
+    auto* digitsLabel = new QLabel("&Точность чисел", reportGroup);
+    digitsLabel->setBuddy(digitsEdit);
+    digits->addWidget(digitsLabel);
     digits->addWidget(digitsSpin);
     digits->addWidget(new QLabel("(знаков после запятой)", reportGroup));
     digits->addStretch();
@@ -272,9 +277,8 @@ void SettingsDialog::DistanceSplitToggled() { maxBreakEdit->setEnabled(distanceS
 
 void SettingsDialog::TimeSplitToggled() { maxStopEdit->setEnabled(timeSplitBox->isChecked()); }
 
-void SettingsDialog::StoreFields()
+void SettingsDialog::ConvertFields(Settings& s) const
 {
-    Settings& s = settings_;
     s.TIMEINTRVL = TextToFloat(TextOf(intervalEdit));
     s.TRACKWIDTH = TextToInt(TextOf(widthEdit));
     s.DISPERSION = TextToInt(TextOf(dispersionEdit));
@@ -298,12 +302,15 @@ void SettingsDialog::StoreFields()
 
 void SettingsDialog::Accept()
 {
+    // Every field converts before any is stored: a refused OK stores nothing.
+    Settings edited = settings_;
     try {
-        StoreFields();
+        ConvertFields(edited);
     } catch (const Error& error) {
         dialogs_.ShowError(error.what());
         return;
     }
+    settings_ = edited;
     settings_.SettingsChanged = true;
     emit Accepted();
     close();

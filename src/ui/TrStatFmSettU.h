@@ -18,7 +18,8 @@ class Dialogs;
 class SpinEdit;
 
 // The dialog "Настройки расчета и вывода": shows the current settings each
-// time it opens, stores the edited values on OK, nothing on Cancel.
+// time it opens, stores the edited values on OK once all of them convert,
+// nothing on Cancel.
 class SettingsDialog : public QWidget {
     Q_OBJECT
 public:
@@ -50,8 +51,8 @@ protected:
 
 private:
     void CreateControls();
-    // Stores the fields in order; stops at the first that does not convert.
-    void StoreFields();
+    // The fields over s, in order; throws Error at the first that does not convert.
+    void ConvertFields(Settings& s) const;
 
     Settings& settings_;
     Dialogs& dialogs_;

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -148,6 +149,15 @@ void StatisticsWindow::SetControlsEnabled(bool enabled)
     for (QWidget* control : std::initializer_list<QWidget*>{fileNameLabel, reportView, copyButton, saveButton,
                                                             formatGroup, settingsButton})
         control->setEnabled(enabled);
+}
+
+void StatisticsWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes it, as it closes the other secondary windows.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void StatisticsWindow::closeEvent(QCloseEvent* event)

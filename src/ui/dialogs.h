@@ -27,11 +27,11 @@ public:
     virtual std::optional<std::string> OpenTrackFile(const std::string& initialDir) = 0;
     // Any colour, 0x00BBGGRR, opening on `initial`; nothing on cancel.
     virtual std::optional<int32_t> ChooseColor(int32_t initial) = 0;
-    // A directory, opening in the current working directory; a directory the
-    // user names that does not exist is created with all its levels once the
-    // user confirms. Gives its path without a trailing "/" (except the root),
-    // nothing on cancel.
-    virtual std::optional<std::string> ChooseDirectory() = 0;
+    // A directory, opening in initialDir; a directory the user names that
+    // does not exist is created with all its levels once the user confirms.
+    // Gives its path without a trailing "/" (except the root), nothing on
+    // cancel.
+    virtual std::optional<std::string> ChooseDirectory(const std::string& initialDir) = 0;
 
     virtual void CopyToClipboard(const std::string& text) = 0;
 

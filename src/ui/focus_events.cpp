@@ -10,6 +10,8 @@ namespace {
 
 // True while an exit handler runs for an exit caused by a mouse press.
 bool exitByMouse = false;
+// True while the program moves the focus on its own.
+bool quiet = false;
 
 bool IsMoveWithinProgram(const QFocusEvent* event)
 {
@@ -25,7 +27,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusOut && IsMoveWithinProgram(static_cast<QFocusEvent*>(event))) {
+        if (event->type() == QEvent::FocusOut && !quiet && IsMoveWithinProgram(static_cast<QFocusEvent*>(event))) {
             bool outer = exitByMouse;
             exitByMouse = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
             handler_();
@@ -66,6 +68,14 @@ public:
 }  // namespace
 
 void OnExit(QWidget* control, std::function<void()> handler) { new FocusWatcher(control, std::move(handler)); }
+
+void MoveFocusQuietly(const std::function<void()>& move)
+{
+    const bool outer = quiet;
+    quiet = true;
+    move();
+    quiet = outer;
+}
 
 void ReturnFocus(QWidget* control)
 {

@@ -12,6 +12,11 @@ namespace qm {
 // box and comes back is no exit.
 void OnExit(QWidget* control, std::function<void()> handler);
 
+// Runs move with the exit handlers quiet: a focus move the program makes on
+// its own (taking the focus from a control it disables, giving it back) is
+// no exit.
+void MoveFocusQuietly(const std::function<void()>& move);
+
 // From within an exit handler that refuses the exit: the focus goes back to
 // the control, and when the exit came from a mouse press on another control
 // that press is dropped, so that it neither clicks nor half-presses what it

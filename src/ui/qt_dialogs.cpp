@@ -9,7 +9,11 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace qm {
 namespace {
@@ -17,9 +21,48 @@ namespace {
 // Room in a title bar besides the title: the window menu and the close box.
 constexpr int kTitleBarButtons = 160;
 
+// The window a dialog opens over: the active one, but while a window that
+// stays on top is shown (the scale editor) that one, or the window manager
+// would keep the dialog under it.
+QWidget* DialogParent()
+{
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return active;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return window;
+    return active;
+}
+
+// The text as the box shows it: no word (a path) is broken across lines, and
+// one wider than room loses its middle. Gives the widest word's width.
+int UnbrokenWords(QString& text, const QFontMetrics& metrics, int room)
+{
+    int widest = 0;
+    QStringList lines = text.split('\n');
+    for (QString& line : lines) {
+        QStringList words = line.split(' ');
+        for (QString& word : words) {
+            if (metrics.horizontalAdvance(word) > room) word = metrics.elidedText(word, Qt::ElideMiddle, room);
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        }
+        line = words.join(' ');
+    }
+    text = lines.join('\n');
+    return widest;
+}
+
 void ShowBox(QMessageBox::Icon icon, const std::string& text)
 {
-    QMessageBox box(icon, QApplication::applicationName(), ToQt(text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(icon, QApplication::applicationName(), QString(), QMessageBox::Ok, DialogParent());
+    // A message quotes file names and tags such as <time> as they are.
+    box.setTextFormat(Qt::PlainText);
+    QString shown = ToQt(text);
+    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) {
+        const QScreen* screen = box.screen();
+        const int room = screen ? screen->availableGeometry().width() * 2 / 3 : 600;
+        label->setMinimumWidth(UnbrokenWords(shown, label->fontMetrics(), room));
+    }
+    box.setText(shown);
     // A short text would make the box too narrow for its title. A message box
     // sizes itself, so the width goes in as a spacer in its layout.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
@@ -38,21 +81,21 @@ void QtDialogs::ErrorBox(const std::string& text) { ShowBox(QMessageBox::Critica
 
 std::optional<std::string> QtDialogs::OpenTrackFile(const std::string& initialDir)
 {
-    TrackFileDialog dialog(QApplication::activeWindow(), "Select track file", ToQt(initialDir), "*.plt *.gpx");
+    TrackFileDialog dialog(DialogParent(), "Select track file", ToQt(initialDir), "*.plt *.gpx");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return ToStd(dialog.selectedFiles().first());
 }
 
 std::optional<int32_t> QtDialogs::ChooseColor(int32_t initial)
 {
-    QColor color = QColorDialog::getColor(ColorOf(initial), QApplication::activeWindow());
+    QColor color = QColorDialog::getColor(ColorOf(initial), DialogParent());
     if (!color.isValid()) return std::nullopt;
     return BgrOf(color);
 }
 
-std::optional<std::string> QtDialogs::ChooseDirectory()
+std::optional<std::string> QtDialogs::ChooseDirectory(const std::string& initialDir)
 {
-    DirectoryChooser chooser(QApplication::activeWindow());
+    DirectoryChooser chooser(DialogParent(), ToQt(initialDir));
     if (chooser.exec() != QDialog::Accepted) return std::nullopt;
     return ToStd(chooser.ChosenDirectory());
 }

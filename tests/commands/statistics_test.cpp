@@ -27,7 +27,11 @@ struct StatCommand : ::testing::Test {
 TEST_F(StatCommand, ATrackThatCannotBeUsedGivesNoTable)
 {
     const std::tuple<std::string, test::Texts, test::Texts> cases[] = {  // messages, errors
-        {dir.File("none.plt"), {"Файл трека не найден!", "Нет данных для расчета."}, {}},
+        {dir.File("none.plt"), {"Файл трека не найден!"}, {}},
+        {dir.Write("untimed.gpx", "<gpx><trk><trkseg><trkpt lat=\"55\" lon=\"37\"/></trkseg></trk></gpx>"),
+         {"В треке нет данных о времени: ни у одной из 1 точек файла " + dir.File("untimed.gpx") +
+          " нет отметки <time>."},
+         {}},
         {dir.Write("bad.plt", kHeader + "55.1,37.2,0,100,40000.5,,\r\n55.2,37.2,0,1x0,40000.6,,\r\n"),
          {}, {"'1x0' is not a valid floating point value"}}};
     for (const auto& [path, messages, errors] : cases) {

@@ -1,6 +1,7 @@
 // Broken and absurd settings files (tests/data/settings): the program starts
-// with what it could read, the rest at its defaults, and the next save writes
-// a file that loads without a message. Absurd values that load must not upset
+// with what it could read, the rest at its defaults; the next save writes a
+// file that loads without a message, and leaves a file whose load stopped as
+// it is. Absurd values that load must not upset
 // the commands.
 #include "robustness/robustness_support.h"
 
@@ -42,7 +43,7 @@ void Load(const std::string& path, Loaded& loaded)
 }
 
 // The next save, into a new file and over the file itself: both load cleanly
-// and give back what was saved.
+// and give back what was saved. A file whose load stopped is not saved over.
 void ExpectTheNextSaveLoadsCleanly(const std::string& file, const Loaded& loaded)
 {
     test::TempDir dir;
@@ -50,16 +51,21 @@ void ExpectTheNextSaveLoadsCleanly(const std::string& file, const Loaded& loaded
     WriteSettings(fresh, loaded.settings, loaded.files);
     fresh.UpdateFile();
 
-    const std::string cwd = GetCurrentDir();
     Settings settings = loaded.settings;
     settings.StartDir = dir.path();
     settings.SettingsChanged = true;
     dir.Write("Quillmarsh.ini", test::ReadAll(file));
     test::RecordingSink sink;
     EXPECT_TRUE(SaveSettings(settings, loaded.files, sink));
-    SetCurrentDir(cwd);
+    std::vector<std::string> savedFiles = {dir.File("fresh.ini")};
+    if (loaded.error) {
+        EXPECT_EQ(test::ReadAll(dir.File("Quillmarsh.ini")), test::ReadAll(file));
+        EXPECT_EQ(sink.messages.size(), 1u);
+    } else {
+        savedFiles.push_back(dir.File("Quillmarsh.ini"));
+    }
 
-    for (const std::string& saved : {dir.File("fresh.ini"), dir.File("Quillmarsh.ini")}) {
+    for (const std::string& saved : savedFiles) {
         SCOPED_TRACE(saved);
         Loaded again;
         Load(saved, again);

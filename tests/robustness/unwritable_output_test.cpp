@@ -215,7 +215,6 @@ TEST_F(UnwritableOutput, SettingsSaveThatFailsKeepsTheOldFile)
     test::SmallFileSystem disk(start, "16k");
     if (!disk.Mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
     const std::string path = start + "/Quillmarsh.ini";
-    const std::string cwd = GetCurrentDir();
     Settings settings;
     settings.StartDir = start;
     FilesSettings files;
@@ -238,7 +237,6 @@ TEST_F(UnwritableOutput, SettingsSaveThatFailsKeepsTheOldFile)
     EXPECT_EQ(sink.messages, Texts{"Невозможно удалить файл Quillmarsh.ini"});
     EXPECT_EQ(sink.errors, Texts{"Unable to write to " + path});
     EXPECT_EQ(test::ReadAll(path), old);
-    SetCurrentDir(cwd);
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
 #include "ui_harness.h"
 
 #include "platform/file_system.h"
+#include "ui/widgets/color_box.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -104,8 +109,8 @@ TEST_F(MainWindow, VisualisesIntoTheOutputDirectory)
 
 TEST(MainWindowBands, UnreadableBandBoxStopsTheVisualisation)
 {
-    Program program("[SPDSCALE0]\nSCALEDATA=x\n");
-    program.dialogs.boxes.clear();
+    Program program;
+    Find<ColorBox>(program.Main(), "SpdCat1")->setText("SC1");
     program.Main().Visualise();
     EXPECT_EQ(program.dialogs.boxes, Texts{"error: 'SC1' is not a valid floating point value."});
 }
@@ -178,12 +183,12 @@ TEST(MainWindowBands, ScaleWhoseBandsShareAFileIsRefusedInABox)
 
 TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)
 {
-    std::filesystem::create_directory(Dir("Quillmarsh.ini"));  // cannot be written over
+    program.settings.StartDir = Dir("gone");  // cannot be written into
     EXPECT_FALSE(program.Main().close());
     EXPECT_TRUE(program.Main().isVisible());
-    EXPECT_EQ(program.dialogs.boxes, Texts{"error: Unable to write to " + Dir("Quillmarsh.ini") + "."});
+    EXPECT_EQ(program.dialogs.boxes, Texts{"error: Unable to write to " + Dir("gone/Quillmarsh.ini") + "."});
 
-    std::filesystem::remove(Dir("Quillmarsh.ini"));
+    program.settings.StartDir = program.dir.path();
     program.Main().LoadTrackFile(Dir("gps/day.plt"));
     EXPECT_TRUE(program.Main().close());
     EXPECT_NE(ReadAll(Dir("Quillmarsh.ini")).find("TRACKFILE=" + Dir("gps/day.plt") + "\r\n"), std::string::npos);
@@ -193,6 +198,53 @@ TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)
     program.Main().show();
     EXPECT_TRUE(program.Main().close());
     EXPECT_FALSE(std::filesystem::exists(Dir("Quillmarsh.ini")));
+}
+
+// Captions with an Alt letter, in a window: each letter once.
+Texts CaptionsWithAltLetters(QWidget& window)
+{
+    Texts captions;
+    std::set<int> letters;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+        if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+        const QKeySequence letter = QKeySequence::mnemonic(text);
+        if (letter.isEmpty()) continue;
+        EXPECT_TRUE(letters.insert(letter[0].toCombined()).second) << text.toStdString();
+        captions.push_back(text.toStdString());
+    }
+    std::sort(captions.begin(), captions.end());
+    return captions;
+}
+
+void PressAlt(QWidget& window, char16_t letter)
+{
+    QTest::sendKeyEvent(QTest::Click, &window, static_cast<Qt::Key>(QChar(letter).toUpper().unicode()),
+                        QString(QChar(letter)), Qt::AltModifier);
+    // A button's letter clicks it after showing it pressed for a moment.
+    QTest::qWait(300);
+}
+
+TEST(AltLetters, MainWindowButtonsAndSettingsFields)
+{
+    Program program;
+    program.Start();
+    QWidget& dialog = *program.windows.settingsDialog;
+    EXPECT_EQ(CaptionsWithAltLetters(program.Main()),
+              (Texts{"&Визуализация", "&Изменить", "&Карта", "&Настройки", "&Статистика"}));
+    EXPECT_EQ(CaptionsWithAltLetters(dialog),
+              (Texts{"&Границы сл. разброса", "&Дробной части", "&Интервал расчета", "&Мин. скорость",
+                     "&Предельный уклон", "&Разрыв по дистанции", "&Точность чисел", "&Формат результата",
+                     "&Ширина трека в OZI", "Гори&зонтальный", "П&оправка к GMT", "По&лей данных",
+                     "Разрыв по &времени", "Ш&аг расчета высоты"}));
+
+    PressAlt(program.Main(), u'н');
+    ASSERT_TRUE(dialog.isActiveWindow());
+    for (auto [letter, field] : {std::pair{u'ш', "ETrWidth"}, {u'о', "EGMTmod"}, {u'т', "ENumDigits"}}) {
+        PressAlt(dialog, letter);
+        EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(dialog, field)) << field;
+    }
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace qm::test {
 namespace {
 
@@ -92,25 +94,37 @@ TEST_F(OutputDir, LeavingChecksTheTypedDirectory)
     EXPECT_EQ(OutputText(), Dir("out/day/"));
     EXPECT_TRUE(program.dialogs.directoryDialogStarts.empty());
 
-    // A missing one opens the chooser, which the user leaves after browsing.
-    const std::string workingDir = GetCurrentDir();
-    program.dialogs.onDirectory = [this] { SetCurrentDir(Dir("gps")); };
+    // A missing one opens the chooser in the start directory; the user cancels it.
     Type(Output(), Dir("nowhere"));
     Leave(Output());
-    EXPECT_EQ(program.dialogs.directoryDialogStarts, Texts{workingDir});
     EXPECT_EQ(OutputText(), Dir("nowhere"));
     EXPECT_EQ(program.Main().focusWidget(), Output());
-    EXPECT_EQ(GetCurrentDir(), workingDir);
 
     program.dialogs.directoryAnswers = {Dir("out")};
     Leave(Output());
     EXPECT_EQ(OutputText(), Dir("out/day/"));
-    EXPECT_EQ(GetCurrentDir(), Dir("out"));
     EXPECT_EQ(program.Main().focusWidget(), Output());
 
+    // The next chooser opens where the last one ended.
     program.dialogs.directoryAnswers = {"/"};
     Click(program.Main(), "BtnOpnDir");
     EXPECT_EQ(OutputText(), "//day/");
+    EXPECT_EQ(program.dialogs.directoryDialogStarts, (Texts{program.dir.path(), program.dir.path(), Dir("out")}));
+}
+
+// No window changes the working directory: a relative track path keeps
+// naming the file in the start directory after the chooser and the save.
+TEST_F(OutputDir, RelativeTrackResolvesAgainstTheStartDirectory)
+{
+    std::filesystem::copy_file(QM_SAMPLE_TRACK, Dir("day1.plt"));
+    FolderType()->SetItemIndex(2);
+    Type(Find<QLineEdit>(program.Main(), "trackPlt"), "day1.plt");
+    program.dialogs.directoryAnswers = {Dir("out")};
+    Click(program.Main(), "BtnOpnDir");
+    ASSERT_TRUE(program.Main().SaveSettingsFile());
+    Click(program.Main(), "BtnPrFiles");
+    EXPECT_EQ(program.dialogs.boxes, Texts{"трек обработан"});
+    EXPECT_EQ(GetCurrentDir(), program.dir.path());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QListView>
@@ -80,14 +81,45 @@ TEST(QtDialogs, MessageBoxLeavesRoomForItsWholeTitle)
     EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance("Quillmarsh") + 120);
 }
 
+// A path in a message is never broken inside a name: the box is wide enough
+// for it, or its middle is left out. Texts like <time> are shown as they are.
+TEST(QtDialogs, MessageBoxKeepsEveryPathWhole)
+{
+    const QString path = "/home/user/tracks/2024-summer/a-rather-long-track-name-from-a-gps-logger.gpx";
+    const QString longPath = "/" + QString("very-long-folder-name/").repeated(20) + "track.gpx";
+    for (const QString& shownPath : {path, longPath}) {
+        SCOPED_TRACE(shownPath.toStdString());
+        QString text, label;
+        int labelWidth = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            auto* shown = box->findChild<QLabel*>("qt_msgbox_label");
+            ASSERT_NE(shown, nullptr);
+            text = shown->textFormat() == Qt::PlainText ? shown->text() : "rich text";
+            labelWidth = shown->width();
+            box->close();
+        });
+        QtDialogs().MessageBox(("В треке нет данных о времени: ни у одной из 2 точек файла " + shownPath +
+                                " нет отметки <time>.").toStdString());
+        EXPECT_TRUE(text.endsWith(" нет отметки <time>.")) << text.toStdString();
+        const QString word = text.split(' ')[13];
+        EXPECT_GE(labelWidth, QFontMetrics(QApplication::font()).horizontalAdvance(word) - 2);
+        if (shownPath == path) {
+            EXPECT_EQ(word, path);
+        } else {
+            EXPECT_TRUE(word.startsWith("/very-long-folder-name/") && word.endsWith("/track.gpx") &&
+                        word.contains(QChar(0x2026)))
+                << word.toStdString();
+        }
+    }
+}
+
 TEST(DirectoryChooser, CreatesAMissingDirectoryOnceConfirmed)
 {
     TempDir dir;
     std::filesystem::create_directory(dir.File("sub"));
-    const std::string workingDir = GetCurrentDir();
-    SetCurrentDir(dir.path());
-    DirectoryChooser chooser(nullptr);
-    SetCurrentDir(workingDir);
+    DirectoryChooser chooser(nullptr, QString::fromStdString(dir.path()));
     chooser.show();
     EXPECT_EQ(chooser.directory().absolutePath().toStdString(), dir.path());
 

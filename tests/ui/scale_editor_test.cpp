@@ -72,6 +72,20 @@ TEST_F(ScaleEditor, OkStoresNamesAndCurrentScale)
     EXPECT_TRUE(Radio("RB2")->isChecked());
 }
 
+TEST_F(ScaleEditor, RefusedOkStoresNothing)
+{
+    QTest::mouseClick(Radio("RB2"), Qt::LeftButton);
+    Find<QLineEdit>(editor, "SetName1")->setText("Bike");
+    Cell("Edit13")->setText("x");  // not left, so not checked
+    Click(editor, "BOK");
+    EXPECT_EQ(program.dialogs.boxes, Texts{"error: 'x' is not a valid integer value."});
+    EXPECT_TRUE(editor.isVisible());
+    Click(editor, "BCancel");
+    const Settings& s = program.settings;
+    EXPECT_EQ(std::tie(s.CURRENTSCALE, s.Scales[1].Name, s.Scales[2].Name), std::tuple(0, "2", "3"));
+    EXPECT_EQ(Caption(), "\"1\"");
+}
+
 TEST_F(ScaleEditor, ColourDialogOpensOnTheColourItReturnedLast)
 {
     program.dialogs.colorAnswers = {0x123456, std::nullopt};

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace qm::test {
 namespace {
 
@@ -53,15 +55,39 @@ TEST(Startup, ReadsSettingsBeforeTheOtherWindowsExist)
     EXPECT_TRUE(program.settings.SettingsChanged);
 }
 
-TEST(Startup, LoadStoppedByAnErrorKeepsDesignTexts)
+// A settings file that is there but was not read in full: one box at start
+// names it and the reason, the program runs on what it read and the defaults,
+// and the close leaves the file as it was, saying so.
+TEST(Startup, SettingsFileNotReadInFullIsReportedAndKept)
 {
-    Program program("[SPDSCALE1]\r\nSCALEDATA=0;2;x;\r\n[STATISTICS]\r\nMINSPD=3\r\n");
-    EXPECT_EQ(program.dialogs.boxes, Texts{"error: 'x' is not a valid integer value."});
-    EXPECT_EQ(Find<ColorBox>(program.Main(), "SpdCat1")->text(), "SC1");
-    EXPECT_EQ(Find<QGroupBox>(program.Main(), "SpdCatBox")->title(), "");
-    EXPECT_EQ(program.settings.MINSPD, 1);
-    // The folder-type rule does not run again: the missing FOLDERNAME's fallback stays.
-    EXPECT_EQ(Text(program.Main(), "EoutputDir"), MainWindow::FallbackDirectory());
+    const std::string kept = "\nНастройки, которые не удалось прочитать, взяты по умолчанию. При выходе этот файл не "
+                             "будет перезаписан.";
+    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {  // file, files, reason
+        {"[VISUAL]\r\nTIMEINTRVL=7\r\n[SPDSCALE1]\r\nSCALEDATA=0;2;x;\r\n[STATISTICS]\r\nMINSPD=3\r\n", {},
+         " (строка 4): 'x' is not a valid integer value."},
+        {"", {"Quillmarsh.ini/"}, ": is a directory."}};
+    for (const auto& [file, files, reason] : cases) {
+        SCOPED_TRACE(reason);
+        Program program(file, files);
+        const std::string path = program.dir.File("Quillmarsh.ini");
+        const std::string text = file.empty() ? "" : test::ReadAll(path);
+        EXPECT_EQ(program.dialogs.boxes, Texts{"error: Файл настроек \"" + path + "\" не прочитан" + reason + kept});
+        EXPECT_EQ(program.dialogs.windowsAtBox, std::vector<std::vector<std::string>>{{"Form1"}});
+        EXPECT_EQ(program.settings.TIMEINTRVL, file.empty() ? 2 : 7);
+        EXPECT_EQ(program.settings.MINSPD, 1);
+        EXPECT_EQ(Find<ColorBox>(program.Main(), "SpdCat1")->text(), "2");
+        EXPECT_EQ(Find<QGroupBox>(program.Main(), "SpdCatBox")->title(), "\"1\"");
+        EXPECT_EQ(Text(program.Main(), "EoutputDir"), program.dir.path() + "/");
+
+        program.dialogs.boxes.clear();
+        EXPECT_TRUE(program.Main().CanClose());
+        EXPECT_EQ(program.dialogs.boxes,
+                  Texts{"Настройки не сохранены: файл настроек \"" + path + "\" не был прочитан и остается без изменений."});
+        if (!file.empty()) {
+            EXPECT_EQ(test::ReadAll(path), text);
+        }
+        EXPECT_EQ(std::filesystem::is_directory(path), file.empty());
+    }
 }
 
 TEST(Startup, StoredFolderFollowsTheDirectoryRules)

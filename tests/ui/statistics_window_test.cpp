@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <filesystem>
 
@@ -45,6 +46,29 @@ protected:
     Program program{"", {"out/"}};
     StatisticsWindow& stat = *program.windows.statisticsWindow;
 };
+
+TEST_F(StatWindow, EscClosesIt)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    Settle();
+    EXPECT_TRUE(!stat.isVisible() && program.Main().isActiveWindow());
+}
+
+// The reader's message says why there is nothing to compute: one box, as for
+// the visualisation.
+TEST(StatCommandWindow, TrackWithoutTimesGivesOneBox)
+{
+    Program program;
+    const std::string track =
+        program.dir.Write("untimed.gpx", "<gpx><trk><trkseg><trkpt lat=\"55\" lon=\"37\"/></trkseg></trk></gpx>");
+    program.Main().LoadTrackFile(track);
+    program.Start();
+    program.Main().ShowStatistics();
+    EXPECT_EQ(program.dialogs.boxes, Texts{"В треке нет данных о времени: ни у одной из 1 точек файла " + track +
+                                           " нет отметки <time>."});
+    EXPECT_FALSE(program.windows.statisticsWindow->isVisible());
+    EXPECT_TRUE(Find<QPushButton>(program.Main(), "BtnGetStat")->isEnabled());
+}
 
 TEST_F(StatWindow, OpensOverLockedMainWindowAndClosesBack)
 {

@@ -60,9 +60,9 @@ std::optional<int32_t> FakeDialogs::ChooseColor(int32_t initial)
     return Next(colorAnswers);
 }
 
-std::optional<std::string> FakeDialogs::ChooseDirectory()
+std::optional<std::string> FakeDialogs::ChooseDirectory(const std::string& initialDir)
 {
-    directoryDialogStarts.push_back(GetCurrentDir());
+    directoryDialogStarts.push_back(initialDir);
     if (onDirectory) onDirectory();
     return Next(directoryAnswers);
 }

@@ -36,7 +36,7 @@ public:
     std::vector<int32_t> colorDialogStarts;
     std::function<void()> onColor;
     std::deque<std::optional<std::string>> directoryAnswers;
-    std::vector<std::string> directoryDialogStarts;  // the working directory at each opening
+    std::vector<std::string> directoryDialogStarts;
     std::function<void()> onDirectory;
     std::string clipboard;
 
@@ -44,7 +44,7 @@ public:
     void ErrorBox(const std::string& text) override { Box("error: " + text); }
     std::optional<std::string> OpenTrackFile(const std::string& initialDir) override;
     std::optional<int32_t> ChooseColor(int32_t initial) override;
-    std::optional<std::string> ChooseDirectory() override;
+    std::optional<std::string> ChooseDirectory(const std::string& initialDir) override;
     void CopyToClipboard(const std::string& text) override { clipboard = text; }
 
 private:

@@ -7,7 +7,8 @@
 
 namespace qm {
 
-DirectoryChooser::DirectoryChooser(QWidget* parent) : QFileDialog(parent, QString(), QDir::currentPath())
+DirectoryChooser::DirectoryChooser(QWidget* parent, const QString& initialDir)
+    : QFileDialog(parent, QString(), initialDir)
 {
     setOption(QFileDialog::DontUseNativeDialog);
     setOption(QFileDialog::ShowDirsOnly);

@@ -57,32 +57,34 @@ protected:
     MainWindow& main = program.Main();
 };
 
-TEST_F(UnderWindowManager, FocusReturnsToTheTrackAndTheOutputFollowsWhateverWasClosed)
+// After a command or a secondary window the focus is back on the control
+// that started it, and no check ran on the way.
+TEST_F(UnderWindowManager, FocusReturnsToTheControlThatStartedItAndTheOutputFollowsTheTrack)
 {
     AppWindows& w = program.windows;
     std::string box;
-    // What the user opens and closes before typing another track.
-    const std::pair<const char*, std::function<void()>> situations[] = {
-        {"nothing: right after start-up", [] {}},
-        {"the statistics window, by its close box",
+    // What the user opens and closes before typing another track, and where the focus is then.
+    const std::tuple<const char*, const char*, std::function<void()>> situations[] = {
+        {"nothing: right after start-up", "trackPlt", [] {}},
+        {"the statistics window, by its close box", "BtnGetStat",
          [&] {
              ClickOn(Control(main, "BtnGetStat"));
              ASSERT_TRUE(WaitActive(*w.statisticsWindow));
              PressCloseBox(*w.statisticsWindow);
          }},
-        {"the settings dialog, by Esc",
+        {"the settings dialog, by Esc", "BtnSettings",
          [&] {
              ClickOn(Control(main, "BtnSettings"));
              ASSERT_TRUE(WaitActive(*w.settingsDialog));
              PressKeys({"Escape"});
          }},
-        {"the scale editor, by Esc",
+        {"the scale editor, by Esc", "SwSpdCat",
          [&] {
              ClickOn(Control(main, "SwSpdCat"));
              ASSERT_TRUE(WaitActive(*w.scaleEditor));
              PressKeys({"Escape"});
          }},
-        {"the box \"трек обработан\", by Enter",
+        {"the box \"трек обработан\", by Enter", "BtnPrFiles",
          [&] {
              AnswerNextBoxWithEnter(box);
              ClickOn(Control(main, "BtnPrFiles"));
@@ -90,7 +92,7 @@ TEST_F(UnderWindowManager, FocusReturnsToTheTrackAndTheOutputFollowsWhateverWasC
              EXPECT_EQ(box, "трек обработан");
          }}};
     const std::string track = program.dir.File("tracks/sample.plt");
-    for (const auto& [situation, openAndClose] : situations) {
+    for (const auto& [situation, focus, openAndClose] : situations) {
         SCOPED_TRACE(situation);
         auto* trackEdit = Find<QLineEdit>(main, "trackPlt");
         trackEdit->setText(QString::fromStdString(track));
@@ -101,8 +103,10 @@ TEST_F(UnderWindowManager, FocusReturnsToTheTrackAndTheOutputFollowsWhateverWasC
         openAndClose();
         ASSERT_TRUE(WaitActive(main));
         EXPECT_TRUE(Control(main, "BtnPrFiles")->isEnabled() && Control(main, "SwSpdCat")->isEnabled());
-        EXPECT_EQ(QApplication::focusWidget(), trackEdit);
+        EXPECT_EQ(QApplication::focusWidget(), Control(main, focus));
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
+        ClickOn(trackEdit);
         PressKeys({"ctrl+a"});
         TypeText(QString::fromStdString(program.dir.File("tracks/other.plt")));
         PressKeys({"Tab"});

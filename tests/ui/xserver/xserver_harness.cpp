@@ -25,6 +25,16 @@ QString Output(const QString& program, const QStringList& arguments)
 
 QString Id(QWidget& window) { return QString::number(window.winId()); }
 
+// The window the X server has active; empty for the moment while none is
+// (between one window closing and the next one's activation).
+QString ActiveWindowId()
+{
+    QProcess process;
+    process.start("xdotool", {"getactivewindow"});
+    if (!process.waitForFinished(10000) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
 }  // namespace
 
 void ClickOn(QWidget* control)
@@ -61,7 +71,7 @@ bool WaitActive(QWidget& window)
 {
     return QTest::qWaitFor(
         [&] {
-            return window.isActiveWindow() && Output("xdotool", {"getactivewindow"}).trimmed() == Id(window);
+            return window.isActiveWindow() && ActiveWindowId() == Id(window);
         },
         5000);
 }
@@ -77,18 +87,27 @@ std::vector<QWidget*> StackingOrder()
     return windows;
 }
 
-void AnswerNextBoxWithEnter(std::string& text)
+void WhenNextDialogIsActive(std::function<void(QWidget& dialog)> answer)
 {
     auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, [poll, &text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isActiveWindow() || Output("xdotool", {"getactivewindow"}).trimmed() != Id(*box)) return;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isActiveWindow() || ActiveWindowId() != Id(*dialog))
+            return;
         poll->deleteLater();
         poll->stop();
-        text = box->text().toStdString();
-        PressKeys({"Return"});
+        answer(*dialog);
     });
     poll->start(50);
+}
+
+void AnswerNextBoxWithEnter(std::string& text)
+{
+    WhenNextDialogIsActive([&text](QWidget& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        text = box ? box->text().toStdString() : "not a message box";
+        PressKeys({"Return"});
+    });
 }
 
 }  // namespace qm::test

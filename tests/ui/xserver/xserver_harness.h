@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ bool WaitForEarlierRequests(QWidget& window);
 bool WaitActive(QWidget& window);
 // The program's windows on the screen, bottom to top.
 std::vector<QWidget*> StackingOrder();
+
+// Runs answer on the next modal dialog once it is the active window for the
+// X server too (answer must close it, by keys or otherwise).
+void WhenNextDialogIsActive(std::function<void(QWidget& dialog)> answer);
 
 // Answers the next message box with Enter once it is the active window, and
 // keeps its text.
