@@ -16,6 +16,8 @@
 #include <QPixmap>
 
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -61,10 +63,56 @@ std::optional<QSize> ParseSize(const char* text)
 
 // Standard error carries only the program's own messages: what Qt and the
 // image libraries say (platform notes, decoder complaints about a bad tile)
-// is no business of the user's. A fatal one still ends the program.
-void DropQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+// is no business of the user's. Qt's messages go to a handler that drops
+// them; libpng writes its errors straight to standard error, which goes
+// nowhere while the picture is drawn.
+void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+class QuietStandardError {
+public:
+    QuietStandardError() : saved_(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0))
+    {
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nowhere >= 0) {
+            ::dup2(nowhere, STDERR_FILENO);
+            ::close(nowhere);
+        }
+    }
+    ~QuietStandardError()
+    {
+        if (saved_ < 0) return;
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved_;
+};
+
+// The picture as a PNG file's bytes, once the map's tiles have come or
+// kTileWaitMs has passed.
+QByteArray Picture(int argc, char** argv, const qm::MapTripReading& reading, const qm::Settings& settings, QSize size)
 {
-    if (type == QtFatalMsg) std::fprintf(stderr, "quillmarsh-render: %s\n", qPrintable(message));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(DropQtMessages);
+    const QuietStandardError quiet;
+    QApplication app(argc, argv);
+    qm::TripView view;
+    view.resize(size);
+    view.Show(reading.Trip, settings, qm::TileSource::DefaultCacheDirectory());
+    // Shown, the map asks for its tiles.
+    view.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (view.Tiles() && !view.Tiles()->Idle() && waited.elapsed() < kTileWaitMs)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    view.grab().save(&buffer, "PNG");
+    return png;
 }
 
 // False, with "FILE: is the ... and would be replaced by the picture OUT",
@@ -134,23 +182,7 @@ int main(int argc, char** argv)
     for (const qm::Message& message : reading.Messages) sink.Show(message);
     if (!reading.Trip) return 1;
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(DropQtMessages);
-    QApplication app(argc, argv);
-
-    qm::TripView view;
-    view.resize(size);
-    view.Show(reading.Trip, settings, qm::TileSource::DefaultCacheDirectory());
-    // Shown, the map asks for its tiles; wait for them to come.
-    view.show();
-    QElapsedTimer waited;
-    waited.start();
-    while (view.Tiles() && !view.Tiles()->Idle() && waited.elapsed() < kTileWaitMs)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    view.grab().save(&buffer, "PNG");
+    const QByteArray png = Picture(argc, argv, reading, settings, size);
     try {
         qm::WriteFileAtomically(output, std::string_view(png.constData(), size_t(png.size())));
     } catch (const qm::Error& error) {
