@@ -38,7 +38,8 @@ constexpr const char* kHelp =
     "  --version        show the version\n"
     "\n"
     "Map tiles are fetched as the map window fetches them and kept in the same cache; the\n"
-    "picture is saved once they have come, or after 30 seconds without them.\n"
+    "picture is saved once each has come or failed, or after 30 seconds; where a tile is\n"
+    "missing the map shows the grid.\n"
     "The picture never replaces the track or the settings file.\n"
     "Exit status: 0 when the picture was saved, 1 when the track, the settings or the picture\n"
     "could not be used, 2 for wrong usage.\n";

@@ -19,7 +19,8 @@ class TileSource;
 
 // The track on a map: each run in its band's colour, gaps where the track
 // breaks, start and finish, the stops, a scale bar and the map tiles under
-// it, or a latitude/longitude grid with a one-line note when there are none.
+// it, with a latitude/longitude grid and a one-line note where there are
+// none. The tiles are asked for as the view changes; painting only draws.
 // The wheel and +/- zoom, dragging pans, Home fits the track. Pointing at a
 // stop shows its time, duration and waypoint description.
 class MapView : public QWidget {

@@ -28,7 +28,7 @@ QUrl TileUrl(QString urlTemplate, const TileKey& key)
     urlTemplate.replace("{z}", QString::number(key.Zoom))
         .replace("{x}", QString::number(key.X))
         .replace("{y}", QString::number(key.Y));
-    return QUrl(urlTemplate, QUrl::StrictMode);
+    return QUrl(urlTemplate);
 }
 
 bool UsableTemplate(const QString& urlTemplate)
