@@ -107,7 +107,7 @@ QByteArray Picture(int argc, char** argv, const qm::MapTripReading& reading, con
     view.show();
     QElapsedTimer waited;
     waited.start();
-    while (view.Tiles() && !view.Tiles()->Idle() && waited.elapsed() < kTileWaitMs)
+    while (view.Tiles() && !view.Tiles()->Settled() && waited.elapsed() < kTileWaitMs)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     QByteArray png;
     QBuffer buffer(&png);

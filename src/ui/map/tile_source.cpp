@@ -112,6 +112,9 @@ void TileSource::Want(const QList<TileKey>& keys)
 {
     shown_ = keys;
     Schedule();
+    awaited_ = running_;
+    for (const TileKey& key : queue_) awaited_.insert(key);
+    awaited_.intersect(QSet<TileKey>(keys.begin(), keys.end()));
 }
 
 void TileSource::Schedule()
@@ -169,6 +172,7 @@ void TileSource::Finished(QNetworkReply* reply, const TileKey& key, const QByteA
 {
     reply->deleteLater();
     running_.remove(key);
+    awaited_.remove(key);
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const QImage image =
         reply->error() == QNetworkReply::NoError && status.toInt() == 200 ? Decode(body) : QImage();

@@ -62,9 +62,9 @@ public:
     // failed, for want of an answer or of a good tile.
     Lack LackOf(const TileKey& key) const;
 
-    // No request running or waiting to start (tiles waiting for another try
-    // do not count).
-    bool Idle() const { return running_.isEmpty() && queue_.empty(); }
+    // Each tile asked for by the last Want has come or failed (what is tried
+    // again later does not count).
+    bool Settled() const { return awaited_.isEmpty(); }
     // The requests sent to the server so far.
     int RequestCount() const { return requests_; }
 
@@ -94,15 +94,17 @@ private:
     bool usable_;
     TileCache disk_;
     TileRetryDelays delays_;
-    QNetworkAccessManager network_;
     QCache<TileKey, Decoded> images_;
     QList<TileKey> shown_;
     std::deque<TileKey> queue_;
     QSet<TileKey> running_;
+    QSet<TileKey> awaited_;  // asked for by the last Want, neither come nor failed
     QHash<TileKey, Failure> failures_;
     QElapsedTimer clock_;
     QTimer retryTimer_;
     int requests_ = 0;
+    // Last, so that it and its replies go first.
+    QNetworkAccessManager network_;
 };
 
 }  // namespace qm

@@ -60,7 +60,7 @@ protected:
     QImage Picture(MapView& view, TileSource& source)
     {
         if (!view.isVisible()) Show(view, source);
-        EXPECT_TRUE(WaitFor([&] { return source.Idle(); }));
+        EXPECT_TRUE(WaitFor([&] { return source.Settled(); }));
         return view.grab().toImage();
     }
 
@@ -149,12 +149,12 @@ TEST_F(TileServerTest, ViewChangesAskForTilesPaintingDoesNot)
     auto source = Source();
     Show(view, *source);
     EXPECT_EQ(source->RequestCount(), 2) << "two at a time";
-    ASSERT_TRUE(WaitFor([&] { return source->Idle(); }));
+    ASSERT_TRUE(WaitFor([&] { return source->Settled(); }));
     EXPECT_EQ(std::set<std::string>(server.paths.begin(), server.paths.end()), ShownPaths(view));
 
     view.ZoomBy(1, QPointF(400, 300));
     EXPECT_EQ(source->RequestCount(), int(server.paths.size()) + 2);
-    ASSERT_TRUE(WaitFor([&] { return source->Idle(); }));
+    ASSERT_TRUE(WaitFor([&] { return source->Settled(); }));
     for (const std::string& path : ShownPaths(view))
         EXPECT_NE(std::find(server.paths.begin(), server.paths.end(), path), server.paths.end()) << path;
 
@@ -208,7 +208,7 @@ TEST_F(TileServerTest, FailuresArePerTileAndTriedAgain)
         const auto asked = [&] { return std::count(server.paths.begin(), server.paths.end(), bad); };
         EXPECT_TRUE(WaitFor([&] { return asked() >= 3; }));
         server.answers.clear();
-        EXPECT_TRUE(WaitFor([&] { return view.Note().isEmpty() && source->Idle(); }));
+        EXPECT_TRUE(WaitFor([&] { return view.Note().isEmpty() && source->Settled(); }));
         EXPECT_EQ(GridPixels(view.grab().toImage(), {}).first, 0);
         EXPECT_EQ(ReadAll(CacheFile(bad)), server.Png().toStdString());
     }
@@ -228,7 +228,7 @@ TEST_F(TileServerTest, SlowTileHoldsUpNoOther)
         });
     };
     EXPECT_TRUE(WaitFor([&] { return kept() == std::ssize(shown) - 1; }));
-    EXPECT_FALSE(source->Idle());
+    EXPECT_FALSE(source->Settled());
     const QImage picture = view.grab().toImage();
     EXPECT_EQ(picture.pixelColor(790, 5), kTileColor);
     EXPECT_EQ(picture.pixelColor(5, 595), kTileColor);
@@ -278,7 +278,7 @@ TEST_F(TileServerTest, CachedTilesOutliveTheServer)
     view.ZoomBy(1, QPointF(400, 300));
     ASSERT_TRUE(server.Start());
     server.paths.clear();
-    EXPECT_TRUE(WaitFor([&] { return view.Note().isEmpty() && source->Idle(); }));
+    EXPECT_TRUE(WaitFor([&] { return view.Note().isEmpty() && source->Settled(); }));
     EXPECT_EQ(std::set<std::string>(server.paths.begin(), server.paths.end()), ShownPaths(view));
     const QImage back = view.grab().toImage();
     EXPECT_EQ(back.pixelColor(790, 5), kTileColor);
