@@ -148,9 +148,10 @@ void TileSource::Request(const TileKey& key)
     QNetworkRequest request(TileUrl(urlTemplate_, key));
     request.setHeader(QNetworkRequest::UserAgentHeader, kUserAgent);
     request.setTransferTimeout(15000);
+    // The body is taken as it arrives and abandoned past kMaxTileBytes. (A
+    // read buffer size would bound it more tightly, but stalls a compressed
+    // body until the transfer times out.)
     QNetworkReply* reply = network_.get(request);
-    // The body is taken as it arrives, so that the reply never holds more than this.
-    reply->setReadBufferSize(64 << 10);
     running_.insert(key);
     ++requests_;
     auto body = std::make_shared<QByteArray>();

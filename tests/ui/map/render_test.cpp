@@ -134,7 +134,7 @@ TEST(QuillmarshRender, HostileTilesLeaveStandardErrorClean)
     TileServer server;
     using Answer = TileServer::Answer;
     for (Answer answer : {Answer::Corrupt, Answer::Truncated, Answer::Html, Answer::Bomb, Answer::Streamed,
-                          Answer::HugeDeclared, Answer::Refused}) {
+                          Answer::HugeDeclared, Answer::Deflated, Answer::Refused}) {
         SCOPED_TRACE(int(answer));
         TempDir dir;
         dir.Write("Quillmarsh.ini", "[MAP]\r\nTILEURL=" + server.Url().toStdString() + "\r\n");

@@ -80,6 +80,7 @@ public:
         Streamed,      // zeros without a length, kStreamLimit bytes at most
         HugeDeclared,  // a Content-Length of 2 GiB, then zeros as Streamed
         Bomb,          // a PNG declaring 5000 x 5000 pixels
+        Deflated,      // 16 KB of body that inflates to 16 MiB
     };
     static constexpr qint64 kStreamLimit = 64 << 20;
 
@@ -157,6 +158,12 @@ private:
                           png_.left(png_.size() / 2));
             return socket->disconnectFromHost();
         case Answer::Bomb: return send("image/png", Bomb());
+        case Answer::Deflated: {
+            const QByteArray body = qCompress(QByteArray(16 << 20, 0), 9).mid(4);  // zlib's format, as deflate is
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nContent-Encoding: deflate\r\nContent-Length: " +
+                          QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+            return socket->disconnectFromHost();
+        }
         case Answer::Streamed:
         case Answer::HugeDeclared:
             socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nConnection: close\r\n" +

@@ -181,7 +181,7 @@ TEST_F(TileServerTest, FailuresArePerTileAndTriedAgain)
     } cases[] = {
         {Answer::NotFound, kBadTile},  {Answer::Html, kBadTile},     {Answer::Corrupt, kBadTile},
         {Answer::Truncated, kBadTile}, {Answer::Bomb, kBadTile},     {Answer::Streamed, kBadTile},
-        {Answer::HugeDeclared, kBadTile}, {Answer::Refused, kNoServer},
+        {Answer::HugeDeclared, kBadTile}, {Answer::Deflated, kBadTile}, {Answer::Refused, kNoServer},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.answer));
