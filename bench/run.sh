@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and prints their figures on the
-# 1,000,000-point track (generated once into the build tree).
+# 1,000,000-point track (generated once into the build tree), then the peak
+# memory of quillmarsh-render on tiles from a hostile server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-bench
@@ -12,3 +13,7 @@ echo "track: $track ($(du -h "$track" | cut -f1))"
 for bench in "$build"/bench/bench_*; do
   /usr/bin/time -f "  peak memory: %M KiB" "$bench" "$track"
 done
+# quillmarsh-render against hostile tile servers, where the desktop program is built.
+if cmake --build "$build" --target quillmarsh-render -j2 >/dev/null 2>&1; then
+  bench/qt/hostile_tiles.sh "$build/quillmarsh-render"
+fi

@@ -1,18 +1,25 @@
 // quillmarsh-render: the map window's picture of a track (map, legend and
 // profile) saved as a PNG file, without a display.
 #include "cli.h"
+#include "platform/atomic_file_writer.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/temporary_files.h"
+#include "settings/settings_file.h"
 #include "ui/map/map_trip.h"
-#include "ui/offscreen_notes.h"
-#include "ui/qt_text.h"
 #include "ui/map/tile_source.h"
 #include "ui/map/trip_view.h"
 #include "version.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QPixmap>
 
 #include <charconv>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -34,7 +41,9 @@ constexpr const char* kHelp =
     "  --version        show the version\n"
     "\n"
     "Map tiles are fetched as the map window fetches them and kept in the same cache; the\n"
-    "picture is saved once they have come, or after 30 seconds without them.\n"
+    "picture is saved once each has come or failed, or after 30 seconds; where a tile is\n"
+    "missing the map shows the grid.\n"
+    "The picture never replaces the track or the settings file.\n"
     "Exit status: 0 when the picture was saved, 1 when the track, the settings or the picture\n"
     "could not be used, 2 for wrong usage.\n";
 
@@ -65,10 +74,79 @@ std::optional<QSize> ParseSize(std::string_view text)
     return QSize(*width, *height);
 }
 
+// Standard error carries only the program's own messages: what Qt and the
+// image libraries say (platform notes, decoder complaints about a bad tile)
+// is no business of the user's. Qt's messages go to a handler that drops
+// them; libpng writes its errors straight to standard error, which goes
+// nowhere while the picture is drawn.
+void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+class QuietStandardError {
+public:
+    QuietStandardError() : saved_(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0))
+    {
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nowhere >= 0) {
+            ::dup2(nowhere, STDERR_FILENO);
+            ::close(nowhere);
+        }
+    }
+    ~QuietStandardError()
+    {
+        if (saved_ < 0) return;
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved_;
+};
+
+// The picture as a PNG file's bytes, once the map's tiles have come or
+// kTileWaitMs has passed.
+QByteArray Picture(int argc, char** argv, const qm::MapTripReading& reading, const qm::Settings& settings, QSize size)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(DropQtMessages);
+    const QuietStandardError quiet;
+    QApplication app(argc, argv);
+    qm::TripView view;
+    view.resize(size);
+    view.Show(reading.Trip, settings, qm::TileSource::DefaultCacheDirectory());
+    // Shown, the map asks for its tiles.
+    view.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (view.Tiles() && !view.Tiles()->Settled() && waited.elapsed() < kTileWaitMs)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    view.grab().save(&buffer, "PNG");
+    return png;
+}
+
+// False, with "FILE: is the ... and would be replaced by the picture OUT",
+// when the picture would be written over the track or the settings file.
+bool OutputReplacesNoInput(const std::string& output, const std::string& track, const std::string& settingsFile)
+{
+    const std::string settings = settingsFile.empty() ? std::string(qm::kSettingsFileName) : settingsFile;
+    for (const auto& [input, what] : {std::pair{track, "the track"}, std::pair{settings, "the settings file"}}) {
+        if (qm::SameFile(output, input)) {
+            qm::cli::PrintFileMessage(input, std::string("is ") + what + " and would be replaced by the picture " + output);
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    qm::RemoveTemporaryFilesOn({SIGINT, SIGTERM, SIGHUP});
     std::string track, output, settingsFile;
     QSize size(1200, 800);
     for (int i = 1; i < argc; ++i) {
@@ -102,6 +180,7 @@ int main(int argc, char** argv)
         }
     }
     if (output.empty()) return Usage("a track and the picture to write are needed");
+    if (!OutputReplacesNoInput(output, track, settingsFile)) return 1;
 
     // Settings and messages as quillmarsh-cli takes and writes them.
     qm::Settings settings;
@@ -116,23 +195,11 @@ int main(int argc, char** argv)
     for (const qm::Message& message : reading.Messages) sink.Show(message);
     if (!reading.Trip) return 1;
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qm::DropOffscreenPlatformNotes();
-    QApplication app(argc, argv);
-
-    qm::TripView view;
-    view.resize(size);
-    view.Show(reading.Trip, settings, qm::TileSource::DefaultCacheDirectory());
-    view.show();
-    QApplication::processEvents();
-    // The first painting asks for the tiles; wait for them to come.
-    view.grab();
-    QElapsedTimer waited;
-    waited.start();
-    while (view.Tiles() && !view.Tiles()->Idle() && waited.elapsed() < kTileWaitMs)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-    if (!view.grab().save(qm::ToQt(output), "PNG")) {
-        qm::cli::PrintFileMessage(output, "cannot write the picture");
+    const QByteArray png = Picture(argc, argv, reading, settings, size);
+    try {
+        qm::WriteFileAtomically(output, std::string_view(png.constData(), size_t(png.size())));
+    } catch (const qm::Error& error) {
+        qm::cli::PrintFileMessage(output, error.what());
         return 1;
     }
     return 0;

@@ -11,6 +11,9 @@ namespace qm {
 // A regular file, or anything else that is not a directory, exists at path.
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
+// Both paths name one existing file (the same device and inode), however
+// each is spelled or linked.
+bool SameFile(const std::string& a, const std::string& b);
 // The size in bytes of what is at path; -1 when nothing is.
 int64_t FileSize(const std::string& path);
 // Creates one directory; its parent must exist.

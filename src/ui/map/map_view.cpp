@@ -64,7 +64,32 @@ void MapView::SetTrip(std::shared_ptr<const MapTrip> trip, int lineWidth, int gm
 void MapView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (fitted_) FitTrack();
+    if (fitted_)
+        FitTrack();
+    else
+        ViewChanged();
+}
+
+void MapView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ViewChanged();
+}
+
+void MapView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // A hidden map asks for nothing.
+    if (tiles_) tiles_->Want({});
+}
+
+void MapView::ViewChanged()
+{
+    update();
+    if (!tiles_ || !isVisible()) return;
+    QList<TileKey> keys;
+    for (const auto& [key, place] : ShownTiles()) keys << key;
+    tiles_->Want(keys);
 }
 
 void MapView::SetTileSource(TileSource* source, const QString& attribution)
@@ -73,7 +98,7 @@ void MapView::SetTileSource(TileSource* source, const QString& attribution)
     tiles_ = source;
     attribution_ = attribution;
     if (tiles_) connect(tiles_, &TileSource::Arrived, this, qOverload<>(&QWidget::update));
-    update();
+    ViewChanged();
 }
 
 void MapView::FitTrack()
@@ -98,7 +123,7 @@ void MapView::FitTrack()
             break;
         }
     }
-    update();
+    ViewChanged();
 }
 
 void MapView::ZoomBy(int levels, QPointF anchor)
@@ -112,7 +137,7 @@ void MapView::ZoomBy(int levels, QPointF anchor)
     zoom_ = zoom;
     const double after = WorldPixels(zoom_);
     centre_ = {anchored.X - offset.x() / after, anchored.Y - offset.y() / after};
-    update();
+    ViewChanged();
 }
 
 void MapView::ShowCursor(int pointIndex)
@@ -138,7 +163,15 @@ QPointF MapView::ScreenPoint(int pointIndex) const
 QString MapView::Note() const
 {
     if (!tiles_) return "Подложка карты не задана: показана сетка широт и долгот";
-    if (tiles_->Offline()) return "Нет связи с сервером карт: показана сетка широт и долгот";
+    if (!tiles_->Usable())
+        return "TILEURL не адрес сервера карт (нужен http:// или https:// с {z}, {x} и {y}): показана сетка широт и "
+               "долгот";
+    TileSource::Lack lack = TileSource::Lack::None;
+    for (const auto& [key, place] : ShownTiles()) lack = std::max(lack, tiles_->LackOf(key));
+    if (lack == TileSource::Lack::NoServer)
+        return "Нет связи с сервером карт: где нет тайлов, показана сетка широт и долгот";
+    if (lack == TileSource::Lack::BadTile)
+        return "Сервер карт прислал негодные тайлы: на их месте показана сетка широт и долгот";
     return {};
 }
 
@@ -154,8 +187,12 @@ void MapView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(242, 239, 233));
-    if (tiles_ && !tiles_->Offline()) DrawTiles(painter);
-    if (!Note().isEmpty()) DrawGrid(painter);
+    const QRegion gridded = tiles_ && tiles_->Usable() ? DrawTiles(painter) : QRegion(rect());
+    if (!gridded.isEmpty()) {
+        painter.setClipRegion(gridded);
+        DrawGrid(painter);
+        painter.setClipping(false);
+    }
     if (trip_) {
         painter.setRenderHint(QPainter::Antialiasing);
         DrawTrack(painter);
@@ -166,23 +203,34 @@ void MapView::paintEvent(QPaintEvent*)
     DrawTexts(painter);
 }
 
-void MapView::DrawTiles(QPainter& painter)
+std::vector<std::pair<TileKey, QRect>> MapView::ShownTiles() const
 {
-    tiles_->ForgetWanted();
+    std::vector<std::pair<TileKey, QRect>> shown;
     const QPointF origin = Origin();
     const int count = 1 << zoom_;
     const int firstX = int(std::floor(origin.x() / kTileSize));
     const int firstY = std::max(0, int(std::floor(origin.y() / kTileSize)));
     const int lastX = int(std::floor((origin.x() + width() - 1) / kTileSize));
     const int lastY = std::min(count - 1, int(std::floor((origin.y() + height() - 1) / kTileSize)));
-    for (int y = firstY; y <= lastY; ++y) {
-        for (int x = firstX; x <= lastX; ++x) {
-            const QImage tile = tiles_->Tile({zoom_, ((x % count) + count) % count, y});
-            if (!tile.isNull())
-                painter.drawImage(QRectF(x * kTileSize - origin.x(), y * kTileSize - origin.y(), kTileSize, kTileSize),
-                                  tile);
-        }
+    for (int y = firstY; y <= lastY; ++y)
+        for (int x = firstX; x <= lastX; ++x)
+            // On whole pixels, so that tiles and the grid between them meet without seams.
+            shown.emplace_back(TileKey{zoom_, ((x % count) + count) % count, y},
+                               QRect((QPointF(x, y) * kTileSize - origin).toPoint(), QSize(kTileSize, kTileSize)));
+    return shown;
+}
+
+QRegion MapView::DrawTiles(QPainter& painter)
+{
+    QRegion gridded;
+    for (const auto& [key, place] : ShownTiles()) {
+        const QImage tile = tiles_->Tile(key);
+        if (!tile.isNull())
+            painter.drawImage(place, tile);
+        else if (tiles_->LackOf(key) != TileSource::Lack::None)
+            gridded += place;
     }
+    return gridded;
 }
 
 void MapView::DrawGrid(QPainter& painter)
@@ -351,7 +399,7 @@ void MapView::mouseMoveEvent(QMouseEvent* event)
         const double pixels = WorldPixels(zoom_);
         centre_ = {centre_.X - moved.x() / pixels, centre_.Y - moved.y() / pixels};
         fitted_ = false;
-        update();
+        ViewChanged();
         return;
     }
     emit PointHovered(PointNear(event->position()));

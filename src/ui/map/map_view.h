@@ -2,12 +2,15 @@
 
 #include "map/track_lines.h"
 #include "ui/map/map_trip.h"
+#include "ui/map/tile_cache.h"
 
 #include <QPointF>
+#include <QRegion>
 #include <QWidget>
 
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace qm {
@@ -16,7 +19,8 @@ class TileSource;
 
 // The track on a map: each run in its band's colour, gaps where the track
 // breaks, start and finish, the stops, a scale bar and the map tiles under
-// it, or a latitude/longitude grid with a one-line note when there are none.
+// it, with a latitude/longitude grid and a one-line note where there are
+// none. The tiles are asked for as the view changes; painting only draws.
 // The wheel and +/- zoom, dragging pans, Home fits the track. Pointing at a
 // stop shows its time, duration and waypoint description.
 class MapView : public QWidget {
@@ -57,12 +61,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     const std::vector<TrackLine>& LinesAt(int zoom);
     // The top left corner of the view in pixels of the current zoom level.
     QPointF Origin() const;
-    void DrawTiles(QPainter& painter);
+    // Redraws the view after its place or size changed and asks for the tiles it shows now.
+    void ViewChanged();
+    // The tiles under the view with where they go, in the view's pixels.
+    std::vector<std::pair<TileKey, QRect>> ShownTiles() const;
+    // Draws the tiles at hand; returns where tiles are not to be had.
+    QRegion DrawTiles(QPainter& painter);
     void DrawGrid(QPainter& painter);
     void DrawTrack(QPainter& painter);
     void DrawMarkers(QPainter& painter);

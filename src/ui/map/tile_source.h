@@ -1,47 +1,70 @@
 #pragma once
 
+#include "ui/map/tile_cache.h"
+
+#include <QCache>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
+#include <QList>
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 
+#include <chrono>
 #include <deque>
+
+class QNetworkReply;
 
 namespace qm {
 
-// One map tile of the Web Mercator grid.
-struct TileKey {
-    int Zoom = 0;
-    int X = 0;
-    int Y = 0;
-    friend bool operator==(const TileKey&, const TileKey&) = default;
+// The delays before another try of a tile that failed: the first, doubled
+// at each failure up to the longest.
+struct TileRetryDelays {
+    std::chrono::milliseconds First{2000};
+    std::chrono::milliseconds Longest{60000};
 };
-size_t qHash(const TileKey& key, size_t seed = 0);
 
 // Map tiles from a tile server whose URL template holds {z}, {x} and {y}, as
 // its usage policy asks: at most two requests at a time, a User-Agent that
 // names the program, and each tile kept on disk (in the user's cache
-// directory) for a week, so that it is fetched once. Never blocks: a tile not
-// at hand is requested and Arrived() tells when it has come. A tile the
-// server refuses stays empty; after the first request that finds no server
-// the source counts as offline and asks for nothing more.
+// directory) for a week, so that it is fetched once. Never blocks: a view
+// says which tiles it shows, those not at hand are requested, and Arrived()
+// tells when one has come or failed.
+//
+// Nothing the server sends is trusted: a body over 1 MiB is abandoned while
+// it arrives, only a PNG or JPEG image of at most 1024 x 1024 pixels is
+// decoded, and the decoded tiles are held within a number of bytes, the
+// least recently drawn going first. Failures are per tile: a tile that failed
+// is tried again after the retry delays as long as a view shows it, and one
+// at hand, even expired, is drawn until a fresh one comes.
 class TileSource : public QObject {
     Q_OBJECT
 public:
-    TileSource(const QString& urlTemplate, const QString& cacheDirectory, QObject* parent = nullptr);
+    // Why a tile is not drawn, the graver last.
+    enum class Lack { None, BadTile, NoServer };
 
-    // The tile, or a null image when it is not at hand yet (it is then
-    // requested, unless the source is offline).
+    TileSource(const QString& urlTemplate, const QString& cacheDirectory, QObject* parent = nullptr,
+               TileRetryDelays delays = {});
+
+    // False for a template that is not an http or https URL with {z}, {x}
+    // and {y}: such a source asks for nothing.
+    bool Usable() const { return usable_; }
+    // The tiles a view shows now: those neither at hand nor fresh are
+    // requested in this order; those no longer shown are not.
+    void Want(const QList<TileKey>& keys);
+    // The tile to draw, from memory or the disk, fresh or expired; a null
+    // image when there is none.
     QImage Tile(const TileKey& key);
-    // Forgets the tiles asked for but not yet requested: a view calls this
-    // before it asks for the tiles it shows now.
-    void ForgetWanted();
+    // NoServer or BadTile when the tile is not at hand and its last request
+    // failed, for want of an answer or of a good tile.
+    Lack LackOf(const TileKey& key) const;
 
-    bool Offline() const { return offline_; }
-    // No request running or waiting.
-    bool Idle() const { return running_ == 0 && wanted_.empty(); }
+    // Each tile asked for by the last Want has come or failed (what is tried
+    // again later does not count).
+    bool Settled() const { return awaited_.isEmpty(); }
     // The requests sent to the server so far.
     int RequestCount() const { return requests_; }
 
@@ -51,20 +74,37 @@ signals:
     void Arrived();
 
 private:
-    QString CachePath(const TileKey& key) const;
-    void StartRequests();
-    void Finished(QNetworkReply* reply, const TileKey& key);
+    struct Decoded {
+        QImage Image;
+        std::time_t Modified = 0;
+    };
+    struct Failure {
+        Lack Kind = Lack::None;
+        int Count = 0;
+        qint64 RetryAt = 0;  // on clock_
+    };
+
+    const Decoded* Load(const TileKey& key);
+    void Keep(const TileKey& key, const QImage& image, std::time_t modified);
+    void Schedule();
+    void Request(const TileKey& key);
+    void Finished(QNetworkReply* reply, const TileKey& key, const QByteArray& body);
 
     QString urlTemplate_;
-    QString cacheDirectory_;
-    QNetworkAccessManager network_;
-    QHash<TileKey, QImage> images_;
-    std::deque<TileKey> wanted_;
-    QSet<TileKey> pending_;  // wanted or running
-    QSet<TileKey> missing_;  // refused by the server
-    int running_ = 0;
+    bool usable_;
+    TileCache disk_;
+    TileRetryDelays delays_;
+    QCache<TileKey, Decoded> images_;
+    QList<TileKey> shown_;
+    std::deque<TileKey> queue_;
+    QSet<TileKey> running_;
+    QSet<TileKey> awaited_;  // asked for by the last Want, neither come nor failed
+    QHash<TileKey, Failure> failures_;
+    QElapsedTimer clock_;
+    QTimer retryTimer_;
     int requests_ = 0;
-    bool offline_ = false;
+    // Last, so that it and its replies go first.
+    QNetworkAccessManager network_;
 };
 
 }  // namespace qm

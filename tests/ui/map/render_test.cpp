@@ -1,9 +1,12 @@
 #include "support/test_support.h"
+#include "tile_server.h"
 
 #include <QImage>
 #include <QProcess>
 
 #include <filesystem>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -15,12 +18,28 @@ struct Rendered {
     std::string errors;
 };
 
-Rendered Render(const TempDir& dir, const QStringList& arguments)
+// Runs quillmarsh-render in dir with its own tile cache there, the event
+// loop going on meanwhile for a tile server of the test; limit, when given,
+// is the largest file it may write.
+Rendered Render(const TempDir& dir, const QStringList& arguments, rlim_t limit = RLIM_INFINITY)
 {
     QProcess render;
     render.setWorkingDirectory(QString::fromStdString(dir.path()));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CACHE_HOME", QString::fromStdString(dir.File("cache")));
+    environment.remove("XDG_RUNTIME_DIR");
+    environment.remove("QT_QPA_PLATFORM");
+    render.setProcessEnvironment(environment);
+    render.setChildProcessModifier([limit] {
+        // Writing past the limit then fails with EFBIG, as on a full disk.
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+    });
     render.start(QM_RENDER, arguments);
-    render.waitForFinished(60000);
+    EXPECT_TRUE(WaitFor([&] { return render.state() == QProcess::NotRunning; }, 60000));
+    render.kill();
+    render.waitForFinished();
     return {render.exitCode(), render.readAllStandardError().toStdString()};
 }
 
@@ -53,6 +72,84 @@ TEST(QuillmarshRender, SampleTrackAsPictureWithoutDisplay)
         EXPECT_NE(failed.errors.find(r.error), std::string::npos) << failed.errors;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.png")));
+}
+
+TEST(QuillmarshRender, NeverWritesOverItsTrackOrSettings)
+{
+    TempDir dir;
+    const std::string track = dir.Write("t.plt", ReadAll(QM_SAMPLE_TRACK));
+    const std::string settings = "[MAP]\r\nTILEURL=\r\n";
+    dir.Write("s.ini", settings);
+    dir.Write("Quillmarsh.ini", settings);
+    std::filesystem::create_hard_link(track, dir.File("hard.png"));
+    std::filesystem::create_symlink("t.plt", dir.File("soft.png"));
+    const struct {
+        QStringList arguments;
+        std::string error;
+    } refused[] = {
+        {{"t.plt", "t.plt"}, "t.plt: is the track and would be replaced by the picture t.plt\n"},
+        {{"t.plt", "./t.plt"}, "t.plt: is the track and would be replaced by the picture ./t.plt\n"},
+        {{"t.plt", "hard.png"}, "t.plt: is the track and would be replaced by the picture hard.png\n"},
+        {{"t.plt", "soft.png"}, "t.plt: is the track and would be replaced by the picture soft.png\n"},
+        {{"t.plt", "s.ini", "--settings", "s.ini"},
+         "s.ini: is the settings file and would be replaced by the picture s.ini\n"},
+        {{"t.plt", "Quillmarsh.ini"},
+         "Quillmarsh.ini: is the settings file and would be replaced by the picture Quillmarsh.ini\n"},
+    };
+    for (const auto& r : refused) {
+        const Rendered run = Render(dir, r.arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.errors, r.error);
+    }
+    EXPECT_EQ(ReadAll(track), ReadAll(QM_SAMPLE_TRACK));
+    EXPECT_EQ(ReadAll(dir.File("s.ini")), settings);
+    EXPECT_EQ(ReadAll(dir.File("Quillmarsh.ini")), settings);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_NE(entry.path().filename().string().rfind(".~", 0), 0u) << entry.path();
+}
+
+TEST(QuillmarshRender, PictureReplacedWholeOrNotAtAll)
+{
+    TempDir dir;
+    dir.Write("Quillmarsh.ini", "[MAP]\r\nTILEURL=\r\n");
+    const std::string before = dir.Write("out.png", "the picture of before");
+    std::filesystem::create_hard_link(before, dir.File("kept.png"));
+
+    // The disk fills up: the picture of before stays as it was.
+    const Rendered full = Render(dir, {QM_SAMPLE_TRACK, "out.png"}, 4096);
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.errors.rfind("out.png: Cannot write file \"out.png\". File too large\n", 0), 0u) << full.errors;
+    EXPECT_EQ(ReadAll(before), "the picture of before");
+
+    // A new file takes the name: the old one, under another name, is untouched.
+    const Rendered written = Render(dir, {QM_SAMPLE_TRACK, "out.png"});
+    EXPECT_EQ(written.status, 0) << written.errors;
+    EXPECT_EQ(QImage(QString::fromStdString(before)).size(), QSize(1200, 800));
+    EXPECT_EQ(ReadAll(dir.File("kept.png")), "the picture of before");
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 3) << "Quillmarsh.ini, out.png and kept.png, no unfinished file";
+}
+
+// Whatever the tile server sends and the cache holds, standard error carries
+// nothing but the program's own messages, and the picture is saved.
+TEST(QuillmarshRender, HostileTilesLeaveStandardErrorClean)
+{
+    TileServer server;
+    using Answer = TileServer::Answer;
+    for (Answer answer : {Answer::Corrupt, Answer::Truncated, Answer::Html, Answer::Bomb, Answer::Streamed,
+                          Answer::HugeDeclared, Answer::Deflated, Answer::Refused}) {
+        SCOPED_TRACE(int(answer));
+        TempDir dir;
+        dir.Write("Quillmarsh.ini", "[MAP]\r\nTILEURL=" + server.Url().toStdString() + "\r\n");
+        server.answer = answer;
+        server.paths.clear();
+        const Rendered run = Render(dir, {QM_SAMPLE_TRACK, "trip.png", "--size", "600x500"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.errors, "");
+        EXPECT_FALSE(server.paths.empty());
+        EXPECT_EQ(QImage(QString::fromStdString(dir.File("trip.png"))).size(), QSize(600, 500));
+    }
 }
 
 }  // namespace
