@@ -12,9 +12,8 @@ FUZZ_DIR ?= build-fuzz
 
 # clang and its runtime libraries are for `make sanitize` and `make fuzz-corpus`; the X server, the
 # window manager and the X tools for the window tests under a real X server; qt6-translations-l10n
-# for Qt's own dialogs in Russian; qt6-charts-dev for the map window's profile, whose CMake files need
-# libqt6opengl6-dev.
-PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev \
+# for Qt's own dialogs in Russian.
+PACKAGES := cmake g++ make libgtest-dev libgmock-dev pkg-config qt6-base-dev \
 	qt6-translations-l10n \
 	fonts-dejavu-core gpsbabel clang libclang-rt-14-dev xvfb openbox xdotool wmctrl x11-utils libexpat1-dev
 # xmllint checks the GPX and KML files we write against their schemas.
@@ -66,10 +65,13 @@ run: configure
 		$(CLI) stats $(SAMPLE); \
 	fi
 
-# The windows, filled from the sample track, as PNG files.
+# The windows, filled from the sample track, as PNG files, and the map window
+# of a real GPX track and of the 1,000,000-point benchmark track (made once).
+SCREENSHOT_TRACKS := tests/data/tracks/GPSBabel-gpsbabel-reference-track-dg100.gpx $(BUILD_DIR)/big_track.plt
 screenshots: configure
-	cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh-screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/quillmarsh-screenshots $(BUILD_DIR)/screenshots
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh-screenshots make_big_track
+	[ -f $(BUILD_DIR)/big_track.plt ] || $(BUILD_DIR)/bench/make_big_track $(BUILD_DIR)/big_track.plt 1000000
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/quillmarsh-screenshots $(BUILD_DIR)/screenshots $(SCREENSHOT_TRACKS)
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure

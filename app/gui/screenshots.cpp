@@ -1,7 +1,8 @@
-// quillmarsh-screenshots DIR: renders the windows of the desktop program,
-// filled from the sample track, to PNG files in DIR, on any platform Qt has
-// (use QT_QPA_PLATFORM=offscreen without a display). Settings are the
-// defaults; nothing is read from or written to the current directory.
+// quillmarsh-screenshots DIR [TRACK...]: renders the windows of the desktop
+// program, filled from the sample track, to PNG files in DIR, and the map
+// window of each further track (map-NAME.png), on any platform Qt has (use
+// QT_QPA_PLATFORM=offscreen without a display). Settings are the defaults;
+// nothing is read from or written to the current directory.
 #include "platform/date_time_text.h"
 #include "platform/file_system.h"
 #include "settings/settings.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -27,6 +29,7 @@ public:
     std::optional<std::string> OpenTrackFile(const std::string&) override { return std::nullopt; }
     std::optional<int32_t> ChooseColor(int32_t) override { return std::nullopt; }
     std::optional<std::string> ChooseDirectory() override { return std::nullopt; }
+    std::optional<std::string> SavePictureFile(const std::string&) override { return std::nullopt; }
     void CopyToClipboard(const std::string&) override {}
 };
 
@@ -49,8 +52,8 @@ int main(int argc, char** argv)
     qm::DropOffscreenPlatformNotes();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
-    if (argc != 2) {
-        std::fprintf(stderr, "Usage: quillmarsh-screenshots DIR\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "Usage: quillmarsh-screenshots DIR [TRACK...]\n");
         return 2;
     }
     QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
@@ -96,5 +99,12 @@ int main(int argc, char** argv)
     form1.OpenMap();
     saved = Save(*windows.mapWindow, output, "map-window.png") && saved;
     windows.mapWindow->close();
+    for (int i = 2; i < argc; ++i) {
+        const QString track = QDir(QString::fromLocal8Bit(argv[i])).absolutePath();
+        form1.LoadTrackFile(qPrintable(track));
+        form1.OpenMap();
+        saved = Save(*windows.mapWindow, output, "map-" + QFileInfo(track).completeBaseName() + ".png") && saved;
+        windows.mapWindow->close();
+    }
     return saved ? 0 : 1;
 }

@@ -19,9 +19,11 @@ namespace {
 
 constexpr const char* kHelp =
     "Usage: quillmarsh-render TRACK OUT.png [--size WxH] [--settings FILE]\n"
-    "Draws an OziExplorer track (.plt) as the map window of quillmarsh shows it, coloured by the\n"
-    "speed bands of the current scale, with its stops, the legend of the bands and the speed and\n"
-    "height profile, into a PNG file.\n"
+    "Draws a GPS track (OziExplorer .plt or GPX) as the map window of quillmarsh shows it: the\n"
+    "track on a map (or a latitude/longitude grid) coloured by the speed bands of the current\n"
+    "scale, with its start, finish and stops; the legend of the bands with their distance and time\n"
+    "(the whole as the statistics give it); and the speed and height profile. The picture is a\n"
+    "PNG file.\n"
     "\n"
     "  --size WxH       the picture's size in pixels (default 1200x800)\n"
     "  --settings FILE  the settings, else Quillmarsh.ini in the current directory when there is\n"
@@ -97,12 +99,11 @@ int main(int argc, char** argv)
     if (!qm::cli::LoadCliSettings(settingsFile, true, settings, files) || !qm::cli::TrackIsNoDirectory(track))
         return 1;
 
-    const qm::MapTripReading reading =
-        qm::LoadMapTrip(track, qm::ScaleBandBoxes(settings.CurrentScale()), settings);
     qm::cli::FileMessageSink sink;
     sink.path = track;
-    for (const qm::Message& message : reading.Messages) sink.Show(message);
-    if (!reading.Trip) return 1;
+    const std::shared_ptr<const qm::MapTrip> trip =
+        qm::LoadMapTrip(track, qm::ScaleBandBoxes(settings.CurrentScale()), settings, sink);
+    if (!trip) return 1;
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qm::DropOffscreenPlatformNotes();
@@ -110,7 +111,7 @@ int main(int argc, char** argv)
 
     qm::TripView view;
     view.resize(size);
-    view.Show(reading.Trip, settings, qm::TileSource::DefaultCacheDirectory());
+    view.Show(trip, settings, qm::TileSource::DefaultCacheDirectory());
     view.show();
     QApplication::processEvents();
     // The first painting asks for the tiles; wait for them to come.

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
 
@@ -55,6 +56,14 @@ std::optional<std::string> QtDialogs::ChooseDirectory()
     DirectoryChooser chooser(QApplication::activeWindow());
     if (chooser.exec() != QDialog::Accepted) return std::nullopt;
     return ToStd(chooser.ChosenDirectory());
+}
+
+std::optional<std::string> QtDialogs::SavePictureFile(const std::string& suggested)
+{
+    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), "Сохранить изображение",
+                                                      ToQt(suggested), "PNG (*.png)");
+    if (path.isEmpty()) return std::nullopt;
+    return ToStd(path);
 }
 
 void QtDialogs::CopyToClipboard(const std::string& text) { QApplication::clipboard()->setText(ToQt(text)); }

@@ -1,4 +1,5 @@
 #include "commands/statistics.h"
+#include "stats/report.h"
 #include "ui/map/map_view.h"
 #include "ui/map/map_window.h"
 #include "ui/map/trip_view.h"
@@ -36,13 +37,6 @@ TEST_F(MapWindowTest, CompanionOfTheMainWindowOnTheSampleTrack)
     EXPECT_EQ(Map().windowTitle().toStdString(), "Карта — sample.plt");
     EXPECT_TRUE(program.dialogs.boxes.empty());
 
-    // The runs cover the sample but for the jumps to its break points: the
-    // legend's distance is the report's to the report's tenth of a kilometre.
-    RecordingSink sink;
-    const std::optional<StatTable> table = TrackStatistics(QM_SAMPLE_TRACK, program.settings, sink);
-    ASSERT_TRUE(table);
-    const double legend = QString::fromStdString(Legend("totalDistance")).section(' ', 0, 0).toDouble();
-    EXPECT_EQ(QString::number(legend, 'f', 1), QString::number(table->front().Dist, 'f', 1));
 
     // A new scale redraws it.
     program.settings.Scales[1].Categories[0].Upper = 3;
@@ -56,13 +50,57 @@ TEST_F(MapWindowTest, CompanionOfTheMainWindowOnTheSampleTrack)
     EXPECT_EQ(program.settings.MAPHEIGHT, 650);
 }
 
-TEST_F(MapWindowTest, TrackThatCannotBeReadSaysWhy)
+// The legend's whole is the Track row of the statistics report of the same
+// track under the same settings.
+TEST_F(MapWindowTest, LegendTotalsAreTheStatisticsTrackRow)
 {
-    program.Main().LoadTrackFile(program.dir.Write("empty.plt", ""));
-    Click(program.Main(), "BtnMap");
-    ASSERT_EQ(program.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(Label(Map(), "mapMessages"), program.dialogs.boxes[0]);
-    EXPECT_EQ(Legend("totalDistance"), "");
+    program.settings.DECDELIM = ".";
+    program.settings.NUMDIGITS = 2;
+    for (const std::string track : {std::string(QM_SAMPLE_TRACK),
+                                    std::string(QM_TEST_DATA) + "/tracks/GPSBabel-gpsbabel-reference-track-dg100.gpx"}) {
+        SCOPED_TRACE(track);
+        program.Main().LoadTrackFile(track);
+        Click(program.Main(), "BtnMap");
+        RecordingSink sink;
+        const std::optional<StatTable> table = TrackStatistics(track, program.settings, sink);
+        ASSERT_TRUE(table);
+        const Report report = BuildReport(*table, program.settings, track, "", ReportFormat::Csv);
+        // File, header, Track row: Part;Date;Dist;Time sum;...
+        const QStringList cells = QString::fromStdString(report.Lines[2]).split(';');
+        EXPECT_EQ(QString::fromStdString(Legend("totalDistance")), cells[2] + " км");
+        EXPECT_EQ(QString::fromStdString(Legend("totalTime")), cells[3]);
+    }
+    EXPECT_TRUE(program.dialogs.boxes.empty());
+}
+
+// One box with the visualisation's own message, and no window showing an
+// empty map or an older track.
+TEST_F(MapWindowTest, TrackThatCannotBeShownOpensNoWindow)
+{
+    const std::string missing = program.dir.File("missing.plt");
+    const std::string empty = program.dir.Write("empty.plt", "");
+    const std::string timeless = program.dir.Write(
+        "timeless.gpx", "<gpx><trk><trkseg><trkpt lat=\"50\" lon=\"30\"/><trkpt lat=\"50.1\" lon=\"30\"/>"
+                        "</trkseg></trk></gpx>");
+    for (const std::string& track : {empty, timeless, missing}) {
+        SCOPED_TRACE(track);
+        // Even with the map open on a good track, and after the statistics of the bad one.
+        program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+        Click(program.Main(), "BtnMap");
+        ASSERT_TRUE(Map().isVisible());
+        program.Main().LoadTrackFile(track);
+        program.Main().ShowStatistics();
+        // What Визуализация says of the track.
+        program.dialogs.boxes.clear();
+        Click(program.Main(), "BtnPrFiles");
+        const std::vector<std::string> visualised = program.dialogs.boxes;
+        program.dialogs.boxes.clear();
+        Click(program.Main(), "BtnMap");
+        ASSERT_EQ(visualised.size(), 1u);
+        EXPECT_EQ(program.dialogs.boxes, visualised);
+        EXPECT_FALSE(Map().isVisible());
+        program.dialogs.boxes.clear();
+    }
 }
 
 }  // namespace
