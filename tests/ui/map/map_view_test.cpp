@@ -148,6 +148,42 @@ TEST_F(MapPicture, ProfileCursorShowsItsPointOnTheMap)
     EXPECT_EQ(view.Map()->grab().toImage().pixelColor(view.Map()->ScreenPoint(hovered).toPoint()), QColor(0, 90, 255));
 }
 
+// A day between two walks: the profile runs over distance, shows the gap as
+// a short break without bars or a height line, and its stop marks stay whole.
+TEST(ProfileChartPicture, GapIsAShortBreak)
+{
+    Settings settings;
+    settings.TILEURL.clear();
+    auto minutes = Join({Repeat(60, {12}), Repeat(10, {0}), Repeat(60, {12})});
+    Track track;
+    track.Points = Walk(minutes, 328);
+    for (std::size_t i = 61; i < track.Points.size(); ++i) track.Points[i].DateTime += 1;
+    Visualisation visualisation = Visualise(track.Points, ScaleBandBoxes(settings.CurrentScale()), settings);
+    const auto trip = MakeMapTrip(std::move(track), std::move(visualisation), settings);
+    ASSERT_EQ(trip->Parts.size(), 2u);
+    ProfileChart profile;
+    profile.resize(800, 260);
+    profile.SetTrip(trip.get(), settings);
+    profile.show();
+    Settle();
+    EXPECT_EQ(profile.Scale(), ProfileScale::Distance);
+    const QImage picture = profile.grab().toImage();
+    const QRectF area = profile.PlotArea();
+    const double left = profile.PlotX(60), right = profile.PlotX(61);
+    EXPECT_GT(right - left, 3);
+    EXPECT_LT(right - left, area.width() * 0.05);
+    const QColor band = BandColor(*trip, FindBand(trip->Visualisation.Bands, 12));
+    for (int y = int(area.top()) + 1; y < int(area.bottom()); ++y) {
+        const QColor gap = picture.pixelColor(int((left + right) / 2), y);
+        EXPECT_NE(gap, band) << y;
+        EXPECT_NE(gap, QColor(90, 60, 30)) << y;
+    }
+    EXPECT_EQ(picture.pixelColor(int(left) - 3, int(area.bottom()) - 12), band);
+    // Switched to time, the day is the same short break.
+    profile.SetScale(ProfileScale::Time);
+    EXPECT_NEAR(profile.PlotX(61) - profile.PlotX(60), right - left, 1);
+}
+
 // At every zoom level and in small and large views, the grid's labels are
 // whole and cover neither each other, the note nor the scale bar.
 TEST_F(MapPicture, GridLabelsStayClearOfEachOtherAndTheTexts)

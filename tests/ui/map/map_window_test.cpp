@@ -5,6 +5,7 @@
 #include "ui/map/trip_view.h"
 #include "ui/ui_harness.h"
 
+#include <QImage>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -101,6 +102,27 @@ TEST_F(MapWindowTest, TrackThatCannotBeShownOpensNoWindow)
         EXPECT_FALSE(Map().isVisible());
         program.dialogs.boxes.clear();
     }
+}
+
+// The picture of the window's map, legend and profile, written whole or not
+// at all, never over the track.
+TEST_F(MapWindowTest, SavesItsPictureAsPng)
+{
+    Click(program.Main(), "BtnMap");
+    Settle();
+    const std::string picture = program.dir.File("trip.png");
+    program.dialogs.pictureAnswers = {picture, std::string(QM_SAMPLE_TRACK), program.dir.path()};
+    for (int i = 0; i < 3; ++i) Click(Map(), "savePicture");
+    EXPECT_EQ(program.dialogs.pictureDialogStarts.front(), std::string(QM_SAMPLE_TRACK).replace(
+                                                               std::string(QM_SAMPLE_TRACK).size() - 4, 4, "_map.png"));
+    const QImage saved(QString::fromStdString(picture));
+    EXPECT_EQ(saved.size(), Map().View()->size());
+    const QImage shown = Map().View()->grab().toImage().convertToFormat(saved.format());
+    EXPECT_EQ(saved, shown);
+    ASSERT_EQ(program.dialogs.boxes.size(), 2u);
+    EXPECT_EQ(program.dialogs.boxes[0], "Изображение не может заменить файл трека.");
+    EXPECT_EQ(program.dialogs.boxes[1].rfind("error: Cannot create file \"" + program.dir.path() + "\"", 0), 0u)
+        << program.dialogs.boxes[1];
 }
 
 }  // namespace
