@@ -62,6 +62,8 @@ int main(int argc, char** argv)
         return 1;
     }
     qm::UseFixedDateTimeFormats();
+    QStringList tracks;
+    for (int i = 2; i < argc; ++i) tracks << QDir(QString::fromLocal8Bit(argv[i])).absolutePath();
 
     // Start in an empty directory of our own, so that no settings file is read.
     QTemporaryDir scratch;
@@ -99,9 +101,8 @@ int main(int argc, char** argv)
     form1.OpenMap();
     saved = Save(*windows.mapWindow, output, "map-window.png") && saved;
     windows.mapWindow->close();
-    for (int i = 2; i < argc; ++i) {
-        const QString track = QDir(QString::fromLocal8Bit(argv[i])).absolutePath();
-        form1.LoadTrackFile(qPrintable(track));
+    for (const QString& track : tracks) {
+        form1.LoadTrackFile(track.toStdString());
         form1.OpenMap();
         saved = Save(*windows.mapWindow, output, "map-" + QFileInfo(track).completeBaseName() + ".png") && saved;
         windows.mapWindow->close();

@@ -75,7 +75,10 @@ TEST(SumTrip, BandsAddUpToTheStatisticsOfRealTracks)
         EXPECT_EQ(DurationText(trip.totals.Duration), row[3]);
 
         BandTotal bands;
-        for (const BandTotal& band : trip.totals.Bands) bands.Distance += band.Distance, bands.Duration += band.Duration;
+        for (const BandTotal& band : trip.totals.Bands) {
+            bands.Distance += band.Distance;
+            bands.Duration += band.Duration;
+        }
         BandTotal jumps;
         for (const TrackPart& part : TrackParts(trip.table)) {
             for (int i = part.First + 1; i <= part.Last; ++i) {

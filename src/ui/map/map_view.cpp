@@ -257,7 +257,8 @@ void MapView::DrawGrid(QPainter& painter)
         if (!inside.contains(box)) return;
         const QRectF room = box.adjusted(-3, -1, 3, 1);
         auto clear = [&](const std::vector<QRectF>& boxes) {
-            return std::none_of(boxes.begin(), boxes.end(), [&](const QRectF& other) { return other.intersects(room); });
+            return std::none_of(boxes.begin(), boxes.end(),
+                                [&](const QRectF& other) { return other.intersects(room); });
         };
         if (!clear(kept) || !clear(gridLabels_)) return;
         gridLabels_.push_back(box);

@@ -27,6 +27,7 @@ constexpr double kUnixEpochDays = 25569;
 constexpr int kColumnPixels = 2;
 constexpr double kLabelSpacing = 90;
 constexpr double kValueLabelSpacing = 28;
+constexpr double kGapEdgeRoom = 6;
 const QColor kHeightColor(90, 60, 30);
 const QColor kStepColor(40, 40, 40);
 const QColor kGapColor(225, 225, 225);
@@ -210,6 +211,8 @@ void ProfileChart::paintEvent(QPaintEvent*)
     for (std::size_t k = 1; k < axis_.Parts.size(); ++k) {
         const double left = X(axis_.Parts[k - 1].End), right = X(axis_.Parts[k].Start);
         painter.fillRect(QRectF(left, area.top(), std::max(1.0, right - left), area.height()), kGapColor);
+        // Edges only where there is room for them: many gaps would hatch the plot.
+        if (right - left < kGapEdgeRoom) continue;
         painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
         painter.drawLine(QPointF(left, area.top()), QPointF(left, area.bottom()));
         painter.drawLine(QPointF(right, area.top()), QPointF(right, area.bottom()));
@@ -268,7 +271,11 @@ void ProfileChart::DrawBottomAxis(QPainter& painter)
     painter.setPen(Qt::black);
     for (const ProfileAxis::Part& part : axis_.Parts) {
         const double length = part.End - part.Start;
-        for (double value : RoundTicks(part.FirstValue, part.FirstValue + length, step)) {
+        std::vector<double> ticks = RoundTicks(part.FirstValue, part.FirstValue + length, step);
+        // Days: midnight may fall into the gaps (nights) only; a part that
+        // opens a new date is named at its start.
+        if (days && LocalTime(part.FirstValue).date() != lastDate) ticks.insert(ticks.begin(), part.FirstValue);
+        for (double value : ticks) {
             const double x = X(part.Start + value - part.FirstValue);
             painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
             QString text;
@@ -292,6 +299,7 @@ void ProfileChart::DrawBottomAxis(QPainter& painter)
     }
     // Each gap's break on the axis.
     for (std::size_t k = 1; k < axis_.Parts.size(); ++k) {
+        if (X(axis_.Parts[k].Start) - X(axis_.Parts[k - 1].End) < kGapEdgeRoom) continue;
         const double middle = (X(axis_.Parts[k - 1].End) + X(axis_.Parts[k].Start)) / 2;
         painter.fillRect(QRectF(middle - 4, area.bottom() - 3, 8, 7), Qt::white);
         painter.drawLine(QPointF(middle - 5, area.bottom() + 3), QPointF(middle - 1, area.bottom() - 3));
