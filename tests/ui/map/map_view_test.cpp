@@ -6,6 +6,7 @@
 #include "ui/map/trip_view.h"
 #include "ui/ui_harness.h"
 
+#include <QCheckBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
@@ -182,6 +183,23 @@ TEST(ProfileChartPicture, GapIsAShortBreak)
     // Switched to time, the day is the same short break.
     profile.SetScale(ProfileScale::Time);
     EXPECT_NEAR(profile.PlotX(61) - profile.PlotX(60), right - left, 1);
+
+    // The speed from point to point as a thin grey line beside the bars, on demand.
+    auto greys = [&] {
+        const QImage shown = profile.grab().toImage();
+        const QRect plot = area.toRect().adjusted(2, 2, -2, -14);
+        int count = 0;
+        for (int y = plot.top(); y <= plot.bottom(); ++y) {
+            for (int x = plot.left(); x <= plot.right(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                count += c.red() < 120 && std::abs(c.red() - c.green()) < 8 && std::abs(c.green() - c.blue()) < 8;
+            }
+        }
+        return count;
+    };
+    EXPECT_EQ(greys(), 0);
+    Find<QCheckBox>(profile, "stepSpeeds")->setChecked(true);
+    EXPECT_GT(greys(), 30);
 }
 
 // At every zoom level and in small and large views, the grid's labels are

@@ -1,4 +1,6 @@
 #include "commands/statistics.h"
+#include "commands/visualise.h"
+#include "ui/map/map_trip.h"
 #include "stats/report.h"
 #include "ui/map/map_view.h"
 #include "ui/map/map_window.h"
@@ -102,6 +104,21 @@ TEST_F(MapWindowTest, TrackThatCannotBeShownOpensNoWindow)
         EXPECT_FALSE(Map().isVisible());
         program.dialogs.boxes.clear();
     }
+}
+
+// The map draws no scale that the visualisation refuses, and says why as
+// the visualisation does.
+TEST(MapTrip, RefusedAsTheVisualisationRefuses)
+{
+    Settings settings;
+    BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
+    boxes[1].Upper = boxes[0].Upper;  // two band files of one name
+    RecordingSink map, visualisation;
+    EXPECT_EQ(LoadMapTrip(QM_SAMPLE_TRACK, boxes, settings, map), nullptr);
+    TempDir dir;
+    VisualiseTrack(QM_SAMPLE_TRACK, dir.path(), boxes, settings, visualisation);
+    ASSERT_EQ(visualisation.messages.size(), 1u);
+    EXPECT_EQ(map.messages, visualisation.messages);
 }
 
 // The picture of the window's map, legend and profile, written whole or not
