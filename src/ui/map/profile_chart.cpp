@@ -91,8 +91,10 @@ void ProfileChart::SetTrip(const MapTrip* trip, const Settings& settings)
     gmtHours_ = settings.GMTMOD;
     interval_ = settings.TIMEINTRVL;
     cursor_ = -1;
-    const ProfileScale scale =
-        trip && GapsHoldMostTime(trip->Track.Points, trip->Parts) ? ProfileScale::Distance : ProfileScale::Time;
+    // Distance when time would squeeze the parts or has no length at all.
+    const bool byDistance = trip && (GapsHoldMostTime(trip->Track.Points, trip->Parts) ||
+                                     !(trip->Track.Points.back().DateTime > trip->Track.Points.front().DateTime));
+    const ProfileScale scale = byDistance ? ProfileScale::Distance : ProfileScale::Time;
     scale_ = scale;
     // Without signals: the axis is made once, below.
     const QSignalBlocker blockTime(overTime_), blockDistance(overDistance_);
