@@ -25,7 +25,8 @@ struct Trip {
 
 Trip Figures(TrackPoints points, const Settings& settings = {})
 {
-    Trip trip{std::move(points)};
+    Trip trip;
+    trip.points = std::move(points);
     trip.scale = FitLatitudeScale(trip.points);
     trip.visualisation = Visualise(trip.points, ScaleBandBoxes(settings.CurrentScale()), settings);
     trip.table = ComputeStatistics(trip.points, trip.scale, settings);

@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QRadioButton>
 #include <QTimeZone>
 #include <QVBoxLayout>

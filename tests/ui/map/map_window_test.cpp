@@ -59,7 +59,7 @@ TEST_F(MapWindowTest, LegendTotalsAreTheStatisticsTrackRow)
 {
     program.settings.DECDELIM = ".";
     program.settings.NUMDIGITS = 2;
-    for (const std::string track : {std::string(QM_SAMPLE_TRACK),
+    for (const std::string& track : {std::string(QM_SAMPLE_TRACK),
                                     std::string(QM_TEST_DATA) + "/tracks/GPSBabel-gpsbabel-reference-track-dg100.gpx"}) {
         SCOPED_TRACE(track);
         program.Main().LoadTrackFile(track);
