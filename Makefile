@@ -10,11 +10,9 @@ CLI ?= $(BUILD_DIR)/quillmarsh-cli
 SAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 
-# What building and running need: the compiler, CMake, Qt 6 (qt6-charts-dev for the map window's
-# profile, whose CMake files need libqt6opengl6-dev; qt6-translations-l10n for Qt's own dialogs in
-# Russian) and expat.
-BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n \
-	libexpat1-dev
+# What building and running need: the compiler, CMake, Qt 6 (qt6-translations-l10n for Qt's own
+# dialogs in Russian) and expat.
+BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libexpat1-dev
 # What the tests add: GoogleTest, a fixed font, GPSBabel (the reference reader) and xmllint (the
 # schemas), and the X server, window manager and X tools of the window tests under a real X server.
 TEST_PACKAGES := libgtest-dev libgmock-dev fonts-dejavu-core gpsbabel libxml2-utils xvfb openbox xdotool wmctrl \
@@ -92,10 +90,13 @@ run: configure
 		$(CLI) stats $(SAMPLE); \
 	fi
 
-# The windows, filled from the sample track, as PNG files.
+# The windows, filled from the sample track, as PNG files, and the map window
+# of a real GPX track and of the 1,000,000-point benchmark track (made once).
+SCREENSHOT_TRACKS := tests/data/tracks/GPSBabel-gpsbabel-reference-track-dg100.gpx $(BUILD_DIR)/big_track.plt
 screenshots: configure
-	cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh-screenshots
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/quillmarsh-screenshots $(BUILD_DIR)/screenshots
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh-screenshots make_big_track
+	[ -f $(BUILD_DIR)/big_track.plt ] || $(BUILD_DIR)/bench/make_big_track $(BUILD_DIR)/big_track.plt 1000000
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/quillmarsh-screenshots $(BUILD_DIR)/screenshots $(SCREENSHOT_TRACKS)
 
 test: test-deps build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure

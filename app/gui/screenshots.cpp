@@ -1,7 +1,8 @@
-// quillmarsh-screenshots DIR: renders the windows of the desktop program,
-// filled from the sample track, to PNG files in DIR, on any platform Qt has
-// (use QT_QPA_PLATFORM=offscreen without a display). Settings are the
-// defaults; nothing is read from or written to the current directory.
+// quillmarsh-screenshots DIR [TRACK...]: renders the windows of the desktop
+// program, filled from the sample track, to PNG files in DIR, and the map
+// window of each further track (map-NAME.png), on any platform Qt has (use
+// QT_QPA_PLATFORM=offscreen without a display). Settings are the defaults;
+// nothing is read from or written to the current directory.
 #include "platform/date_time_text.h"
 #include "platform/file_system.h"
 #include "settings/settings.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -27,6 +29,7 @@ public:
     std::optional<std::string> OpenTrackFile(const std::string&) override { return std::nullopt; }
     std::optional<int32_t> ChooseColor(int32_t) override { return std::nullopt; }
     std::optional<std::string> ChooseDirectory(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> SavePictureFile(const std::string&) override { return std::nullopt; }
     void CopyToClipboard(const std::string&) override {}
 };
 
@@ -49,8 +52,8 @@ int main(int argc, char** argv)
     qm::DropOffscreenPlatformNotes();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
-    if (argc != 2) {
-        std::fprintf(stderr, "Usage: quillmarsh-screenshots DIR\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "Usage: quillmarsh-screenshots DIR [TRACK...]\n");
         return 2;
     }
     QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
@@ -59,6 +62,8 @@ int main(int argc, char** argv)
         return 1;
     }
     qm::UseFixedDateTimeFormats();
+    QStringList tracks;
+    for (int i = 2; i < argc; ++i) tracks << QDir(QString::fromLocal8Bit(argv[i])).absolutePath();
 
     // Start in an empty directory of our own, so that no settings file is read.
     QTemporaryDir scratch;
@@ -96,5 +101,11 @@ int main(int argc, char** argv)
     form1.OpenMap();
     saved = Save(*windows.mapWindow, output, "map-window.png") && saved;
     windows.mapWindow->close();
+    for (const QString& track : tracks) {
+        form1.LoadTrackFile(track.toStdString());
+        form1.OpenMap();
+        saved = Save(*windows.mapWindow, output, "map-" + QFileInfo(track).completeBaseName() + ".png") && saved;
+        windows.mapWindow->close();
+    }
     return saved ? 0 : 1;
 }

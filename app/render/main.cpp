@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QLayout>
 #include <QPixmap>
 
 #include <charconv>
@@ -29,9 +30,11 @@ namespace {
 
 constexpr const char* kHelp =
     "Usage: quillmarsh-render TRACK OUT.png [--size WxH] [--settings FILE]\n"
-    "Draws a track (OziExplorer .plt or GPX) as the map window of quillmarsh shows it, coloured by\n"
-    "the speed bands of the current scale, with its stops, the legend of the bands and the speed\n"
-    "and height profile, into a PNG file.\n"
+    "Draws a GPS track (OziExplorer .plt or GPX) as the map window of quillmarsh shows it: the\n"
+    "track on a map (or a latitude/longitude grid) coloured by the speed bands of the current\n"
+    "scale, with its start, finish and stops; the legend of the bands with their distance and time\n"
+    "(the whole as the statistics give it); and the speed and height profile. The picture is a\n"
+    "PNG file.\n"
     "\n"
     "  --size WxH       the picture's size in pixels (default 1200x800)\n"
     "  --settings FILE  the settings, else Quillmarsh.ini in the current directory when there is\n"
@@ -106,15 +109,19 @@ private:
 
 // The picture as a PNG file's bytes, once the map's tiles have come or
 // kTileWaitMs has passed.
-QByteArray Picture(int argc, char** argv, const qm::MapTripReading& reading, const qm::Settings& settings, QSize size)
+QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTrip>& trip, const qm::Settings& settings,
+                   QSize size)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(DropQtMessages);
     const QuietStandardError quiet;
     QApplication app(argc, argv);
     qm::TripView view;
+    // The picture has the size asked for, even below what the legend and
+    // the profile would like.
+    view.layout()->setSizeConstraint(QLayout::SetNoConstraint);
     view.resize(size);
-    view.Show(reading.Trip, settings, qm::TileSource::DefaultCacheDirectory());
+    view.Show(trip, settings, qm::TileSource::DefaultCacheDirectory());
     // Shown, the map asks for its tiles.
     view.show();
     QElapsedTimer waited;
@@ -188,14 +195,13 @@ int main(int argc, char** argv)
     if (!qm::cli::LoadCliSettings(settingsFile, true, settings, files) || !qm::cli::TrackIsNoDirectory(track))
         return 1;
 
-    const qm::MapTripReading reading =
-        qm::LoadMapTrip(track, qm::ScaleBandBoxes(settings.CurrentScale()), settings);
     qm::cli::FileMessageSink sink;
     sink.path = track;
-    for (const qm::Message& message : reading.Messages) sink.Show(message);
-    if (!reading.Trip) return 1;
+    const std::shared_ptr<const qm::MapTrip> trip =
+        qm::LoadMapTrip(track, qm::ScaleBandBoxes(settings.CurrentScale()), settings, sink);
+    if (!trip) return 1;
 
-    const QByteArray png = Picture(argc, argv, reading, settings, size);
+    const QByteArray png = Picture(argc, argv, trip, settings, size);
     try {
         qm::WriteFileAtomically(output, std::string_view(png.constData(), size_t(png.size())));
     } catch (const qm::Error& error) {

@@ -27,6 +27,12 @@ void Drag(QWidget& view, QPointF from, QPointF to)
     QApplication::sendEvent(&view, &release);
 }
 
+class StderrSink : public qm::MessageSink {
+public:
+    void ShowMessage(const std::string& text) override { std::cerr << text << "\n"; }
+    void ShowError(const std::string& text) override { std::cerr << text << "\n"; }
+};
+
 void PrintMs(const std::string& what, const qm::bench::Times& times)
 {
     std::cout << what << ": " << times.Wall * 1000 << " ms wall, " << times.Cpu * 1000 << " ms processor\n";
@@ -53,9 +59,10 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
         TrackReading reading = LoadTrack(trackPath);
         Visualise(reading.Track->Points, boxes, settings);
     });
-    MapTripReading reading;
-    const Times loaded = BestTimes(kRuns, [&] { reading = LoadMapTrip(trackPath, boxes, settings); });
-    if (!reading.Trip) {
+    StderrSink sink;
+    std::shared_ptr<const MapTrip> trip;
+    const Times loaded = BestTimes(kRuns, [&] { trip = LoadMapTrip(trackPath, boxes, settings, sink); });
+    if (!trip) {
         std::cerr << trackPath << ": cannot be read\n";
         return 1;
     }
@@ -64,18 +71,18 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
     view.show();
     QApplication::processEvents();
     const Times shown = BestTimes(kRuns, [&] {
-        view.Show(reading.Trip, settings, QString());
+        view.Show(trip, settings, QString());
         view.grab();
     });
-    std::cout << "points: " << reading.Trip->Track.Points.size() << ", runs: "
-              << reading.Trip->Visualisation.Runs.size() << "\n";
+    std::cout << "points: " << trip->Track.Points.size() << ", runs: "
+              << trip->Visualisation.Runs.size() << "\n";
     PrintMs("visualisation (read and compute)", visualisation);
     PrintMs("opening beyond it (projection, legend, profile, first frame)",
             {loaded.Wall - visualisation.Wall + shown.Wall, loaded.Cpu - visualisation.Cpu + shown.Cpu});
 
     // The profile's cursor following the pointer over the map.
     int index = 0;
-    const int step = int(reading.Trip->Track.Points.size() / 50);
+    const int step = int(trip->Track.Points.size() / 50);
     PrintMs("profile cursor frame", BestTimes(kFrames, [&] {
                 view.Profile()->ShowCursor(index += step);
                 QApplication::processEvents();
@@ -88,7 +95,7 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
         map.ZoomBy(deeper, middle);
         const std::string level = "zoom " + std::to_string(map.Zoom());
         PrintMs(level + ", decimation (once per level)", BestTimes(kRuns, [&] {
-                    RunLines(reading.Trip->World, reading.Trip->Breaks, reading.Trip->Visualisation.Runs, map.Zoom());
+                    RunLines(trip->World, trip->Breaks, trip->Visualisation.Runs, map.Zoom());
                 }));
         map.grab();
         PrintMs(level + ", pan frame", BestTimes(kFrames, [&] {

@@ -5,23 +5,59 @@
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "settings/line_width.h"
 
 namespace qm {
+
+namespace {
+
+// What refuses a visualisation into files before anything is read or
+// written; nothing, or the message that refuses it.
+std::optional<std::string> Refusal(const VisualisationFiles& files, const SpeedBands& bands, const Settings& settings)
+{
+    // An interval of 0 or less would never close a run, nor would one so
+    // small that it is 0 once turned into days (5E-324 minutes).
+    if (!(settings.TIMEINTRVL / 1440 > 0)) return "Интервал расчета должен быть больше 0.";
+    return VisualisationClash(files, bands);
+}
+
+// Reads the track and computes its runs and stops; gives the .plt details
+// the writers keep when the track came from a .plt.
+std::optional<PltDetails> ReadAndCompute(const std::string& trackPath, const BandBoxes& boxes,
+                                         const Settings& settings, MessageSink& sink, VisualiseResult& result)
+{
+    TrackReading reading = LoadTrack(trackPath);
+    for (const Message& message : reading.Messages) sink.Show(message);
+    if (!reading.Track) return std::nullopt;
+    result.Track = std::move(*reading.Track);
+    result.Visualisation = Visualise(result.Track.Points, boxes, settings);
+    result.Computed = true;
+    return std::move(reading.Plt);
+}
+
+}  // namespace
+
+VisualiseResult ComputeVisualisation(const std::string& trackPath, const BandBoxes& boxes, const Settings& settings,
+                                     MessageSink& sink)
+{
+    VisualiseResult result;
+    const SpeedBands bands = MakeSpeedBands(boxes);
+    if (auto refusal = Refusal(PlanVisualisationFiles(settings.OUTFORMAT, "", trackPath, bands), bands, settings)) {
+        sink.ShowMessage(*refusal);
+        return result;
+    }
+    ReadAndCompute(trackPath, boxes, settings, sink, result);
+    return result;
+}
 
 VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& outputDir, const BandBoxes& boxes,
                                const Settings& settings, MessageSink& sink)
 {
     VisualiseResult result;
-    // An interval of 0 or less would never close a run, nor would one so
-    // small that it is 0 once turned into days (5E-324 minutes).
-    if (!(settings.TIMEINTRVL / 1440 > 0)) {
-        sink.ShowMessage("Интервал расчета должен быть больше 0.");
-        return result;
-    }
     const SpeedBands bands = MakeSpeedBands(boxes);
     const VisualisationFiles files = PlanVisualisationFiles(settings.OUTFORMAT, outputDir, trackPath, bands);
-    if (auto clash = VisualisationClash(files, bands)) {
-        sink.ShowMessage(*clash);
+    if (auto refusal = Refusal(files, bands, settings)) {
+        sink.ShowMessage(*refusal);
         return result;
     }
     // An empty directory text names the current directory, as in OutputPath.
@@ -29,15 +65,11 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
         sink.ShowMessage("Не удается создать директорию " + outputDir + "!");
         return result;
     }
-    TrackReading reading = LoadTrack(trackPath);
-    for (const Message& message : reading.Messages) sink.Show(message);
-    if (!reading.Track) return result;
-
-    result.Track = std::move(*reading.Track);
-    result.Visualisation = Visualise(result.Track.Points, boxes, settings);
+    const std::optional<PltDetails> plt = ReadAndCompute(trackPath, boxes, settings, sink, result);
+    if (!result.Computed) return result;
     try {
-        WriteVisualisation(settings.OUTFORMAT, files, result.Track, reading.Plt, result.Visualisation,
-                           settings.TRACKWIDTH, result.FilesWritten);
+        WriteVisualisation(settings.OUTFORMAT, files, result.Track, plt, result.Visualisation, LineWidth(settings),
+                           result.FilesWritten);
         result.Processed = true;
     } catch (const Error& error) {
         result.Error = error;

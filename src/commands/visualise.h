@@ -20,6 +20,8 @@ inline constexpr std::string_view kTrackProcessed = "трек обработан
 struct VisualiseResult {
     // The track was read and every file written.
     bool Processed = false;
+    // The track was read and its runs and stops computed.
+    bool Computed = false;
     // The file error that ended the writing.
     std::optional<qm::Error> Error;
     // The track as read and what was computed for it (empty when the track
@@ -42,5 +44,11 @@ struct VisualiseResult {
 // result, for the caller to show after the command.
 VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& outputDir, const BandBoxes& boxes,
                                const Settings& settings, MessageSink& sink);
+
+// The visualisation command up to its files, for a view that draws what they
+// would hold: the same checks, the same reading and the same computation,
+// no directory made and no file written.
+VisualiseResult ComputeVisualisation(const std::string& trackPath, const BandBoxes& boxes, const Settings& settings,
+                                     MessageSink& sink);
 
 }  // namespace qm

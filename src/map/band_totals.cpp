@@ -1,13 +1,48 @@
 #include "map/band_totals.h"
 
+#include <algorithm>
+
 namespace qm {
 
-BandTotals SumBands(const std::vector<SpeedRun>& runs)
+std::vector<TrackPart> TrackParts(const StatTable& table)
 {
-    BandTotals totals{};
+    std::vector<TrackPart> parts;
+    for (const StatRow& row : table)
+        if (row.Level == kPartLevel) parts.push_back({row.FirstPoint, row.LastPoint});
+    return parts;
+}
+
+TripTotals SumTrip(const TrackPoints& points, const ScaleCoefficients& scale, const std::vector<SpeedRun>& runs,
+                   const StatTable& table)
+{
+    TripTotals totals;
+    if (table.empty()) return totals;
+    totals.Distance = table.front().Dist;
+    totals.Duration = table.front().TimeSum;
     for (const SpeedRun& run : runs) {
-        totals[run.Band].Distance += run.Distance;
-        totals[run.Band].Duration += run.Duration;
+        totals.Bands[run.Band].Distance += run.Distance;
+        totals.Bands[run.Band].Duration += run.Duration;
+    }
+    // A run that goes on over a gap gives the gap back.
+    const std::vector<TrackPart> parts = TrackParts(table);
+    for (std::size_t n = 1; n < parts.size(); ++n) {
+        const int32_t before = parts[n - 1].Last;
+        auto run = std::upper_bound(runs.begin(), runs.end(), before,
+                                    [](int32_t point, const SpeedRun& r) { return point < r.First; });
+        if (run == runs.begin() || (--run)->Last <= before) continue;
+        const Segment gap = MeasureSegment(points, scale, before, before + 1);
+        totals.Bands[run->Band].Distance -= gap.Distance;
+        totals.Bands[run->Band].Duration -= gap.Time;
+    }
+    double banded = 0;
+    for (const BandTotal& band : totals.Bands) banded += band.Duration;
+    totals.Pauses = std::max(0.0, points.back().DateTime - points.front().DateTime - banded);
+    for (const TrackPart& part : parts) {
+        for (int32_t i = part.First; i < part.Last; ++i) {
+            if (points[i + 1].StartsPiece) continue;
+            const Segment step = MeasureSegment(points, scale, i, i + 1);
+            if (step.Time > 0) totals.MaxSpeed = std::max(totals.MaxSpeed, step.Distance / step.Time / 24);
+        }
     }
     return totals;
 }

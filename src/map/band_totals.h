@@ -1,6 +1,9 @@
 #pragma once
 
 #include "settings/speed_scale.h"
+#include "stats/stat_row.h"
+#include "track/distance.h"
+#include "track/track.h"
 #include "visual/segmentation.h"
 
 #include <array>
@@ -8,13 +11,40 @@
 
 namespace qm {
 
-// What the runs of one band cover: the legend's figures.
+// Points first to last of one part of the statistics: a stretch without a
+// gap in distance or time.
+struct TrackPart {
+    int32_t First = 0;
+    int32_t Last = 0;
+};
+
+// The parts of a statistics table in track order; between two neighbours
+// lies one gap segment, from the Last of the one to the First of the next.
+std::vector<TrackPart> TrackParts(const StatTable& table);
+
+// What the runs of one band cover.
 struct BandTotal {
     double Distance = 0;  // km
     double Duration = 0;  // days
 };
 using BandTotals = std::array<BandTotal, kBandCount>;
 
-BandTotals SumBands(const std::vector<SpeedRun>& runs);
+// The legend's figures. The bands hold the runs' steps but for the gaps
+// between the parts (the jumps to break points are in no run); the whole is
+// the statistics' Track row, so that the legend and the report agree.
+struct TripTotals {
+    BandTotals Bands{};
+    double Distance = 0;  // km, the Track row's Dist
+    double Duration = 0;  // days, the Track row's Time sum
+    // Days from the first point to the last that no band holds: the gaps
+    // between the parts and the jumps to break points.
+    double Pauses = 0;
+    // km/h: the fastest step between two points of one part with time
+    // between them (no jump to a break point), 0 when there is none.
+    double MaxSpeed = 0;
+};
+
+TripTotals SumTrip(const TrackPoints& points, const ScaleCoefficients& scale, const std::vector<SpeedRun>& runs,
+                   const StatTable& table);
 
 }  // namespace qm

@@ -1,70 +1,157 @@
 #include "map/profile.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace qm {
+namespace {
 
-SpeedBars SpeedProfile(const TrackPoints& points, const std::vector<SpeedRun>& runs, int slices)
+constexpr double kGapShare = 0.02;
+constexpr double kAllGapsShare = 0.25;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The one place where the profile reads a point's height.
+std::optional<double> HeightMetres(const TrackPoint& point)
 {
-    SpeedBars bars;
-    if (points.empty() || slices < 1 || !(points.back().DateTime > points.front().DateTime)) return bars;
-    const double start = points.front().DateTime;
-    const double width = (points.back().DateTime - start) / slices;
-    auto slice = [&](double time) { return std::clamp(int((time - start) / width), 0, slices - 1); };
-    std::array<std::vector<double>, kBandCount> tops;
-    for (const SpeedRun& run : runs) {
-        std::vector<double>& top = tops[run.Band];
-        if (top.empty()) top.assign(slices, 0);
-        // The last slice is the one the run's end reaches into, not one it only touches.
-        const int first = slice(points[run.First].DateTime);
-        const int last = std::max(first, slice(std::nextafter(points[run.Last].DateTime, start)));
-        for (int s = first; s <= last; ++s) top[s] = std::max(top[s], run.Speed);
-    }
-    for (int band = 0; band < kBandCount; ++band) {
-        std::vector<ProfilePoint>& bar = bars[band];
-        for (int s = 0; s < int(tops[band].size()); ++s) {
-            const double value = tops[band][s];
-            const double from = start + s * width, to = start + (s + 1) * width;
-            const bool risen = !bar.empty() && bar.back().Value > 0;
-            if (!(value > 0)) {
-                if (risen) bar.push_back({from, 0});
-            } else if (risen && bar.back().Value == value) {
-                bar.back().DateTime = to;
-            } else {
-                if (!risen) bar.push_back({from, 0});
-                bar.insert(bar.end(), {{from, value}, {to, value}});
-            }
-        }
-        if (!bar.empty() && bar.back().Value > 0) bar.push_back({bar.back().DateTime, 0});
-    }
-    return bars;
+    return point.Height;
 }
 
-std::vector<ProfilePoint> HeightProfile(const TrackPoints& points, int slices)
+int Column(const ProfileAxis& axis, double at, int count)
 {
-    std::vector<ProfilePoint> profile;
-    if (points.empty() || slices < 1) return profile;
-    const double start = points.front().DateTime;
-    const double span = points.back().DateTime - start;
-    std::size_t i = 0;
-    for (int slice = 0; slice < slices && i < points.size(); ++slice) {
-        const double sliceEnd = slice + 1 == slices ? points.back().DateTime : start + span * (slice + 1) / slices;
-        const TrackPoint* low = nullptr;
-        const TrackPoint* high = nullptr;
-        for (; i < points.size() && (points[i].DateTime <= sliceEnd); ++i) {
-            const TrackPoint& point = points[i];
-            if (!point.Height) continue;
-            if (!low || *point.Height < *low->Height) low = &point;
-            if (!high || *point.Height > *high->Height) high = &point;
+    if (!(axis.Length > 0)) return 0;
+    return std::clamp(int(at / axis.Length * count), 0, count - 1);
+}
+
+void Widen(ValueRange& range, double value)
+{
+    if (std::isnan(range.Low) || value < range.Low) range.Low = value;
+    if (std::isnan(range.High) || value > range.High) range.High = value;
+}
+
+}  // namespace
+
+ProfileAxis MakeProfileAxis(const TrackPoints& points, const ScaleCoefficients& scale,
+                            const std::vector<TrackPart>& parts, ProfileScale over, int gmtHours)
+{
+    ProfileAxis axis;
+    axis.At.assign(points.size(), 0);
+    if (parts.empty()) return axis;
+    // Each point's value along its part, from 0 at the part's first point.
+    double sum = 0;
+    for (const TrackPart& part : parts) {
+        double value = 0;
+        for (int32_t i = part.First; i < part.Last; ++i) {
+            value += over == ProfileScale::Time ? points[i + 1].DateTime - points[i].DateTime
+                                                : MeasureSegment(points, scale, i, i + 1).Distance;
+            axis.At[i + 1] = value;
         }
-        if (!low) continue;
-        const TrackPoint* first = low->DateTime <= high->DateTime ? low : high;
-        const TrackPoint* second = first == low ? high : low;
-        profile.push_back({first->DateTime, *first->Height});
-        if (second != first) profile.push_back({second->DateTime, *second->Height});
+        sum += value;
     }
-    return profile;
+    const std::size_t gaps = parts.size() - 1;
+    double gap = sum > 0 ? sum * kGapShare : 1;
+    if (gaps > 0) gap = std::min(gap, (sum > 0 ? sum : 1) * kAllGapsShare / gaps);
+    double start = 0, distance = 0;
+    for (const TrackPart& part : parts) {
+        const double length = axis.At[part.Last];
+        const double first =
+            over == ProfileScale::Time ? points[part.First].DateTime + gmtHours / 24.0 : distance;
+        axis.Parts.push_back({start, start + length, first});
+        for (int32_t i = part.First; i <= part.Last; ++i) axis.At[i] += start;
+        distance += length;
+        start += length + gap;
+    }
+    axis.Length = axis.Parts.back().End;
+    return axis;
+}
+
+bool GapsHoldMostTime(const TrackPoints& points, const std::vector<TrackPart>& parts)
+{
+    if (parts.size() < 2) return false;
+    double inParts = 0;
+    for (const TrackPart& part : parts) inParts += points[part.Last].DateTime - points[part.First].DateTime;
+    const double whole = points.back().DateTime - points.front().DateTime;
+    return whole - inParts > whole / 2;
+}
+
+std::vector<SpeedColumn> SpeedColumns(const ProfileAxis& axis, const std::vector<TrackPart>& parts,
+                                      const std::vector<SpeedRun>& runs, int count)
+{
+    std::vector<SpeedColumn> columns(std::max(count, 0));
+    if (count < 1 || !(axis.Length > 0)) return columns;
+    std::vector<double> covered(count, 0);
+    const double width = axis.Length / count;
+    std::size_t k = 0;
+    for (const SpeedRun& run : runs) {
+        while (k < parts.size() && parts[k].Last <= run.First) ++k;
+        // A run that goes on over a gap shows in each part it touches, not in the gap.
+        for (std::size_t p = k; p < parts.size() && parts[p].First < run.Last; ++p) {
+            const double from = axis.At[std::max(run.First, parts[p].First)];
+            const double to = axis.At[std::min(run.Last, parts[p].Last)];
+            for (int c = Column(axis, from, count); c < count && c * width < to; ++c) {
+                const double overlap = std::min(to, (c + 1) * width) - std::max(from, c * width);
+                if (overlap > covered[c]) {
+                    covered[c] = overlap;
+                    columns[c] = {run.Speed, run.Band};
+                }
+            }
+        }
+    }
+    return columns;
+}
+
+std::vector<ValueRange> HeightColumns(const TrackPoints& points, const ProfileAxis& axis, int count)
+{
+    std::vector<ValueRange> columns(std::max(count, 0), {kNaN, kNaN});
+    if (count < 1) return columns;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (const std::optional<double> height = HeightMetres(points[i]))
+            Widen(columns[Column(axis, axis.At[i], count)], *height);
+    return columns;
+}
+
+std::vector<ValueRange> StepSpeedColumns(const TrackPoints& points, const ScaleCoefficients& scale,
+                                         const std::vector<TrackPart>& parts, const ProfileAxis& axis, int count)
+{
+    std::vector<ValueRange> columns(std::max(count, 0), {kNaN, kNaN});
+    if (count < 1) return columns;
+    for (const TrackPart& part : parts) {
+        for (int32_t i = part.First; i < part.Last; ++i) {
+            if (points[i + 1].StartsPiece) continue;
+            const Segment step = MeasureSegment(points, scale, i, i + 1);
+            if (step.Time > 0) Widen(columns[Column(axis, axis.At[i + 1], count)], step.Distance / step.Time / 24);
+        }
+    }
+    return columns;
+}
+
+double RoundStep(double spacing)
+{
+    if (!(spacing > 0) || !std::isfinite(spacing)) return 1;
+    const double power = std::pow(10, std::floor(std::log10(spacing)));
+    for (double step : {1, 2, 5, 10})
+        if (step * power >= spacing * (1 - 1e-9)) return step * power;
+    return 10 * power;
+}
+
+std::vector<double> RoundTicks(double low, double high, double step)
+{
+    std::vector<double> ticks;
+    if (!(step > 0) || !(high >= low) || (high - low) / step > 1000) return ticks;
+    for (double n = std::ceil(low / step - 1e-9); n * step <= high + step * 1e-9; ++n) ticks.push_back(n * step);
+    return ticks;
+}
+
+double RoundTimeStep(double spacing)
+{
+    constexpr std::array<double, 20> kSeconds = {1,    2,    5,    10,   15,    30,    60,    120,   300,   600,
+                                                 900,  1800, 3600, 7200, 10800, 21600, 43200, 86400, 172800, 432000};
+    const double seconds = spacing * 86400;
+    for (double step : kSeconds)
+        if (step >= seconds) return step / 86400;
+    return RoundStep(spacing);
 }
 
 }  // namespace qm

@@ -284,14 +284,13 @@ void MainWindow::OpenMap()
 {
     const std::optional<BandBoxes> boxes = ShownBands();
     if (!boxes) return;
-    for (const Message& message : mapWindow_->ShowTrack(TextOf(trackEdit), *boxes)) dialogs_.Show(message);
-    mapWindow_->Open();
+    if (mapWindow_->ShowTrack(TextOf(trackEdit), *boxes, dialogs_)) mapWindow_->Open();
 }
 
 void MainWindow::RefreshMap()
 {
     if (!mapWindow_ || !mapWindow_->isVisible()) return;
-    if (const std::optional<BandBoxes> boxes = ShownBands()) mapWindow_->ShowTrack(TextOf(trackEdit), *boxes);
+    if (const std::optional<BandBoxes> boxes = ShownBands()) mapWindow_->ShowTrack(TextOf(trackEdit), *boxes, dialogs_);
 }
 
 void MainWindow::OpenSettingsDialog()

@@ -32,6 +32,9 @@ public:
     // Gives its path without a trailing "/" (except the root), nothing on
     // cancel.
     virtual std::optional<std::string> ChooseDirectory(const std::string& initialDir) = 0;
+    // "Сохранить изображение" as a PNG file, opening on `suggested`; gives the
+    // path the user named, nothing on cancel.
+    virtual std::optional<std::string> SavePictureFile(const std::string& suggested) = 0;
 
     virtual void CopyToClipboard(const std::string& text) = 0;
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -98,6 +99,14 @@ std::optional<std::string> QtDialogs::ChooseDirectory(const std::string& initial
     DirectoryChooser chooser(DialogParent(), ToQt(initialDir));
     if (chooser.exec() != QDialog::Accepted) return std::nullopt;
     return ToStd(chooser.ChosenDirectory());
+}
+
+std::optional<std::string> QtDialogs::SavePictureFile(const std::string& suggested)
+{
+    const QString path = QFileDialog::getSaveFileName(DialogParent(), "Сохранить изображение",
+                                                      ToQt(suggested), "PNG (*.png)");
+    if (path.isEmpty()) return std::nullopt;
+    return ToStd(path);
 }
 
 void QtDialogs::CopyToClipboard(const std::string& text) { QApplication::clipboard()->setText(ToQt(text)); }

@@ -13,6 +13,7 @@ public:
     std::optional<std::string> OpenTrackFile(const std::string& initialDir) override;
     std::optional<int32_t> ChooseColor(int32_t initial) override;
     std::optional<std::string> ChooseDirectory(const std::string& initialDir) override;
+    std::optional<std::string> SavePictureFile(const std::string& suggested) override;
     void CopyToClipboard(const std::string& text) override;
 };
 

@@ -163,5 +163,26 @@ TEST_F(VisualiseTest, TheGpxFileReadsBackAsTheSameTrack)
     }
 }
 
+// A width beyond what a line can be is written at its bound.
+TEST_F(VisualiseTest, TrackWidthIsWrittenWithinOneToFiftyPixels)
+{
+    const std::string walk = dir.Write("walk.plt", kTrack);
+    const struct {
+        int32_t width;
+        std::string written;
+    } widths[] = {{1000000000, "50"}, {50, "50"}, {7, "7"}, {0, "1"}, {-3, "1"}};
+    for (const auto& w : widths) {
+        settings.TRACKWIDTH = w.width;
+        for (const auto& [format, tag] : {std::pair{OutputFormat::Gpx, "<gpx_style:width>"},
+                                          std::pair{OutputFormat::Kml, "<width>"}}) {
+            settings.OUTFORMAT = format;
+            Run(walk, dir.path(), true);
+            ASSERT_EQ(written.size(), 1u);
+            EXPECT_NE(ReadAll(written[0]).find(std::string(tag) + w.written + "<"), std::string::npos)
+                << w.width << " " << tag;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace qm

@@ -2,56 +2,89 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace qm {
 namespace {
 
-TEST(HeightProfile, LowestAndHighestOfEachSliceInTimeOrder)
+// Points a minute apart, 1 km apart along a meridian, heights 100 feet apart;
+// parts as the statistics would cut them.
+TrackPoints Minutes(int count)
 {
     TrackPoints points;
-    const std::optional<double> heights[] = {100, 300, std::nullopt, 200, 50, 400, std::nullopt, std::nullopt};
-    for (int i = 0; i < 8; ++i) points.push_back({0, 0, 40000 + i / 24.0, heights[i]});
-    const std::vector<ProfilePoint> profile = HeightProfile(points, 2);
-    // Slice 1: points 0 to 3 (up to half the span, 3.5 hours); slice 2: points 4 to 7.
-    const std::vector<std::pair<int, double>> expected = {{0, 100}, {1, 300}, {4, 50}, {5, 400}};
-    ASSERT_EQ(profile.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_DOUBLE_EQ(profile[i].DateTime, points[expected[i].first].DateTime);
-        EXPECT_DOUBLE_EQ(profile[i].Value, expected[i].second);
-    }
+    for (int i = 0; i < count; ++i) points.push_back({50 + i / 111.0, 30, 40000 + i / 1440.0, 100 * i * 0.3048, false});
+    return points;
 }
 
-TEST(SpeedProfile, BarsOfEachBandOverTimeSlices)
+TEST(ProfileAxis, PartsFollowEachOtherWithShortGaps)
 {
-    using Outline = std::vector<std::pair<double, double>>;
-    TrackPoints points(5);
-    for (int i = 0; i < 5; ++i) points[i].DateTime = 40000 + i;
-    struct {
-        const char* rule;
-        std::vector<SpeedRun> runs;
-        int slices;
-        Outline band1, band3;
-    } cases[] = {
-        {"runs as wide as slices: their own bars", {{0, 1, 0, 0, 3.5, 1}, {1, 4, 0, 0, 12, 3}}, 4,
-         {{40000, 0}, {40000, 3.5}, {40001, 3.5}, {40001, 0}}, {{40001, 0}, {40001, 12}, {40004, 12}, {40004, 0}}},
-        {"a slice the highest of its runs, equal neighbours joined",
-         {{0, 1, 0, 0, 3, 1}, {1, 2, 0, 0, 12, 3}, {2, 3, 0, 0, 4, 1}, {3, 4, 0, 0, 4, 1}}, 2,
-         {{40000, 0}, {40000, 3}, {40002, 3}, {40002, 4}, {40004, 4}, {40004, 0}},
-         {{40000, 0}, {40000, 12}, {40002, 12}, {40002, 0}}},
-        {"a band with a gap between its bars", {{0, 1, 0, 0, 3, 1}, {1, 3, 0, 0, 12, 3}, {3, 4, 0, 0, 3, 1}}, 4,
-         {{40000, 0}, {40000, 3}, {40001, 3}, {40001, 0}, {40003, 0}, {40003, 3}, {40004, 3}, {40004, 0}},
-         {{40001, 0}, {40001, 12}, {40003, 12}, {40003, 0}}},
-    };
-    auto outline = [](const std::vector<ProfilePoint>& bar) {
-        Outline out;
-        for (const ProfilePoint& point : bar) out.push_back({point.DateTime, point.Value});
-        return out;
-    };
+    TrackPoints points = Minutes(6);
+    // A day passes between points 2 and 3.
+    for (int i = 3; i < 6; ++i) points[i].DateTime += 1;
+    const std::vector<TrackPart> parts = {{0, 2}, {3, 5}};
+    const struct {
+        ProfileScale over;
+        double part;  // each part's length: 2 minutes or 2 km
+    } cases[] = {{ProfileScale::Time, 2 / 1440.0}, {ProfileScale::Distance, 2}};
     for (const auto& c : cases) {
-        const SpeedBars bars = SpeedProfile(points, c.runs, c.slices);
-        EXPECT_EQ(outline(bars[1]), c.band1) << c.rule;
-        EXPECT_EQ(outline(bars[3]), c.band3) << c.rule;
-        EXPECT_TRUE(bars[0].empty()) << c.rule;
+        const ProfileAxis axis = MakeProfileAxis(points, {}, parts, c.over, 4);
+        ASSERT_EQ(axis.Parts.size(), 2u);
+        const double gap = 2 * c.part * 0.02;
+        EXPECT_NEAR(axis.Parts[0].End, c.part, 1e-9);
+        EXPECT_NEAR(axis.Parts[1].Start, c.part + gap, 1e-9);
+        EXPECT_NEAR(axis.Length, 2 * c.part + gap, 1e-9);
+        EXPECT_NEAR(axis.At[4], c.part + gap + c.part / 2, 1e-9);
     }
+    const ProfileAxis time = MakeProfileAxis(points, {}, parts, ProfileScale::Time, 4);
+    EXPECT_DOUBLE_EQ(time.Parts[1].FirstValue, points[3].DateTime + 4 / 24.0);
+    EXPECT_TRUE(GapsHoldMostTime(points, parts));
+    EXPECT_FALSE(GapsHoldMostTime(Minutes(6), {{0, 5}}));
+}
+
+TEST(ProfileColumns, RunsHeightsAndStepsStayInTheirParts)
+{
+    TrackPoints points = Minutes(5);
+    points[2].Height.reset();
+    for (int i = 3; i < 5; ++i) points[i].DateTime += 1;
+    const std::vector<TrackPart> parts = {{0, 2}, {3, 4}};
+    const ProfileAxis axis = MakeProfileAxis(points, {}, parts, ProfileScale::Time, 0);
+    // One run over all, so over the gap: it shows in both parts, never in the gap.
+    const std::vector<SpeedRun> runs = {{0, 4, 0, 0, 30, 3}};
+    const int count = 103;
+    const std::vector<SpeedColumn> bars = SpeedColumns(axis, parts, runs, count);
+    for (int c = 0; c < count; ++c) {
+        const double left = c * axis.Length / count, right = (c + 1) * axis.Length / count;
+        const bool inGap = left >= axis.Parts[0].End && right <= axis.Parts[1].Start;
+        EXPECT_EQ(bars[c].Band, inGap ? -1 : 3) << c;
+    }
+    const std::vector<ValueRange> heights = HeightColumns(points, axis, count);
+    int known = 0;
+    for (const ValueRange& h : heights) known += std::isnan(h.Low) ? 0 : 1;
+    EXPECT_EQ(known, 4);  // point 2 has none
+    EXPECT_DOUBLE_EQ(heights.back().High, 400 * 0.3048);
+    const std::vector<ValueRange> steps = StepSpeedColumns(points, {}, parts, axis, count);
+    int speeds = 0;
+    for (const ValueRange& s : steps) {
+        if (std::isnan(s.Low)) continue;
+        ++speeds;
+        EXPECT_NEAR(s.Low, 60, 0.01);  // a km a minute; the day's gap is no step
+    }
+    EXPECT_EQ(speeds, 3);
+}
+
+TEST(ProfileTicks, RoundStepsAndTimes)
+{
+    const struct {
+        double spacing, step;
+    } values[] = {{18.6, 20}, {0.3, 0.5}, {7, 10}, {1, 1}, {0.0011, 0.002}, {31, 50}};
+    for (const auto& v : values) EXPECT_DOUBLE_EQ(RoundStep(v.spacing), v.step) << v.spacing;
+    EXPECT_EQ(RoundTicks(0, 74, 20), (std::vector<double>{0, 20, 40, 60}));
+    EXPECT_EQ(RoundTicks(129, 190, 20), (std::vector<double>{140, 160, 180}));
+
+    const struct {
+        double spacingSeconds, stepSeconds;
+    } times[] = {{0.5, 1}, {40, 60}, {200, 300}, {4000, 7200}, {50000, 86400}, {100000, 172800}};
+    for (const auto& t : times) EXPECT_NEAR(RoundTimeStep(t.spacingSeconds / 86400) * 86400, t.stepSeconds, 1e-6);
 }
 
 }  // namespace

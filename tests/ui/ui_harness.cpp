@@ -67,6 +67,12 @@ std::optional<std::string> FakeDialogs::ChooseDirectory(const std::string& initi
     return Next(directoryAnswers);
 }
 
+std::optional<std::string> FakeDialogs::SavePictureFile(const std::string& suggested)
+{
+    pictureDialogStarts.push_back(suggested);
+    return Next(pictureAnswers);
+}
+
 Program::Program(const std::string& settingsFile, const std::vector<std::string>& files, Dialogs* realDialogs)
     : previousDir_(EnterFreshDirectory(dir, settingsFile, files)),
       windows(CreateAppWindows(settings, realDialogs ? *realDialogs : dialogs))

@@ -38,6 +38,8 @@ public:
     std::deque<std::optional<std::string>> directoryAnswers;
     std::vector<std::string> directoryDialogStarts;
     std::function<void()> onDirectory;
+    std::deque<std::optional<std::string>> pictureAnswers;
+    std::vector<std::string> pictureDialogStarts;
     std::string clipboard;
 
     void MessageBox(const std::string& text) override { Box(text); }
@@ -45,6 +47,7 @@ public:
     std::optional<std::string> OpenTrackFile(const std::string& initialDir) override;
     std::optional<int32_t> ChooseColor(int32_t initial) override;
     std::optional<std::string> ChooseDirectory(const std::string& initialDir) override;
+    std::optional<std::string> SavePictureFile(const std::string& suggested) override;
     void CopyToClipboard(const std::string& text) override { clipboard = text; }
 
 private:

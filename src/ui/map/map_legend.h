@@ -1,34 +1,50 @@
 #pragma once
 
+#include "settings/settings.h"
 #include "ui/map/map_trip.h"
 
 #include <QWidget>
 
 #include <array>
 
+class QCheckBox;
 class QLabel;
 
 namespace qm {
 
 // The ten bands of the scale with colour and range, and the distance and
-// time the runs of each cover with their shares of the whole; the whole in
-// the last row.
+// time the runs of each cover with their shares of the whole; then the time
+// in no band (pauses), the whole as the statistics give it, the track's
+// fastest step and what the marks on the map mean. Bands without a run are
+// greyed, or hidden when the user says so.
 class MapLegend : public QWidget {
     Q_OBJECT
 public:
     explicit MapLegend(QWidget* parent = nullptr);
-    void SetTrip(const MapTrip* trip);
+    // Numbers as the statistics write them (DECDELIM, NUMDIGITS).
+    void SetTrip(const MapTrip* trip, const Settings& settings);
 
 private:
+    void ShowEmptyBands();
+
     struct Row {
         QLabel* Swatch;
         QLabel* Range;
         QLabel* Distance;
         QLabel* Time;
+        bool Empty = true;
     };
     std::array<Row, kBandCount> rows_;
+    QLabel* pauseTime_;
     QLabel* totalDistance_;
     QLabel* totalTime_;
+    QLabel* maxSpeed_;
+    QLabel* stopCount_;
+    QCheckBox* emptyBands_;
 };
+
+// A length of time as the legend writes it: DurationText below a day, days
+// and hours beyond ("2 д 03:15:00").
+QString LegendDuration(double days);
 
 }  // namespace qm

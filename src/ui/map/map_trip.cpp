@@ -1,31 +1,34 @@
 #include "ui/map/map_trip.h"
 
-#include "formats/track_reader.h"
+#include "commands/visualise.h"
 #include "map/track_lines.h"
+#include "stats/compute_statistics.h"
+#include "track/distance.h"
 
 namespace qm {
 
-std::shared_ptr<const MapTrip> MakeMapTrip(Track track, const BandBoxes& boxes, const Settings& settings)
+std::shared_ptr<const MapTrip> MakeMapTrip(Track track, Visualisation visualisation, const Settings& settings)
 {
     auto trip = std::make_shared<MapTrip>();
     trip->Track = std::move(track);
-    trip->Visualisation = Visualise(trip->Track.Points, boxes, settings);
-    trip->World = ProjectTrack(trip->Track.Points);
-    trip->Breaks = BreakPoints(trip->Track.Points);
+    trip->Visualisation = std::move(visualisation);
+    const TrackPoints& points = trip->Track.Points;
+    trip->Scale = FitLatitudeScale(points);
+    const StatTable table = ComputeStatistics(points, trip->Scale, settings);
+    trip->Parts = TrackParts(table);
+    trip->Totals = SumTrip(points, trip->Scale, trip->Visualisation.Runs, table);
+    trip->World = ProjectTrack(points);
+    trip->Breaks = BreakPoints(points);
     return trip;
 }
 
-MapTripReading LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes, const Settings& settings)
+std::shared_ptr<const MapTrip> LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes,
+                                           const Settings& settings, MessageSink& sink)
 {
-    MapTripReading result;
-    if (!(settings.TIMEINTRVL / 1440 > 0)) {
-        result.Messages.push_back({false, "Интервал расчета должен быть больше 0."});
-        return result;
-    }
-    TrackReading reading = LoadTrack(trackPath);
-    result.Messages = reading.Messages;
-    if (reading.Track) result.Trip = MakeMapTrip(std::move(*reading.Track), boxes, settings);
-    return result;
+    VisualiseResult result = ComputeVisualisation(trackPath, boxes, settings, sink);
+    if (result.Error) sink.ShowFileError(*result.Error);
+    if (!result.Computed || result.Track.Points.empty()) return nullptr;
+    return MakeMapTrip(std::move(result.Track), std::move(result.Visualisation), settings);
 }
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/band_totals.h"
 #include "map/web_mercator.h"
 #include "platform/message_sink.h"
 #include "settings/settings.h"
@@ -14,26 +15,26 @@
 namespace qm {
 
 // What the map shows of a track: the track as read, the runs and stops the
-// visualisation computes for it (the same that its files hold) and the
-// points on the Web Mercator plane.
+// visualisation computes for it (the same that its files hold), the parts
+// and totals the statistics give it and the points on the Web Mercator plane.
 struct MapTrip {
     qm::Track Track;
     qm::Visualisation Visualisation;
+    ScaleCoefficients Scale;  // fitted to the track, as the visualisation fits it
+    std::vector<TrackPart> Parts;
+    TripTotals Totals;
     std::vector<WorldPoint> World;
     std::vector<int32_t> Breaks;  // BreakPoints of the track
 };
 
-struct MapTripReading {
-    std::shared_ptr<const MapTrip> Trip;  // null when the track cannot be shown
-    // What the user must read, in order: the reader's messages and errors.
-    std::vector<Message> Messages;
-};
+// The trip of a track that holds points and the visualisation computed for
+// it under the settings.
+std::shared_ptr<const MapTrip> MakeMapTrip(Track track, Visualisation visualisation, const Settings& settings);
 
-// The visualisation of a track with the bands the boxes show and the
-// settings (TIMEINTRVL above 0), writing no file.
-std::shared_ptr<const MapTrip> MakeMapTrip(Track track, const BandBoxes& boxes, const Settings& settings);
-
-// Reads the track and makes its trip; an interval of 0 or less is refused.
-MapTripReading LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes, const Settings& settings);
+// The visualisation command's checks, reading and computation without its
+// files: the messages go through sink as they come, the error that ends the
+// reading last. Null when there is no track to show.
+std::shared_ptr<const MapTrip> LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes,
+                                           const Settings& settings, MessageSink& sink);
 
 }  // namespace qm

@@ -1,9 +1,10 @@
 #include "ui/map/map_view.h"
 
 #include "platform/date_time_text.h"
+#include "ui/map/map_marks.h"
 #include "ui/qt_color.h"
-#include "ui/qt_text.h"
 #include "ui/map/tile_source.h"
+#include "ui/qt_text.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -19,13 +20,14 @@ namespace qm {
 namespace {
 
 constexpr int kMinZoom = 1;
-constexpr double kMarkerRadius = 6;
 // Zoom levels whose lines are kept; more are computed again when needed.
 constexpr std::size_t kKeptLevels = 4;
-const QColor kStopFill(255, 255, 0);  // as the waypoints: yellow on black
-const QColor kStartFill(255, 255, 255);
-const QColor kFinishFill(0, 0, 0);
-const QColor kCursorFill(0, 90, 255);
+// Stops nearer than this in pixels share a mark.
+constexpr double kStopSpacing = 2 * kMarkRadius + 6;
+// A wheel's notch; touchpads send fractions of it.
+constexpr int kWheelStep = 120;
+// Stops a merged mark's tooltip lists.
+constexpr int kListedStops = 5;
 
 // The largest of 1, 2 and 5 times a power of ten not above value.
 double RoundDown125(double value)
@@ -39,6 +41,20 @@ double RoundDown125(double value)
 QString DistanceText(double metres)
 {
     return metres >= 1000 ? QString("%1 км").arg(metres / 1000) : QString("%1 м").arg(metres);
+}
+
+QFont SmallFont(const QFont& font)
+{
+    QFont small = font;
+    small.setPointSizeF(font.pointSizeF() * 0.8);
+    return small;
+}
+
+// A grid label with as many decimals as the step needs.
+QString DegreesText(double degrees, double step)
+{
+    const int decimals = std::max(0, int(std::ceil(-std::log10(step) - 1e-9)));
+    return QString::number(degrees, 'f', decimals) + "°";
 }
 
 }  // namespace
@@ -57,6 +73,7 @@ void MapView::SetTrip(std::shared_ptr<const MapTrip> trip, int lineWidth, int gm
     lineWidth_ = std::max(1, lineWidth);
     gmtHours_ = gmtHours;
     lines_.clear();
+    stopMarks_.clear();
     cursor_ = -1;
     FitTrack();
 }
@@ -114,7 +131,7 @@ void MapView::FitTrack()
     }
     centre_ = {(minX + maxX) / 2, (minY + maxY) / 2};
     // The deepest level at which the track and a margin fit into the view.
-    const double margin = 2 * (lineWidth_ + kMarkerRadius) + 8;
+    const double margin = 2 * (lineWidth_ + kMarkRadius) + 8;
     zoom_ = kMinZoom;
     for (int zoom = kMaxZoom; zoom >= kMinZoom; --zoom) {
         const double pixels = WorldPixels(zoom);
@@ -183,6 +200,22 @@ const std::vector<TrackLine>& MapView::LinesAt(int zoom)
     return lines_[zoom] = RunLines(trip_->World, trip_->Breaks, trip_->Visualisation.Runs, zoom);
 }
 
+const std::vector<MarkGroup>& MapView::StopMarks()
+{
+    auto found = stopMarks_.find(zoom_);
+    if (found != stopMarks_.end()) return found->second;
+    if (stopMarks_.size() >= kKeptLevels) stopMarks_.clear();
+    std::vector<LinePoint> places;
+    const double pixels = WorldPixels(zoom_);
+    if (trip_) {
+        for (const TrackStop& stop : trip_->Visualisation.Stops) {
+            const WorldPoint& world = trip_->World[stop.First];
+            places.push_back({world.X * pixels, world.Y * pixels, stop.First});
+        }
+    }
+    return stopMarks_[zoom_] = GroupMarks(places, kStopSpacing);
+}
+
 void MapView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -233,27 +266,69 @@ QRegion MapView::DrawTiles(QPainter& painter)
     return gridded;
 }
 
+QRectF MapView::NoteBox() const
+{
+    const QString note = Note();
+    if (note.isEmpty()) return {};
+    const QFontMetrics metrics(SmallFont(font()));
+    return QRectF(QPointF(4, 4), metrics.boundingRect(note).adjusted(-3, -1, 3, 1).size());
+}
+
+QRectF MapView::ScaleBarBox() const
+{
+    const QFontMetrics metrics(SmallFont(font()));
+    // The bar is at most 120 pixels long and its text sits above it.
+    const double width = std::max(120.0, metrics.horizontalAdvance("5000 км") + 8.0);
+    return QRectF(6, height() - 14 - metrics.height() - 4, width + 8, metrics.height() + 12);
+}
+
 void MapView::DrawGrid(QPainter& painter)
 {
     const QPointF origin = Origin();
     const double pixels = WorldPixels(zoom_);
     const double west = LongitudeOf(origin.x() / pixels), east = LongitudeOf((origin.x() + width()) / pixels);
     const double north = LatitudeOf(origin.y() / pixels), south = LatitudeOf((origin.y() + height()) / pixels);
-    // Lines about every 100 pixels, at round degrees.
-    const double step = RoundDown125(std::max(1e-6, (east - west) * 100 / std::max(1, width())));
+    painter.setFont(SmallFont(font()));
+    const QFontMetrics metrics = painter.fontMetrics();
+    // Lines about every 100 pixels at round degrees, and wide enough apart
+    // for their labels.
+    const double room = std::max(100, metrics.horizontalAdvance("-179.00000°") + 12);
+    const double step = RoundDown125(std::max(1e-6, (east - west) * room / std::max(1, width())));
+    // A label is drawn only where it is whole and covers neither another
+    // label, the note nor the scale bar.
+    gridLabels_.clear();
+    const std::vector<QRectF> kept{NoteBox(), ScaleBarBox()};
+    const QRectF inside = QRectF(rect()).adjusted(2, 2, -2, -2);
+    auto label = [&](const QString& text, QPointF topLeft) {
+        const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(text) + 2, metrics.height()));
+        if (!inside.contains(box)) return;
+        const QRectF room = box.adjusted(-3, -1, 3, 1);
+        auto clear = [&](const std::vector<QRectF>& boxes) {
+            return std::none_of(boxes.begin(), boxes.end(),
+                                [&](const QRectF& other) { return other.intersects(room); });
+        };
+        if (!clear(kept) || !clear(gridLabels_)) return;
+        gridLabels_.push_back(box);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+    };
     painter.setPen(QPen(QColor(170, 170, 170), 1));
-    QFont small = font();
-    small.setPointSizeF(font().pointSizeF() * 0.8);
-    painter.setFont(small);
+    const double labelTop = NoteBox().isEmpty() ? 4 : NoteBox().bottom() + 4;
     for (double lon = std::ceil(west / step) * step; lon <= east; lon += step) {
         const double x = Project(0, lon).X * pixels - origin.x();
         painter.drawLine(QPointF(x, 0), QPointF(x, height()));
-        painter.drawText(QPointF(x + 3, height() - 24), QString("%1°").arg(lon, 0, 'g', 8));
     }
     for (double lat = std::ceil(south / step) * step; lat <= north; lat += step) {
         const double y = Project(lat, 0).Y * pixels - origin.y();
         painter.drawLine(QPointF(0, y), QPointF(width(), y));
-        painter.drawText(QPointF(3, y - 3), QString("%1°").arg(lat, 0, 'g', 8));
+    }
+    painter.setPen(QColor(90, 90, 90));
+    for (double lon = std::ceil(west / step) * step; lon <= east; lon += step) {
+        const double x = Project(0, lon).X * pixels - origin.x();
+        label(DegreesText(lon, step), QPointF(x + 3, labelTop));
+    }
+    for (double lat = std::ceil(south / step) * step; lat <= north; lat += step) {
+        const double y = Project(lat, 0).Y * pixels - origin.y();
+        label(DegreesText(lat, step), QPointF(3, y - 2 - metrics.height()));
     }
 }
 
@@ -277,16 +352,17 @@ void MapView::DrawTrack(QPainter& painter)
 
 void MapView::DrawMarkers(QPainter& painter)
 {
-    auto marker = [&](int index, const QColor& fill, double radius) {
-        painter.setPen(QPen(Qt::black, 1.5));
-        painter.setBrush(fill);
-        painter.drawEllipse(ScreenPoint(index), radius, radius);
-    };
     const int last = int(trip_->Track.Points.size()) - 1;
-    marker(0, kStartFill, kMarkerRadius);
-    marker(last, kFinishFill, kMarkerRadius);
-    for (const TrackStop& stop : trip_->Visualisation.Stops) marker(stop.First, kStopFill, kMarkerRadius);
-    if (cursor_ >= 0 && cursor_ <= last) marker(cursor_, kCursorFill, kMarkerRadius - 1);
+    painter.setFont(SmallFont(font()));
+    DrawMark(painter, ScreenPoint(last), MarkKind::Finish);
+    const QPointF origin = Origin();
+    const QRectF shown = QRectF(origin, size()).adjusted(-20, -20, 20, 20);
+    for (const MarkGroup& group : StopMarks())
+        if (shown.contains(group.X, group.Y))
+            DrawMark(painter, QPointF(group.X, group.Y) - origin, MarkKind::Stop, int(group.Members.size()));
+    // The start last: a ring that leaves what lies under it in sight.
+    DrawMark(painter, ScreenPoint(0), MarkKind::Start);
+    if (cursor_ >= 0 && cursor_ <= last) DrawMark(painter, ScreenPoint(cursor_), MarkKind::Cursor);
 }
 
 void MapView::DrawScaleBar(QPainter& painter)
@@ -295,6 +371,7 @@ void MapView::DrawScaleBar(QPainter& painter)
     const double metres = RoundDown125(MetresPerPixel(latitude, zoom_) * 120);
     const double length = metres / MetresPerPixel(latitude, zoom_);
     const QPointF start(10, height() - 12);
+    painter.setFont(SmallFont(font()));
     painter.setPen(QPen(Qt::black, 2));
     painter.drawLine(start, start + QPointF(length, 0));
     painter.drawLine(start, start - QPointF(0, 5));
@@ -304,10 +381,8 @@ void MapView::DrawScaleBar(QPainter& painter)
 
 void MapView::DrawTexts(QPainter& painter)
 {
-    QFont small = font();
-    small.setPointSizeF(font().pointSizeF() * 0.8);
-    painter.setFont(small);
-    const QFontMetrics metrics(small);
+    painter.setFont(SmallFont(font()));
+    const QFontMetrics metrics = painter.fontMetrics();
     auto boxed = [&](const QString& text, QPointF at) {
         QRectF box = metrics.boundingRect(text).adjusted(-3, -1, 3, 1);
         box.moveTopLeft(at);
@@ -321,17 +396,6 @@ void MapView::DrawTexts(QPainter& painter)
         const double width = metrics.horizontalAdvance(attribution_) + 6;
         boxed(attribution_, QPointF(this->width() - width - 2, height() - metrics.height() - 4));
     }
-}
-
-int MapView::StopAt(QPointF position) const
-{
-    if (!trip_) return -1;
-    const auto& stops = trip_->Visualisation.Stops;
-    for (std::size_t n = 0; n < stops.size(); ++n) {
-        const QPointF d = ScreenPoint(stops[n].First) - position;
-        if (std::hypot(d.x(), d.y()) <= kMarkerRadius + 2) return int(n);
-    }
-    return -1;
 }
 
 int MapView::PointNear(QPointF position)
@@ -355,31 +419,63 @@ int MapView::PointNear(QPointF position)
     return index;
 }
 
+QString MapView::MarkText(QPointF position)
+{
+    if (!trip_) return {};
+    const TrackPoints& points = trip_->Track.Points;
+    const QString zone = " (" + ZoneText(gmtHours_) + ")";
+    auto at = [&](int index) { return ToQt(DateTimeText(points[index].DateTime + gmtHours_ / 24.0)) + zone; };
+    auto near = [&](QPointF place, double radius) {
+        const QPointF d = place - position;
+        return std::hypot(d.x(), d.y()) <= radius + 2;
+    };
+    const QFontMetrics measure(SmallFont(font()));
+    const QPointF origin = Origin();
+    for (const MarkGroup& group : StopMarks()) {
+        const int count = int(group.Members.size());
+        if (!near(QPointF(group.X, group.Y) - origin, MarkRadius(measure, count))) continue;
+        QStringList lines;
+        if (count > 1) lines << QString("Остановок: %1 (приблизьте карту, чтобы увидеть каждую)").arg(count);
+        for (int n = 0; n < std::min(count, kListedStops); ++n) {
+            const int number = group.Members[n];
+            const TrackStop& stop = trip_->Visualisation.Stops[number];
+            lines << QString("Остановка %1: начало %2, длительность %3")
+                         .arg(number + 1)
+                         .arg(at(stop.First))
+                         .arg(ToQt(DurationText(stop.Duration)));
+        }
+        if (count > kListedStops) lines << "…";
+        return lines.join('\n');
+    }
+    const int last = int(points.size()) - 1;
+    QStringList ends;
+    if (near(ScreenPoint(0), kMarkRadius + 3)) ends << "Начало трека: " + at(0);
+    if (near(ScreenPoint(last), kMarkRadius)) ends << "Конец трека: " + at(last);
+    return ends.join('\n');
+}
+
 bool MapView::event(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const int n = StopAt(help->pos());
-    if (n < 0) {
+    const QString text = MarkText(help->pos());
+    if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
-        return true;
+    } else {
+        QToolTip::showText(help->globalPos(), text, this);
     }
-    const TrackStop& stop = trip_->Visualisation.Stops[n];
-    const double start = trip_->Track.Points[stop.First].DateTime + gmtHours_ / 24.0;
-    QToolTip::showText(help->globalPos(),
-                       QString("Остановка %1\nНачало: %2\nДлительность: %3\n%4")
-                           .arg(n + 1)
-                           .arg(ToQt(DateTimeText(start)))
-                           .arg(ToQt(DurationText(stop.Duration)))
-                           .arg(ToQt(StopDescription(stop))),
-                       this);
     return true;
 }
 
 void MapView::wheelEvent(QWheelEvent* event)
 {
-    const int levels = event->angleDelta().y() / 120;
+    // Small steps add up to a zoom step; a turn back starts afresh.
+    const int angle = event->angleDelta().y();
+    if ((angle > 0) != (wheelAngle_ > 0)) wheelAngle_ = 0;
+    wheelAngle_ += angle;
+    const int levels = wheelAngle_ / kWheelStep;
+    wheelAngle_ -= levels * kWheelStep;
     if (levels != 0) ZoomBy(levels, event->position());
 }
 

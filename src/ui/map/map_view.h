@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/mark_groups.h"
 #include "map/track_lines.h"
 #include "ui/map/map_trip.h"
 #include "ui/map/tile_cache.h"
@@ -21,8 +22,10 @@ class TileSource;
 // breaks, start and finish, the stops, a scale bar and the map tiles under
 // it, with a latitude/longitude grid and a one-line note where there are
 // none. The tiles are asked for as the view changes; painting only draws.
-// The wheel and +/- zoom, dragging pans, Home fits the track. Pointing at a
-// stop shows its time, duration and waypoint description.
+// Stops that would overlap are drawn as one mark with their count. The wheel
+// and +/- zoom, dragging pans, Home fits the track. Pointing at a mark tells
+// what it is, when it was (in the zone GMTMOD gives) and how long a stop
+// lasted.
 class MapView : public QWidget {
     Q_OBJECT
 public:
@@ -47,6 +50,16 @@ public:
     QPointF ScreenPoint(int pointIndex) const;
     // The one line under the map that says why there is a grid, or empty.
     QString Note() const;
+    // The stops as they are drawn at the current zoom level, places in its
+    // pixels.
+    const std::vector<MarkGroup>& StopMarks();
+    // The text a tooltip shows at a place in the view; empty off the marks.
+    QString MarkText(QPointF position);
+    // Where the grid's labels were drawn last, and where the note and the
+    // scale bar are, which they keep clear of.
+    const std::vector<QRectF>& GridLabels() const { return gridLabels_; }
+    QRectF NoteBox() const;
+    QRectF ScaleBarBox() const;
 
 signals:
     // The track point nearest to the mouse, -1 when none is near.
@@ -79,7 +92,6 @@ private:
     void DrawMarkers(QPainter& painter);
     void DrawScaleBar(QPainter& painter);
     void DrawTexts(QPainter& painter);
-    int StopAt(QPointF position) const;
     int PointNear(QPointF position);
 
     std::shared_ptr<const MapTrip> trip_;
@@ -88,12 +100,15 @@ private:
     TileSource* tiles_ = nullptr;
     QString attribution_;
     std::map<int, std::vector<TrackLine>> lines_;  // by zoom level
+    std::map<int, std::vector<MarkGroup>> stopMarks_;
+    std::vector<QRectF> gridLabels_;
     int zoom_ = 2;
     WorldPoint centre_{0.5, 0.5};
     int cursor_ = -1;
     QPointF dragFrom_;
     bool dragging_ = false;
     bool fitted_ = false;
+    int wheelAngle_ = 0;  // eighths of a degree not yet turned into a zoom step
 };
 
 }  // namespace qm

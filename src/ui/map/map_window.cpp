@@ -1,50 +1,73 @@
 #include "ui/map/map_window.h"
 
+#include "platform/error.h"
 #include "platform/path_text.h"
+#include "ui/dialogs.h"
 #include "ui/map/map_trip.h"
 #include "ui/qt_text.h"
 #include "ui/map/tile_source.h"
 #include "ui/map/trip_view.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScreen>
-#include <QStringList>
 #include <QVBoxLayout>
 
 namespace qm {
 
-MapWindow::MapWindow(Settings& settings) : settings_(settings)
+MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings), dialogs_(dialogs)
 {
     setObjectName("MapWindow");
     setWindowTitle("Карта");
     // The main window's closing alone ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     view_ = new TripView;
-    messages_ = new QLabel;
-    messages_->setObjectName("mapMessages");
-    messages_->setWordWrap(true);
-    QPalette red = messages_->palette();
-    red.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    messages_->setPalette(red);
-    messages_->hide();
+    auto* save = new QPushButton("Сохранить изображение…");
+    save->setObjectName("savePicture");
+    connect(save, &QPushButton::clicked, this, &MapWindow::SavePicture);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(messages_);
     layout->addWidget(view_, 1);
+    layout->addLayout(buttons);
 }
 
-std::vector<Message> MapWindow::ShowTrack(const std::string& trackPath, const BandBoxes& boxes)
+bool MapWindow::ShowTrack(const std::string& trackPath, const BandBoxes& boxes, MessageSink& sink)
 {
-    MapTripReading reading = LoadMapTrip(trackPath, boxes, settings_);
+    std::shared_ptr<const MapTrip> trip = LoadMapTrip(trackPath, boxes, settings_, sink);
+    if (!trip) {
+        // No older track may stay in sight as if it were this one.
+        if (isVisible()) close();
+        view_->Show(nullptr, settings_, TileSource::DefaultCacheDirectory());
+        return false;
+    }
     setWindowTitle("Карта — " + ToQt(PathNamePart(trackPath)));
-    QStringList lines;
-    for (const Message& message : reading.Messages) lines << ToQt(message.Text);
-    messages_->setText(lines.join('\n'));
-    messages_->setVisible(!lines.isEmpty());
-    view_->Show(std::move(reading.Trip), settings_, TileSource::DefaultCacheDirectory());
-    return reading.Messages;
+    trackPath_ = trackPath;
+    view_->Show(std::move(trip), settings_, TileSource::DefaultCacheDirectory());
+    return true;
+}
+
+void MapWindow::SavePicture()
+{
+    const std::optional<std::string> path =
+        dialogs_.SavePictureFile(PathDirPart(trackPath_) + OutputName(trackPath_, "_map.png"));
+    if (!path) return;
+    // The track is an input: it is never written over.
+    const QFileInfo picture(ToQt(*path)), track(ToQt(trackPath_));
+    if (picture.exists() && picture.canonicalFilePath() == track.canonicalFilePath()) {
+        dialogs_.ShowMessage("Изображение не может заменить файл трека.");
+        return;
+    }
+    try {
+        view_->SavePicture(*path);
+    } catch (const Error& error) {
+        dialogs_.ShowFileError(error);
+    }
 }
 
 void MapWindow::Open()

@@ -7,12 +7,10 @@
 #include <QWidget>
 
 #include <string>
-#include <vector>
-
-class QLabel;
 
 namespace qm {
 
+class Dialogs;
 class TripView;
 
 // "Карта": the track of the main window on a map with its legend and
@@ -21,14 +19,17 @@ class TripView;
 class MapWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MapWindow(Settings& settings);
+    MapWindow(Settings& settings, Dialogs& dialogs);
 
     // Reads the track afresh and shows it with the bands the boxes show and
-    // the current settings; without a usable track the window shows why.
-    // Gives the messages of the reading.
-    std::vector<Message> ShowTrack(const std::string& trackPath, const BandBoxes& boxes);
+    // the current settings, telling sink what the visualisation would tell.
+    // Without a track to show the window closes and shows none; false then.
+    bool ShowTrack(const std::string& trackPath, const BandBoxes& boxes, MessageSink& sink);
     // Shows the window where it was last left.
     void Open();
+    // "Сохранить изображение…": the picture of the map, legend and profile
+    // into a PNG file the user names.
+    void SavePicture();
 
     TripView* View() const { return view_; }
 
@@ -37,8 +38,9 @@ protected:
 
 private:
     Settings& settings_;
+    Dialogs& dialogs_;
+    std::string trackPath_;
     TripView* view_;
-    QLabel* messages_;
 };
 
 }  // namespace qm

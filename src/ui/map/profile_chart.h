@@ -1,54 +1,72 @@
 #pragma once
 
+#include "map/profile.h"
+#include "settings/settings.h"
 #include "ui/map/map_trip.h"
 
-#include <QChartView>
+#include <QWidget>
 
-class QAreaSeries;
-class QDateTimeAxis;
-class QGraphicsLineItem;
-class QLineSeries;
-class QScatterSeries;
-class QValueAxis;
+#include <vector>
+
+class QCheckBox;
+class QRadioButton;
 
 namespace qm {
 
-// The profile under the map: each run's speed as a bar in its band's colour
-// and the height over time, with the stops marked on the time axis. A
-// cursor follows the mouse and tells the time it points at; the map's
-// pointer moves it the other way.
-class ProfileChart : public QChartView {
+// The profile under the map, over time or over distance (the user's choice;
+// distance when the gaps between the parts would take most of a time
+// axis): each run's speed averaged over the calculation interval as bars in
+// its band's colour, optionally the speed from point to point as a thin line,
+// the height, the stops as marks on the axis and each gap between two parts
+// as a short marked break. A cursor follows the mouse and tells where it
+// points; the map's pointer moves it the other way.
+class ProfileChart : public QWidget {
     Q_OBJECT
 public:
     explicit ProfileChart(QWidget* parent = nullptr);
 
-    void SetTrip(const MapTrip* trip, int gmtHours);
+    // Times in the zone GMTMOD gives; the interval's text from TIMEINTRVL.
+    void SetTrip(const MapTrip* trip, const Settings& settings);
     // Puts the cursor on a track point (-1: hides it).
     void ShowCursor(int pointIndex);
 
+    ProfileScale Scale() const { return scale_; }
+    void SetScale(ProfileScale scale);
+    // Where the plot is drawn and where a point lies on it, in pixels.
+    QRectF PlotArea() const;
+    double PlotX(int pointIndex) const;
+
 signals:
-    // The track point under the mouse, -1 when it is off the track's time.
+    // The track point under the mouse, -1 when it is off the plot.
     void PointHovered(int pointIndex);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Chart x values: milliseconds that the time axis shows as the track's
-    // local time (the track's time plus GMTMOD).
-    qreal ChartTime(double dateTime) const;
-    void NewChart();
-    void PlaceCursor();
+    void NewAxis();
+    void Measure();
+    double X(double axisValue) const;
+    void DrawBottomAxis(QPainter& painter);
+    int PointAt(double x) const;
 
     const MapTrip* trip_ = nullptr;
-    double offsetDays_ = 0;
+    int gmtHours_ = 0;
+    double interval_ = 0;  // minutes
+    ProfileScale scale_ = ProfileScale::Time;
+    ProfileAxis axis_;
+    // What each column of the plot shows, for the plot's current width.
+    std::vector<SpeedColumn> bars_;
+    std::vector<ValueRange> heights_;
+    std::vector<ValueRange> steps_;
+    double topSpeed_ = 1, lowHeight_ = 0, highHeight_ = 1;
     int cursor_ = -1;
-    QDateTimeAxis* timeAxis_;
-    QValueAxis* speedAxis_;
-    QValueAxis* heightAxis_;
-    QGraphicsLineItem* cursorLine_;
+    QRadioButton* overTime_;
+    QRadioButton* overDistance_;
+    QCheckBox* stepSpeeds_;
 };
 
 }  // namespace qm

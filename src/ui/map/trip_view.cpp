@@ -1,11 +1,14 @@
 #include "ui/map/trip_view.h"
 
+#include "platform/atomic_file_writer.h"
+#include "settings/line_width.h"
 #include "ui/map/map_legend.h"
 #include "ui/map/map_view.h"
 #include "ui/map/profile_chart.h"
 #include "ui/qt_text.h"
 #include "ui/map/tile_source.h"
 
+#include <QBuffer>
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QUrl>
@@ -51,6 +54,15 @@ TripView::TripView(QWidget* parent) : QWidget(parent)
     connect(profile_, &ProfileChart::PointHovered, map_, &MapView::ShowCursor);
 }
 
+void TripView::SavePicture(const std::string& path)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    grab().save(&buffer, "PNG");
+    WriteFileAtomically(path, std::string_view(png.constData(), std::size_t(png.size())));
+}
+
 void TripView::Show(std::shared_ptr<const MapTrip> trip, const Settings& settings, const QString& cacheDirectory)
 {
     const QString url = ToQt(settings.TILEURL);
@@ -62,9 +74,9 @@ void TripView::Show(std::shared_ptr<const MapTrip> trip, const Settings& setting
         map_->SetTileSource(tiles_, url.isEmpty() ? QString() : Attribution(url));
     }
     trip_ = std::move(trip);
-    legend_->SetTrip(trip_.get());
-    profile_->SetTrip(trip_.get(), settings.GMTMOD);
-    map_->SetTrip(trip_, settings.TRACKWIDTH, settings.GMTMOD);
+    legend_->SetTrip(trip_.get(), settings);
+    profile_->SetTrip(trip_.get(), settings);
+    map_->SetTrip(trip_, LineWidth(settings), settings.GMTMOD);
 }
 
 }  // namespace qm

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
 namespace qm {
 
@@ -24,6 +25,10 @@ public:
     // Shows a trip (null: none) with the settings' TRACKWIDTH and GMTMOD, and
     // the background TILEURL asks for; tiles are kept in cacheDirectory.
     void Show(std::shared_ptr<const MapTrip> trip, const Settings& settings, const QString& cacheDirectory);
+
+    // The map, the legend and the profile as they are drawn, as a PNG file
+    // written through the atomic writer. Throws Error as AtomicFileWriter.
+    void SavePicture(const std::string& path);
 
     MapView* Map() const { return map_; }
     MapLegend* Legend() const { return legend_; }

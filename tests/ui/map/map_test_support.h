@@ -19,7 +19,8 @@ inline std::shared_ptr<const MapTrip> WalkedTrip(const std::vector<Minute>& minu
 {
     Track track;
     track.Points = Walk(minutes, 328);
-    return MakeMapTrip(std::move(track), ScaleBandBoxes(settings.CurrentScale()), settings);
+    Visualisation visualisation = Visualise(track.Points, ScaleBandBoxes(settings.CurrentScale()), settings);
+    return MakeMapTrip(std::move(track), std::move(visualisation), settings);
 }
 
 inline std::vector<Minute> Repeat(int count, Minute minute) { return std::vector<Minute>(count, minute); }

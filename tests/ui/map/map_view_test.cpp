@@ -1,5 +1,4 @@
 #include "map_test_support.h"
-#include "map/band_totals.h"
 #include "platform/date_time_text.h"
 #include "ui/map/map_legend.h"
 #include "ui/map/map_view.h"
@@ -7,7 +6,7 @@
 #include "ui/map/trip_view.h"
 #include "ui/ui_harness.h"
 
-#include <QChart>
+#include <QCheckBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
@@ -78,38 +77,10 @@ TEST_F(MapPicture, RunsInTheirBandsColoursGapsAndStops)
     for (int band = 0; band < kBandCount; ++band) EXPECT_NE(gap, BandColor(*trip, band));
 
     EXPECT_EQ(At(stops[0].First), QColor(255, 255, 0));
+    // The finish is a black disc; the start a ring that leaves the track inside it in sight.
+    EXPECT_EQ(At(last), QColor(0, 0, 0));
+    EXPECT_EQ(At(0), BandColor(*trip, runs[0].Band));
     EXPECT_EQ(view.Map()->Note().toStdString(), "Подложка карты не задана: показана сетка широт и долгот");
-}
-
-TEST_F(MapPicture, LegendFiguresAreThoseOfTheRuns)
-{
-    auto label = [&](const std::string& name) {
-        return Find<QLabel>(*view.Legend(), name.c_str())->text();
-    };
-    // Kilometres of a legend text ("9.82 км (57 %)"), within 0.5 % of the
-    // speed times the time: the walk's 111 km a degree is not quite the
-    // meridian's at 50° N.
-    auto expectKilometres = [&](const std::string& name, double km) {
-        const double shown = label(name).section(' ', 0, 0).toDouble();
-        EXPECT_NEAR(shown, km, km * 0.005 + 0.005) << name << ": " << label(name).toStdString();
-    };
-    // Two-minute runs from the start and from the break: 30 minutes at 4 km/h,
-    // 20 and 20 + 9 at 12, 10 at 30, 14 standing, and the last standing minute
-    // with the first at 12 again (6 km/h). The jump to the break is no run.
-    const struct {
-        int band;
-        double km;
-        const char* time;
-    } bands[] = {{0, 0, "0:14:00"},   {1, 2, "0:30:00"}, {2, 0.2, "0:02:00"}, {3, 9.8, "0:49:00"},
-                 {4, 0, "0:00:00"},   {5, 0, "0:00:00"}, {6, 5, "0:10:00"},   {7, 0, "0:00:00"},
-                 {8, 0, "0:00:00"},   {9, 0, "0:00:00"}};
-    for (const auto& b : bands) {
-        const std::string n = std::to_string(b.band);
-        expectKilometres("distance" + n, b.km);
-        EXPECT_TRUE(label("time" + n).startsWith(b.time)) << label("time" + n).toStdString();
-    }
-    expectKilometres("totalDistance", 17);
-    EXPECT_EQ(label("totalTime").toStdString(), "1:45:00");
 }
 
 TEST_F(MapPicture, KeysZoomAndHomeFitsAgain)
@@ -130,30 +101,166 @@ TEST_F(MapPicture, KeysZoomAndHomeFitsAgain)
     EXPECT_EQ(map.ScreenPoint(0), start);
 }
 
-TEST_F(MapPicture, StopTellsItsTimesAndTheProfileCursorShowsItsPoint)
+TEST_F(MapPicture, SmallWheelStepsAddUpToAZoomStep)
 {
-    const TrackStop& stop = trip->Visualisation.Stops[0];
-    const QPoint at = view.Map()->ScreenPoint(stop.First).toPoint();
-    QHelpEvent help(QEvent::ToolTip, at, view.Map()->mapToGlobal(at));
-    QApplication::sendEvent(view.Map(), &help);
-    const std::string tip = QToolTip::text().toStdString();
-    EXPECT_NE(tip.find("Остановка 1\nНачало: " + DateTimeText(trip->Track.Points[stop.First].DateTime + 4 / 24.0)),
-              std::string::npos)
-        << tip;
-    EXPECT_NE(tip.find("Длительность: " + DurationText(stop.Duration)), std::string::npos) << tip;
-    EXPECT_NE(tip.find("points " + std::to_string(stop.First) + " - " + std::to_string(stop.Last) + " stop time "),
-              std::string::npos)
-        << tip;
+    MapView& map = *view.Map();
+    const int fitted = map.Zoom();
+    const QPointF middle(map.width() / 2.0, map.height() / 2.0);
+    auto wheel = [&](int angle) {
+        QWheelEvent event(middle, map.mapToGlobal(middle), {}, QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&map, &event);
+    };
+    for (int i = 0; i < 5; ++i) wheel(30);
+    EXPECT_EQ(map.Zoom(), fitted + 1);  // 150 of 120: one step, 30 kept
+    wheel(-40);                         // a turn back starts afresh
+    EXPECT_EQ(map.Zoom(), fitted + 1);
+    wheel(-80);
+    EXPECT_EQ(map.Zoom(), fitted);
+}
 
-    // The middle of the profile's time is the middle point of the track (a point a minute).
+TEST_F(MapPicture, MarksTellWhatTheyAreInTheZoneOfTheSettings)
+{
+    auto tip = [&](int pointIndex) {
+        return view.Map()->MarkText(view.Map()->ScreenPoint(pointIndex)).toStdString();
+    };
+    const TrackPoints& points = trip->Track.Points;
+    const int last = int(points.size()) - 1;
+    auto local = [&](int i) { return DateTimeText(points[i].DateTime + 4 / 24.0) + " (UTC+4)"; };
+    EXPECT_EQ(tip(0), "Начало трека: " + local(0));
+    EXPECT_EQ(tip(last), "Конец трека: " + local(last));
+    const TrackStop& stop = trip->Visualisation.Stops[0];
+    // In Russian only: the waypoint file's own description stays in the file.
+    EXPECT_EQ(tip(stop.First),
+              "Остановка 1: начало " + local(stop.First) + ", длительность " + DurationText(stop.Duration));
+    EXPECT_EQ(view.Map()->MarkText(QPointF(1, 1)).toStdString(), "");
+}
+
+TEST_F(MapPicture, ProfileCursorShowsItsPointOnTheMap)
+{
+    // The middle of the profile is the middle point of the track (a point a
+    // minute, the gap at the break a short one).
     int hovered = -1;
     QObject::connect(view.Profile(), &ProfileChart::PointHovered, [&](int index) { hovered = index; });
-    QChart* chart = view.Profile()->chart();
-    const QPoint middle = view.Profile()->mapFromScene(chart->mapToScene(chart->plotArea().center()));
-    QTest::mouseMove(view.Profile()->viewport(), middle);
-    const int expected = int(trip->Track.Points.size() - 1) / 2;
-    EXPECT_NEAR(hovered, expected, 1);
+    ProfileChart& profile = *view.Profile();
+    const QPoint at(int(profile.PlotX(100)), int(profile.PlotArea().center().y()));
+    QTest::mouseMove(&profile, at);
+    EXPECT_NEAR(hovered, 100, 1);
     EXPECT_EQ(view.Map()->grab().toImage().pixelColor(view.Map()->ScreenPoint(hovered).toPoint()), QColor(0, 90, 255));
+}
+
+// A day between two walks: the profile runs over distance, shows the gap as
+// a short break without bars or a height line, and its stop marks stay whole.
+TEST(ProfileChartPicture, GapIsAShortBreak)
+{
+    Settings settings;
+    settings.TILEURL.clear();
+    auto minutes = Join({Repeat(60, {12}), Repeat(10, {0}), Repeat(60, {12})});
+    Track track;
+    track.Points = Walk(minutes, 328);
+    for (std::size_t i = 61; i < track.Points.size(); ++i) track.Points[i].DateTime += 1;
+    Visualisation visualisation = Visualise(track.Points, ScaleBandBoxes(settings.CurrentScale()), settings);
+    const auto trip = MakeMapTrip(std::move(track), std::move(visualisation), settings);
+    ASSERT_EQ(trip->Parts.size(), 2u);
+    ProfileChart profile;
+    profile.resize(800, 260);
+    profile.SetTrip(trip.get(), settings);
+    profile.show();
+    Settle();
+    EXPECT_EQ(profile.Scale(), ProfileScale::Distance);
+    const QImage picture = profile.grab().toImage();
+    const QRectF area = profile.PlotArea();
+    const double left = profile.PlotX(60), right = profile.PlotX(61);
+    EXPECT_GT(right - left, 3);
+    EXPECT_LT(right - left, area.width() * 0.05);
+    const QColor band = BandColor(*trip, FindBand(trip->Visualisation.Bands, 12));
+    for (int y = int(area.top()) + 1; y < int(area.bottom()); ++y) {
+        const QColor gap = picture.pixelColor(int((left + right) / 2), y);
+        EXPECT_NE(gap, band) << y;
+        EXPECT_NE(gap, QColor(90, 60, 30)) << y;
+    }
+    EXPECT_EQ(picture.pixelColor(int(left) - 3, int(area.bottom()) - 12), band);
+    // Switched to time, the day is the same short break.
+    profile.SetScale(ProfileScale::Time);
+    EXPECT_NEAR(profile.PlotX(61) - profile.PlotX(60), right - left, 1);
+
+    // The speed from point to point as a thin grey line beside the bars, on demand.
+    auto greys = [&] {
+        const QImage shown = profile.grab().toImage();
+        const QRect plot = area.toRect().adjusted(2, 2, -2, -14);
+        int count = 0;
+        for (int y = plot.top(); y <= plot.bottom(); ++y) {
+            for (int x = plot.left(); x <= plot.right(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                count += c.red() < 120 && std::abs(c.red() - c.green()) < 8 && std::abs(c.green() - c.blue()) < 8;
+            }
+        }
+        return count;
+    };
+    EXPECT_EQ(greys(), 0);
+    Find<QCheckBox>(profile, "stepSpeeds")->setChecked(true);
+    EXPECT_GT(greys(), 30);
+}
+
+// At every zoom level and in small and large views, the grid's labels are
+// whole and cover neither each other, the note nor the scale bar.
+TEST_F(MapPicture, GridLabelsStayClearOfEachOtherAndTheTexts)
+{
+    MapView& map = *view.Map();
+    int labels = 0;
+    for (const QSize size : {QSize(700, 600), QSize(260, 180)}) {
+        view.Map()->resize(size);
+        for (int levels = -4; levels <= 8; levels += 2) {
+            map.FitTrack();
+            map.ZoomBy(levels, QPointF(size.width() / 2.0, size.height() / 2.0));
+            map.grab();
+            const std::vector<QRectF>& boxes = map.GridLabels();
+            labels += int(boxes.size());
+            for (std::size_t i = 0; i < boxes.size(); ++i) {
+                SCOPED_TRACE(testing::Message() << size.width() << " zoom " << map.Zoom() << " label " << i);
+                EXPECT_TRUE(QRectF(map.rect()).contains(boxes[i]));
+                EXPECT_FALSE(boxes[i].intersects(map.NoteBox()));
+                EXPECT_FALSE(boxes[i].intersects(map.ScaleBarBox()));
+                for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(boxes[i].intersects(boxes[j]));
+            }
+        }
+    }
+    EXPECT_GT(labels, 20);
+}
+
+// On a long track seen whole, stops that would overlap are one mark with
+// their count; zoomed in, each is a mark of its own.
+TEST(MapMarks, StopsThatWouldOverlapShareOneMark)
+{
+    std::vector<Minute> minutes;
+    for (int i = 0; i < 40; ++i) {
+        const auto stretch = Join({Repeat(20, {12}), Repeat(6, {0})});
+        minutes.insert(minutes.end(), stretch.begin(), stretch.end());
+    }
+    minutes.push_back({12});
+    const auto trip = WalkedTrip(minutes);
+    ASSERT_EQ(trip->Visualisation.Stops.size(), 40u);
+    Settings settings;
+    settings.TILEURL.clear();
+    TempDir cache;
+    TripView view;
+    view.resize(700, 500);
+    view.Show(trip, settings, QString::fromStdString(cache.path()));
+    view.show();
+    Settle();
+    MapView& map = *view.Map();
+    map.setMinimumSize(0, 0);
+    map.resize(120, 700);
+    map.FitTrack();
+    auto members = [&] {
+        std::size_t all = 0;
+        for (const MarkGroup& group : map.StopMarks()) all += group.Members.size();
+        return all;
+    };
+    EXPECT_LT(map.StopMarks().size(), 40u);
+    EXPECT_EQ(members(), 40u);
+    map.ZoomBy(6, QPointF(60, 350));
+    EXPECT_EQ(map.StopMarks().size(), 40u);
 }
 
 }  // namespace

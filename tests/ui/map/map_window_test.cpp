@@ -1,9 +1,13 @@
 #include "commands/statistics.h"
+#include "commands/visualise.h"
+#include "ui/map/map_trip.h"
+#include "stats/report.h"
 #include "ui/map/map_view.h"
 #include "ui/map/map_window.h"
 #include "ui/map/trip_view.h"
 #include "ui/ui_harness.h"
 
+#include <QImage>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -36,13 +40,6 @@ TEST_F(MapWindowTest, CompanionOfTheMainWindowOnTheSampleTrack)
     EXPECT_EQ(Map().windowTitle().toStdString(), "Карта — sample.plt");
     EXPECT_TRUE(program.dialogs.boxes.empty());
 
-    // The runs cover the sample but for the jumps to its break points: the
-    // legend's distance is the report's to the report's tenth of a kilometre.
-    RecordingSink sink;
-    const std::optional<StatTable> table = TrackStatistics(QM_SAMPLE_TRACK, program.settings, sink);
-    ASSERT_TRUE(table);
-    const double legend = QString::fromStdString(Legend("totalDistance")).section(' ', 0, 0).toDouble();
-    EXPECT_EQ(QString::number(legend, 'f', 1), QString::number(table->front().Dist, 'f', 1));
 
     // A new scale redraws it.
     program.settings.Scales[1].Categories[0].Upper = 3;
@@ -56,13 +53,93 @@ TEST_F(MapWindowTest, CompanionOfTheMainWindowOnTheSampleTrack)
     EXPECT_EQ(program.settings.MAPHEIGHT, 650);
 }
 
-TEST_F(MapWindowTest, TrackThatCannotBeReadSaysWhy)
+// The legend's whole is the Track row of the statistics report of the same
+// track under the same settings.
+TEST_F(MapWindowTest, LegendTotalsAreTheStatisticsTrackRow)
 {
-    program.Main().LoadTrackFile(program.dir.Write("empty.plt", ""));
+    program.settings.DECDELIM = ".";
+    program.settings.NUMDIGITS = 2;
+    for (const std::string& track : {std::string(QM_SAMPLE_TRACK),
+                                    std::string(QM_TEST_DATA) + "/tracks/GPSBabel-gpsbabel-reference-track-dg100.gpx"}) {
+        SCOPED_TRACE(track);
+        program.Main().LoadTrackFile(track);
+        Click(program.Main(), "BtnMap");
+        RecordingSink sink;
+        const std::optional<StatTable> table = TrackStatistics(track, program.settings, sink);
+        ASSERT_TRUE(table);
+        const Report report = BuildReport(*table, program.settings, track, "", ReportFormat::Csv);
+        // File, header, Track row: Part;Date;Dist;Time sum;...
+        const QStringList cells = QString::fromStdString(report.Lines[2]).split(';');
+        EXPECT_EQ(QString::fromStdString(Legend("totalDistance")), cells[2] + " км");
+        EXPECT_EQ(QString::fromStdString(Legend("totalTime")), cells[3]);
+    }
+    EXPECT_TRUE(program.dialogs.boxes.empty());
+}
+
+// One box with the visualisation's own message, and no window showing an
+// empty map or an older track.
+TEST_F(MapWindowTest, TrackThatCannotBeShownOpensNoWindow)
+{
+    const std::string missing = program.dir.File("missing.plt");
+    const std::string empty = program.dir.Write("empty.plt", "");
+    const std::string timeless = program.dir.Write(
+        "timeless.gpx", "<gpx><trk><trkseg><trkpt lat=\"50\" lon=\"30\"/><trkpt lat=\"50.1\" lon=\"30\"/>"
+                        "</trkseg></trk></gpx>");
+    for (const std::string& track : {empty, timeless, missing}) {
+        SCOPED_TRACE(track);
+        // Even with the map open on a good track, and after the statistics of the bad one.
+        program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+        Click(program.Main(), "BtnMap");
+        ASSERT_TRUE(Map().isVisible());
+        program.Main().LoadTrackFile(track);
+        program.Main().ShowStatistics();
+        // What Визуализация says of the track.
+        program.dialogs.boxes.clear();
+        Click(program.Main(), "BtnPrFiles");
+        const std::vector<std::string> visualised = program.dialogs.boxes;
+        program.dialogs.boxes.clear();
+        Click(program.Main(), "BtnMap");
+        ASSERT_EQ(visualised.size(), 1u);
+        EXPECT_EQ(program.dialogs.boxes, visualised);
+        EXPECT_FALSE(Map().isVisible());
+        program.dialogs.boxes.clear();
+    }
+}
+
+// The map draws no scale that the visualisation refuses, and says why as
+// the visualisation does.
+TEST(MapTrip, RefusedAsTheVisualisationRefuses)
+{
+    Settings settings;
+    BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
+    boxes[1].Upper = boxes[0].Upper;  // two band files of one name
+    RecordingSink map, visualisation;
+    EXPECT_EQ(LoadMapTrip(QM_SAMPLE_TRACK, boxes, settings, map), nullptr);
+    TempDir dir;
+    VisualiseTrack(QM_SAMPLE_TRACK, dir.path(), boxes, settings, visualisation);
+    ASSERT_EQ(visualisation.messages.size(), 1u);
+    EXPECT_EQ(map.messages, visualisation.messages);
+}
+
+// The picture of the window's map, legend and profile, written whole or not
+// at all, never over the track.
+TEST_F(MapWindowTest, SavesItsPictureAsPng)
+{
     Click(program.Main(), "BtnMap");
-    ASSERT_EQ(program.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(Label(Map(), "mapMessages"), program.dialogs.boxes[0]);
-    EXPECT_EQ(Legend("totalDistance"), "");
+    Settle();
+    const std::string picture = program.dir.File("trip.png");
+    program.dialogs.pictureAnswers = {picture, std::string(QM_SAMPLE_TRACK), program.dir.path()};
+    for (int i = 0; i < 3; ++i) Click(Map(), "savePicture");
+    EXPECT_EQ(program.dialogs.pictureDialogStarts.front(), std::string(QM_SAMPLE_TRACK).replace(
+                                                               std::string(QM_SAMPLE_TRACK).size() - 4, 4, "_map.png"));
+    const QImage saved(QString::fromStdString(picture));
+    EXPECT_EQ(saved.size(), Map().View()->size());
+    const QImage shown = Map().View()->grab().toImage().convertToFormat(saved.format());
+    EXPECT_EQ(saved, shown);
+    ASSERT_EQ(program.dialogs.boxes.size(), 2u);
+    EXPECT_EQ(program.dialogs.boxes[0], "Изображение не может заменить файл трека.");
+    EXPECT_EQ(program.dialogs.boxes[1].rfind("error: Cannot create file \"" + program.dir.path() + "\"", 0), 0u)
+        << program.dialogs.boxes[1];
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
+#include "formats/track_reader.h"
+#include "settings/settings.h"
 #include "support/test_support.h"
 #include "tile_server.h"
+#include "visual/visualisation.h"
 
 #include <QImage>
 #include <QProcess>
 
+#include <array>
 #include <filesystem>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -51,7 +55,36 @@ TEST(QuillmarshRender, SampleTrackAsPictureWithoutDisplay)
     const Rendered run = Render(dir, {QM_SAMPLE_TRACK, "trip.png", "--size", "900x700"});
     EXPECT_EQ(run.status, 0) << run.errors;
     const QImage picture(QString::fromStdString(dir.File("trip.png")));
-    EXPECT_EQ(picture.size(), QSize(900, 700));
+    ASSERT_EQ(picture.size(), QSize(900, 700));
+    // The colour of each band the sample has runs in: in the legend's
+    // swatch, and for the bands of the longer runs along the track on the
+    // map (the top left of the picture).
+    TrackReading reading = LoadTrack(QM_SAMPLE_TRACK);
+    ASSERT_TRUE(reading.Track);
+    const Settings settings;
+    const Visualisation visualisation =
+        Visualise(reading.Track->Points, ScaleBandBoxes(settings.CurrentScale()), settings);
+    std::array<double, kBandCount> distance{};
+    for (const SpeedRun& run : visualisation.Runs) distance[run.Band] += run.Distance;
+    auto count = [&](int32_t bgr, QRect area) {
+        const QColor color(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+        int found = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) found += picture.pixelColor(x, y) == color;
+        return found;
+    };
+    const QRect map(0, 0, 500, 400);
+    int bands = 0;
+    for (int band = 0; band < kBandCount; ++band) {
+        if (distance[band] == 0) continue;
+        ++bands;
+        const int32_t color = visualisation.Bands[band].Color;
+        EXPECT_GE(count(color, picture.rect()), 36 * 14) << "band " << band;
+        if (distance[band] > 20) {
+            EXPECT_GE(count(color, map), 100) << "band " << band << ": " << distance[band] << " km";
+        }
+    }
+    EXPECT_GE(bands, 3);
 
     const struct {
         QStringList arguments;
