@@ -122,7 +122,7 @@ private:
     CollectedPoints collected_;
     size_t unplaced_ = 0;  // records without a position
     size_t file_ = 0;
-    bool pieceStarts_ = false;
+    bool pieceStarts_ = true;
 };
 
 std::string Joined(const std::vector<std::string>& texts)

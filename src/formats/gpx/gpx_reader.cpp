@@ -1,6 +1,7 @@
 #include "formats/gpx/gpx_reader.h"
 
 #include "formats/collected_points.h"
+#include "formats/gpx/gpx_text.h"
 #include "formats/gpx/gpx_time.h"
 #include "formats/gpx/xml_encodings.h"
 #include "formats/xml/xml_text.h"
@@ -25,11 +26,7 @@ namespace {
 constexpr char kNamespaceSeparator = ' ';
 constexpr std::string_view kGpx10 = "http://www.topografix.com/GPX/1/0";
 constexpr std::string_view kGpx11 = "http://www.topografix.com/GPX/1/1";
-// Garmin's extensions of a point: heart rate, cadence and air temperature;
-// power.
-constexpr std::string_view kTrackPointExtensionV1 = "http://www.garmin.com/xmlschemas/TrackPointExtension/v1";
 constexpr std::string_view kTrackPointExtensionV2 = "http://www.garmin.com/xmlschemas/TrackPointExtension/v2";
-constexpr std::string_view kPowerExtension = "http://www.garmin.com/xmlschemas/PowerExtension/v1";
 constexpr size_t kChunk = size_t{1} << 18;
 // The most expat takes in one call.
 constexpr size_t kMaxPiece = size_t{1} << 30;
@@ -196,8 +193,8 @@ private:
     // or GPX's own.
     Node ExtensionNode(Node parent, ElementName name) const
     {
-        const bool trackPoint = name.space == kTrackPointExtensionV1 || name.space == kTrackPointExtensionV2;
-        if (name.space == kPowerExtension && name.local == "PowerInWatts") return Node::Power;
+        const bool trackPoint = name.space == kGpxTrackPointExtension || name.space == kTrackPointExtensionV2;
+        if (name.space == kGpxPowerExtension && name.local == "PowerInWatts") return Node::Power;
         if (parent == Node::PointExtension) {
             if (!trackPoint) return Node::Other;
             if (name.local == "hr") return Node::HeartRate;
