@@ -44,13 +44,14 @@ std::optional<uint32_t> Valid(std::optional<uint32_t> value, uint32_t invalid)
     return value && *value != invalid ? value : std::nullopt;
 }
 
-// Altitudes are stored as (metres + 500) * 5.
+// Altitudes are stored as (metres + 500) * 5; the offset taken off first
+// is exact, so that 3082 gives 116.4 itself.
 std::optional<double> Height(const FitMessage& record)
 {
     std::optional<uint32_t> stored = Valid(record.Field(kEnhancedAltitude, 4), kInvalidUint32);
     if (!stored) stored = Valid(record.Field(kAltitude, 2), kInvalidUint16);
     if (!stored) return std::nullopt;
-    return *stored / 5.0 - 500;
+    return (*stored - 2500.0) / 5;
 }
 
 std::array<std::optional<float>, kMeasureCount> Measures(const FitMessage& record)
