@@ -22,9 +22,9 @@ namespace {
 
 constexpr const char* kHelp =
     "Usage: quillmarsh-render TRACK OUT.png [--size WxH] [--settings FILE]\n"
-    "Draws a track (OziExplorer .plt or GPX) as the map window of quillmarsh shows it, coloured by\n"
-    "the speed bands of the current scale, with its stops, the legend of the bands and the speed\n"
-    "and height profile, into a PNG file.\n"
+    "Draws a track (OziExplorer .plt, GPX or FIT) as the map window of quillmarsh shows it,\n"
+    "coloured by the speed bands of the current scale, with its stops, the legend of the bands and\n"
+    "the speed and height profile, into a PNG file.\n"
     "\n"
     "  --size WxH       the picture's size in pixels (default 1200x800)\n"
     "  --settings FILE  the settings, else Quillmarsh.ini in the current directory when there is\n"

@@ -4,10 +4,12 @@
 #include "formats/gpx/gpx_time.h"
 #include "formats/track_reader.h"
 #include "support/gpsbabel_reading.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace qm {
 namespace {
@@ -77,6 +79,30 @@ TEST(RealFitTest, GpsBabelReadsTheSamePoints)
         std::optional<Track> theirs = test::GpsBabelTrack(real.gpsbabelFormat, kTracks + real.file);
         ASSERT_TRUE(theirs.has_value());
         EXPECT_EQ(test::ReadingDifference(*LoadTrack(kTracks + real.file).Track, *theirs), "");
+    }
+}
+
+// The measures too: GPSBabel writes them in Garmin's TrackPointExtension,
+// which our GPX reader reads.
+TEST(RealFitTest, GpsBabelReadsTheSameMeasures)
+{
+    for (const RealFit& real : kFiles) {
+        SCOPED_TRACE(real.file);
+        test::TempDir dir;
+        const std::string gpx = dir.File("gpsbabel.gpx");
+        ASSERT_EQ(std::system(("gpsbabel -t -i " + real.gpsbabelFormat + " -f '" + kTracks + real.file +
+                               "' -o gpx,gpxver=1.1,garminextensions -F '" + gpx + "' 2>/dev/null")
+                                  .c_str()),
+                  0);
+        const Track theirs = *LoadTrack(gpx).Track;
+        const Track ours = *LoadTrack(kTracks + real.file).Track;
+        ASSERT_EQ(ours.Points.size(), theirs.Points.size());
+        for (size_t k = 0; k < kMeasureCount; ++k) {
+            const MeasureColumn& a = ours.Measures[k];
+            const MeasureColumn& b = theirs.Measures[k];
+            for (size_t i = 0; i < ours.Points.size(); ++i)
+                ASSERT_EQ(a.empty() ? std::nullopt : a[i], b.empty() ? std::nullopt : b[i]) << "measure " << k << ", point " << i;
+        }
     }
 }
 
