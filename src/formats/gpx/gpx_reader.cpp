@@ -202,7 +202,8 @@ private:
             return name.local == "atemp" ? Node::Temperature : Node::Other;
         }
         if (trackPoint && name.local == "TrackPointExtension") return Node::PointExtension;
-        const bool gpxSpace = name.space.empty() || name.space == std::string_view(prefix_).substr(0, prefix_.size() - 1);
+        const std::string_view rootSpace = std::string_view(prefix_).substr(0, prefix_.size() - 1);
+        const bool gpxSpace = name.space.empty() || name.space == rootSpace;
         return gpxSpace && name.local == "power" ? Node::Power : Node::Other;
     }
 

@@ -20,7 +20,8 @@ std::string GpxDocumentStart(bool measures)
         "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 http://www.topografix.com/GPX/1/1/gpx.xsd "
         "http://www.topografix.com/GPX/gpx_style/0/2 http://www.topografix.com/GPX/gpx_style/0/2/gpx_style.xsd";
     if (measures)
-        start += " " + std::string(kGpxTrackPointExtension) + " http://www.garmin.com/xmlschemas/TrackPointExtensionv1.xsd";
+        start += " " + std::string(kGpxTrackPointExtension) +
+                 " http://www.garmin.com/xmlschemas/TrackPointExtensionv1.xsd";
     start += "\">\r\n";
     return start;
 }

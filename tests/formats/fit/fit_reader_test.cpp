@@ -59,7 +59,8 @@ public:
         data_ += static_cast<char>(bigEndian);
         Put(global, 2, bigEndian);
         data_ += static_cast<char>(fields.size());
-        for (const Field& f : fields) data_ += {static_cast<char>(f.number), static_cast<char>(f.size), static_cast<char>(f.baseType)};
+        for (const Field& f : fields)
+            data_ += {static_cast<char>(f.number), static_cast<char>(f.size), static_cast<char>(f.baseType)};
         if (!developerSizes.empty()) {
             data_ += static_cast<char>(developerSizes.size());
             for (uint8_t size : developerSizes) data_ += {'\x01', static_cast<char>(size), '\0'};
@@ -150,7 +151,11 @@ std::vector<Case> Cases()
          FitFile().Define(3, kRecord, FullRecord(0), true).Data(3, FullRecord(kTime)).Bytes(),
          {{"2021-09-08T01:46:50Z"}, 1, {}}},
         {"developer fields skipped",
-         FitFile().Define(0, kRecord, Position(0), false, {3, 1}).Data(0, Position(kTime)).Data(0, Position(kTime + 2)).Bytes(),
+         FitFile()
+             .Define(0, kRecord, Position(0), false, {3, 1})
+             .Data(0, Position(kTime))
+             .Data(0, Position(kTime + 2))
+             .Bytes(),
          {{"2021-09-08T01:46:50Z", "2021-09-08T01:46:52Z"}, 1, {}}},
         // 1000000010 holds 10 in its low five bits: 20 lies later in the
         // same 32 s, 3 in the next.
@@ -241,8 +246,9 @@ TEST(FitReaderTest, ARecordGivesEveryValue)
 {
     for (bool bigEndian : {false, true}) {
         SCOPED_TRACE(bigEndian);
-        TrackReading reading =
-            ReadTrack(FitFile().Define(0, kRecord, FullRecord(0), bigEndian).Data(0, FullRecord(kTime)).Bytes(), "r.fit");
+        const std::string bytes =
+            FitFile().Define(0, kRecord, FullRecord(0), bigEndian).Data(0, FullRecord(kTime)).Bytes();
+        TrackReading reading = ReadTrack(bytes, "r.fit");
         ASSERT_TRUE(reading.Track.has_value());
         const Track& track = *reading.Track;
         EXPECT_EQ(track.Points[0].Latitude, 45.0);
@@ -254,12 +260,15 @@ TEST(FitReaderTest, ARecordGivesEveryValue)
         EXPECT_EQ(ColumnOf(track.Measures, Measure::Temperature), MeasureColumn{-4.0f});
     }
     // altitude alone; the values that stand for none.
-    TrackReading reading = ReadTrack(FitFile()
-                                         .Define(0, kRecord, {Timestamp(0), Latitude(0), Longitude(0), Altitude(0), HeartRate(0)})
-                                         .Data(0, {Timestamp(kTime), Latitude(0), Longitude(0), Altitude(3000), HeartRate(0xFF)})
-                                         .Data(0, {Timestamp(kTime + 1), Latitude(0), Longitude(0), Altitude(0xFFFF), HeartRate(60)})
-                                         .Bytes(),
-                                     "r.fit");
+    auto record = [](uint32_t time, uint32_t altitude, uint32_t heartRate) {
+        return std::vector<Field>{Timestamp(time), Latitude(0), Longitude(0), Altitude(altitude), HeartRate(heartRate)};
+    };
+    const std::string bytes = FitFile()
+                                  .Define(0, kRecord, record(0, 0, 0))
+                                  .Data(0, record(kTime, 3000, 0xFF))
+                                  .Data(0, record(kTime + 1, 0xFFFF, 60))
+                                  .Bytes();
+    TrackReading reading = ReadTrack(bytes, "r.fit");
     ASSERT_TRUE(reading.Track.has_value());
     EXPECT_EQ(reading.Track->Points[0].Height, 100.0);
     EXPECT_EQ(reading.Track->Points[1].Height, std::nullopt);

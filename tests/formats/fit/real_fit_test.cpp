@@ -101,7 +101,8 @@ TEST(RealFitTest, GpsBabelReadsTheSameMeasures)
             const MeasureColumn& a = ours.Measures[k];
             const MeasureColumn& b = theirs.Measures[k];
             for (size_t i = 0; i < ours.Points.size(); ++i)
-                ASSERT_EQ(a.empty() ? std::nullopt : a[i], b.empty() ? std::nullopt : b[i]) << "measure " << k << ", point " << i;
+                ASSERT_EQ(a.empty() ? std::nullopt : a[i], b.empty() ? std::nullopt : b[i])
+                    << "measure " << k << ", point " << i;
         }
     }
 }
