@@ -19,8 +19,8 @@ struct TrackReading {
     std::optional<PltDetails> Plt;
     // In order: why the file cannot be used (one message, or the error of a
     // value that does not convert, with the line's number where it is known),
-    // what was left out, and that the track was cut before a time that does
-    // not increase.
+    // that a damaged file may have been read only in part, what was left
+    // out, and that the track was cut before a time that does not increase.
     std::vector<Message> Messages;
 };
 

@@ -3,6 +3,7 @@
 #include "formats/fit/fit_crc.h"
 #include "platform/number_text.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace qm {
@@ -46,6 +47,12 @@ FitMessageStream::FitMessageStream(std::string_view content)
 {
 }
 
+// Each kind of damage is told once, however many files of a chain have it.
+void FitMessageStream::Note(const std::string& why)
+{
+    if (std::find(damage_.begin(), damage_.end(), why) == damage_.end()) damage_.push_back(why);
+}
+
 bool FitMessageStream::Break(const std::string& why)
 {
     damage_.push_back(why);
@@ -66,18 +73,18 @@ bool FitMessageStream::StartFile()
     if (headerSize >= kMinHeader + 2) {
         const uint32_t headerCrc = Unsigned(file + kMinHeader, 2, false);
         if (headerCrc != 0 && FitCrc(Bytes(file, file + kMinHeader)) != headerCrc)
-            damage_.push_back("контрольная сумма заголовка не совпадает");
+            Note("контрольная сумма заголовка не совпадает");
     }
     const size_t dataSize = Unsigned(file + 4, 4, false);
     at_ = file + headerSize;
     if (dataSize + 2 > static_cast<size_t>(end_ - at_)) {
-        damage_.push_back("файл короче, чем указано в его заголовке");
+        Note("файл короче, чем указано в его заголовке");
         dataEnd_ = next_ = end_;
     } else {
         dataEnd_ = at_ + dataSize;
         next_ = dataEnd_ + 2;
         if (FitCrc(Bytes(file, dataEnd_)) != Unsigned(dataEnd_, 2, false))
-            damage_.push_back("контрольная сумма не совпадает");
+            Note("контрольная сумма не совпадает");
     }
     layouts_ = {};
     lastTimestamp_.reset();

@@ -53,13 +53,14 @@ public:
     // breaks.
     bool Next(FitMessage& message);
 
-    // What was found wrong with the content, in the order found; empty when
-    // it is sound.
+    // What was found wrong with the content, each kind once, in the order
+    // found; empty when it is sound.
     const std::vector<std::string>& Damage() const { return damage_; }
 
 private:
     bool StartFile();
     bool ReadDefinition(uint8_t header);
+    void Note(const std::string& why);
     bool Break(const std::string& why);
     size_t Offset() const { return static_cast<size_t>(at_ - begin_); }
 

@@ -146,6 +146,7 @@ std::vector<Case> Cases()
     const std::string twoPoints =
         FitFile().Define(0, kRecord, Position(0)).Data(0, Position(kTime)).Data(0, Position(kTime + 1)).Bytes();
     std::string truncated = twoPoints.substr(0, twoPoints.size() - 5);
+    const std::string badCrc = FitFile().Define(0, kRecord, Position(0)).Data(0, Position(kTime)).Bytes(false);
     return {
         {"big-endian definition",
          FitFile().Define(3, kRecord, FullRecord(0), true).Data(3, FullRecord(kTime)).Bytes(),
@@ -191,9 +192,11 @@ std::vector<Case> Cases()
              .Data(1, {Timestamp(kTime + 2)})
              .Bytes(),
          {{"2021-09-08T01:46:51Z"}, 1, {"Пропущено точек без координат: 2 из 3."}}},
-        {"a CRC that fails",
-         FitFile().Define(0, kRecord, Position(0)).Data(0, Position(kTime)).Bytes(false),
+        {"a CRC that fails", badCrc,
          {{"2021-09-08T01:46:50Z"}, 1, {Damaged("контрольная сумма не совпадает")}}},
+        {"chained files whose CRCs fail, told once",
+         badCrc + FitFile().Define(0, kRecord, Position(0)).Data(0, Position(kTime + 1)).Bytes(false),
+         {{"2021-09-08T01:46:50Z", "2021-09-08T01:46:51Z"}, 2, {Damaged("контрольная сумма не совпадает")}}},
         {"a file that breaks after its first point", truncated,
          {{"2021-09-08T01:46:50Z"},
           1,
