@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the built .deb with lintian, installs it with apt-get, checks its
-# desktop entry and MIME type, runs the installed quillmarsh-cli on the sample track against the build tree's, starts
+# desktop entry and MIME types, runs the installed quillmarsh-cli on the sample track against the build tree's, starts
 # the installed quillmarsh from its menu entry under Xvfb until its main window
-# shows, and removes the package with whatever its install pulled in. Only
+# shows, without a file and with a FIT file, and removes the package with whatever its install pulled in. Only
 # those packages are checked at the end (none may stay installed), so other
 # apt activity on the machine meanwhile does not matter.
 # Usage: test_package.sh BUILD_DIR SAMPLE_TRACK
@@ -50,8 +50,15 @@ lintian --fail-on error "$deb"
 pulled_in=$(apt install --simulate "$deb" | awk '$1 == "Inst" && $3 !~ /^\[/ && $2 != "quillmarsh" { print $2 }')
 apt install "$deb" > /dev/null
 desktop-file-validate /usr/share/applications/quillmarsh.desktop
-type=$(gio info -a standard::content-type "$sample" | awk '/content-type/ { print $2 }')
-[ "$type" = application/x-oziexplorer-track ] || { echo "$sample is of type $type after the install" >&2; exit 1; }
+# A FIT file under a name with a blank and a "$", as a file manager hands it over.
+fit="$work/ride \$1.fit"
+cp "$(dirname "$0")/../tests/data/tracks/GPSBabel-gpsbabel-reference-track-fitwrite-track.fit" "$fit"
+content_type() { gio info -a standard::content-type "$1" | awk '/content-type/ { print $2 }'; }
+for expected in "$sample application/x-oziexplorer-track" "$fit application/vnd.ant.fit"; do
+    file=${expected% *}
+    type=$(content_type "$file")
+    [ "$type" = "${expected##* }" ] || { echo "$file is of type $type after the install" >&2; exit 1; }
+done
 
 echo "installed quillmarsh-cli on $sample"
 run_cli() { (cd "$work" && "$1" visualise "$sample" --out "$2" > /dev/null && "$1" stats "$sample" > "$2/stats.txt"); }
@@ -64,7 +71,6 @@ Xvfb -displayfd 3 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
-gio launch /usr/share/applications/quillmarsh.desktop
 
 visible_main_window() {
     local id
@@ -72,14 +78,24 @@ visible_main_window() {
         xwininfo -id "$id" | grep -q 'Map State: IsViewable' && { echo "$id"; return; }
     done
 }
-window=""
-for _ in $(seq 200); do window=$(visible_main_window); [ -n "$window" ] && break; sleep 0.1; done
-[ -n "$window" ] || { echo "the main window did not appear within 20 s" >&2; exit 1; }
-pid=$(xprop -id "$window" _NET_WM_PID | awk '{ print $3 }')
-cwd=$(readlink "/proc/$pid/cwd")
-kill "$pid"
-[ "$cwd" = "$HOME" ] || { echo "started in $cwd instead of the home directory" >&2; exit 1; }
-echo "main window $window shown, working directory $cwd"
+# Launches the menu entry with the given file, if any, and checks that the
+# program works in the home directory and was given exactly that file.
+launch_from_menu() {
+    local window="" pid cwd given
+    gio launch /usr/share/applications/quillmarsh.desktop "$@"
+    for _ in $(seq 200); do window=$(visible_main_window); [ -n "$window" ] && break; sleep 0.1; done
+    [ -n "$window" ] || { echo "the main window did not appear within 20 s" >&2; exit 1; }
+    pid=$(xprop -id "$window" _NET_WM_PID | awk '{ print $3 }')
+    cwd=$(readlink "/proc/$pid/cwd")
+    given=$(tr '\0' '\n' < "/proc/$pid/cmdline" | tail -n +2)
+    kill "$pid"
+    [ "$cwd" = "$HOME" ] || { echo "started in $cwd instead of the home directory" >&2; exit 1; }
+    [ "$given" = "${1:-}" ] || { echo "started with \"$given\" instead of \"${1:-}\"" >&2; exit 1; }
+    echo "main window $window shown, working directory $cwd, file \"$given\""
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+}
+launch_from_menu
+launch_from_menu "$fit"
 
 trap - EXIT
 restore

@@ -1,15 +1,20 @@
-// quillmarsh: the desktop program. It takes no arguments; its settings file is
-// Quillmarsh.ini in the directory it is started from.
+// quillmarsh [FILE]: the desktop program, started with FILE (a file manager's
+// "Open with") in the track field; its settings file is Quillmarsh.ini in the
+// directory it is started from.
 #include "platform/date_time_text.h"
 #include "platform/temporary_files.h"
 #include "settings/settings.h"
 #include "ui/app_windows.h"
 #include "ui/qt_dialogs.h"
+#include "ui/qt_text.h"
 #include "ui/qt_translations.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QStringList>
 
 #include <csignal>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -23,7 +28,14 @@ int main(int argc, char** argv)
 
     qm::Settings settings;
     qm::QtDialogs dialogs;
+    // Qt has taken its own options out of the arguments by now.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 2) {
+        std::fputs("usage: quillmarsh [FILE]\n", stderr);
+        return 2;
+    }
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
+    if (arguments.size() == 2) windows.main->OpenTrack(qm::ToStd(QFileInfo(arguments[1]).absoluteFilePath()));
     windows.main->show();
     return QApplication::exec();
 }

@@ -30,11 +30,11 @@ namespace {
 
 constexpr const char* kHelp =
     "Usage: quillmarsh-render TRACK OUT.png [--size WxH] [--settings FILE]\n"
-    "Draws a GPS track (OziExplorer .plt or GPX) as the map window of quillmarsh shows it: the\n"
-    "track on a map (or a latitude/longitude grid) coloured by the speed bands of the current\n"
-    "scale, with its start, finish and stops; the legend of the bands with their distance and time\n"
-    "(the whole as the statistics give it); and the speed and height profile. The picture is a\n"
-    "PNG file.\n"
+    "Draws a GPS track (OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ) as the map window\n"
+    "of quillmarsh shows it: the track on a map (or a latitude/longitude grid) coloured by the speed\n"
+    "bands of the current scale, with its start, finish and stops; the legend of the bands with their\n"
+    "distance and time (the whole as the statistics give it); and the speed and height profile. The\n"
+    "picture is a PNG file.\n"
     "\n"
     "  --size WxH       the picture's size in pixels (default 1200x800)\n"
     "  --settings FILE  the settings, else Quillmarsh.ini in the current directory when there is\n"

@@ -10,6 +10,10 @@
 
 namespace qm {
 
+// Whether a point's position is usable: latitude and longitude within their
+// ranges (which excludes what is not finite), neither a subnormal number.
+bool IsPosition(double latitude, double longitude);
+
 // The points a reader of a format of timed points kept, in the file's order,
 // before the rules every such track obeys.
 struct CollectedPoints {

@@ -1,5 +1,6 @@
 #include "formats/track_reader.h"
 
+#include "formats/fit/fit_reader.h"
 #include "formats/gpx/gpx_reader.h"
 #include "formats/ozi/plt_reader.h"
 #include "platform/error.h"
@@ -86,6 +87,7 @@ std::optional<Message> ReadTrackFile(const std::string& path, FileBytes& bytes)
 
 TrackReading ReadTrack(std::string_view content, const std::string& path)
 {
+    if (LooksLikeFit(content)) return ReadFitTrack(content, path);
     return StartsAsXml(content) ? ReadGpxTrack(content, path) : ReadPltTrack(content);
 }
 

@@ -19,15 +19,15 @@ struct TrackReading {
     std::optional<PltDetails> Plt;
     // In order: why the file cannot be used (one message, or the error of a
     // value that does not convert, with the line's number where it is known),
-    // what was left out, and that the track was cut before a time that does
-    // not increase.
+    // that a damaged file may have been read only in part, what was left
+    // out, and that the track was cut before a time that does not increase.
     std::vector<Message> Messages;
 };
 
-// Reads and checks a track held in memory, in either format, decided by its
-// content: text that starts as XML does (after a byte-order mark and blanks,
-// in UTF-8 or UTF-16 of either byte order) is read as GPX, any other as an
-// OziExplorer track. path names the file in messages.
+// Reads and checks a track held in memory, its format decided by its
+// content: a FIT header is read as FIT; text that starts as XML does (after
+// a byte-order mark and blanks, in UTF-8 or UTF-16 of either byte order) as
+// GPX; any other as an OziExplorer track. path names the file in messages.
 TrackReading ReadTrack(std::string_view content, const std::string& path);
 
 // Reads the file at path once and gives it to ReadTrack.

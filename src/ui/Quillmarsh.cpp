@@ -326,9 +326,13 @@ void MainWindow::ChooseTrack()
 {
     if (FileExists(TextOf(trackEdit))) openTrackDir_ = PathDirPart(TextOf(trackEdit));
     std::optional<std::string> chosen = dialogs_.OpenTrackFile(openTrackDir_);
-    if (!chosen) return;
+    if (chosen) OpenTrack(*chosen);
+}
+
+void MainWindow::OpenTrack(const std::string& path)
+{
     if (subFolderBox->isChecked()) SetText(outputDirEdit, CutSubFolder(TextOf(outputDirEdit), TextOf(trackEdit)));
-    ShowTrack(*chosen);
+    ShowTrack(path);
     AppendSubFolder(false);
     settings_.SettingsChanged = true;
     RefreshMap();

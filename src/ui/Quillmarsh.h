@@ -63,8 +63,10 @@ public:
     void OpenScaleEditor();
     void ShowScale(const SpdCatSet& scale);
 
-    // The track file.
+    // The track file: chosen in the open dialog, or opened (a file given to
+    // the program when it starts) with the same output directory rules.
     void ChooseTrack();
+    void OpenTrack(const std::string& path);
     void TrackLeft();
 
     // The output directory rules.

@@ -22,8 +22,9 @@ public:
     virtual void MessageBox(const std::string& text) = 0;
     virtual void ErrorBox(const std::string& text) = 0;
 
-    // "Select track file", opening in initialDir with "*.plt *.gpx" in its
-    // name field; gives the full path of an existing file, nothing on cancel.
+    // "Select track file", opening in initialDir with the patterns of every
+    // readable type in its name field; gives the full path of an existing
+    // file, nothing on cancel.
     virtual std::optional<std::string> OpenTrackFile(const std::string& initialDir) = 0;
     // Any colour, 0x00BBGGRR, opening on `initial`; nothing on cancel.
     virtual std::optional<int32_t> ChooseColor(int32_t initial) = 0;

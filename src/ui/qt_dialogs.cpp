@@ -82,7 +82,10 @@ void QtDialogs::ErrorBox(const std::string& text) { ShowBox(QMessageBox::Critica
 
 std::optional<std::string> QtDialogs::OpenTrackFile(const std::string& initialDir)
 {
-    TrackFileDialog dialog(DialogParent(), "Select track file", ToQt(initialDir), "*.plt *.gpx");
+    // Every type the track reader reads; NMEA logs named *.txt are opened by
+    // typing their name, as the pattern would list every text file.
+    TrackFileDialog dialog(DialogParent(), "Select track file", ToQt(initialDir),
+                           "*.plt *.gpx *.fit *.tcx *.igc *.nmea *.nma *.kml *.kmz");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return ToStd(dialog.selectedFiles().first());
 }

@@ -112,6 +112,8 @@ const std::vector<RealTrack> kTracks = {
     {"GPSBabel-gpsbabel-reference-basecamp.gpx", "",
      "В треке нет данных о времени: ни у одной из 2 точек файла tracks/GPSBabel-gpsbabel-reference-basecamp.gpx "
      "нет отметки <time>.\n"},
+    // FIT: 64 records of a GPSBabel-written file, altitude without enhanced_altitude.
+    {"GPSBabel-gpsbabel-reference-track-fitwrite-track.fit", "fitwrite-fit", ""},
     // Waypoint files are no tracks.
     {"gpsbabel-reference-ozi.wpt", "", kNotATrack},
     {"gpsbabel-reference-ozi-color.wpt", "", kNotATrack},
@@ -119,7 +121,7 @@ const std::vector<RealTrack> kTracks = {
     {"mapsoft2-programs-ms2conv-test_data-ozi1a.wpt", "", kNotATrack},
 };
 
-// GPX files that RealGpxTest reads and WrittenFilesTest writes as GPX and KML,
+// Files that RealGpxTest or RealFitTest reads and WrittenFilesTest writes as GPX and KML,
 // but that are not run here: the files above already hold every reader
 // feature they have (segments, offsets, fractions of seconds, extensions), and
 // their checked outputs would add megabytes (dg100.gpx holds the points of
@@ -132,6 +134,11 @@ const std::set<std::string> kNotGolden = {
     "georust-gpx-tests-fixtures-garmin-activity.gpx",
     "tkrajina-gpxgo-test_files-visnjan.gpx",
     "tkrajina-gpxpy-test_files-around-visnjan-with-car.gpx",
+    // FIT files that RealFitTest reads and compares with GPSBabel's reading.
+    "GPSBabel-gpsbabel-reference-track-garmin-edge-800.fit",
+    "GPSBabel-gpsbabel-reference-track-garmin-forerunner-10.fit",
+    "GPSBabel-gpsbabel-reference-track-lezyne_super_gps-garmin_fit-sample-bad-endian.fit",
+    "GPSBabel-gpsbabel-reference-track-wahoo-element-bolt.fit",
 };
 
 std::vector<GoldenCase> Cases()

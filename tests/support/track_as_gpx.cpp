@@ -6,7 +6,7 @@ namespace qm::test {
 
 std::string TrackAsGpx(const Track& track)
 {
-    std::string gpx(kGpxDocumentStart);
+    std::string gpx = GpxDocumentStart(false);
     gpx += "<trk><trkseg>\r\n";
     for (size_t i = 0; i < track.Points.size(); ++i) {
         if (i > 0 && track.Points[i].StartsPiece) gpx += "</trkseg><trkseg>\r\n";

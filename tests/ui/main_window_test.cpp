@@ -59,6 +59,22 @@ TEST_F(MainWindow, ChoosingTrackMovesTheSubFolder)
     EXPECT_EQ(OutputText(), Dir("gps/run/"));
 }
 
+// A file given to the program at start is opened as one chosen in the dialog.
+TEST_F(MainWindow, OpeningAGivenFileAppliesTheRulesOfTheDialog)
+{
+    FolderType()->SetItemIndex(2);
+    SetOutput("/base/");
+    SubFolder(true);
+    program.settings.SettingsChanged = false;
+    program.Main().OpenTrack(Dir("gps/day.plt"));
+    EXPECT_EQ(Text(program.Main(), "trackPlt"), Dir("gps/day.plt"));
+    EXPECT_EQ(OutputText(), "/base/day/");
+    EXPECT_TRUE(program.settings.SettingsChanged);
+    program.Main().OpenTrack(Dir("other/run.plt"));
+    EXPECT_EQ(OutputText(), "/base/run/");
+    EXPECT_TRUE(program.dialogs.trackDialogDirs.empty());
+}
+
 TEST_F(MainWindow, TypedTrackMovesTheSubFolderOnlyWithTheOptionOn)
 {
     FolderType()->SetItemIndex(2);

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
@@ -65,6 +66,23 @@ TEST(TrackFileDialog, ListsWhatMatchesThePatternInItsNameField)
     Enter(dialog, "a.plt");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.selectedFiles(), QStringList{QString::fromStdString(dir.File("a.plt"))});
+}
+
+TEST(QtDialogs, TheTrackDialogListsEveryReadableType)
+{
+    TempDir dir;
+    const QStringList tracks = {"a.plt", "b.gpx", "c.FIT", "d.tcx", "e.igc", "f.nmea", "g.nma", "h.kml", "i.kmz"};
+    for (const QString& name : tracks + QStringList{"j.txt", "k.xml"}) dir.Write(name.toStdString(), "");
+    std::filesystem::create_directory(dir.File("sub"));
+    QStringList listed;
+    QTimer::singleShot(0, [&listed] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        listed = Listed(*dialog);
+        dialog->reject();
+    });
+    EXPECT_EQ(QtDialogs().OpenTrackFile(dir.path()), std::nullopt);
+    EXPECT_EQ(listed, tracks + QStringList{"sub"});
 }
 
 TEST(QtDialogs, MessageBoxLeavesRoomForItsWholeTitle)

@@ -5,7 +5,10 @@
 #include "version.h"
 
 #include <QGroupBox>
+#include <QProcess>
 #include <QPushButton>
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +46,22 @@ TEST(Startup, FirstRunShowsDefaultsInFourWindows)
     EXPECT_TRUE(Find<QPushButton>(main, "BtnPrFiles")->isEnabled());
     EXPECT_EQ(main.minimumSize(), main.maximumSize());
     EXPECT_NE(w.statisticsWindow->minimumSize(), w.statisticsWindow->maximumSize());
+}
+
+// `quillmarsh FILE` opens one file (MainWindow.OpeningAGivenFile... shows
+// how); more are refused before any window or settings file is made.
+TEST(Startup, TheProgramTakesAtMostOneFile)
+{
+    TempDir dir;
+    QProcess program;
+    program.setWorkingDirectory(QString::fromStdString(dir.path()));
+    program.start(QM_DESKTOP, {"a.fit", "b.fit"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 2);
+    // After whatever Qt says about the environment.
+    const std::string errors = program.readAllStandardError().toStdString();
+    EXPECT_TRUE(errors.ends_with("usage: quillmarsh [FILE]\n")) << errors;
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST(Startup, ReadsSettingsBeforeTheOtherWindowsExist)

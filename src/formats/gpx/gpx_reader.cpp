@@ -1,6 +1,7 @@
 #include "formats/gpx/gpx_reader.h"
 
 #include "formats/collected_points.h"
+#include "formats/gpx/gpx_text.h"
 #include "formats/gpx/gpx_time.h"
 #include "formats/gpx/xml_encodings.h"
 #include "formats/xml/xml_text.h"
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 #include <expat.h>
+#include <limits>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -24,6 +26,7 @@ namespace {
 constexpr char kNamespaceSeparator = ' ';
 constexpr std::string_view kGpx10 = "http://www.topografix.com/GPX/1/0";
 constexpr std::string_view kGpx11 = "http://www.topografix.com/GPX/1/1";
+constexpr std::string_view kTrackPointExtensionV2 = "http://www.garmin.com/xmlschemas/TrackPointExtension/v2";
 constexpr size_t kChunk = size_t{1} << 18;
 // The most expat takes in one call.
 constexpr size_t kMaxPiece = size_t{1} << 30;
@@ -31,7 +34,10 @@ constexpr size_t kMaxPiece = size_t{1} << 30;
 constexpr size_t kMaxText = 1024;
 
 // The elements whose place in the document matters.
-enum class Node { Other, Gpx, Track, Segment, Point, Elevation, Time };
+enum class Node {
+    Other, Gpx, Track, Segment, Point, Elevation, Time,
+    Extensions, PointExtension, HeartRate, Cadence, Power, Temperature
+};
 
 struct ElementName {
     std::string_view space;
@@ -44,16 +50,6 @@ ElementName SplitName(const XML_Char* name)
     size_t separator = text.find(kNamespaceSeparator);
     if (separator == std::string_view::npos) return {{}, text};
     return {text.substr(0, separator), text.substr(separator + 1)};
-}
-
-// A point's position: latitude and longitude within their ranges (which
-// excludes what is not finite), neither a subnormal number.
-bool IsPosition(double latitude, double longitude)
-{
-    auto usable = [](double value, double limit) {
-        return value >= -limit && value <= limit && std::fpclassify(value) != FP_SUBNORMAL;
-    };
-    return usable(latitude, 90) && usable(longitude, 180);
 }
 
 // The largest height in metres whose whole feet still fit an int32_t.
@@ -137,7 +133,11 @@ private:
             stack_.push_back(Node::Gpx);
             return;
         }
-        Node node = stack_.back() == Node::Other ? Node::Other : ChildNode(stack_.back(), LocalName(name));
+        Node node = Node::Other;
+        if (stack_.back() == Node::Extensions || stack_.back() == Node::PointExtension)
+            node = ExtensionNode(stack_.back(), SplitName(name));
+        else if (stack_.back() != Node::Other)
+            node = ChildNode(stack_.back(), LocalName(name));
         switch (node) {
             case Node::Track:
             case Node::Segment:
@@ -148,6 +148,10 @@ private:
                 break;
             case Node::Elevation:
             case Node::Time:
+            case Node::HeartRate:
+            case Node::Cadence:
+            case Node::Power:
+            case Node::Temperature:
                 text_.clear();
                 collecting_ = true;
                 break;
@@ -177,15 +181,36 @@ private:
                 return local == "trkpt" ? Node::Point : Node::Other;
             case Node::Point:
                 if (local == "ele") return Node::Elevation;
+                if (local == "extensions") return Node::Extensions;
                 return local == "time" ? Node::Time : Node::Other;
             default:
                 return Node::Other;
         }
     }
 
+    // Power stands in <extensions> as Garmin's <PowerInWatts> (which some
+    // programs put in <TrackPointExtension>), or as <power> in no namespace
+    // or GPX's own.
+    Node ExtensionNode(Node parent, ElementName name) const
+    {
+        const bool trackPoint = name.space == kGpxTrackPointExtension || name.space == kTrackPointExtensionV2;
+        if (name.space == kGpxPowerExtension && name.local == "PowerInWatts") return Node::Power;
+        if (parent == Node::PointExtension) {
+            if (!trackPoint) return Node::Other;
+            if (name.local == "hr") return Node::HeartRate;
+            if (name.local == "cad") return Node::Cadence;
+            return name.local == "atemp" ? Node::Temperature : Node::Other;
+        }
+        if (trackPoint && name.local == "TrackPointExtension") return Node::PointExtension;
+        const std::string_view rootSpace = std::string_view(prefix_).substr(0, prefix_.size() - 1);
+        const bool gpxSpace = name.space.empty() || name.space == rootSpace;
+        return gpxSpace && name.local == "power" ? Node::Power : Node::Other;
+    }
+
     void StartPoint(const XML_Char** attributes)
     {
         point_ = TrackPoint{};
+        measures_ = {};
         pointHasTime_ = false;
         pointInRange_ = true;
         std::optional<double> latitude, longitude;
@@ -217,6 +242,14 @@ private:
                 return EndTime(XmlTrimmed(text_));
             case Node::Point:
                 return EndPoint();
+            case Node::HeartRate:
+                return EndMeasure(Measure::HeartRate, XmlTrimmed(text_));
+            case Node::Cadence:
+                return EndMeasure(Measure::Cadence, XmlTrimmed(text_));
+            case Node::Power:
+                return EndMeasure(Measure::Power, XmlTrimmed(text_));
+            case Node::Temperature:
+                return EndMeasure(Measure::Temperature, XmlTrimmed(text_));
             default:
                 return;
         }
@@ -238,7 +271,7 @@ private:
         }
         point_.StartsPiece = pieceStarts_;
         pieceStarts_ = false;
-        collected_.Keep(point_);
+        collected_.Keep(point_, measures_);
     }
 
     void EndElevation(std::string_view text)
@@ -248,6 +281,15 @@ private:
         if (!metres || text_.size() > kMaxText || !(std::fabs(*metres) <= kMaxHeight))
             return Refuse(true, "неверная высота <ele> \"" + QuotedInput(text) + "\"");
         point_.Height = *metres;
+    }
+
+    // A measure is kept only where it is a number a float holds; a broken
+    // one is no reason to refuse the track.
+    void EndMeasure(Measure measure, std::string_view text)
+    {
+        std::optional<double> value = TryTextToFloat(text);
+        if (value && text_.size() <= kMaxText && std::fabs(*value) <= std::numeric_limits<float>::max())
+            measures_[static_cast<size_t>(measure)] = static_cast<float>(*value);
     }
 
     void EndTime(std::string_view text)
@@ -270,6 +312,7 @@ private:
     std::string text_;
     bool pieceStarts_ = false;
     TrackPoint point_;
+    std::array<std::optional<float>, kMeasureCount> measures_;
     bool pointHasTime_ = false;
     bool pointInRange_ = true;
     CollectedPoints collected_;

@@ -1,5 +1,6 @@
 // Every GPX and KML file the visualisation writes for the real tracks is
-// valid against the GPX 1.1 or OGC KML 2.2 schema (xmllint, offline), and
+// valid against the GPX 1.1 schema (Garmin's TrackPointExtension v1 included)
+// or the OGC KML 2.2 schema (xmllint, offline), and
 // GPSBabel reads back as many track points and waypoints as were written.
 #include "commands/visualise.h"
 #include "support/test_support.h"
@@ -40,7 +41,7 @@ TEST(WrittenFilesTest, EveryGpxAndKmlFileIsValidAndReadsBack)
 {
     const std::pair<OutputFormat, std::string> formats[] = {
         {OutputFormat::Gpx, "gpx"}, {OutputFormat::Kml, "kml"}};
-    const std::string schemas[] = {kData + "/schemas/GPSBabel-gpsbabel-tools-schema-gpx-topografix-gpx11.xsd",
+    const std::string schemas[] = {kData + "/schemas/gpx11-with-trackpointextension-v1.xsd",
                                    kData + "/schemas/GPSBabel-gpsbabel-tools-schema-kml-ogckml22.xsd"};
     ASSERT_TRUE(test::ToolInstalled("xmllint"));
     ASSERT_TRUE(test::ToolInstalled("gpsbabel"));

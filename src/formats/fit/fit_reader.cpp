@@ -1,0 +1,178 @@
+#include "formats/fit/fit_reader.h"
+
+#include "formats/collected_points.h"
+#include "formats/fit/fit_messages.h"
+#include "platform/number_text.h"
+
+namespace qm {
+namespace {
+
+// Global message numbers and field numbers of the FIT profile.
+constexpr uint16_t kRecord = 20;
+constexpr uint16_t kEvent = 21;
+enum RecordField : uint8_t {
+    kLatitude = 0,
+    kLongitude = 1,
+    kAltitude = 2,
+    kHeartRate = 3,
+    kCadence = 4,
+    kPower = 7,
+    kTemperature = 13,
+    kEnhancedAltitude = 78,
+};
+enum EventField : uint8_t { kEventKind = 0, kEventType = 1 };
+constexpr uint32_t kTimerEvent = 0;
+constexpr uint32_t kStartEvent = 0;
+
+// Each base type's "no value".
+constexpr uint32_t kInvalidUint8 = 0xFF;
+constexpr uint32_t kInvalidSint8 = 0x7F;
+constexpr uint32_t kInvalidUint16 = 0xFFFF;
+constexpr uint32_t kInvalidSint32 = 0x7FFFFFFF;
+constexpr uint32_t kInvalidUint32 = 0xFFFFFFFF;
+
+// Times below this count seconds since the device started, not a date.
+constexpr uint32_t kFirstDateTime = 0x10000000;
+constexpr double kSecondsPerDay = 86400;
+// 1989-12-31, the FIT epoch, in seconds since 1899-12-30: a whole count of
+// seconds is divided once, so that its day count is the nearest there is.
+constexpr double kEpochSeconds = 32873 * kSecondsPerDay;
+constexpr double kDegreesPerSemicircle = 180.0 / 2147483648.0;
+
+std::optional<uint32_t> Valid(std::optional<uint32_t> value, uint32_t invalid)
+{
+    return value && *value != invalid ? value : std::nullopt;
+}
+
+// Altitudes are stored as (metres + 500) * 5; the offset taken off first
+// is exact, so that 3082 gives 116.4 itself.
+std::optional<double> Height(const FitMessage& record)
+{
+    std::optional<uint32_t> stored = Valid(record.Field(kEnhancedAltitude, 4), kInvalidUint32);
+    if (!stored) stored = Valid(record.Field(kAltitude, 2), kInvalidUint16);
+    if (!stored) return std::nullopt;
+    return (*stored - 2500.0) / 5;
+}
+
+std::array<std::optional<float>, kMeasureCount> Measures(const FitMessage& record)
+{
+    std::array<std::optional<float>, kMeasureCount> measures;
+    auto set = [&](Measure measure, std::optional<uint32_t> value, auto convert) {
+        if (value) measures[static_cast<size_t>(measure)] = static_cast<float>(convert(*value));
+    };
+    auto same = [](uint32_t value) { return value; };
+    set(Measure::HeartRate, Valid(record.Field(kHeartRate, 1), kInvalidUint8), same);
+    set(Measure::Cadence, Valid(record.Field(kCadence, 1), kInvalidUint8), same);
+    set(Measure::Power, Valid(record.Field(kPower, 2), kInvalidUint16), same);
+    set(Measure::Temperature, Valid(record.Field(kTemperature, 1), kInvalidSint8),
+        [](uint32_t value) { return static_cast<int8_t>(value); });
+    return measures;
+}
+
+class FitTrackBuilder {
+public:
+    void Take(const FitMessage& message)
+    {
+        if (message.File != file_) {
+            file_ = message.File;
+            pieceStarts_ = true;
+        }
+        if (message.Global == kEvent) {
+            if (message.Field(kEventKind, 1) == kTimerEvent && message.Field(kEventType, 1) == kStartEvent)
+                pieceStarts_ = true;
+        } else if (message.Global == kRecord) {
+            TakeRecord(message);
+        }
+    }
+
+    CollectedPoints& Collected() { return collected_; }
+    size_t Unplaced() const { return unplaced_; }
+
+private:
+    // As in GPX: a point out of range is left out and the next point kept
+    // starts a piece; a point without a time is only left out.
+    void TakeRecord(const FitMessage& record)
+    {
+        ++collected_.Count;
+        const std::optional<uint32_t> latitude = Valid(record.Field(kLatitude, 4), kInvalidSint32);
+        const std::optional<uint32_t> longitude = Valid(record.Field(kLongitude, 4), kInvalidSint32);
+        if (!latitude || !longitude) {
+            ++unplaced_;
+            return;
+        }
+        TrackPoint point;
+        point.Latitude = static_cast<int32_t>(*latitude) * kDegreesPerSemicircle;
+        point.Longitude = static_cast<int32_t>(*longitude) * kDegreesPerSemicircle;
+        if (!IsPosition(point.Latitude, point.Longitude)) {
+            ++collected_.OutOfRange;
+            pieceStarts_ = true;
+            return;
+        }
+        // Any date of 32 bits lies within the years every output can write.
+        if (!record.Timestamp || *record.Timestamp < kFirstDateTime) {
+            ++collected_.Untimed;
+            return;
+        }
+        point.DateTime = (kEpochSeconds + *record.Timestamp) / kSecondsPerDay;
+        point.Height = Height(record);
+        point.StartsPiece = pieceStarts_;
+        pieceStarts_ = false;
+        collected_.Keep(point, Measures(record));
+    }
+
+    CollectedPoints collected_;
+    size_t unplaced_ = 0;  // records without a position
+    size_t file_ = 0;
+    bool pieceStarts_ = true;
+};
+
+std::string Joined(const std::vector<std::string>& texts)
+{
+    std::string joined;
+    for (const std::string& text : texts) joined += (joined.empty() ? "" : "; ") + text;
+    return joined;
+}
+
+std::string CountText(size_t count) { return IntToText(static_cast<int64_t>(count)); }
+
+}  // namespace
+
+bool LooksLikeFit(std::string_view content)
+{
+    return content.size() >= 12 && static_cast<unsigned char>(content[0]) >= 12 && content.substr(8, 4) == ".FIT";
+}
+
+TrackReading ReadFitTrack(std::string_view content, const std::string& path)
+{
+    TrackReading reading;
+    FitMessageStream stream(content);
+    FitTrackBuilder builder;
+    FitMessage message;
+    while (stream.Next(message)) builder.Take(message);
+    CollectedPoints& collected = builder.Collected();
+    const std::string damage = Joined(stream.Damage());
+    if (!damage.empty() && collected.Points.empty()) {
+        reading.Messages.push_back(
+            {false, "Файл трека " + path + " повреждён (" + damage + "), и из него не прочитано ни одной точки."});
+        return reading;
+    }
+    if (collected.Count > 0 && builder.Unplaced() == collected.Count) {
+        reading.Messages.push_back({false, "В файле трека " + path + " нет трека: ни у одной из " +
+                                               CountText(collected.Count) + " точек record нет координат."});
+        return reading;
+    }
+    std::vector<Message> checked;
+    reading.Track = CheckedTrack(collected, {"record", "timestamp"}, path, checked);
+    if (reading.Track) {
+        if (!damage.empty())
+            reading.Messages.push_back(
+                {false, "Файл трека " + path + " повреждён (" + damage + ") и, возможно, прочитан не полностью."});
+        if (builder.Unplaced() > 0)
+            reading.Messages.push_back({false, "Пропущено точек без координат: " + CountText(builder.Unplaced()) +
+                                                   " из " + CountText(collected.Count) + "."});
+    }
+    reading.Messages.insert(reading.Messages.end(), checked.begin(), checked.end());
+    return reading;
+}
+
+}  // namespace qm
