@@ -3,6 +3,7 @@
 #include "platform/number_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace qm {
@@ -73,6 +74,14 @@ std::string LeftOut(std::string_view why, size_t count, size_t of)
 
 }  // namespace
 
+bool IsUsablePosition(double latitude, double longitude)
+{
+    auto usable = [](double value, double limit) {
+        return value >= -limit && value <= limit && std::fpclassify(value) != FP_SUBNORMAL;
+    };
+    return usable(latitude, 90) && usable(longitude, 180);
+}
+
 void CollectedPoints::Keep(const TrackPoint& point, const std::array<std::optional<float>, kMeasureCount>& measures)
 {
     for (size_t k = 0; k < kMeasureCount; ++k) {
@@ -98,6 +107,9 @@ std::optional<Track> CheckedTrack(CollectedPoints& collected, PointWords words, 
         if (collected.OutOfRange > 0)
             messages.push_back({false, "В треке нет точек с допустимыми координатами и временем: пропущено " +
                                            CountText(collected.OutOfRange) + " из " + CountText(count) + "."});
+        else if (collected.Untimed == 0)
+            messages.push_back({false, "В треке нет координат: ни у одной из " + CountText(count) + " точек файла " +
+                                           path + " нет координат."});
         else
             messages.push_back({false, "В треке нет данных о времени: ни у одной из " + CountText(count) +
                                            " точек файла " + path + " нет отметки " + std::string(words.Time) + "."});
@@ -110,6 +122,7 @@ std::optional<Track> CheckedTrack(CollectedPoints& collected, PointWords words, 
         messages.push_back({false, "В треке нет данных о времени."});
         return std::nullopt;
     }
+    if (collected.Unplaced > 0) messages.push_back({false, LeftOut("без координат", collected.Unplaced, count)});
     if (collected.Untimed > 0) messages.push_back({false, LeftOut("без отметки времени", collected.Untimed, count)});
     if (collected.OutOfRange > 0)
         messages.push_back(
