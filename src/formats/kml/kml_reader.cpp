@@ -83,6 +83,7 @@ public:
             return a.HasTime && (!b.HasTime || a.Point.DateTime < b.Point.DateTime);
         });
         const bool timed = !placemarks_.empty() && placemarks_.front().HasTime;
+        pieceStarts_ = true;
         for (const Placemark& placemark : placemarks_) CollectPoint(placemark.Point, placemark.HasTime);
         if (!timed) {
             collected_.Count += lineTuples_;
