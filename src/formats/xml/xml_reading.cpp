@@ -1,6 +1,6 @@
 #include "formats/xml/xml_reading.h"
 
-#include "formats/gpx/xml_encodings.h"
+#include "formats/xml/xml_encodings.h"
 #include "formats/xml/xml_text.h"
 #include "platform/error.h"
 
