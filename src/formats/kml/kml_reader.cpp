@@ -8,6 +8,7 @@
 #include "platform/quoted_input.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -23,9 +24,30 @@ constexpr double kNoTime = std::numeric_limits<double>::quiet_NaN();
 // The elements whose place in the document matters. Documents, folders and
 // multi-geometries hold placemarks and tracks as the root does.
 enum class Node {
-    Other, Container, Placemark, Track, TrackWhen, TrackCoord, TimeStamp, StampWhen, Point, PointCoordinates, Line,
-    LineCoordinates
+    Other, Container, Placemark, Track, TrackWhen, TrackCoord, TrackData, SchemaData, ArrayData, ArrayValue, TimeStamp,
+    StampWhen, Point, PointCoordinates, Line, LineCoordinates
 };
+
+// The measures a track's <gx:SimpleArrayData> may hold, by the names Google
+// Earth's and OpenTracks' tracks give them.
+struct ArrayName {
+    std::string_view name;
+    Measure measure;
+};
+constexpr ArrayName kArrayNames[] = {{"heartrate", Measure::HeartRate}, {"heart_rate", Measure::HeartRate},
+                                     {"cadence", Measure::Cadence},     {"power", Measure::Power},
+                                     {"temperature", Measure::Temperature}};
+
+std::optional<Measure> ArrayMeasure(const XML_Char** attributes)
+{
+    for (const XML_Char** a = attributes; *a; a += 2)
+        if (std::string_view(a[0]) == "name")
+            for (const ArrayName& array : kArrayNames)
+                if (array.name == a[1]) return array.measure;
+    return std::nullopt;
+}
+
+constexpr size_t kNotKept = std::numeric_limits<size_t>::max();
 
 bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -116,7 +138,14 @@ private:
                 return Node::Other;
             case Node::Track:
                 if (local == "when" && IsKml(name.Space)) return Node::TrackWhen;
+                if (local == "ExtendedData" && IsKml(name.Space)) return Node::TrackData;
                 return local == "coord" && IsKmlOrGx(name.Space) ? Node::TrackCoord : Node::Other;
+            case Node::TrackData:
+                return local == "SchemaData" && IsKml(name.Space) ? Node::SchemaData : Node::Other;
+            case Node::SchemaData:
+                return local == "SimpleArrayData" && IsKmlOrGx(name.Space) ? Node::ArrayData : Node::Other;
+            case Node::ArrayData:
+                return local == "value" && IsKmlOrGx(name.Space) ? Node::ArrayValue : Node::Other;
             case Node::TimeStamp:
                 return local == "when" && IsKml(name.Space) ? Node::StampWhen : Node::Other;
             case Node::Point:
@@ -128,7 +157,7 @@ private:
         }
     }
 
-    void Start(XmlName name, const XML_Char**) override
+    void Start(XmlName name, const XML_Char** attributes) override
     {
         if (stack_.empty()) {
             if (name.Local != kKmlRoot || std::find(std::begin(kKmlSpaces), std::end(kKmlSpaces), name.Space) ==
@@ -148,10 +177,15 @@ private:
                 sawTrack_ = true;
                 pieceStarts_ = true;
                 whens_.clear();
-                coords_ = 0;
+                kept_.clear();
+                break;
+            case Node::ArrayData:
+                arrayMeasure_ = ArrayMeasure(attributes);
+                arrayValues_ = 0;
                 break;
             case Node::TrackWhen:
             case Node::TrackCoord:
+            case Node::ArrayValue:
             case Node::StampWhen:
             case Node::PointCoordinates:
                 CollectText();
@@ -177,6 +211,8 @@ private:
                 return;
             case Node::TrackCoord:
                 return EndCoord();
+            case Node::ArrayValue:
+                return EndArrayValue();
             case Node::StampWhen:
                 if (std::optional<double> days = When(); days && !std::isnan(*days)) {
                     placemark_.Point.DateTime = *days;
@@ -228,25 +264,39 @@ private:
     {
         std::optional<std::string_view> text = Value("gx:coord");
         if (!text) return;
-        const double days = coords_ < whens_.size() ? whens_[coords_] : kNoTime;
-        ++coords_;
+        const double days = kept_.size() < whens_.size() ? whens_[kept_.size()] : kNoTime;
         if (text->empty()) {
             ++collected_.Count;
             ++collected_.Unplaced;
+            kept_.push_back(kNotKept);
             return;
         }
         std::optional<TrackPoint> point = Position(*text, false);
         if (!point) return Refuse(true, "неверные координаты <gx:coord> \"" + QuotedInput(*text) + "\"");
         point->DateTime = days;
-        CollectPoint(*point, !std::isnan(days));
+        kept_.push_back(CollectPoint(*point, !std::isnan(days)) ? collected_.Points.size() - 1 : kNotKept);
+    }
+
+    // The measure of the point of the same place in the track, if it was kept.
+    void EndArrayValue()
+    {
+        std::optional<std::string_view> text = Value("gx:value");
+        const size_t index = arrayValues_++;
+        if (!text || text->empty() || !arrayMeasure_ || index >= kept_.size() || kept_[index] == kNotKept) return;
+        std::optional<double> value = TryTextToFloat(*text);
+        if (!value || !(std::fabs(*value) <= FLT_MAX))
+            return Refuse(true, "неверное значение <gx:value> \"" + QuotedInput(*text) + "\"");
+        MeasureColumn& column = ColumnOf(collected_.Measures, *arrayMeasure_);
+        column.resize(collected_.Points.size());
+        column[kept_[index]] = static_cast<float>(*value);
     }
 
     // Whens without a coordinate are points without a position.
     void EndTrack()
     {
-        if (whens_.size() <= coords_) return;
-        collected_.Count += whens_.size() - coords_;
-        collected_.Unplaced += whens_.size() - coords_;
+        if (whens_.size() <= kept_.size()) return;
+        collected_.Count += whens_.size() - kept_.size();
+        collected_.Unplaced += whens_.size() - kept_.size();
     }
 
     // The first tuple of a placemark's first point.
@@ -262,30 +312,36 @@ private:
         placemarkHasPoint_ = true;
     }
 
-    // A point out of range is left out, and the next point kept starts a piece.
-    void CollectPoint(TrackPoint point, bool hasTime)
+    // Whether the point was kept. A point out of range is left out, and the
+    // next point kept starts a piece.
+    bool CollectPoint(TrackPoint point, bool hasTime)
     {
         ++collected_.Count;
         if (!IsUsablePosition(point.Latitude, point.Longitude) || (hasTime && !IsGpxTimeWritable(point.DateTime))) {
             ++collected_.OutOfRange;
             pieceStarts_ = true;
-            return;
+            return false;
         }
         if (!hasTime) {
             ++collected_.Untimed;
-            return;
+            return false;
         }
         point.StartsPiece = pieceStarts_;
         pieceStarts_ = false;
         collected_.Keep(point);
+        return true;
     }
 
     std::string rootSpace_;
     std::vector<Node> stack_;
     bool sawTrack_ = false;
     bool pieceStarts_ = false;
-    std::vector<double> whens_;  // of the track being read, kNoTime where one has none
-    size_t coords_ = 0;          // of the track being read
+    // Of the track being read: the times, kNoTime where one has none, and the
+    // index in collected_.Points of the point of each <gx:coord>, kNotKept for one left out.
+    std::vector<double> whens_;
+    std::vector<size_t> kept_;
+    std::optional<Measure> arrayMeasure_;  // of the <gx:SimpleArrayData> being read
+    size_t arrayValues_ = 0;
     Placemark placemark_;
     bool placemarkHasPoint_ = false;
     std::vector<Placemark> placemarks_;

@@ -14,6 +14,9 @@ inline constexpr std::string_view kKmlRoot = "kml";
 // KML 2.3's <Track> without the gx prefix). Each <gx:Track>, alone or within
 // a <gx:MultiTrack>, is a piece whose points pair its <when> and <gx:coord>
 // elements in order; the pieces in the order of their first point's time.
+// The track's arrays of heart rate, cadence, power and temperature
+// (<gx:SimpleArrayData>, by Google Earth's and OpenTracks' names) go into the
+// measure columns.
 // Without any track, the <Placemark>s of a <TimeStamp> and a <Point> are the
 // points of one piece, taken in time order. <LineString>s hold no times: a
 // document of nothing else is refused as one without a time. Left out, each

@@ -151,6 +151,27 @@ TEST(KmlReaderTest, TrickyDocuments)
     }
 }
 
+// A track's arrays of measures follow its points, those left out too.
+TEST(KmlReaderTest, MeasuresFollowTheirPoints)
+{
+    const std::string content = Kml(
+        "<Placemark><gx:Track>" + When(1) + "<when/>" + When(2) + When(3) +
+        "<gx:coord>8 50</gx:coord><gx:coord>8 50</gx:coord><gx:coord/><gx:coord>8 50</gx:coord>"
+        "<ExtendedData><SchemaData schemaUrl=\"#s\">"
+        "<gx:SimpleArrayData name=\"heart_rate\"><gx:value>90</gx:value><gx:value>91</gx:value><gx:value>92</gx:value>"
+        "<gx:value>93</gx:value></gx:SimpleArrayData>"
+        "<gx:SimpleArrayData name=\"power\"><gx:value>200</gx:value><gx:value/><gx:value/><gx:value/>"
+        "</gx:SimpleArrayData>"
+        "<gx:SimpleArrayData name=\"speed\"><gx:value>7</gx:value></gx:SimpleArrayData>"
+        "</SchemaData></ExtendedData></gx:Track></Placemark>");
+    TrackReading reading = ReadKmlTrack(content, "x.kml");
+    ASSERT_TRUE(reading.Track.has_value());
+    ASSERT_EQ(reading.Track->Points.size(), 2u);
+    EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::HeartRate), (MeasureColumn{90, 93}));
+    EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::Power), (MeasureColumn{200, std::nullopt}));
+    EXPECT_TRUE(ColumnOf(reading.Track->Measures, Measure::Cadence).empty());
+}
+
 // The track reader gives a document to the KML reader by its root element.
 TEST(KmlReaderTest, TheRootElementChoosesTheReader)
 {
