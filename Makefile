@@ -11,8 +11,8 @@ SAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 
 # What building and running need: the compiler, CMake, Qt 6 (qt6-translations-l10n for Qt's own
-# dialogs in Russian) and expat.
-BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libexpat1-dev
+# dialogs in Russian), expat and libzip (KMZ).
+BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libexpat1-dev libzip-dev
 # What the tests add: GoogleTest, a fixed font, GPSBabel (the reference reader) and xmllint (the
 # schemas), and the X server, window manager and X tools of the window tests under a real X server.
 TEST_PACKAGES := libgtest-dev libgmock-dev fonts-dejavu-core gpsbabel libxml2-utils xvfb openbox xdotool wmctrl \

@@ -1,4 +1,5 @@
 #include "bench.h"
+#include "expat_floor.h"
 
 #include "formats/track_reader.h"
 #include "platform/atomic_file_writer.h"
@@ -6,24 +7,9 @@
 #include "support/track_as_gpx.h"
 
 #include <algorithm>
-#include <expat.h>
 #include <iostream>
 
 namespace {
-
-// What expat alone takes to parse the text in one call, every element and
-// text reported to handlers that do nothing: the floor of any reader built
-// on it.
-double ExpatFloor(const std::string& text)
-{
-    return qm::bench::BestSeconds(5, [&] {
-        XML_Parser parser = XML_ParserCreateNS(nullptr, ' ');
-        XML_SetElementHandler(parser, [](void*, const XML_Char*, const XML_Char**) {}, [](void*, const XML_Char*) {});
-        XML_SetCharacterDataHandler(parser, [](void*, const XML_Char*, int) {});
-        XML_Parse(parser, text.data(), static_cast<int>(text.size()), XML_TRUE);
-        XML_ParserFree(parser);
-    });
-}
 
 // A short track whose one point carries an attribute of `size` bytes, and
 // one with a comment of that size: a token that long once made reading

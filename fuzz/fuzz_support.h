@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/track_reader.h"
 #include "platform/message_sink.h"
 
 #include <cstddef>
@@ -39,6 +40,13 @@ inline size_t CharacterCount(const std::string& utf8)
     std::fprintf(stderr, "fuzz check failed: %s\n", what);
     std::abort();
 }
+
+// Checks the promises of a track reader on any input: a track it accepts
+// has at least one point, times strictly increasing, the first time not 0,
+// positions within their ranges (those of a .plt file excepted, which are
+// kept as written), measure columns empty or as long as the track; a file
+// it refuses is refused with one message.
+void CheckTrackReading(const TrackReading& reading);
 
 }  // namespace qm::fuzz
 

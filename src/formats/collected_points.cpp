@@ -74,7 +74,7 @@ std::string LeftOut(std::string_view why, size_t count, size_t of)
 
 }  // namespace
 
-bool IsPosition(double latitude, double longitude)
+bool IsUsablePosition(double latitude, double longitude)
 {
     auto usable = [](double value, double limit) {
         return value >= -limit && value <= limit && std::fpclassify(value) != FP_SUBNORMAL;
@@ -107,6 +107,9 @@ std::optional<Track> CheckedTrack(CollectedPoints& collected, PointWords words, 
         if (collected.OutOfRange > 0)
             messages.push_back({false, "В треке нет точек с допустимыми координатами и временем: пропущено " +
                                            CountText(collected.OutOfRange) + " из " + CountText(count) + "."});
+        else if (collected.Untimed == 0)
+            messages.push_back({false, "В файле трека " + path + " нет трека: ни у одной из " + CountText(count) +
+                                           " точек " + std::string(words.Point) + " нет координат."});
         else
             messages.push_back({false, "В треке нет данных о времени: ни у одной из " + CountText(count) +
                                            " точек файла " + path + " нет отметки " + std::string(words.Time) + "."});
@@ -119,6 +122,7 @@ std::optional<Track> CheckedTrack(CollectedPoints& collected, PointWords words, 
         messages.push_back({false, "В треке нет данных о времени."});
         return std::nullopt;
     }
+    if (collected.Unplaced > 0) messages.push_back({false, LeftOut("без координат", collected.Unplaced, count)});
     if (collected.Untimed > 0) messages.push_back({false, LeftOut("без отметки времени", collected.Untimed, count)});
     if (collected.OutOfRange > 0)
         messages.push_back(

@@ -10,10 +10,6 @@
 
 namespace qm {
 
-// Whether a point's position is usable: latitude and longitude within their
-// ranges (which excludes what is not finite), neither a subnormal number.
-bool IsPosition(double latitude, double longitude);
-
 // The points a reader of a format of timed points kept, in the file's order,
 // before the rules every such track obeys.
 struct CollectedPoints {
@@ -21,12 +17,20 @@ struct CollectedPoints {
     // Columns as in Track: empty, or one value per point of Points.
     MeasureColumns Measures;
     size_t Count = 0;       // every point the file holds
+    size_t Unplaced = 0;    // left out: no position
     size_t Untimed = 0;     // left out: no time
     size_t OutOfRange = 0;  // left out: position or time out of range
 
     // Keeps point with its measures (nothing for those it lacks).
     void Keep(const TrackPoint& point, const std::array<std::optional<float>, kMeasureCount>& measures = {});
 };
+
+// A point's position: latitude and longitude within their ranges (which
+// excludes what is not finite), neither a subnormal number.
+bool IsUsablePosition(double latitude, double longitude);
+
+// The largest height in metres whose whole feet still fit an int32_t.
+inline constexpr double kMaxHeight = 654553015.0;
 
 // How the messages name a format's point and its time ("<trkpt>", "<time>").
 struct PointWords {

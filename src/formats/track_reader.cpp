@@ -2,7 +2,11 @@
 
 #include "formats/fit/fit_reader.h"
 #include "formats/gpx/gpx_reader.h"
+#include "formats/kml/kml_reader.h"
+#include "formats/kml/kmz_reader.h"
 #include "formats/ozi/plt_reader.h"
+#include "formats/tcx/tcx_reader.h"
+#include "formats/xml/xml_reading.h"
 #include "platform/error.h"
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
@@ -88,7 +92,14 @@ std::optional<Message> ReadTrackFile(const std::string& path, FileBytes& bytes)
 TrackReading ReadTrack(std::string_view content, const std::string& path)
 {
     if (LooksLikeFit(content)) return ReadFitTrack(content, path);
-    return StartsAsXml(content) ? ReadGpxTrack(content, path) : ReadPltTrack(content);
+    if (StartsAsXml(content)) {
+        const std::string root = XmlRootName(content);
+        if (root == kTcxRoot) return ReadTcxTrack(content, path);
+        if (root == kKmlRoot) return ReadKmlTrack(content, path);
+        return ReadGpxTrack(content, path);
+    }
+    if (IsKmz(content)) return ReadKmzTrack(content, path);
+    return ReadPltTrack(content);
 }
 
 TrackReading LoadTrack(const std::string& path)

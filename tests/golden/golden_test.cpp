@@ -114,6 +114,12 @@ const std::vector<RealTrack> kTracks = {
      "нет отметки <time>.\n"},
     // FIT: 64 records of a GPSBabel-written file, altitude without enhanced_altitude.
     {"GPSBabel-gpsbabel-reference-track-fitwrite-track.fit", "fitwrite-fit", ""},
+    // TCX with heart rate, cadence and power; a KML track of 23 points, 4 of
+    // them timed; a KMZ of a KML 2.3 track.
+    {"GPSBabel-gpsbabel-reference-track-kona2013.tcx", "kona2013", ""},
+    {"GPSBabel-gpsbabel-reference-track-segmented_tracks-track.kml", "segmented",
+     "Пропущено точек без отметки времени: 19 из 23.\n"},
+    {"gpsbabel-derived-reference-track-Placemark-Track-1.kmz", "placemark-track", ""},
     // Waypoint files are no tracks.
     {"gpsbabel-reference-ozi.wpt", "", kNotATrack},
     {"gpsbabel-reference-ozi-color.wpt", "", kNotATrack},
@@ -121,8 +127,9 @@ const std::vector<RealTrack> kTracks = {
     {"mapsoft2-programs-ms2conv-test_data-ozi1a.wpt", "", kNotATrack},
 };
 
-// Files that RealGpxTest or RealFitTest reads and WrittenFilesTest writes as GPX and KML,
-// but that are not run here: the files above already hold every reader
+// GPX files that RealGpxTest reads and WrittenFilesTest writes as GPX and KML,
+// and the FIT, TCX and KML files their readers' tests read, but that are not
+// run here: the files above already hold every reader
 // feature they have (segments, offsets, fractions of seconds, extensions), and
 // their checked outputs would add megabytes (dg100.gpx holds the points of
 // dg100.plt).
@@ -131,6 +138,10 @@ const std::set<std::string> kNotGolden = {
     "GPSBabel-gpsbabel-reference-track-dg100.gpx",
     "GPSBabel-gpsbabel-reference-track-nmea.gpx",
     "GPSBabel-gpsbabel-reference-track-tcxtest.gpx",
+    "GPSBabel-gpsbabel-reference-track-gtrnctr-readcp.tcx",
+    "GPSBabel-gpsbabel-reference-track-tcxdata.tcx",
+    "GPSBabel-gpsbabel-reference-track-Placemark-Track-1.kml",
+    "GPSBabel-gpsbabel-reference-track-opentracks.kml",
     "georust-gpx-tests-fixtures-garmin-activity.gpx",
     "tkrajina-gpxgo-test_files-visnjan.gpx",
     "tkrajina-gpxpy-test_files-around-visnjan-with-car.gpx",

@@ -86,7 +86,6 @@ public:
     }
 
     CollectedPoints& Collected() { return collected_; }
-    size_t Unplaced() const { return unplaced_; }
 
 private:
     // As in GPX: a point out of range is left out and the next point kept
@@ -97,13 +96,13 @@ private:
         const std::optional<uint32_t> latitude = Valid(record.Field(kLatitude, 4), kInvalidSint32);
         const std::optional<uint32_t> longitude = Valid(record.Field(kLongitude, 4), kInvalidSint32);
         if (!latitude || !longitude) {
-            ++unplaced_;
+            ++collected_.Unplaced;
             return;
         }
         TrackPoint point;
         point.Latitude = static_cast<int32_t>(*latitude) * kDegreesPerSemicircle;
         point.Longitude = static_cast<int32_t>(*longitude) * kDegreesPerSemicircle;
-        if (!IsPosition(point.Latitude, point.Longitude)) {
+        if (!IsUsablePosition(point.Latitude, point.Longitude)) {
             ++collected_.OutOfRange;
             pieceStarts_ = true;
             return;
@@ -121,7 +120,6 @@ private:
     }
 
     CollectedPoints collected_;
-    size_t unplaced_ = 0;  // records without a position
     size_t file_ = 0;
     bool pieceStarts_ = true;
 };
@@ -133,7 +131,6 @@ std::string Joined(const std::vector<std::string>& texts)
     return joined;
 }
 
-std::string CountText(size_t count) { return IntToText(static_cast<int64_t>(count)); }
 
 }  // namespace
 
@@ -156,21 +153,11 @@ TrackReading ReadFitTrack(std::string_view content, const std::string& path)
             {false, "Файл трека " + path + " повреждён (" + damage + "), и из него не прочитано ни одной точки."});
         return reading;
     }
-    if (collected.Count > 0 && builder.Unplaced() == collected.Count) {
-        reading.Messages.push_back({false, "В файле трека " + path + " нет трека: ни у одной из " +
-                                               CountText(collected.Count) + " точек record нет координат."});
-        return reading;
-    }
     std::vector<Message> checked;
     reading.Track = CheckedTrack(collected, {"record", "timestamp"}, path, checked);
-    if (reading.Track) {
-        if (!damage.empty())
-            reading.Messages.push_back(
-                {false, "Файл трека " + path + " повреждён (" + damage + ") и, возможно, прочитан не полностью."});
-        if (builder.Unplaced() > 0)
-            reading.Messages.push_back({false, "Пропущено точек без координат: " + CountText(builder.Unplaced()) +
-                                                   " из " + CountText(collected.Count) + "."});
-    }
+    if (reading.Track && !damage.empty())
+        reading.Messages.push_back(
+            {false, "Файл трека " + path + " повреждён (" + damage + ") и, возможно, прочитан не полностью."});
     reading.Messages.insert(reading.Messages.end(), checked.begin(), checked.end());
     return reading;
 }

@@ -3,7 +3,7 @@
 #include "formats/collected_points.h"
 #include "formats/gpx/gpx_text.h"
 #include "formats/gpx/gpx_time.h"
-#include "formats/gpx/xml_encodings.h"
+#include "formats/xml/xml_reading.h"
 #include "formats/xml/xml_text.h"
 #include "platform/error.h"
 #include "platform/number_text.h"
@@ -22,14 +22,9 @@
 namespace qm {
 namespace {
 
-// Expat gives a namespaced element name as "URI NAME": no URI holds a blank.
-constexpr char kNamespaceSeparator = ' ';
 constexpr std::string_view kGpx10 = "http://www.topografix.com/GPX/1/0";
 constexpr std::string_view kGpx11 = "http://www.topografix.com/GPX/1/1";
 constexpr std::string_view kTrackPointExtensionV2 = "http://www.garmin.com/xmlschemas/TrackPointExtension/v2";
-constexpr size_t kChunk = size_t{1} << 18;
-// The most expat takes in one call.
-constexpr size_t kMaxPiece = size_t{1} << 30;
 // More text than any number or time needs; a longer one is kept cut and refused.
 constexpr size_t kMaxText = 1024;
 
@@ -39,65 +34,29 @@ enum class Node {
     Extensions, PointExtension, HeartRate, Cadence, Power, Temperature
 };
 
-struct ElementName {
-    std::string_view space;
-    std::string_view local;
-};
-
-ElementName SplitName(const XML_Char* name)
-{
-    std::string_view text(name);
-    size_t separator = text.find(kNamespaceSeparator);
-    if (separator == std::string_view::npos) return {{}, text};
-    return {text.substr(0, separator), text.substr(separator + 1)};
-}
-
-// The largest height in metres whose whole feet still fit an int32_t.
-constexpr double kMaxHeight = 654553015.0;
-
 class GpxParser {
 public:
-    explicit GpxParser(const std::string& path) : path_(path), parser_(XML_ParserCreateNS(nullptr, kNamespaceSeparator))
+    explicit GpxParser(const std::string& path) : path_(path), parser_(NewXmlParser(path))
     {
-        if (!parser_) throw Error("Cannot read file \"" + path + "\". Out of memory");
         XML_SetUserData(parser_.get(), this);
         XML_SetElementHandler(parser_.get(), &GpxParser::OnStart, &GpxParser::OnEnd);
         XML_SetCharacterDataHandler(parser_.get(), &GpxParser::OnText);
-        XML_SetUnknownEncodingHandler(parser_.get(), &ReadUnknownEncoding, nullptr);
     }
 
     // Parses the whole content; false when it was refused, with the reason
-    // in messages. Expat scans an unfinished token again with every chunk,
-    // so a chunk is at least twice what the last one left unparsed: a token
-    // of any length is scanned a bounded number of times.
+    // in messages.
     bool Parse(std::string_view content, std::vector<Message>& messages)
     {
-        size_t chunk = kChunk;
-        size_t fed = 0;
-        do {
-            const size_t n = std::min({chunk, content.size() - fed, kMaxPiece});
-            const bool last = fed + n == content.size();
-            if (XML_Parse(parser_.get(), content.data() + fed, static_cast<int>(n), last) != XML_STATUS_OK) {
-                if (!refusal_) Refuse(false, "не является правильным XML (" +
-                                                 std::string(XML_ErrorString(XML_GetErrorCode(parser_.get()))) + ")");
-                messages.push_back(*refusal_);
-                return false;
-            }
-            fed += n;
-            const XML_Index parsed = XML_GetCurrentByteIndex(parser_.get());
-            const size_t unparsed = parsed >= 0 && static_cast<size_t>(parsed) <= fed ? fed - static_cast<size_t>(parsed) : 0;
-            chunk = std::max(kChunk, 2 * unparsed);
-        } while (fed < content.size());
-        return true;
+        if (FeedXml(parser_.get(), content)) return true;
+        if (!refusal_)
+            Refuse(false, "не является правильным XML (" + std::string(XML_ErrorString(XML_GetErrorCode(parser_.get()))) + ")");
+        messages.push_back(*refusal_);
+        return false;
     }
 
     CollectedPoints& Collected() { return collected_; }
 
 private:
-    struct ParserFree {
-        void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
-    };
-
     static GpxParser& Self(void* data) { return *static_cast<GpxParser*>(data); }
     static void OnStart(void* data, const XML_Char* name, const XML_Char** attributes)
     {
@@ -126,16 +85,16 @@ private:
     {
         if (!rootSeen_) {
             rootSeen_ = true;
-            ElementName root = SplitName(name);
-            if (root.local != "gpx" || (!root.space.empty() && root.space != kGpx10 && root.space != kGpx11))
-                return Refuse(false, "не является файлом GPX (корневой элемент <" + QuotedInput(root.local) + ">)");
-            if (!root.space.empty()) prefix_ = std::string(root.space) + kNamespaceSeparator;
+            XmlName root = SplitXmlName(name);
+            if (root.Local != "gpx" || (!root.Space.empty() && root.Space != kGpx10 && root.Space != kGpx11))
+                return Refuse(false, "не является файлом GPX (корневой элемент <" + QuotedInput(root.Local) + ">)");
+            if (!root.Space.empty()) prefix_ = std::string(root.Space) + kXmlNamespaceSeparator;
             stack_.push_back(Node::Gpx);
             return;
         }
         Node node = Node::Other;
         if (stack_.back() == Node::Extensions || stack_.back() == Node::PointExtension)
-            node = ExtensionNode(stack_.back(), SplitName(name));
+            node = ExtensionNode(stack_.back(), SplitXmlName(name));
         else if (stack_.back() != Node::Other)
             node = ChildNode(stack_.back(), LocalName(name));
         switch (node) {
@@ -167,7 +126,7 @@ private:
     {
         if (std::strncmp(name, prefix_.data(), prefix_.size()) != 0) return {};
         std::string_view local(name + prefix_.size());
-        return local.find(kNamespaceSeparator) == std::string_view::npos ? local : std::string_view();
+        return local.find(kXmlNamespaceSeparator) == std::string_view::npos ? local : std::string_view();
     }
 
     static Node ChildNode(Node parent, std::string_view local)
@@ -191,20 +150,20 @@ private:
     // Power stands in <extensions> as Garmin's <PowerInWatts> (which some
     // programs put in <TrackPointExtension>), or as <power> in no namespace
     // or GPX's own.
-    Node ExtensionNode(Node parent, ElementName name) const
+    Node ExtensionNode(Node parent, XmlName name) const
     {
-        const bool trackPoint = name.space == kGpxTrackPointExtension || name.space == kTrackPointExtensionV2;
-        if (name.space == kGpxPowerExtension && name.local == "PowerInWatts") return Node::Power;
+        const bool trackPoint = name.Space == kGpxTrackPointExtension || name.Space == kTrackPointExtensionV2;
+        if (name.Space == kGpxPowerExtension && name.Local == "PowerInWatts") return Node::Power;
         if (parent == Node::PointExtension) {
             if (!trackPoint) return Node::Other;
-            if (name.local == "hr") return Node::HeartRate;
-            if (name.local == "cad") return Node::Cadence;
-            return name.local == "atemp" ? Node::Temperature : Node::Other;
+            if (name.Local == "hr") return Node::HeartRate;
+            if (name.Local == "cad") return Node::Cadence;
+            return name.Local == "atemp" ? Node::Temperature : Node::Other;
         }
-        if (trackPoint && name.local == "TrackPointExtension") return Node::PointExtension;
+        if (trackPoint && name.Local == "TrackPointExtension") return Node::PointExtension;
         const std::string_view rootSpace = std::string_view(prefix_).substr(0, prefix_.size() - 1);
-        const bool gpxSpace = name.space.empty() || name.space == rootSpace;
-        return gpxSpace && name.local == "power" ? Node::Power : Node::Other;
+        const bool gpxSpace = name.Space.empty() || name.Space == rootSpace;
+        return gpxSpace && name.Local == "power" ? Node::Power : Node::Other;
     }
 
     void StartPoint(const XML_Char** attributes)
@@ -226,7 +185,7 @@ private:
             return Refuse(true, "у точки <trkpt> нет атрибута " + std::string(latitude ? "lon" : "lat"));
         point_.Latitude = *latitude;
         point_.Longitude = *longitude;
-        pointInRange_ = IsPosition(*latitude, *longitude);
+        pointInRange_ = IsUsablePosition(*latitude, *longitude);
     }
 
     void End()
@@ -303,7 +262,7 @@ private:
     }
 
     const std::string& path_;
-    std::unique_ptr<XML_ParserStruct, ParserFree> parser_;
+    XmlParser parser_;
     std::optional<Message> refusal_;
     bool rootSeen_ = false;
     std::string prefix_;  // the root's namespace and the separator, as element names start

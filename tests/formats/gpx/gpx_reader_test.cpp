@@ -158,8 +158,8 @@ TEST_F(GpxReaderTest, FilesThatGiveNoTrackAreRefusedNamingFileAndLine)
     };
     const Case cases[] = {
         {kGpxStart + point + "</trkseg>", "3: не является правильным XML (mismatched tag)."},
-        {"<?xml version=\"1.0\"?>\n<kml xmlns=\"http://www.opengis.net/kml/2.2\"/>",
-         "2: не является файлом GPX (корневой элемент <kml>)."},
+        {"<?xml version=\"1.0\"?>\n<loc version=\"1.0\" src=\"EasyGPS\"/>",
+         "2: не является файлом GPX (корневой элемент <loc>)."},
         {Gpx("<trk><trkseg><trkpt lat=\"x\" lon=\"1\"/></trkseg></trk>"), "3: неверное значение lat \"x\"."},
         // A long value is quoted by its first 80 characters, escaped.
         {Gpx("<trk><trkseg><trkpt lat=\"&#10;" + std::string(100, 'x') + "\" lon=\"1\"/></trkseg></trk>"),

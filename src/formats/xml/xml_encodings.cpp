@@ -1,4 +1,4 @@
-#include "formats/gpx/xml_encodings.h"
+#include "formats/xml/xml_encodings.h"
 
 #include "platform/ascii_case.h"
 #include "platform/file_text.h"

@@ -1,0 +1,13 @@
+// A KML document read from memory by its reader, whatever the bytes: it must
+// return, and keep the promises of CheckTrackReading.
+#include "fuzz_support.h"
+
+#include "formats/kml/kml_reader.h"
+
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    qm::fuzz::CheckTrackReading(qm::ReadKmlTrack(std::string_view(reinterpret_cast<const char*>(data), size), "track"));
+    return 0;
+}

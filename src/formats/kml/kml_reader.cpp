@@ -1,0 +1,368 @@
+#include "formats/kml/kml_reader.h"
+
+#include "formats/collected_points.h"
+#include "formats/gpx/gpx_time.h"
+#include "formats/xml/xml_reading.h"
+#include "platform/error.h"
+#include "platform/number_text.h"
+#include "platform/quoted_input.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace qm {
+namespace {
+
+constexpr std::string_view kKmlSpaces[] = {"http://www.opengis.net/kml/2.2", "http://earth.google.com/kml/2.2",
+                                           "http://earth.google.com/kml/2.1", "http://earth.google.com/kml/2.0", ""};
+constexpr std::string_view kGx = "http://www.google.com/kml/ext/2.2";
+constexpr double kNoTime = std::numeric_limits<double>::quiet_NaN();
+
+// The elements whose place in the document matters. Documents, folders and
+// multi-geometries hold placemarks and tracks as the root does.
+enum class Node {
+    Other, Container, Placemark, Track, TrackWhen, TrackCoord, TrackData, SchemaData, ArrayData, ArrayValue, TimeStamp,
+    StampWhen, Point, PointCoordinates, Line, LineCoordinates
+};
+
+// The measures a track's <gx:SimpleArrayData> may hold, by the names Google
+// Earth's and OpenTracks' tracks give them.
+struct ArrayName {
+    std::string_view name;
+    Measure measure;
+};
+constexpr ArrayName kArrayNames[] = {{"heartrate", Measure::HeartRate}, {"heart_rate", Measure::HeartRate},
+                                     {"cadence", Measure::Cadence},     {"power", Measure::Power},
+                                     {"temperature", Measure::Temperature}};
+
+std::optional<Measure> ArrayMeasure(const XML_Char** attributes)
+{
+    for (const XML_Char** a = attributes; *a; a += 2)
+        if (std::string_view(a[0]) == "name")
+            for (const ArrayName& array : kArrayNames)
+                if (array.name == a[1]) return array.measure;
+    return std::nullopt;
+}
+
+constexpr size_t kNotKept = std::numeric_limits<size_t>::max();
+
+bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The text's fields between separators (and blanks around them).
+std::vector<std::string_view> Fields(std::string_view text, bool byComma)
+{
+    std::vector<std::string_view> fields;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = at;
+        while (end < text.size() && !(byComma ? text[end] == ',' : IsXmlBlank(text[end]))) ++end;
+        fields.push_back(text.substr(at, end - at));
+        at = end + 1;
+        if (!byComma)
+            while (at < text.size() && IsXmlBlank(text[at])) ++at;
+    }
+    return fields;
+}
+
+// "lon lat alt" (<gx:coord>) or "lon,lat,alt" (a tuple of <coordinates>),
+// the height optional; nothing when the text is no such position.
+std::optional<TrackPoint> Position(std::string_view text, bool byComma)
+{
+    std::vector<std::string_view> fields = Fields(text, byComma);
+    if (fields.size() < 2 || fields.size() > 3) return std::nullopt;
+    std::optional<double> numbers[3];
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (!(numbers[i] = TryTextToFloat(fields[i]))) return std::nullopt;
+    TrackPoint point;
+    point.Longitude = *numbers[0];
+    point.Latitude = *numbers[1];
+    if (numbers[2]) {
+        if (!(std::fabs(*numbers[2]) <= kMaxHeight)) return std::nullopt;
+        point.Height = *numbers[2];
+    }
+    return point;
+}
+
+// A placemark of a point.
+struct Placemark {
+    TrackPoint Point;
+    bool HasTime = false;
+};
+
+class KmlParser : public XmlTrackParser {
+public:
+    using XmlTrackParser::XmlTrackParser;
+
+    // The points after the whole document: a track's, or else the
+    // placemarks', or else those of the lines.
+    CollectedPoints& Collected()
+    {
+        if (sawTrack_) return collected_;
+        std::stable_sort(placemarks_.begin(), placemarks_.end(), [](const Placemark& a, const Placemark& b) {
+            return a.HasTime && (!b.HasTime || a.Point.DateTime < b.Point.DateTime);
+        });
+        const bool timed = !placemarks_.empty() && placemarks_.front().HasTime;
+        pieceStarts_ = true;
+        for (const Placemark& placemark : placemarks_) CollectPoint(placemark.Point, placemark.HasTime);
+        if (!timed) {
+            collected_.Count += lineTuples_;
+            collected_.Untimed += lineTuples_;
+        }
+        return collected_;
+    }
+
+private:
+    bool IsKml(std::string_view space) const { return space == rootSpace_; }
+    bool IsKmlOrGx(std::string_view space) const { return space == rootSpace_ || space == kGx; }
+
+    Node ChildNode(Node parent, XmlName name) const
+    {
+        const std::string_view local = name.Local;
+        switch (parent) {
+            case Node::Container:
+            case Node::Placemark:
+                if (IsKml(name.Space)) {
+                    if (local == "Document" || local == "Folder" || local == "MultiGeometry") return Node::Container;
+                    if (local == "Placemark") return Node::Placemark;
+                    if (local == "Point") return Node::Point;
+                    if (local == "LineString") return Node::Line;
+                    if (local == "TimeStamp" && parent == Node::Placemark) return Node::TimeStamp;
+                }
+                if (IsKmlOrGx(name.Space)) {
+                    if (local == "MultiTrack") return Node::Container;
+                    if (local == "Track") return Node::Track;
+                }
+                return Node::Other;
+            case Node::Track:
+                if (local == "when" && IsKml(name.Space)) return Node::TrackWhen;
+                if (local == "ExtendedData" && IsKml(name.Space)) return Node::TrackData;
+                return local == "coord" && IsKmlOrGx(name.Space) ? Node::TrackCoord : Node::Other;
+            case Node::TrackData:
+                return local == "SchemaData" && IsKml(name.Space) ? Node::SchemaData : Node::Other;
+            case Node::SchemaData:
+                return local == "SimpleArrayData" && IsKmlOrGx(name.Space) ? Node::ArrayData : Node::Other;
+            case Node::ArrayData:
+                return local == "value" && IsKmlOrGx(name.Space) ? Node::ArrayValue : Node::Other;
+            case Node::TimeStamp:
+                return local == "when" && IsKml(name.Space) ? Node::StampWhen : Node::Other;
+            case Node::Point:
+                return local == "coordinates" && IsKml(name.Space) ? Node::PointCoordinates : Node::Other;
+            case Node::Line:
+                return local == "coordinates" && IsKml(name.Space) ? Node::LineCoordinates : Node::Other;
+            default:
+                return Node::Other;
+        }
+    }
+
+    void Start(XmlName name, const XML_Char** attributes) override
+    {
+        if (stack_.empty()) {
+            if (name.Local != kKmlRoot || std::find(std::begin(kKmlSpaces), std::end(kKmlSpaces), name.Space) ==
+                                              std::end(kKmlSpaces))
+                return Refuse(false, "не является файлом KML (корневой элемент <" + QuotedInput(name.Local) + ">)");
+            rootSpace_ = name.Space;
+            stack_.push_back(Node::Container);
+            return;
+        }
+        const Node node = ChildNode(stack_.back(), name);
+        switch (node) {
+            case Node::Placemark:
+                placemark_ = {};
+                placemarkHasPoint_ = false;
+                break;
+            case Node::Track:
+                sawTrack_ = true;
+                pieceStarts_ = true;
+                whens_.clear();
+                kept_.clear();
+                break;
+            case Node::ArrayData:
+                arrayMeasure_ = ArrayMeasure(attributes);
+                arrayValues_ = 0;
+                break;
+            case Node::TrackWhen:
+            case Node::TrackCoord:
+            case Node::ArrayValue:
+            case Node::StampWhen:
+            case Node::PointCoordinates:
+                CollectText();
+                break;
+            case Node::LineCoordinates:
+                inTuple_ = false;
+                break;
+            default:
+                break;
+        }
+        stack_.push_back(node);
+    }
+
+    void End() override
+    {
+        const Node node = stack_.back();
+        stack_.pop_back();
+        switch (node) {
+            case Node::Track:
+                return EndTrack();
+            case Node::TrackWhen:
+                if (std::optional<double> days = When()) whens_.push_back(*days);
+                return;
+            case Node::TrackCoord:
+                return EndCoord();
+            case Node::ArrayValue:
+                return EndArrayValue();
+            case Node::StampWhen:
+                if (std::optional<double> days = When(); days && !std::isnan(*days)) {
+                    placemark_.Point.DateTime = *days;
+                    placemark_.HasTime = true;
+                }
+                return;
+            case Node::PointCoordinates:
+                return EndPointCoordinates();
+            case Node::Placemark:
+                if (placemarkHasPoint_) placemarks_.push_back(placemark_);
+                return;
+            default:
+                return;
+        }
+    }
+
+    // Counts the tuples of a line's coordinates, which are apart by blanks.
+    void Characters(std::string_view text) override
+    {
+        if (stack_.empty() || stack_.back() != Node::LineCoordinates) return;
+        for (char c : text) {
+            const bool blank = IsXmlBlank(c);
+            if (!blank && !inTuple_) ++lineTuples_;
+            inTuple_ = !blank;
+        }
+    }
+
+    // The text collected, or a refusal naming the element when it is too long.
+    std::optional<std::string_view> Value(std::string_view element)
+    {
+        std::optional<std::string_view> text = CollectedText();
+        if (!text) Refuse(true, "неверное значение <" + std::string(element) + ">: слишком длинный текст");
+        return text;
+    }
+
+    // A <when>'s time; kNoTime for an empty one or a date without a time of
+    // day (a year, a month or a day); nothing after a refusal.
+    std::optional<double> When()
+    {
+        std::optional<std::string_view> text = Value("when");
+        if (!text) return std::nullopt;
+        if (text->find('T') == std::string_view::npos) return kNoTime;
+        std::optional<double> days = ParseGpxTime(*text);
+        if (!days) Refuse(true, "неверное время <when> \"" + QuotedInput(*text) + "\"");
+        return days;
+    }
+
+    void EndCoord()
+    {
+        std::optional<std::string_view> text = Value("gx:coord");
+        if (!text) return;
+        const double days = kept_.size() < whens_.size() ? whens_[kept_.size()] : kNoTime;
+        if (text->empty()) {
+            ++collected_.Count;
+            ++collected_.Unplaced;
+            kept_.push_back(kNotKept);
+            return;
+        }
+        std::optional<TrackPoint> point = Position(*text, false);
+        if (!point) return Refuse(true, "неверные координаты <gx:coord> \"" + QuotedInput(*text) + "\"");
+        point->DateTime = days;
+        kept_.push_back(CollectPoint(*point, !std::isnan(days)) ? collected_.Points.size() - 1 : kNotKept);
+    }
+
+    // The measure of the point of the same place in the track, if it was kept.
+    void EndArrayValue()
+    {
+        std::optional<std::string_view> text = Value("gx:value");
+        const size_t index = arrayValues_++;
+        if (!text || text->empty() || !arrayMeasure_ || index >= kept_.size() || kept_[index] == kNotKept) return;
+        std::optional<double> value = TryTextToFloat(*text);
+        if (!value || !(std::fabs(*value) <= FLT_MAX))
+            return Refuse(true, "неверное значение <gx:value> \"" + QuotedInput(*text) + "\"");
+        MeasureColumn& column = ColumnOf(collected_.Measures, *arrayMeasure_);
+        column.resize(collected_.Points.size());
+        column[kept_[index]] = static_cast<float>(*value);
+    }
+
+    // Whens without a coordinate are points without a position.
+    void EndTrack()
+    {
+        if (whens_.size() <= kept_.size()) return;
+        collected_.Count += whens_.size() - kept_.size();
+        collected_.Unplaced += whens_.size() - kept_.size();
+    }
+
+    // The first tuple of a placemark's first point.
+    void EndPointCoordinates()
+    {
+        std::optional<std::string_view> text = Value("coordinates");
+        if (!text || placemarkHasPoint_ || text->empty()) return;
+        std::string_view tuple = text->substr(0, std::find_if(text->begin(), text->end(), IsXmlBlank) - text->begin());
+        std::optional<TrackPoint> point = Position(tuple, true);
+        if (!point) return Refuse(true, "неверные координаты <coordinates> \"" + QuotedInput(tuple) + "\"");
+        point->DateTime = placemark_.Point.DateTime;
+        placemark_.Point = *point;
+        placemarkHasPoint_ = true;
+    }
+
+    // Whether the point was kept. A point out of range is left out, and the
+    // next point kept starts a piece.
+    bool CollectPoint(TrackPoint point, bool hasTime)
+    {
+        ++collected_.Count;
+        if (!IsUsablePosition(point.Latitude, point.Longitude) || (hasTime && !IsGpxTimeWritable(point.DateTime))) {
+            ++collected_.OutOfRange;
+            pieceStarts_ = true;
+            return false;
+        }
+        if (!hasTime) {
+            ++collected_.Untimed;
+            return false;
+        }
+        point.StartsPiece = pieceStarts_;
+        pieceStarts_ = false;
+        collected_.Keep(point);
+        return true;
+    }
+
+    std::string rootSpace_;
+    std::vector<Node> stack_;
+    bool sawTrack_ = false;
+    bool pieceStarts_ = false;
+    // Of the track being read: the times, kNoTime where one has none, and the
+    // index in collected_.Points of the point of each <gx:coord>, kNotKept for one left out.
+    std::vector<double> whens_;
+    std::vector<size_t> kept_;
+    std::optional<Measure> arrayMeasure_;  // of the <gx:SimpleArrayData> being read
+    size_t arrayValues_ = 0;
+    Placemark placemark_;
+    bool placemarkHasPoint_ = false;
+    std::vector<Placemark> placemarks_;
+    size_t lineTuples_ = 0;
+    bool inTuple_ = false;
+    CollectedPoints collected_;
+};
+
+}  // namespace
+
+TrackReading ReadKmlTrack(std::string_view content, const std::string& path)
+{
+    TrackReading reading;
+    try {
+        KmlParser kml(path);
+        if (kml.Parse(content, reading.Messages))
+            reading.Track = CheckedTrack(kml.Collected(), {"<gx:coord>", "<when>"}, path, reading.Messages);
+    } catch (const Error& error) {
+        reading.Messages.push_back({true, error.what()});
+    }
+    return reading;
+}
+
+}  // namespace qm

@@ -1,0 +1,125 @@
+#include "formats/xml/xml_reading.h"
+
+#include "formats/xml/xml_encodings.h"
+#include "formats/xml/xml_text.h"
+#include "platform/error.h"
+
+#include <algorithm>
+
+namespace qm {
+namespace {
+
+constexpr size_t kChunk = size_t{1} << 18;
+// The most expat takes in one call.
+constexpr size_t kMaxPiece = size_t{1} << 30;
+// More text than any number or time needs; a longer one is kept cut and refused.
+constexpr size_t kMaxText = 1024;
+
+}  // namespace
+
+XmlName SplitXmlName(const XML_Char* name)
+{
+    std::string_view text(name);
+    size_t separator = text.find(kXmlNamespaceSeparator);
+    if (separator == std::string_view::npos) return {{}, text};
+    return {text.substr(0, separator), text.substr(separator + 1)};
+}
+
+XmlParser NewXmlParser(const std::string& path)
+{
+    XmlParser parser(XML_ParserCreateNS(nullptr, kXmlNamespaceSeparator));
+    if (!parser) throw Error("Cannot read file \"" + path + "\". Out of memory");
+    XML_SetUnknownEncodingHandler(parser.get(), &ReadUnknownEncoding, nullptr);
+    return parser;
+}
+
+bool FeedXml(XML_Parser parser, std::string_view content)
+{
+    size_t chunk = kChunk;
+    size_t fed = 0;
+    do {
+        const size_t n = std::min({chunk, content.size() - fed, kMaxPiece});
+        const bool last = fed + n == content.size();
+        if (XML_Parse(parser, content.data() + fed, static_cast<int>(n), last) != XML_STATUS_OK) return false;
+        fed += n;
+        const XML_Index parsed = XML_GetCurrentByteIndex(parser);
+        const size_t unparsed = parsed >= 0 && static_cast<size_t>(parsed) <= fed ? fed - static_cast<size_t>(parsed) : 0;
+        chunk = std::max(kChunk, 2 * unparsed);
+    } while (fed < content.size());
+    return true;
+}
+
+std::string XmlRootName(std::string_view content)
+{
+    struct Sniff {
+        XmlParser parser;
+        std::string root;
+    } sniff{NewXmlParser(""), {}};
+    XML_SetUserData(sniff.parser.get(), &sniff);
+    XML_SetStartElementHandler(sniff.parser.get(), [](void* data, const XML_Char* name, const XML_Char**) {
+        auto& self = *static_cast<Sniff*>(data);
+        self.root = SplitXmlName(name).Local;
+        XML_StopParser(self.parser.get(), XML_FALSE);
+    });
+    FeedXml(sniff.parser.get(), content);
+    return sniff.root;
+}
+
+XmlTrackParser::XmlTrackParser(const std::string& path) : path_(path), parser_(NewXmlParser(path))
+{
+    XML_SetUserData(parser_.get(), this);
+    XML_SetElementHandler(parser_.get(), &XmlTrackParser::OnStart, &XmlTrackParser::OnEnd);
+    XML_SetCharacterDataHandler(parser_.get(), &XmlTrackParser::OnText);
+}
+
+bool XmlTrackParser::Parse(std::string_view content, std::vector<Message>& messages)
+{
+    if (FeedXml(parser_.get(), content)) return true;
+    if (!refusal_)
+        Refuse(false, "не является правильным XML (" + std::string(XML_ErrorString(XML_GetErrorCode(parser_.get()))) + ")");
+    messages.push_back(*refusal_);
+    return false;
+}
+
+void XmlTrackParser::Refuse(bool isError, const std::string& what)
+{
+    refusal_ = Message{isError, what + ".", static_cast<int>(XML_GetCurrentLineNumber(parser_.get())), path_};
+    XML_StopParser(parser_.get(), XML_FALSE);
+}
+
+void XmlTrackParser::CollectText()
+{
+    text_.clear();
+    collecting_ = true;
+}
+
+std::optional<std::string_view> XmlTrackParser::CollectedText() const
+{
+    if (text_.size() > kMaxText) return std::nullopt;
+    return XmlTrimmed(text_);
+}
+
+void XmlTrackParser::OnStart(void* data, const XML_Char* name, const XML_Char** attributes)
+{
+    auto& self = *static_cast<XmlTrackParser*>(data);
+    self.collecting_ = false;
+    self.Start(SplitXmlName(name), attributes);
+}
+
+void XmlTrackParser::OnEnd(void* data, const XML_Char*)
+{
+    auto& self = *static_cast<XmlTrackParser*>(data);
+    if (self.refusal_) return;
+    self.End();
+    self.collecting_ = false;
+}
+
+void XmlTrackParser::OnText(void* data, const XML_Char* text, int length)
+{
+    auto& self = *static_cast<XmlTrackParser*>(data);
+    if (!self.collecting_) return self.Characters({text, static_cast<size_t>(length)});
+    if (self.text_.size() <= kMaxText)
+        self.text_.append(text, std::min(static_cast<size_t>(length), kMaxText - self.text_.size() + 1));
+}
+
+}  // namespace qm

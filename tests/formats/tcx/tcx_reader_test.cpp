@@ -1,0 +1,190 @@
+// The TCX reader on the real files of tests/data/tracks, checked against
+// GPSBabel, and on the cases a real file seldom shows.
+#include "formats/gpx/gpx_time.h"
+#include "formats/tcx/tcx_reader.h"
+#include "formats/track_reader.h"
+#include "support/gpsbabel_reading.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace qm {
+namespace {
+
+struct RealTcx {
+    std::string file;
+    size_t points;
+    int pieces;
+    std::string first, last;
+};
+
+// A course; two activities of one lap with heart rate, cadence and power.
+const RealTcx kFiles[] = {
+    {"GPSBabel-gpsbabel-reference-track-gtrnctr-readcp.tcx", 18, 1, "2012-01-04T00:00:00Z", "2012-01-04T00:05:09Z"},
+    {"GPSBabel-gpsbabel-reference-track-kona2013.tcx", 5, 1, "2013-10-12T18:17:26Z", "2013-10-12T18:17:30Z"},
+    {"GPSBabel-gpsbabel-reference-track-tcxdata.tcx", 4, 1, "2026-02-23T23:40:52Z", "2026-02-23T23:40:55Z"},
+};
+
+std::string RealPath(const std::string& file) { return std::string(QM_TEST_DATA) + "/tracks/" + file; }
+
+int Pieces(const TrackPoints& points)
+{
+    return static_cast<int>(std::count_if(points.begin(), points.end(), [](const TrackPoint& p) { return p.StartsPiece; }));
+}
+
+TEST(TcxReaderTest, EveryRealFileIsRead)
+{
+    for (const RealTcx& real : kFiles) {
+        SCOPED_TRACE(real.file);
+        TrackReading reading = LoadTrack(RealPath(real.file));
+        ASSERT_TRUE(reading.Track.has_value()) << reading.Messages[0].Text;
+        const TrackPoints& points = reading.Track->Points;
+        ASSERT_EQ(points.size(), real.points);
+        EXPECT_EQ(Pieces(points), real.pieces);
+        EXPECT_EQ(GpxTimeText(points.front().DateTime), real.first);
+        EXPECT_EQ(GpxTimeText(points.back().DateTime), real.last);
+        EXPECT_TRUE(reading.Messages.empty());
+    }
+}
+
+// GPSBabel, the reference reader, finds the same points in every file.
+TEST(TcxReaderTest, GpsBabelReadsTheSamePoints)
+{
+    ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
+    for (const RealTcx& real : kFiles) {
+        SCOPED_TRACE(real.file);
+        std::optional<Track> theirs = test::GpsBabelTrack("gtrnctr", RealPath(real.file));
+        ASSERT_TRUE(theirs.has_value());
+        EXPECT_EQ(test::ReadingDifference(*LoadTrack(RealPath(real.file)).Track, *theirs), "");
+    }
+}
+
+// The measures of every point, as the file's text holds them.
+TEST(TcxReaderTest, MeasuresFollowTheirPoints)
+{
+    TrackReading reading = LoadTrack(RealPath("GPSBabel-gpsbabel-reference-track-kona2013.tcx"));
+    ASSERT_TRUE(reading.Track.has_value());
+    const MeasureColumns& measures = reading.Track->Measures;
+    using Column = MeasureColumn;
+    EXPECT_EQ(ColumnOf(measures, Measure::HeartRate), (Column{141, 141, 141, 140, 140}));
+    EXPECT_EQ(ColumnOf(measures, Measure::Cadence), (Column{31, 47, 58, 41, 57}));
+    EXPECT_EQ(ColumnOf(measures, Measure::Power), (Column{101, 101, 113, 0, 137}));
+    EXPECT_TRUE(ColumnOf(measures, Measure::Temperature).empty());
+}
+
+std::string Tcx(const std::string& body, const std::string& root =
+                                             "<TrainingCenterDatabase "
+                                             "xmlns=\"http://www.garmin.com/xmlschemas/TrainingCenterDatabase/v2\">")
+{
+    return "<?xml version=\"1.0\"?>\n" + root + body + "</TrainingCenterDatabase>";
+}
+
+std::string Point(int second, const std::string& inside = "<Position><LatitudeDegrees>50</LatitudeDegrees>"
+                                                          "<LongitudeDegrees>8</LongitudeDegrees></Position>")
+{
+    return "<Trackpoint><Time>2020-01-01T10:00:0" + std::to_string(second) + "Z</Time>" + inside + "</Trackpoint>";
+}
+
+std::string Activity(const std::string& tracks)
+{
+    return "<Activities><Activity Sport=\"Biking\"><Lap>" + tracks + "</Lap></Activity></Activities>";
+}
+
+struct Case {
+    std::string name;
+    std::string content;
+    size_t points;  // kept; 0 for a refusal
+    int pieces;
+    std::string message;  // the first
+};
+
+TEST(TcxReaderTest, TrickyDocuments)
+{
+    const std::string position = "<Position><LatitudeDegrees>50</LatitudeDegrees><LongitudeDegrees>8</LongitudeDegrees></Position>";
+    const Case cases[] = {
+        {"a course and an activity, each track a piece, the later first",
+         Tcx(Activity("<Track>" + Point(5) + Point(6) + "</Track>") + "<Courses><Course><Name>c</Name><Lap/><Track>" +
+             Point(1) + Point(2) + "</Track><Track>" + Point(3) + "</Track></Course></Courses>"),
+         5, 3, ""},
+        {"a multisport session",
+         Tcx("<Activities><MultiSportSession><FirstSport><Activity><Lap><Track>" + Point(1) +
+             "</Track></Lap></Activity></FirstSport><NextSport><Activity><Lap><Track>" + Point(2) +
+             "</Track></Lap></Activity></NextSport></MultiSportSession></Activities>"),
+         2, 2, ""},
+        {"points without a position, one with half of one",
+         Tcx(Activity("<Track>" + Point(1) + Point(2, "<HeartRateBpm><Value>90</Value></HeartRateBpm>") +
+                      Point(3, "<Position><LatitudeDegrees>50</LatitudeDegrees></Position>") + Point(4) + "</Track>")),
+         2, 1, "Пропущено точек без координат: 2 из 4."},
+        {"no point with a position", Tcx(Activity("<Track>" + Point(1, "") + "</Track>")), 0, 0,
+         "В файле трека x.tcx нет трека: ни у одной из 1 точек <Trackpoint> нет координат."},
+        {"no time", Tcx(Activity("<Track><Trackpoint>" + position + "</Trackpoint></Track>")), 0, 0,
+         "В треке нет данных о времени: ни у одной из 1 точек файла x.tcx нет отметки <Time>."},
+        {"no track", Tcx("<Activities><Activity><Lap/></Activity></Activities>"), 0, 0,
+         "В файле трека x.tcx нет трека: ни одной точки <Trackpoint>."},
+        {"no namespace", Tcx(Activity("<Track>" + Point(1) + "</Track>"), "<TrainingCenterDatabase>"), 1, 1, ""},
+        {"TCX version 1",
+         Tcx(Activity("<Track>" + Point(1) + "</Track>"),
+             "<TrainingCenterDatabase xmlns=\"http://www.garmin.com/xmlschemas/TrainingCenterDatabase/v1\">"),
+         0, 0, "не является файлом TCX (корневой элемент <TrainingCenterDatabase>)."},
+        {"a latitude that is no number",
+         Tcx(Activity("<Track>" + Point(1, "<Position><LatitudeDegrees>5O</LatitudeDegrees></Position>") + "</Track>")),
+         0, 0, "неверное значение <LatitudeDegrees> \"5O\"."},
+        {"a time that is no time", Tcx(Activity("<Track><Trackpoint><Time>yesterday</Time></Trackpoint></Track>")), 0,
+         0, "неверное время <Time> \"yesterday\"."},
+        {"a heart rate beyond a float",
+         Tcx(Activity("<Track>" + Point(1, position + "<HeartRateBpm><Value>1e39</Value></HeartRateBpm>") + "</Track>")),
+         0, 0, "неверное значение <Value> \"1e39\"."},
+        {"a latitude out of range starts a piece",
+         Tcx(Activity("<Track>" + Point(1) +
+                      Point(2, "<Position><LatitudeDegrees>91</LatitudeDegrees><LongitudeDegrees>8</LongitudeDegrees>"
+                               "</Position>") +
+                      Point(3) + "</Track>")),
+         2, 2, "Пропущено точек с координатами или временем вне допустимых пределов: 1 из 3."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TrackReading reading = ReadTcxTrack(c.content, "x.tcx");
+        ASSERT_EQ(reading.Track ? reading.Track->Points.size() : 0, c.points);
+        if (reading.Track) {
+            EXPECT_EQ(Pieces(reading.Track->Points), c.pieces);
+        }
+        EXPECT_EQ(reading.Messages.empty() ? "" : reading.Messages[0].Text, c.message);
+    }
+}
+
+// Watts count only in the activity extension's namespace; its speed is left.
+TEST(TcxReaderTest, PowerComesFromTheActivityExtension)
+{
+    const std::string position = "<Position><LatitudeDegrees>50</LatitudeDegrees><LongitudeDegrees>8</LongitudeDegrees></Position>";
+    const std::string content = Tcx(Activity(
+        "<Track>" +
+        Point(1, position + "<Cadence>80</Cadence><Extensions><TPX xmlns=\"http://www.garmin.com/xmlschemas/"
+                            "ActivityExtension/v2\"><Speed>3</Speed><Watts>200</Watts></TPX></Extensions>") +
+        Point(2, position + "<Extensions><TPX xmlns=\"urn:other\"><Watts>300</Watts></TPX></Extensions>") + "</Track>"));
+    TrackReading reading = ReadTcxTrack(content, "x.tcx");
+    ASSERT_TRUE(reading.Track.has_value());
+    EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::Power), (MeasureColumn{200, std::nullopt}));
+    EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::Cadence), (MeasureColumn{80, std::nullopt}));
+    EXPECT_TRUE(ColumnOf(reading.Track->Measures, Measure::HeartRate).empty());
+}
+
+// The root element decides the reader, whatever comes before it and in
+// whichever encoding.
+TEST(TcxReaderTest, TheRootElementChoosesTheReader)
+{
+    const std::string document = Tcx(Activity("<Track>" + Point(1) + "</Track>"));
+    const std::string longProlog = "<?xml version=\"1.0\"?>\n<!-- " + std::string(300000, 'c') +
+                                   " -->\n<!DOCTYPE TrainingCenterDatabase>\n" + document.substr(22);
+    std::string utf16 = "\xFF\xFE";
+    for (char c : document.substr(22)) utf16 += {c, '\0'};
+    for (const std::string& content : {longProlog, utf16}) {
+        TrackReading reading = ReadTrack(content, "x.tcx");
+        ASSERT_TRUE(reading.Track.has_value()) << reading.Messages[0].Text;
+        EXPECT_EQ(reading.Track->Points.size(), 1u);
+    }
+}
+
+}  // namespace
+}  // namespace qm
