@@ -1,5 +1,6 @@
 #include "fuzz_support.h"
 
+#include <cmath>
 #include <fcntl.h>
 #include <filesystem>
 #include <system_error>
@@ -37,6 +38,22 @@ void WriteInput(const std::string& path, const uint8_t* data, size_t size)
         size -= static_cast<size_t>(n);
     }
     ::close(fd);
+}
+
+void CheckTrackReading(const TrackReading& reading, size_t maxMessages)
+{
+    if (!reading.Track) {
+        QM_FUZZ_CHECK(reading.Messages.size() == 1);
+        return;
+    }
+    const TrackPoints& points = reading.Track->Points;
+    QM_FUZZ_CHECK(!points.empty() && reading.Messages.size() <= maxMessages);
+    QM_FUZZ_CHECK(points[0].DateTime != 0);
+    for (size_t i = 1; i < points.size(); ++i) QM_FUZZ_CHECK(points[i].DateTime > points[i - 1].DateTime);
+    if (!reading.Plt)
+        for (const TrackPoint& point : points)
+            QM_FUZZ_CHECK(std::fabs(point.Latitude) <= 90 && std::fabs(point.Longitude) <= 180 &&
+                          (!point.Height || std::isfinite(*point.Height)));
 }
 
 }  // namespace qm::fuzz

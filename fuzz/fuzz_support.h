@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/track_reader.h"
 #include "platform/message_sink.h"
 
 #include <cstddef>
@@ -32,6 +33,14 @@ inline size_t CharacterCount(const std::string& utf8)
     for (char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
     return count;
 }
+
+// The promises of a track reader, checked by every target that reads
+// tracks: a file it refuses is refused with one message; a track it accepts
+// has at least one point, times strictly increasing, the first time not 0,
+// at most maxMessages messages, and, unless it came from an OziExplorer
+// track (which keeps what the file says), positions within their ranges and
+// finite heights.
+void CheckTrackReading(const TrackReading& reading, size_t maxMessages);
 
 // A broken promise of the code under test: report it as a crash.
 [[noreturn]] inline void Fail(const char* what)

@@ -3,6 +3,7 @@
 #include "platform/number_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace qm {
@@ -72,6 +73,14 @@ std::string LeftOut(std::string_view why, size_t count, size_t of)
 }
 
 }  // namespace
+
+bool IsPosition(double latitude, double longitude)
+{
+    auto usable = [](double value, double limit) {
+        return value >= -limit && value <= limit && std::fpclassify(value) != FP_SUBNORMAL;
+    };
+    return usable(latitude, 90) && usable(longitude, 180);
+}
 
 void CollectedPoints::Keep(const TrackPoint& point, const std::array<std::optional<float>, kMeasureCount>& measures)
 {

@@ -10,6 +10,13 @@
 
 namespace qm {
 
+// A point's position: latitude and longitude within their ranges (which
+// excludes what is not finite), neither a subnormal number.
+bool IsPosition(double latitude, double longitude);
+
+// The largest height in metres whose whole feet still fit an int32_t.
+constexpr double kMaxHeight = 654553015.0;
+
 // The points a reader of a format of timed points kept, in the file's order,
 // before the rules every such track obeys.
 struct CollectedPoints {

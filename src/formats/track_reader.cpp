@@ -1,6 +1,8 @@
 #include "formats/track_reader.h"
 
 #include "formats/gpx/gpx_reader.h"
+#include "formats/igc/igc_reader.h"
+#include "formats/nmea/nmea_reader.h"
 #include "formats/ozi/plt_reader.h"
 #include "platform/error.h"
 #include "platform/file_descriptor.h"
@@ -86,7 +88,10 @@ std::optional<Message> ReadTrackFile(const std::string& path, FileBytes& bytes)
 
 TrackReading ReadTrack(std::string_view content, const std::string& path)
 {
-    return StartsAsXml(content) ? ReadGpxTrack(content, path) : ReadPltTrack(content);
+    if (StartsAsXml(content)) return ReadGpxTrack(content, path);
+    if (StartsAsIgc(content)) return ReadIgcTrack(content, path);
+    if (StartsAsNmea(content)) return ReadNmeaTrack(content, path);
+    return ReadPltTrack(content);
 }
 
 TrackReading LoadTrack(const std::string& path)

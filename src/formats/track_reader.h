@@ -24,10 +24,11 @@ struct TrackReading {
     std::vector<Message> Messages;
 };
 
-// Reads and checks a track held in memory, in either format, decided by its
-// content: text that starts as XML does (after a byte-order mark and blanks,
-// in UTF-8 or UTF-16 of either byte order) is read as GPX, any other as an
-// OziExplorer track. path names the file in messages.
+// Reads and checks a track held in memory, in the format its content shows:
+// text that starts as XML does (after a byte-order mark and blanks, in UTF-8
+// or UTF-16 of either byte order) is read as GPX, an IGC flight log or a log
+// of NMEA sentences as such, any other as an OziExplorer track. path names
+// the file in messages.
 TrackReading ReadTrack(std::string_view content, const std::string& path);
 
 // Reads the file at path once and gives it to ReadTrack.

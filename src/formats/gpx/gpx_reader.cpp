@@ -46,19 +46,6 @@ ElementName SplitName(const XML_Char* name)
     return {text.substr(0, separator), text.substr(separator + 1)};
 }
 
-// A point's position: latitude and longitude within their ranges (which
-// excludes what is not finite), neither a subnormal number.
-bool IsPosition(double latitude, double longitude)
-{
-    auto usable = [](double value, double limit) {
-        return value >= -limit && value <= limit && std::fpclassify(value) != FP_SUBNORMAL;
-    };
-    return usable(latitude, 90) && usable(longitude, 180);
-}
-
-// The largest height in metres whose whole feet still fit an int32_t.
-constexpr double kMaxHeight = 654553015.0;
-
 class GpxParser {
 public:
     explicit GpxParser(const std::string& path) : path_(path), parser_(XML_ParserCreateNS(nullptr, kNamespaceSeparator))
