@@ -9,7 +9,6 @@
 #include <array>
 #include <cmath>
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace qm {
@@ -80,7 +79,8 @@ Sentence SentenceOf(std::string_view address)
 std::optional<double> Coordinate(std::string_view value, std::string_view hemisphere, char positive, char negative)
 {
     const std::optional<double> number = value.empty() ? std::nullopt : TryTextToFloat(value);
-    if (!number || !(*number >= 0) || hemisphere.size() != 1 || (hemisphere[0] != positive && hemisphere[0] != negative))
+    if (!number || !(*number >= 0) || hemisphere.size() != 1 ||
+        (hemisphere[0] != positive && hemisphere[0] != negative))
         return std::nullopt;
     const double degrees = std::floor(*number / 100);
     const double minutes = *number - degrees * 100;
@@ -109,7 +109,9 @@ public:
 
     size_t Sentences() const { return sentences_; }
     size_t Failed() const { return failed_; }
-    std::vector<Fix> TakeFixes() { return std::move(fixes_); }
+    // Whether some timed fix found no date: then none has one.
+    bool LacksDate() const { return !undated_.empty(); }
+    CollectedPoints& Collected() { return collected_; }
 
 private:
     void ReadSentence(std::string_view line)
@@ -136,7 +138,8 @@ private:
         const Fields fields(body);
         switch (SentenceOf(fields[0])) {
             case Sentence::Rmc:
-                if (fields[2] == "A") Add(fields[1], fields[3], fields[4], fields[5], fields[6], 2, std::nullopt, DdMmYyDay(fields[9]));
+                if (fields[2] == "A")
+                    Add(fields[1], fields[3], fields[4], fields[5], fields[6], 2, std::nullopt, DdMmYyDay(fields[9]));
                 return;
             case Sentence::Gga:
                 if (fields[6].size() == 1 && fields[6][0] >= '1' && fields[6][0] <= '5')
@@ -144,7 +147,8 @@ private:
                         std::nullopt);
                 return;
             case Sentence::Gll:
-                if (fields[6] == "A") Add(fields[5], fields[1], fields[2], fields[3], fields[4], 1, std::nullopt, std::nullopt);
+                if (fields[6] == "A")
+                    Add(fields[5], fields[1], fields[2], fields[3], fields[4], 1, std::nullopt, std::nullopt);
                 return;
             case Sentence::Other:
                 return;
@@ -183,10 +187,50 @@ private:
         if (height) fix_.Height = height;
     }
 
+    // A fix without a date takes that of the fix before it, a day later when
+    // its time of day is earlier; those before the first dated fix wait for
+    // it and count back from it.
     void EndFix()
     {
-        if (inFix_) fixes_.push_back(fix_);
+        if (!inFix_) return;
         inFix_ = false;
+        ++collected_.Count;
+        if (!fix_.Second) {
+            ++collected_.Untimed;
+            return;
+        }
+        if (!fix_.Day && previous_) fix_.Day = *previous_->Day + (*fix_.Second < *previous_->Second ? 1 : 0);
+        if (!fix_.Day) {
+            undated_.push_back(fix_);
+            return;
+        }
+        const Fix* next = &fix_;
+        for (auto fix = undated_.rbegin(); fix != undated_.rend(); ++fix) {
+            fix->Day = *next->Day - (*fix->Second > *next->Second ? 1 : 0);
+            next = &*fix;
+        }
+        for (const Fix& fix : undated_) Keep(fix);
+        undated_.clear();
+        Keep(fix_);
+        previous_ = fix_;
+    }
+
+    // A fix out of range is left out, and the next fix kept starts a piece.
+    void Keep(const Fix& fix)
+    {
+        TrackPoint point;
+        point.DateTime = FixDays(*fix.Day, *fix.Second);
+        if (fix.Rank == 0 || !IsPosition(fix.Latitude, fix.Longitude) || !IsGpxTimeWritable(point.DateTime)) {
+            ++collected_.OutOfRange;
+            pieceStarts_ = true;
+            return;
+        }
+        point.Latitude = fix.Latitude;
+        point.Longitude = fix.Longitude;
+        point.Height = fix.Height;
+        point.StartsPiece = pieceStarts_;
+        pieceStarts_ = false;
+        collected_.Keep(point);
     }
 
     size_t sentences_ = 0;
@@ -195,30 +239,11 @@ private:
     bool inFix_ = false;
     Fix fix_;
     std::string_view fixTime_;  // as written, which tells fixes apart whose time does not parse
-    std::vector<Fix> fixes_;
+    std::optional<Fix> previous_;  // the last dated fix
+    std::vector<Fix> undated_;
+    bool pieceStarts_ = true;
+    CollectedPoints collected_;
 };
-
-// Gives each timed fix without a date one: that of the fix before it, a day
-// later when its time of day is earlier; before the first dated fix, that of
-// the fix after it, a day earlier when its time of day is later. False when
-// no fix has a date.
-bool DateFixes(std::vector<Fix>& fixes)
-{
-    const Fix* previous = nullptr;
-    for (Fix& fix : fixes) {
-        if (!fix.Second) continue;
-        if (!fix.Day && previous) fix.Day = *previous->Day + (*fix.Second < *previous->Second ? 1 : 0);
-        if (fix.Day) previous = &fix;
-    }
-    if (!previous) return false;
-    const Fix* next = nullptr;
-    for (auto fix = fixes.rbegin(); fix != fixes.rend(); ++fix) {
-        if (!fix->Second) continue;
-        if (!fix->Day && next) fix->Day = *next->Day - (*fix->Second > *next->Second ? 1 : 0);
-        next = &*fix;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -233,36 +258,13 @@ TrackReading ReadNmeaTrack(std::string_view content, const std::string& path)
     TrackReading reading;
     NmeaReader nmea;
     nmea.Read(content);
-    std::vector<Fix> fixes = nmea.TakeFixes();
-    if (!fixes.empty() && !DateFixes(fixes)) {
+    if (nmea.LacksDate()) {
         reading.Messages.push_back(
             {false, "В файле NMEA " + path + " нет даты: ни одного предложения RMC с координатами."});
         return reading;
     }
-    CollectedPoints collected;
-    bool pieceStarts = true;
-    for (const Fix& fix : fixes) {
-        ++collected.Count;
-        if (!fix.Second) {
-            ++collected.Untimed;
-            continue;
-        }
-        TrackPoint point;
-        point.DateTime = FixDays(*fix.Day, *fix.Second);
-        if (fix.Rank == 0 || !IsPosition(fix.Latitude, fix.Longitude) || !IsGpxTimeWritable(point.DateTime)) {
-            ++collected.OutOfRange;
-            pieceStarts = true;
-            continue;
-        }
-        point.Latitude = fix.Latitude;
-        point.Longitude = fix.Longitude;
-        point.Height = fix.Height;
-        point.StartsPiece = pieceStarts;
-        pieceStarts = false;
-        collected.Keep(point);
-    }
     std::vector<Message> messages;
-    reading.Track = CheckedTrack(collected, {"(предложения RMC, GGA или GLL)", "времени"}, path, messages);
+    reading.Track = CheckedTrack(nmea.Collected(), {"(предложения RMC, GGA или GLL)", "времени"}, path, messages);
     if (reading.Track && nmea.Failed() > 0)
         reading.Messages.push_back({false, "Пропущено предложений с неверной контрольной суммой: " +
                                                IntToText(static_cast<int64_t>(nmea.Failed())) + " из " +

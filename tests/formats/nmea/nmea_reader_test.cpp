@@ -50,11 +50,13 @@ TEST(NmeaReader, SentencesMakeFixes)
           {"2019-10-23T23:59:59Z", 0, 0, 5.5},
           {"2019-10-24T00:00:00.5Z", 12.575, -12.575, -5.5}},
          {}},
-        {"a sentence whose checksum fails, or lacks one after others had it, is skipped and counted",
+        {"a sentence whose checksum fails, that lacks one after others had it or that holds the start of another "
+         "(a cut line) is skipped and counted",
          rmc0001 + "$GPRMC,000002,A,4249.96546,S,14726.73184,E,0.006,,231019,,,A*00\r\n" +
              "$GPRMC,000003,A,4249.96546,S,14726.73184,E,0.006,,231019,,,A\r\n" +
              "$GPRMC,000004,A,4249.96546,S,14726.73184,E,0.006,,231019,,,A*7\r\n" +
-             "$GPRMC,000005,A,4249.96546,S,14726.73184,E,0.006,,2310$GPRMC,000006,A,4249.96546,S,14726.73184,E,0.006,,231019,,,A*52\r\n" +
+             "$GPRMC,000005,A,4249.96546,S,14726.73184,E,0.006,,2310"
+             "$GPRMC,000006,A,4249.96546,S,14726.73184,E,0.006,,231019,,,A*42\r\n" +
              "$GPGGA,080000.000,5013.476,N,01710.477,E,1,09,0.8,468.770,M,0.0,M,,*6e\r\n",
          {{"2019-10-23T00:00:01Z", -42.8327576666667, 147.4455306666667, std::nullopt},
           {"2019-10-23T08:00:00Z", 50.2246, 17.17461666666667, 468.77}},
