@@ -14,6 +14,15 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsUpperOrDigit(char c) { return IsDigit(c) || (c >= 'A' && c <= 'Z'); }
 
+// The next line that is not empty: some programs write an empty line after
+// each record.
+std::string_view NextFilledLine(LineReader& lines)
+{
+    std::string_view line;
+    while (line.empty() && !lines.AtEnd()) line = lines.Next();
+    return line;
+}
+
 // The value of the `width` digits at text[at].
 std::optional<int> Digits(std::string_view text, size_t at, size_t width)
 {
@@ -146,9 +155,9 @@ private:
 bool StartsAsIgc(std::string_view content)
 {
     LineReader lines(content);
-    const std::string_view first = lines.Next();
+    const std::string_view first = NextFilledLine(lines);
     return first.size() >= 4 && first[0] == 'A' && IsUpperOrDigit(first[1]) && IsUpperOrDigit(first[2]) &&
-           IsUpperOrDigit(first[3]) && lines.Next().starts_with('H');
+           IsUpperOrDigit(first[3]) && NextFilledLine(lines).starts_with('H');
 }
 
 TrackReading ReadIgcTrack(std::string_view content, const std::string& path)

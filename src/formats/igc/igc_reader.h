@@ -8,7 +8,7 @@
 namespace qm {
 
 // Whether the content starts as an IGC flight log does: an A record (the
-// logger's three-character maker code) on the first line, then an H record.
+// logger's three-character maker code), then an H record, empty lines aside.
 bool StartsAsIgc(std::string_view content);
 
 // Reads and checks the fixes (B records) of an IGC flight log; path names

@@ -23,6 +23,14 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
+// The next line that is not blank, trimmed.
+std::string_view NextFilledLine(LineReader& lines)
+{
+    std::string_view line;
+    while (line.empty() && !lines.AtEnd()) line = Trimmed(lines.Next());
+    return line;
+}
+
 // Whether text starts with a sentence's address: "$", five capital letters
 // or digits (talker and sentence), ",".
 bool StartsWithAddress(std::string_view text)
@@ -250,7 +258,7 @@ private:
 bool StartsAsNmea(std::string_view content)
 {
     LineReader lines(content);
-    return StartsWithAddress(Trimmed(lines.Next())) || StartsWithAddress(Trimmed(lines.Next()));
+    return StartsWithAddress(NextFilledLine(lines)) || StartsWithAddress(NextFilledLine(lines));
 }
 
 TrackReading ReadNmeaTrack(std::string_view content, const std::string& path)

@@ -8,8 +8,8 @@
 namespace qm {
 
 // Whether the content starts as a log of NMEA 0183 sentences does: its first
-// line, or its second (a capture may begin within a sentence), starts with
-// "$" and a sentence's address ("$GPRMC,").
+// line that is not blank, or the next one (a capture may begin within a
+// sentence), starts with "$" and a sentence's address ("$GPRMC,").
 bool StartsAsNmea(std::string_view content);
 
 // Reads and checks the fixes of an NMEA 0183 log; path names the file in

@@ -106,12 +106,13 @@ TEST(IgcReader, TheContentTellsAnIgcLog)
         {"AXXXABCFLIGHT:1\r\nHFFXA035\r\n", true},
         {"ALXNQKFFLIGHT:3\nHFDTE160722\n", true},
         {"AXXX\nH", true},
+        {"\r\nAXXX\r\n\r\nHFDTE160722\r\n", true},
         {"OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n", false},
         {"$GPGGA,235600.000,5013.476,N,01710.477,E,1,09,0.8,468.770,M,0.0,M,,*64\n", false},
         {"AXXX\r\nB1200005107126N00149300WA0028800429\r\n", false},
         {"Axx\nH\n", false},
         {"AXX\nH\n", false},
-        {"\nAXXX\nH\n", false},
+        {"AXXX\n\n", false},
         {"", false},
     };
     for (const auto& c : kCases) EXPECT_EQ(StartsAsIgc(c.content), c.igc) << c.content;
