@@ -120,8 +120,9 @@ private:
         point.DateTime = FixDays(day_, *second);
         std::optional<double> latitude, longitude;
         std::optional<int> pressure, gnss;
-        const char validity = line.size() >= kFixLength ? line[24] : '\0';
+        char validity = '\0';
         if (line.size() >= kFixLength) {
+            validity = line[24];
             latitude = Angle(line, 7, 2, 'N', 'S');
             longitude = Angle(line, 15, 3, 'E', 'W');
             pressure = Altitude(line, 25);
