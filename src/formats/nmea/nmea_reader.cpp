@@ -122,29 +122,23 @@ public:
     CollectedPoints& Collected() { return collected_; }
 
 private:
+    // Sentences other than those read are not checked: a receiver may add
+    // its own without a checksum.
     void ReadSentence(std::string_view line)
     {
         if (line.empty() || line[0] != '$') return;
-        ++sentences_;
         const size_t star = line.rfind('*');
-        std::string_view body = line.substr(1, star == std::string_view::npos ? std::string_view::npos : star - 1);
-        bool good = body.find('$') == std::string_view::npos;
-        if (star != std::string_view::npos) {
-            const int high = star + 3 == line.size() ? HexDigit(line[star + 1]) : -1;
-            const int low = high >= 0 ? HexDigit(line[star + 2]) : -1;
-            unsigned char sum = 0;
-            for (char c : body) sum ^= static_cast<unsigned char>(c);
-            good = good && low >= 0 && sum == high * 16 + low;
-            hadChecksum_ = true;
-        } else {
-            good = good && !hadChecksum_;
-        }
-        if (!good) {
+        const std::string_view body = line.substr(1, star == std::string_view::npos ? star : star - 1);
+        const Fields fields(body);
+        const Sentence sentence = SentenceOf(fields[0]);
+        const bool intact = Intact(line, star, body);
+        if (sentence == Sentence::Other) return;
+        ++sentences_;
+        if (!intact) {
             ++failed_;
             return;
         }
-        const Fields fields(body);
-        switch (SentenceOf(fields[0])) {
+        switch (sentence) {
             case Sentence::Rmc:
                 if (fields[2] == "A")
                     Add(fields[1], fields[3], fields[4], fields[5], fields[6], 2, std::nullopt, DdMmYyDay(fields[9]));
@@ -161,6 +155,21 @@ private:
             case Sentence::Other:
                 return;
         }
+    }
+
+    // Whether the sentence is whole: its checksum (after the last "*", two
+    // hexadecimal digits that end the line) holds, or it has none and no
+    // sentence before it had one; and no other sentence starts within it.
+    bool Intact(std::string_view line, size_t star, std::string_view body)
+    {
+        const bool single = body.find('$') == std::string_view::npos;
+        if (star == std::string_view::npos) return single && !hadChecksum_;
+        hadChecksum_ = true;
+        const int high = star + 3 == line.size() ? HexDigit(line[star + 1]) : -1;
+        const int low = high >= 0 ? HexDigit(line[star + 2]) : -1;
+        unsigned char sum = 0;
+        for (char c : body) sum ^= static_cast<unsigned char>(c);
+        return single && low >= 0 && sum == high * 16 + low;
     }
 
     // GGA's height: metres, or nothing when not given; NaN when it is no

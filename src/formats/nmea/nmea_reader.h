@@ -17,10 +17,12 @@ bool StartsAsNmea(std::string_view content);
 //
 // The sentences read are RMC (date, time, position), GGA (time, position,
 // height above sea level, fix quality) and GLL (position, time) of the
-// talkers GP, GN, GL, GA, BD and GB; a sentence whose checksum fails, or
-// that lacks one after sentences that had it (a cut line), is skipped and
-// counted in one message. A sentence without a fix (RMC or GLL not "A", GGA
-// quality other than 1 to 5) is no point. Sentences that follow each other
+// talkers GP, GN, GL, GA, BD and GB, all others left alone; one of those
+// whose checksum fails, or that lacks one after sentences that had it, or
+// that holds the start of another (a cut line), is skipped and counted in
+// one message. A sentence without a measured fix (RMC or GLL not "A", GGA
+// quality 0 or 6 to 8: none, estimated, entered by hand, simulated) is no
+// point. Sentences that follow each other
 // with the same time are one fix: its position from GGA, else RMC, else GLL,
 // its height from GGA, its date from RMC. A fix without a date takes that of
 // the fix before it, the next day when its time is earlier (midnight UTC

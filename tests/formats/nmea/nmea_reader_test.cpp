@@ -61,13 +61,14 @@ TEST(NmeaReader, SentencesMakeFixes)
          {{"2019-10-23T00:00:01Z", -42.8327576666667, 147.4455306666667, std::nullopt},
           {"2019-10-23T08:00:00Z", 50.2246, 17.17461666666667, 468.77}},
          {"Пропущено предложений с неверной контрольной суммой: 4 из 6."}},
-        {"a sentence without a fix is no point; one of another talker or sentence is not read",
+        {"a sentence without a fix is no point; one of another talker or sentence is not read, nor checked",
          Sentence("GPRMC,000000,V,4249.96546,S,14726.73184,E,0.006,,231019,,,N") +
              Sentence("GPGGA,000002,4249.96545,S,14726.73187,E,0,00,,,M,,M,,") +
              Sentence("GPGGA,000003,4249.96545,S,14726.73187,E,6,09,0.96,31.0,M,-8.8,M,,") +
              Sentence("GPGLL,4249.96547,S,14726.73179,E,000004,V,N") +
              Sentence("IIGGA,000005,4249.96545,S,14726.73187,E,1,09,0.96,31.0,M,-8.8,M,,") +
-             Sentence("GPRMB,A,0.66,L,003,004,4917.24,N,12309.57,W,001.3,052.5,000.5,V") + rmc0001,
+             Sentence("GPRMB,A,0.66,L,003,004,4917.24,N,12309.57,W,001.3,052.5,000.5,V") +
+             "$PGRME,15.0,M,45.0,M,25.0,M\r\n$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*00\r\n" + rmc0001,
          {{"2019-10-23T00:00:01Z", -42.8327576666667, 147.4455306666667, std::nullopt}},
          {}},
         {"a fix whose time does not parse is left out; one whose position does not is out of range",
