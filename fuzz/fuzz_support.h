@@ -34,19 +34,20 @@ inline size_t CharacterCount(const std::string& utf8)
     return count;
 }
 
+// The promises of a track reader, checked by every target that reads
+// tracks: a file it refuses is refused with one message; a track it accepts
+// has at least one point, times strictly increasing, the first time not 0,
+// at most maxMessages messages, measure columns empty or as long as the
+// track, and, unless it came from an OziExplorer track (which keeps what the
+// file says), positions within their ranges and finite heights.
+void CheckTrackReading(const TrackReading& reading, size_t maxMessages);
+
 // A broken promise of the code under test: report it as a crash.
 [[noreturn]] inline void Fail(const char* what)
 {
     std::fprintf(stderr, "fuzz check failed: %s\n", what);
     std::abort();
 }
-
-// Checks the promises of a track reader on any input: a track it accepts
-// has at least one point, times strictly increasing, the first time not 0,
-// positions within their ranges (those of a .plt file excepted, which are
-// kept as written), measure columns empty or as long as the track; a file
-// it refuses is refused with one message.
-void CheckTrackReading(const TrackReading& reading);
 
 }  // namespace qm::fuzz
 

@@ -8,6 +8,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    qm::fuzz::CheckTrackReading(qm::ReadTcxTrack(std::string_view(reinterpret_cast<const char*>(data), size), "track"));
+    qm::fuzz::CheckTrackReading(qm::ReadTcxTrack(std::string_view(reinterpret_cast<const char*>(data), size), "track"), 4);
     return 0;
 }

@@ -4,6 +4,8 @@
 #include "formats/gpx/gpx_reader.h"
 #include "formats/kml/kml_reader.h"
 #include "formats/kml/kmz_reader.h"
+#include "formats/igc/igc_reader.h"
+#include "formats/nmea/nmea_reader.h"
 #include "formats/ozi/plt_reader.h"
 #include "formats/tcx/tcx_reader.h"
 #include "formats/xml/xml_reading.h"
@@ -99,6 +101,8 @@ TrackReading ReadTrack(std::string_view content, const std::string& path)
         return ReadGpxTrack(content, path);
     }
     if (IsKmz(content)) return ReadKmzTrack(content, path);
+    if (StartsAsIgc(content)) return ReadIgcTrack(content, path);
+    if (StartsAsNmea(content)) return ReadNmeaTrack(content, path);
     return ReadPltTrack(content);
 }
 

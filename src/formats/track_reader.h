@@ -27,8 +27,9 @@ struct TrackReading {
 // Reads and checks a track held in memory, in the format its content shows:
 // a FIT header is read as FIT; text that starts as XML does (after a
 // byte-order mark and blanks, in UTF-8 or UTF-16 of either byte order) by
-// its root element as TCX, KML or else GPX; a ZIP archive as KMZ; any other
-// as an OziExplorer track. path names the file in messages.
+// its root element as TCX, KML or else GPX; a ZIP archive as KMZ; an IGC
+// flight log or a log of NMEA sentences as such; any other as an
+// OziExplorer track. path names the file in messages.
 TrackReading ReadTrack(std::string_view content, const std::string& path);
 
 // Reads the file at path once and gives it to ReadTrack.

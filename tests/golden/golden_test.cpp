@@ -120,6 +120,17 @@ const std::vector<RealTrack> kTracks = {
     {"GPSBabel-gpsbabel-reference-track-segmented_tracks-track.kml", "segmented",
      "Пропущено точек без отметки времени: 19 из 23.\n"},
     {"gpsbabel-derived-reference-track-Placemark-Track-1.kmz", "placemark-track", ""},
+    // IGC: a fix whose time goes back is on the next day. NMEA: three fixes
+    // whose time does not parse; logs without RMC have no date.
+    {"GPSBabel-gpsbabel-reference-igc2.igc", "igc2", ""},
+    {"GPSBabel-gpsbabel-reference-track-nmeadatetime.nmea", "nmeadatetime",
+     "Пропущено точек без отметки времени: 3 из 19.\n"},
+    {"GPSBabel-gpsbabel-reference-track-adddate.nmea", "",
+     "В файле NMEA tracks/GPSBabel-gpsbabel-reference-track-adddate.nmea нет даты: ни одного предложения RMC с "
+     "координатами.\n"},
+    {"GPSBabel-gpsbabel-reference-track-addmultipledaysfwd.nmea", "",
+     "В файле NMEA tracks/GPSBabel-gpsbabel-reference-track-addmultipledaysfwd.nmea нет даты: ни одного предложения "
+     "RMC с координатами.\n"},
     // Waypoint files are no tracks.
     {"gpsbabel-reference-ozi.wpt", "", kNotATrack},
     {"gpsbabel-reference-ozi-color.wpt", "", kNotATrack},
@@ -132,9 +143,10 @@ const std::vector<RealTrack> kTracks = {
 // run here: the files above already hold every reader
 // feature they have (segments, offsets, fractions of seconds, extensions), and
 // their checked outputs would add megabytes (dg100.gpx holds the points of
-// dg100.plt).
+// dg100.plt). The same holds for the longer IGC file beside igc2.igc.
 const std::set<std::string> kNotGolden = {
     "Freika-dawarich-fixtures-files-gpx-arc_example.gpx",
+    "GPSBabel-gpsbabel-reference-track-27GLQKF3.igc",
     "GPSBabel-gpsbabel-reference-track-dg100.gpx",
     "GPSBabel-gpsbabel-reference-track-nmea.gpx",
     "GPSBabel-gpsbabel-reference-track-tcxtest.gpx",

@@ -8,12 +8,13 @@
 
 namespace qm::test {
 
-std::optional<Track> GpsBabelTrack(const std::string& format, const std::string& path)
+std::optional<Track> GpsBabelTrack(const std::string& format, const std::string& path, const std::string& filter)
 {
     TempDir scratch;
     const std::string gpx = scratch.File("gpsbabel.gpx");
-    const std::string command =
-        "gpsbabel -t -i " + format + " -f '" + path + "' -o gpx -F '" + gpx + "' 2>'" + scratch.File("errors") + "'";
+    const std::string command = "gpsbabel -t -i " + format + " -f '" + path + "'" +
+                                (filter.empty() ? "" : " -x " + filter) + " -o gpx -F '" + gpx + "' 2>'" +
+                                scratch.File("errors") + "'";
     if (std::system(command.c_str()) != 0) return std::nullopt;
     return LoadTrack(gpx).Track;
 }

@@ -1,0 +1,16 @@
+// The NMEA reader on any bytes, read from memory: it must return and keep the
+// promises of every reading, with at most the sentences whose checksum fails
+// and the points left out for want of a time, for a position or time out of
+// range and for a time not later.
+#include "fuzz_support.h"
+
+#include "formats/nmea/nmea_reader.h"
+
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace qm;
+    fuzz::CheckTrackReading(ReadNmeaTrack(std::string_view(reinterpret_cast<const char*>(data), size), "track"), 4);
+    return 0;
+}
