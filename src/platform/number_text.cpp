@@ -109,35 +109,38 @@ long LeadingExponent(std::string_view number)
 constexpr double kExactPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-// The common number of a track file, fast: blanks, a sign, at most 15 digits
-// with an optional point, blanks. Its digits form an integer below 2^53 and
-// its scale is an exact power of ten, so one division rounds correctly.
-// False for any other text.
-bool ParseShortDecimal(std::string_view text, double& value)
+}  // namespace
+
+// Its digits form an integer below 2^53 and its scale is an exact power of
+// ten, so one division rounds correctly.
+const char* ReadShortDecimal(const char* text, const char* end, double& value)
 {
-    size_t i = 0;
-    const size_t n = text.size();
-    while (i < n && text[i] == ' ') ++i;
+    const char* p = text;
+    while (p != end && *p == ' ') ++p;
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
     uint64_t digits = 0;
     int count = 0;
     int decimals = 0;
-    for (; i < n && IsDigit(text[i]); ++i, ++count) digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
-    if (i < n && text[i] == '.') {
-        for (++i; i < n && IsDigit(text[i]); ++i, ++count, ++decimals)
-            digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
+    for (; p != end && IsDigit(*p); ++p, ++count) digits = digits * 10 + static_cast<uint64_t>(*p - '0');
+    if (p != end && *p == '.') {
+        for (++p; p != end && IsDigit(*p); ++p, ++count, ++decimals)
+            digits = digits * 10 + static_cast<uint64_t>(*p - '0');
     }
-    while (i < n && text[i] == ' ') ++i;
-    if (i != n || count == 0 || count > 15) return false;
+    if (count == 0 || count > 15) return nullptr;
+    while (p != end && *p == ' ') ++p;
     double magnitude = static_cast<double>(digits) / kExactPow10[decimals];
     value = negative ? -magnitude : magnitude;
-    return true;
+    return p;
 }
+
+namespace {
 
 std::optional<double> ParseReal(std::string_view text)
 {
-    if (double value; ParseShortDecimal(text, value)) return value;
+    const char* const end = text.data() + text.size();
+    if (double value; const char* read = ReadShortDecimal(text.data(), end, value))
+        if (read == end) return value;
     auto body = RealBody(text);
     if (!body) return std::nullopt;
     std::string_view number = *body;
@@ -147,11 +150,11 @@ std::optional<double> ParseReal(std::string_view text)
         number.remove_prefix(1);
     }
     double value = 0;
-    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    auto [converted, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (LeadingExponent(number) >= 0) return std::nullopt;
         value = 0;  // too small for a double: it reads as zero
-    } else if (ec != std::errc() || end != number.data() + number.size()) {
+    } else if (ec != std::errc() || converted != number.data() + number.size()) {
         return std::nullopt;
     }
     return negative ? -value : value;
