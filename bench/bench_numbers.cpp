@@ -66,12 +66,15 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
                    },
                });
 
-    std::vector<char> out(points.size() * PointLineWriter::kMaxLine);
+    // Lines go to one megabyte over and over, as into a file's buffer.
+    std::vector<char> out(size_t{1} << 20);
+    char* const last = out.data() + out.size() - PointLineWriter::kMaxLine;
     const std::vector<Times> writing = BestTimesInTurn(
         kRuns, {
                    [&] {
                        char* p = out.data();
                        for (const TrackPoint& point : points) {
+                           if (p > last) p = out.data();
                            // The values the line shows: the two coordinates,
                            // the break code, the feet, the day count, and the
                            // day and the second of the day of the date and time.
@@ -91,7 +94,10 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
                    [&] {
                        char* p = out.data();
                        PointLineWriter writer;
-                       for (const TrackPoint& point : points) p = writer.Write(p, point, point.StartsPiece);
+                       for (const TrackPoint& point : points) {
+                           if (p > last) p = out.data();
+                           p = writer.Write(p, point, point.StartsPiece);
+                       }
                        Keep(out);
                    },
                });

@@ -340,6 +340,15 @@ std::optional<double> TryTextToFloat(std::string_view text) { return ParseReal(t
 
 double RoundHalfEven(double value)
 {
+    // Below 2^52 in magnitude, fast: the whole part in an integer is exact.
+    // Zero keeps its sign.
+    if (std::fabs(value) < 0x1p52 && value != 0) {
+        auto whole = static_cast<int64_t>(value);  // toward zero
+        if (static_cast<double>(whole) > value) --whole;
+        const double fraction = value - static_cast<double>(whole);
+        if (fraction > 0.5 || (fraction == 0.5 && whole % 2 != 0)) ++whole;
+        return static_cast<double>(whole);
+    }
     double lower = std::floor(value);
     double fraction = value - lower;
     if (fraction > 0.5) return lower + 1;

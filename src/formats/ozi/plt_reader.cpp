@@ -16,7 +16,7 @@ constexpr std::string_view kTrackMarker = "OziExplorer Track Point File";
 
 // The points reserved at most before they are read: a file of blank lines
 // is not to reserve what memory cannot hold. A longer track grows as it is read.
-constexpr size_t kMaxReservedPoints = size_t{1} << 23;
+constexpr size_t kMaxReservedPoints = size_t{1} << 22;
 
 // The next comma-ended field of a point line as a number; a number of the
 // common form is converted as it is found, in one pass over its text.
