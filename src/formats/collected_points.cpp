@@ -1,5 +1,6 @@
 #include "formats/collected_points.h"
 
+#include "platform/large_pages.h"
 #include "platform/number_text.h"
 
 #include <algorithm>
@@ -72,6 +73,14 @@ std::string LeftOut(std::string_view why, size_t count, size_t of)
 }
 
 }  // namespace
+
+void CollectedPoints::Expect(size_t points)
+{
+    // A file larger than its points show grows the points as they come.
+    constexpr size_t kMostExpected = size_t{1} << 22;
+    Points.reserve(std::min(points, kMostExpected));
+    AdviseLargePages(Points.data(), Points.capacity() * sizeof(TrackPoint));
+}
 
 void CollectedPoints::Keep(const TrackPoint& point, const std::array<std::optional<float>, kMeasureCount>& measures)
 {

@@ -6,6 +6,7 @@
 #include "platform/file_descriptor.h"
 #include "platform/file_line_reader.h"
 #include "platform/file_system.h"
+#include "platform/large_pages.h"
 
 #include <cerrno>
 #include <cstring>
@@ -62,6 +63,7 @@ std::optional<Message> ReadTrackFile(int fd, const std::string& path, FileBytes&
     // One byte more than the file holds shows a file that grows while it is read.
     size_t capacity = static_cast<size_t>(st.st_size) + 1;
     bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
+    AdviseLargePages(bytes.data.get(), capacity);
     for (;;) {
         if (bytes.size == capacity) {
             if (capacity > kMaxTrackFile) return tooLarge;

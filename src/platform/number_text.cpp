@@ -106,33 +106,7 @@ long LeadingExponent(std::string_view number)
     return lead + exponent;
 }
 
-constexpr double kExactPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
 }  // namespace
-
-// Its digits form an integer below 2^53 and its scale is an exact power of
-// ten, so one division rounds correctly.
-const char* ReadShortDecimal(const char* text, const char* end, double& value)
-{
-    const char* p = text;
-    while (p != end && *p == ' ') ++p;
-    bool negative = false;
-    if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
-    uint64_t digits = 0;
-    int count = 0;
-    int decimals = 0;
-    for (; p != end && IsDigit(*p); ++p, ++count) digits = digits * 10 + static_cast<uint64_t>(*p - '0');
-    if (p != end && *p == '.') {
-        for (++p; p != end && IsDigit(*p); ++p, ++count, ++decimals)
-            digits = digits * 10 + static_cast<uint64_t>(*p - '0');
-    }
-    if (count == 0 || count > 15) return nullptr;
-    while (p != end && *p == ' ') ++p;
-    double magnitude = static_cast<double>(digits) / kExactPow10[decimals];
-    value = negative ? -magnitude : magnitude;
-    return p;
-}
 
 namespace {
 
@@ -343,10 +317,11 @@ double RoundHalfEven(double value)
     // Below 2^52 in magnitude, fast: the whole part in an integer is exact.
     // Zero keeps its sign.
     if (std::fabs(value) < 0x1p52 && value != 0) {
+        // Without branches: which way a track's values go is anyone's guess.
         auto whole = static_cast<int64_t>(value);  // toward zero
-        if (static_cast<double>(whole) > value) --whole;
+        whole -= static_cast<double>(whole) > value;
         const double fraction = value - static_cast<double>(whole);
-        if (fraction > 0.5 || (fraction == 0.5 && whole % 2 != 0)) ++whole;
+        whole += (fraction > 0.5) | ((fraction == 0.5) & (whole & 1));
         return static_cast<double>(whole);
     }
     double lower = std::floor(value);

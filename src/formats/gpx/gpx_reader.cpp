@@ -27,6 +27,9 @@ constexpr std::string_view kGpx11 = "http://www.topografix.com/GPX/1/1";
 constexpr size_t kChunk = size_t{1} << 18;
 // The most expat takes in one call.
 constexpr size_t kMaxPiece = size_t{1} << 30;
+// The bytes of a point with a time and nothing else, without blanks:
+// <trkpt lat="1" lon="1"><time>2020-02-14T01:00:00Z</time></trkpt>
+constexpr size_t kSmallestPoint = 65;
 // More text than any number or time needs; a longer one is kept cut and refused.
 constexpr size_t kMaxText = 1024;
 
@@ -76,6 +79,7 @@ public:
     // of any length is scanned a bounded number of times.
     bool Parse(std::string_view content, std::vector<Message>& messages)
     {
+        collected_.Expect(content.size() / kSmallestPoint);
         size_t chunk = kChunk;
         size_t fed = 0;
         do {
