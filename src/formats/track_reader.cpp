@@ -53,11 +53,13 @@ struct FileBytes {
     std::string_view View() const { return {data.get(), size}; }
 };
 
+Message TooLarge(const std::string& path) { return {true, "Cannot read file \"" + path + "\". File too large"}; }
+
 // The whole regular file open at fd; the refusal when it cannot be read.
 std::optional<Message> ReadTrackFile(int fd, const std::string& path, FileBytes& bytes)
 {
-    const Message tooLarge{true, "Cannot read file \"" + path + "\". File too large"};
-    if (::lseek(fd, 0, SEEK_SET) != 0) return Message{true, "Cannot read file \"" + path + "\". " + std::strerror(errno)};
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        return Message{true, "Cannot read file \"" + path + "\". " + std::strerror(errno)};
     struct stat st;
     if (::fstat(fd, &st) != 0) st.st_size = 0;
     // One byte more than the file holds shows a file that grows while it is read.
@@ -66,7 +68,7 @@ std::optional<Message> ReadTrackFile(int fd, const std::string& path, FileBytes&
     AdviseLargePages(bytes.data.get(), capacity);
     for (;;) {
         if (bytes.size == capacity) {
-            if (capacity > kMaxTrackFile) return tooLarge;
+            if (capacity > kMaxTrackFile) return TooLarge(path);
             capacity *= 2;
             auto grown = std::make_unique_for_overwrite<char[]>(capacity);
             std::memcpy(grown.get(), bytes.data.get(), bytes.size);
@@ -94,12 +96,13 @@ TrackReading LoadTrack(const std::string& path)
     TrackReading reading;
     FileDescriptor fd(OpenRegularFile(path));
     if (!fd.IsOpen()) {
-        reading.Messages.push_back({false, FileExists(path) ? "Не удалось открыть файл трека." : "Файл трека не найден!"});
+        reading.Messages.push_back(
+            {false, FileExists(path) ? "Не удалось открыть файл трека." : "Файл трека не найден!"});
         return reading;
     }
     struct stat st;
     if (::fstat(fd.get(), &st) == 0 && static_cast<uint64_t>(st.st_size) > kMaxTrackFile) {
-        reading.Messages.push_back({true, "Cannot read file \"" + path + "\". File too large"});
+        reading.Messages.push_back(TooLarge(path));
         return reading;
     }
     // An OziExplorer track streams through the reader, its text never whole

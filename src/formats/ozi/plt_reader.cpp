@@ -24,7 +24,8 @@ double TakeFloat(std::string_view& line)
 {
     const char* const end = line.data() + line.size();
     double value = 0;
-    if (const char* after = ReadShortDecimal(line.data(), end, value); after != nullptr && after != end && *after == ',') {
+    const char* const after = ReadShortDecimal(line.data(), end, value);
+    if (after != nullptr && after != end && *after == ',') {
         line.remove_prefix(static_cast<size_t>(after - line.data()) + 1);
         return value;
     }
