@@ -2,7 +2,9 @@
 
 #include "platform/message_sink.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace qm::bench {
 
@@ -34,12 +36,22 @@ double BestSeconds(int runs, Work work)
     return BestTimes(runs, work).Wall;
 }
 
+// The best times of each work, the works called in turn `runs` times, so that
+// a machine busier for a while slows them all alike and their ratios hold.
+std::vector<Times> BestTimesInTurn(int runs, const std::vector<std::function<void()>>& works);
+
+// "what: W s wall, C s processor".
+std::string TimesText(const std::string& what, const Times& times);
+// "R x the NAME floor (wall), R x (processor)".
+std::string RatioText(const Times& times, const Times& floor, const std::string& name);
+
 }  // namespace qm::bench
 
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <limits>
+#include <sstream>
 
 template <typename Work>
 qm::bench::Times qm::bench::BestTimes(int runs, Work work)
@@ -59,4 +71,33 @@ qm::bench::Times qm::bench::BestTimes(int runs, Work work)
         best.Cpu = std::min(best.Cpu, cpuNow() - cpuStart);
     }
     return best;
+}
+
+inline std::vector<qm::bench::Times> qm::bench::BestTimesInTurn(int runs,
+                                                               const std::vector<std::function<void()>>& works)
+{
+    std::vector<Times> best(works.size(), Times{std::numeric_limits<double>::max(), std::numeric_limits<double>::max()});
+    for (int i = 0; i < runs; ++i)
+        for (size_t k = 0; k < works.size(); ++k) {
+            const Times times = BestTimes(1, works[k]);
+            best[k].Wall = std::min(best[k].Wall, times.Wall);
+            best[k].Cpu = std::min(best[k].Cpu, times.Cpu);
+        }
+    return best;
+}
+
+inline std::string qm::bench::TimesText(const std::string& what, const Times& times)
+{
+    std::ostringstream text;
+    text << what << ": " << times.Wall << " s wall, " << times.Cpu << " s processor";
+    return text.str();
+}
+
+inline std::string qm::bench::RatioText(const Times& times, const Times& floor, const std::string& name)
+{
+    std::ostringstream text;
+    text.precision(3);
+    text << times.Wall / floor.Wall << " x the " << name << " floor (wall), " << times.Cpu / floor.Cpu
+         << " x (processor)";
+    return text.str();
 }

@@ -1,5 +1,6 @@
 #include "formats/collected_points.h"
 
+#include "platform/large_pages.h"
 #include "platform/number_text.h"
 
 #include <algorithm>
@@ -80,6 +81,14 @@ bool IsUsablePosition(double latitude, double longitude)
         return value >= -limit && value <= limit && std::fpclassify(value) != FP_SUBNORMAL;
     };
     return usable(latitude, 90) && usable(longitude, 180);
+}
+
+void CollectedPoints::Expect(size_t points)
+{
+    // A file larger than its points show grows the points as they come.
+    constexpr size_t kMostExpected = size_t{1} << 22;
+    Points.reserve(std::min(points, kMostExpected));
+    AdviseLargePages(Points.data(), Points.capacity() * sizeof(TrackPoint));
 }
 
 void CollectedPoints::Keep(const TrackPoint& point, const std::array<std::optional<float>, kMeasureCount>& measures)

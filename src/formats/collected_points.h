@@ -21,6 +21,9 @@ struct CollectedPoints {
     size_t Untimed = 0;     // left out: no time
     size_t OutOfRange = 0;  // left out: position or time out of range
 
+    // Room for about `points` points, so that a large file's points are not
+    // moved while they fill: a guess from the file's size, so capped.
+    void Expect(size_t points);
     // Keeps point with its measures (nothing for those it lacks).
     void Keep(const TrackPoint& point, const std::array<std::optional<float>, kMeasureCount>& measures = {});
 };

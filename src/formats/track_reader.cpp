@@ -11,7 +11,9 @@
 #include "formats/xml/xml_reading.h"
 #include "platform/error.h"
 #include "platform/file_descriptor.h"
+#include "platform/file_line_reader.h"
 #include "platform/file_system.h"
+#include "platform/large_pages.h"
 
 #include <cerrno>
 #include <cstring>
@@ -58,28 +60,28 @@ struct FileBytes {
     std::string_view View() const { return {data.get(), size}; }
 };
 
-// The whole regular file at path; the refusal when it cannot be read.
-std::optional<Message> ReadTrackFile(const std::string& path, FileBytes& bytes)
+Message TooLarge(const std::string& path) { return {true, "Cannot read file \"" + path + "\". File too large"}; }
+
+// The whole regular file open at fd; the refusal when it cannot be read.
+std::optional<Message> ReadTrackFile(int fd, const std::string& path, FileBytes& bytes)
 {
-    FileDescriptor fd(OpenRegularFile(path));
-    if (!fd.IsOpen())
-        return Message{false, FileExists(path) ? "Не удалось открыть файл трека." : "Файл трека не найден!"};
-    const Message tooLarge{true, "Cannot read file \"" + path + "\". File too large"};
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        return Message{true, "Cannot read file \"" + path + "\". " + std::strerror(errno)};
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0) st.st_size = 0;
-    if (static_cast<uint64_t>(st.st_size) > kMaxTrackFile) return tooLarge;
+    if (::fstat(fd, &st) != 0) st.st_size = 0;
     // One byte more than the file holds shows a file that grows while it is read.
     size_t capacity = static_cast<size_t>(st.st_size) + 1;
     bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
+    AdviseLargePages(bytes.data.get(), capacity);
     for (;;) {
         if (bytes.size == capacity) {
-            if (capacity > kMaxTrackFile) return tooLarge;
+            if (capacity > kMaxTrackFile) return TooLarge(path);
             capacity *= 2;
             auto grown = std::make_unique_for_overwrite<char[]>(capacity);
             std::memcpy(grown.get(), bytes.data.get(), bytes.size);
             bytes.data = std::move(grown);
         }
-        ssize_t n = ::read(fd.get(), bytes.data.get() + bytes.size, capacity - bytes.size);
+        ssize_t n = ::read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
         if (n == 0) return std::nullopt;
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -108,9 +110,30 @@ TrackReading ReadTrack(std::string_view content, const std::string& path)
 
 TrackReading LoadTrack(const std::string& path)
 {
+    TrackReading reading;
+    FileDescriptor fd(OpenRegularFile(path));
+    if (!fd.IsOpen()) {
+        reading.Messages.push_back(
+            {false, FileExists(path) ? "Не удалось открыть файл трека." : "Файл трека не найден!"});
+        return reading;
+    }
+    struct stat st;
+    if (::fstat(fd.get(), &st) == 0 && static_cast<uint64_t>(st.st_size) > kMaxTrackFile) {
+        reading.Messages.push_back(TooLarge(path));
+        return reading;
+    }
+    // An OziExplorer track streams through the reader, its text never whole
+    // in memory; the other formats are read from memory.
+    FileLineReader file(fd.get(), path, kMaxTrackFile);
+    try {
+        const std::string_view head = file.Head();
+        if (!StartsAsXml(head) && StartsAsPltTrack(head)) return ReadPltTrack(file);
+    } catch (const Error& error) {
+        reading.Messages.push_back({true, error.what()});
+        return reading;
+    }
     FileBytes bytes;
-    if (std::optional<Message> refusal = ReadTrackFile(path, bytes)) {
-        TrackReading reading;
+    if (std::optional<Message> refusal = ReadTrackFile(fd.get(), path, bytes)) {
         reading.Messages.push_back(std::move(*refusal));
         return reading;
     }

@@ -40,13 +40,15 @@ void AtomicFileWriter::Flush()
 {
     WriteThrough(std::string_view(buffer_.get(), used_));
     used_ = 0;
-    // The sync at Commit then finds little left to do.
-    ::sync_file_range(fd_.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 void AtomicFileWriter::WriteThrough(std::string_view bytes)
 {
+    if (bytes.empty()) return;
     if (!WriteAll(fd_.get(), bytes)) Fail(errno);
+    // The sync at Commit then finds little left to do.
+    ::sync_file_range(fd_.get(), static_cast<off_t>(written_), static_cast<off_t>(bytes.size()), SYNC_FILE_RANGE_WRITE);
+    written_ += bytes.size();
 }
 
 void AtomicFileWriter::Commit()

@@ -2,6 +2,7 @@
 
 #include "platform/file_descriptor.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -53,9 +54,9 @@ private:
     [[noreturn]] void Fail(int error, const char* what = "Cannot write file");
     void Discard();
 
-    // Enough to keep the writes few; small enough for the allocator to keep
-    // at hand, as a run opens a writer per file.
-    static constexpr size_t kBufferSize = 64 << 10;
+    // Each write starts its own write-back: large writes keep the requests
+    // to the disk few, each of which costs a round trip to the device.
+    static constexpr size_t kBufferSize = size_t{1} << 20;
 
     std::string path_;
     std::string temp_;
@@ -63,6 +64,7 @@ private:
     FileDescriptor fd_;
     std::unique_ptr<char[]> buffer_;
     size_t used_ = 0;
+    uint64_t written_ = 0;  // bytes written to the file
 };
 
 // Writes content to path through an AtomicFileWriter and syncs its directory.

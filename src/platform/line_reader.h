@@ -15,7 +15,7 @@ public:
     bool AtEnd() const { return rest_.empty(); }
 
     // How many lines are left, at most (a last one without its line end counts).
-    size_t LinesLeft() const { return static_cast<size_t>(std::count(rest_.begin(), rest_.end(), '\n')) + 1; }
+    size_t ExpectedLines() const { return static_cast<size_t>(std::count(rest_.begin(), rest_.end(), '\n')) + 1; }
 
     // The next line; past the end of the text an empty line.
     std::string_view Next()

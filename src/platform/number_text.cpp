@@ -106,38 +106,15 @@ long LeadingExponent(std::string_view number)
     return lead + exponent;
 }
 
-constexpr double kExactPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+}  // namespace
 
-// The common number of a track file, fast: blanks, a sign, at most 15 digits
-// with an optional point, blanks. Its digits form an integer below 2^53 and
-// its scale is an exact power of ten, so one division rounds correctly.
-// False for any other text.
-bool ParseShortDecimal(std::string_view text, double& value)
-{
-    size_t i = 0;
-    const size_t n = text.size();
-    while (i < n && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    uint64_t digits = 0;
-    int count = 0;
-    int decimals = 0;
-    for (; i < n && IsDigit(text[i]); ++i, ++count) digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
-    if (i < n && text[i] == '.') {
-        for (++i; i < n && IsDigit(text[i]); ++i, ++count, ++decimals)
-            digits = digits * 10 + static_cast<uint64_t>(text[i] - '0');
-    }
-    while (i < n && text[i] == ' ') ++i;
-    if (i != n || count == 0 || count > 15) return false;
-    double magnitude = static_cast<double>(digits) / kExactPow10[decimals];
-    value = negative ? -magnitude : magnitude;
-    return true;
-}
+namespace {
 
 std::optional<double> ParseReal(std::string_view text)
 {
-    if (double value; ParseShortDecimal(text, value)) return value;
+    const char* const end = text.data() + text.size();
+    if (double value; const char* read = ReadShortDecimal(text.data(), end, value))
+        if (read == end) return value;
     auto body = RealBody(text);
     if (!body) return std::nullopt;
     std::string_view number = *body;
@@ -147,11 +124,11 @@ std::optional<double> ParseReal(std::string_view text)
         number.remove_prefix(1);
     }
     double value = 0;
-    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    auto [converted, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (LeadingExponent(number) >= 0) return std::nullopt;
         value = 0;  // too small for a double: it reads as zero
-    } else if (ec != std::errc() || end != number.data() + number.size()) {
+    } else if (ec != std::errc() || converted != number.data() + number.size()) {
         return std::nullopt;
     }
     return negative ? -value : value;
@@ -337,6 +314,16 @@ std::optional<double> TryTextToFloat(std::string_view text) { return ParseReal(t
 
 double RoundHalfEven(double value)
 {
+    // Below 2^52 in magnitude, fast: the whole part in an integer is exact.
+    // Zero keeps its sign.
+    if (std::fabs(value) < 0x1p52 && value != 0) {
+        // Without branches: which way a track's values go is anyone's guess.
+        auto whole = static_cast<int64_t>(value);  // toward zero
+        whole -= static_cast<double>(whole) > value;
+        const double fraction = value - static_cast<double>(whole);
+        whole += (fraction > 0.5) | ((fraction == 0.5) & (whole & 1));
+        return static_cast<double>(whole);
+    }
     double lower = std::floor(value);
     double fraction = value - lower;
     if (fraction > 0.5) return lower + 1;

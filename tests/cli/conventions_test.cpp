@@ -1,14 +1,7 @@
 // The command-line conventions scripts rely on.
 #include "cli/cli_fixture.h"
+#include "support/address_sanitizer.h"
 #include "visual/visual_test_support.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define QM_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QM_ADDRESS_SANITIZER 1
-#endif
-#endif
 
 namespace qm {
 namespace {

@@ -89,8 +89,28 @@ TEST(NumberText, FifteenDigitsAreCorrectlyRounded)
 
 TEST(NumberText, RoundHalfEven)
 {
-    const double cases[][2] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {2.4999, 2}, {-0.6, -1}};
+    const double cases[][2] = {{2.5, 2},
+                               {3.5, 4},
+                               {-2.5, -2},
+                               {-3.5, -4},
+                               {0.5, 0},
+                               {2.4999, 2},
+                               {-0.6, -1},
+                               {0x1p52 - 0.5, 0x1p52},
+                               {0x1p52 - 1.5, 0x1p52 - 2},
+                               {-0x1p52 + 0.5, -0x1p52},
+                               {0x1p53 + 2, 0x1p53 + 2},
+                               {1e300, 1e300},
+                               {HUGE_VAL, HUGE_VAL}};
     for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c[0]), c[1]) << c[0];
+    // Zero keeps its sign; what rounds to zero from below is +0.
+    for (const auto& [value, negative] : {std::pair{-0.0, true}, {0.0, false}, {-0.3, false}, {-0.5, false}})
+        EXPECT_EQ(std::signbit(RoundHalfEven(value)), negative) << value;
+    EXPECT_TRUE(std::isnan(RoundHalfEven(NAN)));
+    // The rounding of the processor, halves to even, on values of every size.
+    for (double value = 1e-3; value < 1e17; value *= 1.37)
+        for (double v : {value, -value, std::round(value) + 0.5, -std::round(value) - 0.5})
+            EXPECT_EQ(RoundHalfEven(v), std::nearbyint(v)) << v;
 }
 
 }  // namespace

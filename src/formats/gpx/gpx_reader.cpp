@@ -25,6 +25,9 @@ namespace {
 constexpr std::string_view kGpx10 = "http://www.topografix.com/GPX/1/0";
 constexpr std::string_view kGpx11 = "http://www.topografix.com/GPX/1/1";
 constexpr std::string_view kTrackPointExtensionV2 = "http://www.garmin.com/xmlschemas/TrackPointExtension/v2";
+// The bytes of a point with a time and nothing else, without blanks:
+// <trkpt lat="1" lon="1"><time>2020-02-14T01:00:00Z</time></trkpt>
+constexpr size_t kSmallestPoint = 65;
 // More text than any number or time needs; a longer one is kept cut and refused.
 constexpr size_t kMaxText = 1024;
 
@@ -47,6 +50,7 @@ public:
     // in messages.
     bool Parse(std::string_view content, std::vector<Message>& messages)
     {
+        collected_.Expect(content.size() / kSmallestPoint);
         if (FeedXml(parser_.get(), content)) return true;
         if (!refusal_)
             Refuse(false, "не является правильным XML (" + std::string(XML_ErrorString(XML_GetErrorCode(parser_.get()))) + ")");

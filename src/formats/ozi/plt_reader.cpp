@@ -1,26 +1,51 @@
 #include "formats/ozi/plt_reader.h"
 
 #include "platform/error.h"
+#include "platform/large_pages.h"
 #include "platform/line_reader.h"
 #include "platform/number_text.h"
 #include "platform/text_fields.h"
 #include "track/time_order.h"
+
+#include <algorithm>
 
 namespace qm {
 namespace {
 
 constexpr std::string_view kTrackMarker = "OziExplorer Track Point File";
 
-int32_t ReadFeet(std::string_view field)
+// The points reserved at most before they are read: a file of blank lines
+// is not to reserve what memory cannot hold. A longer track grows as it is read.
+constexpr size_t kMaxReservedPoints = size_t{1} << 22;
+
+// The next comma-ended field of a point line as a number; a number of the
+// common form is converted as it is found, in one pass over its text.
+double TakeFloat(std::string_view& line)
 {
-    double rounded = RoundHalfEven(TextToFloat(field));
+    const char* const end = line.data() + line.size();
+    double value = 0;
+    const char* const after = ReadShortDecimal(line.data(), end, value);
+    if (after != nullptr && after != end && *after == ',') {
+        line.remove_prefix(static_cast<size_t>(after - line.data()) + 1);
+        return value;
+    }
+    return TextToFloat(TakeField(line, ','));
+}
+
+// The next field as whole feet.
+int32_t TakeFeet(std::string_view& line)
+{
+    const char* const field = line.data();
+    const double rounded = RoundHalfEven(TakeFloat(line));
+    // The field converted, so it ended at the comma before the rest of the line.
     if (!(rounded >= INT32_MIN && rounded <= INT32_MAX))
-        throw Error(NotIntegerMessage(field));
+        throw Error(NotIntegerMessage({field, static_cast<size_t>(line.data() - 1 - field)}));
     return static_cast<int32_t>(rounded);
 }
 
 // The track of the file's lines; a refusal is a message in reading.
-void ReadLines(LineReader& lines, TrackReading& reading)
+template <typename Lines>
+void ReadLines(Lines& lines, TrackReading& reading)
 {
     PltDetails details;
     Track track;
@@ -30,14 +55,17 @@ void ReadLines(LineReader& lines, TrackReading& reading)
         return lines.Next();
     };
     // A value that does not convert is an Error about the line it stands on.
-    auto parse = [&](std::string_view line, TrackPoint& point) {
+    auto withLine = [&](auto convert) {
         try {
-            const int32_t code = ParseTrackPoint(line, point);
-            if (code != 0 && code != 1)
-                details.BreakCodes.emplace_back(static_cast<int32_t>(track.Points.size() - 1), code);
+            return convert();
         } catch (const Error& error) {
             throw Error(error.what(), lineNumber);
         }
+    };
+    auto parse = [&](std::string_view line, TrackPoint& point) {
+        const int32_t code = withLine([&] { return ParseTrackPoint(line, point); });
+        if (code != 0 && code != 1)
+            details.BreakCodes.emplace_back(static_cast<int32_t>(track.Points.size() - 1), code);
     };
 
     details.Header[0] = next();
@@ -47,14 +75,12 @@ void ReadLines(LineReader& lines, TrackReading& reading)
     }
     for (size_t i = 1; i < details.Header.size(); ++i) details.Header[i] = next();
     // The declared point count is often wrong; only its form is checked.
-    try {
-        TextToInt(next());
-    } catch (const Error& error) {
-        throw Error(error.what(), lineNumber);
-    }
+    const std::string_view count = next();
+    withLine([&] { return TextToInt(count); });
 
     TrackPoints& points = track.Points;
-    points.reserve(lines.LinesLeft());
+    points.reserve(std::min(lines.ExpectedLines(), kMaxReservedPoints));
+    AdviseLargePages(points.data(), points.capacity() * sizeof(TrackPoint));
     parse(next(), points.emplace_back());
     if (points[0].DateTime == 0) {
         reading.Messages.push_back({false, "В треке нет данных о времени."});
@@ -79,30 +105,43 @@ void ReadLines(LineReader& lines, TrackReading& reading)
     reading.Plt = std::move(details);
 }
 
-}  // namespace
-
-int32_t ParseTrackPoint(std::string_view line, TrackPoint& point)
-{
-    if (line.empty()) return 0;
-    point.Latitude = TextToFloat(TakeField(line, ','));
-    point.Longitude = TextToFloat(TakeField(line, ','));
-    const int32_t code = TextToInt(TakeField(line, ','));
-    point.StartsPiece = code != 0;
-    point.Height = HeightOfFeet(ReadFeet(TakeField(line, ',')));
-    point.DateTime = TextToFloat(TakeField(line, ','));
-    return code;
-}
-
-TrackReading ReadPltTrack(std::string_view content)
+template <typename Lines>
+TrackReading ReadLinesOf(Lines& lines)
 {
     TrackReading reading;
-    LineReader lines(content);
     try {
         ReadLines(lines, reading);
     } catch (const Error& error) {
         reading.Messages.push_back({true, error.what(), error.Line()});
     }
     return reading;
+}
+
+}  // namespace
+
+int32_t ParseTrackPoint(std::string_view line, TrackPoint& point)
+{
+    if (line.empty()) return 0;
+    point.Latitude = TakeFloat(line);
+    point.Longitude = TakeFloat(line);
+    const int32_t code = TextToInt(TakeField(line, ','));
+    point.StartsPiece = code != 0;
+    point.Height = HeightOfFeet(TakeFeet(line));
+    point.DateTime = TakeFloat(line);
+    return code;
+}
+
+TrackReading ReadPltTrack(std::string_view content)
+{
+    LineReader lines(content);
+    return ReadLinesOf(lines);
+}
+
+TrackReading ReadPltTrack(FileLineReader& file) { return ReadLinesOf(file); }
+
+bool StartsAsPltTrack(std::string_view head)
+{
+    return head.substr(0, head.find('\n')).find(kTrackMarker) != std::string_view::npos;
 }
 
 }  // namespace qm

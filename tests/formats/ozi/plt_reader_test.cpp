@@ -1,9 +1,15 @@
 #include "formats/track_reader.h"
 
+#include "formats/ozi/plt_reader.h"
 #include "platform/date_time_text.h"
+#include "platform/number_text.h"
+#include "support/address_sanitizer.h"
 #include "support/test_support.h"
 
+#include <cmath>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace qm {
 namespace {
@@ -91,6 +97,114 @@ TEST_F(PltReaderTest, TimeThatDoesNotIncreaseCutsTheTrack)
     EXPECT_EQ(track.Points.back().DateTime, 39001);
     EXPECT_EQ(messages, Texts{"Ошибка в треке! Отметка времени точек: #3 - 11.10.2006; #4 - 10.10.2006 "
                                    "18:00:00. Трек будет обработан до точки #3."});
+}
+
+// Each number of a point line converts as TextToFloat converts its field,
+// or fails with its message, whatever form it has.
+TEST(PltReaderFields, ConvertAsTheirText)
+{
+    const std::string forms[] = {"55.5",  " 55.5 ", "+55", "-0",    "5.",         ".5",    "007.25",
+                                 "1e1",   "1.5E-3", "-.5", "123456789012345",     "1234567890123456",
+                                 "12345678901234.5",  "0.000000000000001", "",    " ",     "1 2",
+                                 "5,5",   "-",      "1e",  "nan",  "0x10",  "1e400", "\t1"};
+    for (const std::string& form : forms)
+        for (int field : {0, 1, 3, 4}) {
+            std::string fields[] = {"55", "37", "0", "100", "39000.5"};
+            fields[field] = form;
+            const std::string line = fields[0] + "," + fields[1] + "," + fields[2] + "," + fields[3] + "," + fields[4] + ",";
+            TrackPoint point;
+            const std::string error = test::Thrown([&] { ParseTrackPoint(line, point); });
+            // The field as the reader finds it: up to its comma.
+            const std::string text = form.substr(0, form.find(','));
+            const std::string expectedError = test::Thrown([&] { TextToFloat(text); });
+            const std::string nothing = test::Thrown([] {});
+            // Feet must also fit 32 bits.
+            if (expectedError != nothing || field != 3) {
+                EXPECT_EQ(error, expectedError) << line;
+            }
+            if (error != nothing) continue;
+            const double values[] = {point.Latitude, point.Longitude, 0, point.Height.value_or(-1) / 0.3048, point.DateTime};
+            const double expected = field == 3 ? RoundHalfEven(TextToFloat(text)) : TextToFloat(text);
+            EXPECT_NEAR(values[field], expected, field == 3 ? 1e-9 * std::fabs(expected) : 0) << line;
+        }
+}
+
+using PointValues = std::tuple<double, double, double, std::optional<double>, bool>;
+std::vector<PointValues> Values(const TrackPoints& points)
+{
+    std::vector<PointValues> values;
+    for (const TrackPoint& p : points) values.emplace_back(p.Latitude, p.Longitude, p.DateTime, p.Height, p.StartsPiece);
+    return values;
+}
+
+// The bytes of address space the process takes.
+rlim_t AddressSpace()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmSize:")) return std::stoull(line.substr(7)) << 10;
+    return 0;
+}
+
+// The points of the file at path and of its text in memory, read with no
+// more than 512 MiB of address space beyond what the process takes; 0 when
+// either read runs out of memory.
+int PointsReadIn512MiBMore(const std::string& path, const std::string& text)
+{
+    const rlim_t most = AddressSpace() + (rlim_t{512} << 20);
+    const rlimit limit{most, most};
+    ::setrlimit(RLIMIT_AS, &limit);
+    try {
+        const size_t fromFile = LoadTrack(path).Track->Points.size();
+        return fromFile == ReadTrack(text, path).Track->Points.size() ? static_cast<int>(fromFile) : 0;
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+}
+
+// A track longer than the reader's buffer, read from its file as it streams
+// in, is the track of its text in memory: points and lines astride the ends
+// of the reads, a blank line, a point whose time does not increase, and a
+// value that does not convert on a line far into the file.
+TEST_F(PltReaderTest, AFileReadAsItStreamsInIsTheTextInMemory)
+{
+    std::string points;
+    for (int i = 0; points.size() < (5u << 20) / 2; ++i)
+        points += std::to_string(55 + i % 1000 * 1e-4) + ", 37.5," + std::to_string(i % 5 == 0 ? i % 3 : 0) + "," +
+                  std::to_string(i % 700 - 100) + ".5," + std::to_string(39000 + i * 1e-4) + ",,\r\n" +
+                  (i % 1000 == 0 ? "\r\n" : "");
+    const std::string track = kHeader + "0\r\n" + points;
+    for (const std::string& text :
+         {track, track + points, track + "55,37,0,0,39000,\r\n", track + "55,37,0,0,4e4x,\r\n"}) {
+        const TrackReading read = LoadTrack(dir.Write("t.plt", text));
+        const TrackReading expected = ReadTrack(text, "t.plt");
+        ASSERT_EQ(read.Track.has_value(), expected.Track.has_value());
+        if (read.Track) {
+            EXPECT_EQ(Values(read.Track->Points), Values(expected.Track->Points));
+        }
+        ASSERT_EQ(read.Plt.has_value(), expected.Plt.has_value());
+        if (read.Plt) {
+            EXPECT_EQ(std::tie(read.Plt->Header, read.Plt->BreakCodes),
+                      std::tie(expected.Plt->Header, expected.Plt->BreakCodes));
+        }
+        ASSERT_EQ(read.Messages.size(), expected.Messages.size());
+        for (size_t i = 0; i < read.Messages.size(); ++i)
+            EXPECT_EQ(std::tie(read.Messages[i].IsError, read.Messages[i].Text, read.Messages[i].Line),
+                      std::tie(expected.Messages[i].IsError, expected.Messages[i].Text, expected.Messages[i].Line));
+    }
+}
+
+// Blank lines hold no point: a file of them reserves no memory for points.
+TEST(PltReaderDeathTest, BlankLinesTakeNoMemory)
+{
+#if QM_ADDRESS_SANITIZER
+    GTEST_SKIP() << "AddressSanitizer maps terabytes of shadow memory: no limit on the address space fits it";
+#endif
+    test::TempDir dir;
+    const std::string text = kHeader + "1\n55,37,0,0,39000.5,\n" + std::string(30u << 20, '\n');
+    const std::string path = dir.Write("t.plt", text);
+    // A point takes 48 bytes: the 30 million lines would take 1.4 GB.
+    EXPECT_EXIT(std::exit(PointsReadIn512MiBMore(path, text)), ::testing::ExitedWithCode(1), "");
 }
 
 TEST_F(PltReaderTest, RealFiles)

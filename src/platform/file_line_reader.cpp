@@ -1,0 +1,89 @@
+#include "platform/file_line_reader.h"
+
+#include "platform/error.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qm {
+
+FileLineReader::FileLineReader(int fd, std::string path, uint64_t limit)
+    : fd_(fd), path_(std::move(path)), limit_(limit),
+      buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize))
+{
+}
+
+bool FileLineReader::Fill()
+{
+    if (endOfFile_) return false;
+    if (begin_ > 0) {
+        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    if (end_ == size_) {  // a line longer than the buffer
+        auto grown = std::make_unique_for_overwrite<char[]>(2 * size_);
+        std::memcpy(grown.get(), buffer_.get(), end_);
+        buffer_ = std::move(grown);
+        size_ *= 2;
+    }
+    for (;;) {
+        ssize_t n = ::read(fd_, buffer_.get() + end_, size_ - end_);
+        if (n > 0) {
+            end_ += static_cast<size_t>(n);
+            read_ += static_cast<uint64_t>(n);
+            if (read_ > limit_) throw Error("Cannot read file \"" + path_ + "\". File too large");
+            return true;
+        }
+        if (n == 0) {
+            endOfFile_ = true;
+            return false;
+        }
+        if (errno != EINTR) throw Error("Cannot read file \"" + path_ + "\". " + std::strerror(errno));
+    }
+}
+
+std::string_view FileLineReader::Next()
+{
+    size_t searched = begin_;
+    for (;;) {
+        const char* data = buffer_.get();
+        if (const void* lf = std::memchr(data + searched, '\n', end_ - searched)) {
+            const size_t at = static_cast<size_t>(static_cast<const char*>(lf) - data);
+            std::string_view line(data + begin_, at - begin_);
+            begin_ = at + 1;
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            return line;
+        }
+        const size_t unread = end_ - begin_;
+        if (!Fill()) break;
+        searched = begin_ + unread;  // the unread bytes moved to the front
+    }
+    std::string_view line(buffer_.get() + begin_, end_ - begin_);
+    begin_ = end_;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+size_t FileLineReader::ExpectedLines()
+{
+    if (begin_ == end_) Fill();
+    const std::string_view unread(buffer_.get() + begin_, end_ - begin_);
+    const size_t lines = static_cast<size_t>(std::count(unread.begin(), unread.end(), '\n')) + 1;
+    struct stat st;
+    if (endOfFile_ || unread.empty() || ::fstat(fd_, &st) != 0 || static_cast<uint64_t>(st.st_size) <= read_)
+        return lines;
+    const double bytesLeft = static_cast<double>(unread.size()) + static_cast<double>(st.st_size - read_);
+    return static_cast<size_t>(bytesLeft / static_cast<double>(unread.size()) * static_cast<double>(lines) * 1.125);
+}
+
+std::string_view FileLineReader::Head()
+{
+    while (read_ < kBufferSize && Fill()) {}
+    return {buffer_.get(), std::min<size_t>(end_, kBufferSize)};
+}
+
+}  // namespace qm
