@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/language.h"
 #include "settings/output_format.h"
 #include "settings/speed_scale.h"
 
@@ -48,6 +49,9 @@ struct Settings {
     int32_t MAPTOP = 0;
     int32_t MAPWIDTH = 0;
     int32_t MAPHEIGHT = 0;
+
+    // INTERFACE
+    Language LANGUAGE = Language::Russian;
 
     // The working directory at start-up, where the settings file lives.
     std::string StartDir;

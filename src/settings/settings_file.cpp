@@ -94,6 +94,13 @@ std::string ValueText(int32_t value) { return IntToText(value); }
 std::string ValueText(bool value) { return value ? "1" : "0"; }
 std::string ValueText(const std::string& value) { return value; }
 std::string ValueText(OutputFormat value) { return std::string(OutputFormatText(value)); }
+// An unknown or missing language is Russian.
+Language ReadValue(const IniFile& ini, const SettingsKey& k, Language fallback)
+{
+    return ParseLanguage(ini.ReadString(k.Section, k.Name, std::string(LanguageText(fallback))))
+        .value_or(Language::Russian);
+}
+std::string ValueText(Language value) { return std::string(LanguageText(value)); }
 
 template <typename Holder>
 Holder& Part(Settings& settings, FilesSettings& files)
@@ -210,6 +217,7 @@ const std::vector<SettingsKey>& SettingsKeys()
                  Field("MAP", "MAPTOP", &Settings::MAPTOP),
                  Field("MAP", "MAPWIDTH", &Settings::MAPWIDTH),
                  Field("MAP", "MAPHEIGHT", &Settings::MAPHEIGHT),
+                 Field("INTERFACE", "LANGUAGE", &Settings::LANGUAGE),
              })
             k.push_back(std::move(key));
         return k;

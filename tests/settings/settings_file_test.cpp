@@ -33,7 +33,7 @@ const std::string kDefaultFile = CrLf(
      "[STATISTICS]", "MINSPD=1", "SPLTDIST=1", "MAXBREAK=5", "SPLTTIME=1", "MAXSTOP=60", "MAXSLOPE=350",
      "HGTSPAN=500", "GMTMOD=4", "", "[STATFORMAT]", "SHOWFIELD=YYYYYYYYYYNN", "SHOWLEVEL=YYN", "DECDELIM=,",
      "FIELDDELIM=;", "HORDELIM=-", "NUMDIGITS=1", "", "[MAP]", "TILEURL=https://tile.openstreetmap.org/{z}/{x}/{y}.png",
-     "MAPLEFT=0", "MAPTOP=0", "MAPWIDTH=0", "MAPHEIGHT=0"});
+     "MAPLEFT=0", "MAPTOP=0", "MAPWIDTH=0", "MAPHEIGHT=0", "", "[INTERFACE]", "LANGUAGE=ru"});
 
 // The FILES lines of an old-format file as they were read.
 Texts OldLines(const LoadedSettings& loaded)
@@ -98,6 +98,7 @@ TEST_F(SettingsFileTest, SaveAndLoadBack)
     s.SHOWFIELD = {false, true, false, true, false, true, false, true, false, true, false, true};
     s.SHOWLEVEL = {false, false, true};
     s.TILEURL = "", s.MAPLEFT = -20, s.MAPTOP = 30, s.MAPWIDTH = 900, s.MAPHEIGHT = 700;  // no tiles: a grid
+    s.LANGUAGE = Language::English;
     files = {"/my tracks/day 1.plt", 2, true, "/out/day 1/"};
     ASSERT_TRUE(Save());
     EXPECT_NE(FileText().find("FIELDDELIM=§\r\n"), std::string::npos);
@@ -115,6 +116,9 @@ TEST_F(SettingsFileTest, ValuesReadLeniently)
 {
     const std::pair<std::string, std::function<void(Settings&)>> cases[] = {
         {"[STATFORMAT]\nSHOWFIELD=YYY", [](Settings& s) { s.SHOWFIELD = {true, true, true}; }},
+        {"[INTERFACE]\nLANGUAGE=en", [](Settings& s) { s.LANGUAGE = Language::English; }},
+        {"[INTERFACE]\nLANGUAGE=EN", [](Settings&) {}},
+        {"[INTERFACE]\nLANGUAGE=de", [](Settings&) {}},
         {"[STATFORMAT]\nshowfield=yYnYYYYYYYYYYYY\nSHOWLEVEL=NNNY", [](Settings& s) {
              s.SHOWFIELD = {false, true, false, true, true, true, true, true, true, true, true, true};
              s.SHOWLEVEL = {};
