@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QtEndian>
 
 #include <array>
@@ -168,15 +169,21 @@ private:
         case Answer::HugeDeclared:
             socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nConnection: close\r\n" +
                           QByteArray(how == Answer::HugeDeclared ? "Content-Length: 2147483648\r\n" : "") + "\r\n");
-            // More as the client takes it, up to the limit: the loop ends whatever the client does.
-            QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket] {
-                static const QByteArray zeros(64 << 10, 0);
-                while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < (256 << 10) &&
-                       streamed < kStreamLimit) {
+            // More as the client takes it, at most 64 KiB every 2 ms, up to the
+            // limit: a client that abandons the body in time stops it well
+            // before, even when its thread is slow to hear of the headers.
+            {
+                auto* pace = new QTimer(socket);
+                QObject::connect(pace, &QTimer::timeout, socket, [this, socket, pace] {
+                    static const QByteArray zeros(64 << 10, 0);
+                    if (socket->state() != QAbstractSocket::ConnectedState || streamed >= kStreamLimit)
+                        return pace->stop();
+                    if (socket->bytesToWrite() >= (256 << 10)) return;
                     socket->write(zeros);
                     streamed += zeros.size();
-                }
-            });
+                });
+                pace->start(2);
+            }
             return;
         }
     }
