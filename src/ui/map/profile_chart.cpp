@@ -50,8 +50,8 @@ const MeasureLook kMeasureLooks[kMeasureCount] = {
 };
 const MeasureLook& LookOf(Measure measure) { return kMeasureLooks[static_cast<size_t>(measure)]; }
 
-// The lowest and highest value of the columns, at least 1 apart; 0 to 1
-// without any.
+// The lowest and highest value of the columns, at least 1 (or a millionth
+// of the value, where 1 would vanish in it) apart; 0 to 1 without any.
 std::pair<double, double> ValueExtent(const std::vector<ValueRange>& columns)
 {
     double low = 0, high = 1;
@@ -62,7 +62,7 @@ std::pair<double, double> ValueExtent(const std::vector<ValueRange>& columns)
         high = any ? std::max(high, column.High) : column.High;
         any = true;
     }
-    return {low, std::max(high, low + 1)};
+    return {low, std::max(high, low + std::max(1.0, std::fabs(low) * 1e-6))};
 }
 
 // A value axis of round steps around low to high, about a label every
@@ -298,7 +298,7 @@ void ProfileChart::paintEvent(QPaintEvent*)
     painter.drawText(QRectF(titles.left(), titles.top(), heightTitleEnd - titles.left(), titles.height()),
                      Qt::AlignRight, "Высота, м");
 
-    // The bars, then the gaps over them, the step speeds and the heights.
+    // The bars, then the gaps over them, the step speeds, the heights and the shown measure.
     painter.save();
     painter.setClipRect(area);
     const double column = area.width() / bars_.size();

@@ -15,6 +15,7 @@
 #include <QToolTip>
 
 #include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -259,6 +260,35 @@ TEST(ProfileChartPicture, OffersTheMeasuresTheTrackHas)
         EXPECT_GT(reds(), before + 100);
         choice->setCurrentIndex(0);
         EXPECT_EQ(profile.ShownMeasure(), std::nullopt);
+    }
+}
+
+// Values at the ends of what a file may hold still draw a line on a round axis.
+TEST(ProfileChartPicture, AbsurdMeasuresStillDrawTheirLine)
+{
+    Settings settings;
+    settings.TILEURL.clear();
+    constexpr float kMax = std::numeric_limits<float>::max();
+    for (const std::vector<float>& values : {std::vector<float>{kMax, kMax}, {-kMax, kMax}}) {
+        SCOPED_TRACE(values.front());
+        Track track;
+        track.Points = Walk(Repeat(60, {12}), 328);
+        MeasureColumn& heart = ColumnOf(track.Measures, Measure::HeartRate);
+        for (std::size_t i = 0; i < track.Points.size(); ++i) heart.push_back(values[i % values.size()]);
+        Visualisation visualisation = Visualise(track.Points, ScaleBandBoxes(settings.CurrentScale()), settings);
+        const auto trip = MakeMapTrip(std::move(track), std::move(visualisation), settings);
+        ProfileChart profile;
+        profile.resize(800, 260);
+        profile.SetTrip(trip.get(), settings);
+        profile.ShowMeasure(Measure::HeartRate);
+        profile.show();
+        Settle();
+        const QImage shown = profile.grab().toImage();
+        const QRect plot = profile.PlotArea().toRect().adjusted(1, 1, -1, -1);
+        int reds = 0;
+        for (int y = plot.top(); y <= plot.bottom(); ++y)
+            for (int x = plot.left(); x <= plot.right(); ++x) reds += shown.pixelColor(x, y) == QColor(210, 0, 70);
+        EXPECT_GT(reds, 50);
     }
 }
 
