@@ -92,7 +92,8 @@ run: configure
 
 # The windows, filled from the sample track, as PNG files, and the map window
 # of a real GPX track and of the 1,000,000-point benchmark track (made once).
-SCREENSHOT_TRACKS := tests/data/tracks/GPSBabel-gpsbabel-reference-track-dg100.gpx $(BUILD_DIR)/big_track.plt
+SCREENSHOT_TRACKS := tests/data/tracks/GPSBabel-gpsbabel-reference-track-dg100.gpx \
+	tests/data/tracks/GPSBabel-gpsbabel-reference-track-wahoo-element-bolt.fit $(BUILD_DIR)/big_track.plt
 screenshots: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS) --target quillmarsh-screenshots make_big_track
 	[ -f $(BUILD_DIR)/big_track.plt ] || $(BUILD_DIR)/bench/make_big_track $(BUILD_DIR)/big_track.plt 1000000

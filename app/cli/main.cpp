@@ -34,7 +34,7 @@ constexpr std::array<Command, 3> kCommands = {{
      "      track into DIR (the current directory without it; created if missing),\n"
      "      or with gpx or kml one file TRACK_speed.gpx or TRACK_speed.kml (by\n"
      "      default the format OUTFORMAT of the settings). A track is an\n"
-     "      OziExplorer .plt, a GPX or a FIT file.\n"
+     "      OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ file.\n"
      "      Settings from FILE, else Quillmarsh.ini in the current directory.\n",
      VisualiseCommand},
     {"stats",

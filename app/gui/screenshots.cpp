@@ -1,6 +1,7 @@
 // quillmarsh-screenshots DIR [TRACK...]: renders the windows of the desktop
 // program, filled from the sample track, to PNG files in DIR, and the map
-// window of each further track (map-NAME.png), on any platform Qt has (use
+// window of each further track (map-NAME.png; its profile shows the heart
+// rate where the track has one), on any platform Qt has (use
 // QT_QPA_PLATFORM=offscreen without a display). Settings are the defaults;
 // nothing is read from or written to the current directory.
 #include "platform/date_time_text.h"
@@ -8,6 +9,9 @@
 #include "settings/settings.h"
 #include "ui/app_windows.h"
 #include "ui/dialogs.h"
+#include "ui/map/map_window.h"
+#include "ui/map/profile_chart.h"
+#include "ui/map/trip_view.h"
 #include "ui/offscreen_notes.h"
 
 #include <QApplication>
@@ -104,6 +108,7 @@ int main(int argc, char** argv)
     for (const QString& track : tracks) {
         form1.LoadTrackFile(track.toStdString());
         form1.OpenMap();
+        windows.mapWindow->View()->Profile()->ShowMeasure(qm::Measure::HeartRate);
         saved = Save(*windows.mapWindow, output, "map-" + QFileInfo(track).completeBaseName() + ".png") && saved;
         windows.mapWindow->close();
     }

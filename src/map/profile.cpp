@@ -31,6 +31,17 @@ void Widen(ValueRange& range, double value)
     if (std::isnan(range.High) || value > range.High) range.High = value;
 }
 
+// The range of valueAt(i) for the points i of the axis, in each column.
+template <typename ValueAt>
+std::vector<ValueRange> RangeColumns(const ProfileAxis& axis, int count, ValueAt valueAt)
+{
+    std::vector<ValueRange> columns(std::max(count, 0), {kNaN, kNaN});
+    if (count < 1) return columns;
+    for (std::size_t i = 0; i < axis.At.size(); ++i)
+        if (const std::optional<double> value = valueAt(i)) Widen(columns[Column(axis, axis.At[i], count)], *value);
+    return columns;
+}
+
 }  // namespace
 
 ProfileAxis MakeProfileAxis(const TrackPoints& points, const ScaleCoefficients& scale,
@@ -104,12 +115,27 @@ std::vector<SpeedColumn> SpeedColumns(const ProfileAxis& axis, const std::vector
 
 std::vector<ValueRange> HeightColumns(const TrackPoints& points, const ProfileAxis& axis, int count)
 {
-    std::vector<ValueRange> columns(std::max(count, 0), {kNaN, kNaN});
-    if (count < 1) return columns;
-    for (std::size_t i = 0; i < points.size(); ++i)
-        if (const std::optional<double> height = HeightMetres(points[i]))
-            Widen(columns[Column(axis, axis.At[i], count)], *height);
-    return columns;
+    return RangeColumns(axis, count,
+                        [&](std::size_t i) { return i < points.size() ? HeightMetres(points[i]) : std::nullopt; });
+}
+
+std::vector<ValueRange> MeasureValueColumns(const MeasureColumn& values, const ProfileAxis& axis, int count)
+{
+    return RangeColumns(axis, count, [&](std::size_t i) -> std::optional<double> {
+        if (i >= values.size() || !values[i] || !std::isfinite(*values[i])) return std::nullopt;
+        return *values[i];
+    });
+}
+
+std::vector<Measure> MeasuresOf(const Track& track)
+{
+    std::vector<Measure> measures;
+    for (std::size_t k = 0; k < kMeasureCount; ++k) {
+        const MeasureColumn& column = track.Measures[k];
+        if (std::any_of(column.begin(), column.end(), [](const std::optional<float>& v) { return v.has_value(); }))
+            measures.push_back(static_cast<Measure>(k));
+    }
+    return measures;
 }
 
 std::vector<ValueRange> StepSpeedColumns(const TrackPoints& points, const ScaleCoefficients& scale,

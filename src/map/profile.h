@@ -55,6 +55,11 @@ struct ValueRange {
 };
 // Heights in metres; points without a height are left out.
 std::vector<ValueRange> HeightColumns(const TrackPoints& points, const ProfileAxis& axis, int count);
+// One measure's values (a column of Track::Measures, one per point of the
+// axis); points without a value are left out.
+std::vector<ValueRange> MeasureValueColumns(const MeasureColumn& values, const ProfileAxis& axis, int count);
+// The measures the track has a value of, in the order of Measure.
+std::vector<Measure> MeasuresOf(const Track& track);
 // The speeds (km/h) of the steps between two points of one part with time
 // between them (no jump to a break point), each in the column of its end.
 std::vector<ValueRange> StepSpeedColumns(const TrackPoints& points, const ScaleCoefficients& scale,

@@ -8,9 +8,7 @@ namespace qm {
 namespace {
 
 constexpr size_t kMaxNameLength = 1000;
-// The extensions of the track formats, in the order they are looked for.
-constexpr std::string_view kTrackExtensions[] = {".plt", ".gpx"};
-constexpr size_t kExtensionLength = 4;
+constexpr std::string_view kPlt = ".plt";
 
 size_t FindAnyCase(std::string_view name, std::string_view extension)
 {
@@ -19,16 +17,25 @@ size_t FindAnyCase(std::string_view name, std::string_view extension)
     return it == name.end() ? std::string_view::npos : static_cast<size_t>(it - name.begin());
 }
 
-// Where the first track extension starts in name, looked for extension by
-// extension, each in exactly its case and then, with anyCase, in any case.
-size_t FindTrackExtension(std::string_view name, bool anyCase)
+// The piece of a track's name part that names made from it replace.
+struct NamePiece {
+    size_t At = std::string_view::npos;  // npos: none
+    size_t Length = 0;
+};
+
+// In a name ending in ".plt" in any case, its first ".plt" in exactly this
+// case (with anyCase, failing that, in any case); in any other name its
+// extension, from the last "." that is not the first character.
+NamePiece ReplacedExtension(std::string_view name, bool anyCase)
 {
-    for (std::string_view extension : kTrackExtensions) {
-        size_t at = name.find(extension);
-        if (at == std::string_view::npos && anyCase) at = FindAnyCase(name, extension);
-        if (at != std::string_view::npos) return at;
+    if (name.size() >= kPlt.size() && SameTextAnyCase(name.substr(name.size() - kPlt.size()), kPlt)) {
+        size_t at = name.find(kPlt);
+        if (at == std::string_view::npos && anyCase) at = FindAnyCase(name, kPlt);
+        return {at, kPlt.size()};
     }
-    return std::string_view::npos;
+    const size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0) return {};
+    return {dot, name.size() - dot};
 }
 
 }  // namespace
@@ -49,23 +56,17 @@ std::string PathNamePart(std::string_view path)
 std::string SubFolderName(std::string_view trackPath)
 {
     std::string name = PathNamePart(trackPath);
-    size_t at = FindTrackExtension(name, false);
-    if (at != std::string::npos) name.replace(at, kExtensionLength, 1, kPathSeparator);
+    const NamePiece extension = ReplacedExtension(name, false);
+    if (extension.At != std::string::npos) name.replace(extension.At, extension.Length, 1, kPathSeparator);
     return name;
 }
 
 std::string OutputName(std::string_view trackPath, std::string_view suffix)
 {
     std::string name = PathNamePart(trackPath);
-    const bool plt = name.size() >= kExtensionLength &&
-                     SameTextAnyCase(std::string_view(name).substr(name.size() - kExtensionLength), ".plt");
-    if (plt) {
-        name.replace(FindTrackExtension(name, true), kExtensionLength, suffix);
-        return name;
-    }
-    const size_t dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0) return name + std::string(suffix);
-    name.replace(dot, std::string::npos, suffix);
+    const NamePiece extension = ReplacedExtension(name, true);
+    if (extension.At == std::string::npos) return name + std::string(suffix);
+    name.replace(extension.At, extension.Length, suffix);
     return name;
 }
 

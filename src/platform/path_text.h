@@ -12,9 +12,11 @@ std::string PathDirPart(std::string_view path);
 // The text after the last "/" (the whole path without one), at most 1000
 // characters.
 std::string PathNamePart(std::string_view path);
-// The track's name part with its first ".plt" (exactly this case; without
-// one, its first ".gpx") replaced by "/": 2010-05-01.plt gives "2010-05-01/",
-// WALK.PLT stays "WALK.PLT".
+// The track's name part with its extension replaced by "/", as OutputName
+// replaces it, except that a name ending in ".plt" in another case than this
+// one keeps it: 2010-05-01.plt gives "2010-05-01/", a.plt.plt "a/.plt",
+// ride.fit "ride/", x.plt.gpx "x.plt/"; WALK.PLT and a name without an
+// extension stay as they are.
 std::string SubFolderName(std::string_view trackPath);
 
 // The name of an output file made from a track path: in the track's name part

@@ -14,6 +14,9 @@ TEST_F(CliTest, OptionsFollowTheUsualConventions)
     test::CliRun help = Run({"stats", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.substr(0, 34), "Usage: quillmarsh-cli stats TRACK.");
+    // The help names every type of track the reader takes.
+    EXPECT_NE(Run({"visualise", "--help"}).out.find("OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ file."),
+              std::string::npos);
 
     test::CliRun dashed = Run({"stats", "--format", "csv", "--", "--x.plt"});
     EXPECT_EQ(dashed.status, 0) << dashed.err;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace qm {
 namespace {
@@ -70,6 +71,49 @@ TEST(ProfileColumns, RunsHeightsAndStepsStayInTheirParts)
         EXPECT_NEAR(s.Low, 60, 0.01);  // a km a minute; the day's gap is no step
     }
     EXPECT_EQ(speeds, 3);
+}
+
+// Each measure's line: the lowest and highest value in each column, nothing
+// where no point of the column has one; a column shorter than the track (or a
+// value that is no number) leaves the rest without values.
+TEST(ProfileColumns, MeasuresKeepTheirValuesAndTheirHoles)
+{
+    TrackPoints points = Minutes(5);
+    for (int i = 3; i < 5; ++i) points[i].DateTime += 1;
+    const ProfileAxis axis = MakeProfileAxis(points, {}, {{0, 2}, {3, 4}}, ProfileScale::Time, 0);
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr float kNaNValue = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        MeasureColumn values;
+        std::vector<ValueRange> expected;  // NaN: no value in that column
+    } cases[] = {
+        // Three columns: points 0 and 1, point 2, and the second part (points 3 and 4).
+        {{120, 130, std::nullopt, 150, 160}, {{120, 130}, {kNaN, kNaN}, {150, 160}}},
+        {{-4, 2, 7}, {{-4, 2}, {7, 7}, {kNaN, kNaN}}},
+        {{kNaNValue, std::nullopt, 80, std::nullopt, 90}, {{kNaN, kNaN}, {80, 80}, {90, 90}}},
+        {{}, {{kNaN, kNaN}, {kNaN, kNaN}, {kNaN, kNaN}}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<ValueRange> columns = MeasureValueColumns(c.values, axis, 3);
+        ASSERT_EQ(columns.size(), 3u);
+        for (int k = 0; k < 3; ++k) {
+            SCOPED_TRACE(k);
+            if (std::isnan(c.expected[k].Low)) {
+                EXPECT_TRUE(std::isnan(columns[k].Low) && std::isnan(columns[k].High));
+            } else {
+                EXPECT_EQ(columns[k].Low, c.expected[k].Low);
+                EXPECT_EQ(columns[k].High, c.expected[k].High);
+            }
+        }
+    }
+
+    Track track;
+    track.Points = points;
+    ColumnOf(track.Measures, Measure::Power) = {std::nullopt, 200, std::nullopt, std::nullopt, std::nullopt};
+    ColumnOf(track.Measures, Measure::HeartRate) = {100, 101, 102, 103, 104};
+    ColumnOf(track.Measures, Measure::Cadence) = MeasureColumn(5);  // a column without a value is none
+    EXPECT_EQ(MeasuresOf(track), (std::vector<Measure>{Measure::HeartRate, Measure::Power}));
+    EXPECT_TRUE(MeasuresOf(Track{points, {}}).empty());
 }
 
 TEST(ProfileTicks, RoundStepsAndTimes)

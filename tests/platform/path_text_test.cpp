@@ -17,11 +17,18 @@ TEST(PathText, DirAndNameParts)
     EXPECT_EQ(PathNamePart("/gps/" + longName), longName.substr(0, 1000));
 }
 
-TEST(PathText, SubFolderReplacesTheFirstLowerCasePlt)
+// A .plt track's sub-folder replaces its first lower-case ".plt"; any other
+// track's its last extension, in any case.
+TEST(PathText, SubFolderReplacesTheTracksExtension)
 {
     const char* cases[][2] = {{"/gps/2010-05-01.plt", "2010-05-01/"}, {"/gps/WALK.PLT", "WALK.PLT"},
-                              {"/gps/a.plt.plt", "a/.plt"}, {"/x.plt/run", "run"},
-                              {"/gps/walk.gpx", "walk/"}, {"/gps/a.gpx.plt", "a.gpx/"}};
+                              {"/gps/a.plt.plt", "a/.plt"},           {"/x.plt/run", "run"},
+                              {"/gps/walk.gpx", "walk/"},             {"/gps/a.gpx.plt", "a.gpx/"},
+                              {"/gps/ride.fit", "ride/"},             {"/gps/RIDE.FIT", "RIDE/"},
+                              {"/gps/x.plt.gpx", "x.plt/"},           {"/gps/x.gpx.gpx", "x.gpx/"},
+                              {"/gps/day.2024.kmz", "day.2024/"},     {"/gps/flight.igc", "flight/"},
+                              {"/gps/.nmea", ".nmea"},                {"/gps/x.Plt.plt", "x.Plt/"},
+                              {"", ""}};
     for (const auto& c : cases) EXPECT_EQ(SubFolderName(c[0]), c[1]) << c[0];
 }
 

@@ -8,8 +8,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -18,6 +20,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 namespace qm {
 namespace {
@@ -31,6 +35,47 @@ const QColor kHeightColor(90, 60, 30);
 const QColor kStepColor(40, 40, 40);
 const QColor kGapColor(225, 225, 225);
 const QColor kCursorColor(0, 90, 255);
+
+// How each measure is offered and drawn, in the order of Measure.
+struct MeasureLook {
+    const char* Name;
+    const char* Title;
+    QColor Color;
+};
+const MeasureLook kMeasureLooks[kMeasureCount] = {
+    {"Пульс", "Пульс, уд/мин", QColor(210, 0, 70)},
+    {"Каденс", "Каденс, об/мин", QColor(0, 130, 130)},
+    {"Мощность", "Мощность, Вт", QColor(140, 0, 180)},
+    {"Температура", "Температура, °C", QColor(0, 80, 210)},
+};
+const MeasureLook& LookOf(Measure measure) { return kMeasureLooks[static_cast<size_t>(measure)]; }
+
+// The lowest and highest value of the columns, at least 1 (or a millionth
+// of the value, where 1 would vanish in it) apart; 0 to 1 without any.
+std::pair<double, double> ValueExtent(const std::vector<ValueRange>& columns)
+{
+    double low = 0, high = 1;
+    bool any = false;
+    for (const ValueRange& column : columns) {
+        if (std::isnan(column.Low)) continue;
+        low = any ? std::min(low, column.Low) : column.Low;
+        high = any ? std::max(high, column.High) : column.High;
+        any = true;
+    }
+    return {low, std::max(high, low + std::max(1.0, std::fabs(low) * 1e-6))};
+}
+
+// A value axis of round steps around low to high, about a label every
+// kValueLabelSpacing pixels of its height.
+struct ValueAxis {
+    double Step, Low, High;
+};
+ValueAxis RoundValueAxis(double low, double high, double pixels)
+{
+    const double step = RoundStep((high - low) / std::max(1.0, pixels / kValueLabelSpacing));
+    const double bottom = std::floor(low / step) * step;
+    return {step, bottom, std::max(bottom + step, std::ceil(high / step) * step)};
+}
 
 QDateTime LocalTime(double days)
 {
@@ -59,6 +104,10 @@ ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent)
     overDistance_->setObjectName("profileOverDistance");
     stepSpeeds_ = new QCheckBox("Скорость между точками");
     stepSpeeds_->setObjectName("stepSpeeds");
+    measureLabel_ = new QLabel("Измерение:");
+    measureChoice_ = new QComboBox;
+    measureChoice_->setObjectName("profileMeasure");
+    measureLabel_->setBuddy(measureChoice_);
     auto* group = new QButtonGroup(this);
     group->addButton(overTime_);
     group->addButton(overDistance_);
@@ -68,6 +117,9 @@ ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent)
     controls->addWidget(overDistance_);
     controls->addSpacing(16);
     controls->addWidget(stepSpeeds_);
+    controls->addSpacing(16);
+    controls->addWidget(measureLabel_);
+    controls->addWidget(measureChoice_);
     controls->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
@@ -80,6 +132,41 @@ ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent)
         Measure();
         update();
     });
+    connect(measureChoice_, &QComboBox::currentIndexChanged, this, [this] {
+        const QVariant measure = measureChoice_->currentData();
+        ShowMeasure(measure.isValid() ? std::optional(static_cast<qm::Measure>(measure.toInt())) : std::nullopt);
+    });
+    OfferMeasures();
+}
+
+// The choice lists the measures the track has (keeping the one shown when the
+// new track has it too) and is hidden when it has none.
+void ProfileChart::OfferMeasures()
+{
+    const std::vector<qm::Measure> measures = trip_ ? MeasuresOf(trip_->Track) : std::vector<qm::Measure>{};
+    if (shown_ && std::find(measures.begin(), measures.end(), *shown_) == measures.end()) shown_.reset();
+    const QSignalBlocker block(measureChoice_);
+    measureChoice_->clear();
+    measureChoice_->addItem("нет");
+    for (qm::Measure measure : measures) {
+        measureChoice_->addItem(LookOf(measure).Name, static_cast<int>(measure));
+        if (shown_ == measure) measureChoice_->setCurrentIndex(measureChoice_->count() - 1);
+    }
+    measureLabel_->setVisible(!measures.empty());
+    measureChoice_->setVisible(!measures.empty());
+}
+
+void ProfileChart::ShowMeasure(std::optional<qm::Measure> measure)
+{
+    const int index = measure ? measureChoice_->findData(static_cast<int>(*measure)) : 0;
+    if (index < 0) return;
+    shown_ = measure;
+    {
+        const QSignalBlocker block(measureChoice_);
+        measureChoice_->setCurrentIndex(index);
+    }
+    Measure();
+    update();
 }
 
 void ProfileChart::SetTrip(const MapTrip* trip, const Settings& settings)
@@ -96,6 +183,7 @@ void ProfileChart::SetTrip(const MapTrip* trip, const Settings& settings)
     // Without signals: the axis is made once, below.
     const QSignalBlocker blockTime(overTime_), blockDistance(overDistance_);
     (scale == ProfileScale::Time ? overTime_ : overDistance_)->setChecked(true);
+    OfferMeasures();
     NewAxis();
 }
 
@@ -122,7 +210,9 @@ QRectF ProfileChart::PlotArea() const
     const double top = layout()->itemAt(0)->geometry().bottom() + metrics.height() + 8;
     const double bottom = height() - 2 * metrics.height() - 10;
     const double side = metrics.horizontalAdvance("00000") + 12;
-    return QRectF(QPointF(side, top), QPointF(width() - side, std::max(top + 1, bottom)));
+    // A shown measure has its value axis right of the height's.
+    const double right = shown_ ? 2 * side : side;
+    return QRectF(QPointF(side, top), QPointF(width() - right, std::max(top + 1, bottom)));
 }
 
 void ProfileChart::Measure()
@@ -130,7 +220,8 @@ void ProfileChart::Measure()
     bars_.clear();
     heights_.clear();
     steps_.clear();
-    topSpeed_ = 1, lowHeight_ = 0, highHeight_ = 1;
+    measures_.clear();
+    topSpeed_ = 1, lowHeight_ = 0, highHeight_ = 1, lowMeasure_ = 0, highMeasure_ = 1;
     if (!trip_ || !(axis_.Length > 0)) return;
     const int count = std::max(1, int(PlotArea().width()) / kColumnPixels);
     const TrackPoints& points = trip_->Track.Points;
@@ -140,14 +231,11 @@ void ProfileChart::Measure()
     for (const SpeedColumn& bar : bars_) topSpeed_ = std::max(topSpeed_, bar.Speed);
     for (const ValueRange& step : steps_)
         if (!std::isnan(step.High)) topSpeed_ = std::max(topSpeed_, step.High);
-    bool any = false;
-    for (const ValueRange& height : heights_) {
-        if (std::isnan(height.Low)) continue;
-        lowHeight_ = any ? std::min(lowHeight_, height.Low) : height.Low;
-        highHeight_ = any ? std::max(highHeight_, height.High) : height.High;
-        any = true;
+    std::tie(lowHeight_, highHeight_) = ValueExtent(heights_);
+    if (shown_) {
+        measures_ = MeasureValueColumns(ColumnOf(trip_->Track.Measures, *shown_), axis_, count);
+        std::tie(lowMeasure_, highMeasure_) = ValueExtent(measures_);
     }
-    highHeight_ = std::max(highHeight_, lowHeight_ + 1);
 }
 
 double ProfileChart::X(double axisValue) const
@@ -170,11 +258,13 @@ void ProfileChart::paintEvent(QPaintEvent*)
     // The value axes: round steps, about a label every kValueLabelSpacing pixels.
     const double speedStep = RoundStep(topSpeed_ / std::max(1.0, area.height() / kValueLabelSpacing));
     const double speedTop = std::ceil(topSpeed_ / speedStep) * speedStep;
-    const double heightStep = RoundStep((highHeight_ - lowHeight_) / std::max(1.0, area.height() / kValueLabelSpacing));
-    const double heightLow = std::floor(lowHeight_ / heightStep) * heightStep;
-    const double heightHigh = std::max(heightLow + heightStep, std::ceil(highHeight_ / heightStep) * heightStep);
+    const ValueAxis heightAxis = RoundValueAxis(lowHeight_, highHeight_, area.height());
+    const ValueAxis measureAxis = RoundValueAxis(lowMeasure_, highMeasure_, area.height());
     auto speedY = [&](double v) { return area.bottom() - v / speedTop * area.height(); };
-    auto heightY = [&](double v) { return area.bottom() - (v - heightLow) / (heightHigh - heightLow) * area.height(); };
+    auto valueY = [&](const ValueAxis& axis) {
+        return [&area, axis](double v) { return area.bottom() - (v - axis.Low) / (axis.High - axis.Low) * area.height(); };
+    };
+    const auto heightY = valueY(heightAxis), measureY = valueY(measureAxis);
     for (double v : RoundTicks(0, speedTop, speedStep)) {
         const double y = speedY(v);
         painter.setPen(QColor(235, 235, 235));
@@ -183,21 +273,32 @@ void ProfileChart::paintEvent(QPaintEvent*)
         painter.drawText(QRectF(0, y - metrics.height() / 2.0, area.left() - 4, metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, NumberText(v, speedStep));
     }
+    // The height's labels right of the plot, a shown measure's right of them.
+    const double side = area.left();
+    auto rightLabels = [&](const ValueAxis& axis, auto y, double left) {
+        for (double v : RoundTicks(axis.Low, axis.High, axis.Step))
+            painter.drawText(QRectF(left, y(v) - metrics.height() / 2.0, side - 4, metrics.height()),
+                             Qt::AlignLeft | Qt::AlignVCenter, NumberText(v, axis.Step));
+    };
     painter.setPen(kHeightColor);
-    for (double v : RoundTicks(heightLow, heightHigh, heightStep)) {
-        const double y = heightY(v);
-        painter.drawText(QRectF(area.right() + 4, y - metrics.height() / 2.0, width() - area.right() - 4,
-                                metrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, NumberText(v, heightStep));
-    }
-    const QRectF titles(area.left(), area.top() - metrics.height() - 4, area.width(), metrics.height());
+    rightLabels(heightAxis, heightY, area.right() + 4);
+    const QRectF titles(area.left(), area.top() - metrics.height() - 4, width() - area.left() - 4, metrics.height());
     painter.setPen(Qt::black);
     painter.drawText(titles, Qt::AlignLeft,
                      "Скорость, км/ч: средняя за интервал расчета " + ToQt(FloatToText(interval_)) + " мин");
+    double heightTitleEnd = area.right();
+    if (shown_) {
+        const MeasureLook& look = LookOf(*shown_);
+        painter.setPen(look.Color);
+        rightLabels(measureAxis, measureY, area.right() + side + 4);
+        painter.drawText(titles, Qt::AlignRight, look.Title);
+        heightTitleEnd = std::min(heightTitleEnd, titles.right() - metrics.horizontalAdvance(look.Title) - 16);
+    }
     painter.setPen(kHeightColor);
-    painter.drawText(titles, Qt::AlignRight, "Высота, м");
+    painter.drawText(QRectF(titles.left(), titles.top(), heightTitleEnd - titles.left(), titles.height()),
+                     Qt::AlignRight, "Высота, м");
 
-    // The bars, then the gaps over them, the step speeds and the heights.
+    // The bars, then the gaps over them, the step speeds, the heights and the shown measure.
     painter.save();
     painter.setClipRect(area);
     const double column = area.width() / bars_.size();
@@ -235,6 +336,7 @@ void ProfileChart::paintEvent(QPaintEvent*)
     };
     if (!steps_.empty()) lines(steps_, speedY, QPen(kStepColor, 1));
     lines(heights_, heightY, QPen(kHeightColor, 1.5));
+    if (shown_) lines(measures_, measureY, QPen(LookOf(*shown_).Color, 1.5));
     painter.restore();
 
     // The stops as marks standing on the axis, whole inside the plot.

@@ -6,9 +6,12 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QRadioButton;
 
 namespace qm {
@@ -17,7 +20,8 @@ namespace qm {
 // distance when the gaps between the parts would take most of a time
 // axis): each run's speed averaged over the calculation interval as bars in
 // its band's colour, optionally the speed from point to point as a thin line,
-// the height, the stops as marks on the axis and each gap between two parts
+// the height, on demand one measure of the track (heart rate, cadence, power
+// or temperature) with its own value axis, the stops as marks on the axis and each gap between two parts
 // as a short marked break. A cursor follows the mouse and tells where it
 // points; the map's pointer moves it the other way.
 class ProfileChart : public QWidget {
@@ -35,6 +39,9 @@ public:
     // Where the plot is drawn and where a point lies on it, in pixels.
     QRectF PlotArea() const;
     double PlotX(int pointIndex) const;
+    // The measure drawn beside speed and height, if any.
+    std::optional<qm::Measure> ShownMeasure() const { return shown_; }
+    void ShowMeasure(std::optional<qm::Measure> measure);
 
 signals:
     // The track point under the mouse, -1 when it is off the plot.
@@ -51,6 +58,7 @@ private:
     void Measure();
     double X(double axisValue) const;
     void DrawBottomAxis(QPainter& painter);
+    void OfferMeasures();
     int PointAt(double x) const;
 
     const MapTrip* trip_ = nullptr;
@@ -62,11 +70,15 @@ private:
     std::vector<SpeedColumn> bars_;
     std::vector<ValueRange> heights_;
     std::vector<ValueRange> steps_;
-    double topSpeed_ = 1, lowHeight_ = 0, highHeight_ = 1;
+    std::vector<ValueRange> measures_;
+    double topSpeed_ = 1, lowHeight_ = 0, highHeight_ = 1, lowMeasure_ = 0, highMeasure_ = 1;
+    std::optional<qm::Measure> shown_;
     int cursor_ = -1;
     QRadioButton* overTime_;
     QRadioButton* overDistance_;
     QCheckBox* stepSpeeds_;
+    QLabel* measureLabel_;
+    QComboBox* measureChoice_;
 };
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 #include "map_test_support.h"
 #include "platform/date_time_text.h"
+#include "support/test_support.h"
 #include "ui/map/map_legend.h"
 #include "ui/map/map_view.h"
 #include "ui/map/profile_chart.h"
@@ -7,12 +8,14 @@
 #include "ui/ui_harness.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
 #include <QToolTip>
 
 #include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -200,6 +203,93 @@ TEST(ProfileChartPicture, GapIsAShortBreak)
     EXPECT_EQ(greys(), 0);
     Find<QCheckBox>(profile, "stepSpeeds")->setChecked(true);
     EXPECT_GT(greys(), 30);
+}
+
+// The measures a track read from its file holds reach the profile as a choice
+// beside speed and height; the chosen one is drawn in its colour with its
+// own axis. A track without measures offers none.
+TEST(ProfileChartPicture, OffersTheMeasuresTheTrackHas)
+{
+    Settings settings;
+    settings.TILEURL.clear();
+    const struct {
+        const char* track;
+        std::vector<std::string> offered;  // after "нет"; empty: the choice is hidden
+    } cases[] = {
+        {"GPSBabel-gpsbabel-reference-track-kona2013.tcx", {"Пульс", "Каденс", "Мощность"}},
+        {"GPSBabel-gpsbabel-reference-track-garmin-edge-800.fit", {"Температура"}},
+        {"GPSBabel-gpsbabel-reference-track-dg100.gpx", {}},
+    };
+    ProfileChart profile;
+    profile.resize(800, 260);
+    profile.show();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.track);
+        RecordingSink sink;
+        const auto trip = LoadMapTrip(std::string(QM_TEST_DATA) + "/tracks/" + c.track,
+                                      ScaleBandBoxes(settings.CurrentScale()), settings, sink);
+        ASSERT_TRUE(trip);
+        profile.SetTrip(trip.get(), settings);
+        Settle();
+        auto* choice = Find<QComboBox>(profile, "profileMeasure");
+        EXPECT_EQ(choice->isVisible(), !c.offered.empty());
+        if (c.offered.empty()) continue;
+        std::vector<std::string> offered;
+        for (int i = 1; i < choice->count(); ++i) offered.push_back(choice->itemText(i).toStdString());
+        EXPECT_EQ(offered, c.offered);
+        EXPECT_EQ(choice->currentText().toStdString(), "нет");
+        if (c.offered.front() != "Пульс") continue;
+
+        // Heart rate in its red, inside the plot; without it, no such red there.
+        auto reds = [&] {
+            const QImage shown = profile.grab().toImage();
+            const QRect plot = profile.PlotArea().toRect().adjusted(1, 1, -1, -1);
+            int count = 0;
+            for (int y = plot.top(); y <= plot.bottom(); ++y)
+                for (int x = plot.left(); x <= plot.right(); ++x) {
+                    const QColor p = shown.pixelColor(x, y);
+                    count += p.red() > 150 && p.green() < 60 && p.blue() > 30 && p.blue() < 120;
+                }
+            return count;
+        };
+        const int before = reds();
+        const QRectF wide = profile.PlotArea();
+        choice->setCurrentIndex(1);
+        EXPECT_EQ(profile.ShownMeasure(), Measure::HeartRate);
+        EXPECT_LT(profile.PlotArea().width(), wide.width());  // room for the measure's axis
+        EXPECT_GT(reds(), before + 100);
+        choice->setCurrentIndex(0);
+        EXPECT_EQ(profile.ShownMeasure(), std::nullopt);
+    }
+}
+
+// Values at the ends of what a file may hold still draw a line on a round axis.
+TEST(ProfileChartPicture, AbsurdMeasuresStillDrawTheirLine)
+{
+    Settings settings;
+    settings.TILEURL.clear();
+    constexpr float kMax = std::numeric_limits<float>::max();
+    for (const std::vector<float>& values : {std::vector<float>{kMax, kMax}, {-kMax, kMax}}) {
+        SCOPED_TRACE(values.front());
+        Track track;
+        track.Points = Walk(Repeat(60, {12}), 328);
+        MeasureColumn& heart = ColumnOf(track.Measures, Measure::HeartRate);
+        for (std::size_t i = 0; i < track.Points.size(); ++i) heart.push_back(values[i % values.size()]);
+        Visualisation visualisation = Visualise(track.Points, ScaleBandBoxes(settings.CurrentScale()), settings);
+        const auto trip = MakeMapTrip(std::move(track), std::move(visualisation), settings);
+        ProfileChart profile;
+        profile.resize(800, 260);
+        profile.SetTrip(trip.get(), settings);
+        profile.ShowMeasure(Measure::HeartRate);
+        profile.show();
+        Settle();
+        const QImage shown = profile.grab().toImage();
+        const QRect plot = profile.PlotArea().toRect().adjusted(1, 1, -1, -1);
+        int reds = 0;
+        for (int y = plot.top(); y <= plot.bottom(); ++y)
+            for (int x = plot.left(); x <= plot.right(); ++x) reds += shown.pixelColor(x, y) == QColor(210, 0, 70);
+        EXPECT_GT(reds, 50);
+    }
 }
 
 // At every zoom level and in small and large views, the grid's labels are
