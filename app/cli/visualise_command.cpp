@@ -2,6 +2,7 @@
 
 #include "commands/visualise.h"
 #include "formats/visualisation_files.h"
+#include "platform/message_text.h"
 
 #include <array>
 
@@ -44,7 +45,7 @@ int VisualiseCommand(std::span<char*> args)
         }
         const VisualiseResult result = VisualiseTrack(track, outputDir, boxes, settings, sink);
         if (result.Error) sink.ShowFileError(*result.Error);
-        if (result.Processed) PrintOut(std::string(kTrackProcessed) + "\n");
+        if (result.Processed) PrintOut(MessageText(MessageId::TrackProcessed) + "\n");
         allProcessed = result.Processed && allProcessed;
     }
     return allProcessed ? kSuccess : kFailure;

@@ -264,7 +264,7 @@ void MainWindow::Visualise()
     const VisualiseResult result = VisualiseTrack(TextOf(trackEdit), TextOf(outputDirEdit), *boxes, settings_, dialogs_);
     SetControlsEnabled(true);
     if (result.Error) dialogs_.ShowFileError(*result.Error);
-    if (result.Processed) dialogs_.ShowMessage(std::string(kTrackProcessed));
+    if (result.Processed) dialogs_.ShowMessage(MessageText(MessageId::TrackProcessed));
 }
 
 void MainWindow::ShowStatistics()
