@@ -163,7 +163,8 @@ bool FitMessageStream::Next(FitMessage& message)
         if (!layout.Defined)
             return Break(MessageText(MessageId::FitUndefinedMessage,
                                      {IntToText(static_cast<int64_t>(local)), ByteText(start)}));
-        if (layout.Size >= static_cast<size_t>(dataEnd_ - at_)) return Break(MessageText(MessageId::FitMessageCut, {ByteText(start)}));
+        if (layout.Size >= static_cast<size_t>(dataEnd_ - at_))
+            return Break(MessageText(MessageId::FitMessageCut, {ByteText(start)}));
         message.Global = layout.Global;
         message.File = files_ - 1;
         message.Layout = &layout;

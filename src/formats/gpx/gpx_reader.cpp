@@ -260,7 +260,8 @@ private:
     {
         if (text.empty()) return;
         std::optional<double> days = ParseGpxTime(text);
-        if (!days || text_.size() > kMaxText) return Refuse(true, MessageText(MessageId::WrongTime, {"<time>", QuotedInput(text)}));
+        if (!days || text_.size() > kMaxText)
+            return Refuse(true, MessageText(MessageId::WrongTime, {"<time>", QuotedInput(text)}));
         point_.DateTime = *days;
         pointHasTime_ = true;
         if (!IsGpxTimeWritable(*days)) pointInRange_ = false;

@@ -72,7 +72,8 @@ public:
             std::string_view line = lines.Next();
             if (line.starts_with("HFDTE")) {
                 if (!ReadDate(line)) {
-                    messages.push_back({true, MessageText(MessageId::IgcWrongDate, {QuotedInput(line)}), number, path_});
+                    messages.push_back(
+                        {true, MessageText(MessageId::IgcWrongDate, {QuotedInput(line)}), number, path_});
                     return false;
                 }
             } else if (line.starts_with("B")) {
@@ -167,7 +168,8 @@ TrackReading ReadIgcTrack(std::string_view content, const std::string& path)
     TrackReading reading;
     IgcReader igc(path);
     if (igc.Read(content, reading.Messages))
-        reading.Track = CheckedTrack(igc.Collected(), {MessageText(MessageId::IgcPoint), MessageText(MessageId::IgcTime)}, path, reading.Messages);
+        reading.Track = CheckedTrack(igc.Collected(), {MessageText(MessageId::IgcPoint), MessageText(MessageId::IgcTime)},
+                                     path, reading.Messages);
     return reading;
 }
 

@@ -307,7 +307,8 @@ private:
         if (!text || placemarkHasPoint_ || text->empty()) return;
         std::string_view tuple = text->substr(0, std::find_if(text->begin(), text->end(), IsXmlBlank) - text->begin());
         std::optional<TrackPoint> point = Position(tuple, true);
-        if (!point) return Refuse(true, MessageText(MessageId::WrongCoordinates, {"<coordinates>", QuotedInput(tuple)}));
+        if (!point)
+            return Refuse(true, MessageText(MessageId::WrongCoordinates, {"<coordinates>", QuotedInput(tuple)}));
         point->DateTime = placemark_.Point.DateTime;
         placemark_.Point = *point;
         placemarkHasPoint_ = true;

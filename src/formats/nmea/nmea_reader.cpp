@@ -282,7 +282,8 @@ TrackReading ReadNmeaTrack(std::string_view content, const std::string& path)
         return reading;
     }
     std::vector<Message> messages;
-    reading.Track = CheckedTrack(nmea.Collected(), {MessageText(MessageId::NmeaPoint), MessageText(MessageId::NmeaTime)}, path, messages);
+    reading.Track = CheckedTrack(nmea.Collected(), {MessageText(MessageId::NmeaPoint), MessageText(MessageId::NmeaTime)},
+                                 path, messages);
     if (reading.Track && nmea.Failed() > 0)
         reading.Messages.push_back({false, MessageText(MessageId::NmeaBadChecksums,
                                                            {IntToText(static_cast<int64_t>(nmea.Failed())),

@@ -10,8 +10,8 @@ std::optional<std::string> ScaleClashMessage(const SpeedBands& bands, const std:
         for (int earlier = 0; earlier < later; ++earlier) {
             if (bandFiles[earlier] != bandFiles[later]) continue;
             const std::string unit = MessageText(MessageId::SpeedUnit);
-            return MessageText(MessageId::ScaleClash, {BandRangeText(bands[earlier], unit),
-                                                       BandRangeText(bands[later], unit), PathNamePart(bandFiles[later])});
+            return MessageText(MessageId::ScaleClash, {BandRangeText(bands[earlier], unit), BandRangeText(bands[later], unit),
+                                                       PathNamePart(bandFiles[later])});
         }
     }
     return std::nullopt;
