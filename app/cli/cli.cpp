@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "platform/file_system.h"
+#include "platform/message_text.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
@@ -87,8 +88,17 @@ std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const s
             return std::nullopt;
         }
         parsed.options.emplace_back(std::string(arg), args[++i]);
+        if (arg == "--lang" && !ParseLanguage(parsed.options.back().second)) {
+            UsageError("--lang takes ru or en");
+            return std::nullopt;
+        }
     }
     return parsed;
+}
+
+void UseMessageLanguage(const std::optional<std::string>& lang, const Settings& settings)
+{
+    SetMessageLanguage(lang ? ParseLanguage(*lang).value_or(settings.LANGUAGE) : settings.LANGUAGE);
 }
 
 bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files)

@@ -47,9 +47,13 @@ struct Arguments {
     std::vector<std::pair<std::string, std::string>> options;
     std::optional<std::string> Option(std::string_view name) const;
 };
-// Nothing when an option is unknown, lacks its value or is given twice (the
-// problem has been reported).
+// Nothing when an option is unknown, lacks its value or is given twice, or
+// when --lang is other than ru or en (the problem has been reported).
 std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames);
+
+// The language of the messages for the rest of the run: lang when given (from
+// --lang), else the settings' LANGUAGE; never the environment's locale.
+void UseMessageLanguage(const std::optional<std::string>& lang, const Settings& settings);
 
 // Loads the settings from file; when file is empty and useCurrentDirectory
 // is set, from Quillmarsh.ini in the current directory when there is one;

@@ -10,7 +10,7 @@ namespace qm::cli {
 // Prints the settings file that a save would write into a new file.
 int SettingsCommand(std::span<char*> args)
 {
-    static constexpr std::array<std::string_view, 1> kOptions = {"--settings"};
+    static constexpr std::array<std::string_view, 2> kOptions = {"--settings", "--lang"};
     auto parsed = ParseArguments(args, kOptions);
     if (!parsed) return kUsage;
     if (!parsed->positional.empty()) return UsageError("settings takes no track");
@@ -18,6 +18,7 @@ int SettingsCommand(std::span<char*> args)
     Settings settings;
     FilesSettings files;
     if (!LoadCliSettings(parsed->Option("--settings").value_or(""), false, settings, files)) return kFailure;
+    UseMessageLanguage(parsed->Option("--lang"), settings);
 
     IniFile ini{std::string(kSettingsFileName)};
     WriteSettings(ini, settings, files);

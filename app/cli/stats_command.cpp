@@ -45,7 +45,7 @@ std::optional<ReportFormat> ParseFormat(std::string_view text)
 // The statistics report of each track, on standard output or saved.
 int StatsCommand(std::span<char*> args)
 {
-    static constexpr std::array<std::string_view, 3> kOptions = {"--format", "--save", "--settings"};
+    static constexpr std::array<std::string_view, 4> kOptions = {"--format", "--save", "--settings", "--lang"};
     auto parsed = ParseArguments(args, kOptions);
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("stats needs a track");
@@ -57,6 +57,7 @@ int StatsCommand(std::span<char*> args)
     Settings settings;
     FilesSettings files;
     if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files)) return kFailure;
+    UseMessageLanguage(parsed->Option("--lang"), settings);
     const std::vector<std::string>& tracks = parsed->positional;
     if (saveDir) {
         BatchOutputs outputs;

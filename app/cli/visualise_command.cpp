@@ -2,15 +2,16 @@
 
 #include "commands/visualise.h"
 #include "formats/visualisation_files.h"
+#include "platform/message_text.h"
 
 #include <array>
 
 namespace qm::cli {
 
-// visualise TRACK... [--out DIR] [--format plt|gpx|kml] [--settings FILE]
+// visualise TRACK... [--out DIR] [--format plt|gpx|kml] [--settings FILE] [--lang ru|en]
 int VisualiseCommand(std::span<char*> args)
 {
-    static constexpr std::array<std::string_view, 3> kOptions = {"--out", "--format", "--settings"};
+    static constexpr std::array<std::string_view, 4> kOptions = {"--out", "--format", "--settings", "--lang"};
     auto parsed = ParseArguments(args, kOptions);
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("visualise needs a track");
@@ -22,6 +23,7 @@ int VisualiseCommand(std::span<char*> args)
     Settings settings;
     FilesSettings files;
     if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files)) return kFailure;
+    UseMessageLanguage(parsed->Option("--lang"), settings);
     if (format) settings.OUTFORMAT = *format;
 
     const std::string outputDir = parsed->Option("--out").value_or(".");
@@ -44,7 +46,7 @@ int VisualiseCommand(std::span<char*> args)
         }
         const VisualiseResult result = VisualiseTrack(track, outputDir, boxes, settings, sink);
         if (result.Error) sink.ShowFileError(*result.Error);
-        if (result.Processed) PrintOut(std::string(kTrackProcessed) + "\n");
+        if (result.Processed) PrintOut(MessageText(MessageId::TrackProcessed) + "\n");
         allProcessed = result.Processed && allProcessed;
     }
     return allProcessed ? kSuccess : kFailure;

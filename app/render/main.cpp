@@ -29,7 +29,7 @@
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: quillmarsh-render TRACK OUT.png [--size WxH] [--settings FILE]\n"
+    "Usage: quillmarsh-render TRACK OUT.png [--size WxH] [--settings FILE] [--lang ru|en]\n"
     "Draws a GPS track (OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ) as the map window\n"
     "of quillmarsh shows it: the track on a map (or a latitude/longitude grid) coloured by the speed\n"
     "bands of the current scale, with its start, finish and stops; the legend of the bands with their\n"
@@ -40,6 +40,8 @@ constexpr const char* kHelp =
     "  --settings FILE  the settings, else Quillmarsh.ini in the current directory when there is\n"
     "                   one, else the defaults; TILEURL in [MAP] names the map tile server (empty:\n"
     "                   a latitude/longitude grid)\n"
+    "  --lang ru|en     the language of the picture's texts and of the messages (default:\n"
+    "                   LANGUAGE in the settings file, else Russian; never the environment's locale)\n"
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n"
@@ -155,6 +157,7 @@ int main(int argc, char** argv)
 {
     qm::RemoveTemporaryFilesOn({SIGINT, SIGTERM, SIGHUP});
     std::string track, output, settingsFile;
+    std::optional<std::string> lang;
     QSize size(1200, 800);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -166,11 +169,14 @@ int main(int argc, char** argv)
             std::printf("quillmarsh-render %s\n", QUILLMARSH_VERSION);
             return 0;
         }
-        if (arg == "--size" || arg == "--settings") {
+        if (arg == "--size" || arg == "--settings" || arg == "--lang") {
             if (i + 1 == argc) return Usage("option " + arg + " needs a value");
             const char* value = argv[++i];
             if (arg == "--settings") {
                 settingsFile = value;
+            } else if (arg == "--lang") {
+                if (!qm::ParseLanguage(value)) return Usage("--lang takes ru or en");
+                lang = value;
             } else if (auto parsed = ParseSize(value)) {
                 size = *parsed;
             } else {
@@ -194,6 +200,7 @@ int main(int argc, char** argv)
     qm::FilesSettings files;
     if (!qm::cli::LoadCliSettings(settingsFile, true, settings, files) || !qm::cli::TrackIsNoDirectory(track))
         return 1;
+    qm::cli::UseMessageLanguage(lang, settings);
 
     qm::cli::FileMessageSink sink;
     sink.path = track;

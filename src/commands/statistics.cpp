@@ -1,6 +1,7 @@
 #include "commands/statistics.h"
 
 #include "formats/track_reader.h"
+#include "platform/message_text.h"
 #include "stats/compute_statistics.h"
 #include "track/distance.h"
 
@@ -12,7 +13,7 @@ std::optional<StatTable> TrackStatistics(const std::string& trackPath, const Set
     for (const Message& message : reading.Messages) sink.Show(message);
     if (!reading.Track) {
         // The reader's own message says why; one box is enough.
-        if (reading.Messages.empty()) sink.ShowMessage("Нет данных для расчета.");
+        if (reading.Messages.empty()) sink.ShowMessage(MessageText(MessageId::NoDataToCompute));
         return std::nullopt;
     }
     const TrackPoints& points = reading.Track->Points;

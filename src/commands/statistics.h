@@ -12,7 +12,7 @@ namespace qm {
 // The statistics command: loads the track at trackPath, fits the latitude
 // scale and gives the statistics table. A track that cannot be used gives
 // nothing, after the reader's messages or, when the reader gave none,
-// "Нет данных для расчета." through sink.
+// MessageId::NoDataToCompute through sink.
 std::optional<StatTable> TrackStatistics(const std::string& trackPath, const Settings& settings, MessageSink& sink);
 
 }  // namespace qm

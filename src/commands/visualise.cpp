@@ -5,6 +5,7 @@
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/message_text.h"
 #include "settings/line_width.h"
 
 namespace qm {
@@ -17,7 +18,7 @@ std::optional<std::string> Refusal(const VisualisationFiles& files, const SpeedB
 {
     // An interval of 0 or less would never close a run, nor would one so
     // small that it is 0 once turned into days (5E-324 minutes).
-    if (!(settings.TIMEINTRVL / 1440 > 0)) return "Интервал расчета должен быть больше 0.";
+    if (!(settings.TIMEINTRVL / 1440 > 0)) return MessageText(MessageId::IntervalNotPositive);
     return VisualisationClash(files, bands);
 }
 
@@ -62,7 +63,7 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
     }
     // An empty directory text names the current directory, as in OutputPath.
     if (!outputDir.empty() && !DirectoryExists(outputDir) && !CreateDir(outputDir)) {
-        sink.ShowMessage("Не удается создать директорию " + outputDir + "!");
+        sink.ShowMessage(MessageText(MessageId::DirectoryNotCreated, {outputDir}));
         return result;
     }
     const std::optional<PltDetails> plt = ReadAndCompute(trackPath, boxes, settings, sink, result);

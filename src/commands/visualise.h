@@ -14,11 +14,9 @@
 
 namespace qm {
 
-// What the caller shows when VisualiseResult::Processed is set.
-inline constexpr std::string_view kTrackProcessed = "трек обработан";
-
 struct VisualiseResult {
-    // The track was read and every file written.
+    // The track was read and every file written: the caller shows
+    // MessageId::TrackProcessed.
     bool Processed = false;
     // The track was read and its runs and stops computed.
     bool Computed = false;

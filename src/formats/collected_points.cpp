@@ -1,6 +1,7 @@
 #include "formats/collected_points.h"
 
 #include "platform/large_pages.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 
 #include <algorithm>
@@ -68,11 +69,6 @@ size_t DropTimesNotLater(TrackPoints& points, MeasureColumns& measures)
 
 std::string CountText(size_t count) { return IntToText(static_cast<int64_t>(count)); }
 
-std::string LeftOut(std::string_view why, size_t count, size_t of)
-{
-    return "Пропущено точек " + std::string(why) + ": " + CountText(count) + " из " + CountText(of) + ".";
-}
-
 }  // namespace
 
 bool IsUsablePosition(double latitude, double longitude)
@@ -107,37 +103,35 @@ std::optional<Track> CheckedTrack(CollectedPoints& collected, PointWords words, 
 {
     const size_t count = collected.Count;
     if (count == 0) {
-        messages.push_back(
-            {false, "В файле трека " + path + " нет трека: ни одной точки " + std::string(words.Point) + "."});
+        messages.push_back({false, MessageText(MessageId::NoTrackPoints, {path, words.Point})});
         return std::nullopt;
     }
     TrackPoints& points = collected.Points;
     if (points.empty()) {
         if (collected.OutOfRange > 0)
-            messages.push_back({false, "В треке нет точек с допустимыми координатами и временем: пропущено " +
-                                           CountText(collected.OutOfRange) + " из " + CountText(count) + "."});
+            messages.push_back(
+                {false, MessageText(MessageId::NoUsablePoints, {CountText(collected.OutOfRange), CountText(count)})});
         else if (collected.Untimed == 0)
-            messages.push_back({false, "В файле трека " + path + " нет трека: ни у одной из " + CountText(count) +
-                                           " точек " + std::string(words.Point) + " нет координат."});
+            messages.push_back(
+                {false, MessageText(MessageId::NoPlacedPoints, {path, CountText(count), words.Point})});
         else
-            messages.push_back({false, "В треке нет данных о времени: ни у одной из " + CountText(count) +
-                                           " точек файла " + path + " нет отметки " + std::string(words.Time) + "."});
+            messages.push_back({false, MessageText(MessageId::NoTimedPoints, {CountText(count), path, words.Time})});
         return std::nullopt;
     }
     for (MeasureColumn& column : collected.Measures)
         if (!column.empty()) column.resize(points.size());
     OrderPieces(points, collected.Measures);
     if (points[0].DateTime == 0) {
-        messages.push_back({false, "В треке нет данных о времени."});
+        messages.push_back({false, MessageText(MessageId::NoTimeData)});
         return std::nullopt;
     }
-    if (collected.Unplaced > 0) messages.push_back({false, LeftOut("без координат", collected.Unplaced, count)});
-    if (collected.Untimed > 0) messages.push_back({false, LeftOut("без отметки времени", collected.Untimed, count)});
-    if (collected.OutOfRange > 0)
-        messages.push_back(
-            {false, LeftOut("с координатами или временем вне допустимых пределов", collected.OutOfRange, count)});
-    if (size_t dropped = DropTimesNotLater(points, collected.Measures))
-        messages.push_back({false, LeftOut("со временем не позже предыдущей точки", dropped, count)});
+    auto leftOut = [&](MessageId id, size_t left) {
+        if (left > 0) messages.push_back({false, MessageText(id, {CountText(left), CountText(count)})});
+    };
+    leftOut(MessageId::LeftOutUnplaced, collected.Unplaced);
+    leftOut(MessageId::LeftOutUntimed, collected.Untimed);
+    leftOut(MessageId::LeftOutOutOfRange, collected.OutOfRange);
+    leftOut(MessageId::LeftOutNotLater, DropTimesNotLater(points, collected.Measures));
     return Track{std::move(points), std::move(collected.Measures)};
 }
 

@@ -14,6 +14,7 @@
 #include "platform/file_line_reader.h"
 #include "platform/file_system.h"
 #include "platform/large_pages.h"
+#include "platform/message_text.h"
 
 #include <cerrno>
 #include <cstring>
@@ -114,7 +115,7 @@ TrackReading LoadTrack(const std::string& path)
     FileDescriptor fd(OpenRegularFile(path));
     if (!fd.IsOpen()) {
         reading.Messages.push_back(
-            {false, FileExists(path) ? "Не удалось открыть файл трека." : "Файл трека не найден!"});
+            {false, MessageText(FileExists(path) ? MessageId::TrackNotOpened : MessageId::TrackNotFound)});
         return reading;
     }
     struct stat st;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/error.h"
+#include "platform/message_text.h"
 
 #include <string>
 
@@ -31,12 +32,11 @@ public:
     virtual void ShowFileError(const Error& error) { ShowError(error.what()); }
 
     // A message about a line of a file named in it: by default its text after
-    // "Файл трека FILE, строка LINE: "; the command-line tool names the file
-    // and the line its own way.
+    // the file and the line; the command-line tool names them its own way.
     virtual void ShowPlaced(const Message& message)
     {
-        const std::string text = "Файл трека " + message.File + ", строка " + std::to_string(message.Line) + ": " +
-                                 message.Text;
+        const std::string text =
+            MessageText(MessageId::PlacedInTrack, {message.File, std::to_string(message.Line), message.Text});
         if (message.IsError)
             ShowError(text);
         else

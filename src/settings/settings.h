@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/language.h"
+#include "platform/language.h"
 #include "settings/output_format.h"
 #include "settings/speed_scale.h"
 

@@ -7,6 +7,7 @@
 #include "platform/ini_file.h"
 #include "platform/line_reader.h"
 #include "platform/message_sink.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 
 #include <algorithm>
@@ -337,8 +338,7 @@ bool SaveSettings(Settings& settings, const FilesSettings& files, MessageSink& s
     // What the program did not read it cannot write back: the file keeps
     // every section it holds.
     if (!text) {
-        sink.ShowMessage("Настройки не сохранены: файл настроек \"" + path +
-                         "\" не был прочитан и остается без изменений.");
+        sink.ShowMessage(MessageText(MessageId::SettingsNotSaved, {path}));
         return true;
     }
     const bool oldFormat = FirstLine(*text) == kOldSettingsMarker;
@@ -352,7 +352,7 @@ bool SaveSettings(Settings& settings, const FilesSettings& files, MessageSink& s
     try {
         ini.UpdateFile();
     } catch (const Error& error) {
-        if (oldFormat) sink.ShowMessage("Невозможно удалить файл Quillmarsh.ini");
+        if (oldFormat) sink.ShowMessage(MessageText(MessageId::OldSettingsNotRemoved));
         sink.ShowError(error.what());
         return false;
     }

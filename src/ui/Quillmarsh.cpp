@@ -182,6 +182,7 @@ void MainWindow::LoadSettingsAtStart()
     chooserDir_ = settings_.StartDir;
     const std::string path = SettingsFilePath(settings_.StartDir);
     const LoadedSettings loaded = LoadSettings(path, settings_);
+    SetMessageLanguage(settings_.LANGUAGE);
     ApplyLoadedFiles(loaded);
     if (loaded.Error) dialogs_.ShowError(SettingsNotReadText(path, *loaded.Error));
     // The program runs on what it could read and the defaults for the rest.
@@ -264,7 +265,7 @@ void MainWindow::Visualise()
     const VisualiseResult result = VisualiseTrack(TextOf(trackEdit), TextOf(outputDirEdit), *boxes, settings_, dialogs_);
     SetControlsEnabled(true);
     if (result.Error) dialogs_.ShowFileError(*result.Error);
-    if (result.Processed) dialogs_.ShowMessage(std::string(kTrackProcessed));
+    if (result.Processed) dialogs_.ShowMessage(MessageText(MessageId::TrackProcessed));
 }
 
 void MainWindow::ShowStatistics()

@@ -60,5 +60,42 @@ TEST_F(CliTest, UnreadableSettingsInTheCurrentDirectoryStopTheRun)
     EXPECT_EQ(run.out, "");
 }
 
+// --lang chooses the language of the messages, over LANGUAGE of the
+// settings file; Russian without either.
+TEST_F(CliTest, LangChoosesTheLanguageOfTheMessages)
+{
+    work.Write("empty.plt", "");
+    work.Write("en.ini", "[INTERFACE]\r\nLANGUAGE=en\r\n");
+    struct LangCase {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    };
+    const LangCase cases[] = {
+        {{"stats", "empty.plt"}, 1, "empty.plt: Неверный формат трека!\n"},
+        {{"stats", "empty.plt", "--lang", "en"}, 1, "empty.plt: Wrong track format!\n"},
+        {{"stats", "empty.plt", "--settings", "en.ini"}, 1, "empty.plt: Wrong track format!\n"},
+        {{"stats", "empty.plt", "--settings", "en.ini", "--lang", "ru"}, 1, "empty.plt: Неверный формат трека!\n"},
+        {{"visualise", "missing.plt", "--lang", "en"}, 1, "missing.plt: Track file not found!\n"},
+        {{"stats", "empty.plt", "--lang", "EN"}, 2, "quillmarsh-cli: --lang takes ru or en\nTry 'quillmarsh-cli --help'.\n"},
+        {{"settings", "--lang", ""}, 2, "quillmarsh-cli: --lang takes ru or en\nTry 'quillmarsh-cli --help'.\n"},
+        {{"stats", "empty.plt", "--lang"}, 2, "quillmarsh-cli: option --lang needs a value\nTry 'quillmarsh-cli --help'.\n"},
+    };
+    for (const LangCase& c : cases) {
+        test::CliRun run = Run(c.args);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err, c.err);
+    }
+    // The files written and the line on standard output are the same.
+    Track("good.plt");
+    test::CliRun russian = Run({"visualise", "good.plt", "--out", "ru"});
+    test::CliRun english = Run({"visualise", "good.plt", "--out", "en", "--lang", "en"});
+    EXPECT_EQ(russian.out, "трек обработан\n");
+    EXPECT_EQ(english.out, "track processed\n");
+    for (const std::string& name : test::FileNames(work.File("ru")))
+        EXPECT_EQ(test::ReadAll(work.File("en/" + name)), test::ReadAll(work.File("ru/" + name))) << name;
+    EXPECT_EQ(test::FileNames(work.File("en")), test::FileNames(work.File("ru")));
+}
+
 }  // namespace
 }  // namespace qm

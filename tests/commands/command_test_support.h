@@ -14,7 +14,7 @@ inline bool VisualiseAndShow(const std::string& track, const std::string& output
 {
     VisualiseResult result = VisualiseTrack(track, outputDir, ScaleBandBoxes(settings.CurrentScale()), settings, sink);
     if (result.Error) sink.ShowFileError(*result.Error);
-    if (result.Processed) sink.ShowMessage(std::string(kTrackProcessed));
+    if (result.Processed) sink.ShowMessage(MessageText(MessageId::TrackProcessed));
     return result.Processed;
 }
 

@@ -37,7 +37,7 @@ struct VisualiseTest : ::testing::Test {
         EXPECT_EQ(result.Processed, processed);
         for (const std::string& error : sink.errors) sink.messages.push_back("error: " + error);
         if (result.Error) sink.messages.push_back("error: " + std::string(result.Error->what()));
-        if (result.Processed) sink.messages.emplace_back(kTrackProcessed);
+        if (result.Processed) sink.messages.push_back(MessageText(MessageId::TrackProcessed));
         written = result.FilesWritten;
         return sink.messages;
     }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -228,7 +229,18 @@ TEST(Golden, EveryRealFileIsRunOrNamedAsNotRun)
         EXPECT_NE(run.count(name), kNotGolden.count(name)) << name;
 }
 
-TEST(Golden, EveryRunWritesTheCheckedFiles)
+bool HasCyrillic(const std::string& text)
+{
+    // Every Cyrillic letter is U+0400 to U+04FF, led in UTF-8 by 0xD0 to 0xD3.
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0xD0 && byte <= 0xD3;
+    });
+}
+
+// Every case run, in Russian as by default or in English with --lang en:
+// the same files either way, the messages in the language chosen.
+void RunCases(bool english)
 {
     test::TempDir scratch;
     const std::string settings = scratch.Write("Quillmarsh.ini", "");
@@ -239,15 +251,27 @@ TEST(Golden, EveryRunWritesTheCheckedFiles)
             Replace(arg, "{out}", out);
             Replace(arg, "{settings}", settings);
         }
+        if (english) c.args.insert(c.args.end(), {"--lang", "en"});
         SCOPED_TRACE(c.args[0] + " " + c.args[1] + " -> " + c.expected);
         test::CliRun run = test::RunCli(c.args, QM_TEST_DATA, scratch.path());
         Replace(run.out, out, "{out}");
         EXPECT_EQ(run.status, c.status);
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, c.err);
-        CompareFiles(out, c.expected.empty() ? "" : kGolden + c.expected);
+        if (english) {
+            EXPECT_FALSE(HasCyrillic(run.out)) << run.out;
+            EXPECT_FALSE(HasCyrillic(run.err)) << run.err;
+            EXPECT_EQ(run.err.empty(), c.err.empty()) << run.err;
+            if (!std::getenv("QM_GOLDEN_UPDATE")) CompareFiles(out, c.expected.empty() ? "" : kGolden + c.expected);
+        } else {
+            EXPECT_EQ(run.out, c.out);
+            EXPECT_EQ(run.err, c.err);
+            CompareFiles(out, c.expected.empty() ? "" : kGolden + c.expected);
+        }
     }
 }
+
+TEST(Golden, EveryRunWritesTheCheckedFiles) { RunCases(false); }
+
+TEST(Golden, EveryRunInEnglishWritesTheSameFilesWithEnglishMessages) { RunCases(true); }
 
 }  // namespace
 }  // namespace qm

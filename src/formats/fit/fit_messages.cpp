@@ -1,6 +1,7 @@
 #include "formats/fit/fit_messages.h"
 
 #include "formats/fit/fit_crc.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ std::string_view Bytes(const unsigned char* from, const unsigned char* to)
     return {reinterpret_cast<const char*>(from), static_cast<size_t>(to - from)};
 }
 
-std::string AtByte(size_t offset) { return " на байте " + IntToText(static_cast<int64_t>(offset)); }
+std::string ByteText(size_t offset) { return IntToText(static_cast<int64_t>(offset)); }
 
 }  // namespace
 
@@ -67,24 +68,24 @@ bool FitMessageStream::StartFile()
     const size_t left = static_cast<size_t>(end_ - next_);
     const bool isHeader = left >= kMinHeader && next_[0] >= kMinHeader && next_[0] <= left &&
                           std::memcmp(next_ + 8, ".FIT", 4) == 0;
-    if (!isHeader) return files_ == 0 ? Break("неверный заголовок файла FIT") : false;
+    if (!isHeader) return files_ == 0 ? Break(MessageText(MessageId::FitWrongHeader)) : false;
     const unsigned char* file = next_;
     const size_t headerSize = file[0];
     if (headerSize >= kMinHeader + 2) {
         const uint32_t headerCrc = Unsigned(file + kMinHeader, 2, false);
         if (headerCrc != 0 && FitCrc(Bytes(file, file + kMinHeader)) != headerCrc)
-            Note("контрольная сумма заголовка не совпадает");
+            Note(MessageText(MessageId::FitHeaderChecksum));
     }
     const size_t dataSize = Unsigned(file + 4, 4, false);
     at_ = file + headerSize;
     if (dataSize + 2 > static_cast<size_t>(end_ - at_)) {
-        Note("файл короче, чем указано в его заголовке");
+        Note(MessageText(MessageId::FitShorterThanHeader));
         dataEnd_ = next_ = end_;
     } else {
         dataEnd_ = at_ + dataSize;
         next_ = dataEnd_ + 2;
         if (FitCrc(Bytes(file, dataEnd_)) != Unsigned(dataEnd_, 2, false))
-            Note("контрольная сумма не совпадает");
+            Note(MessageText(MessageId::FitChecksum));
     }
     layouts_ = {};
     lastTimestamp_.reset();
@@ -97,16 +98,16 @@ bool FitMessageStream::ReadDefinition(uint8_t header)
     const size_t start = Offset() - 1;
     auto has = [&](size_t n) { return static_cast<size_t>(dataEnd_ - at_) >= n; };
     // Reserved byte, byte order, global number, field count.
-    if (!has(5)) return Break("определение сообщения обрывается" + AtByte(start));
+    if (!has(5)) return Break(MessageText(MessageId::FitDefinitionCut, {ByteText(start)}));
     const uint8_t architecture = at_[1];
-    if (architecture > 1) return Break("неизвестный порядок байтов в определении сообщения" + AtByte(start));
+    if (architecture > 1) return Break(MessageText(MessageId::FitUnknownByteOrder, {ByteText(start)}));
     FitLayout& layout = layouts_[header & 0x0F];
     layout = FitLayout{};
     layout.BigEndian = architecture == 1;
     layout.Global = static_cast<uint16_t>(Unsigned(at_ + 2, 2, layout.BigEndian));
     const size_t fields = at_[4];
     at_ += 5;
-    if (!has(3 * fields)) return Break("определение сообщения обрывается" + AtByte(start));
+    if (!has(3 * fields)) return Break(MessageText(MessageId::FitDefinitionCut, {ByteText(start)}));
     for (size_t i = 0; i < fields; ++i, at_ += 3) {
         const uint8_t number = at_[0];
         const uint8_t size = at_[1];
@@ -120,9 +121,9 @@ bool FitMessageStream::ReadDefinition(uint8_t header)
     // each; only their size matters here.
     constexpr uint8_t kDeveloperData = 0x20;
     if (header & kDeveloperData) {
-        if (!has(1)) return Break("определение сообщения обрывается" + AtByte(start));
+        if (!has(1)) return Break(MessageText(MessageId::FitDefinitionCut, {ByteText(start)}));
         const size_t developerFields = *at_++;
-        if (!has(3 * developerFields)) return Break("определение сообщения обрывается" + AtByte(start));
+        if (!has(3 * developerFields)) return Break(MessageText(MessageId::FitDefinitionCut, {ByteText(start)}));
         for (size_t i = 0; i < developerFields; ++i, at_ += 3) layout.Size += at_[1];
     }
     layout.Defined = true;
@@ -160,9 +161,10 @@ bool FitMessageStream::Next(FitMessage& message)
         }
         const FitLayout& layout = layouts_[local];
         if (!layout.Defined)
-            return Break("сообщение локального типа " + IntToText(static_cast<int64_t>(local)) + " без определения" +
-                         AtByte(start));
-        if (layout.Size >= static_cast<size_t>(dataEnd_ - at_)) return Break("сообщение обрывается" + AtByte(start));
+            return Break(MessageText(MessageId::FitUndefinedMessage,
+                                     {IntToText(static_cast<int64_t>(local)), ByteText(start)}));
+        if (layout.Size >= static_cast<size_t>(dataEnd_ - at_))
+            return Break(MessageText(MessageId::FitMessageCut, {ByteText(start)}));
         message.Global = layout.Global;
         message.File = files_ - 1;
         message.Layout = &layout;

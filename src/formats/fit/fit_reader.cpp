@@ -2,6 +2,7 @@
 
 #include "formats/collected_points.h"
 #include "formats/fit/fit_messages.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 
 namespace qm {
@@ -150,14 +151,14 @@ TrackReading ReadFitTrack(std::string_view content, const std::string& path)
     const std::string damage = Joined(stream.Damage());
     if (!damage.empty() && collected.Points.empty()) {
         reading.Messages.push_back(
-            {false, "Файл трека " + path + " повреждён (" + damage + "), и из него не прочитано ни одной точки."});
+            {false, MessageText(MessageId::FitDamagedEmpty, {path, damage})});
         return reading;
     }
     std::vector<Message> checked;
     reading.Track = CheckedTrack(collected, {"record", "timestamp"}, path, checked);
     if (reading.Track && !damage.empty())
         reading.Messages.push_back(
-            {false, "Файл трека " + path + " повреждён (" + damage + ") и, возможно, прочитан не полностью."});
+            {false, MessageText(MessageId::FitDamaged, {path, damage})});
     reading.Messages.insert(reading.Messages.end(), checked.begin(), checked.end());
     return reading;
 }

@@ -6,6 +6,7 @@
 #include "formats/xml/xml_reading.h"
 #include "formats/xml/xml_text.h"
 #include "platform/error.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 #include "platform/quoted_input.h"
 
@@ -53,7 +54,7 @@ public:
         collected_.Expect(content.size() / kSmallestPoint);
         if (FeedXml(parser_.get(), content)) return true;
         if (!refusal_)
-            Refuse(false, "не является правильным XML (" + std::string(XML_ErrorString(XML_GetErrorCode(parser_.get()))) + ")");
+            Refuse(false, MessageText(MessageId::NotXml, {XML_ErrorString(XML_GetErrorCode(parser_.get()))}));
         messages.push_back(*refusal_);
         return false;
     }
@@ -80,7 +81,7 @@ private:
     // for a file that is no GPX track, an error for a value that is wrong.
     void Refuse(bool isError, const std::string& what)
     {
-        refusal_ = Message{isError, what + ".", Line(), path_};
+        refusal_ = Message{isError, what, Line(), path_};
         XML_StopParser(parser_.get(), XML_FALSE);
     }
 
@@ -91,7 +92,7 @@ private:
             rootSeen_ = true;
             XmlName root = SplitXmlName(name);
             if (root.Local != "gpx" || (!root.Space.empty() && root.Space != kGpx10 && root.Space != kGpx11))
-                return Refuse(false, "не является файлом GPX (корневой элемент <" + QuotedInput(root.Local) + ">)");
+                return Refuse(false, MessageText(MessageId::NotOfFormat, {"GPX", QuotedInput(root.Local)}));
             if (!root.Space.empty()) prefix_ = std::string(root.Space) + kXmlNamespaceSeparator;
             stack_.push_back(Node::Gpx);
             return;
@@ -183,10 +184,10 @@ private:
             else if (attribute == "lon") longitude = TryTextToFloat(XmlTrimmed(a[1]));
             else continue;
             if (!(attribute == "lat" ? latitude : longitude))
-                return Refuse(true, "неверное значение " + std::string(attribute) + " \"" + QuotedInput(a[1]) + "\"");
+                return Refuse(true, MessageText(MessageId::WrongValue, {attribute, QuotedInput(a[1])}));
         }
         if (!latitude || !longitude)
-            return Refuse(true, "у точки <trkpt> нет атрибута " + std::string(latitude ? "lon" : "lat"));
+            return Refuse(true, MessageText(MessageId::PointWithoutAttribute, {latitude ? "lon" : "lat"}));
         point_.Latitude = *latitude;
         point_.Longitude = *longitude;
         pointInRange_ = IsUsablePosition(*latitude, *longitude);
@@ -242,7 +243,7 @@ private:
         if (text.empty()) return;
         std::optional<double> metres = TryTextToFloat(text);
         if (!metres || text_.size() > kMaxText || !(std::fabs(*metres) <= kMaxHeight))
-            return Refuse(true, "неверная высота <ele> \"" + QuotedInput(text) + "\"");
+            return Refuse(true, MessageText(MessageId::WrongHeight, {"<ele>", QuotedInput(text)}));
         point_.Height = *metres;
     }
 
@@ -259,7 +260,8 @@ private:
     {
         if (text.empty()) return;
         std::optional<double> days = ParseGpxTime(text);
-        if (!days || text_.size() > kMaxText) return Refuse(true, "неверное время <time> \"" + QuotedInput(text) + "\"");
+        if (!days || text_.size() > kMaxText)
+            return Refuse(true, MessageText(MessageId::WrongTime, {"<time>", QuotedInput(text)}));
         point_.DateTime = *days;
         pointHasTime_ = true;
         if (!IsGpxTimeWritable(*days)) pointInRange_ = false;

@@ -4,6 +4,7 @@
 #include "formats/fix_time.h"
 #include "formats/gpx/gpx_time.h"
 #include "platform/line_reader.h"
+#include "platform/message_text.h"
 #include "platform/quoted_input.h"
 
 #include <optional>
@@ -71,7 +72,8 @@ public:
             std::string_view line = lines.Next();
             if (line.starts_with("HFDTE")) {
                 if (!ReadDate(line)) {
-                    messages.push_back({true, "неверная дата HFDTE \"" + QuotedInput(line) + "\".", number, path_});
+                    messages.push_back(
+                        {true, MessageText(MessageId::IgcWrongDate, {QuotedInput(line)}), number, path_});
                     return false;
                 }
             } else if (line.starts_with("B")) {
@@ -79,7 +81,7 @@ public:
             }
         }
         if (collected_.Count > 0 && !dated_) {
-            messages.push_back({false, "В файле IGC " + path_ + " нет даты полёта: нет записи HFDTE."});
+            messages.push_back({false, MessageText(MessageId::IgcNoDate, {path_})});
             return false;
         }
         return true;
@@ -166,7 +168,8 @@ TrackReading ReadIgcTrack(std::string_view content, const std::string& path)
     TrackReading reading;
     IgcReader igc(path);
     if (igc.Read(content, reading.Messages))
-        reading.Track = CheckedTrack(igc.Collected(), {"(записи B)", "времени"}, path, reading.Messages);
+        reading.Track = CheckedTrack(igc.Collected(), {MessageText(MessageId::IgcPoint), MessageText(MessageId::IgcTime)},
+                                     path, reading.Messages);
     return reading;
 }
 

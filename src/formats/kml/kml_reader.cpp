@@ -4,6 +4,7 @@
 #include "formats/gpx/gpx_time.h"
 #include "formats/xml/xml_reading.h"
 #include "platform/error.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 #include "platform/quoted_input.h"
 
@@ -162,7 +163,7 @@ private:
         if (stack_.empty()) {
             if (name.Local != kKmlRoot || std::find(std::begin(kKmlSpaces), std::end(kKmlSpaces), name.Space) ==
                                               std::end(kKmlSpaces))
-                return Refuse(false, "не является файлом KML (корневой элемент <" + QuotedInput(name.Local) + ">)");
+                return Refuse(false, MessageText(MessageId::NotOfFormat, {"KML", QuotedInput(name.Local)}));
             rootSpace_ = name.Space;
             stack_.push_back(Node::Container);
             return;
@@ -244,7 +245,7 @@ private:
     std::optional<std::string_view> Value(std::string_view element)
     {
         std::optional<std::string_view> text = CollectedText();
-        if (!text) Refuse(true, "неверное значение <" + std::string(element) + ">: слишком длинный текст");
+        if (!text) Refuse(true, MessageText(MessageId::TooLongText, {"<" + std::string(element) + ">"}));
         return text;
     }
 
@@ -256,7 +257,7 @@ private:
         if (!text) return std::nullopt;
         if (text->find('T') == std::string_view::npos) return kNoTime;
         std::optional<double> days = ParseGpxTime(*text);
-        if (!days) Refuse(true, "неверное время <when> \"" + QuotedInput(*text) + "\"");
+        if (!days) Refuse(true, MessageText(MessageId::WrongTime, {"<when>", QuotedInput(*text)}));
         return days;
     }
 
@@ -272,7 +273,7 @@ private:
             return;
         }
         std::optional<TrackPoint> point = Position(*text, false);
-        if (!point) return Refuse(true, "неверные координаты <gx:coord> \"" + QuotedInput(*text) + "\"");
+        if (!point) return Refuse(true, MessageText(MessageId::WrongCoordinates, {"<gx:coord>", QuotedInput(*text)}));
         point->DateTime = days;
         kept_.push_back(CollectPoint(*point, !std::isnan(days)) ? collected_.Points.size() - 1 : kNotKept);
     }
@@ -285,7 +286,7 @@ private:
         if (!text || text->empty() || !arrayMeasure_ || index >= kept_.size() || kept_[index] == kNotKept) return;
         std::optional<double> value = TryTextToFloat(*text);
         if (!value || !(std::fabs(*value) <= FLT_MAX))
-            return Refuse(true, "неверное значение <gx:value> \"" + QuotedInput(*text) + "\"");
+            return Refuse(true, MessageText(MessageId::WrongValue, {"<gx:value>", QuotedInput(*text)}));
         MeasureColumn& column = ColumnOf(collected_.Measures, *arrayMeasure_);
         column.resize(collected_.Points.size());
         column[kept_[index]] = static_cast<float>(*value);
@@ -306,7 +307,8 @@ private:
         if (!text || placemarkHasPoint_ || text->empty()) return;
         std::string_view tuple = text->substr(0, std::find_if(text->begin(), text->end(), IsXmlBlank) - text->begin());
         std::optional<TrackPoint> point = Position(tuple, true);
-        if (!point) return Refuse(true, "неверные координаты <coordinates> \"" + QuotedInput(tuple) + "\"");
+        if (!point)
+            return Refuse(true, MessageText(MessageId::WrongCoordinates, {"<coordinates>", QuotedInput(tuple)}));
         point->DateTime = placemark_.Point.DateTime;
         placemark_.Point = *point;
         placemarkHasPoint_ = true;

@@ -1,6 +1,7 @@
 #include "formats/kml/kmz_reader.h"
 
 #include "formats/kml/kml_reader.h"
+#include "platform/message_text.h"
 #include "platform/quoted_input.h"
 
 #include <algorithm>
@@ -58,21 +59,18 @@ std::optional<std::string> Unpack(zip_t* archive, zip_uint64_t index, size_t arc
     const uint64_t packed = std::max<uint64_t>(1, std::min<uint64_t>(declared, archiveSize));
     std::unique_ptr<zip_file_t, ZipFileClose> file(zip_fopen_index(archive, index, 0));
     if (!file)
-        return "Не удалось распаковать файл " + member + " из архива " + path + " (" +
-               zip_strerror(archive) + ").";
+        return MessageText(MessageId::KmzNotUnpacked, {member, path, zip_strerror(archive)});
     char chunk[kReadChunk];
     for (;;) {
         const zip_int64_t n = zip_fread(file.get(), chunk, sizeof chunk);
         if (n < 0)
-            return "Не удалось распаковать файл " + member + " из архива " + path + " (" +
-                   zip_file_strerror(file.get()) + ").";
+            return MessageText(MessageId::KmzNotUnpacked, {member, path, zip_file_strerror(file.get())});
         if (n == 0) return std::nullopt;
         text.append(chunk, static_cast<size_t>(n));
         if (text.size() > kMaxUnpacked)
-            return "Файл " + member + " в архиве " + path + " после распаковки больше 256 МиБ: он не читается.";
+            return MessageText(MessageId::KmzTooLarge, {member, path});
         if (text.size() > kMaxRatio * packed)
-            return "Файл " + member + " в архиве " + path +
-                   " сжат более чем в 100 раз, как сжимают архивы-бомбы: он не читается.";
+            return MessageText(MessageId::KmzBomb, {member, path});
     }
 }
 
@@ -95,11 +93,11 @@ TrackReading ReadKmzTrack(std::string_view content, const std::string& path)
         if (source) zip_source_free(source);
         const std::string why = zip_error_strerror(&error);
         zip_error_fini(&error);
-        return refuse("Файл " + path + " не является правильным архивом KMZ (" + why + ").");
+        return refuse(MessageText(MessageId::KmzNotArchive, {path, why}));
     }
     zip_error_fini(&error);
     std::optional<zip_uint64_t> index = KmlMember(archive.get());
-    if (!index) return refuse("В архиве KMZ " + path + " нет файла KML (.kml).");
+    if (!index) return refuse(MessageText(MessageId::KmzWithoutKml, {path}));
     const char* name = zip_get_name(archive.get(), *index, 0);
     const std::string member = QuotedInput(name ? name : "");
     std::string kml;

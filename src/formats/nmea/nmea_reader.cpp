@@ -4,6 +4,7 @@
 #include "formats/fix_time.h"
 #include "formats/gpx/gpx_time.h"
 #include "platform/line_reader.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 
 #include <array>
@@ -277,15 +278,16 @@ TrackReading ReadNmeaTrack(std::string_view content, const std::string& path)
     nmea.Read(content);
     if (nmea.LacksDate()) {
         reading.Messages.push_back(
-            {false, "В файле NMEA " + path + " нет даты: ни одного предложения RMC с координатами."});
+            {false, MessageText(MessageId::NmeaNoDate, {path})});
         return reading;
     }
     std::vector<Message> messages;
-    reading.Track = CheckedTrack(nmea.Collected(), {"(предложения RMC, GGA или GLL)", "времени"}, path, messages);
+    reading.Track = CheckedTrack(nmea.Collected(), {MessageText(MessageId::NmeaPoint), MessageText(MessageId::NmeaTime)},
+                                 path, messages);
     if (reading.Track && nmea.Failed() > 0)
-        reading.Messages.push_back({false, "Пропущено предложений с неверной контрольной суммой: " +
-                                               IntToText(static_cast<int64_t>(nmea.Failed())) + " из " +
-                                               IntToText(static_cast<int64_t>(nmea.Sentences())) + "."});
+        reading.Messages.push_back({false, MessageText(MessageId::NmeaBadChecksums,
+                                                           {IntToText(static_cast<int64_t>(nmea.Failed())),
+                                                            IntToText(static_cast<int64_t>(nmea.Sentences()))})});
     reading.Messages.insert(reading.Messages.end(), messages.begin(), messages.end());
     return reading;
 }

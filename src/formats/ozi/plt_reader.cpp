@@ -3,6 +3,7 @@
 #include "platform/error.h"
 #include "platform/large_pages.h"
 #include "platform/line_reader.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 #include "platform/text_fields.h"
 #include "track/time_order.h"
@@ -70,7 +71,7 @@ void ReadLines(Lines& lines, TrackReading& reading)
 
     details.Header[0] = next();
     if (details.Header[0].find(kTrackMarker) == std::string::npos) {
-        reading.Messages.push_back({false, "Неверный формат трека!"});
+        reading.Messages.push_back({false, MessageText(MessageId::WrongTrackFormat)});
         return;
     }
     for (size_t i = 1; i < details.Header.size(); ++i) details.Header[i] = next();
@@ -83,7 +84,7 @@ void ReadLines(Lines& lines, TrackReading& reading)
     AdviseLargePages(points.data(), points.capacity() * sizeof(TrackPoint));
     parse(next(), points.emplace_back());
     if (points[0].DateTime == 0) {
-        reading.Messages.push_back({false, "В треке нет данных о времени."});
+        reading.Messages.push_back({false, MessageText(MessageId::NoTimeData)});
         return;
     }
 

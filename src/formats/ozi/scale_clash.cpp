@@ -1,5 +1,6 @@
 #include "formats/ozi/scale_clash.h"
 
+#include "platform/message_text.h"
 #include "platform/path_text.h"
 
 namespace qm {
@@ -8,9 +9,9 @@ std::optional<std::string> ScaleClashMessage(const SpeedBands& bands, const std:
     for (int later = 1; later < kBandCount; ++later) {
         for (int earlier = 0; earlier < later; ++earlier) {
             if (bandFiles[earlier] != bandFiles[later]) continue;
-            return "Шкала скоростей не годится: полосы " + BandRangeText(bands[earlier], "км/ч") + " и " +
-                   BandRangeText(bands[later], "км/ч") + " записали бы один файл " + PathNamePart(bandFiles[later]) +
-                   ". Верхние границы полос должны возрастать.";
+            const std::string unit = MessageText(MessageId::SpeedUnit);
+            return MessageText(MessageId::ScaleClash, {BandRangeText(bands[earlier], unit), BandRangeText(bands[later], unit),
+                                                       PathNamePart(bandFiles[later])});
         }
     }
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include "formats/gpx/gpx_time.h"
 #include "formats/xml/xml_reading.h"
 #include "platform/error.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 #include "platform/quoted_input.h"
 
@@ -79,7 +80,7 @@ private:
     {
         if (stack_.empty()) {
             if (name.Local != kTcxRoot || (!name.Space.empty() && name.Space != kTcx))
-                return Refuse(false, "не является файлом TCX (корневой элемент <" + QuotedInput(name.Local) + ">)");
+                return Refuse(false, MessageText(MessageId::NotOfFormat, {"TCX", QuotedInput(name.Local)}));
             rootSpace_ = name.Space;
             stack_.push_back(Node::Root);
             return;
@@ -141,13 +142,13 @@ private:
     std::optional<std::string_view> Value(std::string_view element)
     {
         std::optional<std::string_view> text = CollectedText();
-        if (!text) Refuse(true, "неверное значение <" + std::string(element) + ">: слишком длинный текст");
+        if (!text) Refuse(true, MessageText(MessageId::TooLongText, {"<" + std::string(element) + ">"}));
         return text;
     }
 
     void BadValue(std::string_view element, std::string_view text)
     {
-        Refuse(true, "неверное значение <" + std::string(element) + "> \"" + QuotedInput(text) + "\"");
+        Refuse(true, MessageText(MessageId::WrongValue, {"<" + std::string(element) + ">", QuotedInput(text)}));
     }
 
     // A point out of range is left out, and the next point kept starts a piece.
@@ -179,7 +180,7 @@ private:
         std::optional<std::string_view> text = Value("Time");
         if (!text || text->empty()) return;
         std::optional<double> days = ParseGpxTime(*text);
-        if (!days) return Refuse(true, "неверное время <Time> \"" + QuotedInput(*text) + "\"");
+        if (!days) return Refuse(true, MessageText(MessageId::WrongTime, {"<Time>", QuotedInput(*text)}));
         point_.DateTime = *days;
         hasTime_ = true;
     }

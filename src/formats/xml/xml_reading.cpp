@@ -3,6 +3,7 @@
 #include "formats/xml/xml_encodings.h"
 #include "formats/xml/xml_text.h"
 #include "platform/error.h"
+#include "platform/message_text.h"
 
 #include <algorithm>
 
@@ -76,14 +77,14 @@ bool XmlTrackParser::Parse(std::string_view content, std::vector<Message>& messa
 {
     if (FeedXml(parser_.get(), content)) return true;
     if (!refusal_)
-        Refuse(false, "не является правильным XML (" + std::string(XML_ErrorString(XML_GetErrorCode(parser_.get()))) + ")");
+        Refuse(false, MessageText(MessageId::NotXml, {XML_ErrorString(XML_GetErrorCode(parser_.get()))}));
     messages.push_back(*refusal_);
     return false;
 }
 
 void XmlTrackParser::Refuse(bool isError, const std::string& what)
 {
-    refusal_ = Message{isError, what + ".", static_cast<int>(XML_GetCurrentLineNumber(parser_.get())), path_};
+    refusal_ = Message{isError, what, static_cast<int>(XML_GetCurrentLineNumber(parser_.get())), path_};
     XML_StopParser(parser_.get(), XML_FALSE);
 }
 

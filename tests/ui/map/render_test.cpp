@@ -98,6 +98,8 @@ TEST(QuillmarshRender, SampleTrackAsPictureWithoutDisplay)
         {{QM_SAMPLE_TRACK, "out.png", "--size", "900x 700"}, 2, "quillmarsh-render: --size wants WxH"},
         {{QM_SAMPLE_TRACK, "out.png", "--size", "+900x700"}, 2, "quillmarsh-render: --size wants WxH"},
         {{QM_SAMPLE_TRACK}, 2, "quillmarsh-render: a track and the picture to write are needed"},
+        {{"missing.plt", "out.png", "--lang", "en"}, 1, "missing.plt: Track file not found!\n"},
+        {{QM_SAMPLE_TRACK, "out.png", "--lang", "de"}, 2, "quillmarsh-render: --lang takes ru or en"},
     };
     for (const auto& r : refused) {
         const Rendered failed = Render(dir, r.arguments);

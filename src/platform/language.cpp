@@ -1,4 +1,4 @@
-#include "settings/language.h"
+#include "platform/language.h"
 
 namespace qm {
 

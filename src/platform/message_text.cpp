@@ -1,0 +1,133 @@
+#include "platform/message_text.h"
+
+#include <array>
+#include <atomic>
+
+namespace qm {
+namespace {
+
+struct Wording {
+    MessageId Id;
+    std::string_view Russian;
+    std::string_view English;
+};
+
+using enum MessageId;
+
+// In the order of MessageId.
+constexpr auto kWordings = std::to_array<Wording>({
+    {PlacedInTrack, "Файл трека %1, строка %2: %3", "Track file %1, line %2: %3"},
+    {TrackNotFound, "Файл трека не найден!", "Track file not found!"},
+    {TrackNotOpened, "Не удалось открыть файл трека.", "Cannot open the track file."},
+    {WrongTrackFormat, "Неверный формат трека!", "Wrong track format!"},
+    {NoTimeData, "В треке нет данных о времени.", "The track has no times."},
+    {TimeOrder,
+     "Ошибка в треке! Отметка времени точек: #%1 - %2; #%3 - %4. Трек будет обработан до точки #%1.",
+     "Error in the track! Times of points: #%1 - %2; #%3 - %4. The track will be processed up to point #%1."},
+    {NoTrackPoints, "В файле трека %1 нет трека: ни одной точки %2.", "The track file %1 holds no track: no %2 point."},
+    {NoUsablePoints, "В треке нет точек с допустимыми координатами и временем: пропущено %1 из %2.",
+     "The track has no point with valid coordinates and time: %1 of %2 left out."},
+    {NoPlacedPoints, "В файле трека %1 нет трека: ни у одной из %2 точек %3 нет координат.",
+     "The track file %1 holds no track: none of its %2 %3 points has coordinates."},
+    {NoTimedPoints, "В треке нет данных о времени: ни у одной из %1 точек файла %2 нет отметки %3.",
+     "The track has no times: none of the %1 points of the file %2 has a %3."},
+    {LeftOutUnplaced, "Пропущено точек без координат: %1 из %2.", "Points without coordinates left out: %1 of %2."},
+    {LeftOutUntimed, "Пропущено точек без отметки времени: %1 из %2.", "Points without a time left out: %1 of %2."},
+    {LeftOutOutOfRange, "Пропущено точек с координатами или временем вне допустимых пределов: %1 из %2.",
+     "Points with coordinates or time out of range left out: %1 of %2."},
+    {LeftOutNotLater, "Пропущено точек со временем не позже предыдущей точки: %1 из %2.",
+     "Points not later than the point before left out: %1 of %2."},
+    {NotXml, "не является правильным XML (%1).", "is not well-formed XML (%1)."},
+    {NotOfFormat, "не является файлом %1 (корневой элемент <%2>).", "is not a %1 file (root element <%2>)."},
+    {WrongValue, "неверное значение %1 \"%2\".", "wrong value %1 \"%2\"."},
+    {WrongTime, "неверное время %1 \"%2\".", "wrong time %1 \"%2\"."},
+    {WrongCoordinates, "неверные координаты %1 \"%2\".", "wrong coordinates %1 \"%2\"."},
+    {WrongHeight, "неверная высота %1 \"%2\".", "wrong height %1 \"%2\"."},
+    {TooLongText, "неверное значение %1: слишком длинный текст.", "wrong value %1: text too long."},
+    {PointWithoutAttribute, "у точки <trkpt> нет атрибута %1.", "the point <trkpt> has no attribute %1."},
+    {KmzNotUnpacked, "Не удалось распаковать файл %1 из архива %2 (%3).",
+     "Cannot unpack the file %1 from the archive %2 (%3)."},
+    {KmzTooLarge, "Файл %1 в архиве %2 после распаковки больше 256 МиБ: он не читается.",
+     "The file %1 in the archive %2 is larger than 256 MiB unpacked: it is not read."},
+    {KmzBomb, "Файл %1 в архиве %2 сжат более чем в 100 раз, как сжимают архивы-бомбы: он не читается.",
+     "The file %1 in the archive %2 is compressed more than 100 times, as archive bombs are: it is not read."},
+    {KmzNotArchive, "Файл %1 не является правильным архивом KMZ (%2).", "The file %1 is not a valid KMZ archive (%2)."},
+    {KmzWithoutKml, "В архиве KMZ %1 нет файла KML (.kml).", "The KMZ archive %1 holds no KML file (.kml)."},
+    {FitDamagedEmpty, "Файл трека %1 повреждён (%2), и из него не прочитано ни одной точки.",
+     "The track file %1 is damaged (%2), and no point was read from it."},
+    {FitDamaged, "Файл трека %1 повреждён (%2) и, возможно, прочитан не полностью.",
+     "The track file %1 is damaged (%2) and may not have been read in full."},
+    {FitWrongHeader, "неверный заголовок файла FIT", "wrong FIT file header"},
+    {FitHeaderChecksum, "контрольная сумма заголовка не совпадает", "header checksum mismatch"},
+    {FitShorterThanHeader, "файл короче, чем указано в его заголовке", "file shorter than its header says"},
+    {FitChecksum, "контрольная сумма не совпадает", "checksum mismatch"},
+    {FitDefinitionCut, "определение сообщения обрывается на байте %1", "message definition cut off at byte %1"},
+    {FitUnknownByteOrder, "неизвестный порядок байтов в определении сообщения на байте %1",
+     "unknown byte order in the message definition at byte %1"},
+    {FitUndefinedMessage, "сообщение локального типа %1 без определения на байте %2",
+     "message of local type %1 without a definition at byte %2"},
+    {FitMessageCut, "сообщение обрывается на байте %1", "message cut off at byte %1"},
+    {NmeaNoDate, "В файле NMEA %1 нет даты: ни одного предложения RMC с координатами.",
+     "The NMEA file %1 has no date: no RMC sentence with coordinates."},
+    {NmeaPoint, "(предложения RMC, GGA или GLL)", "(RMC, GGA or GLL sentence)"},
+    {NmeaTime, "времени", "time"},
+    {NmeaBadChecksums, "Пропущено предложений с неверной контрольной суммой: %1 из %2.",
+     "Sentences with a wrong checksum left out: %1 of %2."},
+    {IgcWrongDate, "неверная дата HFDTE \"%1\".", "wrong date HFDTE \"%1\"."},
+    {IgcNoDate, "В файле IGC %1 нет даты полёта: нет записи HFDTE.",
+     "The IGC file %1 has no flight date: no HFDTE record."},
+    {IgcPoint, "(записи B)", "(B record)"},
+    {IgcTime, "времени", "time"},
+    {ScaleClash,
+     "Шкала скоростей не годится: полосы %1 и %2 записали бы один файл %3. Верхние границы полос должны возрастать.",
+     "The speed scale cannot be used: the bands %1 and %2 would write the same file %3. The upper limits of the "
+     "bands must increase."},
+    {SpeedUnit, "км/ч", "km/h"},
+    {SettingsNotSaved, "Настройки не сохранены: файл настроек \"%1\" не был прочитан и остается без изменений.",
+     "Settings not saved: the settings file \"%1\" was not read and stays unchanged."},
+    {OldSettingsNotRemoved, "Невозможно удалить файл Quillmarsh.ini", "Cannot remove the file Quillmarsh.ini"},
+    {NoDataToCompute, "Нет данных для расчета.", "No data to compute."},
+    {IntervalNotPositive, "Интервал расчета должен быть больше 0.", "The computing interval must be above 0."},
+    {DirectoryNotCreated, "Не удается создать директорию %1!", "Cannot create the directory %1!"},
+    {TrackProcessed, "трек обработан", "track processed"},
+});
+
+constexpr bool InOrder()
+{
+    for (size_t i = 0; i < kWordings.size(); ++i)
+        if (static_cast<size_t>(kWordings[i].Id) != i) return false;
+    return kWordings.back().Id == TrackProcessed;
+}
+static_assert(InOrder(), "kWordings must list every MessageId in its order");
+
+std::atomic<Language> currentLanguage = Language::Russian;
+
+}  // namespace
+
+void SetMessageLanguage(Language language) { currentLanguage = language; }
+
+Language MessageLanguage() { return currentLanguage; }
+
+std::string MessageText(MessageId id, std::initializer_list<std::string_view> args)
+{
+    return MessageText(currentLanguage, id, args);
+}
+
+std::string MessageText(Language language, MessageId id, std::initializer_list<std::string_view> args)
+{
+    const Wording& wording = kWordings[static_cast<size_t>(id)];
+    const std::string_view pattern = language == Language::English ? wording.English : wording.Russian;
+    std::string text;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const size_t n = i + 1 < pattern.size() ? static_cast<size_t>(pattern[i + 1] - '1') : args.size();
+        if (pattern[i] == '%' && n < args.size()) {
+            text += args.begin()[n];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+}  // namespace qm

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/language.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// Every message the core shows a user, by what it says. Its wording in each
+// language lives in one table (message_text.cpp); "%1".."%9" there stand for
+// the arguments: files, lines, counts, a quoted piece of the input.
+enum class MessageId {
+    PlacedInTrack,         // %1 file, %2 line, %3 the message
+    TrackNotFound,
+    TrackNotOpened,
+    WrongTrackFormat,
+    NoTimeData,
+    TimeOrder,             // %1 point, %2 its time, %3 the next point, %4 its time
+    NoTrackPoints,         // %1 file, %2 the format's point
+    NoUsablePoints,        // %1 left out, %2 of
+    NoPlacedPoints,        // %1 file, %2 points, %3 the format's point
+    NoTimedPoints,         // %1 points, %2 file, %3 the format's time
+    LeftOutUnplaced,       // %1 left out, %2 of
+    LeftOutUntimed,        // %1 left out, %2 of
+    LeftOutOutOfRange,     // %1 left out, %2 of
+    LeftOutNotLater,       // %1 left out, %2 of
+    NotXml,                // %1 the parser's reason
+    NotOfFormat,           // %1 format, %2 root element
+    WrongValue,            // %1 element or attribute, %2 value
+    WrongTime,             // %1 element, %2 value
+    WrongCoordinates,      // %1 element, %2 value
+    WrongHeight,           // %1 element, %2 value
+    TooLongText,           // %1 element
+    PointWithoutAttribute, // %1 attribute
+    KmzNotUnpacked,        // %1 member, %2 archive, %3 reason
+    KmzTooLarge,           // %1 member, %2 archive
+    KmzBomb,               // %1 member, %2 archive
+    KmzNotArchive,         // %1 archive, %2 reason
+    KmzWithoutKml,         // %1 archive
+    FitDamagedEmpty,       // %1 file, %2 damage
+    FitDamaged,            // %1 file, %2 damage
+    FitWrongHeader,
+    FitHeaderChecksum,
+    FitShorterThanHeader,
+    FitChecksum,
+    FitDefinitionCut,      // %1 byte
+    FitUnknownByteOrder,   // %1 byte
+    FitUndefinedMessage,   // %1 local type, %2 byte
+    FitMessageCut,         // %1 byte
+    NmeaNoDate,            // %1 file
+    NmeaPoint,
+    NmeaTime,
+    NmeaBadChecksums,      // %1 left out, %2 of
+    IgcWrongDate,          // %1 line
+    IgcNoDate,             // %1 file
+    IgcPoint,
+    IgcTime,
+    ScaleClash,            // %1 band, %2 band, %3 file
+    SpeedUnit,
+    SettingsNotSaved,      // %1 file
+    OldSettingsNotRemoved,
+    NoDataToCompute,
+    IntervalNotPositive,
+    DirectoryNotCreated,   // %1 directory
+    TrackProcessed,
+};
+
+// The language the core's messages are rendered in, for the whole process:
+// each front end sets it at start from its settings or --lang, and the
+// windows again when the user changes it. Russian until set.
+void SetMessageLanguage(Language language);
+Language MessageLanguage();
+
+// The text of id in the current language, each "%N" replaced by the N-th of
+// args as it is.
+std::string MessageText(MessageId id, std::initializer_list<std::string_view> args = {});
+// The same in the language given.
+std::string MessageText(Language language, MessageId id, std::initializer_list<std::string_view> args = {});
+
+}  // namespace qm
