@@ -7,7 +7,7 @@
 #include "ui/app_windows.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_text.h"
-#include "ui/qt_translations.h"
+#include "ui/interface_language.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -22,7 +22,8 @@ int main(int argc, char** argv)
     qm::RemoveTemporaryFilesOn({SIGTERM, SIGHUP});
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
-    qm::UseRussianQtTexts();
+    // Russian until the settings file is read: its message boxes too.
+    qm::InstallInterfaceLanguage(qm::Language::Russian);
     // Dates and times follow the user's regional settings.
     qm::UseLocaleDateTimeFormats();
 
@@ -35,6 +36,9 @@ int main(int argc, char** argv)
         return 2;
     }
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
+    // The windows are built with the Russian texts, which fix the sizes of their frames; the
+    // language the settings file chose follows.
+    qm::InstallInterfaceLanguage(settings.LANGUAGE);
     if (arguments.size() == 2) windows.main->OpenTrack(qm::ToStd(QFileInfo(arguments[1]).absoluteFilePath()));
     windows.main->show();
     return QApplication::exec();

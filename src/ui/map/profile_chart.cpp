@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateTime>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,6 +46,19 @@ QString NumberText(double value, double step)
 
 }  // namespace
 
+void ProfileChart::Retranslate()
+{
+    overTime_->setText(tr("По времени"));
+    overDistance_->setText(tr("По расстоянию"));
+    stepSpeeds_->setText(tr("Скорость между точками"));
+}
+
+void ProfileChart::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
 ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName("speedProfile");
@@ -53,16 +67,17 @@ ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent)
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    overTime_ = new QRadioButton("По времени");
+    overTime_ = new QRadioButton;
     overTime_->setObjectName("profileOverTime");
-    overDistance_ = new QRadioButton("По расстоянию");
+    overDistance_ = new QRadioButton;
     overDistance_->setObjectName("profileOverDistance");
-    stepSpeeds_ = new QCheckBox("Скорость между точками");
+    stepSpeeds_ = new QCheckBox;
     stepSpeeds_->setObjectName("stepSpeeds");
     auto* group = new QButtonGroup(this);
     group->addButton(overTime_);
     group->addButton(overDistance_);
     overTime_->setChecked(true);
+    Retranslate();
     auto* controls = new QHBoxLayout;
     controls->addWidget(overTime_);
     controls->addWidget(overDistance_);
@@ -193,9 +208,9 @@ void ProfileChart::paintEvent(QPaintEvent*)
     const QRectF titles(area.left(), area.top() - metrics.height() - 4, area.width(), metrics.height());
     painter.setPen(Qt::black);
     painter.drawText(titles, Qt::AlignLeft,
-                     "Скорость, км/ч: средняя за интервал расчета " + ToQt(FloatToText(interval_)) + " мин");
+                     tr("Скорость, км/ч: средняя за интервал расчета %1 мин").arg(ToQt(FloatToText(interval_))));
     painter.setPen(kHeightColor);
-    painter.drawText(titles, Qt::AlignRight, "Высота, м");
+    painter.drawText(titles, Qt::AlignRight, tr("Высота, м"));
 
     // The bars, then the gaps over them, the step speeds and the heights.
     painter.save();
@@ -304,8 +319,8 @@ void ProfileChart::DrawBottomAxis(QPainter& painter)
         painter.drawLine(QPointF(middle - 5, area.bottom() + 3), QPointF(middle - 1, area.bottom() - 3));
         painter.drawLine(QPointF(middle + 1, area.bottom() + 3), QPointF(middle + 5, area.bottom() - 3));
     }
-    const QString caption = overTime ? "Время (" + ZoneText(gmtHours_) + "), перерывы между частями сокращены"
-                                     : "Расстояние, км, без перерывов между частями";
+    const QString caption = overTime ? tr("Время (%1), перерывы между частями сокращены").arg(ZoneText(gmtHours_))
+                                     : tr("Расстояние, км, без перерывов между частями");
     painter.drawText(QRectF(area.left(), height() - metrics.height() - 4, area.width(), metrics.height()),
                      Qt::AlignRight, caption);
 }
