@@ -44,7 +44,7 @@ The settings that could not be read are the defaults. This file will not be over
     </message>
     <message>
         <source>исходный трек</source>
-        <translation>track</translation>
+        <translation>source track</translation>
     </message>
     <message>
         <source>другая</source>
