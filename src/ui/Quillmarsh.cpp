@@ -51,9 +51,9 @@ QPushButton* PictureButton(const QString& name, QStyle::StandardPixmap picture, 
 std::string SettingsNotReadText(const std::string& path, const Error& error)
 {
     const QString line = error.Line() > 0 ? qm::MainWindow::tr(" (строка %1)").arg(error.Line()) : QString();
-    return ToStd(qm::MainWindow::tr("Файл настроек \"%1\" не прочитан%2: %3.\nНастройки, которые не удалось прочитать, "
-                                "взяты по умолчанию. При выходе этот файл не будет перезаписан.")
-                     .arg(ToQt(path), line, ToQt(error.what())));
+    const QString text = qm::MainWindow::tr("Файл настроек \"%1\" не прочитан%2: %3.\nНастройки, которые не удалось "
+                                            "прочитать, взяты по умолчанию. При выходе этот файл не будет перезаписан.");
+    return ToStd(text.arg(ToQt(path), line, ToQt(error.what())));
 }
 
 template <typename Control>

@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -112,6 +114,21 @@ TEST_F(InterfaceLanguage, ChosenInTheSettingsDialogAndKept)
     Click(dialog, "SFCancel");
     EXPECT_EQ(program.settings.LANGUAGE, Language::English);
     EXPECT_EQ(Caption(program.Main(), "BtnSettings"), "Se&ttings");
+}
+
+TEST(InterfaceLanguageMessages, TheWindowsOwnInEnglish)
+{
+    Program program;
+    program.Start();
+    Switch(Language::English);
+    QTest::mouseClick(Find<RadioGroup>(program.Main(), "RGoutputDir")->Item(1), Qt::LeftButton);
+    EXPECT_EQ(program.dialogs.boxes, std::vector<std::string>{"No track chosen"});
+
+    Click(program.Main(), "BtnSettings");
+    Settle();
+    QWidget& dialog = *program.windows.settingsDialog;
+    ExpectCheckOnLeaving(program, dialog, Find<QLineEdit>(dialog, "EDecDelim"), "", "Enter a delimiter.");
+    Switch(Language::Russian);
 }
 
 }  // namespace
