@@ -36,9 +36,6 @@ int main(int argc, char** argv)
         return 2;
     }
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
-    // The windows are built with the Russian texts, which fix the sizes of their frames; the
-    // language the settings file chose follows.
-    qm::InstallInterfaceLanguage(settings.LANGUAGE);
     if (arguments.size() == 2) windows.main->OpenTrack(qm::ToStd(QFileInfo(arguments[1]).absoluteFilePath()));
     windows.main->show();
     return QApplication::exec();

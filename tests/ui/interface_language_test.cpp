@@ -116,6 +116,18 @@ TEST_F(InterfaceLanguage, ChosenInTheSettingsDialogAndKept)
     EXPECT_EQ(Caption(program.Main(), "BtnSettings"), "Se&ttings");
 }
 
+TEST(InterfaceLanguageAtStart, TheSettingsFilesChoice)
+{
+    for (auto [file, caption] : {std::pair{"[INTERFACE]\r\nLANGUAGE=en\r\n", "Se&ttings"},
+                                 {"[INTERFACE]\r\nLANGUAGE=de\r\n", "&Настройки"}, {"", "&Настройки"}}) {
+        Program program(file);
+        program.Start();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        EXPECT_EQ(Caption(program.Main(), "BtnSettings"), caption) << file;
+        Switch(Language::Russian);
+    }
+}
+
 TEST(InterfaceLanguageMessages, TheWindowsOwnInEnglish)
 {
     Program program;
