@@ -10,9 +10,10 @@ CLI ?= $(BUILD_DIR)/quillmarsh-cli
 SAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 
-# What building and running need: the compiler, CMake, Qt 6 (qt6-translations-l10n for Qt's own
-# dialogs in Russian), expat and libzip (KMZ).
-BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libexpat1-dev libzip-dev
+# What building and running need: the compiler, CMake, Qt 6 (qt6-tools-dev and qt6-l10n-tools: lupdate
+# and lrelease for the windows' English texts; qt6-translations-l10n for Qt's own dialogs in Russian), expat
+# and libzip (KMZ).
+BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libexpat1-dev libzip-dev
 # What the tests add: GoogleTest, a fixed font, GPSBabel (the reference reader) and xmllint (the
 # schemas), and the X server, window manager and X tools of the window tests under a real X server.
 TEST_PACKAGES := libgtest-dev libgmock-dev fonts-dejavu-core gpsbabel libxml2-utils xvfb openbox xdotool wmctrl \

@@ -7,7 +7,7 @@
 #include "ui/app_windows.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_text.h"
-#include "ui/qt_translations.h"
+#include "ui/interface_language.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -22,7 +22,8 @@ int main(int argc, char** argv)
     qm::RemoveTemporaryFilesOn({SIGTERM, SIGHUP});
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
-    qm::UseRussianQtTexts();
+    // Russian until the settings file is read: its message boxes too.
+    qm::InstallInterfaceLanguage(qm::Language::Russian);
     // Dates and times follow the user's regional settings.
     qm::UseLocaleDateTimeFormats();
 

@@ -1,7 +1,8 @@
 // quillmarsh-screenshots DIR [TRACK...]: renders the windows of the desktop
-// program, filled from the sample track, to PNG files in DIR, and the map
-// window of each further track (map-NAME.png; its profile shows the heart
-// rate where the track has one), on any platform Qt has (use
+// program, filled from the sample track, to PNG files in DIR (in Russian, and
+// in English as NAME-en.png), and the map window of each further track
+// (map-NAME.png; its profile shows the heart rate where the track has one),
+// on any platform Qt has (use
 // QT_QPA_PLATFORM=offscreen without a display). Settings are the defaults;
 // nothing is read from or written to the current directory.
 #include "platform/date_time_text.h"
@@ -9,6 +10,7 @@
 #include "settings/settings.h"
 #include "ui/app_windows.h"
 #include "ui/dialogs.h"
+#include "ui/interface_language.h"
 #include "ui/map/map_window.h"
 #include "ui/map/profile_chart.h"
 #include "ui/map/trip_view.h"
@@ -83,28 +85,38 @@ int main(int argc, char** argv)
     form1.LoadTrackFile(QM_SAMPLE_TRACK);
     form1.LoadFolderType(1);
     form1.show();
-    bool saved = Save(form1, output, "main-window.png");
+    // Each window in Russian, then in English with "-en" after its name.
+    const auto saveWindows = [&](const QString& suffix) {
+        bool saved = Save(form1, output, "main-window" + suffix + ".png");
 
-    form1.OpenScaleEditor();
-    saved = Save(*windows.scaleEditor, output, "scale-select.png") && saved;
-    windows.scaleEditor->Cancel();
+        form1.OpenScaleEditor();
+        saved = Save(*windows.scaleEditor, output, "scale-select" + suffix + ".png") && saved;
+        windows.scaleEditor->Cancel();
 
-    form1.ShowStatistics();
-    windows.statisticsWindow->Activated();
-    saved = Save(*windows.statisticsWindow, output, "statistics.png") && saved;
+        form1.ShowStatistics();
+        windows.statisticsWindow->Activated();
+        saved = Save(*windows.statisticsWindow, output, "statistics" + suffix + ".png") && saved;
 
-    windows.statisticsWindow->OpenSettingsDialog();
-    windows.settingsDialog->Activated();
-    saved = Save(*windows.settingsDialog, output, "settings-dialog.png") && saved;
-    windows.settingsDialog->Cancel();
-    windows.statisticsWindow->close();
+        windows.statisticsWindow->OpenSettingsDialog();
+        windows.settingsDialog->Activated();
+        saved = Save(*windows.settingsDialog, output, "settings-dialog" + suffix + ".png") && saved;
+        windows.settingsDialog->Cancel();
+        windows.statisticsWindow->close();
 
+        form1.OpenMap();
+        saved = Save(*windows.mapWindow, output, "map-window" + suffix + ".png") && saved;
+        windows.mapWindow->close();
+        return saved;
+    };
     // No map tiles: the picture must not depend on a server.
     settings.TILEURL.clear();
     settings.MAPWIDTH = 1100, settings.MAPHEIGHT = 760;
-    form1.OpenMap();
-    saved = Save(*windows.mapWindow, output, "map-window.png") && saved;
-    windows.mapWindow->close();
+    bool saved = saveWindows("");
+    settings.LANGUAGE = qm::Language::English;
+    qm::InstallInterfaceLanguage(settings.LANGUAGE);
+    saved = saveWindows("-en") && saved;
+    settings.LANGUAGE = qm::Language::Russian;
+    qm::InstallInterfaceLanguage(settings.LANGUAGE);
     for (const QString& track : tracks) {
         form1.LoadTrackFile(track.toStdString());
         form1.OpenMap();

@@ -6,6 +6,8 @@
 #include "platform/file_system.h"
 #include "platform/temporary_files.h"
 #include "settings/settings_file.h"
+#include "platform/message_text.h"
+#include "ui/interface_language.h"
 #include "ui/map/map_trip.h"
 #include "ui/map/tile_source.h"
 #include "ui/map/trip_view.h"
@@ -118,6 +120,8 @@ QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTri
     qInstallMessageHandler(DropQtMessages);
     const QuietStandardError quiet;
     QApplication app(argc, argv);
+    // The legend, the profile and the notes in the language of the messages.
+    qm::InstallInterfaceLanguage(qm::MessageLanguage());
     qm::TripView view;
     // The picture has the size asked for, even below what the legend and
     // the profile would like.

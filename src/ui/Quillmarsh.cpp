@@ -22,11 +22,13 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -48,11 +50,10 @@ QPushButton* PictureButton(const QString& name, QStyle::StandardPixmap picture, 
 // Why the start-up load could not read the settings file in full, and what follows.
 std::string SettingsNotReadText(const std::string& path, const Error& error)
 {
-    std::string text = "Файл настроек \"" + path + "\" не прочитан";
-    if (error.Line() > 0) text += " (строка " + IntToText(error.Line()) + ")";
-    return text + ": " + error.what() +
-           ".\nНастройки, которые не удалось прочитать, взяты по умолчанию. При выходе этот файл не будет "
-           "перезаписан.";
+    const QString line = error.Line() > 0 ? qm::MainWindow::tr(" (строка %1)").arg(error.Line()) : QString();
+    const QString text = qm::MainWindow::tr("Файл настроек \"%1\" не прочитан%2: %3.\nНастройки, которые не удалось "
+                                            "прочитать, взяты по умолчанию. При выходе этот файл не будет перезаписан.");
+    return ToStd(text.arg(ToQt(path), line, ToQt(error.what())));
 }
 
 template <typename Control>
@@ -77,23 +78,23 @@ MainWindow::MainWindow(Settings& settings, Dialogs& dialogs)
 
 void MainWindow::CreateControls()
 {
-    trackLabel = Named(new QLabel("Трек", this), "Label_track");
+    trackLabel = Named(new QLabel(this), "Label_track");
     trackEdit = Named(new QLineEdit(this), "trackPlt");
     trackEdit->setMinimumWidth(360);
     openTrackButton = PictureButton("BitBtn1", QStyle::SP_DialogOpenButton, this);
-    resultLabel = Named(new QLabel("Результат", this), "Label_Result");
+    resultLabel = Named(new QLabel(this), "Label_Result");
     outputDirEdit = Named(new QLineEdit(this), "EoutputDir");
     openDirButton = PictureButton("BtnOpnDir", QStyle::SP_DirOpenIcon, this);
-    folderTypeGroup = Named(
-        new RadioGroup("Директория для сохранения", {"приложение", "исходный трек", "другая"}, 1, this), "RGoutputDir");
-    subFolderBox = Named(new QCheckBox("Создавать подкаталог", this), "CBSubFolder");
-    visualiseButton = Named(new QPushButton("&Визуализация", this), "BtnPrFiles");
-    statisticsButton = Named(new QPushButton("&Статистика", this), "BtnGetStat");
-    mapButton = Named(new QPushButton("&Карта", this), "BtnMap");
-    settingsButton = Named(new QPushButton("&Настройки", this), "BtnSettings");
-    scaleLabel = Named(new QLabel("Шкала скорости", this), "Label_spdScale");
+    folderTypeGroup = Named(new RadioGroup({}, QStringList(3), 1, this), "RGoutputDir");
+    subFolderBox = Named(new QCheckBox(this), "CBSubFolder");
+    visualiseButton = Named(new QPushButton(this), "BtnPrFiles");
+    statisticsButton = Named(new QPushButton(this), "BtnGetStat");
+    mapButton = Named(new QPushButton(this), "BtnMap");
+    settingsButton = Named(new QPushButton(this), "BtnSettings");
+    scaleLabel = Named(new QLabel(this), "Label_spdScale");
     scaleBox = Named(new QGroupBox(this), "SpdCatBox");
-    editScaleButton = Named(new QPushButton("&Изменить", this), "SwSpdCat");
+    editScaleButton = Named(new QPushButton(this), "SwSpdCat");
+    Retranslate();
 
     auto* bands = new QVBoxLayout(scaleBox);
     bands->setSpacing(1);
@@ -164,6 +165,29 @@ void MainWindow::CreateControls()
     OnExit(outputDirEdit, [this] { CheckOutputDir(outputDirEdit); });
 }
 
+void MainWindow::Retranslate()
+{
+    trackLabel->setText(tr("Трек"));
+    resultLabel->setText(tr("Результат"));
+    folderTypeGroup->setTitle(tr("Директория для сохранения"));
+    folderTypeGroup->Item(0)->setText(tr("приложение"));
+    folderTypeGroup->Item(1)->setText(tr("исходный трек"));
+    folderTypeGroup->Item(2)->setText(tr("другая"));
+    subFolderBox->setText(tr("Создавать подкаталог"));
+    visualiseButton->setText(tr("&Визуализация"));
+    statisticsButton->setText(tr("&Статистика"));
+    mapButton->setText(tr("&Карта"));
+    settingsButton->setText(tr("&Настройки"));
+    scaleLabel->setText(tr("Шкала скорости"));
+    editScaleButton->setText(tr("&Изменить"));
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
 void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor* scaleEditor,
                                      StatisticsWindow* statisticsWindow, MapWindow* mapWindow)
 {
@@ -182,7 +206,6 @@ void MainWindow::LoadSettingsAtStart()
     chooserDir_ = settings_.StartDir;
     const std::string path = SettingsFilePath(settings_.StartDir);
     const LoadedSettings loaded = LoadSettings(path, settings_);
-    SetMessageLanguage(settings_.LANGUAGE);
     ApplyLoadedFiles(loaded);
     if (loaded.Error) dialogs_.ShowError(SettingsNotReadText(path, *loaded.Error));
     // The program runs on what it could read and the defaults for the rest.

@@ -100,10 +100,13 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
+    // The captions in the interface language.
+    void Retranslate();
     // The bands as the ten boxes show them; an error box when one does not convert.
     std::optional<BandBoxes> ShownBands();
     void SelectFolderType(int32_t type);

@@ -47,7 +47,7 @@ void MainWindow::FolderTypeChanged()
     const OutputFolder folder =
         FolderOfType(type, TextOf(trackEdit), TextOf(outputDirEdit), subFolderBox->isChecked(), settings_.StartDir);
     if (folder.Type != type) {
-        dialogs_.ShowMessage("Трек не выбран");
+        dialogs_.ShowMessage(ToStd(tr("Трек не выбран")));
         folderTypeGroup->SetItemIndex(folder.Type);
     }
     SetText(outputDirEdit, folder.Text);

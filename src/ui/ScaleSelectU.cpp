@@ -13,6 +13,7 @@
 #include "visual/speed_bands.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,14 +64,12 @@ void ScaleEditor::CreateControls()
         nameEdits[row]->setFixedWidth(nameEdits[row]->fontMetrics().horizontalAdvance("SetName00") + 24);
         bandGroups[row] = new QGroupBox(rowBoxes[row]);
         bandGroups[row]->setObjectName(QString("SpdCatBox%1").arg(row));
-        bandGroups[row]->setToolTip("Шкала скорости");
         auto* bandRow = new QHBoxLayout(bandGroups[row]);
         bandRow->setSpacing(2);
         for (int band = 0; band < kBandCount; ++band) {
             ColorBox* cell = new ColorBox(band, bandGroups[row]);
             cell->setObjectName(CellName(row, band));
             cell->setText(QString("SC%1").arg(band + 1));
-            cell->setToolTip("Цвет - DblClick");
             cell->setFixedWidth(cell->fontMetrics().horizontalAdvance("00000") + 14);
             bandRow->addWidget(cell);
             cells[row][band] = cell;
@@ -85,7 +84,7 @@ void ScaleEditor::CreateControls()
         connect(rowButtons[row], &QRadioButton::clicked, this, [this, row] { SelectRow(row); });
     }
 
-    colorHint = new QLabel("Для изменения цвета - DblClick на ячейке шкалы", this);
+    colorHint = new QLabel(this);
     colorHint->setObjectName("ColorHint");
     okButton = new QPushButton("Ok", this);
     okButton->setObjectName("BOK");
@@ -97,6 +96,7 @@ void ScaleEditor::CreateControls()
     bottom->addWidget(okButton);
     bottom->addWidget(cancelButton);
     layout->addLayout(bottom);
+    Retranslate();
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(okButton, &QPushButton::clicked, this, &ScaleEditor::Accept);
@@ -191,7 +191,7 @@ bool ScaleEditor::CheckCell(ColorBox* cell)
     }
     std::optional<int32_t> value = TryTextToInt(TextOf(cell));
     if (value && *value > lower && *value < upper) return true;
-    dialogs_.ShowMessage("Значение должно быть больше " + IntToText(lower) + " и меньше " + IntToText(upper) + ".");
+    dialogs_.ShowMessage(ToStd(tr("Значение должно быть больше %1 и меньше %2.").arg(lower).arg(upper)));
     ReturnFocus(cell);
     return false;
 }
@@ -223,6 +223,21 @@ void ScaleEditor::Accept()
 }
 
 void ScaleEditor::Cancel() { close(); }
+
+void ScaleEditor::Retranslate()
+{
+    for (int row = 0; row < kRows; ++row) {
+        bandGroups[row]->setToolTip(tr("Шкала скорости"));
+        for (ColorBox* cell : cells[row]) cell->setToolTip(tr("Цвет - DblClick"));
+    }
+    colorHint->setText(tr("Для изменения цвета - DblClick на ячейке шкалы"));
+}
+
+void ScaleEditor::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
 
 void ScaleEditor::closeEvent(QCloseEvent* event)
 {

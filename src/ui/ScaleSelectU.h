@@ -46,10 +46,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static constexpr int kRows = kScaleCount;
     void CreateControls();
+    // The hint and the tooltips in the interface language.
+    void Retranslate();
     ColorBox* FocusedCell() const;
     // Row and band of a cell.
     std::pair<int, int> CellPlace(const ColorBox* cell) const;

@@ -5,6 +5,7 @@
 #include "ui/dialog_keys.h"
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"
+#include "ui/interface_language.h"
 #include "ui/qt_text.h"
 #include "ui/widgets/spin_edit.h"
 #include "ui/window_flags.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,10 +29,17 @@
 namespace qm {
 namespace {
 
-constexpr std::array<const char*, 3> kLevelCaptions = {"Трек в целом", "День", "Фрагмент"};
+// Marked for lupdate in the dialog's context.
+constexpr std::array<const char*, 3> kLevelCaptions = {QT_TRANSLATE_NOOP("qm::SettingsDialog", "Трек в целом"),
+                                                       QT_TRANSLATE_NOOP("qm::SettingsDialog", "День"),
+                                                       QT_TRANSLATE_NOOP("qm::SettingsDialog", "Фрагмент")};
 constexpr std::array<const char*, 12> kFieldCaptions = {
-    "Фрагмент",      "Дата",           "Растояние",    "Общее время", "Время движения", "Ср. скор. общ.",
-    "Ср. скор. движ.", "Набор высоты", "Мин. высота", "Макс. высота", "Первая точка",   "Последняя точка"};
+    QT_TRANSLATE_NOOP("qm::SettingsDialog", "Фрагмент"),        QT_TRANSLATE_NOOP("qm::SettingsDialog", "Дата"),
+    QT_TRANSLATE_NOOP("qm::SettingsDialog", "Растояние"),       QT_TRANSLATE_NOOP("qm::SettingsDialog", "Общее время"),
+    QT_TRANSLATE_NOOP("qm::SettingsDialog", "Время движения"),  QT_TRANSLATE_NOOP("qm::SettingsDialog", "Ср. скор. общ."),
+    QT_TRANSLATE_NOOP("qm::SettingsDialog", "Ср. скор. движ."), QT_TRANSLATE_NOOP("qm::SettingsDialog", "Набор высоты"),
+    QT_TRANSLATE_NOOP("qm::SettingsDialog", "Мин. высота"),     QT_TRANSLATE_NOOP("qm::SettingsDialog", "Макс. высота"),
+    QT_TRANSLATE_NOOP("qm::SettingsDialog", "Первая точка"),    QT_TRANSLATE_NOOP("qm::SettingsDialog", "Последняя точка")};
 
 QLineEdit* NumberEdit(const char* name, QWidget* parent)
 {
@@ -50,20 +59,20 @@ QLineEdit* DelimiterEdit(const char* name, QWidget* parent)
 }
 
 // One row of a parameter grid: caption (a label or a check box), field, unit.
-void AddRow(QGridLayout* grid, QWidget* caption, QWidget* field, const char* unit)
+void AddRow(Captions& captions, QGridLayout* grid, QWidget* caption, QWidget* field, const char* unit)
 {
     const int row = grid->rowCount();
     grid->addWidget(caption, row, 0);
     grid->addWidget(field, row, 1);
-    if (*unit) grid->addWidget(new QLabel(unit, caption->parentWidget()), row, 2);
+    if (*unit) grid->addWidget(captions.Add(new QLabel(caption->parentWidget()), unit), row, 2);
 }
 
 // The caption's Alt letter moves the focus into the field.
-void AddRow(QGridLayout* grid, const char* caption, QWidget* field, const char* unit)
+void AddRow(Captions& captions, QGridLayout* grid, const char* caption, QWidget* field, const char* unit)
 {
-    auto* label = new QLabel(caption, field->parentWidget());
+    auto* label = captions.Add(new QLabel(field->parentWidget()), caption);
     label->setBuddy(field->focusProxy() ? field->focusProxy() : field);
-    AddRow(grid, label, field, unit);
+    AddRow(captions, grid, label, field, unit);
 }
 
 int ColumnWidth(const QGridLayout* grid, int column)
@@ -86,14 +95,13 @@ SettingsDialog::SettingsDialog(Settings& settings, Dialogs& dialogs)
     : QWidget(nullptr, kDialogFrame), settings_(settings), dialogs_(dialogs)
 {
     setObjectName("TrStFmSett");
-    setWindowTitle("Настройки расчета и вывода");
     CreateControls();
     UseDialogKeys(this, okButton, cancelButton);
 }
 
 void SettingsDialog::CreateControls()
 {
-    visualGroup = new QGroupBox("Визуализация", this);
+    visualGroup = captions_.Add(new QGroupBox(this), QT_TR_NOOP("Визуализация"));
     visualGroup->setObjectName("GBVisParam");
     intervalEdit = NumberEdit("EIntrvl", visualGroup);
     widthEdit = NumberEdit("ETrWidth", visualGroup);
@@ -103,18 +111,18 @@ void SettingsDialog::CreateControls()
     outputFormatBox->setObjectName("CBOutFormat");
     outputFormatBox->addItems({"OziExplorer (.plt, .wpt)", "GPX", "KML"});
     auto* visual = new QGridLayout(visualGroup);
-    AddRow(visual, "&Интервал расчета", intervalEdit, "мин.");
-    AddRow(visual, "&Ширина трека в OZI", widthEdit, "пикс.");
-    AddRow(visual, "&Границы сл. разброса", dispersionEdit, "м");
-    AddRow(visual, "&Формат результата", outputFormatBox, "");
+    AddRow(captions_, visual, QT_TR_NOOP("&Интервал расчета"), intervalEdit, QT_TR_NOOP("мин."));
+    AddRow(captions_, visual, QT_TR_NOOP("&Ширина трека в OZI"), widthEdit, QT_TR_NOOP("пикс."));
+    AddRow(captions_, visual, QT_TR_NOOP("&Границы сл. разброса"), dispersionEdit, QT_TR_NOOP("м"));
+    AddRow(captions_, visual, QT_TR_NOOP("&Формат результата"), outputFormatBox, "");
 
-    statisticsGroup = new QGroupBox("Статистика", this);
+    statisticsGroup = captions_.Add(new QGroupBox(this), QT_TR_NOOP("Статистика"));
     statisticsGroup->setObjectName("GBCalcParam");
     minSpeedEdit = NumberEdit("EMinSpd", statisticsGroup);
-    distanceSplitBox = new QCheckBox("&Разрыв по дистанции", statisticsGroup);
+    distanceSplitBox = captions_.Add(new QCheckBox(statisticsGroup), QT_TR_NOOP("&Разрыв по дистанции"));
     distanceSplitBox->setObjectName("CBSpltDist");
     maxBreakEdit = NumberEdit("EDistBrk", statisticsGroup);
-    timeSplitBox = new QCheckBox("Разрыв по &времени", statisticsGroup);
+    timeSplitBox = captions_.Add(new QCheckBox(statisticsGroup), QT_TR_NOOP("Разрыв по &времени"));
     timeSplitBox->setObjectName("CBSpltTime");
     maxStopEdit = NumberEdit("ETimeBrk", statisticsGroup);
     maxSlopeEdit = NumberEdit("ECritSlope", statisticsGroup);
@@ -123,12 +131,12 @@ void SettingsDialog::CreateControls()
     gmtEdit = gmtSpin->Edit();
     gmtSpin->setFixedWidth(minSpeedEdit->minimumWidth());
     auto* calc = new QGridLayout(statisticsGroup);
-    AddRow(calc, "&Мин. скорость", minSpeedEdit, "км/ч");
-    AddRow(calc, distanceSplitBox, maxBreakEdit, "км");
-    AddRow(calc, timeSplitBox, maxStopEdit, "мин.");
-    AddRow(calc, "&Предельный уклон", maxSlopeEdit, "м/км");
-    AddRow(calc, "Ш&аг расчета высоты", heightSpanEdit, "м");
-    AddRow(calc, "П&оправка к GMT", gmtSpin, "ч.");
+    AddRow(captions_, calc, QT_TR_NOOP("&Мин. скорость"), minSpeedEdit, QT_TR_NOOP("км/ч"));
+    AddRow(captions_, calc, distanceSplitBox, maxBreakEdit, QT_TR_NOOP("км"));
+    AddRow(captions_, calc, timeSplitBox, maxStopEdit, QT_TR_NOOP("мин."));
+    AddRow(captions_, calc, QT_TR_NOOP("&Предельный уклон"), maxSlopeEdit, QT_TR_NOOP("м/км"));
+    AddRow(captions_, calc, QT_TR_NOOP("Ш&аг расчета высоты"), heightSpanEdit, QT_TR_NOOP("м"));
+    AddRow(captions_, calc, QT_TR_NOOP("П&оправка к GMT"), gmtSpin, QT_TR_NOOP("ч."));
     // The fields of both groups in one column.
     for (int column : {0, 2}) {
         const int width = std::max(ColumnWidth(visual, column), ColumnWidth(calc, column));
@@ -138,14 +146,14 @@ void SettingsDialog::CreateControls()
     visual->setColumnStretch(3, 1);
     calc->setColumnStretch(3, 1);
 
-    reportGroup = new QGroupBox("Вывод статистики", this);
+    reportGroup = captions_.Add(new QGroupBox(this), QT_TR_NOOP("Вывод статистики"));
     reportGroup->setObjectName("GBStatFmSett");
 
-    fieldGroup = new QGroupBox("Данные", reportGroup);
+    fieldGroup = captions_.Add(new QGroupBox(reportGroup), QT_TR_NOOP("Данные"));
     fieldGroup->setObjectName("GBFields");
     auto* fields = new QGridLayout(fieldGroup);
     for (size_t i = 0; i < fieldBoxes.size(); ++i) {
-        fieldBoxes[i] = new QCheckBox(kFieldCaptions[i], fieldGroup);
+        fieldBoxes[i] = captions_.Add(new QCheckBox(fieldGroup), kFieldCaptions[i]);
         fieldBoxes[i]->setObjectName(QString("Field%1").arg(i + 1));
         fields->addWidget(fieldBoxes[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
     }
@@ -153,35 +161,35 @@ void SettingsDialog::CreateControls()
     fieldBoxes[0]->setEnabled(false);
     fieldBoxes[1]->setEnabled(false);
 
-    levelGroup = new QGroupBox("Уровень группировки", reportGroup);
+    levelGroup = captions_.Add(new QGroupBox(reportGroup), QT_TR_NOOP("Уровень группировки"));
     levelGroup->setObjectName("GBLevels");
     auto* levels = new QVBoxLayout(levelGroup);
     for (size_t i = 0; i < levelBoxes.size(); ++i) {
-        levelBoxes[i] = new QCheckBox(kLevelCaptions[i], levelGroup);
+        levelBoxes[i] = captions_.Add(new QCheckBox(levelGroup), kLevelCaptions[i]);
         levelBoxes[i]->setObjectName(QString("CBLevel%1").arg(i));
         levels->addWidget(levelBoxes[i]);
     }
 
-    delimiterGroup = new QGroupBox("Разделители", reportGroup);
+    delimiterGroup = captions_.Add(new QGroupBox(reportGroup), QT_TR_NOOP("Разделители"));
     delimiterGroup->setObjectName("GBDelims");
     decimalDelimiterEdit = DelimiterEdit("EDecDelim", delimiterGroup);
     fieldDelimiterEdit = DelimiterEdit("EFieldDelim", delimiterGroup);
     ruleDelimiterEdit = DelimiterEdit("EHorDelim", delimiterGroup);
     auto* delims = new QGridLayout(delimiterGroup);
-    AddRow(delims, "&Дробной части", decimalDelimiterEdit, "");
-    AddRow(delims, "По&лей данных", fieldDelimiterEdit, "");
-    AddRow(delims, "Гори&зонтальный", ruleDelimiterEdit, "");
+    AddRow(captions_, delims, QT_TR_NOOP("&Дробной части"), decimalDelimiterEdit, "");
+    AddRow(captions_, delims, QT_TR_NOOP("По&лей данных"), fieldDelimiterEdit, "");
+    AddRow(captions_, delims, QT_TR_NOOP("Гори&зонтальный"), ruleDelimiterEdit, "");
 
     digitsSpin = new SpinEdit(0, 2, "ENumDigits", "UpDown2", reportGroup);
     digitsEdit = digitsSpin->Edit();
     digitsEdit->setMaxLength(1);
     digitsSpin->setFixedWidth(decimalDelimiterEdit->minimumWidth() + 20);
     auto* digits = new QHBoxLayout;
-    auto* digitsLabel = new QLabel("&Точность чисел", reportGroup);
+    auto* digitsLabel = captions_.Add(new QLabel(reportGroup), QT_TR_NOOP("&Точность чисел"));
     digitsLabel->setBuddy(digitsEdit);
     digits->addWidget(digitsLabel);
     digits->addWidget(digitsSpin);
-    digits->addWidget(new QLabel("(знаков после запятой)", reportGroup));
+    digits->addWidget(captions_.Add(new QLabel(reportGroup), QT_TR_NOOP("(знаков после запятой)")));
     digits->addStretch();
 
     auto* levelsAndDelims = new QHBoxLayout;
@@ -193,17 +201,29 @@ void SettingsDialog::CreateControls()
     output->addLayout(digits);
     output->addStretch();
 
-    saveAtExitBox = new QCheckBox("Сохранять настройки при выходе", this);
+    // The languages by their own names, whichever is shown; in the order of Language.
+    languageBox = new QComboBox(this);
+    languageBox->setObjectName("CBLanguage");
+    languageBox->addItems({"Русский", "English"});
+    auto* languageLabel = captions_.Add(new QLabel(this), QT_TR_NOOP("&Язык интерфейса"));
+    languageLabel->setBuddy(languageBox);
+    auto* language = new QHBoxLayout;
+    language->addWidget(languageLabel);
+    language->addWidget(languageBox);
+    language->addStretch();
+
+    saveAtExitBox = captions_.Add(new QCheckBox(this), QT_TR_NOOP("Сохранять настройки при выходе"));
     saveAtExitBox->setObjectName("CBSaveSettings");
     saveAtExitBox->setChecked(true);
-    okButton = new QPushButton("Принять", this);
+    okButton = captions_.Add(new QPushButton(this), QT_TR_NOOP("Принять"));
     okButton->setObjectName("SFOK");
-    cancelButton = new QPushButton("Отменить", this);
+    cancelButton = captions_.Add(new QPushButton(this), QT_TR_NOOP("Отменить"));
     cancelButton->setObjectName("SFCancel");
 
     auto* parameters = new QVBoxLayout;
     parameters->addWidget(visualGroup);
     parameters->addWidget(statisticsGroup);
+    parameters->addLayout(language);
     parameters->addStretch();
     auto* groups = new QHBoxLayout;
     groups->addLayout(parameters);
@@ -216,6 +236,7 @@ void SettingsDialog::CreateControls()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addLayout(buttons);
+    Retranslate();
     // A fixed frame: the designed size unless the fonts need more.
     setFixedSize(layout->sizeHint().expandedTo(QSize(578, 365)));
 
@@ -226,6 +247,18 @@ void SettingsDialog::CreateControls()
     OnExit(digitsEdit, [this] { CheckDigits(); });
     for (QLineEdit* field : {decimalDelimiterEdit, fieldDelimiterEdit, ruleDelimiterEdit})
         OnExit(field, [this, field] { CheckNotEmpty(field); });
+}
+
+void SettingsDialog::Retranslate()
+{
+    setWindowTitle(tr("Настройки расчета и вывода"));
+    captions_.Retranslate();
+}
+
+void SettingsDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
 }
 
 bool SettingsDialog::SaveSettingsAtClose() const { return saveAtExitBox->isChecked(); }
@@ -269,6 +302,7 @@ void SettingsDialog::Activated()
     fieldDelimiterEdit->setText(DelimiterText(s.FIELDDELIM));
     ruleDelimiterEdit->setText(DelimiterText(s.HORDELIM));
     digitsEdit->setText(ToQt(IntToText(s.NUMDIGITS)));
+    languageBox->setCurrentIndex(static_cast<int>(s.LANGUAGE));
     DistanceSplitToggled();
     TimeSplitToggled();
 }
@@ -298,6 +332,7 @@ void SettingsDialog::ConvertFields(Settings& s) const
     if (!fieldDelimiterEdit->text().isEmpty()) s.FIELDDELIM = DelimiterOf(fieldDelimiterEdit->text());
     if (!ruleDelimiterEdit->text().isEmpty()) s.HORDELIM = DelimiterOf(ruleDelimiterEdit->text());
     s.NUMDIGITS = TextToInt(TextOf(digitsEdit));
+    s.LANGUAGE = static_cast<Language>(languageBox->currentIndex());
 }
 
 void SettingsDialog::Accept()
@@ -310,8 +345,10 @@ void SettingsDialog::Accept()
         dialogs_.ShowError(error.what());
         return;
     }
+    const bool languageChanged = edited.LANGUAGE != settings_.LANGUAGE;
     settings_ = edited;
     settings_.SettingsChanged = true;
+    if (languageChanged) InstallInterfaceLanguage(settings_.LANGUAGE);
     emit Accepted();
     close();
 }
@@ -334,7 +371,7 @@ void SettingsDialog::CheckDigits()
     if (!digitsEdit->isModified()) return;
     const std::string text = TextOf(digitsEdit);
     if (text > "2" || text < "0") {
-        dialogs_.ShowMessage("Значение должно быть от 0 до 2.");
+        dialogs_.ShowMessage(ToStd(tr("Значение должно быть от 0 до 2.")));
         ReturnFocus(digitsEdit);
     }
 }
@@ -342,7 +379,7 @@ void SettingsDialog::CheckDigits()
 void SettingsDialog::CheckNotEmpty(QLineEdit* field)
 {
     if (!field->text().isEmpty()) return;
-    dialogs_.ShowMessage("Введите разделитель.");
+    dialogs_.ShowMessage(ToStd(tr("Введите разделитель.")));
     ReturnFocus(field);
 }
 

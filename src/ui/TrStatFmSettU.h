@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/settings.h"
+#include "ui/captions.h"
 
 #include <QWidget>
 
@@ -46,16 +47,20 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
+    // The title and captions in the interface language.
+    void Retranslate();
     // The fields over s, in order; throws Error at the first that does not convert.
     void ConvertFields(Settings& s) const;
 
     Settings& settings_;
     Dialogs& dialogs_;
+    Captions captions_{"qm::SettingsDialog"};
     // Set when the dialog is shown: its next activation is its opening.
     bool opening_ = false;
 
@@ -85,6 +90,8 @@ private:
     std::array<QCheckBox*, 3> levelBoxes;
     QGroupBox* fieldGroup;
     std::array<QCheckBox*, 12> fieldBoxes;
+    // "Язык интерфейса": takes effect in every window on OK.
+    QComboBox* languageBox;
     QCheckBox* saveAtExitBox;
     QPushButton* okButton;
     QPushButton* cancelButton;

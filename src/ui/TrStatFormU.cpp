@@ -12,6 +12,7 @@
 #include "ui/window_lock.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -28,9 +29,23 @@ StatisticsWindow::StatisticsWindow(MainWindow& mainWindow, Settings& settings, D
     : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow), settings_(settings), dialogs_(dialogs)
 {
     setObjectName("TrStatForm");
-    setWindowTitle("Статистика по треку");
-    CreateControls();
+        CreateControls();
     resize(std::max(772, WidthForDefaultReport()), 404);
+}
+
+void StatisticsWindow::Retranslate()
+{
+    setWindowTitle(tr("Статистика по треку"));
+    formatGroup->setTitle(tr("Формат"));
+    copyButton->setText(tr("Копировать"));
+    saveButton->setText(tr("Сохранить"));
+    settingsButton->setText(tr("Настройки"));
+}
+
+void StatisticsWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
 }
 
 int StatisticsWindow::WidthForDefaultReport() const
@@ -54,17 +69,18 @@ void StatisticsWindow::CreateControls()
     reportView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reportView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reportView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    formatGroup = new RadioGroup("Формат", {"TXT", "CSV"}, 2, this);
+    formatGroup = new RadioGroup({}, {"TXT", "CSV"}, 2, this);
     formatGroup->setObjectName("RGShowFormat");
     formatGroup->SetItemIndex(0);
-    copyButton = new QPushButton("Копировать", this);
+    copyButton = new QPushButton(this);
     copyButton->setObjectName("Button1");
-    saveButton = new QPushButton("Сохранить", this);
+    saveButton = new QPushButton(this);
     saveButton->setObjectName("Button2");
-    settingsButton = new QPushButton("Настройки", this);
+    settingsButton = new QPushButton(this);
     settingsButton->setObjectName("Button3");
     fileNameLabel = new ElidedLabel(this);
     fileNameLabel->setObjectName("LFileName");
+    Retranslate();
 
     auto* bottom = new QHBoxLayout;
     bottom->setContentsMargins(8, 0, 4, 4);

@@ -41,11 +41,14 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
+    // The captions in the interface language.
+    void Retranslate();
     void RefreshReport();
     // Wide enough for every column of the report with the default settings.
     int WidthForDefaultReport() const;

@@ -1,5 +1,7 @@
 #include "ui/app_windows.h"
 
+#include "ui/interface_language.h"
+
 #include <QWindow>
 
 namespace qm {
@@ -31,6 +33,7 @@ AppWindows CreateAppWindows(Settings& settings, Dialogs& dialogs)
     StayAbove(*windows.settingsDialog, *windows.main);
     StayAbove(*windows.scaleEditor, *windows.main);
     StayAbove(*windows.statisticsWindow, *windows.main);
+    InstallInterfaceLanguage(settings.LANGUAGE);
     return windows;
 }
 

@@ -25,7 +25,9 @@ struct AppWindows {
 };
 
 // Creates the windows. The main window's creation loads the settings file of
-// the current directory before the others exist.
+// the current directory before the others exist. The windows are built with
+// their Russian texts, which fix the sizes of their frames, then shown in the
+// language the settings chose.
 AppWindows CreateAppWindows(Settings& settings, Dialogs& dialogs);
 
 }  // namespace qm

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -106,7 +107,7 @@ std::optional<std::string> QtDialogs::ChooseDirectory(const std::string& initial
 
 std::optional<std::string> QtDialogs::SavePictureFile(const std::string& suggested)
 {
-    const QString path = QFileDialog::getSaveFileName(DialogParent(), "Сохранить изображение",
+    const QString path = QFileDialog::getSaveFileName(DialogParent(), QCoreApplication::translate("qm::QtDialogs", "Сохранить изображение"),
                                                       ToQt(suggested), "PNG (*.png)");
     if (path.isEmpty()) return std::nullopt;
     return ToStd(path);

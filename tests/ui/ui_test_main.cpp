@@ -1,5 +1,5 @@
 #include "ui/offscreen_notes.h"
-#include "ui/qt_translations.h"
+#include "ui/interface_language.h"
 
 #include <QApplication>
 
@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     qm::DropOffscreenPlatformNotes();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
-    qm::UseRussianQtTexts();
+    qm::InstallInterfaceLanguage(qm::Language::Russian);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

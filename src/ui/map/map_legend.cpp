@@ -8,6 +8,7 @@
 #include "ui/qt_text.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -56,8 +57,9 @@ QPixmap MarkPicture(MarkKind kind)
 
 QString RangeText(const SpeedBand& band, bool last)
 {
-    if (last) return ToQt("> " + FloatToText(band.Lower) + " км/ч");
-    return ToQt(BandRangeText(band, "км/ч", "–"));
+    const QString unit = MapLegend::tr("км/ч");
+    if (last) return "> " + ToQt(FloatToText(band.Lower)) + " " + unit;
+    return ToQt(BandRangeText(band, ToStd(unit), "–"));
 }
 
 }  // namespace
@@ -66,7 +68,7 @@ QString LegendDuration(double days)
 {
     if (!(days >= 1) || !std::isfinite(days)) return ToQt(DurationText(days));
     const int64_t seconds = std::llround(days * 86400);
-    return QString("%1 д %2:%3:%4")
+    return MapLegend::tr("%1 д %2:%3:%4")
         .arg(seconds / 86400)
         .arg(seconds / 3600 % 24, 2, 10, QChar('0'))
         .arg(seconds / 60 % 60, 2, 10, QChar('0'))
@@ -78,23 +80,23 @@ MapLegend::MapLegend(QWidget* parent) : QWidget(parent)
     setObjectName("mapLegend");
     auto* grid = new QGridLayout(this);
     grid->setVerticalSpacing(2);
-    grid->addWidget(new QLabel("<b>Скорость</b>"), 0, 0, 1, 2);
-    grid->addWidget(new QLabel("<b>Расстояние</b>"), 0, 2, Qt::AlignRight);
-    grid->addWidget(new QLabel("<b>Время</b>"), 0, 3, Qt::AlignRight);
+    grid->addWidget(speedHeader_ = new QLabel, 0, 0, 1, 2);
+    grid->addWidget(distanceHeader_ = new QLabel, 0, 2, Qt::AlignRight);
+    grid->addWidget(timeHeader_ = new QLabel, 0, 3, Qt::AlignRight);
     for (int i = 0; i < kBandCount; ++i) {
         const QString n = QString::number(i);
         rows_[i] = {Cell(grid, i + 1, 0, "swatch" + n, Qt::AlignLeft), Cell(grid, i + 1, 1, "range" + n, Qt::AlignLeft),
                     Cell(grid, i + 1, 2, "distance" + n, Qt::AlignRight), Cell(grid, i + 1, 3, "time" + n, Qt::AlignRight)};
     }
     int row = kBandCount + 1;
-    grid->addWidget(new QLabel("Перерывы"), row, 0, 1, 2);
+    grid->addWidget(pauses_ = new QLabel, row, 0, 1, 2);
     pauseTime_ = Cell(grid, row++, 3, "pauseTime", Qt::AlignRight);
-    grid->addWidget(new QLabel("<b>Всего</b>"), row, 0, 1, 2);
+    grid->addWidget(total_ = new QLabel, row, 0, 1, 2);
     totalDistance_ = Cell(grid, row, 2, "totalDistance", Qt::AlignRight);
     totalTime_ = Cell(grid, row++, 3, "totalTime", Qt::AlignRight);
-    grid->addWidget(new QLabel("Наибольшая скорость"), row, 0, 1, 2);
+    grid->addWidget(maxSpeedName_ = new QLabel, row, 0, 1, 2);
     maxSpeed_ = Cell(grid, row++, 2, "maxSpeed", Qt::AlignRight);
-    emptyBands_ = new QCheckBox("Полосы без участков");
+    emptyBands_ = new QCheckBox;
     emptyBands_->setObjectName("emptyBands");
     emptyBands_->setChecked(true);
     grid->addWidget(emptyBands_, row++, 0, 1, 4);
@@ -104,16 +106,33 @@ MapLegend::MapLegend(QWidget* parent) : QWidget(parent)
         auto* mark = new QLabel;
         mark->setPixmap(MarkPicture(kind));
         grid->addWidget(mark, row, 0);
-        auto* name = new QLabel(MarkName(kind));
+        auto* name = new QLabel;
         grid->addWidget(name, row++, 1, 1, 3);
-        if (kind == MarkKind::Stop) stopCount_ = name;
+        markNames_.push_back(name);
     }
     grid->setRowStretch(row, 1);
     SetTrip(nullptr, Settings{});
 }
 
+void MapLegend::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) SetTrip(trip_, settings_);
+    QWidget::changeEvent(event);
+}
+
 void MapLegend::SetTrip(const MapTrip* trip, const Settings& settings)
 {
+    trip_ = trip;
+    settings_ = settings;
+    speedHeader_->setText("<b>" + tr("Скорость") + "</b>");
+    distanceHeader_->setText("<b>" + tr("Расстояние") + "</b>");
+    timeHeader_->setText("<b>" + tr("Время") + "</b>");
+    pauses_->setText(tr("Перерывы"));
+    total_->setText("<b>" + tr("Всего") + "</b>");
+    maxSpeedName_->setText(tr("Наибольшая скорость"));
+    emptyBands_->setText(tr("Полосы без участков"));
+    markNames_[0]->setText(MarkName(MarkKind::Start));
+    markNames_[1]->setText(MarkName(MarkKind::Finish));
     auto number = [&](double value) { return ToQt(ReportNumber(value, settings.NUMDIGITS, settings.DECDELIM)); };
     const TripTotals totals = trip ? trip->Totals : TripTotals{};
     for (int i = 0; i < kBandCount; ++i) {
@@ -127,15 +146,15 @@ void MapLegend::SetTrip(const MapTrip* trip, const Settings& settings)
         row.Swatch->setPixmap(Swatch(band.Color));
         row.Range->setText(RangeText(band, i + 1 == kBandCount));
         if (row.Empty) continue;
-        row.Distance->setText(number(total.Distance) + " км" + Share(total.Distance, totals.Distance));
+        row.Distance->setText(number(total.Distance) + " " + tr("км") + Share(total.Distance, totals.Distance));
         row.Time->setText(LegendDuration(total.Duration) + Share(total.Duration, totals.Duration));
     }
     pauseTime_->setText(trip ? LegendDuration(totals.Pauses) : "");
-    totalDistance_->setText(trip ? number(totals.Distance) + " км" : "");
+    totalDistance_->setText(trip ? number(totals.Distance) + " " + tr("км") : "");
     totalTime_->setText(trip ? LegendDuration(totals.Duration) : "");
-    maxSpeed_->setText(trip ? number(totals.MaxSpeed) + " км/ч" : "");
+    maxSpeed_->setText(trip ? number(totals.MaxSpeed) + " " + tr("км/ч") : "");
     const int stops = trip ? int(trip->Visualisation.Stops.size()) : 0;
-    stopCount_->setText(MarkName(MarkKind::Stop) + (stops > 0 ? QString(" (%1)").arg(stops) : QString()));
+    markNames_[2]->setText(MarkName(MarkKind::Stop) + (stops > 0 ? QString(" (%1)").arg(stops) : QString()));
     ShowEmptyBands();
 }
 

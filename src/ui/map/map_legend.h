@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -21,8 +22,13 @@ class MapLegend : public QWidget {
     Q_OBJECT
 public:
     explicit MapLegend(QWidget* parent = nullptr);
-    // Numbers as the statistics write them (DECDELIM, NUMDIGITS).
+    // Numbers as the statistics write them (DECDELIM, NUMDIGITS). The trip
+    // stays its owner's, who shows the next one or none before it goes.
     void SetTrip(const MapTrip* trip, const Settings& settings);
+
+protected:
+    // The texts in the interface language: the trip shown anew.
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowEmptyBands();
@@ -39,7 +45,16 @@ private:
     QLabel* totalDistance_;
     QLabel* totalTime_;
     QLabel* maxSpeed_;
-    QLabel* stopCount_;
+    QLabel* speedHeader_;
+    QLabel* distanceHeader_;
+    QLabel* timeHeader_;
+    QLabel* pauses_;
+    QLabel* total_;
+    QLabel* maxSpeedName_;
+    // Start, finish, stops (with their number).
+    std::vector<QLabel*> markNames_;
+    const MapTrip* trip_ = nullptr;
+    Settings settings_;
     QCheckBox* emptyBands_;
 };
 

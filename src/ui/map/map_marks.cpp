@@ -1,5 +1,6 @@
 #include "ui/map/map_marks.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -56,10 +57,10 @@ void DrawMark(QPainter& painter, QPointF centre, MarkKind kind, int count)
 QString MarkName(MarkKind kind)
 {
     switch (kind) {
-    case MarkKind::Start: return "Начало";
-    case MarkKind::Finish: return "Конец";
-    case MarkKind::Stop: return "Остановка";
-    default: return "Точка под указателем";
+    case MarkKind::Start: return QCoreApplication::translate("qm::MapMarks", "Начало");
+    case MarkKind::Finish: return QCoreApplication::translate("qm::MapMarks", "Конец");
+    case MarkKind::Stop: return QCoreApplication::translate("qm::MapMarks", "Остановка");
+    default: return QCoreApplication::translate("qm::MapMarks", "Точка под указателем");
     }
 }
 

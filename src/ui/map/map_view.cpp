@@ -40,7 +40,7 @@ double RoundDown125(double value)
 
 QString DistanceText(double metres)
 {
-    return metres >= 1000 ? QString("%1 км").arg(metres / 1000) : QString("%1 м").arg(metres);
+    return metres >= 1000 ? MapView::tr("%1 км").arg(metres / 1000) : MapView::tr("%1 м").arg(metres);
 }
 
 QFont SmallFont(const QFont& font)
@@ -179,16 +179,16 @@ QPointF MapView::ScreenPoint(int pointIndex) const
 
 QString MapView::Note() const
 {
-    if (!tiles_) return "Подложка карты не задана: показана сетка широт и долгот";
+    if (!tiles_) return tr("Подложка карты не задана: показана сетка широт и долгот");
     if (!tiles_->Usable())
-        return "TILEURL не адрес сервера карт (нужен http:// или https:// с {z}, {x} и {y}): показана сетка широт и "
-               "долгот";
+        return tr("TILEURL не адрес сервера карт (нужен http:// или https:// с {z}, {x} и {y}): показана сетка широт "
+                  "и долгот");
     TileSource::Lack lack = TileSource::Lack::None;
     for (const auto& [key, place] : ShownTiles()) lack = std::max(lack, tiles_->LackOf(key));
     if (lack == TileSource::Lack::NoServer)
-        return "Нет связи с сервером карт: где нет тайлов, показана сетка широт и долгот";
+        return tr("Нет связи с сервером карт: где нет тайлов, показана сетка широт и долгот");
     if (lack == TileSource::Lack::BadTile)
-        return "Сервер карт прислал негодные тайлы: на их месте показана сетка широт и долгот";
+        return tr("Сервер карт прислал негодные тайлы: на их месте показана сетка широт и долгот");
     return {};
 }
 
@@ -278,7 +278,7 @@ QRectF MapView::ScaleBarBox() const
 {
     const QFontMetrics metrics(SmallFont(font()));
     // The bar is at most 120 pixels long and its text sits above it.
-    const double width = std::max(120.0, metrics.horizontalAdvance("5000 км") + 8.0);
+    const double width = std::max(120.0, metrics.horizontalAdvance(DistanceText(5000000)) + 8.0);
     return QRectF(6, height() - 14 - metrics.height() - 4, width + 8, metrics.height() + 12);
 }
 
@@ -435,11 +435,11 @@ QString MapView::MarkText(QPointF position)
         const int count = int(group.Members.size());
         if (!near(QPointF(group.X, group.Y) - origin, MarkRadius(measure, count))) continue;
         QStringList lines;
-        if (count > 1) lines << QString("Остановок: %1 (приблизьте карту, чтобы увидеть каждую)").arg(count);
+        if (count > 1) lines << tr("Остановок: %1 (приблизьте карту, чтобы увидеть каждую)").arg(count);
         for (int n = 0; n < std::min(count, kListedStops); ++n) {
             const int number = group.Members[n];
             const TrackStop& stop = trip_->Visualisation.Stops[number];
-            lines << QString("Остановка %1: начало %2, длительность %3")
+            lines << tr("Остановка %1: начало %2, длительность %3")
                          .arg(number + 1)
                          .arg(at(stop.First))
                          .arg(ToQt(DurationText(stop.Duration)));
@@ -449,8 +449,8 @@ QString MapView::MarkText(QPointF position)
     }
     const int last = int(points.size()) - 1;
     QStringList ends;
-    if (near(ScreenPoint(0), kMarkRadius + 3)) ends << "Начало трека: " + at(0);
-    if (near(ScreenPoint(last), kMarkRadius)) ends << "Конец трека: " + at(last);
+    if (near(ScreenPoint(0), kMarkRadius + 3)) ends << tr("Начало трека: %1").arg(at(0));
+    if (near(ScreenPoint(last), kMarkRadius)) ends << tr("Конец трека: %1").arg(at(last));
     return ends.join('\n');
 }
 

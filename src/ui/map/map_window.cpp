@@ -9,6 +9,7 @@
 #include "ui/map/trip_view.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -21,20 +22,32 @@ namespace qm {
 MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings), dialogs_(dialogs)
 {
     setObjectName("MapWindow");
-    setWindowTitle("Карта");
     // The main window's closing alone ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     view_ = new TripView;
-    auto* save = new QPushButton("Сохранить изображение…");
-    save->setObjectName("savePicture");
-    connect(save, &QPushButton::clicked, this, &MapWindow::SavePicture);
+    save_ = new QPushButton;
+    save_->setObjectName("savePicture");
+    connect(save_, &QPushButton::clicked, this, &MapWindow::SavePicture);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(save);
+    buttons->addWidget(save_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(view_, 1);
     layout->addLayout(buttons);
+    Retranslate();
+}
+
+void MapWindow::Retranslate()
+{
+    setWindowTitle(trackPath_.empty() ? tr("Карта") : tr("Карта — %1").arg(ToQt(PathNamePart(trackPath_))));
+    save_->setText(tr("Сохранить изображение…"));
+}
+
+void MapWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
 }
 
 bool MapWindow::ShowTrack(const std::string& trackPath, const BandBoxes& boxes, MessageSink& sink)
@@ -46,8 +59,8 @@ bool MapWindow::ShowTrack(const std::string& trackPath, const BandBoxes& boxes, 
         view_->Show(nullptr, settings_, TileSource::DefaultCacheDirectory());
         return false;
     }
-    setWindowTitle("Карта — " + ToQt(PathNamePart(trackPath)));
     trackPath_ = trackPath;
+    Retranslate();
     view_->Show(std::move(trip), settings_, TileSource::DefaultCacheDirectory());
     return true;
 }
@@ -60,7 +73,7 @@ void MapWindow::SavePicture()
     // The track is an input: it is never written over.
     const QFileInfo picture(ToQt(*path)), track(ToQt(trackPath_));
     if (picture.exists() && picture.canonicalFilePath() == track.canonicalFilePath()) {
-        dialogs_.ShowMessage("Изображение не может заменить файл трека.");
+        dialogs_.ShowMessage(ToStd(tr("Изображение не может заменить файл трека.")));
         return;
     }
     try {

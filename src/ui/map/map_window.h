@@ -8,6 +8,8 @@
 
 #include <string>
 
+class QPushButton;
+
 namespace qm {
 
 class Dialogs;
@@ -35,12 +37,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The title (with the track's name) and the button in the interface language.
+    void Retranslate();
+
     Settings& settings_;
     Dialogs& dialogs_;
     std::string trackPath_;
     TripView* view_;
+    QPushButton* save_;
 };
 
 }  // namespace qm

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -43,10 +44,10 @@ struct MeasureLook {
     QColor Color;
 };
 const MeasureLook kMeasureLooks[kMeasureCount] = {
-    {"Пульс", "Пульс, уд/мин", QColor(210, 0, 70)},
-    {"Каденс", "Каденс, об/мин", QColor(0, 130, 130)},
-    {"Мощность", "Мощность, Вт", QColor(140, 0, 180)},
-    {"Температура", "Температура, °C", QColor(0, 80, 210)},
+    {QT_TRANSLATE_NOOP("qm::ProfileChart", "Пульс"), QT_TRANSLATE_NOOP("qm::ProfileChart", "Пульс, уд/мин"), QColor(210, 0, 70)},
+    {QT_TRANSLATE_NOOP("qm::ProfileChart", "Каденс"), QT_TRANSLATE_NOOP("qm::ProfileChart", "Каденс, об/мин"), QColor(0, 130, 130)},
+    {QT_TRANSLATE_NOOP("qm::ProfileChart", "Мощность"), QT_TRANSLATE_NOOP("qm::ProfileChart", "Мощность, Вт"), QColor(140, 0, 180)},
+    {QT_TRANSLATE_NOOP("qm::ProfileChart", "Температура"), QT_TRANSLATE_NOOP("qm::ProfileChart", "Температура, °C"), QColor(0, 80, 210)},
 };
 const MeasureLook& LookOf(Measure measure) { return kMeasureLooks[static_cast<size_t>(measure)]; }
 
@@ -90,6 +91,21 @@ QString NumberText(double value, double step)
 
 }  // namespace
 
+void ProfileChart::Retranslate()
+{
+    overTime_->setText(tr("По времени"));
+    overDistance_->setText(tr("По расстоянию"));
+    stepSpeeds_->setText(tr("Скорость между точками"));
+    measureLabel_->setText(tr("Измерение:"));
+    OfferMeasures();
+}
+
+void ProfileChart::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
 ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName("speedProfile");
@@ -98,13 +114,13 @@ ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent)
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    overTime_ = new QRadioButton("По времени");
+    overTime_ = new QRadioButton;
     overTime_->setObjectName("profileOverTime");
-    overDistance_ = new QRadioButton("По расстоянию");
+    overDistance_ = new QRadioButton;
     overDistance_->setObjectName("profileOverDistance");
-    stepSpeeds_ = new QCheckBox("Скорость между точками");
+    stepSpeeds_ = new QCheckBox;
     stepSpeeds_->setObjectName("stepSpeeds");
-    measureLabel_ = new QLabel("Измерение:");
+    measureLabel_ = new QLabel;
     measureChoice_ = new QComboBox;
     measureChoice_->setObjectName("profileMeasure");
     measureLabel_->setBuddy(measureChoice_);
@@ -112,6 +128,7 @@ ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent)
     group->addButton(overTime_);
     group->addButton(overDistance_);
     overTime_->setChecked(true);
+    Retranslate();
     auto* controls = new QHBoxLayout;
     controls->addWidget(overTime_);
     controls->addWidget(overDistance_);
@@ -147,9 +164,9 @@ void ProfileChart::OfferMeasures()
     if (shown_ && std::find(measures.begin(), measures.end(), *shown_) == measures.end()) shown_.reset();
     const QSignalBlocker block(measureChoice_);
     measureChoice_->clear();
-    measureChoice_->addItem("нет");
+    measureChoice_->addItem(tr("нет"));
     for (qm::Measure measure : measures) {
-        measureChoice_->addItem(LookOf(measure).Name, static_cast<int>(measure));
+        measureChoice_->addItem(tr(LookOf(measure).Name), static_cast<int>(measure));
         if (shown_ == measure) measureChoice_->setCurrentIndex(measureChoice_->count() - 1);
     }
     measureLabel_->setVisible(!measures.empty());
@@ -285,18 +302,19 @@ void ProfileChart::paintEvent(QPaintEvent*)
     const QRectF titles(area.left(), area.top() - metrics.height() - 4, width() - area.left() - 4, metrics.height());
     painter.setPen(Qt::black);
     painter.drawText(titles, Qt::AlignLeft,
-                     "Скорость, км/ч: средняя за интервал расчета " + ToQt(FloatToText(interval_)) + " мин");
+                     tr("Скорость, км/ч: средняя за интервал расчета %1 мин").arg(ToQt(FloatToText(interval_))));
     double heightTitleEnd = area.right();
     if (shown_) {
         const MeasureLook& look = LookOf(*shown_);
         painter.setPen(look.Color);
         rightLabels(measureAxis, measureY, area.right() + side + 4);
-        painter.drawText(titles, Qt::AlignRight, look.Title);
-        heightTitleEnd = std::min(heightTitleEnd, titles.right() - metrics.horizontalAdvance(look.Title) - 16);
+        const QString title = tr(look.Title);
+        painter.drawText(titles, Qt::AlignRight, title);
+        heightTitleEnd = std::min(heightTitleEnd, titles.right() - metrics.horizontalAdvance(title) - 16);
     }
     painter.setPen(kHeightColor);
     painter.drawText(QRectF(titles.left(), titles.top(), heightTitleEnd - titles.left(), titles.height()),
-                     Qt::AlignRight, "Высота, м");
+                     Qt::AlignRight, tr("Высота, м"));
 
     // The bars, then the gaps over them, the step speeds, the heights and the shown measure.
     painter.save();
@@ -406,8 +424,8 @@ void ProfileChart::DrawBottomAxis(QPainter& painter)
         painter.drawLine(QPointF(middle - 5, area.bottom() + 3), QPointF(middle - 1, area.bottom() - 3));
         painter.drawLine(QPointF(middle + 1, area.bottom() + 3), QPointF(middle + 5, area.bottom() - 3));
     }
-    const QString caption = overTime ? "Время (" + ZoneText(gmtHours_) + "), перерывы между частями сокращены"
-                                     : "Расстояние, км, без перерывов между частями";
+    const QString caption = overTime ? tr("Время (%1), перерывы между частями сокращены").arg(ZoneText(gmtHours_))
+                                     : tr("Расстояние, км, без перерывов между частями");
     painter.drawText(QRectF(area.left(), height() - metrics.height() - 4, area.width(), metrics.height()),
                      Qt::AlignRight, caption);
 }

@@ -52,8 +52,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The controls' captions in the interface language; the painted texts follow at the next paint.
+    void Retranslate();
     void NewAxis();
     void Measure();
     double X(double axisValue) const;

@@ -9,6 +9,7 @@
 #include "ui/map/tile_source.h"
 
 #include <QBuffer>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QUrl>
@@ -22,8 +23,8 @@ namespace {
 QString Attribution(const QString& urlTemplate)
 {
     const QString host = QUrl(urlTemplate).host();
-    if (host.endsWith("openstreetmap.org")) return "© участники OpenStreetMap";
-    return "Подложка: " + host;
+    if (host.endsWith("openstreetmap.org")) return TripView::tr("© участники OpenStreetMap");
+    return TripView::tr("Подложка: %1").arg(host);
 }
 
 }  // namespace
@@ -52,6 +53,12 @@ TripView::TripView(QWidget* parent) : QWidget(parent)
 
     connect(map_, &MapView::PointHovered, profile_, &ProfileChart::ShowCursor);
     connect(profile_, &ProfileChart::PointHovered, map_, &MapView::ShowCursor);
+}
+
+void TripView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && tiles_) map_->SetTileSource(tiles_, Attribution(tileUrl_));
+    QWidget::changeEvent(event);
 }
 
 void TripView::SavePicture(const std::string& path)

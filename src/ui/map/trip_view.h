@@ -36,6 +36,9 @@ public:
     // Null when TILEURL is empty.
     TileSource* Tiles() const { return tiles_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     std::shared_ptr<const MapTrip> trip_;
     MapView* map_;

@@ -26,11 +26,11 @@ void DirectoryChooser::accept()
 {
     const QString directory = ChosenDirectory();
     if (!directory.isEmpty() && !QFileInfo(directory).exists()) {
-        const QString question = QString("Директория \"%1\" не существует.\nСоздать её?").arg(directory);
+        const QString question = tr("Директория \"%1\" не существует.\nСоздать её?").arg(directory);
         if (QMessageBox::question(this, QApplication::applicationName(), question) != QMessageBox::Yes) return;
         if (!QDir().mkpath(directory)) {
             QMessageBox::warning(this, QApplication::applicationName(),
-                                 QString("Не удается создать директорию %1").arg(directory));
+                                 tr("Не удается создать директорию %1").arg(directory));
             return;
         }
     }
