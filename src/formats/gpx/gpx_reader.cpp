@@ -4,6 +4,7 @@
 #include "formats/gpx/gpx_text.h"
 #include "formats/gpx/gpx_time.h"
 #include "formats/xml/xml_reading.h"
+#include "formats/xml/xml_track.h"
 #include "formats/xml/xml_text.h"
 #include "platform/error.h"
 #include "platform/message_text.h"
@@ -287,14 +288,7 @@ private:
 
 TrackReading ReadGpxTrack(std::string_view content, const std::string& path)
 {
-    TrackReading reading;
-    try {
-        GpxParser gpx(path);
-        if (gpx.Parse(content, reading.Messages)) reading.Track = CheckedTrack(gpx.Collected(), {"<trkpt>", "<time>"}, path, reading.Messages);
-    } catch (const Error& error) {
-        reading.Messages.push_back({true, error.what()});
-    }
-    return reading;
+    return ReadXmlTrack<GpxParser>(content, path, {"<trkpt>", "<time>"});
 }
 
 }  // namespace qm

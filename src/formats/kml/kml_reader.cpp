@@ -3,6 +3,7 @@
 #include "formats/collected_points.h"
 #include "formats/gpx/gpx_time.h"
 #include "formats/xml/xml_reading.h"
+#include "formats/xml/xml_track.h"
 #include "platform/error.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
@@ -356,15 +357,7 @@ private:
 
 TrackReading ReadKmlTrack(std::string_view content, const std::string& path)
 {
-    TrackReading reading;
-    try {
-        KmlParser kml(path);
-        if (kml.Parse(content, reading.Messages))
-            reading.Track = CheckedTrack(kml.Collected(), {"<gx:coord>", "<when>"}, path, reading.Messages);
-    } catch (const Error& error) {
-        reading.Messages.push_back({true, error.what()});
-    }
-    return reading;
+    return ReadXmlTrack<KmlParser>(content, path, {"<gx:coord>", "<when>"});
 }
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 #include "formats/collected_points.h"
 #include "formats/gpx/gpx_time.h"
 #include "formats/xml/xml_reading.h"
+#include "formats/xml/xml_track.h"
 #include "platform/error.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
@@ -225,15 +226,7 @@ private:
 
 TrackReading ReadTcxTrack(std::string_view content, const std::string& path)
 {
-    TrackReading reading;
-    try {
-        TcxParser tcx(path);
-        if (tcx.Parse(content, reading.Messages))
-            reading.Track = CheckedTrack(tcx.Collected(), {"<Trackpoint>", "<Time>"}, path, reading.Messages);
-    } catch (const Error& error) {
-        reading.Messages.push_back({true, error.what()});
-    }
-    return reading;
+    return ReadXmlTrack<TcxParser>(content, path, {"<Trackpoint>", "<Time>"});
 }
 
 }  // namespace qm

@@ -3,7 +3,7 @@
 // time in UTC, and what the user is told.
 #include "formats/gpx/gpx_time.h"
 #include "formats/track_reader.h"
-#include "support/gpsbabel_reading.h"
+#include "support/real_track.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +13,7 @@
 namespace qm {
 namespace {
 
-struct RealGpx {
-    std::string file;
-    size_t points;  // kept
-    int pieces;
-    std::string first, last;
-    std::string message;  // the one message, if any
-};
-
-const RealGpx kFiles[] = {
+const test::RealTrack kFiles[] = {
     {"Freika-dawarich-fixtures-files-gpx-arc_example.gpx", 6, 1, "2024-12-18T01:44:09Z", "2024-12-18T01:44:45Z",
      ""},
     {"GPSBabel-gpsbabel-reference-track-dg100.gpx", 12027, 1, "2020-02-14T18:04:30Z", "2020-05-08T15:34:22Z", ""},
@@ -45,32 +37,14 @@ const RealGpx kFiles[] = {
 
 TEST(RealGpxTest, EveryRealFileIsReadAsDescribed)
 {
-    for (const RealGpx& real : kFiles) {
-        SCOPED_TRACE(real.file);
-        TrackReading reading = LoadTrack(std::string(QM_TEST_DATA) + "/tracks/" + real.file);
-        ASSERT_TRUE(reading.Track.has_value()) << reading.Messages[0].Text;
-        const TrackPoints& points = reading.Track->Points;
-        ASSERT_EQ(points.size(), real.points);
-        EXPECT_EQ(std::count_if(points.begin(), points.end(), [](const TrackPoint& p) { return p.StartsPiece; }),
-                  real.pieces);
-        EXPECT_EQ(GpxTimeText(points.front().DateTime), real.first);
-        EXPECT_EQ(GpxTimeText(points.back().DateTime), real.last);
-        EXPECT_EQ(reading.Messages.empty() ? "" : reading.Messages[0].Text, real.message);
-        EXPECT_LE(reading.Messages.size(), 1u);
-    }
+    for (const test::RealTrack& real : kFiles) test::ExpectReadAsDescribed(real);
 }
 
 // GPSBabel, the reference reader, finds the same points in every file.
 TEST(RealGpxTest, GpsBabelReadsTheSamePoints)
 {
     ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
-    for (const RealGpx& real : kFiles) {
-        SCOPED_TRACE(real.file);
-        const std::string path = std::string(QM_TEST_DATA) + "/tracks/" + real.file;
-        std::optional<Track> theirs = test::GpsBabelTrack("gpx", path);
-        ASSERT_TRUE(theirs.has_value());
-        EXPECT_EQ(test::ReadingDifference(*LoadTrack(path).Track, *theirs), "");
-    }
+    for (const test::RealTrack& real : kFiles) test::ExpectGpsBabelReadsTheSame(real, "gpx");
 }
 
 TEST(RealGpxTest, ATrackWithoutTimesIsRefused)

@@ -3,7 +3,7 @@
 #include "formats/gpx/gpx_time.h"
 #include "formats/kml/kml_reader.h"
 #include "formats/track_reader.h"
-#include "support/gpsbabel_reading.h"
+#include "support/real_track.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +13,10 @@
 namespace qm {
 namespace {
 
-struct RealKml {
-    std::string file;
-    size_t points;
-    int pieces;
-    std::string first, last;
-    std::string message;  // the one message, if any
-};
-
 // KML 2.3's <Track> without the gx prefix; a multi-track whose first and
 // last coordinates are empty; a track of 23 points, 4 of them timed, beside
 // lines and placemarks of the same points.
-const RealKml kFiles[] = {
+const test::RealTrack kFiles[] = {
     {"GPSBabel-gpsbabel-reference-track-Placemark-Track-1.kml", 7, 1, "2010-05-28T02:02:09Z", "2010-05-28T02:02:56Z",
      ""},
     {"GPSBabel-gpsbabel-reference-track-opentracks.kml", 2, 1, "2021-03-02T09:30:41.89Z", "2021-03-02T12:34:53.912Z",
@@ -33,27 +25,9 @@ const RealKml kFiles[] = {
      "2007-07-27T05:35:00Z", "Пропущено точек без отметки времени: 19 из 23."},
 };
 
-std::string RealPath(const std::string& file) { return std::string(QM_TEST_DATA) + "/tracks/" + file; }
-
-int Pieces(const TrackPoints& points)
-{
-    return static_cast<int>(std::count_if(points.begin(), points.end(), [](const TrackPoint& p) { return p.StartsPiece; }));
-}
-
 TEST(KmlReaderTest, EveryRealFileIsRead)
 {
-    for (const RealKml& real : kFiles) {
-        SCOPED_TRACE(real.file);
-        TrackReading reading = LoadTrack(RealPath(real.file));
-        ASSERT_TRUE(reading.Track.has_value()) << reading.Messages[0].Text;
-        const TrackPoints& points = reading.Track->Points;
-        ASSERT_EQ(points.size(), real.points);
-        EXPECT_EQ(Pieces(points), real.pieces);
-        EXPECT_EQ(GpxTimeText(points.front().DateTime), real.first);
-        EXPECT_EQ(GpxTimeText(points.back().DateTime), real.last);
-        EXPECT_EQ(reading.Messages.empty() ? "" : reading.Messages[0].Text, real.message);
-        EXPECT_LE(reading.Messages.size(), 1u);
-    }
+    for (const test::RealTrack& real : kFiles) test::ExpectReadAsDescribed(real);
 }
 
 // GPSBabel, the reference reader, finds the same points in every file: it
@@ -62,12 +36,7 @@ TEST(KmlReaderTest, EveryRealFileIsRead)
 TEST(KmlReaderTest, GpsBabelReadsTheSamePoints)
 {
     ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
-    for (const RealKml& real : kFiles) {
-        SCOPED_TRACE(real.file);
-        std::optional<Track> theirs = test::GpsBabelTrack("kml", RealPath(real.file));
-        ASSERT_TRUE(theirs.has_value());
-        EXPECT_EQ(test::ReadingDifference(*LoadTrack(RealPath(real.file)).Track, *theirs), "");
-    }
+    for (const test::RealTrack& real : kFiles) test::ExpectGpsBabelReadsTheSame(real, "kml");
 }
 
 std::string Kml(const std::string& body, const std::string& root = "<kml xmlns=\"http://www.opengis.net/kml/2.2\" "
@@ -144,7 +113,7 @@ TEST(KmlReaderTest, TrickyDocuments)
         std::vector<double> longitudes;
         if (reading.Track) {
             for (const TrackPoint& point : reading.Track->Points) longitudes.push_back(point.Longitude);
-            EXPECT_EQ(Pieces(reading.Track->Points), c.pieces);
+            EXPECT_EQ(test::PieceCount(reading.Track->Points), c.pieces);
         }
         EXPECT_EQ(longitudes, c.longitudes);
         EXPECT_EQ(reading.Messages.empty() ? "" : reading.Messages[0].Text, c.message);

@@ -3,7 +3,7 @@
 #include "formats/gpx/gpx_time.h"
 #include "formats/tcx/tcx_reader.h"
 #include "formats/track_reader.h"
-#include "support/gpsbabel_reading.h"
+#include "support/real_track.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -13,58 +13,29 @@
 namespace qm {
 namespace {
 
-struct RealTcx {
-    std::string file;
-    size_t points;
-    int pieces;
-    std::string first, last;
-};
-
 // A course; two activities of one lap with heart rate, cadence and power.
-const RealTcx kFiles[] = {
+const test::RealTrack kFiles[] = {
     {"GPSBabel-gpsbabel-reference-track-gtrnctr-readcp.tcx", 18, 1, "2012-01-04T00:00:00Z", "2012-01-04T00:05:09Z"},
     {"GPSBabel-gpsbabel-reference-track-kona2013.tcx", 5, 1, "2013-10-12T18:17:26Z", "2013-10-12T18:17:30Z"},
     {"GPSBabel-gpsbabel-reference-track-tcxdata.tcx", 4, 1, "2026-02-23T23:40:52Z", "2026-02-23T23:40:55Z"},
 };
 
-std::string RealPath(const std::string& file) { return std::string(QM_TEST_DATA) + "/tracks/" + file; }
-
-int Pieces(const TrackPoints& points)
-{
-    return static_cast<int>(std::count_if(points.begin(), points.end(), [](const TrackPoint& p) { return p.StartsPiece; }));
-}
-
 TEST(TcxReaderTest, EveryRealFileIsRead)
 {
-    for (const RealTcx& real : kFiles) {
-        SCOPED_TRACE(real.file);
-        TrackReading reading = LoadTrack(RealPath(real.file));
-        ASSERT_TRUE(reading.Track.has_value()) << reading.Messages[0].Text;
-        const TrackPoints& points = reading.Track->Points;
-        ASSERT_EQ(points.size(), real.points);
-        EXPECT_EQ(Pieces(points), real.pieces);
-        EXPECT_EQ(GpxTimeText(points.front().DateTime), real.first);
-        EXPECT_EQ(GpxTimeText(points.back().DateTime), real.last);
-        EXPECT_TRUE(reading.Messages.empty());
-    }
+    for (const test::RealTrack& real : kFiles) test::ExpectReadAsDescribed(real);
 }
 
 // GPSBabel, the reference reader, finds the same points in every file.
 TEST(TcxReaderTest, GpsBabelReadsTheSamePoints)
 {
     ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
-    for (const RealTcx& real : kFiles) {
-        SCOPED_TRACE(real.file);
-        std::optional<Track> theirs = test::GpsBabelTrack("gtrnctr", RealPath(real.file));
-        ASSERT_TRUE(theirs.has_value());
-        EXPECT_EQ(test::ReadingDifference(*LoadTrack(RealPath(real.file)).Track, *theirs), "");
-    }
+    for (const test::RealTrack& real : kFiles) test::ExpectGpsBabelReadsTheSame(real, "gtrnctr");
 }
 
 // The measures of every point, as the file's text holds them.
 TEST(TcxReaderTest, MeasuresFollowTheirPoints)
 {
-    TrackReading reading = LoadTrack(RealPath("GPSBabel-gpsbabel-reference-track-kona2013.tcx"));
+    TrackReading reading = LoadTrack(test::RealTrackPath("GPSBabel-gpsbabel-reference-track-kona2013.tcx"));
     ASSERT_TRUE(reading.Track.has_value());
     const MeasureColumns& measures = reading.Track->Measures;
     using Column = MeasureColumn;
@@ -148,7 +119,7 @@ TEST(TcxReaderTest, TrickyDocuments)
         TrackReading reading = ReadTcxTrack(c.content, "x.tcx");
         ASSERT_EQ(reading.Track ? reading.Track->Points.size() : 0, c.points);
         if (reading.Track) {
-            EXPECT_EQ(Pieces(reading.Track->Points), c.pieces);
+            EXPECT_EQ(test::PieceCount(reading.Track->Points), c.pieces);
         }
         EXPECT_EQ(reading.Messages.empty() ? "" : reading.Messages[0].Text, c.message);
     }
