@@ -158,7 +158,8 @@ SettingsKey Written(std::string section, std::string_view name, std::string valu
     return {std::move(section), name, nullptr, [value](const Settings&, const FilesSettings&) { return value; }};
 }
 
-// Every key in the order of the file; the load reads them in this order.
+// Every key in the order of the file; the load reads them in this order,
+// the interface's keys first.
 const std::vector<SettingsKey>& SettingsKeys()
 {
     static const std::vector<SettingsKey> keys = [] {
@@ -228,8 +229,12 @@ const std::vector<SettingsKey>& SettingsKeys()
 
 void ReadIniForm(const IniFile& ini, Settings& settings, FilesSettings& files)
 {
-    for (const SettingsKey& key : SettingsKeys())
-        if (key.Read) key.Read(ini, key, settings, files);
+    // The interface's keys first: they never stop the load (an unknown
+    // language is Russian), and a value that does is then reported in the
+    // language the user chose.
+    for (const bool interface : {true, false})
+        for (const SettingsKey& key : SettingsKeys())
+            if (key.Read && (key.Section == "INTERFACE") == interface) key.Read(ini, key, settings, files);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "ui/widgets/color_box.h"
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"
+#include "ui/interface_language.h"
 #include "ui/map/map_window.h"
 #include "ui/qt_text.h"
 #include "ui/widgets/radio_group.h"
@@ -207,6 +208,8 @@ void MainWindow::LoadSettingsAtStart()
     const std::string path = SettingsFilePath(settings_.StartDir);
     const LoadedSettings loaded = LoadSettings(path, settings_);
     ApplyLoadedFiles(loaded);
+    // Every window, and the box about the file itself, in the language it names.
+    InstallInterfaceLanguage(settings_.LANGUAGE);
     if (loaded.Error) dialogs_.ShowError(SettingsNotReadText(path, *loaded.Error));
     // The program runs on what it could read and the defaults for the rest.
     ShowScale(settings_.CurrentScale());

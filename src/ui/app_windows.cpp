@@ -1,7 +1,5 @@
 #include "ui/app_windows.h"
 
-#include "ui/interface_language.h"
-
 #include <QWindow>
 
 namespace qm {
@@ -33,7 +31,6 @@ AppWindows CreateAppWindows(Settings& settings, Dialogs& dialogs)
     StayAbove(*windows.settingsDialog, *windows.main);
     StayAbove(*windows.scaleEditor, *windows.main);
     StayAbove(*windows.statisticsWindow, *windows.main);
-    InstallInterfaceLanguage(settings.LANGUAGE);
     return windows;
 }
 

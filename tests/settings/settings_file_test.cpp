@@ -174,7 +174,8 @@ TEST_F(SettingsFileTest, FileNotReadInFullIsKept)
     // How the file is made, the load's error.
     const std::pair<std::function<void()>, std::string> cases[] = {
         {[&] { dir.Write("Quillmarsh.ini", big); }, "is larger than 1 MiB and is not read"},
-        {[&] { dir.Write("Quillmarsh.ini", "[VISUAL]\nTIMEINTRVL=7\n[SPDSCALE0]\nSCALEDATA=0;2;x;\n[STATISTICS]\nMINSPD=3\n"); },
+        {[&] { dir.Write("Quillmarsh.ini", "[VISUAL]\nTIMEINTRVL=7\n[SPDSCALE0]\nSCALEDATA=0;2;x;\n[STATISTICS]\nMINSPD=3\n"
+                                              "[INTERFACE]\nLANGUAGE=en\n"); },
          "'x' is not a valid integer value"},
         {[&] { std::filesystem::create_directory(path); }, "is a directory"},
         {[&] { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, "is not a regular file"},
@@ -191,6 +192,8 @@ TEST_F(SettingsFileTest, FileNotReadInFullIsKept)
         EXPECT_EQ(loaded.Error->what(), error);
         EXPECT_TRUE(settings.KeepSettingsFile);
         EXPECT_EQ(settings.TIMEINTRVL, error.starts_with("'x'") ? 7 : 2);
+        // The language is read even after the value that stopped the load.
+        EXPECT_EQ(settings.LANGUAGE, error.starts_with("'x'") ? Language::English : Language::Russian);
 
         sink = test::RecordingSink();
         settings.SettingsChanged = true;

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 namespace qm::test {
@@ -128,19 +129,77 @@ TEST(InterfaceLanguageAtStart, TheSettingsFilesChoice)
     }
 }
 
-TEST(InterfaceLanguageMessages, TheWindowsOwnInEnglish)
+// Every message box the windows show, each shown in both languages: the
+// program started on a settings file that names the language (and holds
+// `settings`), then the user's action. "{dir}" in a text stands for the
+// program's directory.
+TEST(InterfaceLanguageMessages, EveryBoxInTheLanguageChosen)
 {
-    Program program;
-    program.Start();
-    Switch(Language::English);
-    QTest::mouseClick(Find<RadioGroup>(program.Main(), "RGoutputDir")->Item(1), Qt::LeftButton);
-    EXPECT_EQ(program.dialogs.boxes, std::vector<std::string>{"No track chosen"});
-
-    Click(program.Main(), "BtnSettings");
-    Settle();
-    QWidget& dialog = *program.windows.settingsDialog;
-    ExpectCheckOnLeaving(program, dialog, Find<QLineEdit>(dialog, "EDecDelim"), "", "Enter a delimiter.");
-    Switch(Language::Russian);
+    struct Box {
+        std::string settings;
+        std::function<void(Program&)> show;
+        std::string english, russian;
+    };
+    auto leaveWith = [](Program& program, QWidget& window, const char* opener, const char* field, const char* text) {
+        Click(program.Main(), opener);
+        Settle();
+        Type(Find<QLineEdit>(window, field), text);
+        Leave(Find<QLineEdit>(window, field));
+    };
+    auto visualise = [](const std::string& track) {
+        return [track](Program& program) {
+            program.Main().LoadTrackFile(track == "sample" ? std::string(QM_SAMPLE_TRACK) : program.dir.File(track));
+            Find<RadioGroup>(program.Main(), "RGoutputDir")->SetItemIndex(2);
+            Find<QLineEdit>(program.Main(), "EoutputDir")->setText(QString::fromStdString(program.dir.path()));
+            Click(program.Main(), "BtnPrFiles");
+        };
+    };
+    const Box boxes[] = {
+        {"[SPDSCALE1]\r\nSCALEDATA=0;2;x;\r\n", [](Program&) {},
+         "error: The settings file \"{dir}/Quillmarsh.ini\" was not read (line 4): 'x' is not a valid integer value.\n"
+         "The settings that could not be read are the defaults. This file will not be overwritten on exit.",
+         "error: Файл настроек \"{dir}/Quillmarsh.ini\" не прочитан (строка 4): 'x' is not a valid integer value.\n"
+         "Настройки, которые не удалось прочитать, взяты по умолчанию. При выходе этот файл не будет перезаписан."},
+        {"", [](Program& program) { Find<RadioGroup>(program.Main(), "RGoutputDir")->SetItemIndex(1); },
+         "No track chosen", "Трек не выбран"},
+        {"", visualise("sample"), "track processed", "трек обработан"},
+        {"", visualise("missing.plt"), "Track file not found!", "Файл трека не найден!"},
+        {"",
+         [](Program& program) {
+             program.Main().LoadTrackFile(program.dir.Write("untimed.gpx", "<gpx><trk><trkseg><trkpt lat=\"55\" "
+                                                                             "lon=\"37\"/></trkseg></trk></gpx>"));
+             program.Main().ShowStatistics();
+         },
+         "The track has no times: none of the 1 points of the file {dir}/untimed.gpx has a <time>.",
+         "В треке нет данных о времени: ни у одной из 1 точек файла {dir}/untimed.gpx нет отметки <time>."},
+        {"",
+         [&](Program& program) { leaveWith(program, *program.windows.settingsDialog, "BtnSettings", "EDecDelim", ""); },
+         "Enter a delimiter.", "Введите разделитель."},
+        {"",
+         [&](Program& program) { leaveWith(program, *program.windows.settingsDialog, "BtnSettings", "ENumDigits", "5"); },
+         "The value must be from 0 to 2.", "Значение должно быть от 0 до 2."},
+        {"", [&](Program& program) { leaveWith(program, *program.windows.scaleEditor, "SwSpdCat", "Edit2", "2"); },
+         "The value must be greater than 2 and less than 10.", "Значение должно быть больше 2 и меньше 10."},
+        {"",
+         [](Program& program) {
+             program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+             Click(program.Main(), "BtnMap");
+             Settle();
+             program.dialogs.pictureAnswers = {std::string(QM_SAMPLE_TRACK)};
+             Click(*program.windows.mapWindow, "savePicture");
+         },
+         "The picture cannot replace the track file.", "Изображение не может заменить файл трека."},
+    };
+    for (const Box& box : boxes)
+        for (const auto& [language, expected] : {std::pair{"en", box.english}, {"ru", box.russian}}) {
+            SCOPED_TRACE(expected);
+            Program program("[INTERFACE]\r\nLANGUAGE=" + std::string(language) + "\r\n" + box.settings);
+            program.settings.TILEURL.clear();
+            program.Start();
+            box.show(program);
+            EXPECT_EQ(program.dialogs.boxes, std::vector<std::string>{WithDirectory(expected, program.dir.path())});
+            Switch(Language::Russian);
+        }
 }
 
 }  // namespace

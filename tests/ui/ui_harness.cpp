@@ -20,21 +20,25 @@ std::optional<T> Next(std::deque<std::optional<T>>& answers)
     return answer;
 }
 
-std::string EnterFreshDirectory(const TempDir& dir, std::string settingsFile, const std::vector<std::string>& files)
+std::string EnterFreshDirectory(const TempDir& dir, const std::string& settingsFile, const std::vector<std::string>& files)
 {
     std::string previous = GetCurrentDir();
     for (const std::string& name : files) {
         std::filesystem::create_directories(std::filesystem::path(dir.File(name)).parent_path());
         if (!name.ends_with('/')) dir.Write(name, "");
     }
-    for (size_t at = 0; (at = settingsFile.find("{dir}", at)) != std::string::npos;)
-        settingsFile.replace(at, 5, dir.path());
-    if (!settingsFile.empty()) dir.Write("Quillmarsh.ini", settingsFile);
+    if (!settingsFile.empty()) dir.Write("Quillmarsh.ini", WithDirectory(settingsFile, dir.path()));
     SetCurrentDir(dir.path());
     return previous;
 }
 
 }  // namespace
+
+std::string WithDirectory(std::string text, const std::string& dir)
+{
+    for (size_t at = 0; (at = text.find("{dir}", at)) != std::string::npos; at += dir.size()) text.replace(at, 5, dir);
+    return text;
+}
 
 void FakeDialogs::Box(const std::string& text)
 {

@@ -54,6 +54,9 @@ private:
     void Box(const std::string& text);
 };
 
+// The text with every "{dir}" in it replaced by dir.
+std::string WithDirectory(std::string text, const std::string& dir);
+
 // The desktop program started in a fresh directory that holds the given
 // files (a name ending in "/" is a directory) and settings file (none when it
 // is empty; "{dir}" in it stands for the directory). The working directory is
