@@ -149,7 +149,10 @@ void MainWindow::CreateControls()
     layout->addLayout(files, 1);
     layout->addSpacing(8);
     layout->addLayout(scale);
-    // A fixed frame whose size no text changes: the designed size unless the fonts need more.
+    // A fixed frame whose size no text changes: the designed size unless the
+    // fonts need more, measured with the scale's name in its title, which
+    // takes a line of its own.
+    scaleBox->setTitle(" ");
     setFixedSize(layout->sizeHint().expandedTo(QSize(560, 287)));
 
     connect(openTrackButton, &QPushButton::clicked, this, &MainWindow::ChooseTrack);
