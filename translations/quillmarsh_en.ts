@@ -303,6 +303,10 @@ The settings that could not be read are the defaults. This file will not be over
         <source>Для изменения цвета - DblClick на ячейке шкалы</source>
         <translation>To change a colour, double-click its cell</translation>
     </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>qm::SettingsDialog</name>

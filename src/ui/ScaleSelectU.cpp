@@ -86,7 +86,7 @@ void ScaleEditor::CreateControls()
 
     colorHint = new QLabel(this);
     colorHint->setObjectName("ColorHint");
-    okButton = new QPushButton("Ok", this);
+    okButton = new QPushButton(this);
     okButton->setObjectName("BOK");
     cancelButton = new QPushButton("Cancel", this);
     cancelButton->setObjectName("BCancel");
@@ -231,6 +231,8 @@ void ScaleEditor::Retranslate()
         for (ColorBox* cell : cells[row]) cell->setToolTip(tr("Цвет - DblClick"));
     }
     colorHint->setText(tr("Для изменения цвета - DblClick на ячейке шкалы"));
+    // The program's own caption, in English in the Russian windows too.
+    okButton->setText(tr("Ok"));
 }
 
 void ScaleEditor::changeEvent(QEvent* event)
