@@ -8,6 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    qm::fuzz::CheckTrackReading(qm::ReadTcxTrack(std::string_view(reinterpret_cast<const char*>(data), size), "track"), 4);
+    qm::MemoryBytes bytes(std::string_view(reinterpret_cast<const char*>(data), size));
+    qm::fuzz::CheckTrackReading(qm::ReadTcxTrack(bytes, "track"), 4);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "formats/ozi/plt_reader.h"
 #include "formats/tcx/tcx_reader.h"
 #include "formats/xml/xml_reading.h"
+#include "platform/byte_source.h"
 #include "platform/error.h"
 #include "platform/file_descriptor.h"
 #include "platform/file_line_reader.h"
@@ -16,17 +17,16 @@
 #include "platform/large_pages.h"
 #include "platform/message_text.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace qm {
 namespace {
 
 // Far more than any track a device or a program writes; it bounds the memory
-// a file takes and keeps its size within what expat takes in one call.
+// a file read whole takes and the bytes any reader is given.
 constexpr size_t kMaxTrackFile = size_t{1} << 30;
 
 bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -55,7 +55,7 @@ bool StartsAsXml(std::string_view text)
 }
 
 // The bytes of a file, read straight into memory that is not cleared first.
-struct FileBytes {
+struct WholeFile {
     std::unique_ptr<char[]> data;
     size_t size = 0;
     std::string_view View() const { return {data.get(), size}; }
@@ -63,33 +63,33 @@ struct FileBytes {
 
 Message TooLarge(const std::string& path) { return {true, "Cannot read file \"" + path + "\". File too large"}; }
 
-// The whole regular file open at fd; the refusal when it cannot be read.
-std::optional<Message> ReadTrackFile(int fd, const std::string& path, FileBytes& bytes)
+// Reads all of the file, which refuses more than the bound.
+void ReadWholeFile(FileBytes& file, WholeFile& bytes)
 {
-    if (::lseek(fd, 0, SEEK_SET) != 0)
-        return Message{true, "Cannot read file \"" + path + "\". " + std::strerror(errno)};
-    struct stat st;
-    if (::fstat(fd, &st) != 0) st.st_size = 0;
+    file.Rewind();
     // One byte more than the file holds shows a file that grows while it is read.
-    size_t capacity = static_cast<size_t>(st.st_size) + 1;
+    size_t capacity = static_cast<size_t>(std::min<uint64_t>(file.Size(), kMaxTrackFile)) + 1;
     bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
     AdviseLargePages(bytes.data.get(), capacity);
-    for (;;) {
-        if (bytes.size == capacity) {
-            if (capacity > kMaxTrackFile) return TooLarge(path);
-            capacity *= 2;
-            auto grown = std::make_unique_for_overwrite<char[]>(capacity);
-            std::memcpy(grown.get(), bytes.data.get(), bytes.size);
-            bytes.data = std::move(grown);
-        }
-        ssize_t n = ::read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
-        if (n == 0) return std::nullopt;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return Message{true, "Cannot read file \"" + path + "\". " + std::strerror(errno)};
-        }
-        bytes.size += static_cast<size_t>(n);
+    while (const size_t n = file.Read(bytes.data.get() + bytes.size, capacity - bytes.size)) {
+        bytes.size += n;
+        if (bytes.size < capacity) continue;
+        capacity *= 2;
+        auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+        std::memcpy(grown.get(), bytes.data.get(), bytes.size);
+        bytes.data = std::move(grown);
     }
+}
+
+// A track in XML, read by the reader its root element calls for; GPX unless
+// it is TCX or KML, the GPX reader refusing what is none.
+TrackReading ReadXmlTrackFile(ByteSource& bytes, const std::string& path)
+{
+    const std::string root = XmlRootName(bytes);
+    bytes.Rewind();
+    if (root == kTcxRoot) return ReadTcxTrack(bytes, path);
+    if (root == kKmlRoot) return ReadKmlTrack(bytes, path);
+    return ReadGpxTrack(bytes, path);
 }
 
 }  // namespace
@@ -98,10 +98,8 @@ TrackReading ReadTrack(std::string_view content, const std::string& path)
 {
     if (LooksLikeFit(content)) return ReadFitTrack(content, path);
     if (StartsAsXml(content)) {
-        const std::string root = XmlRootName(content);
-        if (root == kTcxRoot) return ReadTcxTrack(content, path);
-        if (root == kKmlRoot) return ReadKmlTrack(content, path);
-        return ReadGpxTrack(content, path);
+        MemoryBytes bytes(content);
+        return ReadXmlTrackFile(bytes, path);
     }
     if (IsKmz(content)) return ReadKmzTrack(content, path);
     if (StartsAsIgc(content)) return ReadIgcTrack(content, path);
@@ -123,22 +121,25 @@ TrackReading LoadTrack(const std::string& path)
         reading.Messages.push_back(TooLarge(path));
         return reading;
     }
-    // An OziExplorer track streams through the reader, its text never whole
-    // in memory; the other formats are read from memory.
-    FileLineReader file(fd.get(), path, kMaxTrackFile);
+    // An OziExplorer track streams through the line reader and an XML one
+    // through expat, their text never whole in memory; the other formats are
+    // read from memory.
+    FileLineReader lines(fd.get(), path, kMaxTrackFile);
+    FileBytes file(fd.get(), path, kMaxTrackFile);
+    WholeFile whole;
     try {
-        const std::string_view head = file.Head();
-        if (!StartsAsXml(head) && StartsAsPltTrack(head)) return ReadPltTrack(file);
+        const std::string_view head = lines.Head();
+        if (StartsAsXml(head)) {
+            file.Rewind();
+            return ReadXmlTrackFile(file, path);
+        }
+        if (StartsAsPltTrack(head)) return ReadPltTrack(lines);
+        ReadWholeFile(file, whole);
     } catch (const Error& error) {
         reading.Messages.push_back({true, error.what()});
         return reading;
     }
-    FileBytes bytes;
-    if (std::optional<Message> refusal = ReadTrackFile(fd.get(), path, bytes)) {
-        reading.Messages.push_back(std::move(*refusal));
-        return reading;
-    }
-    return ReadTrack(bytes.View(), path);
+    return ReadTrack(whole.View(), path);
 }
 
 }  // namespace qm

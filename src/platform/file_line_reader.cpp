@@ -1,18 +1,12 @@
 #include "platform/file_line_reader.h"
 
-#include "platform/error.h"
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace qm {
 
 FileLineReader::FileLineReader(int fd, std::string path, uint64_t limit)
-    : fd_(fd), path_(std::move(path)), limit_(limit),
-      buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize))
+    : file_(fd, std::move(path), limit), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize))
 {
 }
 
@@ -30,20 +24,11 @@ bool FileLineReader::Fill()
         buffer_ = std::move(grown);
         size_ *= 2;
     }
-    for (;;) {
-        ssize_t n = ::read(fd_, buffer_.get() + end_, size_ - end_);
-        if (n > 0) {
-            end_ += static_cast<size_t>(n);
-            read_ += static_cast<uint64_t>(n);
-            if (read_ > limit_) throw Error("Cannot read file \"" + path_ + "\". File too large");
-            return true;
-        }
-        if (n == 0) {
-            endOfFile_ = true;
-            return false;
-        }
-        if (errno != EINTR) throw Error("Cannot read file \"" + path_ + "\". " + std::strerror(errno));
-    }
+    const size_t n = file_.Read(buffer_.get() + end_, size_ - end_);
+    end_ += n;
+    read_ += n;
+    endOfFile_ = n == 0;
+    return n > 0;
 }
 
 std::string_view FileLineReader::Next()
@@ -73,10 +58,9 @@ size_t FileLineReader::ExpectedLines()
     if (begin_ == end_) Fill();
     const std::string_view unread(buffer_.get() + begin_, end_ - begin_);
     const size_t lines = static_cast<size_t>(std::count(unread.begin(), unread.end(), '\n')) + 1;
-    struct stat st;
-    if (endOfFile_ || unread.empty() || ::fstat(fd_, &st) != 0 || static_cast<uint64_t>(st.st_size) <= read_)
-        return lines;
-    const double bytesLeft = static_cast<double>(unread.size()) + static_cast<double>(st.st_size - read_);
+    const uint64_t size = file_.Size();
+    if (endOfFile_ || unread.empty() || size <= read_) return lines;
+    const double bytesLeft = static_cast<double>(unread.size()) + static_cast<double>(size - read_);
     return static_cast<size_t>(bytesLeft / static_cast<double>(unread.size()) * static_cast<double>(lines) * 1.125);
 }
 

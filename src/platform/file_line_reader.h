@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/byte_source.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -36,9 +38,7 @@ private:
 
     static constexpr size_t kBufferSize = size_t{1} << 20;
 
-    int fd_;
-    std::string path_;
-    uint64_t limit_;
+    FileBytes file_;
     uint64_t read_ = 0;  // bytes read from the file
     bool endOfFile_ = false;
     std::unique_ptr<char[]> buffer_;

@@ -48,12 +48,12 @@ public:
         XML_SetCharacterDataHandler(parser_.get(), &GpxParser::OnText);
     }
 
-    // Parses the whole content; false when it was refused, with the reason
+    // Parses all the bytes; false when they were refused, with the reason
     // in messages.
-    bool Parse(std::string_view content, std::vector<Message>& messages)
+    bool Parse(ByteSource& bytes, std::vector<Message>& messages)
     {
-        collected_.Expect(content.size() / kSmallestPoint);
-        if (FeedXml(parser_.get(), content)) return true;
+        collected_.Expect(static_cast<size_t>(std::min<uint64_t>(bytes.Size() / kSmallestPoint, SIZE_MAX)));
+        if (FeedXml(parser_.get(), bytes)) return true;
         if (!refusal_)
             Refuse(false, MessageText(MessageId::NotXml, {XML_ErrorString(XML_GetErrorCode(parser_.get()))}));
         messages.push_back(*refusal_);
@@ -286,9 +286,9 @@ private:
 
 }  // namespace
 
-TrackReading ReadGpxTrack(std::string_view content, const std::string& path)
+TrackReading ReadGpxTrack(ByteSource& bytes, const std::string& path)
 {
-    return ReadXmlTrack<GpxParser>(content, path, {"<trkpt>", "<time>"});
+    return ReadXmlTrack<GpxParser>(bytes, path, {"<trkpt>", "<time>"});
 }
 
 }  // namespace qm

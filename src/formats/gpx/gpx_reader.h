@@ -1,9 +1,9 @@
 #pragma once
 
 #include "formats/track_reader.h"
+#include "platform/byte_source.h"
 
 #include <string>
-#include <string_view>
 
 namespace qm {
 
@@ -20,6 +20,6 @@ namespace qm {
 // least one point, the first time not 0. Waypoints and routes are ignored.
 // A document that is not well-formed, not GPX or holds no track is refused
 // with a message placed at its line of the file at path.
-TrackReading ReadGpxTrack(std::string_view content, const std::string& path);
+TrackReading ReadGpxTrack(ByteSource& bytes, const std::string& path);
 
 }  // namespace qm

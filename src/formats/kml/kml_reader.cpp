@@ -355,9 +355,9 @@ private:
 
 }  // namespace
 
-TrackReading ReadKmlTrack(std::string_view content, const std::string& path)
+TrackReading ReadKmlTrack(ByteSource& bytes, const std::string& path)
 {
-    return ReadXmlTrack<KmlParser>(content, path, {"<gx:coord>", "<when>"});
+    return ReadXmlTrack<KmlParser>(bytes, path, {"<gx:coord>", "<when>"});
 }
 
 }  // namespace qm

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "formats/track_reader.h"
+#include "platform/byte_source.h"
 
 #include <string>
-#include <string_view>
 
 namespace qm {
 
@@ -25,6 +25,6 @@ inline constexpr std::string_view kKmlRoot = "kml";
 // not later than the last point kept, as for GPX. A document that is not
 // well-formed, not KML or holds no track is refused with a message placed
 // at its line of the file at path.
-TrackReading ReadKmlTrack(std::string_view content, const std::string& path);
+TrackReading ReadKmlTrack(ByteSource& bytes, const std::string& path);
 
 }  // namespace qm

@@ -104,7 +104,8 @@ TrackReading ReadKmzTrack(std::string_view content, const std::string& path)
     if (std::optional<std::string> refusal = Unpack(archive.get(), *index, content.size(), member, path, kml))
         return refuse(std::move(*refusal));
     archive.reset();
-    return ReadKmlTrack(kml, path + "/" + member);
+    MemoryBytes bytes(kml);
+    return ReadKmlTrack(bytes, path + "/" + member);
 }
 
 }  // namespace qm

@@ -224,9 +224,9 @@ private:
 
 }  // namespace
 
-TrackReading ReadTcxTrack(std::string_view content, const std::string& path)
+TrackReading ReadTcxTrack(ByteSource& bytes, const std::string& path)
 {
-    return ReadXmlTrack<TcxParser>(content, path, {"<Trackpoint>", "<Time>"});
+    return ReadXmlTrack<TcxParser>(bytes, path, {"<Trackpoint>", "<Time>"});
 }
 
 }  // namespace qm

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "formats/track_reader.h"
+#include "platform/byte_source.h"
 
 #include <string>
-#include <string_view>
 
 namespace qm {
 
@@ -21,6 +21,6 @@ inline constexpr std::string_view kTcxRoot = "TrainingCenterDatabase";
 // without a time, out of range, or not later than the last point kept, as
 // for GPX. A document that is not well-formed, not TCX or holds no track is
 // refused with a message placed at its line of the file at path.
-TrackReading ReadTcxTrack(std::string_view content, const std::string& path);
+TrackReading ReadTcxTrack(ByteSource& bytes, const std::string& path);
 
 }  // namespace qm

@@ -11,7 +11,7 @@ namespace qm {
 namespace {
 
 constexpr size_t kChunk = size_t{1} << 18;
-// The most expat takes in one call.
+// The most expat is asked to take in one call.
 constexpr size_t kMaxPiece = size_t{1} << 30;
 // More text than any number or time needs; a longer one is kept cut and refused.
 constexpr size_t kMaxText = 1024;
@@ -34,23 +34,25 @@ XmlParser NewXmlParser(const std::string& path)
     return parser;
 }
 
-bool FeedXml(XML_Parser parser, std::string_view content)
+bool FeedXml(XML_Parser parser, ByteSource& bytes)
 {
     size_t chunk = kChunk;
-    size_t fed = 0;
-    do {
-        const size_t n = std::min({chunk, content.size() - fed, kMaxPiece});
-        const bool last = fed + n == content.size();
-        if (XML_Parse(parser, content.data() + fed, static_cast<int>(n), last) != XML_STATUS_OK) return false;
+    uint64_t fed = 0;
+    for (;;) {
+        void* buffer = XML_GetBuffer(parser, static_cast<int>(chunk));
+        if (!buffer) return false;
+        const size_t n = bytes.Read(static_cast<char*>(buffer), chunk);
+        if (XML_ParseBuffer(parser, static_cast<int>(n), n == 0) != XML_STATUS_OK) return false;
+        if (n == 0) return true;
         fed += n;
         const XML_Index parsed = XML_GetCurrentByteIndex(parser);
-        const size_t unparsed = parsed >= 0 && static_cast<size_t>(parsed) <= fed ? fed - static_cast<size_t>(parsed) : 0;
-        chunk = std::max(kChunk, 2 * unparsed);
-    } while (fed < content.size());
-    return true;
+        const uint64_t unparsed =
+            parsed >= 0 && static_cast<uint64_t>(parsed) <= fed ? fed - static_cast<uint64_t>(parsed) : 0;
+        chunk = static_cast<size_t>(std::clamp<uint64_t>(2 * unparsed, kChunk, kMaxPiece));
+    }
 }
 
-std::string XmlRootName(std::string_view content)
+std::string XmlRootName(ByteSource& bytes)
 {
     struct Sniff {
         XmlParser parser;
@@ -62,7 +64,7 @@ std::string XmlRootName(std::string_view content)
         self.root = SplitXmlName(name).Local;
         XML_StopParser(self.parser.get(), XML_FALSE);
     });
-    FeedXml(sniff.parser.get(), content);
+    FeedXml(sniff.parser.get(), bytes);
     return sniff.root;
 }
 
@@ -73,9 +75,9 @@ XmlTrackParser::XmlTrackParser(const std::string& path) : path_(path), parser_(N
     XML_SetCharacterDataHandler(parser_.get(), &XmlTrackParser::OnText);
 }
 
-bool XmlTrackParser::Parse(std::string_view content, std::vector<Message>& messages)
+bool XmlTrackParser::Parse(ByteSource& bytes, std::vector<Message>& messages)
 {
-    if (FeedXml(parser_.get(), content)) return true;
+    if (FeedXml(parser_.get(), bytes)) return true;
     if (!refusal_)
         Refuse(false, MessageText(MessageId::NotXml, {XML_ErrorString(XML_GetErrorCode(parser_.get()))}));
     messages.push_back(*refusal_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/byte_source.h"
 #include "platform/message_sink.h"
 
 #include <expat.h>
@@ -30,15 +31,16 @@ using XmlParser = std::unique_ptr<XML_ParserStruct, XmlParserFree>;
 // throws Error naming path when memory runs out.
 XmlParser NewXmlParser(const std::string& path);
 
-// Gives the whole content to the parser; false when expat stops, on an error
-// or because a handler stopped it. Expat scans an unfinished token again with
-// every chunk, so a chunk is at least twice what the last one left unparsed:
-// a token of any length is scanned a bounded number of times.
-bool FeedXml(XML_Parser parser, std::string_view content);
+// Gives the bytes to the parser, read into its own buffer a chunk at a time;
+// false when expat stops, on an error or because a handler stopped it. Expat
+// scans an unfinished token again with every chunk, so a chunk is at least
+// twice what the last one left unparsed: a token of any length is scanned a
+// bounded number of times.
+bool FeedXml(XML_Parser parser, ByteSource& bytes);
 
 // The local name of the document's root element; empty when expat finds
-// none (text that is no XML). Parses no further than the root's start tag.
-std::string XmlRootName(std::string_view content);
+// none (text that is no XML). Reads no further than the root's start tag.
+std::string XmlRootName(ByteSource& bytes);
 
 // The reader of a track format in XML: the parser, the text of the element
 // being read, and the refusal that stops it. A format reader says what its
@@ -50,9 +52,9 @@ public:
     XmlTrackParser(const XmlTrackParser&) = delete;
     XmlTrackParser& operator=(const XmlTrackParser&) = delete;
 
-    // Parses the whole content; false when it was refused, with the reason
+    // Parses all the bytes; false when they were refused, with the reason
     // in messages.
-    bool Parse(std::string_view content, std::vector<Message>& messages);
+    bool Parse(ByteSource& bytes, std::vector<Message>& messages);
 
 protected:
     // Every element's start, the root's first; after a refusal expat may

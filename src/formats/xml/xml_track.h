@@ -2,23 +2,23 @@
 
 #include "formats/collected_points.h"
 #include "formats/track_reader.h"
+#include "platform/byte_source.h"
 #include "platform/error.h"
 
 #include <string>
-#include <string_view>
 
 namespace qm {
 
-// A track read by Parser (made with the path, giving Parse(content, messages)
+// A track read by Parser (made with the path, giving Parse(bytes, messages)
 // and Collected()), then held to the rules every track obeys, its points and
 // their times named by words in the messages.
 template <typename Parser>
-TrackReading ReadXmlTrack(std::string_view content, const std::string& path, PointWords words)
+TrackReading ReadXmlTrack(ByteSource& bytes, const std::string& path, PointWords words)
 {
     TrackReading reading;
     try {
         Parser parser(path);
-        if (parser.Parse(content, reading.Messages))
+        if (parser.Parse(bytes, reading.Messages))
             reading.Track = CheckedTrack(parser.Collected(), words, path, reading.Messages);
     } catch (const Error& error) {
         reading.Messages.push_back({true, error.what()});

@@ -109,7 +109,8 @@ TEST(KmlReaderTest, TrickyDocuments)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TrackReading reading = ReadKmlTrack(c.content, "x.kml");
+        MemoryBytes bytes(c.content);
+        TrackReading reading = ReadKmlTrack(bytes, "x.kml");
         std::vector<double> longitudes;
         if (reading.Track) {
             for (const TrackPoint& point : reading.Track->Points) longitudes.push_back(point.Longitude);
@@ -133,7 +134,8 @@ TEST(KmlReaderTest, MeasuresFollowTheirPoints)
         "</gx:SimpleArrayData>"
         "<gx:SimpleArrayData name=\"speed\"><gx:value>7</gx:value></gx:SimpleArrayData>"
         "</SchemaData></ExtendedData></gx:Track></Placemark>");
-    TrackReading reading = ReadKmlTrack(content, "x.kml");
+    MemoryBytes bytes(content);
+    TrackReading reading = ReadKmlTrack(bytes, "x.kml");
     ASSERT_TRUE(reading.Track.has_value());
     ASSERT_EQ(reading.Track->Points.size(), 2u);
     EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::HeartRate), (MeasureColumn{90, 93}));

@@ -116,7 +116,8 @@ TEST(TcxReaderTest, TrickyDocuments)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TrackReading reading = ReadTcxTrack(c.content, "x.tcx");
+        MemoryBytes bytes(c.content);
+        TrackReading reading = ReadTcxTrack(bytes, "x.tcx");
         ASSERT_EQ(reading.Track ? reading.Track->Points.size() : 0, c.points);
         if (reading.Track) {
             EXPECT_EQ(test::PieceCount(reading.Track->Points), c.pieces);
@@ -134,7 +135,8 @@ TEST(TcxReaderTest, PowerComesFromTheActivityExtension)
         Point(1, position + "<Cadence>80</Cadence><Extensions><TPX xmlns=\"http://www.garmin.com/xmlschemas/"
                             "ActivityExtension/v2\"><Speed>3</Speed><Watts>200</Watts></TPX></Extensions>") +
         Point(2, position + "<Extensions><TPX xmlns=\"urn:other\"><Watts>300</Watts></TPX></Extensions>") + "</Track>"));
-    TrackReading reading = ReadTcxTrack(content, "x.tcx");
+    MemoryBytes bytes(content);
+    TrackReading reading = ReadTcxTrack(bytes, "x.tcx");
     ASSERT_TRUE(reading.Track.has_value());
     EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::Power), (MeasureColumn{200, std::nullopt}));
     EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::Cadence), (MeasureColumn{80, std::nullopt}));
