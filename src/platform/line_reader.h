@@ -35,7 +35,7 @@ public:
         const size_t lf = Following('\n', nextLf_);
         const size_t end = ends_ == LineEnds::Lf ? lf : std::min(lf, Following('\r', nextCr_));
         std::string_view line = text_.substr(at_, end - at_);
-        const bool crLf = end < lf && lf < text_.size() && lf == end + 1;
+        const bool crLf = lf == end + 1 && lf < text_.size();
         at_ = end == text_.size() ? end : end + (crLf ? 2 : 1);
         if (ends_ == LineEnds::Lf && line.ends_with('\r')) line.remove_suffix(1);
         return line;
