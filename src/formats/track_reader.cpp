@@ -16,6 +16,7 @@
 #include "platform/file_system.h"
 #include "platform/large_pages.h"
 #include "platform/message_text.h"
+#include "platform/utf8_bom.h"
 
 #include <algorithm>
 #include <cstring>
@@ -50,7 +51,7 @@ bool StartsWithTag(std::string_view text, size_t width, size_t low)
 bool StartsAsXml(std::string_view text)
 {
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) return true;
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    text = WithoutUtf8Bom(text);
     return StartsWithTag(text, 1, 0) || StartsWithTag(text, 2, 1) || StartsWithTag(text, 2, 0);
 }
 

@@ -76,5 +76,32 @@ TEST(FileLineReader, ExpectsTheLinesOfAFileOfLinesAlike)
     EXPECT_LE(expected, 300000u * 9 / 8 + 1);
 }
 
+// A CR alone ends a line only where asked for; CR LF is one line end either
+// way. The lines expected are never fewer than those given.
+TEST(LineReader, EndsLinesWhereAsked)
+{
+    const struct {
+        std::string text;
+        std::vector<std::string> atLf, atAny;
+    } kCases[] = {
+        {"a\rb\r\nc\nd", {"a\rb", "c", "d"}, {"a", "b", "c", "d"}},
+        {"a\r\r\nb\n\r", {"a\r", "b", ""}, {"a", "", "b", ""}},
+        {"a\r", {"a"}, {"a"}},
+        {"\r\n\r", {"", ""}, {"", ""}},
+        {"", {}, {}},
+    };
+    for (const auto& c : kCases) {
+        for (const LineEnds ends : {LineEnds::Lf, LineEnds::LfCrLfOrCr}) {
+            SCOPED_TRACE(c.text + (ends == LineEnds::Lf ? " at LF" : " at any"));
+            LineReader reader(c.text, ends);
+            const size_t expected = reader.ExpectedLines();
+            std::vector<std::string> lines;
+            while (!reader.AtEnd()) lines.emplace_back(reader.Next());
+            EXPECT_EQ(lines, ends == LineEnds::Lf ? c.atLf : c.atAny);
+            EXPECT_GE(expected, lines.size());
+        }
+    }
+}
+
 }  // namespace
 }  // namespace qm

@@ -3,7 +3,7 @@
 #include "formats/collected_points.h"
 #include "formats/fix_time.h"
 #include "formats/gpx/gpx_time.h"
-#include "platform/line_reader.h"
+#include "formats/log_lines.h"
 #include "platform/message_text.h"
 #include "platform/quoted_input.h"
 
@@ -67,7 +67,7 @@ public:
     // False when the file is refused, with the reason in messages.
     bool Read(std::string_view content, std::vector<Message>& messages)
     {
-        LineReader lines(content);
+        LineReader lines = LogLines(content);
         for (int number = 1; !lines.AtEnd(); ++number) {
             std::string_view line = lines.Next();
             if (line.starts_with("HFDTE")) {
@@ -157,7 +157,7 @@ private:
 
 bool StartsAsIgc(std::string_view content)
 {
-    LineReader lines(content);
+    LineReader lines = LogLines(content);
     const std::string_view first = NextFilledLine(lines);
     return first.size() >= 4 && first[0] == 'A' && IsUpperOrDigit(first[1]) && IsUpperOrDigit(first[2]) &&
            IsUpperOrDigit(first[3]) && NextFilledLine(lines).starts_with('H');

@@ -9,6 +9,8 @@ namespace qm {
 
 // Whether the content starts as an IGC flight log does: an A record (the
 // logger's three-character maker code), then an H record, empty lines aside.
+// Here and in reading, a UTF-8 byte-order mark before the first record is
+// skipped and a line ends at LF, CR LF or a CR alone.
 bool StartsAsIgc(std::string_view content);
 
 // Reads and checks the fixes (B records) of an IGC flight log; path names

@@ -3,7 +3,7 @@
 #include "formats/collected_points.h"
 #include "formats/fix_time.h"
 #include "formats/gpx/gpx_time.h"
-#include "platform/line_reader.h"
+#include "formats/log_lines.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
 
@@ -111,7 +111,7 @@ class NmeaReader {
 public:
     void Read(std::string_view content)
     {
-        LineReader lines(content);
+        LineReader lines = LogLines(content);
         while (!lines.AtEnd()) ReadSentence(Trimmed(lines.Next()));
         EndFix();
     }
@@ -267,7 +267,7 @@ private:
 
 bool StartsAsNmea(std::string_view content)
 {
-    LineReader lines(content);
+    LineReader lines = LogLines(content);
     return StartsWithAddress(NextFilledLine(lines)) || StartsWithAddress(NextFilledLine(lines));
 }
 

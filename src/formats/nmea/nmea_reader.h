@@ -9,7 +9,9 @@ namespace qm {
 
 // Whether the content starts as a log of NMEA 0183 sentences does: its first
 // line that is not blank, or the next one (a capture may begin within a
-// sentence), starts with "$" and a sentence's address ("$GPRMC,").
+// sentence), starts with "$" and a sentence's address ("$GPRMC,"). Here and
+// in reading, a UTF-8 byte-order mark before the first line is skipped and a
+// line ends at LF, CR LF or a CR alone.
 bool StartsAsNmea(std::string_view content);
 
 // Reads and checks the fixes of an NMEA 0183 log; path names the file in

@@ -23,7 +23,7 @@ constexpr std::string_view kActivityExtension = "http://www.garmin.com/xmlschema
 // sports hold activities as <Activities> does.
 enum class Node {
     Other, Root, Activities, Session, Activity, Lap, Courses, Course, Track, Point, Time, Position, Latitude,
-    Longitude, Altitude, HeartRate, HeartRateValue, Cadence, Extensions, Tpx, Watts
+    Longitude, Altitude, HeartRate, HeartRateValue, Cadence, Extensions, Tpx, Watts, RunCadence
 };
 
 struct Child {
@@ -56,6 +56,7 @@ constexpr Child kChildren[] = {
     {Node::HeartRate, kTcx, "Value", Node::HeartRateValue},
     {Node::Extensions, kActivityExtension, "TPX", Node::Tpx},
     {Node::Tpx, kActivityExtension, "Watts", Node::Watts},
+    {Node::Tpx, kActivityExtension, "RunCadence", Node::RunCadence},
 };
 
 // The element's node; those of TCX itself in the root's namespace, which
@@ -94,6 +95,7 @@ private:
             case Node::Point:
                 point_ = {};
                 measures_ = {};
+                runCadence_.reset();
                 hasTime_ = false;
                 latitude_.reset();
                 longitude_.reset();
@@ -105,6 +107,7 @@ private:
             case Node::HeartRateValue:
             case Node::Cadence:
             case Node::Watts:
+            case Node::RunCadence:
                 CollectText();
                 break;
             default:
@@ -129,11 +132,13 @@ private:
             case Node::Altitude:
                 return EndAltitude();
             case Node::HeartRateValue:
-                return EndMeasure("Value", Measure::HeartRate);
+                return EndMeasure("Value", MeasureAt(Measure::HeartRate));
             case Node::Cadence:
-                return EndMeasure("Cadence", Measure::Cadence);
+                return EndMeasure("Cadence", MeasureAt(Measure::Cadence));
             case Node::Watts:
-                return EndMeasure("Watts", Measure::Power);
+                return EndMeasure("Watts", MeasureAt(Measure::Power));
+            case Node::RunCadence:
+                return EndMeasure("RunCadence", runCadence_);
             default:
                 return;
         }
@@ -173,6 +178,8 @@ private:
         }
         point_.StartsPiece = pieceStarts_;
         pieceStarts_ = false;
+        std::optional<float>& cadence = MeasureAt(Measure::Cadence);
+        if (!cadence) cadence = runCadence_;
         collected_.Keep(point_, measures_);
     }
 
@@ -203,13 +210,15 @@ private:
         point_.Height = *metres;
     }
 
-    void EndMeasure(std::string_view element, Measure measure)
+    std::optional<float>& MeasureAt(Measure measure) { return measures_[static_cast<size_t>(measure)]; }
+
+    void EndMeasure(std::string_view element, std::optional<float>& measured)
     {
         std::optional<std::string_view> text = Value(element);
         if (!text || text->empty()) return;
         std::optional<double> value = TryTextToFloat(*text);
         if (!value || !(std::fabs(*value) <= FLT_MAX)) return BadValue(element, *text);
-        measures_[static_cast<size_t>(measure)] = static_cast<float>(*value);
+        measured = static_cast<float>(*value);
     }
 
     std::string rootSpace_;
@@ -217,6 +226,9 @@ private:
     bool pieceStarts_ = false;
     TrackPoint point_;
     std::array<std::optional<float>, kMeasureCount> measures_;
+    // The activity extension's running cadence: the point's cadence when it
+    // has no <Cadence>, before or after it.
+    std::optional<float> runCadence_;
     bool hasTime_ = false;
     std::optional<double> latitude_, longitude_;
     CollectedPoints collected_;

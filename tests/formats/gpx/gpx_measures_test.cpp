@@ -101,5 +101,36 @@ TEST(GpxMeasuresTest, TheGpxVisualisationWritesThemBack)
     }
 }
 
+// A running cadence read from TCX is written as any cadence is.
+TEST(GpxMeasuresTest, ARunningCadenceIsWrittenAsTheCadence)
+{
+    const std::string run = "<Extensions><ns3:TPX><ns3:RunCadence>";
+    const std::string kMeasured[] = {"<Cadence>70</Cadence>", run + "85</ns3:RunCadence></ns3:TPX></Extensions>",
+                                     "<Cadence>72</Cadence>" + run + "90</ns3:RunCadence></ns3:TPX></Extensions>"};
+    std::string points;
+    for (int i = 0; i < 3; ++i)
+        points += "<Trackpoint><Time>2020-01-01T10:00:0" + std::to_string(i) +
+                  "Z</Time><Position><LatitudeDegrees>50.000" + std::to_string(i) +
+                  "</LatitudeDegrees><LongitudeDegrees>8</LongitudeDegrees></Position>" + kMeasured[i] + "</Trackpoint>";
+    test::TempDir dir;
+    const std::string tcx = dir.Write(
+        "run.tcx", "<?xml version=\"1.0\"?>\n<TrainingCenterDatabase xmlns=\"http://www.garmin.com/xmlschemas/"
+                   "TrainingCenterDatabase/v2\" xmlns:ns3=\"http://www.garmin.com/xmlschemas/ActivityExtension/v2\">"
+                   "<Activities><Activity Sport=\"Running\"><Lap><Track>" +
+                       points + "</Track></Lap></Activity></Activities></TrainingCenterDatabase>\n");
+    test::RecordingSink sink;
+    Settings settings;
+    settings.OUTFORMAT = OutputFormat::Gpx;
+    VisualiseResult result = VisualiseTrack(tcx, dir.path(), ScaleBandBoxes(settings.CurrentScale()), settings, sink);
+    ASSERT_TRUE(result.Processed);
+    const std::string gpx = test::ReadAll(result.FilesWritten.at(0));
+    for (const char* cadence : {"70", "85", "72"}) {
+        const std::string written = std::string("<extensions><gpxtpx:TrackPointExtension><gpxtpx:cad>") + cadence +
+                                    "</gpxtpx:cad></gpxtpx:TrackPointExtension></extensions>";
+        EXPECT_NE(gpx.find(written), std::string::npos) << written;
+    }
+    EXPECT_EQ(gpx.find("<gpxtpx:cad>90<"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace qm

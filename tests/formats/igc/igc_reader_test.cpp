@@ -77,6 +77,9 @@ TEST(IgcReader, DateRecordsAndBrokenFixes)
         {"AXXX\nHFDTE320101\nB1200005107126N00149300WA0028800429\n", 0, "",
          {"неверная дата HFDTE \"HFDTE320101\"."}, 2},
         {"AXXX\nHFDTE010101\n", 0, "", {"В файле трека f.igc нет трека: ни одной точки (записи B)."}},
+        // Lines ended by a CR alone count as lines.
+        {"AXXX\rHFDTE320101\rB1200005107126N00149300WA0028800429\r", 0, "",
+         {"неверная дата HFDTE \"HFDTE320101\"."}, 2},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.content);
@@ -107,6 +110,7 @@ TEST(IgcReader, TheContentTellsAnIgcLog)
         {"ALXNQKFFLIGHT:3\nHFDTE160722\n", true},
         {"AXXX\nH", true},
         {"\r\nAXXX\r\n\r\nHFDTE160722\r\n", true},
+        {"\xEF\xBB\xBF\rAXXX\rHFDTE160722\r", true},
         {"OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n", false},
         {"$GPGGA,235600.000,5013.476,N,01710.477,E,1,09,0.8,468.770,M,0.0,M,,*64\n", false},
         {"AXXX\r\nB1200005107126N00149300WA0028800429\r\n", false},

@@ -123,6 +123,7 @@ TEST(NmeaReader, TheContentTellsAnNmeaLog)
         {"$GPGGA,235600.000,5013.476,N,01710.477,E,1,09,0.8,468.770,M,0.0,M,,*64\n", true},
         {"\r\n \r\n  $GPRMC,\r\n", true},
         {"5.2,M,,*4A\r\n$GNRMC,000001,A\r\n", true},
+        {"\xEF\xBB\xBF" "5.2,M,,*4A\r$GNRMC,000001,A\r", true},
         {"$PGRMZ,93,f,3*21\n", true},
         {"OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n", false},
         {"AXXXABCFLIGHT:1\r\nHFFXA035\r\n", false},

@@ -107,6 +107,12 @@ TEST(TcxReaderTest, TrickyDocuments)
         {"a heart rate beyond a float",
          Tcx(Activity("<Track>" + Point(1, position + "<HeartRateBpm><Value>1e39</Value></HeartRateBpm>") + "</Track>")),
          0, 0, "неверное значение <Value> \"1e39\"."},
+        {"a running cadence that is no number",
+         Tcx(Activity("<Track>" + Point(1, position + "<Extensions><TPX xmlns=\"http://www.garmin.com/xmlschemas/"
+                                                      "ActivityExtension/v2\"><RunCadence>fast</RunCadence></TPX>"
+                                                      "</Extensions>") +
+                      "</Track>")),
+         0, 0, "неверное значение <RunCadence> \"fast\"."},
         {"a latitude out of range starts a piece",
          Tcx(Activity("<Track>" + Point(1) +
                       Point(2, "<Position><LatitudeDegrees>91</LatitudeDegrees><LongitudeDegrees>8</LongitudeDegrees>"
@@ -141,6 +147,47 @@ TEST(TcxReaderTest, PowerComesFromTheActivityExtension)
     EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::Power), (MeasureColumn{200, std::nullopt}));
     EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::Cadence), (MeasureColumn{80, std::nullopt}));
     EXPECT_TRUE(ColumnOf(reading.Track->Measures, Measure::HeartRate).empty());
+}
+
+// Running cadence, as Garmin's watches write it in the activity extension,
+// is the cadence of a point without <Cadence>: steps of one foot a minute,
+// as written, the unit Garmin's own GPX gives it in. GPXSee reads it so;
+// GPSBabel 1.8 leaves it unread and agrees where the point has <Cadence>.
+TEST(TcxReaderTest, RunCadenceIsTheCadenceOfAPointWithoutCadence)
+{
+    const std::string position = "<Position><LatitudeDegrees>50</LatitudeDegrees><LongitudeDegrees>8</LongitudeDegrees></Position>";
+    const auto run = [](const std::string& value) {
+        return "<Extensions><ns3:TPX><ns3:Speed>3</ns3:Speed><ns3:RunCadence>" + value +
+               "</ns3:RunCadence></ns3:TPX></Extensions>";
+    };
+    const struct {
+        std::string name, inside;
+        MeasureColumn cadence;
+    } kCases[] = {
+        {"alone", run("85"), {85}},
+        {"after <Cadence>", "<Cadence>70</Cadence>" + run("86"), {70}},
+        {"before <Cadence>", run("86") + "<Cadence>71</Cadence>", {71}},
+        {"with an empty <Cadence>", "<Cadence></Cadence>" + run("87"), {87}},
+        {"a fraction", run("87.5"), {87.5f}},
+        {"in TPX of a default namespace",
+         "<Extensions><TPX xmlns=\"http://www.garmin.com/xmlschemas/ActivityExtension/v2\"><RunCadence>89"
+         "</RunCadence></TPX></Extensions>",
+         {89}},
+        {"in another namespace", "<Extensions><TPX xmlns=\"urn:other\"><RunCadence>88</RunCadence></TPX></Extensions>",
+         {}},
+        {"empty", run(""), {}},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const std::string content =
+            Tcx(Activity("<Track>" + Point(1, position + c.inside) + "</Track>"),
+                "<TrainingCenterDatabase xmlns=\"http://www.garmin.com/xmlschemas/TrainingCenterDatabase/v2\" "
+                "xmlns:ns3=\"http://www.garmin.com/xmlschemas/ActivityExtension/v2\">");
+        MemoryBytes bytes(content);
+        TrackReading reading = ReadTcxTrack(bytes, "x.tcx");
+        ASSERT_TRUE(reading.Track.has_value()) << reading.Messages[0].Text;
+        EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::Cadence), c.cadence);
+    }
 }
 
 // The root element decides the reader, whatever comes before it and in
