@@ -1,6 +1,7 @@
 // quillmarsh-render: the map window's picture of a track (map, legend and
 // profile) saved as a PNG file, without a display.
 #include "cli.h"
+#include "map/profile.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -9,6 +10,7 @@
 #include "platform/message_text.h"
 #include "ui/interface_language.h"
 #include "ui/map/map_trip.h"
+#include "ui/map/profile_chart.h"
 #include "ui/map/tile_source.h"
 #include "ui/map/trip_view.h"
 #include "version.h"
@@ -19,6 +21,7 @@
 #include <QLayout>
 #include <QPixmap>
 
+#include <algorithm>
 #include <charconv>
 #include <csignal>
 #include <fcntl.h>
@@ -32,6 +35,7 @@ namespace {
 
 constexpr const char* kHelp =
     "Usage: quillmarsh-render TRACK OUT.png [--size WxH] [--settings FILE] [--lang ru|en]\n"
+    "                         [--measure NAME]\n"
     "Draws a GPS track (OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ) as the map window\n"
     "of quillmarsh shows it: the track on a map (or a latitude/longitude grid) coloured by the speed\n"
     "bands of the current scale, with its start, finish and stops; the legend of the bands with their\n"
@@ -44,6 +48,8 @@ constexpr const char* kHelp =
     "                   a latitude/longitude grid)\n"
     "  --lang ru|en     the language of the picture's texts and of the messages (default:\n"
     "                   LANGUAGE in the settings file, else Russian; never the environment's locale)\n"
+    "  --measure NAME   a measure of the track drawn in the profile too: heart-rate, cadence, power\n"
+    "                   or temperature (a track without it is drawn without it, and said so)\n"
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n"
@@ -55,6 +61,16 @@ constexpr const char* kHelp =
     "could not be used, 2 for wrong usage.\n";
 
 constexpr int kTileWaitMs = 30000;
+
+// The names --measure takes, in the order of qm::Measure.
+constexpr std::string_view kMeasureNames[qm::kMeasureCount] = {"heart-rate", "cadence", "power", "temperature"};
+
+std::optional<qm::Measure> ParseMeasure(std::string_view name)
+{
+    for (size_t i = 0; i < qm::kMeasureCount; ++i)
+        if (kMeasureNames[i] == name) return static_cast<qm::Measure>(i);
+    return std::nullopt;
+}
 
 int Usage(const std::string& problem)
 {
@@ -114,7 +130,7 @@ private:
 // The picture as a PNG file's bytes, once the map's tiles have come or
 // kTileWaitMs has passed.
 QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTrip>& trip, const qm::Settings& settings,
-                   QSize size)
+                   QSize size, std::optional<qm::Measure> measure)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(DropQtMessages);
@@ -128,6 +144,7 @@ QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTri
     view.layout()->setSizeConstraint(QLayout::SetNoConstraint);
     view.resize(size);
     view.Show(trip, settings, qm::TileSource::DefaultCacheDirectory());
+    view.Profile()->ShowMeasure(measure);
     // Shown, the map asks for its tiles.
     view.show();
     QElapsedTimer waited;
@@ -162,6 +179,7 @@ int main(int argc, char** argv)
     qm::RemoveTemporaryFilesOn({SIGINT, SIGTERM, SIGHUP});
     std::string track, output, settingsFile;
     std::optional<std::string> lang;
+    std::optional<qm::Measure> measure;
     QSize size(1200, 800);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -173,7 +191,7 @@ int main(int argc, char** argv)
             std::printf("quillmarsh-render %s\n", QUILLMARSH_VERSION);
             return 0;
         }
-        if (arg == "--size" || arg == "--settings" || arg == "--lang") {
+        if (arg == "--size" || arg == "--settings" || arg == "--lang" || arg == "--measure") {
             if (i + 1 == argc) return Usage("option " + arg + " needs a value");
             const char* value = argv[++i];
             if (arg == "--settings") {
@@ -181,6 +199,9 @@ int main(int argc, char** argv)
             } else if (arg == "--lang") {
                 if (!qm::ParseLanguage(value)) return Usage("--lang takes ru or en");
                 lang = value;
+            } else if (arg == "--measure") {
+                measure = ParseMeasure(value);
+                if (!measure) return Usage("--measure takes heart-rate, cadence, power or temperature");
             } else if (auto parsed = ParseSize(value)) {
                 size = *parsed;
             } else {
@@ -211,8 +232,12 @@ int main(int argc, char** argv)
     const std::shared_ptr<const qm::MapTrip> trip =
         qm::LoadMapTrip(track, qm::ScaleBandBoxes(settings.CurrentScale()), settings, sink);
     if (!trip) return 1;
+    const std::vector<qm::Measure> measured = qm::MeasuresOf(trip->Track);
+    if (measure && std::find(measured.begin(), measured.end(), *measure) == measured.end())
+        qm::cli::PrintFileMessage(track, "holds no " + std::string(kMeasureNames[static_cast<size_t>(*measure)]) +
+                                             ": the profile is drawn without it");
 
-    const QByteArray png = Picture(argc, argv, trip, settings, size);
+    const QByteArray png = Picture(argc, argv, trip, settings, size, measure);
     try {
         qm::WriteFileAtomically(output, std::string_view(png.constData(), size_t(png.size())));
     } catch (const qm::Error& error) {

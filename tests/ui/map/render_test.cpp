@@ -166,6 +166,48 @@ TEST(QuillmarshRender, PictureReplacedWholeOrNotAtAll)
     EXPECT_EQ(files, 3) << "Quillmarsh.ini, out.png and kept.png, no unfinished file";
 }
 
+// A measure asked for is drawn in the profile in its colour; a track without
+// it is drawn without it, and said so.
+TEST(QuillmarshRender, DrawsTheMeasureAskedFor)
+{
+    TempDir dir;
+    dir.Write("Quillmarsh.ini", "[MAP]\r\nTILEURL=\r\n");
+    const QString ride = QString(QM_TEST_DATA) + "/tracks/GPSBabel-gpsbabel-reference-track-wahoo-element-bolt.fit";
+    const QColor heartRate(210, 0, 70);
+    auto heartRatePixels = [&] {
+        const QImage picture(QString::fromStdString(dir.File("ride.png")));
+        int found = 0;
+        for (int y = picture.height() / 2; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) found += picture.pixelColor(x, y) == heartRate;
+        return found;
+    };
+    const struct {
+        QStringList arguments;
+        int status;
+        std::string errors;
+        bool drawn;
+    } cases[] = {
+        {{ride, "ride.png", "--measure", "heart-rate"}, 0, "", true},
+        {{ride, "ride.png"}, 0, "", false},
+        {{QM_SAMPLE_TRACK, "ride.png", "--measure", "power"}, 0,
+         std::string(QM_SAMPLE_TRACK) + ": holds no power: the profile is drawn without it\n", false},
+        {{ride, "none.png", "--measure", "speed"}, 2,
+         "quillmarsh-render: --measure takes heart-rate, cadence, power or temperature\n"
+         "Try 'quillmarsh-render --help'.\n",
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        std::filesystem::remove(dir.File("ride.png"));
+        const Rendered run = Render(dir, c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.errors, c.errors);
+        if (c.status == 0) {
+            EXPECT_EQ(heartRatePixels() > 100, c.drawn);
+        }
+    }
+}
+
 // Whatever the tile server sends and the cache holds, standard error carries
 // nothing but the program's own messages, and the picture is saved.
 TEST(QuillmarshRender, HostileTilesLeaveStandardErrorClean)
