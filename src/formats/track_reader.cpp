@@ -84,7 +84,7 @@ void ReadWholeFile(FileBytes& file, WholeFile& bytes)
 
 // A track in XML, read by the reader its root element calls for; GPX unless
 // it is TCX or KML, the GPX reader refusing what is none.
-TrackReading ReadXmlTrackFile(ByteSource& bytes, const std::string& path)
+TrackReading ReadXmlDocument(ByteSource& bytes, const std::string& path)
 {
     const std::string root = XmlRootName(bytes);
     bytes.Rewind();
@@ -100,7 +100,7 @@ TrackReading ReadTrack(std::string_view content, const std::string& path)
     if (LooksLikeFit(content)) return ReadFitTrack(content, path);
     if (StartsAsXml(content)) {
         MemoryBytes bytes(content);
-        return ReadXmlTrackFile(bytes, path);
+        return ReadXmlDocument(bytes, path);
     }
     if (IsKmz(content)) return ReadKmzTrack(content, path);
     if (StartsAsIgc(content)) return ReadIgcTrack(content, path);
@@ -132,7 +132,7 @@ TrackReading LoadTrack(const std::string& path)
         const std::string_view head = lines.Head();
         if (StartsAsXml(head)) {
             file.Rewind();
-            return ReadXmlTrackFile(file, path);
+            return ReadXmlDocument(file, path);
         }
         if (StartsAsPltTrack(head)) return ReadPltTrack(lines);
         ReadWholeFile(file, whole);
