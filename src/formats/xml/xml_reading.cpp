@@ -48,7 +48,10 @@ bool FeedXml(XML_Parser parser, ByteSource& bytes)
         const XML_Index parsed = XML_GetCurrentByteIndex(parser);
         const uint64_t unparsed =
             parsed >= 0 && static_cast<uint64_t>(parsed) <= fed ? fed - static_cast<uint64_t>(parsed) : 0;
-        chunk = static_cast<size_t>(std::clamp<uint64_t>(2 * unparsed, kChunk, kMaxPiece));
+        // Never much more room than the bytes left need: asked for, expat
+        // makes room by moving or copying what it keeps.
+        const uint64_t left = bytes.Size() > fed ? bytes.Size() - fed : 0;
+        chunk = static_cast<size_t>(std::clamp<uint64_t>(std::min(2 * unparsed, left), kChunk, kMaxPiece));
     }
 }
 
