@@ -50,7 +50,8 @@ bool FeedXml(XML_Parser parser, ByteSource& bytes)
             parsed >= 0 && static_cast<uint64_t>(parsed) <= fed ? fed - static_cast<uint64_t>(parsed) : 0;
         // Never much more room than the bytes left need: asked for, expat
         // makes room by moving or copying what it keeps.
-        const uint64_t left = bytes.Size() > fed ? bytes.Size() - fed : 0;
+        const uint64_t size = bytes.Size();
+        const uint64_t left = size > fed ? size - fed : 0;
         chunk = static_cast<size_t>(std::clamp<uint64_t>(std::min(2 * unparsed, left), kChunk, kMaxPiece));
     }
 }
