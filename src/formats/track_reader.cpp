@@ -9,6 +9,7 @@
 #include "formats/ozi/plt_reader.h"
 #include "formats/tcx/tcx_reader.h"
 #include "formats/xml/xml_reading.h"
+#include "formats/xml/xml_text.h"
 #include "platform/byte_source.h"
 #include "platform/error.h"
 #include "platform/file_descriptor.h"
@@ -29,8 +30,6 @@ namespace {
 // Far more than any track a device or a program writes; it bounds the memory
 // a file read whole takes and the bytes any reader is given.
 constexpr size_t kMaxTrackFile = size_t{1} << 30;
-
-bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Whether the first character after blanks is "<" in text of code units of
 // `width` bytes whose ASCII byte stands at `low` and whose other bytes are 0.

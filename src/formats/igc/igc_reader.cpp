@@ -15,15 +15,6 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsUpperOrDigit(char c) { return IsDigit(c) || (c >= 'A' && c <= 'Z'); }
 
-// The next line that is not empty: some programs write an empty line after
-// each record.
-std::string_view NextFilledLine(LineReader& lines)
-{
-    std::string_view line;
-    while (line.empty() && !lines.AtEnd()) line = lines.Next();
-    return line;
-}
-
 // The value of the `width` digits at text[at].
 std::optional<int> Digits(std::string_view text, size_t at, size_t width)
 {

@@ -3,6 +3,7 @@
 #include "formats/collected_points.h"
 #include "formats/gpx/gpx_time.h"
 #include "formats/xml/xml_reading.h"
+#include "formats/xml/xml_text.h"
 #include "formats/xml/xml_track.h"
 #include "platform/error.h"
 #include "platform/message_text.h"
@@ -50,8 +51,6 @@ std::optional<Measure> ArrayMeasure(const XML_Char** attributes)
 }
 
 constexpr size_t kNotKept = std::numeric_limits<size_t>::max();
-
-bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // The text's fields between separators (and blanks around them).
 std::vector<std::string_view> Fields(std::string_view text, bool byComma)
@@ -242,19 +241,11 @@ private:
         }
     }
 
-    // The text collected, or a refusal naming the element when it is too long.
-    std::optional<std::string_view> Value(std::string_view element)
-    {
-        std::optional<std::string_view> text = CollectedText();
-        if (!text) Refuse(true, MessageText(MessageId::TooLongText, {"<" + std::string(element) + ">"}));
-        return text;
-    }
-
     // A <when>'s time; kNoTime for an empty one or a date without a time of
     // day (a year, a month or a day); nothing after a refusal.
     std::optional<double> When()
     {
-        std::optional<std::string_view> text = Value("when");
+        std::optional<std::string_view> text = CollectedText("when");
         if (!text) return std::nullopt;
         if (text->find('T') == std::string_view::npos) return kNoTime;
         std::optional<double> days = ParseGpxTime(*text);
@@ -264,7 +255,7 @@ private:
 
     void EndCoord()
     {
-        std::optional<std::string_view> text = Value("gx:coord");
+        std::optional<std::string_view> text = CollectedText("gx:coord");
         if (!text) return;
         const double days = kept_.size() < whens_.size() ? whens_[kept_.size()] : kNoTime;
         if (text->empty()) {
@@ -282,7 +273,7 @@ private:
     // The measure of the point of the same place in the track, if it was kept.
     void EndArrayValue()
     {
-        std::optional<std::string_view> text = Value("gx:value");
+        std::optional<std::string_view> text = CollectedText("gx:value");
         const size_t index = arrayValues_++;
         if (!text || text->empty() || !arrayMeasure_ || index >= kept_.size() || kept_[index] == kNotKept) return;
         std::optional<double> value = TryTextToFloat(*text);
@@ -304,7 +295,7 @@ private:
     // The first tuple of a placemark's first point.
     void EndPointCoordinates()
     {
-        std::optional<std::string_view> text = Value("coordinates");
+        std::optional<std::string_view> text = CollectedText("coordinates");
         if (!text || placemarkHasPoint_ || text->empty()) return;
         std::string_view tuple = text->substr(0, std::find_if(text->begin(), text->end(), IsXmlBlank) - text->begin());
         std::optional<TrackPoint> point = Position(tuple, true);

@@ -15,23 +15,6 @@
 namespace qm {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-// The next line that is not blank, trimmed.
-std::string_view NextFilledLine(LineReader& lines)
-{
-    std::string_view line;
-    while (line.empty() && !lines.AtEnd()) line = Trimmed(lines.Next());
-    return line;
-}
-
 // Whether text starts with a sentence's address: "$", five capital letters
 // or digits (talker and sentence), ",".
 bool StartsWithAddress(std::string_view text)

@@ -144,14 +144,6 @@ private:
         }
     }
 
-    // The element's text, or a refusal naming the element when it is too long.
-    std::optional<std::string_view> Value(std::string_view element)
-    {
-        std::optional<std::string_view> text = CollectedText();
-        if (!text) Refuse(true, MessageText(MessageId::TooLongText, {"<" + std::string(element) + ">"}));
-        return text;
-    }
-
     void BadValue(std::string_view element, std::string_view text)
     {
         Refuse(true, MessageText(MessageId::WrongValue, {"<" + std::string(element) + ">", QuotedInput(text)}));
@@ -185,7 +177,7 @@ private:
 
     void EndTime()
     {
-        std::optional<std::string_view> text = Value("Time");
+        std::optional<std::string_view> text = CollectedText("Time");
         if (!text || text->empty()) return;
         std::optional<double> days = ParseGpxTime(*text);
         if (!days) return Refuse(true, MessageText(MessageId::WrongTime, {"<Time>", QuotedInput(*text)}));
@@ -195,7 +187,7 @@ private:
 
     void EndDegrees(std::string_view element, std::optional<double>& degrees)
     {
-        std::optional<std::string_view> text = Value(element);
+        std::optional<std::string_view> text = CollectedText(element);
         if (!text) return;
         degrees = TryTextToFloat(*text);
         if (!degrees) BadValue(element, *text);
@@ -203,7 +195,7 @@ private:
 
     void EndAltitude()
     {
-        std::optional<std::string_view> text = Value("AltitudeMeters");
+        std::optional<std::string_view> text = CollectedText("AltitudeMeters");
         if (!text || text->empty()) return;
         std::optional<double> metres = TryTextToFloat(*text);
         if (!metres || !(std::fabs(*metres) <= kMaxHeight)) return BadValue("AltitudeMeters", *text);
@@ -214,7 +206,7 @@ private:
 
     void EndMeasure(std::string_view element, std::optional<float>& measured)
     {
-        std::optional<std::string_view> text = Value(element);
+        std::optional<std::string_view> text = CollectedText(element);
         if (!text || text->empty()) return;
         std::optional<double> value = TryTextToFloat(*text);
         if (!value || !(std::fabs(*value) <= FLT_MAX)) return BadValue(element, *text);

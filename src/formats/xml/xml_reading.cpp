@@ -100,10 +100,11 @@ void XmlTrackParser::CollectText()
     collecting_ = true;
 }
 
-std::optional<std::string_view> XmlTrackParser::CollectedText() const
+std::optional<std::string_view> XmlTrackParser::CollectedText(std::string_view element)
 {
-    if (text_.size() > kMaxText) return std::nullopt;
-    return XmlTrimmed(text_);
+    if (text_.size() <= kMaxText) return XmlTrimmed(text_);
+    Refuse(true, MessageText(MessageId::TooLongText, {"<" + std::string(element) + ">"}));
+    return std::nullopt;
 }
 
 void XmlTrackParser::OnStart(void* data, const XML_Char* name, const XML_Char** attributes)

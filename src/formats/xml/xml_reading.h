@@ -73,9 +73,10 @@ protected:
 
     // Collects the character data until the next element ends.
     void CollectText();
-    // The text collected, without blanks at either end; nothing when it was
-    // longer than any number or time needs.
-    std::optional<std::string_view> CollectedText() const;
+    // The text collected for `element` (its name as the file writes it),
+    // without blanks at either end; nothing, the file refused naming the
+    // element, when it was longer than any number or time needs.
+    std::optional<std::string_view> CollectedText(std::string_view element);
 
     const std::string& path_;
 

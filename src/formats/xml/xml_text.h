@@ -10,7 +10,10 @@ namespace qm {
 // the control characters XML 1.0 does not allow left out.
 std::string XmlEscaped(std::string_view text);
 
-// The text without the XML blanks (space, tab, CR, LF) at either end.
+// Whether c is one of XML's blanks: space, tab, CR, LF.
+inline bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The text without the XML blanks at either end.
 std::string_view XmlTrimmed(std::string_view text);
 
 // <name>text</name>, the text escaped.
