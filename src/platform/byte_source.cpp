@@ -10,6 +10,15 @@
 
 namespace qm {
 
+std::string ReadAllBytes(ByteSource& bytes)
+{
+    std::string all;
+    all.reserve(static_cast<size_t>(bytes.Size()));
+    char chunk[1 << 16];
+    while (const size_t n = bytes.Read(chunk, sizeof chunk)) all.append(chunk, n);
+    return all;
+}
+
 size_t MemoryBytes::Read(char* into, size_t room)
 {
     const size_t n = std::min(room, text_.size() - taken_);

@@ -20,6 +20,9 @@ public:
     virtual uint64_t Size() const = 0;
 };
 
+// All the bytes left.
+std::string ReadAllBytes(ByteSource& bytes);
+
 class MemoryBytes final : public ByteSource {
 public:
     explicit MemoryBytes(std::string_view text) : text_(text) {}

@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
-#include "platform/error.h"
+#include "platform/byte_source.h"
+
 #include "platform/file_descriptor.h"
 
 #include <cerrno>
@@ -79,19 +80,8 @@ bool ReadFileBytes(const std::string& path, std::string& content)
 {
     FileDescriptor fd(OpenRegularFile(path));
     if (fd.get() < 0) return false;
-    content.clear();
-    struct stat st;
-    if (::fstat(fd.get(), &st) == 0) content.reserve(static_cast<size_t>(st.st_size));
-    char chunk[1 << 16];
-    for (;;) {
-        ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw Error("Cannot read file \"" + path + "\". " + Reason(errno));
-        }
-        content.append(chunk, static_cast<size_t>(n));
-    }
+    FileBytes file(fd.get(), path, UINT64_MAX);
+    content = ReadAllBytes(file);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include "platform/byte_source.h"
 #include "platform/error.h"
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
@@ -26,20 +27,20 @@ std::string_view FirstLine(std::string_view text) { return LineReader(text).Next
 
 // A real settings file takes a few KB; a larger file is no settings file and
 // is not read into memory.
-constexpr int64_t kMaxSettingsFileSize = 1 << 20;
+constexpr uint64_t kMaxSettingsFileSize = 1 << 20;
 
 // The file's text as UTF-8, empty when there is no file. A file written in
 // Windows-1251 is saved again in UTF-8 as a whole. Throws Error with the
 // reason when a file is there but cannot be read.
 std::string ReadSettingsText(const std::string& path)
 {
-    std::string bytes;
-    if (NothingAt(path)) return bytes;
+    if (NothingAt(path)) return {};
     std::string why;
-    if (FileDescriptor(OpenRegularFile(path, &why)).get() < 0) throw Error(why);
-    if (FileSize(path) > kMaxSettingsFileSize) throw Error("is larger than 1 MiB and is not read");
-    if (!ReadFileBytes(path, bytes)) throw Error("cannot be opened");
-    return FileTextToUtf8(bytes);
+    FileDescriptor fd(OpenRegularFile(path, &why));
+    if (!fd.IsOpen()) throw Error(why);
+    FileBytes file(fd.get(), path, kMaxSettingsFileSize);
+    if (file.Size() > kMaxSettingsFileSize) throw Error("is larger than 1 MiB and is not read");
+    return FileTextToUtf8(ReadAllBytes(file));
 }
 
 // One key of the settings file: where it stands, how it is read over the
