@@ -87,8 +87,10 @@ void CollectedPoints::Expect(size_t points)
     AdviseLargePages(Points.data(), Points.capacity() * sizeof(TrackPoint));
 }
 
-void CollectedPoints::Keep(const TrackPoint& point, const std::array<std::optional<float>, kMeasureCount>& measures)
+void CollectedPoints::Keep(TrackPoint point, const std::array<std::optional<float>, kMeasureCount>& measures)
 {
+    point.StartsPiece = point.StartsPiece || pieceStarts_;
+    pieceStarts_ = false;
     for (size_t k = 0; k < kMeasureCount; ++k) {
         MeasureColumn& column = Measures[k];
         if (column.empty() && !measures[k]) continue;

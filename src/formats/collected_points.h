@@ -24,8 +24,22 @@ struct CollectedPoints {
     // Room for about `points` points, so that a large file's points are not
     // moved while they fill: a guess from the file's size, so capped.
     void Expect(size_t points);
-    // Keeps point with its measures (nothing for those it lacks).
-    void Keep(const TrackPoint& point, const std::array<std::optional<float>, kMeasureCount>& measures = {});
+    // The next point kept starts a piece: at a track, segment or file of
+    // the format's own.
+    void StartPiece() { pieceStarts_ = true; }
+    // Counts a point left out for its position or time out of range; the
+    // next point kept starts a piece.
+    void LeaveOutOfRange()
+    {
+        ++OutOfRange;
+        pieceStarts_ = true;
+    }
+    // Keeps point with its measures (nothing for those it lacks); it starts
+    // a piece when it says so or one was started since the last point kept.
+    void Keep(TrackPoint point, const std::array<std::optional<float>, kMeasureCount>& measures = {});
+
+private:
+    bool pieceStarts_ = true;
 };
 
 // A point's position: latitude and longitude within their ranges (which

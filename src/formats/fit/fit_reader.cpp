@@ -76,11 +76,11 @@ public:
     {
         if (message.File != file_) {
             file_ = message.File;
-            pieceStarts_ = true;
+            collected_.StartPiece();
         }
         if (message.Global == kEvent) {
             if (message.Field(kEventKind, 1) == kTimerEvent && message.Field(kEventType, 1) == kStartEvent)
-                pieceStarts_ = true;
+                collected_.StartPiece();
         } else if (message.Global == kRecord) {
             TakeRecord(message);
         }
@@ -104,8 +104,7 @@ private:
         point.Latitude = static_cast<int32_t>(*latitude) * kDegreesPerSemicircle;
         point.Longitude = static_cast<int32_t>(*longitude) * kDegreesPerSemicircle;
         if (!IsUsablePosition(point.Latitude, point.Longitude)) {
-            ++collected_.OutOfRange;
-            pieceStarts_ = true;
+            collected_.LeaveOutOfRange();
             return;
         }
         // Any date of 32 bits lies within the years every output can write.
@@ -115,14 +114,11 @@ private:
         }
         point.DateTime = (kEpochSeconds + *record.Timestamp) / kSecondsPerDay;
         point.Height = Height(record);
-        point.StartsPiece = pieceStarts_;
-        pieceStarts_ = false;
         collected_.Keep(point, Measures(record));
     }
 
     CollectedPoints collected_;
     size_t file_ = 0;
-    bool pieceStarts_ = true;
 };
 
 std::string Joined(const std::vector<std::string>& texts)

@@ -106,7 +106,7 @@ private:
         switch (node) {
             case Node::Track:
             case Node::Segment:
-                pieceStarts_ = true;
+                collected_.StartPiece();
                 break;
             case Node::Point:
                 StartPoint(attributes);
@@ -226,16 +226,13 @@ private:
     {
         ++collected_.Count;
         if (!pointInRange_) {
-            ++collected_.OutOfRange;
-            pieceStarts_ = true;
+            collected_.LeaveOutOfRange();
             return;
         }
         if (!pointHasTime_) {
             ++collected_.Untimed;
             return;
         }
-        point_.StartsPiece = pieceStarts_;
-        pieceStarts_ = false;
         collected_.Keep(point_, measures_);
     }
 
@@ -276,7 +273,6 @@ private:
     std::vector<Node> stack_;
     bool collecting_ = false;
     std::string text_;
-    bool pieceStarts_ = false;
     TrackPoint point_;
     std::array<std::optional<float>, kMeasureCount> measures_;
     bool pointHasTime_ = false;

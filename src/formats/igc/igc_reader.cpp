@@ -123,16 +123,13 @@ private:
         }
         if (!latitude || !longitude || !pressure || !gnss || (validity != 'A' && validity != 'V') ||
             !IsUsablePosition(*latitude, *longitude) || !IsGpxTimeWritable(point.DateTime)) {
-            ++collected_.OutOfRange;
-            pieceStarts_ = true;
+            collected_.LeaveOutOfRange();
             return;
         }
         point.Latitude = *latitude;
         point.Longitude = *longitude;
         if (validity == 'A' && *gnss != 0) point.Height = *gnss;
         else if (*pressure != 0) point.Height = *pressure;
-        point.StartsPiece = pieceStarts_;
-        pieceStarts_ = false;
         collected_.Keep(point);
     }
 
@@ -140,7 +137,6 @@ private:
     bool dated_ = false;
     int64_t day_ = 0;
     std::optional<double> previousSecond_;
-    bool pieceStarts_ = true;
     CollectedPoints collected_;
 };
 

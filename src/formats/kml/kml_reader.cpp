@@ -106,7 +106,7 @@ public:
             return a.HasTime && (!b.HasTime || a.Point.DateTime < b.Point.DateTime);
         });
         const bool timed = !placemarks_.empty() && placemarks_.front().HasTime;
-        pieceStarts_ = true;
+        collected_.StartPiece();
         for (const Placemark& placemark : placemarks_) CollectPoint(placemark.Point, placemark.HasTime);
         if (!timed) {
             collected_.Count += lineTuples_;
@@ -176,7 +176,7 @@ private:
                 break;
             case Node::Track:
                 sawTrack_ = true;
-                pieceStarts_ = true;
+                collected_.StartPiece();
                 whens_.clear();
                 kept_.clear();
                 break;
@@ -312,16 +312,13 @@ private:
     {
         ++collected_.Count;
         if (!IsUsablePosition(point.Latitude, point.Longitude) || (hasTime && !IsGpxTimeWritable(point.DateTime))) {
-            ++collected_.OutOfRange;
-            pieceStarts_ = true;
+            collected_.LeaveOutOfRange();
             return false;
         }
         if (!hasTime) {
             ++collected_.Untimed;
             return false;
         }
-        point.StartsPiece = pieceStarts_;
-        pieceStarts_ = false;
         collected_.Keep(point);
         return true;
     }
@@ -329,7 +326,6 @@ private:
     std::string rootSpace_;
     std::vector<Node> stack_;
     bool sawTrack_ = false;
-    bool pieceStarts_ = false;
     // Of the track being read: the times, kNoTime where one has none, and the
     // index in collected_.Points of the point of each <gx:coord>, kNotKept for one left out.
     std::vector<double> whens_;

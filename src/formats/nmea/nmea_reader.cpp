@@ -222,15 +222,12 @@ private:
         TrackPoint point;
         point.DateTime = FixDays(*fix.Day, *fix.Second);
         if (fix.Rank == 0 || !IsUsablePosition(fix.Latitude, fix.Longitude) || !IsGpxTimeWritable(point.DateTime)) {
-            ++collected_.OutOfRange;
-            pieceStarts_ = true;
+            collected_.LeaveOutOfRange();
             return;
         }
         point.Latitude = fix.Latitude;
         point.Longitude = fix.Longitude;
         point.Height = fix.Height;
-        point.StartsPiece = pieceStarts_;
-        pieceStarts_ = false;
         collected_.Keep(point);
     }
 
@@ -242,7 +239,6 @@ private:
     std::string_view fixTime_;  // as written, which tells fixes apart whose time does not parse
     std::optional<Fix> previous_;  // the last dated fix
     std::vector<Fix> undated_;
-    bool pieceStarts_ = true;
     CollectedPoints collected_;
 };
 

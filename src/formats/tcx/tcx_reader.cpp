@@ -90,7 +90,7 @@ private:
         const Node node = ChildNode(stack_.back(), name, rootSpace_);
         switch (node) {
             case Node::Track:
-                pieceStarts_ = true;
+                collected_.StartPiece();
                 break;
             case Node::Point:
                 point_ = {};
@@ -160,16 +160,13 @@ private:
         point_.Latitude = *latitude_;
         point_.Longitude = *longitude_;
         if (!IsUsablePosition(*latitude_, *longitude_) || (hasTime_ && !IsGpxTimeWritable(point_.DateTime))) {
-            ++collected_.OutOfRange;
-            pieceStarts_ = true;
+            collected_.LeaveOutOfRange();
             return;
         }
         if (!hasTime_) {
             ++collected_.Untimed;
             return;
         }
-        point_.StartsPiece = pieceStarts_;
-        pieceStarts_ = false;
         std::optional<float>& cadence = MeasureAt(Measure::Cadence);
         if (!cadence) cadence = runCadence_;
         collected_.Keep(point_, measures_);
@@ -215,7 +212,6 @@ private:
 
     std::string rootSpace_;
     std::vector<Node> stack_;
-    bool pieceStarts_ = false;
     TrackPoint point_;
     std::array<std::optional<float>, kMeasureCount> measures_;
     // The activity extension's running cadence: the point's cadence when it
