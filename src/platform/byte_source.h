@@ -45,6 +45,8 @@ public:
     size_t Read(char* into, size_t room) override;
     void Rewind() override;
     uint64_t Size() const override;
+    // The bytes read since the start.
+    uint64_t BytesRead() const { return read_; }
 
 private:
     int fd_;

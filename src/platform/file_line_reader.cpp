@@ -26,7 +26,6 @@ bool FileLineReader::Fill()
     }
     const size_t n = file_.Read(buffer_.get() + end_, size_ - end_);
     end_ += n;
-    read_ += n;
     endOfFile_ = n == 0;
     return n > 0;
 }
@@ -59,14 +58,14 @@ size_t FileLineReader::ExpectedLines()
     const std::string_view unread(buffer_.get() + begin_, end_ - begin_);
     const size_t lines = static_cast<size_t>(std::count(unread.begin(), unread.end(), '\n')) + 1;
     const uint64_t size = file_.Size();
-    if (endOfFile_ || unread.empty() || size <= read_) return lines;
-    const double bytesLeft = static_cast<double>(unread.size()) + static_cast<double>(size - read_);
+    if (endOfFile_ || unread.empty() || size <= file_.BytesRead()) return lines;
+    const double bytesLeft = static_cast<double>(unread.size()) + static_cast<double>(size - file_.BytesRead());
     return static_cast<size_t>(bytesLeft / static_cast<double>(unread.size()) * static_cast<double>(lines) * 1.125);
 }
 
 std::string_view FileLineReader::Head()
 {
-    while (read_ < kBufferSize && Fill()) {}
+    while (file_.BytesRead() < kBufferSize && Fill()) {}
     return {buffer_.get(), std::min<size_t>(end_, kBufferSize)};
 }
 

@@ -39,7 +39,6 @@ private:
     static constexpr size_t kBufferSize = size_t{1} << 20;
 
     FileBytes file_;
-    uint64_t read_ = 0;  // bytes read from the file
     bool endOfFile_ = false;
     std::unique_ptr<char[]> buffer_;
     size_t size_ = kBufferSize;
