@@ -13,12 +13,6 @@ constexpr double kGapShare = 0.02;
 constexpr double kAllGapsShare = 0.25;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// The one place where the profile reads a point's height.
-std::optional<double> HeightMetres(const TrackPoint& point)
-{
-    return point.Height;
-}
-
 int Column(const ProfileAxis& axis, double at, int count)
 {
     if (!(axis.Length > 0)) return 0;
@@ -116,7 +110,7 @@ std::vector<SpeedColumn> SpeedColumns(const ProfileAxis& axis, const std::vector
 std::vector<ValueRange> HeightColumns(const TrackPoints& points, const ProfileAxis& axis, int count)
 {
     return RangeColumns(axis, count,
-                        [&](std::size_t i) { return i < points.size() ? HeightMetres(points[i]) : std::nullopt; });
+                        [&](std::size_t i) { return i < points.size() ? points[i].Height : std::nullopt; });
 }
 
 std::vector<ValueRange> MeasureValueColumns(const MeasureColumn& values, const ProfileAxis& axis, int count)
