@@ -5,6 +5,7 @@
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/quiet_standard_error.h"
 #include "platform/temporary_files.h"
 #include "settings/settings_file.h"
 #include "platform/message_text.h"
@@ -24,8 +25,6 @@
 #include <algorithm>
 #include <charconv>
 #include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -104,29 +103,6 @@ std::optional<QSize> ParseSize(std::string_view text)
 // nowhere while the picture is drawn.
 void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-class QuietStandardError {
-public:
-    QuietStandardError() : saved_(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0))
-    {
-        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (nowhere >= 0) {
-            ::dup2(nowhere, STDERR_FILENO);
-            ::close(nowhere);
-        }
-    }
-    ~QuietStandardError()
-    {
-        if (saved_ < 0) return;
-        ::dup2(saved_, STDERR_FILENO);
-        ::close(saved_);
-    }
-    QuietStandardError(const QuietStandardError&) = delete;
-    QuietStandardError& operator=(const QuietStandardError&) = delete;
-
-private:
-    int saved_;
-};
-
 // The picture as a PNG file's bytes, once the map's tiles have come or
 // kTileWaitMs has passed.
 QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTrip>& trip, const qm::Settings& settings,
@@ -134,7 +110,7 @@ QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTri
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(DropQtMessages);
-    const QuietStandardError quiet;
+    const qm::QuietStandardError quiet;
     QApplication app(argc, argv);
     // The legend, the profile and the notes in the language of the messages.
     qm::InstallInterfaceLanguage(qm::MessageLanguage());

@@ -18,10 +18,11 @@ struct TileKey {
 size_t qHash(const TileKey& key, size_t seed = 0);
 
 // The tiles of one server on disk, as the server sent them: FOLDER/Z/X/Y.tile
-// in the server's folder under the cache directory. Where the cache directory
-// lies is the user's business (it may be reached through links), but inside
-// the server's folder nothing is trusted: no link is followed, only regular
-// files are read, and a tile written replaces whatever is at its name.
+// in the server's folder under the cache directory (a UTF-8 path). Where the
+// cache directory lies is the user's business (it may be reached through
+// links), but inside the server's folder nothing is trusted: no link is
+// followed, only regular files are read, and a tile written replaces whatever
+// is at its name.
 class TileCache {
 public:
     TileCache(std::string cacheDirectory, std::string serverFolder);
@@ -37,8 +38,6 @@ public:
     bool Write(const TileKey& key, const QByteArray& bytes) const;
 
 private:
-    int OpenFolder(const TileKey& key, bool create) const;
-
     std::string cacheDirectory_;
     std::string serverFolder_;
 };

@@ -1,5 +1,6 @@
 #include "ui/map/tile_source.h"
 
+#include "ui/qt_text.h"
 #include "version.h"
 
 #include <QBuffer>
@@ -65,7 +66,7 @@ TileSource::TileSource(const QString& urlTemplate, const QString& cacheDirectory
       urlTemplate_(urlTemplate),
       usable_(UsableTemplate(urlTemplate)),
       // Each server its own folder: tiles of two servers never mix.
-      disk_(QFile::encodeName(cacheDirectory).toStdString(),
+      disk_(ToStd(cacheDirectory),
             QCryptographicHash::hash(urlTemplate.toUtf8(), QCryptographicHash::Sha1).toHex().left(16).toStdString()),
       delays_(delays),
       images_(kMaxImageBytes)
@@ -77,7 +78,13 @@ TileSource::TileSource(const QString& urlTemplate, const QString& cacheDirectory
 
 QString TileSource::DefaultCacheDirectory()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)).filePath("quillmarsh/tiles");
+#ifdef Q_OS_WIN
+    // %LOCALAPPDATA%: Qt's cache location there is a "cache" folder inside it.
+    constexpr auto kLocation = QStandardPaths::GenericDataLocation;
+#else
+    constexpr auto kLocation = QStandardPaths::GenericCacheLocation;
+#endif
+    return QDir(QStandardPaths::writableLocation(kLocation)).filePath("quillmarsh/tiles");
 }
 
 void TileSource::Keep(const TileKey& key, const QImage& image, std::time_t modified)
