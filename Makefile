@@ -24,6 +24,12 @@ CLANG_RT_PACKAGE = libclang-rt-$$(clang -dumpversion | cut -d. -f1)-dev
 # `make package` (help2man for the manual pages, dpkg-shlibdeps and file for CPack) and `make
 # package-test` (lintian, the desktop entry and MIME checks, Xvfb and the X tools).
 PACKAGE_PACKAGES := help2man dpkg-dev file lintian desktop-file-utils libglib2.0-bin xvfb x11-utils
+# `make windows` and `make windows-test`: Debian's MinGW-w64 cross compiler, Ninja and the source
+# package tools for the libraries built for Windows (packaging/windows/build-deps.sh), Qt's host tools
+# (the build's), zlib for Windows, GoogleTest's sources, Wine, NSIS and the icon tools of the installer,
+# and the X server, window manager and X tools of the desktop program's smoke test.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev ninja-build dpkg-dev \
+	googletest wine wine64 nsis librsvg2-bin icoutils zip xvfb openbox xdotool x11-apps imagemagick
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 # Installs only the packages of the list that are missing, so a ready machine
@@ -41,7 +47,7 @@ define install_missing
 endef
 
 .PHONY: deps build-deps test-deps clang-deps package-deps configure build run screenshots test golden-update \
-	package package-test sanitize fuzz-corpus clean
+	package package-test sanitize fuzz-corpus windows-deps windows windows-test clean
 
 # Everything any target below needs.
 deps: build-deps test-deps clang-deps package-deps
@@ -133,5 +139,27 @@ fuzz-corpus: build-deps clang-deps
 		-DQUILLMARSH_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DQUILLMARSH_WERROR=$(WERROR)
 	fuzz/run.sh $(FUZZ_DIR)
 
+# The Windows programs, built by MinGW-w64 against Qt, expat and libzip built for Windows once per
+# machine (packaging/windows/build-deps.sh keeps them in ~/.cache/quillmarsh), and the installer and
+# zip at the top of $(WINDOWS_DIR).
+WINDOWS_DIR ?= build-windows
+WINDOWS_DEPS = $$(packaging/windows/build-deps.sh)
+
+windows-deps:
+	$(call install_missing,$(BUILD_PACKAGES) $(WINDOWS_PACKAGES))
+
+windows: windows-deps
+	deps=$(WINDOWS_DEPS) && $$deps/bin/qt-cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DQUILLMARSH_WINDOWS_DEPS=$$deps -DQUILLMARSH_WERROR=$(WERROR)
+	cmake --build $(WINDOWS_DIR) -j$(JOBS)
+	cmake --build $(WINDOWS_DIR) --target windows-packages
+
+# The Windows tests under Wine: the core tests and golden runs, the windows on Qt's offscreen
+# platform, the installer installed and removed again, and the desktop program on a real X server.
+windows-test: windows
+	$(WINDOWS_DIR)/wine-run wineboot -i
+	ctest --test-dir $(WINDOWS_DIR) --output-on-failure
+	packaging/windows/test-installer.sh $(WINDOWS_DIR) $(SAMPLE)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR)

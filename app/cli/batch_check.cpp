@@ -1,38 +1,23 @@
 #include "cli.h"
 
+#include "platform/file_system.h"
+
 #include <map>
-#include <sys/stat.h>
 
 namespace qm::cli {
-namespace {
-
-struct FileId {
-    dev_t device;
-    ino_t inode;
-    auto operator<=>(const FileId&) const = default;
-};
-
-std::optional<FileId> IdOf(const std::string& path)
-{
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-    return FileId{st.st_dev, st.st_ino};
-}
-
-}  // namespace
 
 bool CheckBatch(const std::vector<std::string>& tracks, const BatchOutputs& outputs)
 {
     // Links and other spellings of a track are caught by the file's identity.
     std::map<FileId, size_t> trackIds;
     for (size_t t = 0; t < tracks.size(); ++t)
-        if (auto id = IdOf(tracks[t])) trackIds.emplace(*id, t);
+        if (auto id = FileIdOf(tracks[t])) trackIds.emplace(*id, t);
 
     bool clear = true;
     std::map<std::string, size_t> writers;  // the outputs share one directory, so names compare
     for (size_t t = 0; t < outputs.size(); ++t) {
         for (const std::string& output : outputs[t]) {
-            auto id = IdOf(output);
+            auto id = FileIdOf(output);
             auto track = id ? trackIds.find(*id) : trackIds.end();
             if (track != trackIds.end()) {
                 PrintFileMessage(tracks[track->second], "is a track of this batch and would be replaced by " + output +

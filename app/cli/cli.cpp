@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 #include "platform/message_text.h"
 #include "settings/settings_file.h"
@@ -8,7 +9,6 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <unistd.h>
 
 namespace qm::cli {
 namespace {
@@ -19,11 +19,8 @@ int stdoutError = 0;  // errno of the first failed write to standard output
 
 void PrintOut(std::string_view text)
 {
-    while (!text.empty() && stdoutError == 0) {
-        ssize_t n = ::write(STDOUT_FILENO, text.data(), text.size());
-        if (n < 0 && errno != EINTR) stdoutError = errno;
-        if (n > 0) text.remove_prefix(static_cast<size_t>(n));
-    }
+    constexpr int kStandardOutput = 1;
+    if (stdoutError == 0 && !WriteAll(kStandardOutput, text)) stdoutError = errno;
 }
 
 int FinishOutput(int status)

@@ -1,16 +1,17 @@
 #include "cli.h"
 
 #include "platform/date_time_text.h"
+#include "platform/program_start.h"
 #include "platform/temporary_files.h"
 #include "version.h"
 
 #include <array>
-#include <csignal>
 #include <exception>
 #include <iostream>
 #include <new>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -103,12 +104,16 @@ int Run(std::string_view name, std::span<char*> args)
 
 int main(int argc, char** argv)
 {
-    qm::RemoveTemporaryFilesOn({SIGINT, SIGTERM, SIGHUP});
-    if (argc < 2) return UsageError("no command given");
+    qm::RemoveTemporaryFilesOn(qm::StopRequests::SessionAndInterrupt);
+    qm::PrepareStandardStreams();
+    std::vector<std::string> arguments = qm::Utf8Arguments(argc, argv);
+    std::vector<char*> args;
+    for (std::string& argument : arguments) args.push_back(argument.data());
+    if (args.size() < 2) return UsageError("no command given");
     // Caught here, the exception unwinds the writers, which remove their
     // unfinished files; uncaught, it would end the program with them in place.
     try {
-        return FinishOutput(Run(argv[1], std::span<char*>(argv + 2, static_cast<size_t>(argc - 2))));
+        return FinishOutput(Run(args[1], std::span<char*>(args).subspan(2)));
     } catch (const std::bad_alloc&) {
         std::cerr << "quillmarsh-cli: out of memory\n";
     } catch (const std::exception& error) {

@@ -13,13 +13,12 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include <csignal>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
     // A session logout or a kill leaves no unfinished result file behind.
-    qm::RemoveTemporaryFilesOn({SIGTERM, SIGHUP});
+    qm::RemoveTemporaryFilesOn(qm::StopRequests::Session);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
     // Russian until the settings file is read: its message boxes too.
@@ -36,7 +35,7 @@ int main(int argc, char** argv)
         return 2;
     }
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
-    if (arguments.size() == 2) windows.main->OpenTrack(qm::ToStd(QFileInfo(arguments[1]).absoluteFilePath()));
+    if (arguments.size() == 2) windows.main->OpenTrack(qm::ToStdPath(QFileInfo(arguments[1]).absoluteFilePath()));
     windows.main->show();
     return QApplication::exec();
 }

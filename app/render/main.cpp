@@ -5,6 +5,7 @@
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/program_start.h"
 #include "platform/quiet_standard_error.h"
 #include "platform/temporary_files.h"
 #include "settings/settings_file.h"
@@ -24,7 +25,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -152,13 +152,15 @@ bool OutputReplacesNoInput(const std::string& output, const std::string& track, 
 
 int main(int argc, char** argv)
 {
-    qm::RemoveTemporaryFilesOn({SIGINT, SIGTERM, SIGHUP});
+    qm::RemoveTemporaryFilesOn(qm::StopRequests::SessionAndInterrupt);
+    qm::PrepareStandardStreams();
+    const std::vector<std::string> args = qm::Utf8Arguments(argc, argv);
     std::string track, output, settingsFile;
     std::optional<std::string> lang;
     std::optional<qm::Measure> measure;
     QSize size(1200, 800);
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--help") {
             std::fputs(kHelp, stdout);
             return 0;
@@ -168,8 +170,8 @@ int main(int argc, char** argv)
             return 0;
         }
         if (arg == "--size" || arg == "--settings" || arg == "--lang" || arg == "--measure") {
-            if (i + 1 == argc) return Usage("option " + arg + " needs a value");
-            const char* value = argv[++i];
+            if (i + 1 == args.size()) return Usage("option " + arg + " needs a value");
+            const std::string& value = args[++i];
             if (arg == "--settings") {
                 settingsFile = value;
             } else if (arg == "--lang") {
@@ -181,7 +183,7 @@ int main(int argc, char** argv)
             } else if (auto parsed = ParseSize(value)) {
                 size = *parsed;
             } else {
-                return Usage("--size wants WxH, each from 200 to 10000, not " + std::string(value));
+                return Usage("--size wants WxH, each from 200 to 10000, not " + value);
             }
         } else if (arg.rfind("--", 0) == 0) {
             return Usage("unknown option " + arg);

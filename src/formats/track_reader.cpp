@@ -22,7 +22,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <sys/stat.h>
 
 namespace qm {
 namespace {
@@ -116,8 +115,7 @@ TrackReading LoadTrack(const std::string& path)
             {false, MessageText(FileExists(path) ? MessageId::TrackNotOpened : MessageId::TrackNotFound)});
         return reading;
     }
-    struct stat st;
-    if (::fstat(fd.get(), &st) == 0 && static_cast<uint64_t>(st.st_size) > kMaxTrackFile) {
+    if (OpenFileSize(fd.get()) > kMaxTrackFile) {
         reading.Messages.push_back(TooLarge(path));
         return reading;
     }

@@ -1,15 +1,12 @@
 #include "platform/atomic_file_writer.h"
 
 #include "platform/error.h"
-#include "platform/file_system.h"
 #include "platform/path_text.h"
 #include "platform/temporary_files.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace qm {
 
@@ -46,17 +43,16 @@ void AtomicFileWriter::WriteThrough(std::string_view bytes)
 {
     if (bytes.empty()) return;
     if (!WriteAll(fd_.get(), bytes)) Fail(errno);
-    // The sync at Commit then finds little left to do.
-    ::sync_file_range(fd_.get(), static_cast<off_t>(written_), static_cast<off_t>(bytes.size()), SYNC_FILE_RANGE_WRITE);
+    StartWriteBack(fd_.get(), written_, bytes.size());
     written_ += bytes.size();
 }
 
 void AtomicFileWriter::Commit()
 {
     Flush();
-    if (::fsync(fd_.get()) != 0 || !fd_.Close()) Fail(errno);
+    if (!SyncFile(fd_.get()) || !fd_.Close()) Fail(errno);
     // The file under its own name is created by the rename (it fails on a directory of that name).
-    if (::rename(temp_.c_str(), path_.c_str()) != 0) Fail(errno, "Cannot create file");
+    if (!RenameOver(temp_, path_)) Fail(errno, "Cannot create file");
     ForgetTemporaryFile(record_);
     record_ = -1;
     temp_.clear();
@@ -71,7 +67,7 @@ void AtomicFileWriter::Fail(int error, const char* what)
 void AtomicFileWriter::Discard()
 {
     fd_.Close();
-    if (!temp_.empty()) ::unlink(temp_.c_str());
+    if (!temp_.empty()) RemoveFile(temp_);
     ForgetTemporaryFile(record_);
     record_ = -1;
     temp_.clear();
@@ -83,14 +79,6 @@ void WriteFileAtomically(const std::string& path, std::string_view content)
     file.Write(content);
     file.Commit();
     SyncDirectory(PathDirPart(path));
-}
-
-void SyncDirectory(const std::string& directory)
-{
-    // A file system that cannot sync a directory has nothing to sync: the
-    // files are in place either way.
-    FileDescriptor fd(::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.IsOpen()) ::fsync(fd.get());
 }
 
 }  // namespace qm

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_descriptor.h"
+#include "platform/file_system.h"
 
 #include <cstdint>
 #include <memory>
@@ -69,9 +70,5 @@ private:
 
 // Writes content to path through an AtomicFileWriter and syncs its directory.
 void WriteFileAtomically(const std::string& path, std::string_view content);
-
-// Syncs a directory (empty: the current one), so that the renames into it
-// survive a crash.
-void SyncDirectory(const std::string& directory);
 
 }  // namespace qm

@@ -1,12 +1,12 @@
 #include "platform/byte_source.h"
 
 #include "platform/error.h"
+#include "platform/file_descriptor.h"
+#include "platform/file_system.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace qm {
 
@@ -29,27 +29,19 @@ size_t MemoryBytes::Read(char* into, size_t room)
 
 size_t FileBytes::Read(char* into, size_t room)
 {
-    for (;;) {
-        const ssize_t n = ::read(fd_, into, room);
-        if (n >= 0) {
-            read_ += static_cast<uint64_t>(n);
-            if (read_ > limit_) throw Error("Cannot read file \"" + path_ + "\". File too large");
-            return static_cast<size_t>(n);
-        }
-        if (errno != EINTR) throw Error("Cannot read file \"" + path_ + "\". " + std::strerror(errno));
-    }
+    const ptrdiff_t n = ReadSome(fd_, into, room);
+    if (n < 0) throw Error("Cannot read file \"" + path_ + "\". " + std::strerror(errno));
+    read_ += static_cast<uint64_t>(n);
+    if (read_ > limit_) throw Error("Cannot read file \"" + path_ + "\". File too large");
+    return static_cast<size_t>(n);
 }
 
 void FileBytes::Rewind()
 {
-    if (::lseek(fd_, 0, SEEK_SET) != 0) throw Error("Cannot read file \"" + path_ + "\". " + std::strerror(errno));
+    if (!SeekToStart(fd_)) throw Error("Cannot read file \"" + path_ + "\". " + std::strerror(errno));
     read_ = 0;
 }
 
-uint64_t FileBytes::Size() const
-{
-    struct stat st;
-    return ::fstat(fd_, &st) == 0 ? static_cast<uint64_t>(st.st_size) : 0;
-}
+uint64_t FileBytes::Size() const { return OpenFileSize(fd_); }
 
 }  // namespace qm

@@ -1,14 +1,13 @@
 #include "platform/date_time_text.h"
 
+#include "platform/locale_formats.h"
 #include "platform/number_text.h"
 
 #include <algorithm>
-#include <clocale>
 #include <cstring>
 #include <cmath>
 #include <cstdint>
 #include <ctime>
-#include <langinfo.h>
 
 namespace qm {
 namespace {
@@ -155,16 +154,13 @@ std::string FormatTime(const Moment& m)
 
 void UseLocaleDateTimeFormats()
 {
-    const char* name = std::setlocale(LC_TIME, "");
-    std::string locale = name ? name : "C";
+    const std::optional<LocaleFormats> locale = UserDateTimeFormats();
     Formats& f = CurrentFormats();
-    if (locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0) {
-        f = Formats{};
-        return;
-    }
+    f = Formats{};
+    if (!locale) return;
     f.fixed = false;
-    f.date = nl_langinfo(D_FMT);
-    f.time = nl_langinfo(T_FMT);
+    f.date = locale->Date;
+    f.time = locale->Time;
 }
 
 void UseFixedDateTimeFormats() { CurrentFormats() = Formats{}; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace qm {
@@ -38,5 +39,10 @@ private:
 // Writes all of bytes, going on after interrupted and partial writes; false
 // (errno set) on an error.
 bool WriteAll(int fd, std::string_view bytes);
+// Reads at most room bytes, going on after an interrupted read: how many were
+// read, 0 at the end, -1 (errno set) on an error.
+ptrdiff_t ReadSome(int fd, char* into, size_t room);
+// Moves to the file's first byte; false (errno set) on an error.
+bool SeekToStart(int fd);
 
 }  // namespace qm

@@ -11,15 +11,26 @@ namespace qm {
 // A regular file, or anything else that is not a directory, exists at path.
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
-// Both paths name one existing file (the same device and inode), however
-// each is spelled or linked.
+// What tells one existing file from every other, however its path is
+// spelled or linked: the device (volume) and the file's number on it.
+struct FileId {
+    uint64_t Device = 0;
+    uint64_t Number = 0;
+    auto operator<=>(const FileId&) const = default;
+};
+std::optional<FileId> FileIdOf(const std::string& path);
+// Both paths name one existing file.
 bool SameFile(const std::string& a, const std::string& b);
 // The size in bytes of what is at path; -1 when nothing is.
 int64_t FileSize(const std::string& path);
+// The size in bytes of an open file; 0 when it cannot be told.
+uint64_t OpenFileSize(int fd);
 // Creates one directory; its parent must exist.
 bool CreateDir(const std::string& path);
 std::string GetCurrentDir();
 bool SetCurrentDir(const std::string& path);
+// The path made absolute against the current directory.
+std::string AbsolutePath(const std::string& path);
 
 // Opens a regular file for reading; -1 when it cannot be opened or is no
 // regular file. A FIFO would block the open and a device such as /dev/zero
@@ -34,6 +45,23 @@ bool ReadFileBytes(const std::string& path, std::string& content);
 
 // Nothing by that name exists at path.
 bool NothingAt(const std::string& path);
+
+// Creates a new file for reading and writing, failing when anything exists
+// at path. Returns the descriptor, or -1 with errno set.
+int CreateNewFile(const std::string& path);
+// Removes a file; false (errno set) when it cannot.
+bool RemoveFile(const std::string& path);
+// Renames from over to, replacing a file there; false (errno set) when it
+// cannot (a directory at to, for one). SyncDirectory makes it durable.
+bool RenameOver(const std::string& from, const std::string& to);
+// Writes what is written to fd so far to the disk; false (errno set) on an error.
+bool SyncFile(int fd);
+// Starts writing [offset, offset + bytes) of fd to the disk without waiting
+// for it, where the system can; the sync that follows then finds less to do.
+void StartWriteBack(int fd, uint64_t offset, uint64_t bytes);
+// Syncs a directory (empty: the current one), so that the renames into it
+// survive a crash.
+void SyncDirectory(const std::string& directory);
 
 // A CreateTemporaryFile pattern for the unfinished file of path, in the same
 // directory: ".~", the start of the name, ".XXXXXX". The name is cut so that

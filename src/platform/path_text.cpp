@@ -38,20 +38,39 @@ NamePiece ReplacedExtension(std::string_view name, bool anyCase)
     return {dot, name.size() - dot};
 }
 
+// Where the name part of path starts.
+size_t NameStart(std::string_view path)
+{
+    for (size_t i = path.size(); i > 0; --i)
+        if (IsPathSeparator(path[i - 1])) return i;
+#ifdef _WIN32
+    if (path.size() >= 2 && path[1] == ':' && ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z')) return 2;
+#endif
+    return 0;
+}
+
 }  // namespace
 
-std::string PathDirPart(std::string_view path)
+bool IsPathSeparator(char c)
 {
-    size_t slash = path.rfind(kPathSeparator);
-    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+#ifdef _WIN32
+    if (c == '\\') return true;
+#endif
+    return c == '/';
 }
 
-std::string PathNamePart(std::string_view path)
+bool EndsWithPathSeparator(std::string_view path) { return !path.empty() && IsPathSeparator(path.back()); }
+
+std::string JoinPath(std::string_view directory, std::string_view name)
 {
-    size_t slash = path.rfind(kPathSeparator);
-    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    return std::string(name.substr(0, kMaxNameLength));
+    std::string path(directory);
+    if (!path.empty() && !EndsWithPathSeparator(path)) path += kPathSeparator;
+    return path.append(name);
 }
+
+std::string PathDirPart(std::string_view path) { return std::string(path.substr(0, NameStart(path))); }
+
+std::string PathNamePart(std::string_view path) { return std::string(path.substr(NameStart(path), kMaxNameLength)); }
 
 std::string SubFolderName(std::string_view trackPath)
 {
@@ -72,10 +91,7 @@ std::string OutputName(std::string_view trackPath, std::string_view suffix)
 
 std::string OutputPath(std::string_view directory, std::string_view trackPath, std::string_view suffix)
 {
-    std::string path(directory);
-    // No directory means the current one, not the root.
-    if (!path.empty() && path.back() != kPathSeparator) path += kPathSeparator;
-    return path + OutputName(trackPath, suffix);
+    return JoinPath(directory, OutputName(trackPath, suffix));
 }
 
 }  // namespace qm

@@ -5,14 +5,26 @@
 
 namespace qm {
 
+// The separator paths are written with. Windows takes "/" as well as "\\"
+// and a drive letter ("C:name") ends a folder part too.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
 inline constexpr char kPathSeparator = '/';
+#endif
 
-// The text up to and including the last "/"; empty without one.
+bool IsPathSeparator(char c);
+bool EndsWithPathSeparator(std::string_view path);
+// Directory, kPathSeparator unless it is empty or already ends with a
+// separator, then name: no directory means the current one, not the root.
+std::string JoinPath(std::string_view directory, std::string_view name);
+
+// The text up to and including the last separator; empty without one.
 std::string PathDirPart(std::string_view path);
-// The text after the last "/" (the whole path without one), at most 1000
-// characters.
+// The text after the last separator (the whole path without one), at most
+// 1000 characters.
 std::string PathNamePart(std::string_view path);
-// The track's name part with its extension replaced by "/", as OutputName
+// The track's name part with its extension replaced by kPathSeparator, as OutputName
 // replaces it, except that a name ending in ".plt" in another case than this
 // one keeps it: 2010-05-01.plt gives "2010-05-01/", a.plt.plt "a/.plt",
 // ride.fit "ride/", x.plt.gpx "x.plt/"; WALK.PLT and a name without an
@@ -27,7 +39,7 @@ std::string SubFolderName(std::string_view trackPath);
 // TRACK_stop.wpt, walk.gpx with "_5.plt" walk_5.plt, x.plt.gpx with
 // "_speed.gpx" x.plt_speed.gpx, and no output name can equal the track's own.
 std::string OutputName(std::string_view trackPath, std::string_view suffix);
-// Directory, "/" unless it is empty or already ends with one, then OutputName.
+// JoinPath of directory and OutputName.
 std::string OutputPath(std::string_view directory, std::string_view trackPath, std::string_view suffix);
 
 }  // namespace qm

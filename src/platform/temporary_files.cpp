@@ -1,17 +1,13 @@
 #include "platform/temporary_files.h"
 
 #include "platform/file_system.h"
+#include "platform/temporary_files_table.h"
 
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <climits>
-#include <csignal>
 #include <cstring>
-#include <fcntl.h>
-#include <pthread.h>
 #include <random>
-#include <unistd.h>
 
 namespace qm {
 namespace {
@@ -22,10 +18,12 @@ constexpr size_t kSlots = 64;
 constexpr int kFree = 0;
 constexpr int kClaimed = 1;  // being filled: the handler keeps off
 constexpr int kRecorded = 2;
+// A longer path is made, but not removed when the program is stopped.
+constexpr size_t kMaxPath = 4096;
 
 struct Slot {
     std::atomic<int> state{kFree};
-    char path[PATH_MAX];
+    char path[kMaxPath];
 };
 static_assert(std::atomic<int>::is_always_lock_free);
 
@@ -36,30 +34,11 @@ std::array<Slot, kSlots> slots;
 std::atomic<bool> exiting{false};
 std::atomic<int> creating{0};
 
-// The signals the handler may be installed for; a thread that creates a file
-// holds them back, so that the handler never waits for its own thread.
-class SignalsHeldBack {
-public:
-    SignalsHeldBack()
-    {
-        sigset_t held;
-        sigemptyset(&held);
-        for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&held, signal);
-        ::pthread_sigmask(SIG_BLOCK, &held, &old_);
-    }
-    ~SignalsHeldBack() { ::pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
-    SignalsHeldBack(const SignalsHeldBack&) = delete;
-    SignalsHeldBack& operator=(const SignalsHeldBack&) = delete;
-
-private:
-    sigset_t old_;
-};
-
 // The index of the slot now holding path, or -1 when the table is full or
-// the path too long (the file is then made, but not removed on a signal).
+// the path too long.
 int Record(const std::string& path)
 {
-    if (path.size() >= PATH_MAX) return -1;
+    if (path.size() >= kMaxPath) return -1;
     for (size_t i = 0; i < kSlots; ++i) {
         int expected = kFree;
         if (!slots[i].state.compare_exchange_strong(expected, kClaimed)) continue;
@@ -78,42 +57,36 @@ void FillSuffix(std::string& pattern)
     for (size_t i = pattern.size() - 6; i < pattern.size(); ++i) pattern[i] = kChars[pick(random)];
 }
 
-// A relative name would name another file once the working directory changes.
-std::string AbsolutePath(const std::string& path)
-{
-    if (!path.empty() && path.front() == '/') return path;
-    return GetCurrentDir() + "/" + path;
-}
+}  // namespace
 
-void RemoveAndExit(int signal)
+void RemoveRecordedFiles()
 {
     exiting.store(true);
     while (creating.load() > 0) {
     }
     for (Slot& slot : slots)
-        if (slot.state.load() == kRecorded) ::unlink(slot.path);
-    ::_exit(128 + signal);
+        if (slot.state.load() == kRecorded) RemoveFileNow(slot.path);
 }
-
-}  // namespace
 
 int CreateTemporaryFile(std::string& pattern, int& record)
 {
-    SignalsHeldBack held;
+    HoldBackStopRequests();
     creating.fetch_add(1);
     int fd = -1;
     int error = EEXIST;
     constexpr int kAttempts = 100;
     for (int i = 0; i < kAttempts && !exiting.load() && error == EEXIST; ++i) {
         FillSuffix(pattern);
+        // A relative name would name another file once the working directory changes.
         record = Record(AbsolutePath(pattern));
-        fd = ::open(pattern.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = CreateNewFile(pattern);
         if (fd >= 0) break;
         error = errno;
         ForgetTemporaryFile(record);
         record = -1;
     }
     creating.fetch_sub(1);
+    LetStopRequestsThrough();
     if (fd < 0) errno = error;
     return fd;
 }
@@ -121,14 +94,6 @@ int CreateTemporaryFile(std::string& pattern, int& record)
 void ForgetTemporaryFile(int record)
 {
     if (record >= 0) slots[static_cast<size_t>(record)].state.store(kFree);
-}
-
-void RemoveTemporaryFilesOn(std::initializer_list<int> signals)
-{
-    struct sigaction action{};
-    action.sa_handler = RemoveAndExit;
-    sigfillset(&action.sa_mask);
-    for (int signal : signals) ::sigaction(signal, &action, nullptr);
 }
 
 }  // namespace qm

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 
 namespace qm {
 
 // Unfinished files under temporary names, kept in a fixed table so that a
-// signal that ends the program can remove them without allocating.
+// request to end the program can remove them without allocating.
 
 // Creates a new empty file for pattern, a path ending in "XXXXXX" whose last
 // six characters are replaced by a fresh suffix, and records it for removal
@@ -18,8 +17,16 @@ int CreateTemporaryFile(std::string& pattern, int& record);
 // program's to remove. A record of -1 is no record.
 void ForgetTemporaryFile(int record);
 
-// On each of the signals, every recorded file is removed and the program
-// exits with 128 + the signal's number.
-void RemoveTemporaryFilesOn(std::initializer_list<int> signals);
+// What may end the program from outside: the session ending or a kill
+// (SIGTERM, SIGHUP; on Windows the console closed, a logoff, a shutdown),
+// and with Interrupt also Ctrl+C at its terminal (SIGINT; Ctrl+C and
+// Ctrl+Break).
+enum class StopRequests { Session, SessionAndInterrupt };
+
+// On each such request, every recorded file is removed and the program exits
+// with 128 + the signal's number (on Windows the number of the signal that
+// stands for the request: Ctrl+C and Ctrl+Break 2, the console closed 1, a
+// logoff or shutdown 15).
+void RemoveTemporaryFilesOn(StopRequests requests);
 
 }  // namespace qm

@@ -23,7 +23,7 @@ OutputFolder FolderOfType(int32_t type, std::string_view trackPath, std::string_
 std::string WithSubFolder(std::string_view folderText, std::string_view trackPath)
 {
     std::string text(folderText);
-    if (text.empty() || text.back() != kPathSeparator) text += kPathSeparator;
+    if (!EndsWithPathSeparator(text)) text += kPathSeparator;
     return text + SubFolderName(trackPath);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/file_text.h"
 #include "platform/ini_file.h"
 #include "platform/line_reader.h"
+#include "platform/path_text.h"
 #include "platform/message_sink.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
@@ -242,9 +243,7 @@ void ReadIniForm(const IniFile& ini, Settings& settings, FilesSettings& files)
 
 std::string SettingsFilePath(const std::string& directory)
 {
-    // No directory means the current one, not the root.
-    if (directory.empty() || directory.back() == '/') return directory + std::string(kSettingsFileName);
-    return directory + "/" + std::string(kSettingsFileName);
+    return JoinPath(directory, kSettingsFileName);
 }
 
 std::pair<std::string_view, std::string_view> SplitKeyValue(std::string_view line)

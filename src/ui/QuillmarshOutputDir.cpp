@@ -25,11 +25,9 @@ const QColor kTypedColor(0xFF, 0xFF, 0xFF);
 // Dark enough to read on the silver of a fixed directory.
 const QColor kFixedTextColor(0x50, 0x50, 0x50);
 
-bool EndsWithSeparator(const std::string& text) { return !text.empty() && text.back() == kPathSeparator; }
-
 }  // namespace
 
-std::string MainWindow::FallbackDirectory() { return ToStd(QDir::homePath()) + kPathSeparator; }
+std::string MainWindow::FallbackDirectory() { return ToStdPath(QDir::homePath()) + kPathSeparator; }
 
 void MainWindow::SetOutputDirEditable(bool editable)
 {
@@ -89,7 +87,7 @@ void MainWindow::CheckOutputDir(QWidget* sender)
     std::string text = TextOf(outputDirEdit);
     if (subFolderBox->isChecked()) text = CutSubFolder(text, "");
     if (DirectoryExists(text)) {
-        if (!EndsWithSeparator(text)) SetText(outputDirEdit, text + kPathSeparator);
+        if (!EndsWithPathSeparator(text)) SetText(outputDirEdit, text + kPathSeparator);
         return;
     }
     ChooseOutputDir();

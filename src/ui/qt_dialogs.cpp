@@ -88,7 +88,7 @@ std::optional<std::string> QtDialogs::OpenTrackFile(const std::string& initialDi
     TrackFileDialog dialog(DialogParent(), "Select track file", ToQt(initialDir),
                            "*.plt *.gpx *.fit *.tcx *.igc *.nmea *.nma *.kml *.kmz");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return ToStd(dialog.selectedFiles().first());
+    return ToStdPath(dialog.selectedFiles().first());
 }
 
 std::optional<int32_t> QtDialogs::ChooseColor(int32_t initial)
@@ -102,7 +102,7 @@ std::optional<std::string> QtDialogs::ChooseDirectory(const std::string& initial
 {
     DirectoryChooser chooser(DialogParent(), ToQt(initialDir));
     if (chooser.exec() != QDialog::Accepted) return std::nullopt;
-    return ToStd(chooser.ChosenDirectory());
+    return ToStdPath(chooser.ChosenDirectory());
 }
 
 std::optional<std::string> QtDialogs::SavePictureFile(const std::string& suggested)
@@ -110,7 +110,7 @@ std::optional<std::string> QtDialogs::SavePictureFile(const std::string& suggest
     const QString path = QFileDialog::getSaveFileName(DialogParent(), QCoreApplication::translate("qm::QtDialogs", "Сохранить изображение"),
                                                       ToQt(suggested), "PNG (*.png)");
     if (path.isEmpty()) return std::nullopt;
-    return ToStd(path);
+    return ToStdPath(path);
 }
 
 void QtDialogs::CopyToClipboard(const std::string& text) { QApplication::clipboard()->setText(ToQt(text)); }

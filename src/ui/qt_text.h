@@ -2,6 +2,7 @@
 
 #include "platform/file_text.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QString>
 
@@ -18,6 +19,8 @@ inline QString ToQt(std::string_view text)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 inline std::string ToStd(const QString& text) { return text.toStdString(); }
+// A path from Qt ("/" on every system) as the user reads and the core writes it.
+inline std::string ToStdPath(const QString& path) { return ToStd(QDir::toNativeSeparators(path)); }
 
 inline std::string TextOf(const QLineEdit* edit) { return ToStd(edit->text()); }
 

@@ -3,7 +3,6 @@
 #include "visual/visual_test_support.h"
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace qm {
 namespace {
@@ -25,20 +24,22 @@ TEST_F(CliTest, ClashingBatchWritesNothing)
     Track("d2/x.plt");
     // A track reached through a hard link, spelled with "./".
     Track("t.plt");
-    ASSERT_EQ(::link(work.File("t.plt").c_str(), work.File("b_2.plt").c_str()), 0);
+    std::filesystem::create_hard_link(work.File("t.plt"), work.File("b_2.plt"));
     Track("b.plt");
 
     const Clash clashes[] = {
         {{"visualise", "a.plt", "a_10.plt", "--out", "."},
-         "a_10.plt: is a track of this batch and would be replaced by ./a_10.plt, an output of a.plt\n"},
+         "a_10.plt: is a track of this batch and would be replaced by " + test::Native("./a_10.plt") +
+             ", an output of a.plt\n"},
         {{"visualise", "b.plt", "./t.plt"},
-         "./t.plt: is a track of this batch and would be replaced by ./b_2.plt, an output of b.plt\n"},
+         "./t.plt: is a track of this batch and would be replaced by " + test::Native("./b_2.plt") +
+             ", an output of b.plt\n"},
         {{"visualise", "d1/x.plt", "d2/x.plt", "--out", "oo"},
-         "oo/x_2.plt: would be written for both d1/x.plt and d2/x.plt\n"},
+         test::Native("oo/x_2.plt") + ": would be written for both d1/x.plt and d2/x.plt\n"},
         {{"visualise", "d1/x.plt", "d2/x.plt", "--out", "oo", "--format", "kml"},
-         "oo/x_speed.kml: would be written for both d1/x.plt and d2/x.plt\n"},
+         test::Native("oo/x_speed.kml") + ": would be written for both d1/x.plt and d2/x.plt\n"},
         {{"stats", "d1/x.plt", "d2/x.plt", "--save", "oo"},
-         "oo/x_stat.txt: would be written for both d1/x.plt and d2/x.plt\n"},
+         test::Native("oo/x_stat.txt") + ": would be written for both d1/x.plt and d2/x.plt\n"},
     };
     const std::set<std::string> before = test::FileNames(work.path());
     for (const Clash& clash : clashes) {

@@ -1,10 +1,10 @@
 #include "platform/file_line_reader.h"
 
 #include "platform/file_descriptor.h"
+#include "platform/file_system.h"
 #include "platform/line_reader.h"
 #include "support/test_support.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 
 namespace qm {
@@ -14,7 +14,7 @@ constexpr uint64_t kNoLimit = uint64_t{1} << 40;
 
 std::vector<std::string> FileLines(const std::string& path, uint64_t limit = kNoLimit)
 {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(OpenRegularFile(path));
     FileLineReader reader(fd.get(), path, limit);
     std::vector<std::string> lines;
     while (!reader.AtEnd()) lines.emplace_back(reader.Next());
@@ -68,7 +68,7 @@ TEST(FileLineReader, ExpectsTheLinesOfAFileOfLinesAlike)
     std::string text;
     for (int i = 0; i < 300000; ++i) text += std::to_string(1000000 + i) + ",55.123456,37.654321\r\n";
     const std::string path = dir.Write("t.txt", text);
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(OpenRegularFile(path));
     FileLineReader reader(fd.get(), path, kNoLimit);
     reader.Next();
     const size_t expected = reader.ExpectedLines();

@@ -1,5 +1,7 @@
 #include "platform/path_text.h"
 
+#include "support/test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace qm {
@@ -7,8 +9,16 @@ namespace {
 
 TEST(PathText, DirAndNameParts)
 {
-    const char* cases[][3] = {{"/gps/2010/a.plt", "/gps/2010/", "a.plt"}, {"a.plt", "", "a.plt"},
-                              {"/gps/", "/gps/", ""}, {"C:\\gps\\a.plt", "", "C:\\gps\\a.plt"}};
+    const char* cases[][3] = {
+        {"/gps/2010/a.plt", "/gps/2010/", "a.plt"}, {"a.plt", "", "a.plt"}, {"/gps/", "/gps/", ""},
+#ifdef _WIN32
+        // Either separator, a drive letter or a UNC name.
+        {"C:\\gps\\a.plt", "C:\\gps\\", "a.plt"}, {"C:a.plt", "C:", "a.plt"}, {"D:\\gps/x\\a.plt", "D:\\gps/x\\", "a.plt"},
+        {"\\\\server\\share\\a.plt", "\\\\server\\share\\", "a.plt"}, {"C:\\", "C:\\", ""},
+#else
+        {"C:\\gps\\a.plt", "", "C:\\gps\\a.plt"},
+#endif
+    };
     for (const auto& c : cases) {
         EXPECT_EQ(PathDirPart(c[0]), c[1]) << c[0];
         EXPECT_EQ(PathNamePart(c[0]), c[2]) << c[0];
@@ -29,7 +39,7 @@ TEST(PathText, SubFolderReplacesTheTracksExtension)
                               {"/gps/day.2024.kmz", "day.2024/"},     {"/gps/flight.igc", "flight/"},
                               {"/gps/.nmea", ".nmea"},                {"/gps/x.Plt.plt", "x.Plt/"},
                               {"", ""}};
-    for (const auto& c : cases) EXPECT_EQ(SubFolderName(c[0]), c[1]) << c[0];
+    for (const auto& c : cases) EXPECT_EQ(SubFolderName(c[0]), test::Native(c[1])) << c[0];
 }
 
 TEST(PathText, OutputNamesNeverEqualTheTrack)
@@ -45,7 +55,7 @@ TEST(PathText, OutputNamesNeverEqualTheTrack)
         {"/d/.plt", "_5.plt", "_5.plt"}};
     for (const auto& c : cases) EXPECT_EQ(OutputName(c[0], c[1]), c[2]) << c[0];
 
-    EXPECT_EQ(OutputPath("/out", "/d/a.plt", "_5.plt"), "/out/a_5.plt");
+    EXPECT_EQ(OutputPath("/out", "/d/a.plt", "_5.plt"), std::string("/out") + kPathSeparator + "a_5.plt");
     EXPECT_EQ(OutputPath("/out/", "/d/a.plt", "_5.plt"), "/out/a_5.plt");
     EXPECT_EQ(OutputPath("", "/d/a.plt", "_5.plt"), "a_5.plt");  // the current directory, never the root
 }

@@ -3,6 +3,7 @@
 // failure, and never touches the track; a failed settings save keeps the old
 // file.
 #include "robustness/robustness_support.h"
+#include "robustness/system_limits.h"
 
 #include "platform/date_time_text.h"
 #include "platform/file_system.h"

@@ -10,7 +10,7 @@ namespace {
 TEST(OutputFolder, EachTypeGivesItsFolder)
 {
     const test::TempDir dir;
-    const std::string gps = dir.path() + "/gps/";
+    const std::string gps = test::Native(dir.path() + "/gps/");
     std::filesystem::create_directory(gps);
     const struct {
         int32_t type;
@@ -31,9 +31,9 @@ TEST(OutputFolder, EachTypeGivesItsFolder)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.type) + " " + c.track + (c.subFolder ? " with sub-folder" : ""));
-        const OutputFolder folder = FolderOfType(c.type, c.track, "/typed", c.subFolder, "/start");
+        const OutputFolder folder = FolderOfType(c.type, c.track, test::Native("/typed"), c.subFolder, test::Native("/start"));
         EXPECT_EQ(folder.Type, c.expected.Type);
-        EXPECT_EQ(folder.Text, c.expected.Text);
+        EXPECT_EQ(folder.Text, test::Native(c.expected.Text));
         EXPECT_EQ(folder.Editable, c.expected.Editable);
     }
 }
@@ -47,12 +47,12 @@ TEST(OutputFolder, SubFolderIsAppendedAndCutAgain)
         {"/a/", "/gps/x.plt.plt", "/a/x/.plt", "/a/"}, {"/a", "", "/a/", "/a/"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c[0]) + " " + c[1]);
-        EXPECT_EQ(WithSubFolder(c[0], c[1]), c[2]);
-        EXPECT_EQ(WithoutSubFolder(c[2], c[1]), c[3]);
+        EXPECT_EQ(WithSubFolder(test::Native(c[0]), test::Native(c[1])), test::Native(c[2]));
+        EXPECT_EQ(WithoutSubFolder(test::Native(c[2]), test::Native(c[1])), test::Native(c[3]));
     }
     // A text that does not end with the track's sub-folder is kept.
-    EXPECT_EQ(WithoutSubFolder("/b/", "/gps/day.plt"), "/b/");
-    EXPECT_EQ(WithoutSubFolder("/a/day/", "/gps/walk.plt"), "/a/day/");
+    EXPECT_EQ(WithoutSubFolder(test::Native("/b/"), "/gps/day.plt"), test::Native("/b/"));
+    EXPECT_EQ(WithoutSubFolder(test::Native("/a/day/"), "/gps/walk.plt"), test::Native("/a/day/"));
 }
 
 }  // namespace

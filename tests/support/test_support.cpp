@@ -1,7 +1,11 @@
 #include "support/test_support.h"
 
+#include "platform/path_text.h"
+
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -9,9 +13,14 @@ namespace qm::test {
 
 TempDir::TempDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillmarsh-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    std::random_device random;
+    const std::filesystem::path temp = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+        const std::filesystem::path made = temp / ("quillmarsh-test-" + std::to_string(random()));
+        // UTF-8 on every system, whatever the user's name in the temporary folder's path.
+        if (std::filesystem::create_directory(made)) path_ = reinterpret_cast<const char*>(made.u8string().c_str());
+    }
+    if (path_.empty()) throw std::runtime_error("no temporary directory made");
 }
 
 TempDir::~TempDir()
@@ -39,6 +48,12 @@ std::string ReadAll(const std::string& path)
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+std::string Native(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', kPathSeparator);
+    return path;
 }
 
 }  // namespace qm::test

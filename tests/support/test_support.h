@@ -42,6 +42,24 @@ private:
 
 std::string ReadAll(const std::string& path);
 
+// A path's text as UTF-8 on every system (string() gives Windows' 8-bit code page).
+inline std::string Utf8(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// A device the system names like a file, which is never read as one.
+#ifdef _WIN32
+inline const std::string kDevice = "NUL";
+#else
+inline const std::string kDevice = "/dev/null";
+#endif
+
+// The path with each "/" written as this system writes a separator ("\\" on
+// Windows), for paths the program puts together itself.
+std::string Native(std::string path);
+
 // Success when the program is on PATH; else a failure that says which tool is
 // missing and that `make deps` installs it. A test that needs GPSBabel or
 // xmllint starts with ASSERT_TRUE(test::ToolInstalled("gpsbabel")).

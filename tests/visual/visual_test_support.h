@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/test_support.h"
 #include "track/track.h"
 
 #include <filesystem>
@@ -13,7 +14,7 @@ inline std::set<std::string> FileNames(const std::string& directory)
 {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(directory))
-        names.insert(entry.path().filename().string());
+        names.insert(test::Utf8(entry.path().filename()));
     return names;
 }
 

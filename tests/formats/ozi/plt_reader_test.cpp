@@ -9,7 +9,9 @@
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 namespace qm {
 namespace {
@@ -56,7 +58,7 @@ TEST_F(PltReaderTest, FilesThatCannotBeUsedAreReported)
         {kHeader + "1\n55,37, 1.0,0,39000.5,\n", "error: ' 1.0' is not a valid integer value"}};
     for (const auto& c : cases) EXPECT_EQ(Refusal(dir.Write("t.plt", c[0])), c[1]) << c[0];
     EXPECT_EQ(Refusal(dir.File("none.plt")), "Файл трека не найден!");
-    EXPECT_EQ(Refusal("/dev/null"), "Не удалось открыть файл трека.");  // exists, but is no file to read
+    EXPECT_EQ(Refusal(test::kDevice), "Не удалось открыть файл трека.");  // exists, but is no file to read
 }
 
 TEST_F(PltReaderTest, ReadsPointsAndKeepsTheHeaderBytes)
@@ -137,6 +139,7 @@ std::vector<PointValues> Values(const TrackPoints& points)
     return values;
 }
 
+#ifndef _WIN32
 // The bytes of address space the process takes.
 rlim_t AddressSpace()
 {
@@ -161,6 +164,7 @@ int PointsReadIn512MiBMore(const std::string& path, const std::string& text)
         return 0;
     }
 }
+#endif
 
 // A track longer than the reader's buffer, read from its file as it streams
 // in, is the track of its text in memory: points and lines astride the ends
@@ -194,6 +198,7 @@ TEST_F(PltReaderTest, AFileReadAsItStreamsInIsTheTextInMemory)
     }
 }
 
+#ifndef _WIN32
 // Blank lines hold no point: a file of them reserves no memory for points.
 TEST(PltReaderDeathTest, BlankLinesTakeNoMemory)
 {
@@ -206,6 +211,7 @@ TEST(PltReaderDeathTest, BlankLinesTakeNoMemory)
     // A point takes 48 bytes: the 30 million lines would take 1.4 GB.
     EXPECT_EXIT(std::exit(PointsReadIn512MiBMore(path, text)), ::testing::ExitedWithCode(1), "");
 }
+#endif
 
 TEST_F(PltReaderTest, RealFiles)
 {

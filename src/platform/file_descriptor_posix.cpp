@@ -24,4 +24,14 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
+ptrdiff_t ReadSome(int fd, char* into, size_t room)
+{
+    for (;;) {
+        const ssize_t n = ::read(fd, into, room);
+        if (n >= 0 || errno != EINTR) return n;
+    }
+}
+
+bool SeekToStart(int fd) { return ::lseek(fd, 0, SEEK_SET) == 0; }
+
 }  // namespace qm

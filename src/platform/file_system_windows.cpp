@@ -1,0 +1,190 @@
+#include "platform/file_system.h"
+
+#include "platform/file_descriptor.h"
+#include "platform/windows_text.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+namespace qm {
+namespace {
+
+HANDLE HandleOf(int fd) { return reinterpret_cast<HANDLE>(::_get_osfhandle(fd)); }
+
+// A descriptor owning handle; -1 (and the handle closed) when none is left.
+int DescriptorOf(HANDLE handle, int flags)
+{
+    const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), flags | _O_BINARY | _O_NOINHERIT);
+    if (fd < 0) ::CloseHandle(handle);
+    return fd;
+}
+
+bool Attributes(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA& data)
+{
+    return !path.empty() && ::GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data) != 0;
+}
+
+// What is at path, opened for nothing but questions about it; a directory too.
+HANDLE OpenForQuestions(const std::string& path)
+{
+    return ::CreateFileW(WidePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+std::string LastErrorReason()
+{
+    SetErrnoFromLastError();
+    return std::strerror(errno);
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    return Attributes(path, data) && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    return Attributes(path, data) && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<FileId> FileIdOf(const std::string& path)
+{
+    const HANDLE handle = OpenForQuestions(path);
+    if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool known = ::GetFileInformationByHandle(handle, &info) != 0;
+    ::CloseHandle(handle);
+    if (!known) return std::nullopt;
+    return FileId{info.dwVolumeSerialNumber, (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
+int64_t FileSize(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!Attributes(path, data)) return -1;
+    return static_cast<int64_t>((uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow);
+}
+
+uint64_t OpenFileSize(int fd)
+{
+    LARGE_INTEGER size;
+    return ::GetFileSizeEx(HandleOf(fd), &size) ? static_cast<uint64_t>(size.QuadPart) : 0;
+}
+
+bool CreateDir(const std::string& path)
+{
+    if (::CreateDirectoryW(WidePath(path).c_str(), nullptr)) return true;
+    SetErrnoFromLastError();
+    return false;
+}
+
+std::string GetCurrentDir()
+{
+    const DWORD n = ::GetCurrentDirectoryW(0, nullptr);
+    if (n == 0) return "";
+    std::wstring directory(n, L'\0');
+    directory.resize(::GetCurrentDirectoryW(n, directory.data()));
+    return WideToUtf8(directory);
+}
+
+bool SetCurrentDir(const std::string& path) { return ::SetCurrentDirectoryW(WidePath(path).c_str()) != 0; }
+
+std::string AbsolutePath(const std::string& path)
+{
+    const std::wstring wide = WidePath(path);
+    const DWORD n = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return path;
+    std::wstring full(n, L'\0');
+    full.resize(::GetFullPathNameW(wide.c_str(), n, full.data(), nullptr));
+    return WideToUtf8(full);
+}
+
+int OpenRegularFile(const std::string& path, std::string* why)
+{
+    const auto fail = [why](std::string reason) {
+        if (why) *why = std::move(reason);
+        return -1;
+    };
+    if (path.empty()) return fail(std::strerror(ENOENT));
+    // A reparse point (a link, a junction) is opened itself, not followed.
+    const HANDLE handle =
+        ::CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return fail(LastErrorReason());
+    std::string refusal;
+    BY_HANDLE_FILE_INFORMATION info;
+    // Devices (CON, NUL, COM1 and the other reserved names) and pipes are no disk files.
+    if (::GetFileType(handle) != FILE_TYPE_DISK)
+        refusal = "is not a regular file";
+    else if (!::GetFileInformationByHandle(handle, &info))
+        refusal = LastErrorReason();
+    else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        refusal = "is a directory";
+    else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        refusal = "is not a regular file";
+    if (!refusal.empty()) {
+        ::CloseHandle(handle);
+        return fail(refusal);
+    }
+    const int fd = DescriptorOf(handle, _O_RDONLY);
+    if (fd < 0) return fail(std::strerror(errno));
+    return fd;
+}
+
+bool NothingAt(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (Attributes(path, data)) return false;
+    const DWORD error = ::GetLastError();
+    return path.empty() || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+int CreateNewFile(const std::string& path)
+{
+    const HANDLE handle = ::CreateFileW(WidePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                        FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        SetErrnoFromLastError();
+        return -1;
+    }
+    return DescriptorOf(handle, _O_RDWR);
+}
+
+bool RemoveFile(const std::string& path)
+{
+    if (::DeleteFileW(WidePath(path).c_str())) return true;
+    SetErrnoFromLastError();
+    return false;
+}
+
+bool RenameOver(const std::string& from, const std::string& to)
+{
+    if (::MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    SetErrnoFromLastError();
+    return false;
+}
+
+bool SyncFile(int fd)
+{
+    if (::FlushFileBuffers(HandleOf(fd))) return true;
+    SetErrnoFromLastError();
+    return false;
+}
+
+// Windows starts writing back on its own; nothing asks it to start earlier.
+void StartWriteBack(int, uint64_t, uint64_t) {}
+
+// MOVEFILE_WRITE_THROUGH has made each rename durable already.
+void SyncDirectory(const std::string&) {}
+
+}  // namespace qm
