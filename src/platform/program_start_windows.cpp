@@ -3,6 +3,7 @@
 #include "platform/windows_text.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -20,11 +21,22 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv)
     return arguments;
 }
 
+namespace {
+
+UINT consoleCodePage = 0;
+
+// The console goes on after the program: it gets its code page back.
+void RestoreConsoleCodePage() { ::SetConsoleOutputCP(consoleCodePage); }
+
+}  // namespace
+
 void PrepareStandardStreams()
 {
     ::_setmode(::_fileno(stdout), _O_BINARY);
     ::_setmode(::_fileno(stderr), _O_BINARY);
-    ::SetConsoleOutputCP(CP_UTF8);
+    consoleCodePage = ::GetConsoleOutputCP();
+    if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && ::SetConsoleOutputCP(CP_UTF8))
+        std::atexit(RestoreConsoleCodePage);
 }
 
 }  // namespace qm

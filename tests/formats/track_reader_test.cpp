@@ -41,7 +41,7 @@ TEST(TrackReader, AFileGivesWhatItsBytesGiveInMemory)
     test::TempDir dir;
     std::vector<std::string> paths;
     for (const auto& entry : std::filesystem::directory_iterator(std::string(QM_TEST_DATA) + "/tracks"))
-        paths.push_back(entry.path());
+        paths.push_back(test::Utf8(entry.path()));
     const std::string point = "<trkpt lat=\"55\" lon=\"37\"><time>2020-02-14T06:00:00Z</time></trkpt>";
     const std::string later = "<trkpt lat=\"55.1\" lon=\"37\"><time>2020-02-14T06:10:00Z</time></trkpt>";
     const std::string mib(size_t{1} << 20, 'x');

@@ -180,7 +180,7 @@ std::vector<GoldenCase> Cases()
                                   1, "", OnFile(track, t.message)};
             return GoldenCase{t.name + "/" + expected,
                               {"stats", track, "--format", format, "--save", "{out}", "--settings", settings},
-                              0, "{out}/" + stem + "_stat." + format + "\n", OnFile(track, t.message)};
+                              0, test::Native("{out}/") + stem + "_stat." + format + "\n", OnFile(track, t.message)};
         };
         cases.push_back({t.name.empty() ? "" : t.name + "/visualise",
                          {"visualise", track, "--out", "{out}", "--settings", "{settings}"},
