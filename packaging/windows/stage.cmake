@@ -8,9 +8,10 @@
 # cmake -DCONFIG=stage-config.cmake -P stage.cmake, where CONFIG sets:
 #   STAGE_DIR       the folder to fill (emptied first)
 #   PROGRAMS        the .exe files
-#   STRIP           the MinGW strip, for the staged programs' debugging information
+#   STRIP           the MinGW strip, for the symbols and debugging information of what is staged
 #   PLUGINS_DIR     Qt's plugin folder
 #   PLUGINS         paths under PLUGINS_DIR: a .dll, or a folder whose DLLs all go
+#   OPTIONAL_PLUGINS the same, staged where this Qt has them
 #   DLL_DIRS        folders to find imported DLLs in, the first match wins
 #   OBJDUMP         the MinGW objdump
 #   QT_CONF         qt.conf
@@ -48,13 +49,10 @@ foreach(program IN LISTS PROGRAMS)
   endif()
   file(COPY "${program}" DESTINATION "${STAGE_DIR}")
   get_filename_component(name "${program}" NAME)
-  if(STRIP)
-    execute_process(COMMAND "${STRIP}" --strip-debug "${STAGE_DIR}/${name}" COMMAND_ERROR_IS_FATAL ANY)
-  endif()
   list(APPEND queue "${STAGE_DIR}/${name}")
 endforeach()
 
-foreach(plugin IN LISTS PLUGINS)
+foreach(plugin IN LISTS PLUGINS OPTIONAL_PLUGINS)
   set(source "${PLUGINS_DIR}/${plugin}")
   if(IS_DIRECTORY "${source}")
     file(GLOB dlls "${source}/*.dll")
@@ -67,6 +65,9 @@ foreach(plugin IN LISTS PLUGINS)
     set(dlls "")
   endif()
   if(NOT dlls)
+    if(plugin IN_LIST OPTIONAL_PLUGINS)
+      continue()
+    endif()
     fail("Qt plugin ${source} is missing")
   endif()
   foreach(dll IN LISTS dlls)
@@ -93,6 +94,9 @@ endforeach()
 set(staged "")  # lower-case names of the DLLs copied beside the programs
 while(queue)
   list(POP_FRONT queue file)
+  if(STRIP)
+    execute_process(COMMAND "${STRIP}" --strip-all "${file}" COMMAND_ERROR_IS_FATAL ANY)
+  endif()
   execute_process(COMMAND "${OBJDUMP}" -p "${file}" OUTPUT_VARIABLE dump RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     fail("${OBJDUMP} cannot read ${file}")

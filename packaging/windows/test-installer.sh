@@ -46,6 +46,8 @@ run() {
     wineserver -w
     return $status
 }
+# An installed program: zlib1.dll only the one installed, never Wine's own.
+run_installed() { WINEDLLOVERRIDES="$WINEDLLOVERRIDES;zlib1=n" run "$@"; }
 # A variable of the Windows environment, e.g. LOCALAPPDATA.
 windows_env() { wine cmd /c echo "%$1%" | tr -d '\r'; }
 unix_path() { winepath -u "$1" | tr -d '\r'; }
@@ -81,6 +83,14 @@ for folder in Desktop Documents Downloads Music Pictures Videos; do
 done
 documents="$profile\\Documents"
 documents_unix="$profile_unix/Documents"
+# No drive for this machine's files, as on Windows: what the programs load
+# comes from the install, never from the build or Qt's folder by a path that
+# happens to resolve here. The installer is run as downloaded.
+rm "$WINEPREFIX/dosdevices/z:"
+cd "$profile_unix"
+cp "$setup" "$profile_unix/Downloads/"
+setup_name=$(basename "$setup")
+setup="$profile\\Downloads\\$setup_name"
 
 # What the user has before the install and must keep: a settings file where
 # the Start-menu link starts the program, a track, and another program's
@@ -120,14 +130,14 @@ check_programs() { # install folder (Unix), mode
     done
 
     local cli="$folder/quillmarsh-cli.exe" help out
-    help=$(run "$cli" --help) || fail "$mode: quillmarsh-cli.exe --help failed"
+    help=$(run_installed "$cli" --help) || fail "$mode: quillmarsh-cli.exe --help failed"
     grep -q visualise <<<"$help" || fail "$mode: quillmarsh-cli.exe --help does not show the usage: $help"
 
     # The results go beside the track, in the user's Documents.
     out="$mode-results"
     mkdir "$documents_unix/tracks/$out"
     local messages
-    messages=$(cd "$work" && run "$cli" visualise "$documents\\tracks\\sample.plt" --out "$documents\\tracks\\$out" \
+    messages=$(cd "$documents_unix/tracks" && run_installed "$cli" visualise "$documents\\tracks\\sample.plt" --out "$documents\\tracks\\$out" \
         --format gpx --lang en 2>&1) || fail "$mode: quillmarsh-cli.exe visualise failed: $messages"
     grep -q "track processed" <<<"$messages" || fail "$mode: quillmarsh-cli.exe visualise said: $messages"
     grep -q "<gpx" "$documents_unix/tracks/$out/sample_speed.gpx" 2>/dev/null \
@@ -136,13 +146,13 @@ check_programs() { # install folder (Unix), mode
     # Qt's DLLs and plugins: quillmarsh-render draws the track (on the grid:
     # no tile server asked), and quillmarsh starts on the offscreen platform,
     # which it finds only through qt.conf, and keeps running.
-    printf '[MAP]\r\nTILEURL=\r\n' > "$work/no-tiles.ini"
-    messages=$(cd "$work" && run "$folder/quillmarsh-render.exe" "$documents\\tracks\\sample.plt" \
-        "$documents\\tracks\\$out\\sample.png" --size 400x300 --settings "$(winepath -w "$work/no-tiles.ini" | tr -d '\r')" \
+    printf '[MAP]\r\nTILEURL=\r\n' > "$documents_unix/tracks/no-tiles.ini"
+    messages=$(cd "$documents_unix/tracks" && run_installed "$folder/quillmarsh-render.exe" "$documents\\tracks\\sample.plt" \
+        "$documents\\tracks\\$out\\sample.png" --size 400x300 --settings "$documents\\tracks\\no-tiles.ini" \
         --lang en 2>&1) || fail "$mode: quillmarsh-render.exe failed: $messages"
     [ "$(head -c 8 "$documents_unix/tracks/$out/sample.png" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] \
         || fail "$mode: quillmarsh-render.exe wrote no PNG picture: $messages"
-    (cd "$documents_unix" && QT_QPA_PLATFORM=offscreen wine "$folder/quillmarsh.exe" > "$work/gui.log" 2>&1) &
+    (cd "$documents_unix" && QT_QPA_PLATFORM=offscreen WINEDLLOVERRIDES="$WINEDLLOVERRIDES;zlib1=n" wine "$folder/quillmarsh.exe" > "$work/gui.log" 2>&1) &
     local gui=$!
     sleep 10
     kill -0 $gui 2>/dev/null || fail "$mode: quillmarsh.exe ended at once: $(cat "$work/gui.log")"
@@ -238,8 +248,9 @@ uninstall() { # root key, install folder (Unix), link, mode, registry|alone
             [ "$(tree_value "$tree" "" "(Default)")" = OtherApp.gpx ] || fail "$mode: the uninstall took .gpx from OtherApp.gpx"
         fi
     done
-    # Nothing named after the program anywhere in the prefix but the user's files.
-    left=$(cd "$WINEPREFIX/drive_c" && find . -iname '*quillmarsh*' | grep -v "^\./users/[^/]*/Documents/" || true)
+    # Nothing named after the program anywhere in the prefix but the user's files
+    # and the downloaded installer.
+    left=$(cd "$WINEPREFIX/drive_c" && find . -iname '*quillmarsh*' | grep -v "^\./users/[^/]*/\(Documents\|Downloads\)/" || true)
     [ -z "$left" ] || fail "$mode: the uninstall left $left"
     cmp -s "$work/Quillmarsh.ini" "$documents_unix/Quillmarsh.ini" || fail "$mode: the uninstall changed or removed Quillmarsh.ini"
     [ -f "$documents_unix/tracks/$mode-results/sample_speed.gpx" ] || fail "$mode: the uninstall removed the user's results"
@@ -252,9 +263,9 @@ user_menu="$(unix_path "$(windows_env APPDATA)")/Microsoft/Windows/Start Menu/Pr
 
 mode=all-users
 folder="$program_files\\Quillmarsh"
-step "$mode: $(basename "$setup") /S"
+step "$mode: $setup_name /S"
 run "$setup" /S || fail "$mode: the silent install failed"
-step "$mode: $(basename "$setup") /S again, over the first install"
+step "$mode: $setup_name /S again, over the first install"
 run "$setup" /S || fail "$mode: the second silent install failed"
 check_programs "$(unix_path "$folder")" "$mode"
 check_registration HKLM "$folder" "$common_menu/Quillmarsh.lnk" '%USERPROFILE%\Documents' "$mode"
@@ -262,7 +273,7 @@ uninstall HKLM "$(unix_path "$folder")" "$common_menu/Quillmarsh.lnk" "$mode" re
 
 mode=current-user
 folder="$(windows_env LOCALAPPDATA)\\Programs\\Quillmarsh"
-step "$mode: $(basename "$setup") /S /CurrentUser"
+step "$mode: $setup_name /S /CurrentUser"
 run "$setup" /S /CurrentUser || fail "$mode: the silent install failed"
 check_programs "$(unix_path "$folder")" "$mode"
 check_registration HKCU "$folder" "$user_menu/Quillmarsh.lnk" "$documents" "$mode"
