@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include "platform/file_descriptor.h"
+#include "platform/path_text.h"
 #include "platform/windows_text.h"
 
 #include <cerrno>
@@ -34,6 +35,21 @@ HANDLE OpenForQuestions(const std::string& path)
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
+// CON, PRN, AUX, NUL, COM1..9 and LPT1..9, with any extension and in any
+// case, name devices in every folder.
+bool IsDeviceName(const std::string& path)
+{
+    std::string name = PathNamePart(path);
+    name = name.substr(0, name.find('.'));
+    while (!name.empty() && (name.back() == ' ')) name.pop_back();
+    if (name.size() < 3 || name.size() > 4) return false;
+    std::string upper;
+    for (char c : name) upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") return true;
+    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) && upper[3] >= '1' &&
+           upper[3] <= '9';
+}
+
 std::string LastErrorReason()
 {
     SetErrnoFromLastError();
@@ -45,6 +61,7 @@ std::string LastErrorReason()
 bool FileExists(const std::string& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
+    if (IsDeviceName(path)) return true;
     return Attributes(path, data) && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -113,6 +130,8 @@ int OpenRegularFile(const std::string& path, std::string* why)
         return -1;
     };
     if (path.empty()) return fail(std::strerror(ENOENT));
+    // Refused by name: the console, for one, would wait for the user's typing.
+    if (IsDeviceName(path)) return fail("is not a regular file");
     // A reparse point (a link, a junction) is opened itself, not followed.
     const HANDLE handle =
         ::CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -171,6 +190,8 @@ bool RenameOver(const std::string& from, const std::string& to)
                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     SetErrnoFromLastError();
+    // Windows denies access where POSIX says why.
+    if (DirectoryExists(to)) errno = EISDIR;
     return false;
 }
 

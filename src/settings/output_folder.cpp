@@ -29,9 +29,16 @@ std::string WithSubFolder(std::string_view folderText, std::string_view trackPat
 
 std::string WithoutSubFolder(std::string_view folderText, std::string_view trackPath)
 {
-    const std::string subFolder = SubFolderName(trackPath);
-    if (folderText.ends_with(subFolder)) folderText.remove_suffix(subFolder.size());
-    return std::string(folderText);
+    // The folder's last separator may be either of the system's.
+    std::string_view name = SubFolderName(trackPath), text = folderText;
+    if (EndsWithPathSeparator(name)) {
+        if (!EndsWithPathSeparator(text)) return std::string(folderText);
+        name.remove_suffix(1);
+        text.remove_suffix(1);
+    }
+    if (!text.ends_with(name)) return std::string(folderText);
+    text.remove_suffix(name.size());
+    return std::string(text);
 }
 
 }  // namespace qm

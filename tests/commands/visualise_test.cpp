@@ -74,7 +74,7 @@ TEST_F(VisualiseTest, EveryWayOutIsReported)
     EXPECT_TRUE(FileNames(dir.File("out")).empty());  // created before the track was read
     EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"bad.plt", "out", "walk.plt", "walk_10.plt",
                                                             "walk_stop.wpt"}));  // the band file before the failure
-    EXPECT_EQ(written, std::vector<std::string>{dir.path() + "/walk_10.plt"});
+    EXPECT_EQ(written, std::vector<std::string>{dir.File("walk_10.plt")});
 }
 
 TEST_F(VisualiseTest, AOnePointTrackGivesOnlyTheStopFileHeader)

@@ -1,6 +1,7 @@
 #include "stats/report.h"
 
 #include "platform/date_time_text.h"
+#include "platform/path_text.h"
 
 #include <gtest/gtest.h>
 
@@ -126,9 +127,10 @@ TEST(BuildReport, CutsLongTextsOnlyInTxt)
 
 TEST(ReportFileName, ReplacesThePltOfTheTrackName)
 {
-    EXPECT_EQ(ReportFileName("D:/Out", "C:/Tracks/day1.plt", ReportFormat::Txt), "D:/Out/day1_stat.txt");
+    EXPECT_EQ(ReportFileName("D:/Out", "C:/Tracks/day1.plt", ReportFormat::Txt),
+              std::string("D:/Out") + kPathSeparator + "day1_stat.txt");
     EXPECT_EQ(ReportFileName("D:/Out/", "C:/Tracks/day1.plt", ReportFormat::Csv), "D:/Out/day1_stat.csv");
-    EXPECT_EQ(ReportFileName("out", "/t/TRACK.PLT", ReportFormat::Txt), "out/TRACK_stat.txt");
+    EXPECT_EQ(ReportFileName("out", "/t/TRACK.PLT", ReportFormat::Txt), std::string("out") + kPathSeparator + "TRACK_stat.txt");
 }
 
 }  // namespace

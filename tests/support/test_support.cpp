@@ -29,6 +29,8 @@ TempDir::~TempDir()
     std::filesystem::remove_all(path_, ignored);
 }
 
+std::string TempDir::File(const std::string& name) const { return Native(path_ + "/" + name); }
+
 std::string TempDir::Write(const std::string& name, const std::string& bytes) const
 {
     std::string path = File(name);

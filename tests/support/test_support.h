@@ -31,8 +31,8 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::string& path() const { return path_; }
-    // Path of a file in the directory.
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    // Path of a file in the directory, written with this system's separator.
+    std::string File(const std::string& name) const;
     // Writes bytes to a file in the directory and gives its path.
     std::string Write(const std::string& name, const std::string& bytes) const;
 

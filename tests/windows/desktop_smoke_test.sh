@@ -11,7 +11,7 @@ wine_run=$1 program=$2 sample=$3 shots=$4
 unset QT_QPA_PLATFORM
 mkdir -p "$shots"
 work=$(mktemp -d)
-trap 'WINEPREFIX=${WINEPREFIX:-} "$wine_run" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+trap '"$wine_run" wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir "$work/Мои треки" "$work/Результаты"
 cp "$sample" "$work/Мои треки/Поездка на дачу.plt"
 windows_path() { echo "Z:$1" | tr / '\\'; }
