@@ -46,8 +46,6 @@ run() {
     wineserver -w
     return $status
 }
-# An installed program: zlib1.dll only the one installed, never Wine's own.
-run_installed() { WINEDLLOVERRIDES="$WINEDLLOVERRIDES;zlib1=n" run "$@"; }
 # A variable of the Windows environment, e.g. LOCALAPPDATA.
 windows_env() { wine cmd /c echo "%$1%" | tr -d '\r'; }
 unix_path() { winepath -u "$1" | tr -d '\r'; }
@@ -99,6 +97,11 @@ printf '[INTERFACE]\r\nLANGUAGE=en\r\n' > "$work/Quillmarsh.ini"
 cp "$work/Quillmarsh.ini" "$documents_unix/Quillmarsh.ini"
 mkdir "$documents_unix/tracks"
 cp "$sample" "$documents_unix/tracks/sample.plt"
+# The programs get zlib1.dll only from their folder, never Wine's own.
+for exe in quillmarsh quillmarsh-cli quillmarsh-render; do
+    out=$(wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe.exe\\DllOverrides" /v zlib1 /d native /f 2>&1) \
+        || fail "cannot keep Wine's zlib1.dll from $exe.exe: $out"
+done
 for root in HKLM HKCU; do
     out=$(wine reg add "$root\\Software\\Classes\\.gpx" /ve /d OtherApp.gpx /f /reg:64 2>&1) \
         || fail "cannot give .gpx to another program in $root: $out"
@@ -130,34 +133,37 @@ check_programs() { # install folder (Unix), mode
     done
 
     local cli="$folder/quillmarsh-cli.exe" help out
-    help=$(run_installed "$cli" --help) || fail "$mode: quillmarsh-cli.exe --help failed"
+    help=$(run "$cli" --help) || fail "$mode: quillmarsh-cli.exe --help failed"
     grep -q visualise <<<"$help" || fail "$mode: quillmarsh-cli.exe --help does not show the usage: $help"
 
     # The results go beside the track, in the user's Documents.
     out="$mode-results"
     mkdir "$documents_unix/tracks/$out"
     local messages
-    messages=$(cd "$documents_unix/tracks" && run_installed "$cli" visualise "$documents\\tracks\\sample.plt" --out "$documents\\tracks\\$out" \
+    messages=$(cd "$documents_unix/tracks" && run "$cli" visualise "$documents\\tracks\\sample.plt" --out "$documents\\tracks\\$out" \
         --format gpx --lang en 2>&1) || fail "$mode: quillmarsh-cli.exe visualise failed: $messages"
     grep -q "track processed" <<<"$messages" || fail "$mode: quillmarsh-cli.exe visualise said: $messages"
     grep -q "<gpx" "$documents_unix/tracks/$out/sample_speed.gpx" 2>/dev/null \
         || fail "$mode: quillmarsh-cli.exe visualise wrote no sample_speed.gpx"
 
-    # Qt's DLLs and plugins: quillmarsh-render draws the track (on the grid:
-    # no tile server asked), and quillmarsh starts on the offscreen platform,
-    # which it finds only through qt.conf, and keeps running.
+    # Qt's DLLs and plugins: quillmarsh-render draws the track on the offscreen
+    # platform (on the grid: no tile server asked).
     printf '[MAP]\r\nTILEURL=\r\n' > "$documents_unix/tracks/no-tiles.ini"
-    messages=$(cd "$documents_unix/tracks" && run_installed "$folder/quillmarsh-render.exe" "$documents\\tracks\\sample.plt" \
+    messages=$(cd "$documents_unix/tracks" && run "$folder/quillmarsh-render.exe" "$documents\\tracks\\sample.plt" \
         "$documents\\tracks\\$out\\sample.png" --size 400x300 --settings "$documents\\tracks\\no-tiles.ini" \
         --lang en 2>&1) || fail "$mode: quillmarsh-render.exe failed: $messages"
     [ "$(head -c 8 "$documents_unix/tracks/$out/sample.png" 2>/dev/null | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] \
         || fail "$mode: quillmarsh-render.exe wrote no PNG picture: $messages"
-    (cd "$documents_unix" && QT_QPA_PLATFORM=offscreen WINEDLLOVERRIDES="$WINEDLLOVERRIDES;zlib1=n" wine "$folder/quillmarsh.exe" > "$work/gui.log" 2>&1) &
-    local gui=$!
-    sleep 10
-    kill -0 $gui 2>/dev/null || fail "$mode: quillmarsh.exe ended at once: $(cat "$work/gui.log")"
-    wineserver -k
-    wait $gui 2>/dev/null || true
+}
+
+# Whether the Windows program PATH runs in this test's prefix.
+program_running() {
+    local pid
+    for pid in $(pgrep -f quillmarsh || true); do
+        [ "$(tr '\0' '\n' < "/proc/$pid/cmdline" 2>/dev/null | head -n 1 | sed 's/ *$//')" = "$1" ] || continue
+        tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+    done
+    return 1
 }
 
 check_registration() { # root key (HKLM or HKCU), Windows install folder, link, expected start folder, mode
@@ -170,6 +176,16 @@ check_registration() { # root key (HKLM or HKCU), Windows install folder, link, 
     grep -qiF "$folder\\quillmarsh.exe" <<<"$strings" || fail "$mode: the Start-menu link does not start $folder\\quillmarsh.exe"
     grep -qxF "$start_in" <<<"$strings" \
         || fail "$mode: the Start-menu link does not start in $start_in: $(tr '\n' ' ' <<<"$strings")"
+    # Opened as Explorer opens it, the link starts the program, which keeps
+    # running (on the offscreen platform) and looks for its settings in Documents.
+    local trace="$work/$mode-link.trace"
+    QT_QPA_PLATFORM=offscreen WINEDEBUG=+file \
+        wine start "$(winepath -w "$link" | tr -d '\r')" > "$trace" 2>&1 || fail "$mode: the Start-menu link does not open"
+    sleep 10
+    program_running "$folder\\quillmarsh.exe" || fail "$mode: quillmarsh.exe started by the Start-menu link is not running"
+    wineserver -k
+    grep -qF "L\"${documents//\\/\\\\}\\\\Quillmarsh.ini\"" "$trace" \
+        || fail "$mode: quillmarsh.exe started by the Start-menu link did not look for Quillmarsh.ini in $documents"
 
     local entry application
     entry=$(reg_tree "$root\\$uninstall_key")
