@@ -89,7 +89,7 @@ LangString TRACK_TYPE ${LANG_RUSSIAN} "GPS-трек"
 LangString ADMIN_NEEDED ${LANG_ENGLISH} "${NAME} was installed for all users; removing it needs an administrator."
 LangString ADMIN_NEEDED ${LANG_RUSSIAN} "${NAME} установлен для всех пользователей; удалить его может только администратор."
 
-Var Folder  ; /D=, which MultiUser's initialisation would replace
+Var Folder  ; the folder given (/D=) or the uninstaller's, which MultiUser's initialisation would replace
 
 Function .onInit
   SetRegView 64
@@ -100,34 +100,37 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
-; The uninstaller belongs to the install in whose folder it lies: all users
-; or the current user, unless a switch says which.
+; The uninstaller removes the install in whose folder it lies (MultiUser's
+; initialisation would take the folder the registry names for the mode it
+; chooses). For all users or for the current user as a switch says, else as
+; the registry's entries say of this folder, else as MultiUser chooses.
 Function un.onInit
   SetRegView 64
+  StrCpy $Folder $INSTDIR
   !insertmacro MULTIUSER_UNINIT
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/AllUsers" $1
-  ${IfNot} ${Errors}
-    Return
-  ${EndIf}
-  ${GetOptions} $0 "/CurrentUser" $1
-  ${IfNot} ${Errors}
-    Return
-  ${EndIf}
-  ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
-  ReadRegStr $2 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-  ${If} $1 == $INSTDIR
-    Call un.MultiUser.InstallMode.CurrentUser
-  ${ElseIf} $2 == $INSTDIR
-    ${If} $MultiUser.Privileges != "Admin"
-    ${AndIf} $MultiUser.Privileges != "Power"
-      MessageBox MB_OK|MB_ICONSTOP "$(ADMIN_NEEDED)" /SD IDOK
-      SetErrorLevel 740  ; ERROR_ELEVATION_REQUIRED
-      Quit
+  ${If} ${Errors}
+    ClearErrors
+    ${GetOptions} $0 "/CurrentUser" $1
+    ${If} ${Errors}
+      ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+      ReadRegStr $2 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+      ${If} $1 == $Folder
+        Call un.MultiUser.InstallMode.CurrentUser
+      ${ElseIf} $2 == $Folder
+        ${If} $MultiUser.Privileges != "Admin"
+        ${AndIf} $MultiUser.Privileges != "Power"
+          MessageBox MB_OK|MB_ICONSTOP "$(ADMIN_NEEDED)" /SD IDOK
+          SetErrorLevel 740  ; ERROR_ELEVATION_REQUIRED
+          Quit
+        ${EndIf}
+        Call un.MultiUser.InstallMode.AllUsers
+      ${EndIf}
     ${EndIf}
-    Call un.MultiUser.InstallMode.AllUsers
   ${EndIf}
+  StrCpy $INSTDIR $Folder
 FunctionEnd
 
 !macro REGISTER_EXTENSION EXTENSION

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Windows installer silently under Wine, in a Wine prefix of its
-# own, for all users (twice: the second over the first) and then for the
-# current user, and after each install checks the installed programs (their
-# file properties, quillmarsh-cli visualising the sample track,
-# quillmarsh-render drawing it, quillmarsh starting), the Start-menu link and
-# the registry (uninstall entry, "Open with" without taking over any format);
-# then runs the uninstall command the registry gives and checks that nothing
-# of the install is left, while the user's Quillmarsh.ini and results stay and
-# another program's association is untouched.
+# own, for all users (twice: the second over the first) and beside it for the
+# current user, and after each install checks the installed files (exactly
+# the staged ones; version, publisher and icon in the programs' properties),
+# the programs (quillmarsh-cli visualising the sample track, quillmarsh-render
+# drawing it), the Start-menu link (it starts quillmarsh in Documents) and the
+# registry (uninstall entry, "Open with" without taking over any format). Then
+# removes the current user's install with its uninstall.exe alone (the install
+# for all users stays whole) and the one for all users with the command the
+# registry gives, and checks that nothing of either is left, while the user's
+# Quillmarsh.ini and results stay and another program's association of .gpx
+# is untouched.
 # Usage: test-installer.sh BUILD_DIR SAMPLE_TRACK
 set -eEuo pipefail
 # What ends the test without a message of its own.
@@ -115,9 +118,9 @@ progid='Quillmarsh.Track'
 # The files of the install, relative to its folder, sorted.
 installed_files() { (cd "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort); }
 
-check_programs() { # install folder (Unix), mode
+check_files() { # install folder (Unix), mode
     local folder="$1" mode="$2" exe
-    step "$mode: the installed programs"
+    step "$mode: the installed files"
     diff <(installed_files "$stage"; echo uninstall.exe) <(installed_files "$folder" | grep -vx uninstall.exe; echo uninstall.exe) \
         || fail "$mode: the install folder does not hold exactly the staged files and uninstall.exe"
     while read -r file; do
@@ -131,8 +134,11 @@ check_programs() { # install folder (Unix), mode
         grep -qx "$version" <<<"$strings" || fail "$exe.exe does not have version $version in its file properties"
         wrestool -l --type=14 "$folder/$exe.exe" | grep -q . || fail "$exe.exe has no icon"
     done
+}
 
-    local cli="$folder/quillmarsh-cli.exe" help out
+check_programs() { # install folder (Unix), mode
+    local folder="$1" mode="$2" cli="$1/quillmarsh-cli.exe" help out
+    step "$mode: the installed programs"
     help=$(run "$cli" --help) || fail "$mode: quillmarsh-cli.exe --help failed"
     grep -q visualise <<<"$help" || fail "$mode: quillmarsh-cli.exe --help does not show the usage: $help"
 
@@ -167,7 +173,7 @@ program_running() {
 }
 
 check_registration() { # root key (HKLM or HKCU), Windows install folder, link, expected start folder, mode
-    local root="$1" folder="$2" link="$3" start_in="$4" mode="$5" name value other tree switch=/AllUsers
+    local root="$1" folder="$2" link="$3" start_in="$4" mode="$5" name value tree switch=/AllUsers
     [ "$root" = HKLM ] || switch=/CurrentUser
     step "$mode: Start-menu link and registry"
     [ -f "$link" ] || fail "$mode: no Start-menu link $link"
@@ -223,18 +229,13 @@ check_registration() { # root key (HKLM or HKCU), Windows install folder, link, 
             *) [ -z "$value" ] || fail "$mode: the install made $value the default program of $extension" ;;
         esac
     done
-
-    other=HKCU
-    [ "$root" = HKLM ] || other=HKLM
-    [ -z "$(reg_tree "$other\\$uninstall_key")" ] || fail "$mode: an uninstall entry in $other as well"
-    [ -z "$(reg_tree "$other\\$application_key")" ] || fail "$mode: Applications\\quillmarsh.exe in $other as well"
 }
 
 # Uninstalls with the command "Apps and features" runs (the registry's
 # QuietUninstallString), or with uninstall.exe /S alone, as when started from
 # its folder: then it finds by its folder which install it removes.
 uninstall() { # root key, install folder (Unix), link, mode, registry|alone
-    local root="$1" folder="$2" link="$3" mode="$4" how="$5" command program arguments extension tree key left
+    local root="$1" folder="$2" link="$3" mode="$4" how="$5" command program arguments extension tree key
     if [ "$how" = registry ]; then
         step "$mode: uninstalling with the registry's QuietUninstallString"
         command=$(tree_value "$(reg_tree "$root\\$uninstall_key")" "" QuietUninstallString) \
@@ -264,10 +265,6 @@ uninstall() { # root key, install folder (Unix), link, mode, registry|alone
             [ "$(tree_value "$tree" "" "(Default)")" = OtherApp.gpx ] || fail "$mode: the uninstall took .gpx from OtherApp.gpx"
         fi
     done
-    # Nothing named after the program anywhere in the prefix but the user's files
-    # and the downloaded installer.
-    left=$(cd "$WINEPREFIX/drive_c" && find . -iname '*quillmarsh*' | grep -v "^\./users/[^/]*/\(Documents\|Downloads\)/" || true)
-    [ -z "$left" ] || fail "$mode: the uninstall left $left"
     cmp -s "$work/Quillmarsh.ini" "$documents_unix/Quillmarsh.ini" || fail "$mode: the uninstall changed or removed Quillmarsh.ini"
     [ -f "$documents_unix/tracks/$mode-results/sample_speed.gpx" ] || fail "$mode: the uninstall removed the user's results"
 }
@@ -277,22 +274,37 @@ program_files=$(windows_env ProgramW6432)
 common_menu="$(unix_path "$(windows_env ProgramData)")/Microsoft/Windows/Start Menu/Programs"
 user_menu="$(unix_path "$(windows_env APPDATA)")/Microsoft/Windows/Start Menu/Programs"
 
+all_users="$program_files\\Quillmarsh"
+current_user="$(windows_env LOCALAPPDATA)\\Programs\\Quillmarsh"
+
 mode=all-users
-folder="$program_files\\Quillmarsh"
 step "$mode: $setup_name /S"
 run "$setup" /S || fail "$mode: the silent install failed"
 step "$mode: $setup_name /S again, over the first install"
 run "$setup" /S || fail "$mode: the second silent install failed"
-check_programs "$(unix_path "$folder")" "$mode"
-check_registration HKLM "$folder" "$common_menu/Quillmarsh.lnk" '%USERPROFILE%\Documents' "$mode"
-uninstall HKLM "$(unix_path "$folder")" "$common_menu/Quillmarsh.lnk" "$mode" registry
+check_files "$(unix_path "$all_users")" "$mode"
+check_programs "$(unix_path "$all_users")" "$mode"
+check_registration HKLM "$all_users" "$common_menu/Quillmarsh.lnk" '%USERPROFILE%\Documents' "$mode"
+[ -z "$(reg_tree "HKCU\\$uninstall_key")$(reg_tree "HKCU\\$application_key")" ] || fail "$mode: the install wrote to HKCU"
 
+# Beside the install for all users, one for the current user, which its own
+# uninstall.exe removes without touching the other.
 mode=current-user
-folder="$(windows_env LOCALAPPDATA)\\Programs\\Quillmarsh"
 step "$mode: $setup_name /S /CurrentUser"
 run "$setup" /S /CurrentUser || fail "$mode: the silent install failed"
-check_programs "$(unix_path "$folder")" "$mode"
-check_registration HKCU "$folder" "$user_menu/Quillmarsh.lnk" "$documents" "$mode"
-uninstall HKCU "$(unix_path "$folder")" "$user_menu/Quillmarsh.lnk" "$mode" alone
+check_files "$(unix_path "$current_user")" "$mode"
+check_programs "$(unix_path "$current_user")" "$mode"
+check_registration HKCU "$current_user" "$user_menu/Quillmarsh.lnk" "$documents" "$mode"
+uninstall HKCU "$(unix_path "$current_user")" "$user_menu/Quillmarsh.lnk" "$mode" alone
+
+mode=all-users
+check_files "$(unix_path "$all_users")" "$mode"
+check_registration HKLM "$all_users" "$common_menu/Quillmarsh.lnk" '%USERPROFILE%\Documents' "$mode"
+uninstall HKLM "$(unix_path "$all_users")" "$common_menu/Quillmarsh.lnk" "$mode" registry
+
+# Nothing named after the program anywhere in the prefix but the user's files
+# and the downloaded installer.
+left=$(cd "$WINEPREFIX/drive_c" && find . -iname '*quillmarsh*' | grep -v "^\./users/[^/]*/\(Documents\|Downloads\)/" || true)
+[ -z "$left" ] || fail "the uninstalls left $left"
 
 step "passed"
