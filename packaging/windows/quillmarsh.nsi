@@ -202,12 +202,17 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
 
-  Delete "${SHORTCUT}"
+  ; The link and the registry only when they are this folder's: a copy of the
+  ; folder elsewhere leaves the registered install whole.
+  ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    Delete "${SHORTCUT}"
 
-  DeleteRegKey SHCTX "${APPLICATION_KEY}"
-  DeleteRegKey SHCTX "Software\Classes\${PROGID}"
-  !insertmacro FOR_EACH_EXTENSION UNREGISTER_EXTENSION
-  System::Call "${NOTIFY_ASSOCIATIONS}"
+    DeleteRegKey SHCTX "${APPLICATION_KEY}"
+    DeleteRegKey SHCTX "Software\Classes\${PROGID}"
+    !insertmacro FOR_EACH_EXTENSION UNREGISTER_EXTENSION
+    System::Call "${NOTIFY_ASSOCIATIONS}"
 
-  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+  ${EndIf}
 SectionEnd
