@@ -183,10 +183,9 @@ check_registration() { # root key (HKLM or HKCU), Windows install folder, link, 
     grep -qxF "$start_in" <<<"$strings" \
         || fail "$mode: the Start-menu link does not start in $start_in: $(tr '\n' ' ' <<<"$strings")"
     # Opened as Explorer opens it, the link starts the program, which keeps
-    # running (on the offscreen platform) and looks for its settings in Documents.
+    # running (its windows on no display) and looks for its settings in Documents.
     local trace="$work/$mode-link.trace"
-    QT_QPA_PLATFORM=offscreen WINEDEBUG=+file \
-        wine start "$(winepath -w "$link" | tr -d '\r')" > "$trace" 2>&1 || fail "$mode: the Start-menu link does not open"
+    WINEDEBUG=+file wine start "$(winepath -w "$link" | tr -d '\r')" > "$trace" 2>&1 || fail "$mode: the Start-menu link does not open"
     sleep 10
     program_running "$folder\\quillmarsh.exe" || fail "$mode: quillmarsh.exe started by the Start-menu link is not running"
     wineserver -k
