@@ -108,7 +108,10 @@ void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTrip>& trip, const qm::Settings& settings,
                    QSize size, std::optional<qm::Measure> measure)
 {
+#ifndef _WIN32
+    // Windows' own platform draws without showing a window; its offscreen one has no fonts.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     qInstallMessageHandler(DropQtMessages);
     const qm::QuietStandardError quiet;
     QApplication app(argc, argv);

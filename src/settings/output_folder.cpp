@@ -30,7 +30,8 @@ std::string WithSubFolder(std::string_view folderText, std::string_view trackPat
 std::string WithoutSubFolder(std::string_view folderText, std::string_view trackPath)
 {
     // The folder's last separator may be either of the system's.
-    std::string_view name = SubFolderName(trackPath), text = folderText;
+    const std::string subFolder = SubFolderName(trackPath);
+    std::string_view name = subFolder, text = folderText;
     if (EndsWithPathSeparator(name)) {
         if (!EndsWithPathSeparator(text)) return std::string(folderText);
         name.remove_suffix(1);
