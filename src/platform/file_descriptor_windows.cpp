@@ -7,12 +7,6 @@
 #include <windows.h>
 
 namespace qm {
-namespace {
-
-HANDLE HandleOf(int fd) { return reinterpret_cast<HANDLE>(::_get_osfhandle(fd)); }
-
-}  // namespace
-
 bool FileDescriptor::Close()
 {
     if (fd_ < 0) return true;

@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 
+#include "platform/ascii_case.h"
 #include "platform/file_descriptor.h"
 #include "platform/path_text.h"
 #include "platform/windows_text.h"
@@ -12,8 +13,6 @@
 
 namespace qm {
 namespace {
-
-HANDLE HandleOf(int fd) { return reinterpret_cast<HANDLE>(::_get_osfhandle(fd)); }
 
 // A descriptor owning handle; -1 (and the handle closed) when none is left.
 int DescriptorOf(HANDLE handle, int flags)
@@ -41,13 +40,11 @@ bool IsDeviceName(const std::string& path)
 {
     std::string name = PathNamePart(path);
     name = name.substr(0, name.find('.'));
-    while (!name.empty() && (name.back() == ' ')) name.pop_back();
-    if (name.size() < 3 || name.size() > 4) return false;
-    std::string upper;
-    for (char c : name) upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") return true;
-    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) && upper[3] >= '1' &&
-           upper[3] <= '9';
+    while (name.ends_with(' ')) name.pop_back();
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
+        if (SameTextAnyCase(name, device)) return true;
+    return name.size() == 4 && (SameTextAnyCase(name.substr(0, 3), "COM") || SameTextAnyCase(name.substr(0, 3), "LPT")) &&
+           name[3] >= '1' && name[3] <= '9';
 }
 
 std::string LastErrorReason()
@@ -115,12 +112,7 @@ bool SetCurrentDir(const std::string& path) { return ::SetCurrentDirectoryW(Wide
 
 std::string AbsolutePath(const std::string& path)
 {
-    const std::wstring wide = WidePath(path);
-    const DWORD n = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (n == 0) return path;
-    std::wstring full(n, L'\0');
-    full.resize(::GetFullPathNameW(wide.c_str(), n, full.data(), nullptr));
-    return WideToUtf8(full);
+    return WideToUtf8(FullPath(WidePath(path)));
 }
 
 int OpenRegularFile(const std::string& path, std::string* why)

@@ -1,6 +1,7 @@
 #include "platform/windows_text.h"
 
 #include <cerrno>
+#include <io.h>
 #include <windows.h>
 
 namespace qm {
@@ -25,6 +26,17 @@ std::string WideToUtf8(std::wstring_view text)
     return utf8;
 }
 
+std::wstring FullPath(const std::wstring& path)
+{
+    const DWORD n = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return path;
+    std::wstring full(n, L'\0');
+    full.resize(::GetFullPathNameW(path.c_str(), n, full.data(), nullptr));
+    return full;
+}
+
+void* HandleOf(int fd) { return reinterpret_cast<HANDLE>(::_get_osfhandle(fd)); }
+
 std::wstring WidePath(std::string_view path)
 {
     std::wstring wide = Utf8ToWide(path);
@@ -34,10 +46,7 @@ std::wstring WidePath(std::string_view path)
     // path must leave room for an 8.3 name.
     constexpr size_t kPlainLength = MAX_PATH - 12;
     if (wide.size() < kPlainLength || wide.starts_with(L"\\\\?\\")) return wide;
-    const DWORD n = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (n == 0) return wide;
-    std::wstring full(n, L'\0');
-    full.resize(::GetFullPathNameW(wide.c_str(), n, full.data(), nullptr));
+    const std::wstring full = FullPath(wide);
     if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
 }

@@ -2,20 +2,13 @@
 
 #include "support/test_support.h"
 
+#include "platform/windows_text.h"
+
 #include <map>
 #include <windows.h>
 
 namespace qm::test {
 namespace {
-
-std::wstring Wide(const std::string& text)
-{
-    std::wstring wide(text.size() + 1, L'\0');
-    const int n = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                                        static_cast<int>(wide.size()));
-    wide.resize(static_cast<size_t>(n));
-    return wide;
-}
 
 // One argument as CommandLineToArgvW reads it back.
 std::wstring Quoted(const std::wstring& arg)
@@ -38,7 +31,7 @@ std::wstring Quoted(const std::wstring& arg)
 HANDLE Inherited(const std::string& path)
 {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+    return ::CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
@@ -51,8 +44,8 @@ pid_t StartCli(std::vector<std::string> args, const std::string& workDir, const 
                const std::string& stdoutPath, size_t memoryLimit)
 {
     const std::string outPath = stdoutPath.empty() ? scratchDir + "/stdout" : stdoutPath;
-    std::wstring command = Quoted(Wide(QM_CLI));
-    for (const std::string& arg : args) command += L" " + Quoted(Wide(arg));
+    std::wstring command = Quoted(Utf8ToWide(QM_CLI));
+    for (const std::string& arg : args) command += L" " + Quoted(Utf8ToWide(arg));
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -65,7 +58,7 @@ pid_t StartCli(std::vector<std::string> args, const std::string& workDir, const 
     ::SetEnvironmentVariableW(L"LC_ALL", L"C");
     PROCESS_INFORMATION process{};
     const bool started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
-                                          Wide(workDir).c_str(), &startup, &process);
+                                          Utf8ToWide(workDir).c_str(), &startup, &process);
     ::SetEnvironmentVariableW(L"LC_ALL", nullptr);
     ::CloseHandle(startup.hStdOutput);
     ::CloseHandle(startup.hStdError);
