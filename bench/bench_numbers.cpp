@@ -42,6 +42,7 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
     const TrackPoints points = std::move(LoadTrack(trackPath).Track->Points);
 
     std::vector<TrackPoint> read(lines.size());
+    std::vector<OfferedPoint> parsed(lines.size());
     const std::vector<Times> reading = BestTimesInTurn(
         kRuns, {
                    [&] {
@@ -63,8 +64,8 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
                        Keep(read);
                    },
                    [&] {
-                       for (size_t i = 0; i < lines.size(); ++i) ParseTrackPoint(lines[i], read[i]);
-                       Keep(read);
+                       for (size_t i = 0; i < lines.size(); ++i) ParseTrackPoint(lines[i], parsed[i]);
+                       Keep(parsed);
                    },
                });
 

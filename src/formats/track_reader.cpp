@@ -30,29 +30,6 @@ namespace {
 // a file read whole takes and the bytes any reader is given.
 constexpr size_t kMaxTrackFile = size_t{1} << 30;
 
-// Whether the first character after blanks is "<" in text of code units of
-// `width` bytes whose ASCII byte stands at `low` and whose other bytes are 0.
-bool StartsWithTag(std::string_view text, size_t width, size_t low)
-{
-    for (size_t at = 0; at + width <= text.size(); at += width) {
-        for (size_t i = 0; i < width; ++i)
-            if (i != low && text[at + i] != '\0') return false;
-        const char c = text[at + low];
-        if (!IsXmlBlank(c)) return c == '<';
-    }
-    return false;
-}
-
-// Whether the content starts as an XML document does: a UTF-16 byte-order
-// mark, or a "<" after an optional UTF-8 byte-order mark and any blanks, in
-// UTF-8 or in UTF-16 of either byte order.
-bool StartsAsXml(std::string_view text)
-{
-    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) return true;
-    text = WithoutUtf8Bom(text);
-    return StartsWithTag(text, 1, 0) || StartsWithTag(text, 2, 1) || StartsWithTag(text, 2, 0);
-}
-
 // The bytes of a file, read straight into memory that is not cleared first.
 struct WholeFile {
     std::unique_ptr<char[]> data;
@@ -80,30 +57,127 @@ void ReadWholeFile(FileBytes& file, WholeFile& bytes)
     }
 }
 
+// Where a format's reader takes the file from: its text streamed, line by
+// line or whole in memory, as the reader needs.
+class TrackSource {
+public:
+    virtual ~TrackSource() = default;
+    // The first bytes, which tell the format.
+    virtual std::string_view Head() = 0;
+    // The bytes from the first.
+    virtual ByteSource& Bytes() = 0;
+    // All the bytes in memory.
+    virtual std::string_view Whole() = 0;
+    // The file line by line when it is read from a file, else nothing.
+    virtual FileLineReader* FileLines() = 0;
+};
+
+class MemorySource final : public TrackSource {
+public:
+    explicit MemorySource(std::string_view content) : content_(content), bytes_(content) {}
+    std::string_view Head() override { return content_; }
+    ByteSource& Bytes() override
+    {
+        bytes_.Rewind();
+        return bytes_;
+    }
+    std::string_view Whole() override { return content_; }
+    FileLineReader* FileLines() override { return nullptr; }
+
+private:
+    std::string_view content_;
+    MemoryBytes bytes_;
+};
+
+class FileSource final : public TrackSource {
+public:
+    FileSource(int fd, const std::string& path) : lines_(fd, path, kMaxTrackFile), bytes_(fd, path, kMaxTrackFile) {}
+    std::string_view Head() override { return lines_.Head(); }
+    ByteSource& Bytes() override
+    {
+        bytes_.Rewind();
+        return bytes_;
+    }
+    std::string_view Whole() override
+    {
+        if (!whole_.data) ReadWholeFile(bytes_, whole_);
+        return whole_.View();
+    }
+    FileLineReader* FileLines() override { return &lines_; }
+
+private:
+    FileLineReader lines_;
+    FileBytes bytes_;
+    WholeFile whole_;
+};
+
 // A track in XML, read by the reader its root element calls for; GPX unless
 // it is TCX or KML, the GPX reader refusing what is none.
-TrackReading ReadXmlDocument(ByteSource& bytes, const std::string& path)
+TrackReading ReadXml(TrackSource& source, const std::string& path)
 {
-    const std::string root = XmlRootName(bytes);
-    bytes.Rewind();
+    const std::string root = XmlRootName(source.Bytes());
+    ByteSource& bytes = source.Bytes();
     if (root == kTcxRoot) return ReadTcxTrack(bytes, path);
     if (root == kKmlRoot) return ReadKmlTrack(bytes, path);
     return ReadGpxTrack(bytes, path);
 }
 
+TrackReading ReadPlt(TrackSource& source, const std::string& path)
+{
+    if (FileLineReader* lines = source.FileLines()) return ReadPltTrack(*lines, path);
+    return ReadPltTrack(source.Whole(), path);
+}
+
+template <TrackReading (*Read)(std::string_view, const std::string&)>
+TrackReading ReadWhole(TrackSource& source, const std::string& path)
+{
+    return Read(source.Whole(), path);
+}
+
+bool Anything(std::string_view) { return true; }
+
+struct TrackFormat {
+    std::string_view Name;
+    bool (*Recognises)(std::string_view head);
+    TrackReading (*Read)(TrackSource& source, const std::string& path);
+};
+
+// The formats in the order their first bytes are tried; any other content
+// is read as an OziExplorer track, whose reader refuses what is none.
+constexpr TrackFormat kTrackFormats[] = {
+    {"FIT", StartsAsFit, ReadWhole<ReadFitTrack>},
+    {"XML", StartsAsXml, ReadXml},
+    {"KMZ", StartsAsKmz, ReadWhole<ReadKmzTrack>},
+    {"IGC", StartsAsIgc, ReadWhole<ReadIgcTrack>},
+    {"NMEA", StartsAsNmea, ReadWhole<ReadNmeaTrack>},
+    {"PLT", Anything, ReadPlt},
+};
+
+const TrackFormat& FormatOf(std::string_view head)
+{
+    return *std::find_if(std::begin(kTrackFormats), std::end(kTrackFormats),
+                         [&](const TrackFormat& format) { return format.Recognises(head); });
+}
+
+TrackReading ReadFrom(TrackSource& source, const std::string& path)
+{
+    TrackReading reading;
+    try {
+        return FormatOf(source.Head()).Read(source, path);
+    } catch (const Error& error) {
+        reading.Messages.push_back({true, error.what()});
+    }
+    return reading;
+}
+
 }  // namespace
+
+std::string_view TrackFormatName(std::string_view head) { return FormatOf(head).Name; }
 
 TrackReading ReadTrack(std::string_view content, const std::string& path)
 {
-    if (LooksLikeFit(content)) return ReadFitTrack(content, path);
-    if (StartsAsXml(content)) {
-        MemoryBytes bytes(content);
-        return ReadXmlDocument(bytes, path);
-    }
-    if (IsKmz(content)) return ReadKmzTrack(content, path);
-    if (StartsAsIgc(content)) return ReadIgcTrack(content, path);
-    if (StartsAsNmea(content)) return ReadNmeaTrack(content, path);
-    return ReadPltTrack(content);
+    MemorySource source(content);
+    return ReadFrom(source, path);
 }
 
 TrackReading LoadTrack(const std::string& path)
@@ -119,25 +193,8 @@ TrackReading LoadTrack(const std::string& path)
         reading.Messages.push_back(TooLarge(path));
         return reading;
     }
-    // An OziExplorer track streams through the line reader and an XML one
-    // through expat, their text never whole in memory; the other formats are
-    // read from memory.
-    FileLineReader lines(fd.get(), path, kMaxTrackFile);
-    FileBytes file(fd.get(), path, kMaxTrackFile);
-    WholeFile whole;
-    try {
-        const std::string_view head = lines.Head();
-        if (StartsAsXml(head)) {
-            file.Rewind();
-            return ReadXmlDocument(file, path);
-        }
-        if (StartsAsPltTrack(head)) return ReadPltTrack(lines);
-        ReadWholeFile(file, whole);
-    } catch (const Error& error) {
-        reading.Messages.push_back({true, error.what()});
-        return reading;
-    }
-    return ReadTrack(whole.View(), path);
+    FileSource source(fd.get(), path);
+    return ReadFrom(source, path);
 }
 
 }  // namespace qm

@@ -24,12 +24,16 @@ struct TrackReading {
     std::vector<Message> Messages;
 };
 
-// Reads and checks a track held in memory, in the format its content shows:
-// a FIT header is read as FIT; text that starts as XML does (after a
-// byte-order mark and blanks, in UTF-8 or UTF-16 of either byte order) by
-// its root element as TCX, KML or else GPX; a ZIP archive as KMZ; an IGC
-// flight log or a log of NMEA sentences as such; any other as an
-// OziExplorer track. path names the file in messages.
+// The name of the format a file's first bytes show, tried in this order:
+// "FIT" for a FIT header; "XML" for text that starts as XML does (after a
+// byte-order mark and blanks, in UTF-8 or UTF-16 of either byte order),
+// read by its root element as TCX, KML or else GPX; "KMZ" for a ZIP
+// archive; "IGC" for an IGC flight log; "NMEA" for a log of NMEA sentences;
+// "PLT" for any other, read as an OziExplorer track.
+std::string_view TrackFormatName(std::string_view head);
+
+// Reads and checks a track held in memory, in the format its content shows.
+// path names the file in messages.
 TrackReading ReadTrack(std::string_view content, const std::string& path);
 
 // Reads the file at path once and gives it to ReadTrack.

@@ -37,6 +37,11 @@ constexpr auto kWordings = std::to_array<Wording>({
      "Points with coordinates or time out of range left out: %1 of %2."},
     {LeftOutNotLater, "Пропущено точек со временем не позже предыдущей точки: %1 из %2.",
      "Points not later than the point before left out: %1 of %2."},
+    {LeftOutWrongValues,
+     "Пропущено значений высоты, пульса, каденса, мощности или температуры, которые не являются допустимым числом: %1; "
+     "точки сохранены.",
+     "Height, heart rate, cadence, power or temperature values that are no usable number left out: %1; the points are "
+     "kept."},
     {NotXml, "не является правильным XML (%1).", "is not well-formed XML (%1)."},
     {NotOfFormat, "не является файлом %1 (корневой элемент <%2>).", "is not a %1 file (root element <%2>)."},
     {WrongValue, "неверное значение %1 \"%2\".", "wrong value %1 \"%2\"."},
@@ -78,6 +83,8 @@ constexpr auto kWordings = std::to_array<Wording>({
      "The IGC file %1 has no flight date: no HFDTE record."},
     {IgcPoint, "(записи B)", "(B record)"},
     {IgcTime, "времени", "time"},
+    {PltPoint, "(строки точки)", "(point line)"},
+    {PltTime, "времени", "time"},
     {ScaleClash,
      "Шкала скоростей не годится: полосы %1 и %2 записали бы один файл %3. Верхние границы полос должны возрастать.",
      "The speed scale cannot be used: the bands %1 and %2 would write the same file %3. The upper limits of the "

@@ -26,6 +26,7 @@ enum class MessageId {
     LeftOutUntimed,        // %1 left out, %2 of
     LeftOutOutOfRange,     // %1 left out, %2 of
     LeftOutNotLater,       // %1 left out, %2 of
+    LeftOutWrongValues,    // %1 values left out
     NotXml,                // %1 the parser's reason
     NotOfFormat,           // %1 format, %2 root element
     WrongValue,            // %1 element or attribute, %2 value
@@ -57,6 +58,8 @@ enum class MessageId {
     IgcNoDate,             // %1 file
     IgcPoint,
     IgcTime,
+    PltPoint,
+    PltTime,
     ScaleClash,            // %1 band, %2 band, %3 file
     SpeedUnit,
     SettingsNotSaved,      // %1 file

@@ -6,11 +6,10 @@
 
 namespace qm {
 
-std::string TimeOrderMessage(const TrackPoints& points, size_t n)
+std::string TimeOrderMessage(size_t n, double previous, double time)
 {
-    return MessageText(MessageId::TimeOrder,
-                       {IntToText(static_cast<int64_t>(n)), DateTimeText(points[n - 1].DateTime),
-                        IntToText(static_cast<int64_t>(n) + 1), DateTimeText(points[n].DateTime)});
+    return MessageText(MessageId::TimeOrder, {IntToText(static_cast<int64_t>(n)), DateTimeText(previous),
+                                              IntToText(static_cast<int64_t>(n) + 1), DateTimeText(time)});
 }
 
 }  // namespace qm

@@ -10,12 +10,21 @@ namespace qm {
 struct TrackPoint {
     double Latitude = 0;   // decimal degrees, north positive
     double Longitude = 0;  // decimal degrees, east positive
-    double DateTime = 0;   // days since 1899-12-30 00:00 UTC
+    double DateTime = 0;   // days since 1899-12-30 00:00 UTC, IsTrackTime
     std::optional<double> Height;  // metres; nothing when not known
     bool StartsPiece = false;      // a new piece of the track starts here (the first point starts one anyway)
 };
 
 using TrackPoints = std::vector<TrackPoint>;
+
+// Whether a day count lies within the years 1 to 9999 UTC, where every
+// point's time lies: every format we write can hold them.
+inline bool IsTrackTime(double days)
+{
+    constexpr double kFirstDay = -693593;  // 0001-01-01
+    constexpr double kEndDay = 2958466;    // the day after 9999-12-31
+    return days >= kFirstDay && days < kEndDay;
+}
 
 // What a device may measure beside the position.
 enum class Measure { HeartRate, Cadence, Power, Temperature };  // beats/min, 1/min, W, °C

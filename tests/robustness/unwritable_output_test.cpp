@@ -136,7 +136,7 @@ TEST_F(UnwritableOutput, BandFailingWhileWrittenKeepsEveryBandBeforeIt)
     // of band 15 passes the limit when it first empties its 1 MB buffer.
     std::string text = "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\nAltitude is in Feet\r\nReserved 3\r\n"
                        "0,2,255,,0,0,2,8421376\r\n0\r\n";
-    double latitude = 50;
+    double latitude = 10;  // to 77°
     double time = 40000;
     for (auto [speed, count] : {std::pair{1.5, 3000}, {3.0, 10000}, {7.0, 16000}, {12.0, 25000}}) {
         for (int i = 0; i < count; ++i) {

@@ -1,6 +1,6 @@
 #include "formats/fit/fit_reader.h"
 
-#include "formats/collected_points.h"
+#include "formats/point_admission.h"
 #include "formats/fit/fit_messages.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
@@ -55,11 +55,11 @@ std::optional<double> Height(const FitMessage& record)
     return (*stored - 2500.0) / 5;
 }
 
-std::array<std::optional<float>, kMeasureCount> Measures(const FitMessage& record)
+OfferedMeasures Measures(const FitMessage& record)
 {
-    std::array<std::optional<float>, kMeasureCount> measures;
+    OfferedMeasures measures;
     auto set = [&](Measure measure, std::optional<uint32_t> value, auto convert) {
-        if (value) measures[static_cast<size_t>(measure)] = static_cast<float>(convert(*value));
+        if (value) measures[static_cast<size_t>(measure)] = static_cast<double>(convert(*value));
     };
     auto same = [](uint32_t value) { return value; };
     set(Measure::HeartRate, Valid(record.Field(kHeartRate, 1), kInvalidUint8), same);
@@ -76,48 +76,36 @@ public:
     {
         if (message.File != file_) {
             file_ = message.File;
-            collected_.StartPiece();
+            admission_.StartPiece();
         }
         if (message.Global == kEvent) {
             if (message.Field(kEventKind, 1) == kTimerEvent && message.Field(kEventType, 1) == kStartEvent)
-                collected_.StartPiece();
+                admission_.StartPiece();
         } else if (message.Global == kRecord) {
             TakeRecord(message);
         }
     }
 
-    CollectedPoints& Collected() { return collected_; }
+    PointAdmission& Admission() { return admission_; }
 
 private:
-    // As in GPX: a point out of range is left out and the next point kept
-    // starts a piece; a point without a time is only left out.
     void TakeRecord(const FitMessage& record)
     {
-        ++collected_.Count;
+        OfferedPoint point;
         const std::optional<uint32_t> latitude = Valid(record.Field(kLatitude, 4), kInvalidSint32);
         const std::optional<uint32_t> longitude = Valid(record.Field(kLongitude, 4), kInvalidSint32);
-        if (!latitude || !longitude) {
-            ++collected_.Unplaced;
-            return;
+        if (latitude && longitude) {
+            point.Latitude = static_cast<int32_t>(*latitude) * kDegreesPerSemicircle;
+            point.Longitude = static_cast<int32_t>(*longitude) * kDegreesPerSemicircle;
         }
-        TrackPoint point;
-        point.Latitude = static_cast<int32_t>(*latitude) * kDegreesPerSemicircle;
-        point.Longitude = static_cast<int32_t>(*longitude) * kDegreesPerSemicircle;
-        if (!IsUsablePosition(point.Latitude, point.Longitude)) {
-            collected_.LeaveOutOfRange();
-            return;
-        }
-        // Any date of 32 bits lies within the years every output can write.
-        if (!record.Timestamp || *record.Timestamp < kFirstDateTime) {
-            ++collected_.Untimed;
-            return;
-        }
-        point.DateTime = (kEpochSeconds + *record.Timestamp) / kSecondsPerDay;
+        if (record.Timestamp && *record.Timestamp >= kFirstDateTime)
+            point.Time = (kEpochSeconds + *record.Timestamp) / kSecondsPerDay;
         point.Height = Height(record);
-        collected_.Keep(point, Measures(record));
+        point.Measures = Measures(record);
+        admission_.Offer(point);
     }
 
-    CollectedPoints collected_;
+    PointAdmission admission_;
     size_t file_ = 0;
 };
 
@@ -131,7 +119,7 @@ std::string Joined(const std::vector<std::string>& texts)
 
 }  // namespace
 
-bool LooksLikeFit(std::string_view content)
+bool StartsAsFit(std::string_view content)
 {
     return content.size() >= 12 && static_cast<unsigned char>(content[0]) >= 12 && content.substr(8, 4) == ".FIT";
 }
@@ -143,15 +131,15 @@ TrackReading ReadFitTrack(std::string_view content, const std::string& path)
     FitTrackBuilder builder;
     FitMessage message;
     while (stream.Next(message)) builder.Take(message);
-    CollectedPoints& collected = builder.Collected();
+    PointAdmission& admission = builder.Admission();
     const std::string damage = Joined(stream.Damage());
-    if (!damage.empty() && collected.Points.empty()) {
+    if (!damage.empty() && admission.KeptCount() == 0) {
         reading.Messages.push_back(
             {false, MessageText(MessageId::FitDamagedEmpty, {path, damage})});
         return reading;
     }
     std::vector<Message> checked;
-    reading.Track = CheckedTrack(collected, {"record", "timestamp"}, path, checked);
+    reading.Track = admission.CheckedTrack({"record", "timestamp"}, path, checked);
     if (reading.Track && !damage.empty())
         reading.Messages.push_back(
             {false, MessageText(MessageId::FitDamaged, {path, damage})});

@@ -9,7 +9,7 @@ namespace qm {
 
 // Whether content starts as a FIT file does: a header of at least 12 bytes
 // with ".FIT" at bytes 8 to 11.
-bool LooksLikeFit(std::string_view content);
+bool StartsAsFit(std::string_view content);
 
 // Reads the track of FIT content (one file, or several chained): every
 // `record` message, its position in semicircles as degrees, its time as days

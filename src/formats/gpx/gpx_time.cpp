@@ -2,6 +2,7 @@
 
 #include "formats/xml/xml_text.h"
 #include "platform/date_time_text.h"
+#include "track/track.h"
 
 #include <charconv>
 #include <chrono>
@@ -16,9 +17,6 @@ using namespace std::chrono;
 
 // 1899-12-30 is day 0 of the track model, 1970-01-01 that of sys_days.
 constexpr int64_t kNanosecondsPerDay = int64_t{86400} * 1000000000;
-// The day counts of 0001-01-01 and of the day after 9999-12-31.
-constexpr double kFirstDay = -693593;
-constexpr double kEndDay = 2958466;
 
 // Reads exactly `width` digits at text's start and drops them.
 bool TakeDigits(std::string_view& text, size_t width, int& value)
@@ -113,11 +111,9 @@ std::optional<double> ParseGpxTime(std::string_view text)
     return DaysOf(dayCount, static_cast<double>(h * 3600 + mi * 60 + s - *offset) + fraction);
 }
 
-bool IsGpxTimeWritable(double days) { return days >= kFirstDay && days < kEndDay; }
-
 std::optional<std::string> GpxTimeText(double days)
 {
-    if (!IsGpxTimeWritable(days)) return std::nullopt;
+    if (!IsTrackTime(days)) return std::nullopt;
     const int64_t dayCount = static_cast<int64_t>(std::floor(days));
     const int64_t ns = std::llround((days - static_cast<double>(dayCount)) * static_cast<double>(kNanosecondsPerDay));
     // The fewest decimals of the second that read back as the same value.

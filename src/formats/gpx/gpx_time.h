@@ -12,13 +12,9 @@ namespace qm {
 // before the minute that follows it. Nothing when the text is no such time.
 std::optional<double> ParseGpxTime(std::string_view text);
 
-// Whether the day count lies within the years 1 to 9999 UTC, which every
-// format we write can hold.
-bool IsGpxTimeWritable(double days);
-
 // The UTC text of a day count, "2020-02-14T18:04:30.25Z": seconds to the
 // nanosecond, trailing zeros dropped, so that ParseGpxTime gives the same
-// day count back. Nothing when it is not IsGpxTimeWritable.
+// day count back. Nothing when it is not IsTrackTime.
 std::optional<std::string> GpxTimeText(double days);
 
 }  // namespace qm

@@ -1,12 +1,12 @@
 #include "formats/igc/igc_reader.h"
 
-#include "formats/collected_points.h"
+#include "formats/point_admission.h"
 #include "formats/fix_time.h"
-#include "formats/gpx/gpx_time.h"
 #include "formats/log_lines.h"
 #include "platform/message_text.h"
 #include "platform/quoted_input.h"
 
+#include <cmath>
 #include <optional>
 
 namespace qm {
@@ -68,17 +68,18 @@ public:
                     return false;
                 }
             } else if (line.starts_with("B")) {
+                sawFix_ = true;
                 ReadFix(line);
             }
         }
-        if (collected_.Count > 0 && !dated_) {
+        if (sawFix_ && !dated_) {
             messages.push_back({false, MessageText(MessageId::IgcNoDate, {path_})});
             return false;
         }
         return true;
     }
 
-    CollectedPoints& Collected() { return collected_; }
+    PointAdmission& Admission() { return admission_; }
 
 private:
     // "HFDTEddmmyy" or "HFDTEDATE:ddmmyy", either perhaps followed by ",nn"
@@ -97,20 +98,17 @@ private:
         return true;
     }
 
+    // A fix whose fields do not parse has a position out of range.
     void ReadFix(std::string_view line)
     {
-        ++collected_.Count;
+        OfferedPoint point;
         const std::optional<double> second =
             line.size() >= 7 && dated_ ? HhMmSsSeconds(line.substr(1, 6)) : std::nullopt;
-        if (!second) {
-            ++collected_.Untimed;
-            return;
+        if (second) {
+            if (previousSecond_ && *second < *previousSecond_) ++day_;
+            previousSecond_ = second;
+            point.Time = FixDays(day_, *second);
         }
-        if (previousSecond_ && *second < *previousSecond_) ++day_;
-        previousSecond_ = second;
-
-        TrackPoint point;
-        point.DateTime = FixDays(day_, *second);
         std::optional<double> latitude, longitude;
         std::optional<int> pressure, gnss;
         char validity = '\0';
@@ -121,23 +119,23 @@ private:
             pressure = Altitude(line, 25);
             gnss = Altitude(line, 30);
         }
-        if (!latitude || !longitude || !pressure || !gnss || (validity != 'A' && validity != 'V') ||
-            !IsUsablePosition(*latitude, *longitude) || !IsGpxTimeWritable(point.DateTime)) {
-            collected_.LeaveOutOfRange();
-            return;
+        if (!latitude || !longitude || !pressure || !gnss || (validity != 'A' && validity != 'V')) {
+            point.Latitude = point.Longitude = NAN;
+        } else {
+            point.Latitude = latitude;
+            point.Longitude = longitude;
+            if (validity == 'A' && *gnss != 0) point.Height = *gnss;
+            else if (*pressure != 0) point.Height = *pressure;
         }
-        point.Latitude = *latitude;
-        point.Longitude = *longitude;
-        if (validity == 'A' && *gnss != 0) point.Height = *gnss;
-        else if (*pressure != 0) point.Height = *pressure;
-        collected_.Keep(point);
+        admission_.Offer(point);
     }
 
     const std::string& path_;
+    bool sawFix_ = false;
     bool dated_ = false;
     int64_t day_ = 0;
     std::optional<double> previousSecond_;
-    CollectedPoints collected_;
+    PointAdmission admission_;
 };
 
 }  // namespace
@@ -155,8 +153,8 @@ TrackReading ReadIgcTrack(std::string_view content, const std::string& path)
     TrackReading reading;
     IgcReader igc(path);
     if (igc.Read(content, reading.Messages))
-        reading.Track = CheckedTrack(igc.Collected(), {MessageText(MessageId::IgcPoint), MessageText(MessageId::IgcTime)},
-                                     path, reading.Messages);
+        reading.Track = igc.Admission().CheckedTrack(
+            {MessageText(MessageId::IgcPoint), MessageText(MessageId::IgcTime)}, path, reading.Messages);
     return reading;
 }
 

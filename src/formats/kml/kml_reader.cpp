@@ -1,17 +1,15 @@
 #include "formats/kml/kml_reader.h"
 
-#include "formats/collected_points.h"
+#include "formats/point_admission.h"
 #include "formats/gpx/gpx_time.h"
 #include "formats/xml/xml_reading.h"
 #include "formats/xml/xml_text.h"
 #include "formats/xml/xml_track.h"
-#include "platform/error.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
 #include "platform/quoted_input.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -22,7 +20,6 @@ namespace {
 constexpr std::string_view kKmlSpaces[] = {"http://www.opengis.net/kml/2.2", "http://earth.google.com/kml/2.2",
                                            "http://earth.google.com/kml/2.1", "http://earth.google.com/kml/2.0", ""};
 constexpr std::string_view kGx = "http://www.google.com/kml/ext/2.2";
-constexpr double kNoTime = std::numeric_limits<double>::quiet_NaN();
 
 // The elements whose place in the document matters. Documents, folders and
 // multi-geometries hold placemarks and tracks as the root does.
@@ -70,49 +67,37 @@ std::vector<std::string_view> Fields(std::string_view text, bool byComma)
 
 // "lon lat alt" (<gx:coord>) or "lon,lat,alt" (a tuple of <coordinates>),
 // the height optional; nothing when the text is no such position.
-std::optional<TrackPoint> Position(std::string_view text, bool byComma)
+std::optional<OfferedPoint> Position(std::string_view text, bool byComma)
 {
     std::vector<std::string_view> fields = Fields(text, byComma);
     if (fields.size() < 2 || fields.size() > 3) return std::nullopt;
     std::optional<double> numbers[3];
     for (size_t i = 0; i < fields.size(); ++i)
         if (!(numbers[i] = TryTextToFloat(fields[i]))) return std::nullopt;
-    TrackPoint point;
-    point.Longitude = *numbers[0];
-    point.Latitude = *numbers[1];
-    if (numbers[2]) {
-        if (!(std::fabs(*numbers[2]) <= kMaxHeight)) return std::nullopt;
-        point.Height = *numbers[2];
-    }
+    OfferedPoint point;
+    point.Longitude = numbers[0];
+    point.Latitude = numbers[1];
+    point.Height = numbers[2];
     return point;
 }
 
-// A placemark of a point.
-struct Placemark {
-    TrackPoint Point;
-    bool HasTime = false;
-};
-
-class KmlParser : public XmlTrackParser {
+class KmlParser : public XmlNodeParser<Node> {
 public:
-    using XmlTrackParser::XmlTrackParser;
+    using XmlNodeParser::XmlNodeParser;
 
     // The points after the whole document: a track's, or else the
     // placemarks', or else those of the lines.
-    CollectedPoints& Collected()
+    PointAdmission& Admission()
     {
-        if (sawTrack_) return collected_;
-        std::stable_sort(placemarks_.begin(), placemarks_.end(), [](const Placemark& a, const Placemark& b) {
-            return a.HasTime && (!b.HasTime || a.Point.DateTime < b.Point.DateTime);
+        if (sawTrack_) return admission_;
+        std::stable_sort(placemarks_.begin(), placemarks_.end(), [](const OfferedPoint& a, const OfferedPoint& b) {
+            return a.Time && (!b.Time || *a.Time < *b.Time);
         });
-        const bool timed = !placemarks_.empty() && placemarks_.front().HasTime;
-        collected_.StartPiece();
-        for (const Placemark& placemark : placemarks_) CollectPoint(placemark.Point, placemark.HasTime);
-        if (!timed) {
-            collected_.Count += lineTuples_;
-            collected_.Untimed += lineTuples_;
-        }
-        return collected_;
+        const bool timed = !placemarks_.empty() && placemarks_.front().Time;
+        admission_.StartPiece();
+        for (const OfferedPoint& placemark : placemarks_) admission_.Offer(placemark);
+        if (!timed) admission_.OfferUntimed(lineTuples_);
+        return admission_;
     }
 
 private:
@@ -158,17 +143,20 @@ private:
         }
     }
 
-    void Start(XmlName name, const XML_Char** attributes) override
+    Node Root(XmlName name) override
     {
-        if (stack_.empty()) {
-            if (name.Local != kKmlRoot || std::find(std::begin(kKmlSpaces), std::end(kKmlSpaces), name.Space) ==
-                                              std::end(kKmlSpaces))
-                return Refuse(false, MessageText(MessageId::NotOfFormat, {"KML", QuotedInput(name.Local)}));
-            rootSpace_ = name.Space;
-            stack_.push_back(Node::Container);
-            return;
+        if (name.Local != kKmlRoot ||
+            std::find(std::begin(kKmlSpaces), std::end(kKmlSpaces), name.Space) == std::end(kKmlSpaces)) {
+            Refuse(false, MessageText(MessageId::NotOfFormat, {"KML", QuotedInput(name.Local)}));
+            return Node::Other;
         }
-        const Node node = ChildNode(stack_.back(), name);
+        rootSpace_ = name.Space;
+        return Node::Container;
+    }
+
+    Node Enter(Node parent, XmlName name, const XML_Char** attributes) override
+    {
+        const Node node = ChildNode(parent, name);
         switch (node) {
             case Node::Placemark:
                 placemark_ = {};
@@ -176,7 +164,7 @@ private:
                 break;
             case Node::Track:
                 sawTrack_ = true;
-                collected_.StartPiece();
+                admission_.StartPiece();
                 whens_.clear();
                 kept_.clear();
                 break;
@@ -197,28 +185,23 @@ private:
             default:
                 break;
         }
-        stack_.push_back(node);
+        return node;
     }
 
-    void End() override
+    void Leave(Node node) override
     {
-        const Node node = stack_.back();
-        stack_.pop_back();
         switch (node) {
             case Node::Track:
                 return EndTrack();
             case Node::TrackWhen:
-                if (std::optional<double> days = When()) whens_.push_back(*days);
+                if (std::optional<std::optional<double>> days = When()) whens_.push_back(*days);
                 return;
             case Node::TrackCoord:
                 return EndCoord();
             case Node::ArrayValue:
                 return EndArrayValue();
             case Node::StampWhen:
-                if (std::optional<double> days = When(); days && !std::isnan(*days)) {
-                    placemark_.Point.DateTime = *days;
-                    placemark_.HasTime = true;
-                }
+                if (std::optional<std::optional<double>> days = When(); days && *days) placemark_.Time = *days;
                 return;
             case Node::PointCoordinates:
                 return EndPointCoordinates();
@@ -233,7 +216,7 @@ private:
     // Counts the tuples of a line's coordinates, which are apart by blanks.
     void Characters(std::string_view text) override
     {
-        if (stack_.empty() || stack_.back() != Node::LineCoordinates) return;
+        if (Current() != Node::LineCoordinates) return;
         for (char c : text) {
             const bool blank = IsXmlBlank(c);
             if (!blank && !inTuple_) ++lineTuples_;
@@ -241,15 +224,18 @@ private:
         }
     }
 
-    // A <when>'s time; kNoTime for an empty one or a date without a time of
+    // A <when>'s time; no time for an empty one or a date without a time of
     // day (a year, a month or a day); nothing after a refusal.
-    std::optional<double> When()
+    std::optional<std::optional<double>> When()
     {
         std::optional<std::string_view> text = CollectedText("when");
         if (!text) return std::nullopt;
-        if (text->find('T') == std::string_view::npos) return kNoTime;
+        if (text->find('T') == std::string_view::npos) return std::optional<double>();
         std::optional<double> days = ParseGpxTime(*text);
-        if (!days) Refuse(true, MessageText(MessageId::WrongTime, {"<when>", QuotedInput(*text)}));
+        if (!days) {
+            Refuse(true, MessageText(MessageId::WrongTime, {"<when>", QuotedInput(*text)}));
+            return std::nullopt;
+        }
         return days;
     }
 
@@ -257,17 +243,10 @@ private:
     {
         std::optional<std::string_view> text = CollectedText("gx:coord");
         if (!text) return;
-        const double days = kept_.size() < whens_.size() ? whens_[kept_.size()] : kNoTime;
-        if (text->empty()) {
-            ++collected_.Count;
-            ++collected_.Unplaced;
-            kept_.push_back(kNotKept);
-            return;
-        }
-        std::optional<TrackPoint> point = Position(*text, false);
+        std::optional<OfferedPoint> point = text->empty() ? OfferedPoint{} : Position(*text, false);
         if (!point) return Refuse(true, MessageText(MessageId::WrongCoordinates, {"<gx:coord>", QuotedInput(*text)}));
-        point->DateTime = days;
-        kept_.push_back(CollectPoint(*point, !std::isnan(days)) ? collected_.Points.size() - 1 : kNotKept);
+        if (kept_.size() < whens_.size()) point->Time = whens_[kept_.size()];
+        kept_.push_back(admission_.Offer(*point) == Admitted::Kept ? admission_.KeptCount() - 1 : kNotKept);
     }
 
     // The measure of the point of the same place in the track, if it was kept.
@@ -276,20 +255,18 @@ private:
         std::optional<std::string_view> text = CollectedText("gx:value");
         const size_t index = arrayValues_++;
         if (!text || text->empty() || !arrayMeasure_ || index >= kept_.size() || kept_[index] == kNotKept) return;
-        std::optional<double> value = TryTextToFloat(*text);
-        if (!value || !(std::fabs(*value) <= FLT_MAX))
-            return Refuse(true, MessageText(MessageId::WrongValue, {"<gx:value>", QuotedInput(*text)}));
-        MeasureColumn& column = ColumnOf(collected_.Measures, *arrayMeasure_);
-        column.resize(collected_.Points.size());
-        column[kept_[index]] = static_cast<float>(*value);
+        // A broken measure is no reason to refuse the track.
+        admission_.SetMeasure(kept_[index], *arrayMeasure_, TryTextToFloat(*text).value_or(NAN));
     }
 
     // Whens without a coordinate are points without a position.
     void EndTrack()
     {
-        if (whens_.size() <= kept_.size()) return;
-        collected_.Count += whens_.size() - kept_.size();
-        collected_.Unplaced += whens_.size() - kept_.size();
+        for (size_t i = kept_.size(); i < whens_.size(); ++i) {
+            OfferedPoint unplaced;
+            unplaced.Time = whens_[i];
+            admission_.Offer(unplaced);
+        }
     }
 
     // The first tuple of a placemark's first point.
@@ -298,46 +275,28 @@ private:
         std::optional<std::string_view> text = CollectedText("coordinates");
         if (!text || placemarkHasPoint_ || text->empty()) return;
         std::string_view tuple = text->substr(0, std::find_if(text->begin(), text->end(), IsXmlBlank) - text->begin());
-        std::optional<TrackPoint> point = Position(tuple, true);
+        std::optional<OfferedPoint> point = Position(tuple, true);
         if (!point)
             return Refuse(true, MessageText(MessageId::WrongCoordinates, {"<coordinates>", QuotedInput(tuple)}));
-        point->DateTime = placemark_.Point.DateTime;
-        placemark_.Point = *point;
+        point->Time = placemark_.Time;
+        placemark_ = *point;
         placemarkHasPoint_ = true;
     }
 
-    // Whether the point was kept. A point out of range is left out, and the
-    // next point kept starts a piece.
-    bool CollectPoint(TrackPoint point, bool hasTime)
-    {
-        ++collected_.Count;
-        if (!IsUsablePosition(point.Latitude, point.Longitude) || (hasTime && !IsGpxTimeWritable(point.DateTime))) {
-            collected_.LeaveOutOfRange();
-            return false;
-        }
-        if (!hasTime) {
-            ++collected_.Untimed;
-            return false;
-        }
-        collected_.Keep(point);
-        return true;
-    }
-
     std::string rootSpace_;
-    std::vector<Node> stack_;
     bool sawTrack_ = false;
-    // Of the track being read: the times, kNoTime where one has none, and the
-    // index in collected_.Points of the point of each <gx:coord>, kNotKept for one left out.
-    std::vector<double> whens_;
+    // Of the track being read: the times, and the index among the points
+    // kept of the point of each <gx:coord>, kNotKept for one left out.
+    std::vector<std::optional<double>> whens_;
     std::vector<size_t> kept_;
     std::optional<Measure> arrayMeasure_;  // of the <gx:SimpleArrayData> being read
     size_t arrayValues_ = 0;
-    Placemark placemark_;
+    OfferedPoint placemark_;
     bool placemarkHasPoint_ = false;
-    std::vector<Placemark> placemarks_;
+    std::vector<OfferedPoint> placemarks_;
     size_t lineTuples_ = 0;
     bool inTuple_ = false;
-    CollectedPoints collected_;
+    PointAdmission admission_;
 };
 
 }  // namespace

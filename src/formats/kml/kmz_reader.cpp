@@ -76,7 +76,7 @@ std::optional<std::string> Unpack(zip_t* archive, zip_uint64_t index, size_t arc
 
 }  // namespace
 
-bool IsKmz(std::string_view content) { return content.starts_with("PK\x03\x04"); }
+bool StartsAsKmz(std::string_view content) { return content.starts_with("PK\x03\x04"); }
 
 TrackReading ReadKmzTrack(std::string_view content, const std::string& path)
 {

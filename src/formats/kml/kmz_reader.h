@@ -8,7 +8,7 @@
 namespace qm {
 
 // Whether the content starts as a ZIP archive does, as a KMZ file is one.
-bool IsKmz(std::string_view content);
+bool StartsAsKmz(std::string_view content);
 
 // Reads the track of the KML document a KMZ archive holds: its doc.kml, or
 // else its first member named .kml, unpacked in memory and read as

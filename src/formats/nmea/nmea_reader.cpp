@@ -1,8 +1,7 @@
 #include "formats/nmea/nmea_reader.h"
 
-#include "formats/collected_points.h"
+#include "formats/point_admission.h"
 #include "formats/fix_time.h"
-#include "formats/gpx/gpx_time.h"
 #include "formats/log_lines.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
@@ -103,7 +102,7 @@ public:
     size_t Failed() const { return failed_; }
     // Whether some timed fix found no date: then none has one.
     bool LacksDate() const { return !undated_.empty(); }
-    CollectedPoints& Collected() { return collected_; }
+    PointAdmission& Admission() { return admission_; }
 
 private:
     // Sentences other than those read are not checked: a receiver may add
@@ -162,7 +161,7 @@ private:
     {
         if (value.empty()) return std::nullopt;
         const std::optional<double> metres = TryTextToFloat(value);
-        if (!metres || !(std::fabs(*metres) <= kMaxHeight) || (unit != "M" && !unit.empty())) return NAN;
+        if (!metres || (unit != "M" && !unit.empty())) return NAN;
         return metres;
     }
 
@@ -195,11 +194,7 @@ private:
     {
         if (!inFix_) return;
         inFix_ = false;
-        ++collected_.Count;
-        if (!fix_.Second) {
-            ++collected_.Untimed;
-            return;
-        }
+        if (!fix_.Second) return Keep(fix_);
         if (!fix_.Day && previous_) fix_.Day = *previous_->Day + (*fix_.Second < *previous_->Second ? 1 : 0);
         if (!fix_.Day) {
             undated_.push_back(fix_);
@@ -216,19 +211,15 @@ private:
         previous_ = fix_;
     }
 
-    // A fix out of range is left out, and the next fix kept starts a piece.
+    // A fix whose sentences gave no position has one out of range.
     void Keep(const Fix& fix)
     {
-        TrackPoint point;
-        point.DateTime = FixDays(*fix.Day, *fix.Second);
-        if (fix.Rank == 0 || !IsUsablePosition(fix.Latitude, fix.Longitude) || !IsGpxTimeWritable(point.DateTime)) {
-            collected_.LeaveOutOfRange();
-            return;
-        }
-        point.Latitude = fix.Latitude;
-        point.Longitude = fix.Longitude;
+        OfferedPoint point;
+        if (fix.Second) point.Time = FixDays(*fix.Day, *fix.Second);
+        point.Latitude = fix.Rank > 0 ? fix.Latitude : NAN;
+        point.Longitude = fix.Rank > 0 ? fix.Longitude : NAN;
         point.Height = fix.Height;
-        collected_.Keep(point);
+        admission_.Offer(point);
     }
 
     size_t sentences_ = 0;
@@ -239,7 +230,7 @@ private:
     std::string_view fixTime_;  // as written, which tells fixes apart whose time does not parse
     std::optional<Fix> previous_;  // the last dated fix
     std::vector<Fix> undated_;
-    CollectedPoints collected_;
+    PointAdmission admission_;
 };
 
 }  // namespace
@@ -261,8 +252,8 @@ TrackReading ReadNmeaTrack(std::string_view content, const std::string& path)
         return reading;
     }
     std::vector<Message> messages;
-    reading.Track = CheckedTrack(nmea.Collected(), {MessageText(MessageId::NmeaPoint), MessageText(MessageId::NmeaTime)},
-                                 path, messages);
+    reading.Track = nmea.Admission().CheckedTrack(
+        {MessageText(MessageId::NmeaPoint), MessageText(MessageId::NmeaTime)}, path, messages);
     if (reading.Track && nmea.Failed() > 0)
         reading.Messages.push_back({false, MessageText(MessageId::NmeaBadChecksums,
                                                            {IntToText(static_cast<int64_t>(nmea.Failed())),

@@ -17,8 +17,9 @@ inline constexpr int32_t kUnknownFeet = -777;
 struct PltDetails {
     // The first five lines, byte for byte, without their line ends.
     std::array<std::string, 5> Header;
-    // The break codes other than 0 and 1, as (point index, code), in index order.
-    std::vector<std::pair<int32_t, int32_t>> BreakCodes;
+    // The break codes other than 0 and 1, as (the point's time, code), in
+    // time order: a point's time is its key in every order of the points.
+    std::vector<std::pair<double, int32_t>> BreakCodes;
 };
 
 // The header lines of the track files we write from a track of another

@@ -1,7 +1,8 @@
 #include "formats/ozi/plt_reader.h"
 
+#include "formats/point_admission.h"
+
 #include "platform/error.h"
-#include "platform/large_pages.h"
 #include "platform/line_reader.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
@@ -14,10 +15,6 @@ namespace qm {
 namespace {
 
 constexpr std::string_view kTrackMarker = "OziExplorer Track Point File";
-
-// The points reserved at most before they are read: a file of blank lines
-// is not to reserve what memory cannot hold. A longer track grows as it is read.
-constexpr size_t kMaxReservedPoints = size_t{1} << 22;
 
 // The next comma-ended field of a point line as a number; a number of the
 // common form is converted as it is found, in one pass over its text.
@@ -44,12 +41,12 @@ int32_t TakeFeet(std::string_view& line)
     return static_cast<int32_t>(rounded);
 }
 
-// The track of the file's lines; a refusal is a message in reading.
+// The track of the file's lines, used up to the first time that does not
+// increase; a refusal is a message in reading.
 template <typename Lines>
-void ReadLines(Lines& lines, TrackReading& reading)
+void ReadLines(Lines& lines, const std::string& path, TrackReading& reading)
 {
     PltDetails details;
-    Track track;
     int lineNumber = 0;
     auto next = [&] {
         ++lineNumber;
@@ -63,11 +60,6 @@ void ReadLines(Lines& lines, TrackReading& reading)
             throw Error(error.what(), lineNumber);
         }
     };
-    auto parse = [&](std::string_view line, TrackPoint& point) {
-        const int32_t code = withLine([&] { return ParseTrackPoint(line, point); });
-        if (code != 0 && code != 1)
-            details.BreakCodes.emplace_back(static_cast<int32_t>(track.Points.size() - 1), code);
-    };
 
     details.Header[0] = next();
     if (details.Header[0].find(kTrackMarker) == std::string::npos) {
@@ -79,39 +71,41 @@ void ReadLines(Lines& lines, TrackReading& reading)
     const std::string_view count = next();
     withLine([&] { return TextToInt(count); });
 
-    TrackPoints& points = track.Points;
-    points.reserve(std::min(lines.ExpectedLines(), kMaxReservedPoints));
-    AdviseLargePages(points.data(), points.capacity() * sizeof(TrackPoint));
-    parse(next(), points.emplace_back());
-    if (points[0].DateTime == 0) {
-        reading.Messages.push_back({false, MessageText(MessageId::NoTimeData)});
-        return;
-    }
-
-    while (!lines.AtEnd()) {
-        std::string_view line = next();
-        if (line.empty()) continue;
-        TrackPoint& point = points.emplace_back();
-        parse(line, point);
-        size_t n = points.size() - 1;
-        if (!(point.DateTime > points[n - 1].DateTime)) {
-            reading.Messages.push_back({false, TimeOrderMessage(points, n)});
-            points.pop_back();
-            if (!details.BreakCodes.empty() && details.BreakCodes.back().first == static_cast<int32_t>(n))
-                details.BreakCodes.pop_back();
+    PointAdmission admission(NotLaterRule::EndsTrack);
+    admission.Expect(lines.ExpectedLines());
+    // An empty line 7 is a first point without a time.
+    bool first = true;
+    while (first || !lines.AtEnd()) {
+        const std::string_view line = next();
+        if (line.empty() && !first) continue;
+        OfferedPoint point;
+        const int32_t code = withLine([&] { return ParseTrackPoint(line, point); });
+        if (first && !point.Time) {
+            reading.Messages.push_back({false, MessageText(MessageId::NoTimeData)});
+            return;
+        }
+        first = false;
+        if (code != 0) admission.StartPiece();
+        const size_t kept = admission.KeptCount();
+        const Admitted admitted = admission.Offer(point);
+        if (admitted == Admitted::EndsTrack) {
+            reading.Messages.push_back(
+                {false, TimeOrderMessage(kept, admission.LastKept().DateTime, point.Time.value_or(0))});
             break;
         }
+        if (admitted == Admitted::Kept && code != 0 && code != 1) details.BreakCodes.emplace_back(*point.Time, code);
     }
-    reading.Track = std::move(track);
-    reading.Plt = std::move(details);
+    reading.Track = admission.CheckedTrack({MessageText(MessageId::PltPoint), MessageText(MessageId::PltTime)},
+                                           path, reading.Messages);
+    if (reading.Track) reading.Plt = std::move(details);
 }
 
 template <typename Lines>
-TrackReading ReadLinesOf(Lines& lines)
+TrackReading ReadLinesOf(Lines& lines, const std::string& path)
 {
     TrackReading reading;
     try {
-        ReadLines(lines, reading);
+        ReadLines(lines, path, reading);
     } catch (const Error& error) {
         reading.Messages.push_back({true, error.what(), error.Line()});
     }
@@ -120,27 +114,27 @@ TrackReading ReadLinesOf(Lines& lines)
 
 }  // namespace
 
-int32_t ParseTrackPoint(std::string_view line, TrackPoint& point)
+int32_t ParseTrackPoint(std::string_view line, OfferedPoint& point)
 {
     if (line.empty()) return 0;
     point.Latitude = TakeFloat(line);
     point.Longitude = TakeFloat(line);
     const int32_t code = TextToInt(TakeField(line, ','));
-    point.StartsPiece = code != 0;
     point.Height = HeightOfFeet(TakeFeet(line));
-    point.DateTime = TakeFloat(line);
+    const double days = TakeFloat(line);
+    point.Time = days != 0 ? std::optional<double>(days) : std::nullopt;
     return code;
 }
 
-TrackReading ReadPltTrack(std::string_view content)
+TrackReading ReadPltTrack(std::string_view content, const std::string& path)
 {
     LineReader lines(content);
-    return ReadLinesOf(lines);
+    return ReadLinesOf(lines, path);
 }
 
-TrackReading ReadPltTrack(FileLineReader& file) { return ReadLinesOf(file); }
+TrackReading ReadPltTrack(FileLineReader& file, const std::string& path) { return ReadLinesOf(file, path); }
 
-bool StartsAsPltTrack(std::string_view head)
+bool StartsAsPlt(std::string_view head)
 {
     return head.substr(0, head.find('\n')).find(kTrackMarker) != std::string_view::npos;
 }

@@ -29,8 +29,9 @@ int32_t BreakCode(const Track& track, const PltDetails& details, int32_t p)
 {
     if (!track.Points[p].StartsPiece) return 0;
     const auto& codes = details.BreakCodes;
-    auto at = std::lower_bound(codes.begin(), codes.end(), p, [](const auto& code, int32_t i) { return code.first < i; });
-    return at != codes.end() && at->first == p ? at->second : 1;
+    const double time = track.Points[p].DateTime;
+    auto at = std::lower_bound(codes.begin(), codes.end(), time, [](const auto& code, double t) { return code.first < t; });
+    return at != codes.end() && at->first == time ? at->second : 1;
 }
 
 void WriteBandTrack(AtomicFileWriter& file, const Track& track, const PltDetails& details,

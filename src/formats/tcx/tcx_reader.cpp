@@ -1,17 +1,16 @@
 #include "formats/tcx/tcx_reader.h"
 
-#include "formats/collected_points.h"
+#include "formats/point_admission.h"
 #include "formats/gpx/gpx_time.h"
 #include "formats/xml/xml_reading.h"
 #include "formats/xml/xml_track.h"
-#include "platform/error.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
 #include "platform/quoted_input.h"
 
-#include <cfloat>
+#include <algorithm>
 #include <cmath>
-#include <vector>
+#include <string>
 
 namespace qm {
 namespace {
@@ -71,155 +70,100 @@ Node ChildNode(Node parent, XmlName name, std::string_view rootSpace)
     return Node::Other;
 }
 
-class TcxParser : public XmlTrackParser {
-public:
-    using XmlTrackParser::XmlTrackParser;
+// The elements whose text is a point's value, as messages name them.
+struct Valued {
+    Node node;
+    std::string_view element;
+};
+constexpr Valued kValued[] = {
+    {Node::Time, "Time"},           {Node::Latitude, "LatitudeDegrees"}, {Node::Longitude, "LongitudeDegrees"},
+    {Node::Altitude, "AltitudeMeters"}, {Node::HeartRateValue, "Value"}, {Node::Cadence, "Cadence"},
+    {Node::Watts, "Watts"},         {Node::RunCadence, "RunCadence"},
+};
 
-    CollectedPoints& Collected() { return collected_; }
+class TcxParser : public XmlNodeParser<Node> {
+public:
+    using XmlNodeParser::XmlNodeParser;
+
+    PointAdmission& Admission() { return admission_; }
 
 private:
-    void Start(XmlName name, const XML_Char**) override
+    Node Root(XmlName name) override
     {
-        if (stack_.empty()) {
-            if (name.Local != kTcxRoot || (!name.Space.empty() && name.Space != kTcx))
-                return Refuse(false, MessageText(MessageId::NotOfFormat, {"TCX", QuotedInput(name.Local)}));
-            rootSpace_ = name.Space;
-            stack_.push_back(Node::Root);
+        if (name.Local != kTcxRoot || (!name.Space.empty() && name.Space != kTcx)) {
+            Refuse(false, MessageText(MessageId::NotOfFormat, {"TCX", QuotedInput(name.Local)}));
+            return Node::Other;
+        }
+        rootSpace_ = name.Space;
+        return Node::Root;
+    }
+
+    Node Enter(Node parent, XmlName name, const XML_Char**) override
+    {
+        const Node node = ChildNode(parent, name, rootSpace_);
+        if (node == Node::Track) admission_.StartPiece();
+        if (node == Node::Point) {
+            point_ = {};
+            runCadence_.reset();
+        }
+        for (const Valued& valued : kValued)
+            if (valued.node == node) CollectText();
+        return node;
+    }
+
+    void Leave(Node node) override
+    {
+        if (node == Node::Point) return EndPoint();
+        const Valued* valued = std::find_if(std::begin(kValued), std::end(kValued),
+                                            [&](const Valued& v) { return v.node == node; });
+        if (valued == std::end(kValued)) return;
+        const std::optional<std::string_view> text = CollectedText(valued->element);
+        if (!text || text->empty()) return;
+        if (node == Node::Time) {
+            point_.Time = ParseGpxTime(*text);
+            if (!point_.Time) Refuse(true, MessageText(MessageId::WrongTime, {"<Time>", QuotedInput(*text)}));
             return;
         }
-        const Node node = ChildNode(stack_.back(), name, rootSpace_);
+        const std::optional<double> value = TryTextToFloat(*text);
         switch (node) {
-            case Node::Track:
-                collected_.StartPiece();
-                break;
-            case Node::Point:
-                point_ = {};
-                measures_ = {};
-                runCadence_.reset();
-                hasTime_ = false;
-                latitude_.reset();
-                longitude_.reset();
-                break;
-            case Node::Time:
             case Node::Latitude:
             case Node::Longitude:
             case Node::Altitude:
-            case Node::HeartRateValue:
-            case Node::Cadence:
-            case Node::Watts:
-            case Node::RunCadence:
-                CollectText();
-                break;
-            default:
-                break;
-        }
-        stack_.push_back(node);
-    }
-
-    void End() override
-    {
-        const Node node = stack_.back();
-        stack_.pop_back();
-        switch (node) {
-            case Node::Point:
-                return EndPoint();
-            case Node::Time:
-                return EndTime();
-            case Node::Latitude:
-                return EndDegrees("LatitudeDegrees", latitude_);
-            case Node::Longitude:
-                return EndDegrees("LongitudeDegrees", longitude_);
-            case Node::Altitude:
-                return EndAltitude();
-            case Node::HeartRateValue:
-                return EndMeasure("Value", MeasureAt(Measure::HeartRate));
-            case Node::Cadence:
-                return EndMeasure("Cadence", MeasureAt(Measure::Cadence));
-            case Node::Watts:
-                return EndMeasure("Watts", MeasureAt(Measure::Power));
-            case Node::RunCadence:
-                return EndMeasure("RunCadence", runCadence_);
-            default:
+                if (!value)
+                    return Refuse(true, MessageText(MessageId::WrongValue,
+                                                    {"<" + std::string(valued->element) + ">", QuotedInput(*text)}));
+                (node == Node::Latitude ? point_.Latitude : node == Node::Longitude ? point_.Longitude : point_.Height) =
+                    value;
                 return;
+            case Node::RunCadence:
+                runCadence_ = value.value_or(NAN);
+                return;
+            default:
+                // A broken measure is no reason to refuse the track.
+                point_.Measures[static_cast<size_t>(MeasureOf(node))] = value.value_or(NAN);
         }
     }
 
-    void BadValue(std::string_view element, std::string_view text)
+    static Measure MeasureOf(Node node)
     {
-        Refuse(true, MessageText(MessageId::WrongValue, {"<" + std::string(element) + ">", QuotedInput(text)}));
+        return node == Node::HeartRateValue ? Measure::HeartRate
+               : node == Node::Cadence      ? Measure::Cadence
+                                            : Measure::Power;
     }
 
-    // A point out of range is left out, and the next point kept starts a piece.
     void EndPoint()
     {
-        ++collected_.Count;
-        if (!latitude_ || !longitude_) {
-            ++collected_.Unplaced;
-            return;
-        }
-        point_.Latitude = *latitude_;
-        point_.Longitude = *longitude_;
-        if (!IsUsablePosition(*latitude_, *longitude_) || (hasTime_ && !IsGpxTimeWritable(point_.DateTime))) {
-            collected_.LeaveOutOfRange();
-            return;
-        }
-        if (!hasTime_) {
-            ++collected_.Untimed;
-            return;
-        }
-        std::optional<float>& cadence = MeasureAt(Measure::Cadence);
+        std::optional<double>& cadence = point_.Measures[static_cast<size_t>(Measure::Cadence)];
         if (!cadence) cadence = runCadence_;
-        collected_.Keep(point_, measures_);
-    }
-
-    void EndTime()
-    {
-        std::optional<std::string_view> text = CollectedText("Time");
-        if (!text || text->empty()) return;
-        std::optional<double> days = ParseGpxTime(*text);
-        if (!days) return Refuse(true, MessageText(MessageId::WrongTime, {"<Time>", QuotedInput(*text)}));
-        point_.DateTime = *days;
-        hasTime_ = true;
-    }
-
-    void EndDegrees(std::string_view element, std::optional<double>& degrees)
-    {
-        std::optional<std::string_view> text = CollectedText(element);
-        if (!text) return;
-        degrees = TryTextToFloat(*text);
-        if (!degrees) BadValue(element, *text);
-    }
-
-    void EndAltitude()
-    {
-        std::optional<std::string_view> text = CollectedText("AltitudeMeters");
-        if (!text || text->empty()) return;
-        std::optional<double> metres = TryTextToFloat(*text);
-        if (!metres || !(std::fabs(*metres) <= kMaxHeight)) return BadValue("AltitudeMeters", *text);
-        point_.Height = *metres;
-    }
-
-    std::optional<float>& MeasureAt(Measure measure) { return measures_[static_cast<size_t>(measure)]; }
-
-    void EndMeasure(std::string_view element, std::optional<float>& measured)
-    {
-        std::optional<std::string_view> text = CollectedText(element);
-        if (!text || text->empty()) return;
-        std::optional<double> value = TryTextToFloat(*text);
-        if (!value || !(std::fabs(*value) <= FLT_MAX)) return BadValue(element, *text);
-        measured = static_cast<float>(*value);
+        admission_.Offer(point_);
     }
 
     std::string rootSpace_;
-    std::vector<Node> stack_;
-    TrackPoint point_;
-    std::array<std::optional<float>, kMeasureCount> measures_;
+    OfferedPoint point_;
     // The activity extension's running cadence: the point's cadence when it
     // has no <Cadence>, before or after it.
-    std::optional<float> runCadence_;
-    bool hasTime_ = false;
-    std::optional<double> latitude_, longitude_;
-    CollectedPoints collected_;
+    std::optional<double> runCadence_;
+    PointAdmission admission_;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "formats/xml/xml_text.h"
 #include "platform/error.h"
 #include "platform/message_text.h"
+#include "platform/utf8_bom.h"
 
 #include <algorithm>
 
@@ -13,10 +14,30 @@ namespace {
 constexpr size_t kChunk = size_t{1} << 18;
 // The most expat is asked to take in one call.
 constexpr size_t kMaxPiece = size_t{1} << 30;
-// More text than any number or time needs; a longer one is kept cut and refused.
+// More text than any number or time needs; a longer one is refused.
 constexpr size_t kMaxText = 1024;
 
+// Whether the first character after blanks is "<" in text of code units of
+// `width` bytes whose ASCII byte stands at `low` and whose other bytes are 0.
+bool StartsWithTag(std::string_view text, size_t width, size_t low)
+{
+    for (size_t at = 0; at + width <= text.size(); at += width) {
+        for (size_t i = 0; i < width; ++i)
+            if (i != low && text[at + i] != '\0') return false;
+        const char c = text[at + low];
+        if (!IsXmlBlank(c)) return c == '<';
+    }
+    return false;
+}
+
 }  // namespace
+
+bool StartsAsXml(std::string_view text)
+{
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) return true;
+    text = WithoutUtf8Bom(text);
+    return StartsWithTag(text, 1, 0) || StartsWithTag(text, 2, 1) || StartsWithTag(text, 2, 0);
+}
 
 XmlName SplitXmlName(const XML_Char* name)
 {

@@ -15,6 +15,11 @@ namespace qm {
 // Expat gives a namespaced element name as "URI NAME": no URI holds a blank.
 inline constexpr char kXmlNamespaceSeparator = ' ';
 
+// Whether the content starts as an XML document does: a UTF-16 byte-order
+// mark, or a "<" after an optional UTF-8 byte-order mark and any blanks, in
+// UTF-8 or in UTF-16 of either byte order.
+bool StartsAsXml(std::string_view text);
+
 // An element's namespace (empty for none) and local name.
 struct XmlName {
     std::string_view Space;
@@ -44,7 +49,7 @@ std::string XmlRootName(ByteSource& bytes);
 
 // The reader of a track format in XML: the parser, the text of the element
 // being read, and the refusal that stops it. A format reader says what its
-// elements mean.
+// elements mean (XmlNodeParser below keeps their nesting).
 class XmlTrackParser {
 public:
     explicit XmlTrackParser(const std::string& path);
@@ -65,13 +70,12 @@ protected:
     // Character data outside CollectText's reach.
     virtual void Characters(std::string_view) {}
 
-    // Stops the parser with the reason the file is refused: a plain message
-    // for a file that is no track of the format, an error for a value that
-    // is wrong.
+    // Stops the parser with the reason the file is refused, placed at the
+    // line being read: a plain message for a file that is no track of the
+    // format, an error for a value that is wrong.
     void Refuse(bool isError, const std::string& what);
-    bool Refused() const { return refusal_.has_value(); }
 
-    // Collects the character data until the next element ends.
+    // Collects the character data until the next element starts or ends.
     void CollectText();
     // The text collected for `element` (its name as the file writes it),
     // without blanks at either end; nothing, the file refused naming the
@@ -89,6 +93,41 @@ private:
     std::optional<Message> refusal_;
     bool collecting_ = false;
     std::string text_;
+};
+
+// An XmlTrackParser that keeps the node of every open element: Node is the
+// format's enumeration of the elements whose place matters, Node::Other for
+// every other, whose elements within are all Other.
+template <typename Node>
+class XmlNodeParser : public XmlTrackParser {
+public:
+    using XmlTrackParser::XmlTrackParser;
+
+protected:
+    // The root element's node; a root of another format refuses the file.
+    virtual Node Root(XmlName name) = 0;
+    // The node of an element within one of node `parent`, which is not Other.
+    virtual Node Enter(Node parent, XmlName name, const XML_Char** attributes) = 0;
+    // The end of an element of node `node`.
+    virtual void Leave(Node node) = 0;
+
+    // The innermost open element's node.
+    Node Current() const { return nodes_.back(); }
+
+private:
+    void Start(XmlName name, const XML_Char** attributes) final
+    {
+        if (nodes_.empty()) nodes_.push_back(Root(name));
+        else nodes_.push_back(Current() == Node::Other ? Node::Other : Enter(Current(), name, attributes));
+    }
+    void End() final
+    {
+        const Node node = Current();
+        nodes_.pop_back();
+        Leave(node);
+    }
+
+    std::vector<Node> nodes_;
 };
 
 }  // namespace qm

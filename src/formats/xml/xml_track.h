@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formats/collected_points.h"
+#include "formats/point_admission.h"
 #include "formats/track_reader.h"
 #include "platform/byte_source.h"
 #include "platform/error.h"
@@ -10,7 +10,7 @@
 namespace qm {
 
 // A track read by Parser (made with the path, giving Parse(bytes, messages)
-// and Collected()), then held to the rules every track obeys, its points and
+// and Admission()), then held to the rules every track obeys, its points and
 // their times named by words in the messages.
 template <typename Parser>
 TrackReading ReadXmlTrack(ByteSource& bytes, const std::string& path, PointWords words)
@@ -19,7 +19,7 @@ TrackReading ReadXmlTrack(ByteSource& bytes, const std::string& path, PointWords
     try {
         Parser parser(path);
         if (parser.Parse(bytes, reading.Messages))
-            reading.Track = CheckedTrack(parser.Collected(), words, path, reading.Messages);
+            reading.Track = parser.Admission().CheckedTrack(words, path, reading.Messages);
     } catch (const Error& error) {
         reading.Messages.push_back({true, error.what()});
     }

@@ -63,7 +63,7 @@ TEST(GpxMeasuresTest, GarminExtensionsAreReadIntoTheColumns)
         SCOPED_TRACE(c.name);
         TrackReading reading = ReadTrack(Gpx(c.points), "t.gpx");
         ASSERT_TRUE(reading.Track.has_value());
-        EXPECT_TRUE(reading.Messages.empty());
+        EXPECT_EQ(reading.Messages.size(), c.name.starts_with("a broken value") ? 1u : 0u);
         for (size_t k = 0; k < kMeasureCount; ++k) EXPECT_EQ(reading.Track->Measures[k], c.expected[k]) << k;
     }
 }

@@ -61,12 +61,12 @@ TEST(IgcReader, DateRecordsAndBrokenFixes)
         int line = 0;  // of the error that refuses the file
     } kCases[] = {
         {"AXXX\nHFDTEDATE:311299,01\nB1200005107126N00149300WA0028800429\n", 1, "1999-12-31T12:00:00Z", {}},
-        // A fix before the date has no time; one cut short lies out of range.
+        // A fix before the date has no time; those cut short lie out of range.
         {"ALXN\nHFFXA015\nB1200005107126N00149300WA0028800429\nHFDTE010203\n"
          "B1200015107126N00149300WA0028800429\nB1200025107126N00149300WA00288\nB12\n",
          1, "2003-02-01T12:00:01Z",
-         {"Пропущено точек без отметки времени: 2 из 4.",
-          "Пропущено точек с координатами или временем вне допустимых пределов: 1 из 4."}},
+         {"Пропущено точек без отметки времени: 1 из 4.",
+          "Пропущено точек с координатами или временем вне допустимых пределов: 2 из 4."}},
         // Minutes of 60, a hemisphere that is none, a validity that is none.
         {"AXXX\nHFDTE010203\nB1200005160000N00149300WA0028800429\nB1200015107126X00149300WA0028800429\n"
          "B1200025107126N00149300WX0028800429\nB1200035107126N00149300WA0028800429\n",

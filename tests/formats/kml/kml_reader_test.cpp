@@ -106,6 +106,12 @@ TEST(KmlReaderTest, TrickyDocuments)
          "неверные координаты <gx:coord> \"8\"."},
         {"a point's coordinates of four numbers", Kml(Placemark(When(1), "8,50,1,2")), {}, 0,
          "неверные координаты <coordinates> \"8,50,1,2\"."},
+        {"a height no device measured", Kml(Placemark(When(1), "8,50,2e9")), {8}, 1,
+         "Пропущено значений высоты, пульса, каденса, мощности или температуры, которые не являются допустимым "
+         "числом: 1; точки сохранены."},
+        {"a coordinate just over the bound of a text",
+         Kml("<gx:Track>" + When(1) + "<gx:coord>8 50 " + std::string(1021, '1') + "</gx:coord></gx:Track>"), {}, 0,
+         "неверное значение <gx:coord>: слишком длинный текст."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -78,7 +78,7 @@ TEST_F(PltReaderTest, ReadsPointsAndKeepsTheHeaderBytes)
         EXPECT_EQ(plt->Header, (std::array<std::string, 5>{"xx OziExplorer Track Point File Version 2.1 \xe9",
                                                            "WGS 84", "Altitude is in Feet", "",
                                                            "0,2,255,V\xe9zelay \xf4\xe5\xe2  ,1,0,2,8421376,0"}));
-        EXPECT_EQ(plt->BreakCodes, (std::vector<std::pair<int32_t, int32_t>>{{0, 7}}));
+        EXPECT_EQ(plt->BreakCodes, (std::vector<std::pair<double, int32_t>>{{39000.5, 7}}));
         const TrackPoint& p = track.Points[0];
         EXPECT_EQ(std::make_tuple(p.Latitude, p.Longitude, p.StartsPiece, p.DateTime),
                   std::make_tuple(55.5, 37.25, true, 39000.5));
@@ -101,6 +101,30 @@ TEST_F(PltReaderTest, TimeThatDoesNotIncreaseCutsTheTrack)
                                    "18:00:00. Трек будет обработан до точки #3."});
 }
 
+// A point no track can hold is left out as in every format, and counted; the
+// next point kept starts a piece and keeps its own break code.
+TEST_F(PltReaderTest, PointsOutOfRangeAreLeftOutAndCounted)
+{
+    struct Case {
+        std::string point;
+        Texts messages;
+    };
+    const std::string leftOut = "Пропущено точек с координатами или временем вне допустимых пределов: 1 из 3.";
+    const Case cases[] = {
+        {"1e300,37,0,0,39000.6,", {leftOut}},
+        {"55,-180.5,0,0,39000.6,", {leftOut}},
+        {"55,37,0,0,3000000,", {leftOut}},  // after the year 9999
+        {"55,37,0,0,39000.6,", {}},
+    };
+    for (const Case& c : cases) {
+        Track track = Load(kHeader + "0\n55,37,0,0,39000.5,\n" + c.point + "\n55,37,3,0,39000.7,\n");
+        EXPECT_EQ(messages, c.messages) << c.point;
+        ASSERT_EQ(track.Points.size(), 3 - c.messages.size()) << c.point;
+        EXPECT_TRUE(track.Points.back().StartsPiece);
+        EXPECT_EQ(plt->BreakCodes, (std::vector<std::pair<double, int32_t>>{{39000.7, 3}}));
+    }
+}
+
 // Each number of a point line converts as TextToFloat converts its field,
 // or fails with its message, whatever form it has.
 TEST(PltReaderFields, ConvertAsTheirText)
@@ -114,7 +138,7 @@ TEST(PltReaderFields, ConvertAsTheirText)
             std::string fields[] = {"55", "37", "0", "100", "39000.5"};
             fields[field] = form;
             const std::string line = fields[0] + "," + fields[1] + "," + fields[2] + "," + fields[3] + "," + fields[4] + ",";
-            TrackPoint point;
+            OfferedPoint point;
             const std::string error = test::Thrown([&] { ParseTrackPoint(line, point); });
             // The field as the reader finds it: up to its comma.
             const std::string text = form.substr(0, form.find(','));
@@ -125,7 +149,8 @@ TEST(PltReaderFields, ConvertAsTheirText)
                 EXPECT_EQ(error, expectedError) << line;
             }
             if (error != nothing) continue;
-            const double values[] = {point.Latitude, point.Longitude, 0, point.Height.value_or(-1) / 0.3048, point.DateTime};
+            const double values[] = {point.Latitude.value_or(NAN), point.Longitude.value_or(NAN), 0,
+                                     point.Height.value_or(-1) / 0.3048, point.Time.value_or(0)};
             const double expected = field == 3 ? RoundHalfEven(TextToFloat(text)) : TextToFloat(text);
             EXPECT_NEAR(values[field], expected, field == 3 ? 1e-9 * std::fabs(expected) : 0) << line;
         }

@@ -104,7 +104,7 @@ TEST_F(BandFilesTest, NamesFollowTheTrackAndAnExistingFileIsReplaced)
 // header line becomes a blank, so that no reader sees an extra line.
 TEST_F(BandFilesTest, KeepsOtherBreakCodesAndBlanksALoneCr)
 {
-    details.BreakCodes = {{5, 2}};
+    details.BreakCodes = {{track.Points[5].DateTime, 2}};
     details.Header[1] = "WGS\r84";
     details.Header[4] = "0,2,255,walk,0,0,2\r,8421376";
     WriteBandTracks(BandFiles(dir.path(), "walk.plt"), track, details, visualisation, 4, written);

@@ -63,6 +63,10 @@ std::string Activity(const std::string& tracks)
     return "<Activities><Activity Sport=\"Biking\"><Lap>" + tracks + "</Lap></Activity></Activities>";
 }
 
+const std::string kWrongValue =
+    "Пропущено значений высоты, пульса, каденса, мощности или температуры, которые не являются допустимым числом: 1; "
+    "точки сохранены.";
+
 struct Case {
     std::string name;
     std::string content;
@@ -106,13 +110,17 @@ TEST(TcxReaderTest, TrickyDocuments)
          0, "неверное время <Time> \"yesterday\"."},
         {"a heart rate beyond a float",
          Tcx(Activity("<Track>" + Point(1, position + "<HeartRateBpm><Value>1e39</Value></HeartRateBpm>") + "</Track>")),
-         0, 0, "неверное значение <Value> \"1e39\"."},
+         1, 1, kWrongValue},
+        {"a height just over the bound of a text",
+         Tcx(Activity("<Track>" + Point(1, "<AltitudeMeters>" + std::string(1025, '1') + "</AltitudeMeters>") +
+                      "</Track>")),
+         0, 0, "неверное значение <AltitudeMeters>: слишком длинный текст."},
         {"a running cadence that is no number",
          Tcx(Activity("<Track>" + Point(1, position + "<Extensions><TPX xmlns=\"http://www.garmin.com/xmlschemas/"
                                                       "ActivityExtension/v2\"><RunCadence>fast</RunCadence></TPX>"
                                                       "</Extensions>") +
                       "</Track>")),
-         0, 0, "неверное значение <RunCadence> \"fast\"."},
+         1, 1, kWrongValue},
         {"a latitude out of range starts a piece",
          Tcx(Activity("<Track>" + Point(1) +
                       Point(2, "<Position><LatitudeDegrees>91</LatitudeDegrees><LongitudeDegrees>8</LongitudeDegrees>"

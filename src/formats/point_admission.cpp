@@ -1,0 +1,194 @@
+#include "formats/point_admission.h"
+
+#include "platform/large_pages.h"
+#include "platform/message_text.h"
+#include "platform/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace qm {
+namespace {
+
+// A height beyond a million kilometres is none a device measured. Every
+// height a track file's whole feet hold lies within it.
+constexpr double kMostHeight = 1e9;
+
+// Rebuilds values from the ranges [first, end) in their given order.
+template <typename Values>
+void Reorder(Values& values, const std::vector<std::pair<size_t, size_t>>& ranges)
+{
+    if (values.empty()) return;
+    Values ordered;
+    ordered.reserve(values.size());
+    for (const auto& [first, end] : ranges) ordered.insert(ordered.end(), values.begin() + first, values.begin() + end);
+    values = std::move(ordered);
+}
+
+// The pieces in the order of their first point's time, those of the same
+// time in the file's order.
+void OrderPieces(TrackPoints& points, MeasureColumns& measures)
+{
+    std::vector<std::pair<size_t, size_t>> pieces;  // [first, end)
+    for (size_t i = 0; i < points.size(); ++i) {
+        if (i == 0 || points[i].StartsPiece) pieces.emplace_back(i, i);
+        pieces.back().second = i + 1;
+    }
+    auto earlier = [&](const auto& a, const auto& b) { return points[a.first].DateTime < points[b.first].DateTime; };
+    if (std::is_sorted(pieces.begin(), pieces.end(), earlier)) return;
+    std::stable_sort(pieces.begin(), pieces.end(), earlier);
+    Reorder(points, pieces);
+    for (MeasureColumn& column : measures) Reorder(column, pieces);
+}
+
+// Leaves out every point whose time is not later than that of the last
+// point kept; a piece that starts on a point left out starts on the next
+// point kept. Gives the number left out.
+size_t DropTimesNotLater(TrackPoints& points, MeasureColumns& measures)
+{
+    size_t kept = 0;
+    bool pieceStarts = false;
+    for (size_t i = 0; i < points.size(); ++i) {
+        TrackPoint& point = points[i];
+        if (kept > 0 && !(point.DateTime > points[kept - 1].DateTime)) {
+            pieceStarts = pieceStarts || point.StartsPiece;
+            continue;
+        }
+        point.StartsPiece = point.StartsPiece || pieceStarts;
+        pieceStarts = false;
+        if (kept != i) {
+            points[kept] = point;
+            for (MeasureColumn& column : measures)
+                if (!column.empty()) column[kept] = column[i];
+        }
+        ++kept;
+    }
+    const size_t dropped = points.size() - kept;
+    points.resize(kept);
+    for (MeasureColumn& column : measures)
+        if (!column.empty()) column.resize(kept);
+    return dropped;
+}
+
+// Latitude and longitude within their ranges (which excludes what is not
+// finite), neither a subnormal number.
+bool IsUsablePosition(double latitude, double longitude)
+{
+    auto usable = [](double value, double limit) {
+        return value >= -limit && value <= limit && std::fpclassify(value) != FP_SUBNORMAL;
+    };
+    return usable(latitude, 90) && usable(longitude, 180);
+}
+
+std::string CountText(size_t count) { return IntToText(static_cast<int64_t>(count)); }
+
+}  // namespace
+
+void PointAdmission::Expect(size_t points)
+{
+    // A file larger than its points show grows the points as they come.
+    constexpr size_t kMostExpected = size_t{1} << 22;
+    points_.reserve(std::min(points, kMostExpected));
+    AdviseLargePages(points_.data(), points_.capacity() * sizeof(TrackPoint));
+}
+
+std::optional<float> PointAdmission::Value(std::optional<double> offered)
+{
+    if (!offered) return std::nullopt;
+    if (std::fabs(*offered) <= std::numeric_limits<float>::max()) return static_cast<float>(*offered);
+    ++wrongValues_;
+    return std::nullopt;
+}
+
+Admitted PointAdmission::Offer(const OfferedPoint& offered)
+{
+    ++offered_;
+    if (!offered.Latitude || !offered.Longitude) {
+        ++unplaced_;
+        return Admitted::LeftOut;
+    }
+    const bool timeWritable = !offered.Time || IsTrackTime(*offered.Time);
+    if (!IsUsablePosition(*offered.Latitude, *offered.Longitude) || !timeWritable) {
+        ++outOfRange_;
+        pieceStarts_ = true;
+        return Admitted::LeftOut;
+    }
+    if (rule_ == NotLaterRule::EndsTrack && !points_.empty() &&
+        !(offered.Time && *offered.Time > points_.back().DateTime)) {
+        --offered_;
+        return Admitted::EndsTrack;
+    }
+    if (!offered.Time) {
+        ++untimed_;
+        return Admitted::LeftOut;
+    }
+    TrackPoint point{*offered.Latitude, *offered.Longitude, *offered.Time, {}, pieceStarts_};
+    pieceStarts_ = false;
+    if (offered.Height) {
+        if (std::fabs(*offered.Height) <= kMostHeight) point.Height = offered.Height;
+        else ++wrongValues_;
+    }
+    for (size_t k = 0; k < kMeasureCount; ++k) {
+        const std::optional<float> value = Value(offered.Measures[k]);
+        MeasureColumn& column = measures_[k];
+        if (column.empty() && !value) continue;
+        column.resize(points_.size());
+        column.push_back(value);
+    }
+    points_.push_back(point);
+    return Admitted::Kept;
+}
+
+void PointAdmission::OfferUntimed(size_t points)
+{
+    offered_ += points;
+    untimed_ += points;
+}
+
+void PointAdmission::SetMeasure(size_t kept, Measure measure, double value)
+{
+    const std::optional<float> checked = Value(value);
+    if (!checked) return;
+    MeasureColumn& column = ColumnOf(measures_, measure);
+    column.resize(points_.size());
+    column[kept] = checked;
+}
+
+std::optional<Track> PointAdmission::CheckedTrack(PointWords words, const std::string& path,
+                                                  std::vector<Message>& messages)
+{
+    if (offered_ == 0) {
+        messages.push_back({false, MessageText(MessageId::NoTrackPoints, {path, words.Point})});
+        return std::nullopt;
+    }
+    if (points_.empty()) {
+        if (outOfRange_ > 0)
+            messages.push_back({false, MessageText(MessageId::NoUsablePoints, {CountText(outOfRange_), CountText(offered_)})});
+        else if (untimed_ == 0)
+            messages.push_back({false, MessageText(MessageId::NoPlacedPoints, {path, CountText(offered_), words.Point})});
+        else
+            messages.push_back({false, MessageText(MessageId::NoTimedPoints, {CountText(offered_), path, words.Time})});
+        return std::nullopt;
+    }
+    for (MeasureColumn& column : measures_)
+        if (!column.empty()) column.resize(points_.size());
+    size_t notLater = 0;
+    if (rule_ == NotLaterRule::LeftOut) {
+        OrderPieces(points_, measures_);
+        notLater = DropTimesNotLater(points_, measures_);
+    }
+    auto leftOut = [&](MessageId id, size_t left) {
+        if (left > 0) messages.push_back({false, MessageText(id, {CountText(left), CountText(offered_)})});
+    };
+    leftOut(MessageId::LeftOutUnplaced, unplaced_);
+    leftOut(MessageId::LeftOutUntimed, untimed_);
+    leftOut(MessageId::LeftOutOutOfRange, outOfRange_);
+    leftOut(MessageId::LeftOutNotLater, notLater);
+    if (wrongValues_ > 0)
+        messages.push_back({false, MessageText(MessageId::LeftOutWrongValues, {CountText(wrongValues_)})});
+    return Track{std::move(points_), std::move(measures_)};
+}
+
+}  // namespace qm
