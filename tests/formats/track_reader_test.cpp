@@ -2,6 +2,7 @@
 
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 
@@ -60,6 +61,25 @@ TEST(TrackReader, AFileGivesWhatItsBytesGiveInMemory)
         EXPECT_EQ(Described(fromFile), Described(fromMemory));
         EXPECT_TRUE(fromFile.Track.has_value() || !fromFile.Messages.empty());
     }
+}
+
+// Every real file is told by its first bytes, whatever its name says; the
+// waypoint files are none of ours and go to the track file reader, which
+// refuses them.
+TEST(TrackReader, TheFirstBytesTellTheFormat)
+{
+    const std::pair<std::string_view, std::string_view> formats[] = {
+        {".fit", "FIT"}, {".gpx", "XML"}, {".tcx", "XML"}, {".kml", "XML"}, {".kmz", "KMZ"},
+        {".igc", "IGC"}, {".nmea", "NMEA"}, {".plt", "PLT"}, {".wpt", "PLT"},
+    };
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(QM_TEST_DATA) + "/tracks")) {
+        const std::string extension = test::Utf8(entry.path().extension());
+        const auto format = std::find_if(std::begin(formats), std::end(formats),
+                                         [&](const auto& f) { return f.first == extension; });
+        ASSERT_NE(format, std::end(formats)) << extension;
+        EXPECT_EQ(TrackFormatName(test::ReadAll(test::Utf8(entry.path()))), format->second) << entry.path();
+    }
+    EXPECT_EQ(TrackFormatName(""), "PLT");
 }
 
 }  // namespace
