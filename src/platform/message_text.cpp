@@ -49,6 +49,7 @@ constexpr auto kWordings = std::to_array<Wording>({
     {WrongCoordinates, "неверные координаты %1 \"%2\".", "wrong coordinates %1 \"%2\"."},
     {WrongHeight, "неверная высота %1 \"%2\".", "wrong height %1 \"%2\"."},
     {TooLongText, "неверное значение %1: слишком длинный текст.", "wrong value %1: text too long."},
+    {TooDeep, "элементы вложены глубже %1 уровней.", "elements nested deeper than %1 levels."},
     {PointWithoutAttribute, "у точки <trkpt> нет атрибута %1.", "the point <trkpt> has no attribute %1."},
     {KmzNotUnpacked, "Не удалось распаковать файл %1 из архива %2 (%3).",
      "Cannot unpack the file %1 from the archive %2 (%3)."},

@@ -34,6 +34,7 @@ enum class MessageId {
     WrongCoordinates,      // %1 element, %2 value
     WrongHeight,           // %1 element, %2 value
     TooLongText,           // %1 element
+    TooDeep,               // %1 levels
     PointWithoutAttribute, // %1 attribute
     KmzNotUnpacked,        // %1 member, %2 archive, %3 reason
     KmzTooLarge,           // %1 member, %2 archive

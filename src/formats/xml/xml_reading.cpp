@@ -7,6 +7,7 @@
 #include "platform/utf8_bom.h"
 
 #include <algorithm>
+#include <string>
 
 namespace qm {
 namespace {
@@ -16,6 +17,9 @@ constexpr size_t kChunk = size_t{1} << 18;
 constexpr size_t kMaxPiece = size_t{1} << 30;
 // More text than any number or time needs; a longer one is refused.
 constexpr size_t kMaxText = 1024;
+// Deeper than any track format nests its elements; expat's memory for the
+// elements still open grows with the depth, so a deeper document is refused.
+constexpr int kMaxDepth = 256;
 
 // Whether the first character after blanks is "<" in text of code units of
 // `width` bytes whose ASCII byte stands at `low` and whose other bytes are 0.
@@ -132,6 +136,8 @@ void XmlTrackParser::OnStart(void* data, const XML_Char* name, const XML_Char** 
 {
     auto& self = *static_cast<XmlTrackParser*>(data);
     self.collecting_ = false;
+    if (++self.depth_ > kMaxDepth)
+        return self.Refuse(false, MessageText(MessageId::TooDeep, {std::to_string(kMaxDepth)}));
     self.Start(SplitXmlName(name), attributes);
 }
 
@@ -139,6 +145,7 @@ void XmlTrackParser::OnEnd(void* data, const XML_Char*)
 {
     auto& self = *static_cast<XmlTrackParser*>(data);
     if (self.refusal_) return;
+    --self.depth_;
     self.End();
     self.collecting_ = false;
 }

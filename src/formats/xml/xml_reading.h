@@ -48,7 +48,8 @@ bool FeedXml(XML_Parser parser, ByteSource& bytes);
 std::string XmlRootName(ByteSource& bytes);
 
 // The reader of a track format in XML: the parser, the text of the element
-// being read, and the refusal that stops it. A format reader says what its
+// being read, and the refusal that stops it, also at elements nested deeper
+// than any track format nests them. A format reader says what its
 // elements mean (XmlNodeParser below keeps their nesting).
 class XmlTrackParser {
 public:
@@ -91,6 +92,7 @@ private:
 
     XmlParser parser_;
     std::optional<Message> refusal_;
+    int depth_ = 0;  // of the elements open
     bool collecting_ = false;
     std::string text_;
 };
