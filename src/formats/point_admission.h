@@ -76,8 +76,9 @@ public:
     size_t KeptCount() const { return points_.size(); }
     const TrackPoint& LastKept() const { return points_.back(); }
 
-    // The track of the points kept; a file without a usable point is refused
-    // with one message naming path. Under NotLaterRule::LeftOut the pieces
+    // The track of the points kept; a file without a usable point, or with
+    // more than any real track holds (ten million), is refused with one
+    // message naming path. Under NotLaterRule::LeftOut the pieces
     // are put in the order of their first point's time, those of the same
     // time in the file's order, and every point whose time is not later than
     // that of the last point kept is left out (a piece that starts on it
@@ -96,6 +97,7 @@ private:
     size_t untimed_ = 0;
     size_t outOfRange_ = 0;
     size_t wrongValues_ = 0;
+    size_t beyondMost_ = 0;  // points that would have been kept past the most a track holds
 };
 
 }  // namespace qm

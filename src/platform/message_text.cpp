@@ -31,6 +31,8 @@ constexpr auto kWordings = std::to_array<Wording>({
      "The track file %1 holds no track: none of its %2 %3 points has coordinates."},
     {NoTimedPoints, "В треке нет данных о времени: ни у одной из %1 точек файла %2 нет отметки %3.",
      "The track has no times: none of the %1 points of the file %2 has a %3."},
+    {TooManyPoints, "Файл трека %1 не читается: в нём больше %2 точек.",
+     "The track file %1 is not read: it holds more than %2 points."},
     {LeftOutUnplaced, "Пропущено точек без координат: %1 из %2.", "Points without coordinates left out: %1 of %2."},
     {LeftOutUntimed, "Пропущено точек без отметки времени: %1 из %2.", "Points without a time left out: %1 of %2."},
     {LeftOutOutOfRange, "Пропущено точек с координатами или временем вне допустимых пределов: %1 из %2.",

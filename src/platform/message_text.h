@@ -22,6 +22,7 @@ enum class MessageId {
     NoUsablePoints,        // %1 left out, %2 of
     NoPlacedPoints,        // %1 file, %2 points, %3 the format's point
     NoTimedPoints,         // %1 points, %2 file, %3 the format's time
+    TooManyPoints,         // %1 file, %2 points
     LeftOutUnplaced,       // %1 left out, %2 of
     LeftOutUntimed,        // %1 left out, %2 of
     LeftOutOutOfRange,     // %1 left out, %2 of

@@ -127,5 +127,18 @@ TEST(PointAdmission, ATimeNotLaterEndsTheTrackUnderTheTrackFilesRule)
     EXPECT_TRUE(messages.empty());
 }
 
+// A track of more points than any real one holds is refused whole, the
+// points past the bound never kept.
+TEST(PointAdmission, MoreThanTenMillionPointsAreRefused)
+{
+    PointAdmission admission;
+    for (size_t i = 0; i <= 10000000; ++i) admission.Offer(At(40000 + static_cast<double>(i) / 86400));
+    EXPECT_EQ(admission.KeptCount(), 10000000u);
+    std::vector<Message> messages;
+    EXPECT_FALSE(admission.CheckedTrack({"<trkpt>", "<time>"}, "big.gpx", messages));
+    EXPECT_EQ(Texts(messages),
+              std::vector<std::string>{"Файл трека big.gpx не читается: в нём больше 10000000 точек."});
+}
+
 }  // namespace
 }  // namespace qm
