@@ -2,7 +2,7 @@
 
 #include "map/mark_groups.h"
 #include "map/track_lines.h"
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 #include "ui/map/tile_cache.h"
 
 #include <QPointF>

@@ -2,7 +2,7 @@
 
 #include "map/profile.h"
 #include "settings/settings.h"
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 
 #include <QWidget>
 

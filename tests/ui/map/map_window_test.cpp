@@ -1,6 +1,6 @@
 #include "commands/statistics.h"
 #include "commands/visualise.h"
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 #include "stats/report.h"
 #include "ui/map/map_view.h"
 #include "ui/map/map_window.h"
