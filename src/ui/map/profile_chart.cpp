@@ -1,6 +1,7 @@
 #include "ui/map/profile_chart.h"
 
 #include "platform/date_time_text.h"
+#include "map/round_steps.h"
 #include "platform/number_text.h"
 #include "ui/map/map_marks.h"
 #include "ui/qt_color.h"
@@ -81,12 +82,6 @@ ValueAxis RoundValueAxis(double low, double high, double pixels)
 QDateTime LocalTime(double days)
 {
     return QDateTime::fromMSecsSinceEpoch(std::llround((days - kDaysBefore1970) * 86400000), QTimeZone::utc());
-}
-
-QString NumberText(double value, double step)
-{
-    const int decimals = std::max(0, int(std::ceil(-std::log10(step) - 1e-9)));
-    return QString::number(value, 'f', decimals);
 }
 
 }  // namespace
@@ -288,14 +283,14 @@ void ProfileChart::paintEvent(QPaintEvent*)
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, y - metrics.height() / 2.0, area.left() - 4, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, NumberText(v, speedStep));
+                         Qt::AlignRight | Qt::AlignVCenter, ToQt(StepText(v, speedStep)));
     }
     // The height's labels right of the plot, a shown measure's right of them.
     const double side = area.left();
     auto rightLabels = [&](const ValueAxis& axis, auto y, double left) {
         for (double v : RoundTicks(axis.Low, axis.High, axis.Step))
             painter.drawText(QRectF(left, y(v) - metrics.height() / 2.0, side - 4, metrics.height()),
-                             Qt::AlignLeft | Qt::AlignVCenter, NumberText(v, axis.Step));
+                             Qt::AlignLeft | Qt::AlignVCenter, ToQt(StepText(v, axis.Step)));
     };
     painter.setPen(kHeightColor);
     rightLabels(heightAxis, heightY, area.right() + 4);
@@ -399,7 +394,7 @@ void ProfileChart::DrawBottomAxis(QPainter& painter)
             painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
             QString text;
             if (!overTime) {
-                text = NumberText(value, step);
+                text = ToQt(StepText(value, step));
             } else {
                 const QDateTime at = LocalTime(value);
                 // The date where it changes, so that no two labels read alike.
