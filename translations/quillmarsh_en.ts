@@ -125,6 +125,10 @@ The settings that could not be read are the defaults. This file will not be over
         <source>км</source>
         <translation>km</translation>
     </message>
+    <message>
+        <source>Часовой пояс: %1</source>
+        <translation>Time zone: %1</translation>
+    </message>
 </context>
 <context>
     <name>qm::MapMarks</name>

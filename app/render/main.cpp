@@ -11,7 +11,7 @@
 #include "settings/settings_file.h"
 #include "platform/message_text.h"
 #include "ui/interface_language.h"
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 #include "ui/map/profile_chart.h"
 #include "ui/map/tile_source.h"
 #include "ui/map/trip_view.h"

@@ -2,7 +2,7 @@
 
 #include "formats/track_reader.h"
 #include "map/track_lines.h"
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 #include "ui/map/map_view.h"
 #include "ui/map/profile_chart.h"
 #include "ui/map/trip_view.h"

@@ -1,7 +1,6 @@
 #include "map/profile.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -145,33 +144,6 @@ std::vector<ValueRange> StepSpeedColumns(const TrackPoints& points, const ScaleC
         }
     }
     return columns;
-}
-
-double RoundStep(double spacing)
-{
-    if (!(spacing > 0) || !std::isfinite(spacing)) return 1;
-    const double power = std::pow(10, std::floor(std::log10(spacing)));
-    for (double step : {1, 2, 5, 10})
-        if (step * power >= spacing * (1 - 1e-9)) return step * power;
-    return 10 * power;
-}
-
-std::vector<double> RoundTicks(double low, double high, double step)
-{
-    std::vector<double> ticks;
-    if (!(step > 0) || !(high >= low) || (high - low) / step > 1000) return ticks;
-    for (double n = std::ceil(low / step - 1e-9); n * step <= high + step * 1e-9; ++n) ticks.push_back(n * step);
-    return ticks;
-}
-
-double RoundTimeStep(double spacing)
-{
-    constexpr std::array<double, 20> kSeconds = {1,    2,    5,    10,   15,    30,    60,    120,   300,   600,
-                                                 900,  1800, 3600, 7200, 10800, 21600, 43200, 86400, 172800, 432000};
-    const double seconds = spacing * 86400;
-    for (double step : kSeconds)
-        if (step >= seconds) return step / 86400;
-    return RoundStep(spacing);
 }
 
 }  // namespace qm

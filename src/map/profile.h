@@ -65,13 +65,4 @@ std::vector<Measure> MeasuresOf(const Track& track);
 std::vector<ValueRange> StepSpeedColumns(const TrackPoints& points, const ScaleCoefficients& scale,
                                          const std::vector<TrackPart>& parts, const ProfileAxis& axis, int count);
 
-// Round values for an axis from low to high about `spacing` apart: steps of
-// 1, 2 or 5 times a power of ten, the first step at or above that spacing.
-double RoundStep(double spacing);
-std::vector<double> RoundTicks(double low, double high, double step);
-
-// A round step of local time (days) at or above `spacing`: whole seconds,
-// minutes, hours or days.
-double RoundTimeStep(double spacing);
-
 }  // namespace qm

@@ -116,20 +116,5 @@ TEST(ProfileColumns, MeasuresKeepTheirValuesAndTheirHoles)
     EXPECT_TRUE(MeasuresOf(Track{points, {}}).empty());
 }
 
-TEST(ProfileTicks, RoundStepsAndTimes)
-{
-    const struct {
-        double spacing, step;
-    } values[] = {{18.6, 20}, {0.3, 0.5}, {7, 10}, {1, 1}, {0.0011, 0.002}, {31, 50}};
-    for (const auto& v : values) EXPECT_DOUBLE_EQ(RoundStep(v.spacing), v.step) << v.spacing;
-    EXPECT_EQ(RoundTicks(0, 74, 20), (std::vector<double>{0, 20, 40, 60}));
-    EXPECT_EQ(RoundTicks(129, 190, 20), (std::vector<double>{140, 160, 180}));
-
-    const struct {
-        double spacingSeconds, stepSeconds;
-    } times[] = {{0.5, 1}, {40, 60}, {200, 300}, {4000, 7200}, {50000, 86400}, {100000, 172800}};
-    for (const auto& t : times) EXPECT_NEAR(RoundTimeStep(t.spacingSeconds / 86400) * 86400, t.stepSeconds, 1e-6);
-}
-
 }  // namespace
 }  // namespace qm

@@ -1,4 +1,5 @@
 #include "ui/interface_language.h"
+#include "ui/map/map_legend.h"
 #include "ui/map/map_view.h"
 #include "ui/map/map_window.h"
 #include "ui/map/trip_view.h"
@@ -34,6 +35,9 @@ std::vector<std::string> VisibleTexts(QWidget& window)
         auto* combo = qobject_cast<QComboBox*>(control);
         if (combo && combo->objectName() != "CBLanguage") shown << combo->currentText();
         if (auto* map = qobject_cast<MapView*>(control)) shown << map->Note();
+        if (auto* legend = qobject_cast<MapLegend*>(control))
+            for (const LegendRow& row : legend->Layout().Rows)
+                for (const LegendCell& cell : row.Cells) shown << QString::fromStdString(cell.Text);
         for (const QString& text : shown)
             if (!text.isEmpty()) texts.push_back(text.toStdString());
     }
@@ -89,7 +93,7 @@ TEST_F(InterfaceLanguage, OpenWindowsChangeAtOnceAndBack)
             EXPECT_FALSE(QString::fromStdString(text).contains(cyrillic)) << window << ": " << text;
     EXPECT_EQ(program.windows.mapWindow->windowTitle().toStdString(), "Map — sample.plt");
     EXPECT_EQ(Caption(program.Main(), "BtnPrFiles"), "&Visualise");
-    EXPECT_EQ(Caption(*program.windows.mapWindow->View(), "range0"), "0–2 km/h");
+    EXPECT_EQ(program.windows.mapWindow->View()->Legend()->CellText("range0").toStdString(), "0–2 km/h");
 
     // Back in Russian nothing English is left: every text is as it was.
     Switch(Language::Russian);

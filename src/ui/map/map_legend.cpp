@@ -2,37 +2,30 @@
 
 #include "platform/date_time_text.h"
 #include "platform/number_text.h"
-#include "ui/qt_color.h"
 #include "stats/report_number.h"
 #include "ui/map/map_marks.h"
+#include "ui/qt_color.h"
 #include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QGridLayout>
-#include <QLabel>
 #include <QPainter>
-#include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <cmath>
 
 namespace qm {
 namespace {
 
+// The pictures after the bands' swatches: the marks, in this order.
+constexpr MarkKind kMarks[] = {MarkKind::Start, MarkKind::Finish, MarkKind::Stop};
+
 QString Share(double part, double whole)
 {
     if (!(whole > 0) || !(part > 0)) return {};
     const double percent = 100 * part / whole;
     return percent < 1 ? " (< 1 %)" : QString(" (%1 %)").arg(std::lround(percent));
-}
-
-QLabel* Cell(QGridLayout* grid, int row, int column, const QString& name, Qt::Alignment alignment)
-{
-    auto* label = new QLabel;
-    label->setObjectName(name);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    grid->addWidget(label, row, column);
-    return label;
 }
 
 // Large enough, and framed, for neighbouring band colours to be told apart.
@@ -62,6 +55,42 @@ QString RangeText(const SpeedBand& band, bool last)
     return ToQt(BandRangeText(band, ToStd(unit), "–"));
 }
 
+LegendCell Text(std::string name, const QString& text, int column, int span = 1)
+{
+    LegendCell cell;
+    cell.Name = std::move(name);
+    cell.Text = ToStd(text);
+    cell.Column = column;
+    cell.Span = span;
+    return cell;
+}
+
+LegendCell Number(std::string name, const QString& text, int column)
+{
+    LegendCell cell = Text(std::move(name), text, column);
+    cell.AlignRight = true;
+    return cell;
+}
+
+LegendCell Heading(const QString& text, int column, int span = 1)
+{
+    LegendCell cell = Text({}, text, column, span);
+    cell.Bold = true;
+    return cell;
+}
+
+LegendCell Picture(std::string name, int picture, QSize size)
+{
+    LegendCell cell;
+    cell.Name = std::move(name);
+    cell.Picture = picture;
+    cell.Width = size.width();
+    cell.Height = size.height();
+    return cell;
+}
+
+QRectF RectOf(const PixelBox& box) { return QRectF(box.Left, box.Top, box.Width, box.Height); }
+
 }  // namespace
 
 QString LegendDuration(double days)
@@ -78,45 +107,17 @@ QString LegendDuration(double days)
 MapLegend::MapLegend(QWidget* parent) : QWidget(parent)
 {
     setObjectName("mapLegend");
-    auto* grid = new QGridLayout(this);
-    grid->setVerticalSpacing(2);
-    grid->addWidget(speedHeader_ = new QLabel, 0, 0, 1, 2);
-    grid->addWidget(distanceHeader_ = new QLabel, 0, 2, Qt::AlignRight);
-    grid->addWidget(timeHeader_ = new QLabel, 0, 3, Qt::AlignRight);
-    for (int i = 0; i < kBandCount; ++i) {
-        const QString n = QString::number(i);
-        rows_[i] = {Cell(grid, i + 1, 0, "swatch" + n, Qt::AlignLeft), Cell(grid, i + 1, 1, "range" + n, Qt::AlignLeft),
-                    Cell(grid, i + 1, 2, "distance" + n, Qt::AlignRight), Cell(grid, i + 1, 3, "time" + n, Qt::AlignRight)};
-    }
-    int row = kBandCount + 1;
-    grid->addWidget(pauses_ = new QLabel, row, 0, 1, 2);
-    pauseTime_ = Cell(grid, row++, 3, "pauseTime", Qt::AlignRight);
-    grid->addWidget(total_ = new QLabel, row, 0, 1, 2);
-    totalDistance_ = Cell(grid, row, 2, "totalDistance", Qt::AlignRight);
-    totalTime_ = Cell(grid, row++, 3, "totalTime", Qt::AlignRight);
-    grid->addWidget(maxSpeedName_ = new QLabel, row, 0, 1, 2);
-    maxSpeed_ = Cell(grid, row++, 2, "maxSpeed", Qt::AlignRight);
-    emptyBands_ = new QCheckBox;
+    emptyBands_ = new QCheckBox(this);
     emptyBands_->setObjectName("emptyBands");
     emptyBands_->setChecked(true);
-    grid->addWidget(emptyBands_, row++, 0, 1, 4);
-    connect(emptyBands_, &QCheckBox::toggled, this, &MapLegend::ShowEmptyBands);
-
-    for (MarkKind kind : {MarkKind::Start, MarkKind::Finish, MarkKind::Stop}) {
-        auto* mark = new QLabel;
-        mark->setPixmap(MarkPicture(kind));
-        grid->addWidget(mark, row, 0);
-        auto* name = new QLabel;
-        grid->addWidget(name, row++, 1, 1, 3);
-        markNames_.push_back(name);
-    }
-    grid->setRowStretch(row, 1);
+    connect(emptyBands_, &QCheckBox::toggled, this, &MapLegend::Relayout);
     SetTrip(nullptr, Settings{});
 }
 
 void MapLegend::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) SetTrip(trip_, settings_);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) Relayout();
     QWidget::changeEvent(event);
 }
 
@@ -124,46 +125,111 @@ void MapLegend::SetTrip(const MapTrip* trip, const Settings& settings)
 {
     trip_ = trip;
     settings_ = settings;
-    speedHeader_->setText("<b>" + tr("Скорость") + "</b>");
-    distanceHeader_->setText("<b>" + tr("Расстояние") + "</b>");
-    timeHeader_->setText("<b>" + tr("Время") + "</b>");
-    pauses_->setText(tr("Перерывы"));
-    total_->setText("<b>" + tr("Всего") + "</b>");
-    maxSpeedName_->setText(tr("Наибольшая скорость"));
     emptyBands_->setText(tr("Полосы без участков"));
-    markNames_[0]->setText(MarkName(MarkKind::Start));
-    markNames_[1]->setText(MarkName(MarkKind::Finish));
-    auto number = [&](double value) { return ToQt(ReportNumber(value, settings.NUMDIGITS, settings.DECDELIM)); };
-    const TripTotals totals = trip ? trip->Totals : TripTotals{};
-    for (int i = 0; i < kBandCount; ++i) {
-        Row& row = rows_[i];
-        row.Empty = true;
-        for (QLabel* label : {row.Swatch, row.Range, row.Distance, row.Time}) label->clear();
-        if (!trip) continue;
-        const SpeedBand& band = trip->Visualisation.Bands[i];
-        const BandTotal& total = totals.Bands[i];
-        row.Empty = band.StepCount == 0;
-        row.Swatch->setPixmap(Swatch(band.Color));
-        row.Range->setText(RangeText(band, i + 1 == kBandCount));
-        if (row.Empty) continue;
-        row.Distance->setText(number(total.Distance) + " " + tr("км") + Share(total.Distance, totals.Distance));
-        row.Time->setText(LegendDuration(total.Duration) + Share(total.Duration, totals.Duration));
-    }
-    pauseTime_->setText(trip ? LegendDuration(totals.Pauses) : "");
-    totalDistance_->setText(trip ? number(totals.Distance) + " " + tr("км") : "");
-    totalTime_->setText(trip ? LegendDuration(totals.Duration) : "");
-    maxSpeed_->setText(trip ? number(totals.MaxSpeed) + " " + tr("км/ч") : "");
-    const int stops = trip ? int(trip->Visualisation.Stops.size()) : 0;
-    markNames_[2]->setText(MarkName(MarkKind::Stop) + (stops > 0 ? QString(" (%1)").arg(stops) : QString()));
-    ShowEmptyBands();
+    pictures_.clear();
+    if (trip)
+        for (const SpeedBand& band : trip->Visualisation.Bands) pictures_.push_back(Swatch(band.Color));
+    for (MarkKind kind : kMarks) pictures_.push_back(MarkPicture(kind));
+    Relayout();
 }
 
-void MapLegend::ShowEmptyBands()
+std::vector<LegendRow> MapLegend::Rows() const
 {
-    for (const Row& row : rows_) {
-        for (QLabel* label : {row.Swatch, row.Range, row.Distance, row.Time}) {
-            label->setVisible(!row.Empty || emptyBands_->isChecked());
-            label->setEnabled(!row.Empty);
+    std::vector<LegendRow> rows{
+        {{Heading(tr("Скорость"), 0, 2), Heading(tr("Расстояние"), 2), Heading(tr("Время"), 3)}}};
+    for (LegendCell& cell : rows[0].Cells) cell.AlignRight = cell.Column > 0;
+    auto number = [&](double value) { return ToQt(ReportNumber(value, settings_.NUMDIGITS, settings_.DECDELIM)); };
+    const TripTotals totals = trip_ ? trip_->Totals : TripTotals{};
+    if (trip_) {
+        for (int i = 0; i < kBandCount; ++i) {
+            const SpeedBand& band = trip_->Visualisation.Bands[i];
+            const bool empty = band.StepCount == 0;
+            if (empty && !emptyBands_->isChecked()) continue;
+            const BandTotal& total = totals.Bands[i];
+            const QString n = QString::number(i);
+            const QString distance = number(total.Distance) + " " + tr("км") + Share(total.Distance, totals.Distance);
+            const QString time = LegendDuration(total.Duration) + Share(total.Duration, totals.Duration);
+            LegendRow row{{Picture(ToStd("swatch" + n), i, pictures_[i].size()),
+                           Text(ToStd("range" + n), RangeText(band, i + 1 == kBandCount), 1),
+                           Number(ToStd("distance" + n), empty ? QString() : distance, 2),
+                           Number(ToStd("time" + n), empty ? QString() : time, 3)}};
+            for (LegendCell& cell : row.Cells) cell.Dim = empty;
+            rows.push_back(std::move(row));
+        }
+    }
+    auto shown = [&](const QString& text) { return trip_ ? text : QString(); };
+    rows.push_back({{Text({}, tr("Перерывы"), 0, 2), Number("pauseTime", shown(LegendDuration(totals.Pauses)), 3)}});
+    rows.push_back({{Heading(tr("Всего"), 0, 2),
+                     Number("totalDistance", shown(number(totals.Distance) + " " + tr("км")), 2),
+                     Number("totalTime", shown(LegendDuration(totals.Duration)), 3)}});
+    rows.push_back({{Text({}, tr("Наибольшая скорость"), 0, 2),
+                     Number("maxSpeed", shown(number(totals.MaxSpeed) + " " + tr("км/ч")), 2)}});
+    rows.push_back({{Picture("emptyBands", -1, emptyBands_->sizeHint())}});
+    rows.back().Cells[0].Span = 4;
+    const int stops = trip_ ? int(trip_->Visualisation.Stops.size()) : 0;
+    const int firstMark = int(pictures_.size()) - int(std::size(kMarks));
+    for (int k = 0; k < int(std::size(kMarks)); ++k) {
+        QString name = MarkName(kMarks[k]);
+        if (kMarks[k] == MarkKind::Stop && stops > 0) name += QString(" (%1)").arg(stops);
+        rows.push_back({{Picture({}, firstMark + k, pictures_[firstMark + k].size()), Text({}, name, 1, 3)}});
+    }
+    rows.push_back({{Text("zone", tr("Часовой пояс: %1").arg(ZoneText(settings_.GMTMOD)), 0, 4)}});
+    return rows;
+}
+
+void MapLegend::Relayout()
+{
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetricsF plain(font()), strong(bold);
+    const TextWidth width = [&](const std::string& text, bool isBold) {
+        return std::ceil((isBold ? strong : plain).horizontalAdvance(ToQt(text)));
+    };
+    const LegendSpacing spacing{std::ceil(plain.height()), 9, 6, 2};
+    layout_ = LayOutLegend(Rows(), width, spacing);
+    for (const LegendRow& row : layout_.Rows)
+        for (const LegendCell& cell : row.Cells)
+            if (cell.Name == "emptyBands") emptyBands_->setGeometry(RectOf(cell.Box).toAlignedRect());
+    updateGeometry();
+    update();
+}
+
+QString MapLegend::CellText(const std::string& name) const
+{
+    for (const LegendRow& row : layout_.Rows)
+        for (const LegendCell& cell : row.Cells)
+            if (cell.Name == name) return ToQt(cell.Text);
+    return {};
+}
+
+QSize MapLegend::sizeHint() const
+{
+    return QSize(int(std::ceil(layout_.Width)), int(std::ceil(layout_.Height)));
+}
+
+QSize MapLegend::minimumSizeHint() const { return sizeHint(); }
+
+void MapLegend::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QFont bold = font();
+    bold.setBold(true);
+    QStyleOption option;
+    option.initFrom(this);
+    for (const LegendRow& row : layout_.Rows) {
+        for (const LegendCell& cell : row.Cells) {
+            const QRectF box = RectOf(cell.Box);
+            if (cell.Picture >= 0) {
+                QPixmap picture = pictures_[cell.Picture];
+                if (cell.Dim) picture = style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
+                painter.drawPixmap(QPointF(box.left(), box.center().y() - picture.height() / 2.0), picture);
+                continue;
+            }
+            if (cell.Text.empty()) continue;
+            painter.setFont(cell.Bold ? bold : font());
+            painter.setPen(palette().color(cell.Dim ? QPalette::Disabled : QPalette::Active, QPalette::WindowText));
+            painter.drawText(box, (cell.AlignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+                             ToQt(cell.Text));
         }
     }
 }

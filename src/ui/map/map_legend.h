@@ -1,61 +1,59 @@
 #pragma once
 
+#include "map/legend_layout.h"
+#include "map/map_trip.h"
 #include "settings/settings.h"
-#include "ui/map/map_trip.h"
 
+#include <QPixmap>
 #include <QWidget>
 
-#include <array>
+#include <string>
 #include <vector>
 
 class QCheckBox;
-class QLabel;
 
 namespace qm {
 
 // The ten bands of the scale with colour and range, and the distance and
 // time the runs of each cover with their shares of the whole; then the time
 // in no band (pauses), the whole as the statistics give it, the track's
-// fastest step and what the marks on the map mean. Bands without a run are
-// greyed, or hidden when the user says so.
+// fastest step, what the marks on the map mean and the zone the window's
+// times are given in (the marks' tooltips, the profile's time axis). Bands
+// without a run are greyed, or hidden when the user says so. Its table is
+// laid out whenever its texts or font change, with columns as wide as their
+// widest text; painting only draws it.
 class MapLegend : public QWidget {
     Q_OBJECT
 public:
     explicit MapLegend(QWidget* parent = nullptr);
-    // Numbers as the statistics write them (DECDELIM, NUMDIGITS). The trip
-    // stays its owner's, who shows the next one or none before it goes.
+    // Numbers as the statistics write them (DECDELIM, NUMDIGITS), times in
+    // the zone GMTMOD gives. The trip stays its owner's, who shows the next
+    // one or none before it goes.
     void SetTrip(const MapTrip* trip, const Settings& settings);
 
+    // The cells as they are drawn, in the widget's pixels.
+    const LegendLayout& Layout() const { return layout_; }
+    // The text of the cell of that name ("range3", "totalTime"...), empty
+    // when there is none.
+    QString CellText(const std::string& name) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
     // The texts in the interface language: the trip shown anew.
     void changeEvent(QEvent* event) override;
 
 private:
-    void ShowEmptyBands();
+    void Relayout();
+    std::vector<LegendRow> Rows() const;
 
-    struct Row {
-        QLabel* Swatch;
-        QLabel* Range;
-        QLabel* Distance;
-        QLabel* Time;
-        bool Empty = true;
-    };
-    std::array<Row, kBandCount> rows_;
-    QLabel* pauseTime_;
-    QLabel* totalDistance_;
-    QLabel* totalTime_;
-    QLabel* maxSpeed_;
-    QLabel* speedHeader_;
-    QLabel* distanceHeader_;
-    QLabel* timeHeader_;
-    QLabel* pauses_;
-    QLabel* total_;
-    QLabel* maxSpeedName_;
-    // Start, finish, stops (with their number).
-    std::vector<QLabel*> markNames_;
     const MapTrip* trip_ = nullptr;
     Settings settings_;
     QCheckBox* emptyBands_;
+    std::vector<QPixmap> pictures_;
+    LegendLayout layout_;
 };
 
 // A length of time as the legend writes it: DurationText below a day, days

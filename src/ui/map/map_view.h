@@ -1,17 +1,15 @@
 #pragma once
 
-#include "map/mark_groups.h"
-#include "map/track_lines.h"
-#include "ui/map/map_trip.h"
-#include "ui/map/tile_cache.h"
+#include "map/map_grid.h"
+#include "map/map_trip.h"
+#include "map/map_viewport.h"
+#include "map/trip_levels.h"
 
 #include <QPointF>
-#include <QRegion>
+#include <QRectF>
 #include <QWidget>
 
-#include <map>
 #include <memory>
-#include <utility>
 #include <vector>
 
 namespace qm {
@@ -21,11 +19,11 @@ class TileSource;
 // The track on a map: each run in its band's colour, gaps where the track
 // breaks, start and finish, the stops, a scale bar and the map tiles under
 // it, with a latitude/longitude grid and a one-line note where there are
-// none. The tiles are asked for as the view changes; painting only draws.
-// Stops that would overlap are drawn as one mark with their count. The wheel
-// and +/- zoom, dragging pans, Home fits the track. Pointing at a mark tells
-// what it is, when it was (in the zone GMTMOD gives) and how long a stop
-// lasted.
+// none. Stops that would overlap are drawn as one mark with their count.
+// Whenever the view changes it lays out what it shows (lines, marks, grid)
+// and asks for its tiles; painting only draws. The wheel and +/- zoom,
+// dragging pans, Home fits the track. Pointing at a mark tells what it is,
+// when it was (in the zone GMTMOD gives) and how long a stop lasted.
 class MapView : public QWidget {
     Q_OBJECT
 public:
@@ -42,7 +40,7 @@ public:
     void FitTrack();
     // Zooms by whole levels, keeping the place under anchor where it is.
     void ZoomBy(int levels, QPointF anchor);
-    int Zoom() const { return zoom_; }
+    int Zoom() const { return viewport_.Zoom(); }
     // Marks a track point (-1: none), as the profile's cursor asks.
     void ShowCursor(int pointIndex);
 
@@ -52,12 +50,12 @@ public:
     QString Note() const;
     // The stops as they are drawn at the current zoom level, places in its
     // pixels.
-    const std::vector<MarkGroup>& StopMarks();
+    const std::vector<MarkGroup>& StopMarks() const { return levels_.StopMarks(viewport_.Zoom()); }
     // The text a tooltip shows at a place in the view; empty off the marks.
-    QString MarkText(QPointF position);
-    // Where the grid's labels were drawn last, and where the note and the
-    // scale bar are, which they keep clear of.
-    const std::vector<QRectF>& GridLabels() const { return gridLabels_; }
+    QString MarkText(QPointF position) const;
+    // The grid's labels, and where the note and the scale bar are, which
+    // they keep clear of.
+    const std::vector<GridLabel>& GridLabels() const { return gridLabels_; }
     QRectF NoteBox() const;
     QRectF ScaleBarBox() const;
 
@@ -73,37 +71,26 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    const std::vector<TrackLine>& LinesAt(int zoom);
-    // The top left corner of the view in pixels of the current zoom level.
-    QPointF Origin() const;
-    // Redraws the view after its place or size changed and asks for the tiles it shows now.
+    // Lays out what the view shows now, asks for its tiles and redraws it.
     void ViewChanged();
-    // The tiles under the view with where they go, in the view's pixels.
-    std::vector<std::pair<TileKey, QRect>> ShownTiles() const;
-    // Draws the tiles at hand; returns where tiles are not to be had.
-    QRegion DrawTiles(QPainter& painter);
-    void DrawGrid(QPainter& painter);
-    void DrawTrack(QPainter& painter);
-    void DrawMarkers(QPainter& painter);
-    void DrawScaleBar(QPainter& painter);
-    void DrawTexts(QPainter& painter);
-    int PointNear(QPointF position);
+    // The grid and its labels, which keep clear of the note.
+    void LayOutGrid();
 
     std::shared_ptr<const MapTrip> trip_;
     int lineWidth_ = 5;
     int gmtHours_ = 0;
     TileSource* tiles_ = nullptr;
     QString attribution_;
-    std::map<int, std::vector<TrackLine>> lines_;  // by zoom level
-    std::map<int, std::vector<MarkGroup>> stopMarks_;
-    std::vector<QRectF> gridLabels_;
-    int zoom_ = 2;
-    WorldPoint centre_{0.5, 0.5};
+    MapViewport viewport_;
+    TripLevels levels_;
+    MapGrid grid_;
+    std::vector<GridLabel> gridLabels_;
     int cursor_ = -1;
     QPointF dragFrom_;
     bool dragging_ = false;

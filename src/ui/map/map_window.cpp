@@ -3,7 +3,7 @@
 #include "platform/error.h"
 #include "platform/path_text.h"
 #include "ui/dialogs.h"
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 #include "ui/qt_text.h"
 #include "ui/map/tile_source.h"
 #include "ui/map/trip_view.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "map/profile.h"
+#include "map/profile_layout.h"
 #include "settings/settings.h"
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 
 #include <QWidget>
 
@@ -23,7 +23,8 @@ namespace qm {
 // the height, on demand one measure of the track (heart rate, cadence, power
 // or temperature) with its own value axis, the stops as marks on the axis and each gap between two parts
 // as a short marked break. A cursor follows the mouse and tells where it
-// points; the map's pointer moves it the other way.
+// points; the map's pointer moves it the other way. What the columns show is
+// computed when the trip, the choices or the size change; painting only draws.
 class ProfileChart : public QWidget {
     Q_OBJECT
 public:
@@ -58,23 +59,18 @@ private:
     // The controls' captions in the interface language; the painted texts follow at the next paint.
     void Retranslate();
     void NewAxis();
+    // What each column of the plot shows, for the plot's current size.
     void Measure();
-    double X(double axisValue) const;
-    void DrawBottomAxis(QPainter& painter);
     void OfferMeasures();
-    int PointAt(double x) const;
+    ProfilePlot Plot() const;
 
     const MapTrip* trip_ = nullptr;
     int gmtHours_ = 0;
     double interval_ = 0;  // minutes
     ProfileScale scale_ = ProfileScale::Time;
     ProfileAxis axis_;
-    // What each column of the plot shows, for the plot's current width.
-    std::vector<SpeedColumn> bars_;
-    std::vector<ValueRange> heights_;
-    std::vector<ValueRange> steps_;
-    std::vector<ValueRange> measures_;
-    double topSpeed_ = 1, lowHeight_ = 0, highHeight_ = 1, lowMeasure_ = 0, highMeasure_ = 1;
+    ProfileColumns columns_;
+    ProfileValueAxes valueAxes_;
     std::optional<qm::Measure> shown_;
     int cursor_ = -1;
     QRadioButton* overTime_;

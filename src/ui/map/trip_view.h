@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/settings.h"
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 #include "ui/qt_color.h"
 #include "visual/visual_test_support.h"
 

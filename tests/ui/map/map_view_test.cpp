@@ -304,14 +304,16 @@ TEST_F(MapPicture, GridLabelsStayClearOfEachOtherAndTheTexts)
             map.FitTrack();
             map.ZoomBy(levels, QPointF(size.width() / 2.0, size.height() / 2.0));
             map.grab();
-            const std::vector<QRectF>& boxes = map.GridLabels();
+            const std::vector<GridLabel>& boxes = map.GridLabels();
             labels += int(boxes.size());
+            const QRectF note = map.NoteBox(), scaleBar = map.ScaleBarBox();
             for (std::size_t i = 0; i < boxes.size(); ++i) {
                 SCOPED_TRACE(testing::Message() << size.width() << " zoom " << map.Zoom() << " label " << i);
-                EXPECT_TRUE(QRectF(map.rect()).contains(boxes[i]));
-                EXPECT_FALSE(boxes[i].intersects(map.NoteBox()));
-                EXPECT_FALSE(boxes[i].intersects(map.ScaleBarBox()));
-                for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(boxes[i].intersects(boxes[j]));
+                const PixelBox& box = boxes[i].Box;
+                EXPECT_TRUE(PixelBox({0, 0, double(map.width()), double(map.height())}).Contains(box));
+                EXPECT_FALSE(box.Overlaps({note.left(), note.top(), note.width(), note.height()}));
+                EXPECT_FALSE(box.Overlaps({scaleBar.left(), scaleBar.top(), scaleBar.width(), scaleBar.height()}));
+                for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(box.Overlaps(boxes[j].Box));
             }
         }
     }

@@ -1,14 +1,14 @@
 #include "commands/statistics.h"
 #include "commands/visualise.h"
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 #include "stats/report.h"
+#include "ui/map/map_legend.h"
 #include "ui/map/map_view.h"
 #include "ui/map/map_window.h"
 #include "ui/map/trip_view.h"
 #include "ui/ui_harness.h"
 
 #include <QImage>
-#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,7 @@ protected:
         program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
     }
     MapWindow& Map() { return *program.windows.mapWindow; }
-    std::string Label(QWidget& window, const char* name) { return Find<QLabel>(window, name)->text().toStdString(); }
-    std::string Legend(const char* name) { return Label(*Map().View(), name); }
+    std::string Legend(const char* name) { return Map().View()->Legend()->CellText(name).toStdString(); }
 
     Program program;
 };

@@ -1,4 +1,4 @@
-#include "ui/map/map_trip.h"
+#include "map/map_trip.h"
 
 #include "commands/visualise.h"
 #include "map/track_lines.h"
