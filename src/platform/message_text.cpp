@@ -60,6 +60,8 @@ constexpr auto kWordings = std::to_array<Wording>({
     {KmzBomb, "Файл %1 в архиве %2 сжат более чем в 100 раз, как сжимают архивы-бомбы: он не читается.",
      "The file %1 in the archive %2 is compressed more than 100 times, as archive bombs are: it is not read."},
     {KmzNotArchive, "Файл %1 не является правильным архивом KMZ (%2).", "The file %1 is not a valid KMZ archive (%2)."},
+    {KmzTooManyEntries, "Архив KMZ %1 не читается: в нём больше %2 файлов.",
+     "The KMZ archive %1 is not read: it holds more than %2 files."},
     {KmzWithoutKml, "В архиве KMZ %1 нет файла KML (.kml).", "The KMZ archive %1 holds no KML file (.kml)."},
     {FitDamagedEmpty, "Файл трека %1 повреждён (%2), и из него не прочитано ни одной точки.",
      "The track file %1 is damaged (%2), and no point was read from it."},

@@ -41,6 +41,7 @@ enum class MessageId {
     KmzTooLarge,           // %1 member, %2 archive
     KmzBomb,               // %1 member, %2 archive
     KmzNotArchive,         // %1 archive, %2 reason
+    KmzTooManyEntries,     // %1 file, %2 entries
     KmzWithoutKml,         // %1 archive
     FitDamagedEmpty,       // %1 file, %2 damage
     FitDamaged,            // %1 file, %2 damage

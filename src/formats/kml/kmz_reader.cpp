@@ -1,11 +1,13 @@
 #include "formats/kml/kmz_reader.h"
 
 #include "formats/kml/kml_reader.h"
+#include "formats/kml/zip_entry_count.h"
 #include "platform/message_text.h"
 #include "platform/quoted_input.h"
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <zip.h>
 
 namespace qm {
@@ -16,6 +18,9 @@ namespace {
 // is counted.
 constexpr uint64_t kMaxUnpacked = uint64_t{256} << 20;
 constexpr uint64_t kMaxRatio = 100;
+// Far more members than any KMZ holds: libzip reads the whole directory, so
+// an archive that declares more is refused before it is opened.
+constexpr uint64_t kMaxEntries = 10000;
 constexpr size_t kReadChunk = size_t{1} << 16;
 
 struct ZipDiscard {
@@ -85,6 +90,8 @@ TrackReading ReadKmzTrack(std::string_view content, const std::string& path)
         reading.Messages.push_back({false, std::move(text)});
         return std::move(reading);
     };
+    if (ZipEntryCount(content).value_or(0) > kMaxEntries)
+        return refuse(MessageText(MessageId::KmzTooManyEntries, {path, std::to_string(kMaxEntries)}));
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(content.data(), content.size(), 0, &error);
