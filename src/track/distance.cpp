@@ -1,5 +1,7 @@
 #include "track/distance.h"
 
+#include "track/longitude.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -48,7 +50,7 @@ Segment MeasureSegment(const TrackPoints& track, const ScaleCoefficients& k, int
     const TrackPoint& a = track[i];
     const TrackPoint& b = track[j];
     double dLat = b.Latitude - a.Latitude;
-    double dLon = b.Longitude - a.Longitude;
+    double dLon = LongitudeNear(b.Longitude, a.Longitude) - a.Longitude;
     double scale = LatitudeScale(k, a.Latitude + dLat / 2);
     double scaledLon = scale * dLon;
     return Segment{111 * std::sqrt(dLat * dLat + scaledLon * scaledLon), b.DateTime - a.DateTime};

@@ -25,7 +25,8 @@ struct Segment {
 };
 
 // Flat-earth measure from point i to point j at 111 km per degree, the
-// longitude shrunk by LatitudeScale of the middle latitude. i below 0 counts
+// longitude difference taken the short way round (across the 180° meridian
+// where that is shorter) and shrunk by LatitudeScale of the middle latitude. i below 0 counts
 // as 0, j past the end as the last point.
 Segment MeasureSegment(const TrackPoints& track, const ScaleCoefficients& k, int i, int j);
 

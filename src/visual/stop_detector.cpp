@@ -2,6 +2,7 @@
 
 #include "platform/date_time_text.h"
 #include "platform/number_text.h"
+#include "track/longitude.h"
 
 namespace qm {
 
@@ -47,7 +48,8 @@ void StopDetector::Step(int32_t p, double distance, double time)
 
     // Both axes are tested (and widened) even when the first has closed the candidate.
     bool latInside = Extend(point.Latitude, minLat_, maxLat_);
-    bool lonInside = Extend(point.Longitude, minLon_, maxLon_);
+    // A stop on the 180° meridian keeps its box on the side where it began.
+    bool lonInside = Extend(LongitudeNear(point.Longitude, points_[first_].Longitude), minLon_, maxLon_);
     if (latInside && lonInside) return;
 
     open_ = false;

@@ -49,11 +49,25 @@ TEST(Distance, SingleOrNearlySingleLatitudeGivesTheCosine)
     for (double lat : {42.0, 42 + 1e-9}) EXPECT_NEAR(LatitudeScale(k, lat), Cos(42), 1e-6);
 }
 
-TEST(Distance, LongitudesSubtractAsPlainNumbersAndIndicesAreClamped)
+// A step across the 180° meridian is measured the short way, either way
+// round; one of nearly half a turn keeps its own way.
+TEST(Distance, LongitudesAreTakenTheShortWayRound)
+{
+    struct Step {
+        double from, to, degrees;
+    };
+    for (const Step& step : {Step{179.9, -179.9, 0.2}, Step{-179.9, 179.9, 0.2}, Step{-170, 10, 180},
+                             Step{-100, 79.5, 179.5}, Step{-100, 80.5, 179.5}}) {
+        TrackPoints track = Track({{0, step.from}, {0, step.to}});
+        EXPECT_NEAR(MeasureSegment(track, FitLatitudeScale(track), 0, 1).Distance, 111 * step.degrees, 1e-9)
+            << step.from << " to " << step.to;
+    }
+}
+
+TEST(Distance, IndicesAreClamped)
 {
     TrackPoints track = Track({{0, 179.9}, {0, -179.9}});
     ScaleCoefficients k = FitLatitudeScale(track);
-    EXPECT_NEAR(MeasureSegment(track, k, 0, 1).Distance, 111 * 359.8, 1e-6);
     EXPECT_EQ(MeasureSegment(track, k, -1, 7).Time, 0.25);
     for (auto [i, j] : {std::pair{-5, 0}, {1, 2}}) {
         Segment s = MeasureSegment(track, k, i, j);

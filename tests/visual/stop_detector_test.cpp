@@ -60,6 +60,21 @@ TEST(StopDetector, TheBoxMustStayNarrowerThanTheLimitInEachAxis)
     }
 }
 
+// A traveller standing on the 180° meridian stays in the box whichever
+// side each fix falls on; one that walks off still leaves it.
+TEST(StopDetector, TheBoxSpansThe180DegreeMeridian)
+{
+    for (double start : {179.99999, -179.99999}) {
+        const double across = start > 0 ? -179.99999 : 179.99999;
+        TrackPoints points = {At(-17, start, 40000), At(-17, start, 40000.01), At(-17, across, 40000.1),
+                              At(-17, start, 40000.2), At(-17, across + (start > 0 ? 1 : -1), 40000.3)};
+        Detector detector(points);
+        const std::vector<TrackStop>& stops = detector.Steps(1, 4, true).Stops();
+        ASSERT_EQ(stops.size(), 1u) << start;
+        EXPECT_EQ(std::make_pair(stops[0].First, stops[0].Last), std::make_pair(1, 4)) << start;
+    }
+}
+
 TEST(StopDetector, AStopMustLastAtLeastTheIntervalAndEndBeforeTheTrack)
 {
     for (double end : {40000 + kInterval, 40000 + kInterval - 1e-9}) {
