@@ -80,7 +80,11 @@ std::vector<WorldPoint> ProjectTrack(const TrackPoints& points)
 {
     std::vector<WorldPoint> world;
     world.reserve(points.size());
-    for (const TrackPoint& point : points) world.push_back(Project(point.Latitude, point.Longitude));
+    for (const TrackPoint& point : points) {
+        WorldPoint place = Project(point.Latitude, point.Longitude);
+        if (!world.empty()) place.X = WorldXNear(place.X, world.back().X);
+        world.push_back(place);
+    }
     return world;
 }
 

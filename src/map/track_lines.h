@@ -26,8 +26,11 @@ struct TrackLine {
 };
 
 // The track's points on the Web Mercator plane, computed once per track.
+// Each lies within half a world's width of the one before it, in the next
+// copy of the world where the track crosses the 180° meridian (x beyond 0 or
+// 1), so that its line goes on across the edge.
 std::vector<WorldPoint> ProjectTrack(const TrackPoints& points);
-// The points after the first with a break code other than 0, in order.
+// The points after the first that start a piece of the track, in order.
 std::vector<int32_t> BreakPoints(const TrackPoints& points);
 
 // The runs as lines at one zoom level, keeping only what a pixel can show: a

@@ -21,6 +21,8 @@ WorldPoint Project(double latitude, double longitude)
     return {(longitude + 180) / 360, (1 - std::log(std::tan(phi) + 1 / std::cos(phi)) / std::numbers::pi) / 2};
 }
 
+double WorldXNear(double x, double anchor) { return x - std::round(x - anchor); }
+
 double LatitudeOf(double y)
 {
     return std::atan(std::sinh(std::numbers::pi * (1 - 2 * y))) * 180 / std::numbers::pi;

@@ -15,6 +15,10 @@ inline constexpr int kMaxZoom = 19;
 
 // Latitudes beyond the projection's limit are drawn at the limit.
 WorldPoint Project(double latitude, double longitude);
+// The x of the same longitude in the copy of the world, to the west or the
+// east of this one, that lies within half a world of `anchor`: a line between
+// the two then crosses the 180° meridian instead of the whole world.
+double WorldXNear(double x, double anchor);
 double LatitudeOf(double y);
 double LongitudeOf(double x);
 

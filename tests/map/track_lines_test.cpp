@@ -71,5 +71,24 @@ TEST(RunLines, LongStretchesShareTheirEndsAndKnowTheirBox)
     }
 }
 
+// A track that crosses the 180° meridian, east and back west, is drawn on
+// across the edge of the world: no step of its line spans the world.
+TEST(RunLines, ATrackAcrossThe180DegreeMeridianGoesOnPastTheEdge)
+{
+    TrackPoints points = East(7, 0.05);
+    const double longitudes[] = {179.9, 179.95, -179.95, -179.9, -179.95, 179.95, 179.9};
+    for (size_t i = 0; i < points.size(); ++i) points[i].Longitude = longitudes[i];
+    const double steps[] = {0.05, 0.1, 0.05, -0.05, -0.1, -0.05};  // degrees east
+    const std::vector<WorldPoint> world = ProjectTrack(points);
+    for (size_t i = 1; i < world.size(); ++i) EXPECT_NEAR(world[i].X - world[i - 1].X, steps[i - 1] / 360, 1e-12) << i;
+    EXPECT_EQ(world[0].X, Project(0, 179.9).X);
+    EXPECT_GT(world[3].X, 1);
+
+    const std::vector<TrackLine> lines = RunLines(world, BreakPoints(points), {{0, 6, 0, 0, 0, 0}}, 10);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].Points.size(), 7u);
+    EXPECT_NEAR(lines[0].MaxX - lines[0].MinX, 0.2 / 360 * WorldPixels(10), 1e-6);
+}
+
 }  // namespace
 }  // namespace qm

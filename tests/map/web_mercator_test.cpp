@@ -33,5 +33,19 @@ TEST(WebMercator, PlacesAndTheirTiles)
     EXPECT_NEAR(MetresPerPixel(60, 1), 156543.03 / 4, 0.01);
 }
 
+// The same longitude in the copy of the world nearest another place: moved
+// by whole worlds only, and left as it is within half a world.
+TEST(WebMercator, TheWorldCopyNearAPlace)
+{
+    struct {
+        double x, anchor, expected;
+    } cases[] = {
+        {0.3, 0.6, 0.3}, {0.0002, 0.9998, 1.0002}, {0.9998, 0.0002, -0.0002}, {0.1, 2.95, 3.1}, {0.9, -1.05, -1.1},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(WorldXNear(c.x, c.anchor), c.expected, 1e-12) << c.x << " near " << c.anchor;
+    EXPECT_EQ(WorldXNear(0.3, 0.6), 0.3);
+}
+
 }  // namespace
 }  // namespace qm
