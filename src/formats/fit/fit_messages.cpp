@@ -13,6 +13,12 @@ namespace {
 constexpr size_t kMinHeader = 12;
 constexpr uint8_t kTimestampField = 253;
 constexpr uint32_t kInvalidTimestamp = 0xFFFFFFFF;
+// Times below this count seconds since the device started, not a date.
+constexpr uint32_t kFirstDateTime = 0x10000000;
+// The file_id message and its time_created field.
+constexpr uint16_t kFileId = 0;
+constexpr uint8_t kTimeCreatedField = 4;
+constexpr uint8_t kSint32 = 0x85, kUint32 = 0x86;
 // A compressed header holds the low 5 bits of the time.
 constexpr uint32_t kOffsetMask = 0x1F;
 
@@ -89,6 +95,7 @@ bool FitMessageStream::StartFile()
     }
     layouts_ = {};
     lastTimestamp_.reset();
+    timeCreated_.reset();
     ++files_;
     return true;
 }
@@ -114,6 +121,7 @@ bool FitMessageStream::ReadDefinition(uint8_t header)
         if (layout.FieldSize[number] == 0 && size > 0) {
             layout.Offset[number] = static_cast<uint16_t>(layout.Size);
             layout.FieldSize[number] = size;
+            layout.BaseType[number] = at_[2];
         }
         layout.Size += size;
     }
@@ -170,12 +178,30 @@ bool FitMessageStream::Next(FitMessage& message)
         message.Layout = &layout;
         message.Data = at_ + 1;
         at_ += 1 + layout.Size;
-        if (std::optional<uint32_t> stamp = message.Field(kTimestampField, 4); stamp && *stamp != kInvalidTimestamp)
-            time = stamp;
+        if (std::optional<uint32_t> stamp = TimeOf(message)) time = stamp;
         if (time) lastTimestamp_ = time;
         message.Timestamp = time;
+        if (message.Global == kFileId) TakeTimeCreated(message);
         return true;
     }
+}
+
+// A time_created of 32 bits that has a value; of another type, none is read.
+void FitMessageStream::TakeTimeCreated(const FitMessage& fileId)
+{
+    const uint8_t type = fileId.Layout->BaseType[kTimeCreatedField];
+    const std::optional<uint32_t> created = fileId.Field(kTimeCreatedField, 4);
+    if (created && *created != kInvalidTimestamp && (type == kSint32 || type == kUint32)) timeCreated_ = created;
+}
+
+// The message's own timestamp field; a time counted from the file's start
+// is moved to UTC by the file's time_created (wrapping as 32-bit seconds do).
+std::optional<uint32_t> FitMessageStream::TimeOf(const FitMessage& message) const
+{
+    std::optional<uint32_t> stamp = message.Field(kTimestampField, 4);
+    if (!stamp || *stamp == kInvalidTimestamp) return std::nullopt;
+    if (*stamp < kFirstDateTime && timeCreated_) *stamp += *timeCreated_;
+    return stamp;
 }
 
 }  // namespace qm

@@ -21,14 +21,15 @@ struct FitLayout {
     // message has no such field); a number defined twice keeps its first.
     std::array<uint16_t, 256> Offset{};
     std::array<uint8_t, 256> FieldSize{};
+    std::array<uint8_t, 256> BaseType{};
 };
 
 // One data message of a FIT file.
 struct FitMessage {
     uint16_t Global = 0;
     // Its timestamp field (253), or the time its compressed header gives;
-    // seconds since 1989-12-31 00:00 UTC, or less than 0x10000000 where the
-    // device's clock was not yet set.
+    // seconds since 1989-12-31 00:00 UTC, or less than 0x10000000 where it
+    // counts the device's own time and the file tells no time it was created.
     std::optional<uint32_t> Timestamp;
     // Which file of a chain of FIT files it belongs to, from 0.
     size_t File = 0;
@@ -43,8 +44,11 @@ struct FitMessage {
 // The data messages of FIT content, one or several FIT files one after the
 // other, in their order. Definition messages (either byte order, developer
 // fields skipped), local message types and compressed-timestamp headers are
-// taken care of here. Every file's CRC is checked; a file whose CRC fails is
-// still read as far as its messages parse.
+// taken care of here, and so are times of the device's own clock (below
+// 0x10000000, as action cameras write them): after the file_id message that
+// tells when the file was created, they count from that time, as GPSBabel
+// reads them. Every file's CRC is checked; a file whose CRC fails is still
+// read as far as its messages parse.
 class FitMessageStream {
 public:
     explicit FitMessageStream(std::string_view content);
@@ -60,6 +64,8 @@ public:
 private:
     bool StartFile();
     bool ReadDefinition(uint8_t header);
+    void TakeTimeCreated(const FitMessage& fileId);
+    std::optional<uint32_t> TimeOf(const FitMessage& message) const;
     void Note(const std::string& why);
     bool Break(const std::string& why);
     size_t Offset() const { return static_cast<size_t>(at_ - begin_); }
@@ -72,6 +78,7 @@ private:
     size_t files_ = 0;              // files started
     bool broken_ = false;
     std::optional<uint32_t> lastTimestamp_;
+    std::optional<uint32_t> timeCreated_;  // the time_created of the file's file_id
     std::array<FitLayout, 16> layouts_;
     std::vector<std::string> damage_;
 };

@@ -4,6 +4,8 @@
 #include "formats/fit/fit_crc.h"
 #include "formats/gpx/gpx_time.h"
 #include "formats/track_reader.h"
+#include "support/gpsbabel_reading.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,9 @@ Field Temperature(int8_t celsius) { return {13, 1, 0x01, static_cast<uint8_t>(ce
 Field EnhancedAltitude(uint32_t stored) { return {78, 4, 0x86, stored}; }
 Field Timestamp(uint32_t seconds) { return {253, 4, 0x86, seconds}; }
 
+Field TimeCreated(uint32_t seconds) { return {4, 4, 0x86, seconds}; }
+
+constexpr uint16_t kFileId = 0;
 constexpr uint16_t kRecord = 20;
 constexpr uint16_t kEvent = 21;
 constexpr int32_t k45Degrees = 1 << 29;
@@ -192,6 +197,33 @@ std::vector<Case> Cases()
              .Data(1, {Timestamp(kTime + 2)})
              .Bytes(),
          {{"2021-09-08T01:46:51Z"}, 1, {"Пропущено точек без координат: 2 из 3."}}},
+        // An action camera counts its times from its start, and its file_id
+        // tells when that was; before the file_id they are no date.
+        {"times of the device's own clock count from the file's creation",
+         FitFile()
+             .Define(0, kRecord, Position(0))
+             .Define(1, kFileId, {{0, 1, 0, 4}, TimeCreated(0)})
+             .Define(2, kRecord, {Latitude(k45Degrees), Longitude(k45Degrees)})
+             .Data(0, Position(3))
+             .Data(1, {{0, 1, 0, 4}, TimeCreated(kTime)})
+             .Data(0, Position(5))
+             .Data(2, {Latitude(k45Degrees), Longitude(k45Degrees)}, 17)
+             .Data(0, Position(kTime + 9))
+             .Bytes(),
+         {{"2021-09-08T01:46:55Z", "2021-09-08T01:46:57Z", "2021-09-08T01:46:59Z"},
+          1,
+          {"Пропущено точек без отметки времени: 1 из 4."}}},
+        {"a time_created of no value or of another type leaves them without a date",
+         FitFile()
+             .Define(0, kRecord, Position(0))
+             .Define(1, kFileId, {TimeCreated(0)})
+             .Define(2, kFileId, {{4, 4, 0x8C, 0}})
+             .Data(1, {TimeCreated(0xFFFFFFFF)})
+             .Data(2, {{4, 4, 0x8C, kTime}})
+             .Data(0, Position(5))
+             .Data(0, Position(kTime + 9))
+             .Bytes(),
+         {{"2021-09-08T01:46:59Z"}, 1, {"Пропущено точек без отметки времени: 1 из 2."}}},
         {"a CRC that fails", badCrc,
          {{"2021-09-08T01:46:50Z"}, 1, {Damaged("контрольная сумма не совпадает")}}},
         {"chained files whose CRCs fail, told once",
@@ -276,6 +308,56 @@ TEST(FitReaderTest, ARecordGivesEveryValue)
     EXPECT_EQ(reading.Track->Points[0].Height, 100.0);
     EXPECT_EQ(reading.Track->Points[1].Height, std::nullopt);
     EXPECT_EQ(ColumnOf(reading.Track->Measures, Measure::HeartRate), (MeasureColumn{std::nullopt, 60.0f}));
+}
+
+// As a Garmin VIRB action camera writes its FIT file (FIT 2.0, developer
+// fields in its records): times of its own clock, counted from the
+// time_created of its file_id, 2017-06-28T02:32:31Z; 210 records a second
+// apart, the first 65 before the satellites were found, the rest going north
+// east; camera events between them.
+std::string ActionCameraFile()
+{
+    constexpr uint32_t kCreated = 867551551;
+    constexpr uint16_t kCameraEvent = 161;
+    auto record = [](uint32_t second) {
+        const bool placed = second >= 100;
+        const int32_t step = static_cast<int32_t>(second - 100) * 1000;
+        return std::vector<Field>{Timestamp(second),
+                                  Latitude(placed ? 446200000 + step : 0x7FFFFFFF),
+                                  Longitude(placed ? -1457200000 + step : 0x7FFFFFFF),
+                                  EnhancedAltitude(2500 + second),
+                                  {73, 4, 0x86, 5000}};
+    };
+    const std::vector<Field> cameraEvent = {Timestamp(0), {0, 1, 0, 0}};
+    FitFile file;
+    file.Define(0, kFileId, {{0, 1, 0, 4}, {1, 2, 0x84, 1}, {2, 2, 0x84, 0}, {3, 4, 0x8C, 0}, TimeCreated(0)})
+        .Data(0, {{0, 1, 0, 4}, {1, 2, 0x84, 1}, {2, 2, 0x84, 2530}, {3, 4, 0x8C, 3957746800}, TimeCreated(kCreated)})
+        .Define(1, kRecord, record(0), false, {2, 1})
+        .Define(2, kCameraEvent, cameraEvent);
+    for (uint32_t second = 35; second < 245; ++second) {
+        file.Data(1, record(second));
+        if (second % 60 == 0) file.Data(2, {Timestamp(second), {0, 1, 0, 6}});
+    }
+    return file.Bytes();
+}
+
+TEST(FitReaderTest, AnActionCameraFileIsReadAsGpsBabelReadsIt)
+{
+    ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
+    const std::string bytes = ActionCameraFile();
+    TrackReading reading = ReadTrack(bytes, "virb.fit");
+    ASSERT_TRUE(reading.Track.has_value());
+    const TrackPoints& points = reading.Track->Points;
+    ASSERT_EQ(points.size(), 145u);
+    EXPECT_EQ(GpxTimeText(points.front().DateTime), "2017-06-28T02:34:11Z");
+    EXPECT_EQ(GpxTimeText(points.back().DateTime), "2017-06-28T02:36:35Z");
+    ASSERT_EQ(reading.Messages.size(), 1u);
+    EXPECT_EQ(reading.Messages[0].Text, "Пропущено точек без координат: 65 из 210.");
+
+    test::TempDir dir;
+    std::optional<Track> theirs = test::GpsBabelTrack("garmin_fit", dir.Write("virb.fit", bytes));
+    ASSERT_TRUE(theirs.has_value());
+    EXPECT_EQ(test::ReadingDifference(*reading.Track, *theirs), "");
 }
 
 TEST(FitReaderTest, TheCrcIsThatOfTheProtocol)
