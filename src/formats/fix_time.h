@@ -11,6 +11,10 @@ namespace qm {
 // others 2000 to 2079. Nothing when the text is no such date.
 std::optional<int64_t> DdMmYyDay(std::string_view text);
 
+// A date as NMEA's ZDA sentence writes it, in three fields "dd", "mm" and
+// "yyyy", as a day count since 1899-12-30. Nothing when they are no such date.
+std::optional<int64_t> ZdaDay(std::string_view day, std::string_view month, std::string_view year);
+
 // A UTC time of day "hhmmss", optionally followed by "." and the digits of
 // a fraction of the second (none too), as seconds since midnight. Nothing
 // when the text is no such time.

@@ -26,6 +26,19 @@ TEST(FixTime, DatesAsLoggersWriteThem)
     for (const auto& c : kCases) EXPECT_EQ(DdMmYyDay(c.text), c.day) << c.text;
 }
 
+TEST(FixTime, DatesAsZdaWritesThem)
+{
+    const struct {
+        const char *day, *month, *year;
+        std::optional<int64_t> count;
+    } kCases[] = {
+        {"23", "10", "2019", 43761}, {"31", "12", "2079", 65745}, {"01", "01", "1980", 29221},
+        {"29", "02", "2100", {}},    {"1", "10", "2019", {}},     {"23", "10", "19", {}},
+        {"23", "1x", "2019", {}},    {"", "", "", {}},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(ZdaDay(c.day, c.month, c.year), c.count) << c.day << c.month << c.year;
+}
+
 TEST(FixTime, TimesOfDayWithOrWithoutFraction)
 {
     const struct {

@@ -161,6 +161,8 @@ const std::set<std::string> kNotGolden = {
     "georust-gpx-tests-fixtures-garmin-activity.gpx",
     "tkrajina-gpxgo-test_files-visnjan.gpx",
     "tkrajina-gpxpy-test_files-around-visnjan-with-car.gpx",
+    // An NMEA log that RealNmeaTest reads and compares with GPSBabel's reading.
+    "GPSBabel-gpsbabel-reference-track-addmultipledaysmid.nmea",
     // FIT files that RealFitTest reads and compares with GPSBabel's reading.
     "GPSBabel-gpsbabel-reference-track-garmin-edge-800.fit",
     "GPSBabel-gpsbabel-reference-track-garmin-forerunner-10.fit",

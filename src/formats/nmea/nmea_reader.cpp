@@ -52,7 +52,7 @@ private:
     std::array<std::string_view, 16> fields_{};
 };
 
-enum class Sentence { Other, Rmc, Gga, Gll };
+enum class Sentence { Other, Rmc, Gga, Gll, Zda };
 
 Sentence SentenceOf(std::string_view address)
 {
@@ -62,6 +62,7 @@ Sentence SentenceOf(std::string_view address)
         return Sentence::Other;
     if (type == "RMC") return Sentence::Rmc;
     if (type == "GGA") return Sentence::Gga;
+    if (type == "ZDA") return Sentence::Zda;
     return type == "GLL" ? Sentence::Gll : Sentence::Other;
 }
 
@@ -135,6 +136,9 @@ private:
                 if (fields[6] == "A")
                     Add(fields[5], fields[1], fields[2], fields[3], fields[4], 1, std::nullopt, std::nullopt);
                 return;
+            case Sentence::Zda:
+                Date(HhMmSsSeconds(fields[1]), ZdaDay(fields[2], fields[3], fields[4]));
+                return;
             case Sentence::Other:
                 return;
         }
@@ -187,9 +191,27 @@ private:
         if (height) fix_.Height = height;
     }
 
-    // A fix without a date takes that of the fix before it, a day later when
-    // its time of day is earlier; those before the first dated fix wait for
-    // it and count back from it.
+    // A ZDA sentence dates the fix of its own time, or else is a dated
+    // moment between fixes that those before it count back from and those
+    // after it go on from.
+    void Date(std::optional<double> second, std::optional<int64_t> day)
+    {
+        if (!second || !day) return;
+        if (inFix_ && fix_.Second == second) {
+            fix_.Day = day;
+            return;
+        }
+        EndFix();
+        Fix moment;
+        moment.Second = second;
+        moment.Day = day;
+        DateWaiting(moment);
+        previous_ = moment;
+    }
+
+    // A fix without a date takes that of the dated moment before it, a day
+    // later when its time of day is earlier; those before the first one wait
+    // for it and count back from it.
     void EndFix()
     {
         if (!inFix_) return;
@@ -200,15 +222,20 @@ private:
             undated_.push_back(fix_);
             return;
         }
-        const Fix* next = &fix_;
+        DateWaiting(fix_);
+        Keep(fix_);
+        previous_ = fix_;
+    }
+
+    void DateWaiting(const Fix& dated)
+    {
+        const Fix* next = &dated;
         for (auto fix = undated_.rbegin(); fix != undated_.rend(); ++fix) {
             fix->Day = *next->Day - (*fix->Second > *next->Second ? 1 : 0);
             next = &*fix;
         }
         for (const Fix& fix : undated_) Keep(fix);
         undated_.clear();
-        Keep(fix_);
-        previous_ = fix_;
     }
 
     // A fix whose sentences gave no position has one out of range.
@@ -228,7 +255,7 @@ private:
     bool inFix_ = false;
     Fix fix_;
     std::string_view fixTime_;  // as written, which tells fixes apart whose time does not parse
-    std::optional<Fix> previous_;  // the last dated fix
+    std::optional<Fix> previous_;  // the last dated fix or ZDA's moment
     std::vector<Fix> undated_;
     PointAdmission admission_;
 };

@@ -56,7 +56,27 @@ TEST(RealNmeaTest, GpsBabelReadsTheSamePositionsAndTimes)
     EXPECT_EQ(test::ReadingDifference(ours, *theirs), "");
 }
 
-// Logs of GGA only have no date: refused, as GPSBabel drops all their points.
+// GGA hourly over two midnights and one ZDA after the thirteenth: the fixes
+// before it count back from it, those after go on from it, as in GPSBabel.
+TEST(RealNmeaTest, AZdaDatesALogOfGgaOnly)
+{
+    const std::string file = kTracks + "GPSBabel-gpsbabel-reference-track-addmultipledaysmid.nmea";
+    TrackReading reading = LoadTrack(file);
+    ASSERT_TRUE(reading.Track);
+    EXPECT_TRUE(reading.Messages.empty());
+    const TrackPoints& points = reading.Track->Points;
+    ASSERT_EQ(points.size(), 28u);
+    EXPECT_EQ(GpxTimeText(points.front().DateTime), "2019-03-08T22:00:00Z");
+    EXPECT_EQ(GpxTimeText(points[12].DateTime), "2019-03-09T10:00:00Z");
+    EXPECT_EQ(GpxTimeText(points.back().DateTime), "2019-03-10T01:00:00Z");
+    ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
+    std::optional<Track> theirs = test::GpsBabelTrack("nmea", file);
+    ASSERT_TRUE(theirs.has_value());
+    EXPECT_EQ(test::ReadingDifference(*reading.Track, *theirs), "");
+}
+
+// Logs of GGA only without ZDA have no date: refused, as GPSBabel drops all
+// their points.
 TEST(RealNmeaTest, ALogWithoutRmcIsRefused)
 {
     for (const std::string file : {"GPSBabel-gpsbabel-reference-track-adddate.nmea",
