@@ -203,5 +203,19 @@ TEST(ComputeStatistics, UnknownHeightsAreLeftOut)
     EXPECT_EQ(table[3].MinHgt, std::nullopt);
 }
 
+// A walk across the 180° meridian near Fiji, 0.005° of longitude a minute:
+// one part of 2.2 km at about 33 km/h, no jump round the world.
+TEST(ComputeStatistics, AWalkAcrossThe180DegreeMeridianIsOnePart)
+{
+    TrackPoints track;
+    const double longitudes[] = {179.99, 179.995, -180, -179.995, -179.99};
+    for (int i = 0; i < 5; ++i) track.push_back(TrackPoint{-17, longitudes[i], 40000.25 + i * kMinute, {}});
+    StatTable table = Compute(track);
+    ASSERT_EQ(Shape(table), "T0:0-4 D1:0-4 P1:0-4");
+    const double km = 0.02 * 111 * std::cos(17 * std::acos(-1.0) / 180);
+    EXPECT_NEAR(table[0].Dist, km, 1e-3);
+    EXPECT_NEAR(table[0].SpdSum, km / (4 * kMinute * 24), 0.05);
+}
+
 }  // namespace
 }  // namespace qm
