@@ -82,6 +82,34 @@ TEST(RealFitTest, GpsBabelReadsTheSamePoints)
     }
 }
 
+// A file cut short, as a device that loses its power leaves it: read up to
+// the last whole message, as GPSBabel's recovery reads it; cut right after a
+// record or within the next one.
+TEST(RealFitTest, ACutFileIsReadAsFarAsGpsBabelRecoversIt)
+{
+    const struct {
+        std::string file;
+        size_t bytes, points;
+        std::string last;
+    } kCuts[] = {
+        {"GPSBabel-gpsbabel-reference-track-garmin-edge-800.fit", 14707, 643, "2012-04-12T13:23:27Z"},
+        {"GPSBabel-gpsbabel-reference-track-garmin-edge-800.fit", 14712, 643, "2012-04-12T13:23:27Z"},
+        {"GPSBabel-gpsbabel-reference-track-garmin-forerunner-10.fit", 5523, 256, "2013-06-13T04:12:09Z"},
+    };
+    for (const auto& cut : kCuts) {
+        SCOPED_TRACE(cut.file + " " + std::to_string(cut.bytes));
+        test::TempDir dir;
+        const std::string path = dir.Write("cut.fit", test::ReadAll(kTracks + cut.file).substr(0, cut.bytes));
+        TrackReading reading = LoadTrack(path);
+        ASSERT_TRUE(reading.Track.has_value());
+        ASSERT_EQ(reading.Track->Points.size(), cut.points);
+        EXPECT_EQ(GpxTimeText(reading.Track->Points.back().DateTime), cut.last);
+        std::optional<Track> theirs = test::GpsBabelTrack("garmin_fit,recoverymode", path);
+        ASSERT_TRUE(theirs.has_value());
+        EXPECT_EQ(test::ReadingDifference(*reading.Track, *theirs), "");
+    }
+}
+
 // The measures too: GPSBabel writes them in Garmin's TrackPointExtension,
 // which our GPX reader reads.
 TEST(RealFitTest, GpsBabelReadsTheSameMeasures)
