@@ -180,7 +180,7 @@ bool FitMessageStream::Next(FitMessage& message)
         at_ += 1 + layout.Size;
         if (std::optional<uint32_t> stamp = TimeOf(message)) time = stamp;
         if (time) lastTimestamp_ = time;
-        message.Timestamp = time;
+        message.Timestamp = lastTimestamp_;
         if (message.Global == kFileId) TakeTimeCreated(message);
         return true;
     }

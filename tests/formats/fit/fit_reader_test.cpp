@@ -224,6 +224,16 @@ std::vector<Case> Cases()
              .Data(0, Position(kTime + 9))
              .Bytes(),
          {{"2021-09-08T01:46:59Z"}, 1, {"Пропущено точек без отметки времени: 1 из 2."}}},
+        // As GPSBabel reads it: the last time given before it, here an event's.
+        {"a record without a time of its own takes the last time the file gave",
+         FitFile()
+             .Define(0, kRecord, {Latitude(k45Degrees), Longitude(k45Degrees)})
+             .Define(1, kEvent, {Timestamp(0), {0, 1, 0, 0}, {1, 1, 0, 0}})
+             .Data(0, {Latitude(k45Degrees), Longitude(k45Degrees)})
+             .Data(1, {Timestamp(kTime + 5), {0, 1, 0, 7}, {1, 1, 0, 0}})
+             .Data(0, {Latitude(k45Degrees), Longitude(k45Degrees)})
+             .Bytes(),
+         {{"2021-09-08T01:46:55Z"}, 1, {"Пропущено точек без отметки времени: 1 из 2."}}},
         {"a CRC that fails", badCrc,
          {{"2021-09-08T01:46:50Z"}, 1, {Damaged("контрольная сумма не совпадает")}}},
         {"chained files whose CRCs fail, told once",
