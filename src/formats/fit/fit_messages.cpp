@@ -13,8 +13,6 @@ namespace {
 constexpr size_t kMinHeader = 12;
 constexpr uint8_t kTimestampField = 253;
 constexpr uint32_t kInvalidTimestamp = 0xFFFFFFFF;
-// Times below this count seconds since the device started, not a date.
-constexpr uint32_t kFirstDateTime = 0x10000000;
 // The file_id message and its time_created field.
 constexpr uint16_t kFileId = 0;
 constexpr uint8_t kTimeCreatedField = 4;
@@ -200,7 +198,7 @@ std::optional<uint32_t> FitMessageStream::TimeOf(const FitMessage& message) cons
 {
     std::optional<uint32_t> stamp = message.Field(kTimestampField, 4);
     if (!stamp || *stamp == kInvalidTimestamp) return std::nullopt;
-    if (*stamp < kFirstDateTime && timeCreated_) *stamp += *timeCreated_;
+    if (*stamp < kFirstFitDate && timeCreated_) *stamp += *timeCreated_;
     return stamp;
 }
 

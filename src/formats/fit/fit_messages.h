@@ -24,13 +24,16 @@ struct FitLayout {
     std::array<uint8_t, 256> BaseType{};
 };
 
+// FIT times below this count seconds since the device started, not a date.
+inline constexpr uint32_t kFirstFitDate = 0x10000000;
+
 // One data message of a FIT file.
 struct FitMessage {
     uint16_t Global = 0;
     // Its timestamp field (253), or the time its compressed header gives,
     // or else the last time the file gave before it, as GPSBabel reads a
     // message without a time of its own; seconds since 1989-12-31 00:00 UTC,
-    // or less than 0x10000000 where it counts the device's own time and the
+    // or less than kFirstFitDate where it counts the device's own time and the
     // file tells no time it was created.
     std::optional<uint32_t> Timestamp;
     // Which file of a chain of FIT files it belongs to, from 0.

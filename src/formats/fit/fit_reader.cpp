@@ -32,8 +32,6 @@ constexpr uint32_t kInvalidUint16 = 0xFFFF;
 constexpr uint32_t kInvalidSint32 = 0x7FFFFFFF;
 constexpr uint32_t kInvalidUint32 = 0xFFFFFFFF;
 
-// Times below this count seconds since the device started, not a date.
-constexpr uint32_t kFirstDateTime = 0x10000000;
 constexpr double kSecondsPerDay = 86400;
 // 1989-12-31, the FIT epoch, in seconds since 1899-12-30: a whole count of
 // seconds is divided once, so that its day count is the nearest there is.
@@ -98,7 +96,7 @@ private:
             point.Latitude = static_cast<int32_t>(*latitude) * kDegreesPerSemicircle;
             point.Longitude = static_cast<int32_t>(*longitude) * kDegreesPerSemicircle;
         }
-        if (record.Timestamp && *record.Timestamp >= kFirstDateTime)
+        if (record.Timestamp && *record.Timestamp >= kFirstFitDate)
             point.Time = (kEpochSeconds + *record.Timestamp) / kSecondsPerDay;
         point.Height = Height(record);
         point.Measures = Measures(record);

@@ -101,11 +101,11 @@ TEST(NmeaReader, SentencesMakeFixes)
          Sentence("GPGGA,120000,4249.96542,S,14726.73195,E,1,09,0.96,30.0,M,-8.8,M,,") + Sentence("GPZDA,,,,,,") +
              Sentence("GPZDA,120000,31,12,19,,") + Sentence("GPZDA,1200xx,31,12,2019,,"),
          {},
-         {"В файле NMEA f.nmea нет даты: ни одного предложения RMC с координатами."}},
+         {"В файле NMEA f.nmea нет даты: ни одного предложения RMC с координатами или ZDA."}},
         {"a log without RMC has no date",
          Sentence("GPGGA,235958,4249.96542,S,14726.73195,E,1,09,0.96,30.0,M,-8.8,M,,"),
          {},
-         {"В файле NMEA f.nmea нет даты: ни одного предложения RMC с координатами."}},
+         {"В файле NMEA f.nmea нет даты: ни одного предложения RMC с координатами или ZDA."}},
         {"a log without a fix has no point",
          Sentence("GPRMC,000000,V,,,,,,,231019,,,N") + Sentence("GPGSA,A,1,,,,,,,,,,,,,,,"),
          {},

@@ -86,7 +86,7 @@ TEST(RealNmeaTest, ALogWithoutRmcIsRefused)
         EXPECT_FALSE(reading.Track);
         ASSERT_EQ(reading.Messages.size(), 1u);
         EXPECT_EQ(reading.Messages[0].Text,
-                  "В файле NMEA " + kTracks + file + " нет даты: ни одного предложения RMC с координатами.");
+                  "В файле NMEA " + kTracks + file + " нет даты: ни одного предложения RMC с координатами или ZDA.");
         EXPECT_FALSE(test::GpsBabelTrack("nmea", kTracks + file));
     }
 }
