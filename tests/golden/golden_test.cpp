@@ -125,16 +125,16 @@ const std::vector<RealTrack> kTracks = {
      "Пропущено точек без отметки времени: 19 из 23.\n"},
     {"gpsbabel-derived-reference-track-Placemark-Track-1.kmz", "placemark-track", ""},
     // IGC: a fix whose time goes back is on the next day. NMEA: three fixes
-    // whose time does not parse; logs without RMC have no date.
+    // whose time does not parse; logs without RMC or ZDA have no date.
     {"GPSBabel-gpsbabel-reference-igc2.igc", "igc2", ""},
     {"GPSBabel-gpsbabel-reference-track-nmeadatetime.nmea", "nmeadatetime",
      "Пропущено точек без отметки времени: 3 из 19.\n"},
     {"GPSBabel-gpsbabel-reference-track-adddate.nmea", "",
      "В файле NMEA tracks/GPSBabel-gpsbabel-reference-track-adddate.nmea нет даты: ни одного предложения RMC с "
-     "координатами.\n"},
+     "координатами или ZDA.\n"},
     {"GPSBabel-gpsbabel-reference-track-addmultipledaysfwd.nmea", "",
      "В файле NMEA tracks/GPSBabel-gpsbabel-reference-track-addmultipledaysfwd.nmea нет даты: ни одного предложения "
-     "RMC с координатами.\n"},
+     "RMC с координатами или ZDA.\n"},
     // Waypoint files are no tracks.
     {"gpsbabel-reference-ozi.wpt", "", kNotATrack},
     {"gpsbabel-reference-ozi-color.wpt", "", kNotATrack},
