@@ -40,7 +40,7 @@ std::string ReadSettingsText(const std::string& path)
     FileDescriptor fd(OpenRegularFile(path, &why));
     if (!fd.IsOpen()) throw Error(why);
     FileBytes file(fd.get(), path, kMaxSettingsFileSize);
-    if (file.Size() > kMaxSettingsFileSize) throw Error("is larger than 1 MiB and is not read");
+    if (file.Size() > kMaxSettingsFileSize) throw Error(MessageText(MessageId::SettingsTooLarge));
     return FileTextToUtf8(ReadAllBytes(file));
 }
 

@@ -63,16 +63,16 @@ TEST(FileSystem, OnlyRegularFilesAreOpened)
     const test::TempDir dir;
     const struct {
         std::string path;
-        std::string reason;  // empty: any reason
+        std::string reason;  // in the messages' language, Russian here
     } cases[] = {
-        {dir.path(), "is a directory"},
-        {JoinPath(dir.path(), "missing.plt"), "No such file or directory"},
+        {dir.path(), "Это каталог"},
+        {JoinPath(dir.path(), "missing.plt"), "Нет такого файла или каталога"},
 #ifdef _WIN32
-        {"NUL", "is not a regular file"},
-        {"CON", "is not a regular file"},
-        {JoinPath(dir.path(), "nul"), "is not a regular file"},
+        {"NUL", "Это не обычный файл"},
+        {"CON", "Это не обычный файл"},
+        {JoinPath(dir.path(), "nul"), "Это не обычный файл"},
 #else
-        {"/dev/null", "is not a regular file"},
+        {"/dev/null", "Это не обычный файл"},
 #endif
     };
     for (const auto& c : cases) {

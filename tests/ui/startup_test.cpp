@@ -84,7 +84,7 @@ TEST(Startup, SettingsFileNotReadInFullIsReportedAndKept)
     const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {  // file, files, reason
         {"[VISUAL]\r\nTIMEINTRVL=7\r\n[SPDSCALE1]\r\nSCALEDATA=0;2;x;\r\n[STATISTICS]\r\nMINSPD=3\r\n", {},
          " (строка 4): 'x' is not a valid integer value."},
-        {"", {"Quillmarsh.ini/"}, ": is a directory."}};
+        {"", {"Quillmarsh.ini/"}, ": Это каталог."}};
     for (const auto& [file, files, reason] : cases) {
         SCOPED_TRACE(reason);
         Program program(file, files);

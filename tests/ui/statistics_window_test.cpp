@@ -118,7 +118,7 @@ TEST_F(StatWindow, SavesAndCopiesEveryLineWithCrLf)
     Click(stat, "Button2");
     const std::string cannotCreate = "error: Cannot create file \"" + Out("sample_stat.csv") + "\". ";
     EXPECT_EQ(program.dialogs.boxes,
-              (Texts{cannotCreate + "No such file or directory.", cannotCreate + "Is a directory."}));
+              (Texts{cannotCreate + "Нет такого файла или каталога.", cannotCreate + "Это каталог."}));
     EXPECT_TRUE(stat.isVisible());
 }
 

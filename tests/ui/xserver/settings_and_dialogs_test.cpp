@@ -12,7 +12,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -180,7 +179,7 @@ TEST(SettingsFileUnderWindowManager, UnreadableFileIsReportedAtStartAndKeptAtClo
     Settings settings;
     QtDialogs dialogs;
     AppWindows windows = CreateAppWindows(settings, dialogs);
-    EXPECT_EQ(first, "Файл настроек \"" + path + "\" не прочитан: " + std::strerror(EACCES) +
+    EXPECT_EQ(first, "Файл настроек \"" + path + "\" не прочитан: Отказано в доступе"
                          ".\nНастройки, которые не удалось прочитать, взяты по умолчанию. При выходе этот файл не "
                          "будет перезаписан.");
     EXPECT_EQ(settings.TIMEINTRVL, 2);
