@@ -32,12 +32,6 @@ std::optional<FileId> FileIdOf(const std::string& path)
     return FileId{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
-int64_t FileSize(const std::string& path)
-{
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
-}
-
 uint64_t OpenFileSize(int fd)
 {
     struct stat st;

@@ -80,13 +80,6 @@ std::optional<FileId> FileIdOf(const std::string& path)
     return FileId{info.dwVolumeSerialNumber, (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
 }
 
-int64_t FileSize(const std::string& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!Attributes(path, data)) return -1;
-    return static_cast<int64_t>((uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow);
-}
-
 uint64_t OpenFileSize(int fd)
 {
     LARGE_INTEGER size;
