@@ -7,6 +7,7 @@
 // nothing is read from or written to the current directory.
 #include "platform/date_time_text.h"
 #include "platform/file_system.h"
+#include "platform/locale_formats.h"
 #include "settings/settings.h"
 #include "ui/app_windows.h"
 #include "ui/dialogs.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv)
     qm::DropOffscreenPlatformNotes();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
+    qm::UseCNumberFormat();
     if (argc < 2) {
         std::fprintf(stderr, "Usage: quillmarsh-screenshots DIR [TRACK...]\n");
         return 2;

@@ -5,6 +5,7 @@
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/locale_formats.h"
 #include "platform/program_start.h"
 #include "platform/quiet_standard_error.h"
 #include "platform/temporary_files.h"
@@ -115,6 +116,7 @@ QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTri
     qInstallMessageHandler(DropQtMessages);
     const qm::QuietStandardError quiet;
     QApplication app(argc, argv);
+    qm::UseCNumberFormat();
     // The legend, the profile and the notes in the language of the messages.
     qm::InstallInterfaceLanguage(qm::MessageLanguage());
     qm::TripView view;

@@ -34,7 +34,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <clocale>
 
 namespace qm {
 namespace {
@@ -204,8 +203,6 @@ void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor
 
 void MainWindow::LoadSettingsAtStart()
 {
-    // Numbers convert with "." whatever the user's locale.
-    std::setlocale(LC_NUMERIC, "C");
     settings_.StartDir = GetCurrentDir();
     chooserDir_ = settings_.StartDir;
     const std::string path = SettingsFilePath(settings_.StartDir);
