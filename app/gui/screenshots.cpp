@@ -8,6 +8,7 @@
 #include "platform/date_time_text.h"
 #include "platform/file_system.h"
 #include "platform/locale_formats.h"
+#include "settings/output_folder.h"
 #include "settings/settings.h"
 #include "ui/app_windows.h"
 #include "ui/dialogs.h"
@@ -16,11 +17,14 @@
 #include "ui/map/profile_chart.h"
 #include "ui/map/trip_view.h"
 #include "ui/offscreen_notes.h"
+#include "ui/qt_text.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -51,6 +55,9 @@ bool Save(QWidget& window, const QDir& directory, const QString& name)
     std::printf("%s\n", qPrintable(path));
     return true;
 }
+
+// What a click on the window's button of that name does.
+void Press(QWidget& window, const char* button) { window.findChild<QPushButton*>(button)->click(); }
 
 }  // namespace
 
@@ -84,18 +91,18 @@ int main(int argc, char** argv)
     PrintingDialogs dialogs;
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
     qm::MainWindow& form1 = *windows.main;
-    form1.LoadTrackFile(QM_SAMPLE_TRACK);
-    form1.LoadFolderType(1);
+    form1.OpenTrack(QM_SAMPLE_TRACK);
+    form1.findChild<qm::RadioGroup*>("RGoutputDir")->SetItemIndex(qm::kTrackFolder);
     form1.show();
     // Each window in Russian, then in English with "-en" after its name.
     const auto saveWindows = [&](const QString& suffix) {
         bool saved = Save(form1, output, "main-window" + suffix + ".png");
 
-        form1.OpenScaleEditor();
+        Press(form1, "SwSpdCat");
         saved = Save(*windows.scaleEditor, output, "scale-select" + suffix + ".png") && saved;
         windows.scaleEditor->Cancel();
 
-        form1.ShowStatistics();
+        Press(form1, "BtnGetStat");
         windows.statisticsWindow->Activated();
         saved = Save(*windows.statisticsWindow, output, "statistics" + suffix + ".png") && saved;
 
@@ -105,7 +112,7 @@ int main(int argc, char** argv)
         windows.settingsDialog->Cancel();
         windows.statisticsWindow->close();
 
-        form1.OpenMap();
+        Press(form1, "BtnMap");
         saved = Save(*windows.mapWindow, output, "map-window" + suffix + ".png") && saved;
         windows.mapWindow->close();
         return saved;
@@ -120,8 +127,8 @@ int main(int argc, char** argv)
     settings.LANGUAGE = qm::Language::Russian;
     qm::InstallInterfaceLanguage(settings.LANGUAGE);
     for (const QString& track : tracks) {
-        form1.LoadTrackFile(track.toStdString());
-        form1.OpenMap();
+        form1.OpenTrack(qm::ToStdPath(track));
+        Press(form1, "BtnMap");
         windows.mapWindow->View()->Profile()->ShowMeasure(qm::Measure::HeartRate);
         saved = Save(*windows.mapWindow, output, "map-" + QFileInfo(track).completeBaseName() + ".png") && saved;
         windows.mapWindow->close();

@@ -304,7 +304,7 @@ FilesSettings LoadedSettings::PlainFiles() const
             files.FOLDERTYPE = line.SelectedFolderType(!files.TRACKFILE.empty());
             break;
         case OldFilesLine::Key::FOLDERNAME:
-            if (files.FOLDERTYPE == 2) files.FOLDERNAME = line.Value;
+            if (files.FOLDERTYPE == kTypedFolder) files.FOLDERNAME = line.Value;
             break;
         }
     }

@@ -121,7 +121,8 @@ void StatisticsWindow::FormatChanged() { RefreshReport(); }
 
 void StatisticsWindow::RefreshReport()
 {
-    Report report = BuildReport(table_, settings_, mainWindow_.TrackFile(), mainWindow_.FolderName(),
+    const FilesSettings files = mainWindow_.Files();
+    Report report = BuildReport(table_, settings_, files.TRACKFILE, files.FOLDERNAME,
                                 static_cast<ReportFormat>(formatGroup->ItemIndex()));
     // The same text again keeps where the user scrolled to (coming back from
     // another program activates the window too).

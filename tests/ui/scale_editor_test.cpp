@@ -22,7 +22,7 @@ protected:
     }
     void Open()
     {
-        program.Main().OpenScaleEditor();
+        Click(program.Main(), "SwSpdCat");
         Settle();
         ASSERT_TRUE(editor.isActiveWindow());
     }

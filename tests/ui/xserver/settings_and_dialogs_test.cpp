@@ -44,7 +44,7 @@ TEST_F(RealDialogs, RelativeTrackResolvesAgainstTheStartDirectoryAfterTheChooser
 {
     Start({"out/"});
     std::filesystem::copy_file(QM_SAMPLE_TRACK, program->dir.File("day1.plt"));
-    Find<RadioGroup>(Main(), "RGoutputDir")->SetItemIndex(2);
+    Find<RadioGroup>(Main(), "RGoutputDir")->SetItemIndex(kTypedFolder);
     ClickOn(Control(Main(), "trackPlt"));
     PressKeys({"ctrl+a"});
     TypeText("day1.plt");
@@ -76,8 +76,8 @@ TEST_F(RealDialogs, ScaleEditorOpensAloneAfterTheOutputFolderWasRemoved)
 {
     Start({"out/", "tracks/"});
     std::filesystem::copy_file(QM_SAMPLE_TRACK, program->dir.File("tracks/sample.plt"));
-    Main().LoadTrackFile(program->dir.File("tracks/sample.plt"));
-    Find<RadioGroup>(Main(), "RGoutputDir")->SetItemIndex(2);
+    EnterTrack(*program, program->dir.File("tracks/sample.plt"));
+    Find<RadioGroup>(Main(), "RGoutputDir")->SetItemIndex(kTypedFolder);
     Find<QLineEdit>(Main(), "EoutputDir")->setText(QString::fromStdString(program->dir.File("out/")));
     QWidget& stat = *program->windows.statisticsWindow;
     QWidget& editor = *program->windows.scaleEditor;
@@ -115,7 +115,7 @@ TEST_F(RealDialogs, BoxOpenedWhileTheScaleEditorIsOpenStandsAboveIt)
     // The box comes from the main window, as a folder check would, in the
     // moment the editor opens.
     QTimer::singleShot(0, &Main(), [&] {
-        Main().OpenScaleEditor();
+        Click(Main(), "SwSpdCat");
         dialogs.MessageBox("Проверка");
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return box != nullptr; }, 10000));
