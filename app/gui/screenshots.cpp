@@ -90,19 +90,19 @@ int main(int argc, char** argv)
     qm::Settings settings;
     PrintingDialogs dialogs;
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
-    qm::MainWindow& form1 = *windows.main;
-    form1.OpenTrack(QM_SAMPLE_TRACK);
-    form1.findChild<qm::RadioGroup*>("RGoutputDir")->SetItemIndex(qm::kTrackFolder);
-    form1.show();
+    qm::MainWindow& mainWindow = *windows.main;
+    mainWindow.OpenTrack(QM_SAMPLE_TRACK);
+    mainWindow.findChild<qm::RadioGroup*>("RGoutputDir")->SetItemIndex(qm::kTrackFolder);
+    mainWindow.show();
     // Each window in Russian, then in English with "-en" after its name.
     const auto saveWindows = [&](const QString& suffix) {
-        bool saved = Save(form1, output, "main-window" + suffix + ".png");
+        bool saved = Save(mainWindow, output, "main-window" + suffix + ".png");
 
-        Press(form1, "SwSpdCat");
+        Press(mainWindow, "SwSpdCat");
         saved = Save(*windows.scaleEditor, output, "scale-select" + suffix + ".png") && saved;
         windows.scaleEditor->Cancel();
 
-        Press(form1, "BtnGetStat");
+        Press(mainWindow, "BtnGetStat");
         windows.statisticsWindow->Activated();
         saved = Save(*windows.statisticsWindow, output, "statistics" + suffix + ".png") && saved;
 
@@ -112,7 +112,7 @@ int main(int argc, char** argv)
         windows.settingsDialog->Cancel();
         windows.statisticsWindow->close();
 
-        Press(form1, "BtnMap");
+        Press(mainWindow, "BtnMap");
         saved = Save(*windows.mapWindow, output, "map-window" + suffix + ".png") && saved;
         windows.mapWindow->close();
         return saved;
@@ -127,8 +127,8 @@ int main(int argc, char** argv)
     settings.LANGUAGE = qm::Language::Russian;
     qm::InstallInterfaceLanguage(settings.LANGUAGE);
     for (const QString& track : tracks) {
-        form1.OpenTrack(qm::ToStdPath(track));
-        Press(form1, "BtnMap");
+        mainWindow.OpenTrack(qm::ToStdPath(track));
+        Press(mainWindow, "BtnMap");
         windows.mapWindow->View()->Profile()->ShowMeasure(qm::Measure::HeartRate);
         saved = Save(*windows.mapWindow, output, "map-" + QFileInfo(track).completeBaseName() + ".png") && saved;
         windows.mapWindow->close();

@@ -1,6 +1,6 @@
 #include "ui_harness.h"
 
-#include "ui/TrStatFormU.h"
+#include "ui/statistics_window.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/radio_group.h"
 

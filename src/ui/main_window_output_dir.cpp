@@ -1,5 +1,5 @@
 // The main window's output directory rules and the FILES values it holds.
-#include "ui/Quillmarsh.h"
+#include "ui/main_window.h"
 
 #include "platform/file_system.h"
 #include "platform/path_text.h"

@@ -1,10 +1,10 @@
-#include "ui/TrStatFormU.h"
+#include "ui/statistics_window.h"
 
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "stats/report_save.h"
-#include "ui/Quillmarsh.h"
-#include "ui/TrStatFmSettU.h"
+#include "ui/main_window.h"
+#include "ui/settings_dialog.h"
 #include "ui/dialogs.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/qt_text.h"

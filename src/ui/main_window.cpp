@@ -1,4 +1,4 @@
-#include "ui/Quillmarsh.h"
+#include "ui/main_window.h"
 
 #include "commands/statistics.h"
 #include "commands/visualise.h"
@@ -9,9 +9,9 @@
 #include "settings/output_folder.h"
 #include "settings/settings_file.h"
 #include "settings/start_files.h"
-#include "ui/ScaleSelectU.h"
-#include "ui/TrStatFmSettU.h"
-#include "ui/TrStatFormU.h"
+#include "ui/scale_editor.h"
+#include "ui/settings_dialog.h"
+#include "ui/statistics_window.h"
 #include "ui/widgets/color_box.h"
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"
