@@ -15,6 +15,9 @@ public:
     void ShowError(const std::string&) override {}
 };
 
+// The bytes of a file the benchmark wrote or was given.
+std::string ReadWholeFile(const std::string& path);
+
 // Each bench_*.cpp defines this: it runs its measurement on the track at path
 // and prints its figures, one per line.
 int RunBenchmark(const std::string& trackPath);

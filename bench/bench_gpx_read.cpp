@@ -3,7 +3,6 @@
 
 #include "formats/track_reader.h"
 #include "platform/atomic_file_writer.h"
-#include "platform/file_system.h"
 #include "support/track_as_gpx.h"
 
 #include <algorithm>
@@ -34,8 +33,7 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
     WriteFileAtomically(gpxPath, test::TrackAsGpx(*LoadTrack(trackPath).Track));
 
     size_t pltPoints = 0, gpxPoints = 0;
-    std::string text;
-    ReadFileBytes(gpxPath, text);
+    const std::string text = ReadWholeFile(gpxPath);
     // In turn; the reader feeds expat 256 KiB at a time.
     const std::vector<Times> best = BestTimesInTurn(5, {
                                                            [&] { pltPoints = LoadTrack(trackPath).Track->Points.size(); },

@@ -4,7 +4,6 @@
 #include "formats/ozi/plt_reader.h"
 #include "formats/ozi/plt_writer.h"
 #include "formats/track_reader.h"
-#include "platform/file_system.h"
 #include "platform/line_reader.h"
 #include "platform/number_text.h"
 
@@ -31,8 +30,7 @@ void Keep(const Value& value)
 // std::to_chars of the same texts and values, on one thread, in memory.
 int qm::bench::RunBenchmark(const std::string& trackPath)
 {
-    std::string text;
-    ReadFileBytes(trackPath, text);
+    const std::string text = ReadWholeFile(trackPath);
     std::vector<std::string_view> lines;
     LineReader reader(text);
     for (int i = 0; !reader.AtEnd(); ++i) {

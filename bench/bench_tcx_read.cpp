@@ -5,7 +5,6 @@
 #include "formats/track_reader.h"
 #include "formats/xml/xml_text.h"
 #include "platform/atomic_file_writer.h"
-#include "platform/file_system.h"
 
 #include <iostream>
 
@@ -46,8 +45,7 @@ int qm::bench::RunBenchmark(const std::string& trackPath)
 {
     const std::string tcxPath = trackPath + ".tcx";
     WriteFileAtomically(tcxPath, TrackAsTcx(*LoadTrack(trackPath).Track));
-    std::string text;
-    ReadFileBytes(tcxPath, text);
+    const std::string text = ReadWholeFile(tcxPath);
 
     size_t points = 0;
     const double tcx = BestSeconds(5, [&] { points = ReadTrack(text, tcxPath).Track->Points.size(); });

@@ -2,7 +2,6 @@
 #include "floors.h"
 
 #include "commands/visualise.h"
-#include "platform/file_system.h"
 #include "settings/settings.h"
 
 #include <filesystem>
@@ -24,7 +23,7 @@ uint64_t VisualiseInto(const std::string& trackPath, const std::string& outputDi
     if (result.Error) std::cerr << result.Error->what() << '\n';
     processed = result.Processed && processed;
     uint64_t bytes = 0;
-    for (const std::string& file : result.FilesWritten) bytes += static_cast<uint64_t>(FileSize(file));
+    for (const std::string& file : result.FilesWritten) bytes += std::filesystem::file_size(file);
     return bytes;
 }
 

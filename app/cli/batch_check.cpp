@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "platform/file_system.h"
+#include "platform/message_text.h"
 
 #include <map>
 
@@ -20,13 +21,14 @@ bool CheckBatch(const std::vector<std::string>& tracks, const BatchOutputs& outp
             auto id = FileIdOf(output);
             auto track = id ? trackIds.find(*id) : trackIds.end();
             if (track != trackIds.end()) {
-                PrintFileMessage(tracks[track->second], "is a track of this batch and would be replaced by " + output +
-                                                            ", an output of " + tracks[t]);
+                PrintFileMessage(tracks[track->second],
+                                 MessageText(MessageId::TrackWouldBeReplaced, {output, tracks[t]}));
                 clear = false;
             }
             auto [writer, added] = writers.emplace(output, t);
             if (!added && writer->second != t) {
-                PrintFileMessage(output, "would be written for both " + tracks[writer->second] + " and " + tracks[t]);
+                PrintFileMessage(output,
+                                 MessageText(MessageId::WrittenForTwoTracks, {tracks[writer->second], tracks[t]}));
                 clear = false;
             }
         }

@@ -3,11 +3,11 @@
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 #include "platform/message_text.h"
+#include "platform/system_error_text.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <iostream>
 
 namespace qm::cli {
@@ -26,7 +26,7 @@ void PrintOut(std::string_view text)
 int FinishOutput(int status)
 {
     if (stdoutError == 0) return status;
-    std::cerr << "quillmarsh-cli: write error: " << std::strerror(stdoutError) << '\n';
+    std::cerr << "quillmarsh-cli: write error: " << SystemErrorText(stdoutError) << '\n';
     return kFailure;
 }
 
@@ -104,7 +104,7 @@ bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings
     const std::string path = file.empty() ? std::string(kSettingsFileName) : file;
     // A settings file named on the command line must be there.
     if (!file.empty() && NothingAt(path)) {
-        PrintFileMessage(path, std::strerror(ENOENT));
+        PrintFileMessage(path, SystemErrorText(ENOENT));
         return false;
     }
     const LoadedSettings loaded = LoadSettings(path, settings);
@@ -116,7 +116,7 @@ bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings
 bool TrackIsNoDirectory(const std::string& track)
 {
     if (!DirectoryExists(track)) return true;
-    PrintFileMessage(track, "is a directory");
+    PrintFileMessage(track, SystemErrorText(EISDIR));
     return false;
 }
 

@@ -2,6 +2,7 @@
 // "Open with") in the track field; its settings file is Quillmarsh.ini in the
 // directory it is started from.
 #include "platform/date_time_text.h"
+#include "platform/locale_formats.h"
 #include "platform/temporary_files.h"
 #include "settings/settings.h"
 #include "ui/app_windows.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     qm::RemoveTemporaryFilesOn(qm::StopRequests::Session);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
+    qm::UseCNumberFormat();
     // Russian until the settings file is read: its message boxes too.
     qm::InstallInterfaceLanguage(qm::Language::Russian);
     // Dates and times follow the user's regional settings.

@@ -7,6 +7,8 @@
 // nothing is read from or written to the current directory.
 #include "platform/date_time_text.h"
 #include "platform/file_system.h"
+#include "platform/locale_formats.h"
+#include "settings/output_folder.h"
 #include "settings/settings.h"
 #include "ui/app_windows.h"
 #include "ui/dialogs.h"
@@ -15,11 +17,14 @@
 #include "ui/map/profile_chart.h"
 #include "ui/map/trip_view.h"
 #include "ui/offscreen_notes.h"
+#include "ui/qt_text.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -51,6 +56,9 @@ bool Save(QWidget& window, const QDir& directory, const QString& name)
     return true;
 }
 
+// What a click on the window's button of that name does.
+void Press(QWidget& window, const char* button) { window.findChild<QPushButton*>(button)->click(); }
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -58,6 +66,7 @@ int main(int argc, char** argv)
     qm::DropOffscreenPlatformNotes();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
+    qm::UseCNumberFormat();
     if (argc < 2) {
         std::fprintf(stderr, "Usage: quillmarsh-screenshots DIR [TRACK...]\n");
         return 2;
@@ -81,19 +90,19 @@ int main(int argc, char** argv)
     qm::Settings settings;
     PrintingDialogs dialogs;
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
-    qm::MainWindow& form1 = *windows.main;
-    form1.LoadTrackFile(QM_SAMPLE_TRACK);
-    form1.LoadFolderType(1);
-    form1.show();
+    qm::MainWindow& mainWindow = *windows.main;
+    mainWindow.OpenTrack(QM_SAMPLE_TRACK);
+    mainWindow.findChild<qm::RadioGroup*>("RGoutputDir")->SetItemIndex(qm::kTrackFolder);
+    mainWindow.show();
     // Each window in Russian, then in English with "-en" after its name.
     const auto saveWindows = [&](const QString& suffix) {
-        bool saved = Save(form1, output, "main-window" + suffix + ".png");
+        bool saved = Save(mainWindow, output, "main-window" + suffix + ".png");
 
-        form1.OpenScaleEditor();
+        Press(mainWindow, "SwSpdCat");
         saved = Save(*windows.scaleEditor, output, "scale-select" + suffix + ".png") && saved;
         windows.scaleEditor->Cancel();
 
-        form1.ShowStatistics();
+        Press(mainWindow, "BtnGetStat");
         windows.statisticsWindow->Activated();
         saved = Save(*windows.statisticsWindow, output, "statistics" + suffix + ".png") && saved;
 
@@ -103,7 +112,7 @@ int main(int argc, char** argv)
         windows.settingsDialog->Cancel();
         windows.statisticsWindow->close();
 
-        form1.OpenMap();
+        Press(mainWindow, "BtnMap");
         saved = Save(*windows.mapWindow, output, "map-window" + suffix + ".png") && saved;
         windows.mapWindow->close();
         return saved;
@@ -118,8 +127,8 @@ int main(int argc, char** argv)
     settings.LANGUAGE = qm::Language::Russian;
     qm::InstallInterfaceLanguage(settings.LANGUAGE);
     for (const QString& track : tracks) {
-        form1.LoadTrackFile(track.toStdString());
-        form1.OpenMap();
+        mainWindow.OpenTrack(qm::ToStdPath(track));
+        Press(mainWindow, "BtnMap");
         windows.mapWindow->View()->Profile()->ShowMeasure(qm::Measure::HeartRate);
         saved = Save(*windows.mapWindow, output, "map-" + QFileInfo(track).completeBaseName() + ".png") && saved;
         windows.mapWindow->close();

@@ -5,6 +5,7 @@
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/locale_formats.h"
 #include "platform/program_start.h"
 #include "platform/quiet_standard_error.h"
 #include "platform/temporary_files.h"
@@ -115,6 +116,7 @@ QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTri
     qInstallMessageHandler(DropQtMessages);
     const qm::QuietStandardError quiet;
     QApplication app(argc, argv);
+    qm::UseCNumberFormat();
     // The legend, the profile and the notes in the language of the messages.
     qm::InstallInterfaceLanguage(qm::MessageLanguage());
     qm::TripView view;
@@ -137,14 +139,15 @@ QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTri
     return png;
 }
 
-// False, with "FILE: is the ... and would be replaced by the picture OUT",
+// False, with a message naming the input and the picture,
 // when the picture would be written over the track or the settings file.
 bool OutputReplacesNoInput(const std::string& output, const std::string& track, const std::string& settingsFile)
 {
     const std::string settings = settingsFile.empty() ? std::string(qm::kSettingsFileName) : settingsFile;
-    for (const auto& [input, what] : {std::pair{track, "the track"}, std::pair{settings, "the settings file"}}) {
+    for (const auto& [input, what] : {std::pair{track, qm::MessageId::TrackUnderPicture},
+                                      std::pair{settings, qm::MessageId::SettingsUnderPicture}}) {
         if (qm::SameFile(output, input)) {
-            qm::cli::PrintFileMessage(input, std::string("is ") + what + " and would be replaced by the picture " + output);
+            qm::cli::PrintFileMessage(input, qm::MessageText(what, {output}));
             return false;
         }
     }
@@ -215,8 +218,8 @@ int main(int argc, char** argv)
     if (!trip) return 1;
     const std::vector<qm::Measure> measured = qm::MeasuresOf(trip->Track);
     if (measure && std::find(measured.begin(), measured.end(), *measure) == measured.end())
-        qm::cli::PrintFileMessage(track, "holds no " + std::string(kMeasureNames[static_cast<size_t>(*measure)]) +
-                                             ": the profile is drawn without it");
+        qm::cli::PrintFileMessage(
+            track, qm::MessageText(qm::MessageId::MeasureMissing, {kMeasureNames[static_cast<size_t>(*measure)]}));
 
     const QByteArray png = Picture(argc, argv, trip, settings, size, measure);
     try {

@@ -2,11 +2,11 @@
 
 #include "platform/error.h"
 #include "platform/path_text.h"
+#include "platform/system_error_text.h"
 #include "platform/temporary_files.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace qm {
 
@@ -15,7 +15,7 @@ AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)), t
     fd_ = FileDescriptor(CreateTemporaryFile(temp_, record_));
     if (!fd_.IsOpen()) {
         temp_.clear();
-        throw Error("Cannot create file \"" + path_ + "\". " + std::strerror(errno));
+        throw Error(MessageText(MessageId::CannotCreateFile, {path_, SystemErrorText(errno)}));
     }
     buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
 }
@@ -52,16 +52,16 @@ void AtomicFileWriter::Commit()
     Flush();
     if (!SyncFile(fd_.get()) || !fd_.Close()) Fail(errno);
     // The file under its own name is created by the rename (it fails on a directory of that name).
-    if (!RenameOver(temp_, path_)) Fail(errno, "Cannot create file");
+    if (!RenameOver(temp_, path_)) Fail(errno, MessageId::CannotCreateFile);
     ForgetTemporaryFile(record_);
     record_ = -1;
     temp_.clear();
 }
 
-void AtomicFileWriter::Fail(int error, const char* what)
+void AtomicFileWriter::Fail(int error, MessageId what)
 {
     Discard();
-    throw Error(std::string(what) + " \"" + path_ + "\". " + std::strerror(error));
+    throw Error(MessageText(what, {path_, SystemErrorText(error)}));
 }
 
 void AtomicFileWriter::Discard()

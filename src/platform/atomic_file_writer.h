@@ -2,6 +2,7 @@
 
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
+#include "platform/message_text.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,10 +21,9 @@ namespace qm {
 // missing file under a result name. Disk writes start at every buffer flush,
 // so they go on while the caller formats the next megabyte.
 //
-// Throws Error: "Cannot create file "PATH". REASON" when the file cannot be
-// created beside its result path or under the result name (a directory of
-// that name, for one), "Cannot write file "PATH". REASON" when it cannot be
-// completed, PATH being the result path.
+// Throws Error: CannotCreateFile when the file cannot be created beside its
+// result path or under the result name (a directory of that name, for one),
+// CannotWriteFile when it cannot be completed, naming the result path.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(std::string path);
@@ -52,7 +52,7 @@ public:
 private:
     void Flush();
     void WriteThrough(std::string_view bytes);
-    [[noreturn]] void Fail(int error, const char* what = "Cannot write file");
+    [[noreturn]] void Fail(int error, MessageId what = MessageId::CannotWriteFile);
     void Discard();
 
     // Each write starts its own write-back: large writes keep the requests

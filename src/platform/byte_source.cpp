@@ -3,6 +3,8 @@
 #include "platform/error.h"
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
+#include "platform/message_text.h"
+#include "platform/system_error_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -30,16 +32,21 @@ size_t MemoryBytes::Read(char* into, size_t room)
 size_t FileBytes::Read(char* into, size_t room)
 {
     const ptrdiff_t n = ReadSome(fd_, into, room);
-    if (n < 0) throw Error("Cannot read file \"" + path_ + "\". " + std::strerror(errno));
+    if (n < 0) Fail(errno);
     read_ += static_cast<uint64_t>(n);
-    if (read_ > limit_) throw Error("Cannot read file \"" + path_ + "\". File too large");
+    if (read_ > limit_) Fail(EFBIG);
     return static_cast<size_t>(n);
 }
 
 void FileBytes::Rewind()
 {
-    if (!SeekToStart(fd_)) throw Error("Cannot read file \"" + path_ + "\". " + std::strerror(errno));
+    if (!SeekToStart(fd_)) Fail(errno);
     read_ = 0;
+}
+
+void FileBytes::Fail(int error) const
+{
+    throw Error(MessageText(MessageId::CannotReadFile, {path_, SystemErrorText(error)}));
 }
 
 uint64_t FileBytes::Size() const { return OpenFileSize(fd_); }

@@ -36,9 +36,8 @@ private:
 };
 
 // A file open for reading (fd, which stays the caller's). Throws Error
-// "Cannot read file "PATH". REASON" when a read fails, and with the reason
-// "File too large" once more than `limit` bytes were read (a file that grows
-// while it is read).
+// CannotReadFile when a read fails, with the reason FileTooLarge once more
+// than `limit` bytes were read (a file that grows while it is read).
 class FileBytes final : public ByteSource {
 public:
     FileBytes(int fd, std::string path, uint64_t limit) : fd_(fd), path_(std::move(path)), limit_(limit) {}
@@ -49,6 +48,8 @@ public:
     uint64_t BytesRead() const { return read_; }
 
 private:
+    [[noreturn]] void Fail(int error) const;
+
     int fd_;
     std::string path_;
     uint64_t limit_;

@@ -11,9 +11,7 @@ namespace qm {
 
 // Walks a file open for reading (fd, which stays the caller's) line by line through a buffer, lines ending as with
 // LineReader, so that a file of any size costs little more memory than its
-// longest line. Throws Error "Cannot read file "PATH". REASON" when a read
-// fails, and with the reason "File too large" once more than `limit` bytes
-// were read (a file that grows while it is read).
+// longest line. Throws Error as FileBytes does.
 class FileLineReader {
 public:
     FileLineReader(int fd, std::string path, uint64_t limit);

@@ -1,7 +1,5 @@
 #include "platform/file_system.h"
 
-#include "platform/byte_source.h"
-#include "platform/file_descriptor.h"
 #include "platform/path_text.h"
 
 namespace qm {
@@ -10,15 +8,6 @@ bool SameFile(const std::string& a, const std::string& b)
 {
     const std::optional<FileId> first = FileIdOf(a);
     return first && first == FileIdOf(b);
-}
-
-bool ReadFileBytes(const std::string& path, std::string& content)
-{
-    FileDescriptor fd(OpenRegularFile(path));
-    if (fd.get() < 0) return false;
-    FileBytes file(fd.get(), path, UINT64_MAX);
-    content = ReadAllBytes(file);
-    return true;
 }
 
 std::string TemporaryPathBeside(const std::string& path)

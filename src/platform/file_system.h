@@ -21,8 +21,6 @@ struct FileId {
 std::optional<FileId> FileIdOf(const std::string& path);
 // Both paths name one existing file.
 bool SameFile(const std::string& a, const std::string& b);
-// The size in bytes of what is at path; -1 when nothing is.
-int64_t FileSize(const std::string& path);
 // The size in bytes of an open file; 0 when it cannot be told.
 uint64_t OpenFileSize(int fd);
 // Creates one directory; its parent must exist.
@@ -37,11 +35,6 @@ std::string AbsolutePath(const std::string& path);
 // never ends, so neither is read as a file. `why`, when given, receives the
 // reason of a -1 ("is a directory", "is not a regular file" or the system's).
 int OpenRegularFile(const std::string& path, std::string* why = nullptr);
-
-// Reads the whole file into content. False when it cannot be opened or is no
-// regular file (see OpenRegularFile); throws Error naming the file and the
-// system's reason when it cannot be read.
-bool ReadFileBytes(const std::string& path, std::string& content);
 
 // Nothing by that name exists at path.
 bool NothingAt(const std::string& path);

@@ -1,21 +1,17 @@
 #include "platform/file_system.h"
 
 #include "platform/file_descriptor.h"
+#include "platform/message_text.h"
+#include "platform/system_error_text.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace qm {
-namespace {
-
-std::string Reason(int error) { return std::strerror(error); }
-
-}  // namespace
 
 bool FileExists(const std::string& path)
 {
@@ -34,12 +30,6 @@ std::optional<FileId> FileIdOf(const std::string& path)
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) return std::nullopt;
     return FileId{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
-}
-
-int64_t FileSize(const std::string& path)
-{
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
 }
 
 uint64_t OpenFileSize(int fd)
@@ -76,13 +66,13 @@ int OpenRegularFile(const std::string& path, std::string* why)
     };
     // Without O_NONBLOCK the open of a FIFO waits for a writer.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) return fail(Reason(errno));
+    if (fd.get() < 0) return fail(SystemErrorText(errno));
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0) return fail(Reason(errno));
-    if (S_ISDIR(st.st_mode)) return fail("is a directory");
-    if (!S_ISREG(st.st_mode)) return fail("is not a regular file");
+    if (::fstat(fd.get(), &st) != 0) return fail(SystemErrorText(errno));
+    if (S_ISDIR(st.st_mode)) return fail(SystemErrorText(EISDIR));
+    if (!S_ISREG(st.st_mode)) return fail(MessageText(MessageId::NotRegularFile));
     int flags = ::fcntl(fd.get(), F_GETFL);
-    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return fail(Reason(errno));
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return fail(SystemErrorText(errno));
     return fd.release();
 }
 

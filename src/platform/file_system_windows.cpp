@@ -2,11 +2,12 @@
 
 #include "platform/ascii_case.h"
 #include "platform/file_descriptor.h"
+#include "platform/message_text.h"
 #include "platform/path_text.h"
+#include "platform/system_error_text.h"
 #include "platform/windows_text.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -50,7 +51,7 @@ bool IsDeviceName(const std::string& path)
 std::string LastErrorReason()
 {
     SetErrnoFromLastError();
-    return std::strerror(errno);
+    return SystemErrorText(errno);
 }
 
 }  // namespace
@@ -77,13 +78,6 @@ std::optional<FileId> FileIdOf(const std::string& path)
     ::CloseHandle(handle);
     if (!known) return std::nullopt;
     return FileId{info.dwVolumeSerialNumber, (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
-}
-
-int64_t FileSize(const std::string& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!Attributes(path, data)) return -1;
-    return static_cast<int64_t>((uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow);
 }
 
 uint64_t OpenFileSize(int fd)
@@ -121,9 +115,10 @@ int OpenRegularFile(const std::string& path, std::string* why)
         if (why) *why = std::move(reason);
         return -1;
     };
-    if (path.empty()) return fail(std::strerror(ENOENT));
+    const std::string notRegular = MessageText(MessageId::NotRegularFile);
+    if (path.empty()) return fail(SystemErrorText(ENOENT));
     // Refused by name: the console, for one, would wait for the user's typing.
-    if (IsDeviceName(path)) return fail("is not a regular file");
+    if (IsDeviceName(path)) return fail(notRegular);
     // A reparse point (a link, a junction) is opened itself, not followed.
     const HANDLE handle =
         ::CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -133,19 +128,19 @@ int OpenRegularFile(const std::string& path, std::string* why)
     BY_HANDLE_FILE_INFORMATION info;
     // Devices (CON, NUL, COM1 and the other reserved names) and pipes are no disk files.
     if (::GetFileType(handle) != FILE_TYPE_DISK)
-        refusal = "is not a regular file";
+        refusal = notRegular;
     else if (!::GetFileInformationByHandle(handle, &info))
         refusal = LastErrorReason();
     else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        refusal = "is a directory";
+        refusal = SystemErrorText(EISDIR);
     else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
-        refusal = "is not a regular file";
+        refusal = notRegular;
     if (!refusal.empty()) {
         ::CloseHandle(handle);
         return fail(refusal);
     }
     const int fd = DescriptorOf(handle, _O_RDONLY);
-    if (fd < 0) return fail(std::strerror(errno));
+    if (fd < 0) return fail(SystemErrorText(errno));
     return fd;
 }
 

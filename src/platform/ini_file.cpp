@@ -5,6 +5,7 @@
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/line_reader.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 
 namespace qm {
@@ -130,7 +131,7 @@ void IniFile::UpdateFile() const
     try {
         WriteFileAtomically(path_, Text());
     } catch (const Error&) {
-        throw Error("Unable to write to " + path_);
+        throw Error(MessageText(MessageId::UnableToWrite, {path_}));
     }
 }
 

@@ -39,7 +39,7 @@ public:
     // The file as it stands, every line ending in CR LF.
     std::string Text() const;
     // Writes the whole file under a temporary name and renames it over the old
-    // one. Throws Error "Unable to write to PATH" when that fails.
+    // one. Throws Error UnableToWrite when that fails.
     void UpdateFile() const;
 
 private:

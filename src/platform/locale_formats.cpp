@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <clocale>
 
 namespace qm {
+
+void UseCNumberFormat() { std::setlocale(LC_NUMERIC, "C"); }
 
 std::string PictureToStrftime(std::string_view picture)
 {

@@ -18,6 +18,11 @@ struct LocaleFormats {
 // dates that never change with the machine).
 std::optional<LocaleFormats> UserDateTimeFormats();
 
+// Numbers the C library reads and writes take "." whatever the user's locale;
+// Qt's application object takes the user's locale for every category, so a
+// program with windows calls this after creating it.
+void UseCNumberFormat();
+
 // A Windows date or time picture ("dd.MM.yyyy", "H:mm:ss", "h:mm:ss tt") as
 // the Windows C runtime's strftime pattern ("%d.%m.%Y", "%#H:%M:%S",
 // "%#I:%M:%S %p"); text in single quotes is kept as it is.

@@ -70,6 +70,33 @@ enum class MessageId {
     NoDataToCompute,
     IntervalNotPositive,
     DirectoryNotCreated,   // %1 directory
+    NotInteger,            // %1 the text, as QuotedInput gives it
+    NotFloat,              // %1 the text, as QuotedInput gives it
+    CannotCreateFile,      // %1 file, %2 reason
+    UnableToWrite,         // %1 file
+    CannotReadFile,        // %1 file, %2 reason
+    CannotWriteFile,       // %1 file, %2 reason
+    SettingsTooLarge,
+    // The reasons of a failed file operation, as SystemErrorText gives them.
+    NoSuchFile,
+    AccessDenied,
+    IsDirectory,
+    NotDirectory,
+    NotRegularFile,
+    FileExists,
+    NoSpace,
+    FileTooLarge,
+    ReadOnlyFileSystem,
+    NameTooLong,
+    TooManyOpenFiles,
+    OutOfMemory,
+    InputOutputError,
+    OtherSystemError,      // %1 the error's number
+    TrackWouldBeReplaced,  // %1 output, %2 the track it is written for
+    WrittenForTwoTracks,   // %1 track, %2 track
+    TrackUnderPicture,     // %1 picture
+    SettingsUnderPicture,  // %1 picture
+    MeasureMissing,        // %1 measure
     TrackProcessed,
 };
 

@@ -1,6 +1,7 @@
 #include "platform/number_text.h"
 
 #include "platform/error.h"
+#include "platform/message_text.h"
 #include "platform/quoted_input.h"
 
 #include <algorithm>
@@ -279,8 +280,6 @@ std::string PlainDecimal(const Decimal15& d)
     return out;
 }
 
-std::string Quoted(std::string_view text) { return "'" + QuotedInput(text) + "'"; }
-
 }  // namespace
 
 std::string NonFiniteText(double value)
@@ -289,9 +288,12 @@ std::string NonFiniteText(double value)
     return value < 0 ? "-INF" : "INF";
 }
 
-std::string NotIntegerMessage(std::string_view text) { return Quoted(text) + " is not a valid integer value"; }
+std::string NotIntegerMessage(std::string_view text)
+{
+    return MessageText(MessageId::NotInteger, {QuotedInput(text)});
+}
 
-std::string NotFloatMessage(std::string_view text) { return Quoted(text) + " is not a valid floating point value"; }
+std::string NotFloatMessage(std::string_view text) { return MessageText(MessageId::NotFloat, {QuotedInput(text)}); }
 
 int32_t TextToInt(std::string_view text, IntSyntax syntax)
 {

@@ -75,6 +75,9 @@ void SetErrnoFromLastError()
     case ERROR_HANDLE_DISK_FULL:
         errno = ENOSPC;
         break;
+    case ERROR_FILE_TOO_LARGE:
+        errno = EFBIG;
+        break;
     case ERROR_FILENAME_EXCED_RANGE:
         errno = ENAMETOOLONG;
         break;

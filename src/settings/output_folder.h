@@ -10,6 +10,7 @@ namespace qm {
 inline constexpr int32_t kStartFolder = 0;  // the folder the program started in
 inline constexpr int32_t kTrackFolder = 1;  // the track's own folder
 inline constexpr int32_t kTypedFolder = 2;  // a folder the user types or chooses
+inline constexpr int32_t kNoFolderType = -1;  // none selected: a stored type below 0
 
 // What a window shows for a folder type.
 struct OutputFolder {

@@ -40,7 +40,7 @@ std::string ReadSettingsText(const std::string& path)
     FileDescriptor fd(OpenRegularFile(path, &why));
     if (!fd.IsOpen()) throw Error(why);
     FileBytes file(fd.get(), path, kMaxSettingsFileSize);
-    if (file.Size() > kMaxSettingsFileSize) throw Error("is larger than 1 MiB and is not read");
+    if (file.Size() > kMaxSettingsFileSize) throw Error(MessageText(MessageId::SettingsTooLarge));
     return FileTextToUtf8(ReadAllBytes(file));
 }
 
@@ -304,7 +304,7 @@ FilesSettings LoadedSettings::PlainFiles() const
             files.FOLDERTYPE = line.SelectedFolderType(!files.TRACKFILE.empty());
             break;
         case OldFilesLine::Key::FOLDERNAME:
-            if (files.FOLDERTYPE == 2) files.FOLDERNAME = line.Value;
+            if (files.FOLDERTYPE == kTypedFolder) files.FOLDERNAME = line.Value;
             break;
         }
     }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "settings/settings.h"
-#include "ui/Quillmarsh.h"
-#include "ui/ScaleSelectU.h"
-#include "ui/TrStatFmSettU.h"
-#include "ui/TrStatFormU.h"
+#include "ui/main_window.h"
+#include "ui/scale_editor.h"
+#include "ui/settings_dialog.h"
+#include "ui/statistics_window.h"
 #include "ui/map/map_window.h"
 
 #include <memory>

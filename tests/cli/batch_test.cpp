@@ -29,17 +29,17 @@ TEST_F(CliTest, ClashingBatchWritesNothing)
 
     const Clash clashes[] = {
         {{"visualise", "a.plt", "a_10.plt", "--out", "."},
-         "a_10.plt: is a track of this batch and would be replaced by " + test::Native("./a_10.plt") +
-             ", an output of a.plt\n"},
+         "a_10.plt: трек этого пакета, его заменил бы " + test::Native("./a_10.plt") +
+             ", результат трека a.plt\n"},
         {{"visualise", "b.plt", "./t.plt"},
-         "./t.plt: is a track of this batch and would be replaced by " + test::Native("./b_2.plt") +
-             ", an output of b.plt\n"},
+         "./t.plt: трек этого пакета, его заменил бы " + test::Native("./b_2.plt") +
+             ", результат трека b.plt\n"},
         {{"visualise", "d1/x.plt", "d2/x.plt", "--out", "oo"},
-         test::Native("oo/x_2.plt") + ": would be written for both d1/x.plt and d2/x.plt\n"},
+         test::Native("oo/x_2.plt") + ": записался бы и для d1/x.plt, и для d2/x.plt\n"},
         {{"visualise", "d1/x.plt", "d2/x.plt", "--out", "oo", "--format", "kml"},
-         test::Native("oo/x_speed.kml") + ": would be written for both d1/x.plt and d2/x.plt\n"},
+         test::Native("oo/x_speed.kml") + ": записался бы и для d1/x.plt, и для d2/x.plt\n"},
         {{"stats", "d1/x.plt", "d2/x.plt", "--save", "oo"},
-         test::Native("oo/x_stat.txt") + ": would be written for both d1/x.plt and d2/x.plt\n"},
+         test::Native("oo/x_stat.txt") + ": записался бы и для d1/x.plt, и для d2/x.plt\n"},
     };
     const std::set<std::string> before = test::FileNames(work.path());
     for (const Clash& clash : clashes) {

@@ -41,7 +41,7 @@ TEST_F(CliTest, FailedWriteToStandardOutputIsAnError)
         test::CliRun run = test::FinishCli(test::StartCli(args, work.path(), scratch.path(), "/dev/full"),
                                            scratch.path());
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "quillmarsh-cli: write error: No space left on device\n");
+        EXPECT_EQ(run.err, "quillmarsh-cli: write error: На устройстве не осталось свободного места\n");
     }
 }
 

@@ -34,14 +34,14 @@ TEST_F(CliTest, MessagesNameTheirFileAndBadSettingsStopTheRun)
     const Case cases[] = {
         {{"visualise", "good.plt", "bad.plt", "--out", "out"},
          "bad.plt:9: 'nan' is not a valid floating point value\n"},
-        {{"stats", "bad.plt", "dir"}, "bad.plt:9: 'nan' is not a valid floating point value\ndir: is a directory\n"},
+        {{"stats", "bad.plt", "dir"}, "bad.plt:9: 'nan' is not a valid floating point value\ndir: Это каталог\n"},
         {{"visualise", "good.plt", "--settings", "bad.ini"}, "bad.ini:4: '4x055' is not a valid integer value\n"},
-        {{"stats", "good.plt", "--settings", test::kDevice}, test::kDevice + ": is not a regular file\n"},
+        {{"stats", "good.plt", "--settings", test::kDevice}, test::kDevice + ": Это не обычный файл\n"},
 #ifndef _WIN32
-        {{"stats", "good.plt", "--settings", "fifo"}, "fifo: is not a regular file\n"},
+        {{"stats", "good.plt", "--settings", "fifo"}, "fifo: Это не обычный файл\n"},
 #endif
-        {{"stats", "good.plt", "--settings", "dir"}, "dir: is a directory\n"},
-        {{"settings", "--settings", "missing.ini"}, "missing.ini: No such file or directory\n"},
+        {{"stats", "good.plt", "--settings", "dir"}, "dir: Это каталог\n"},
+        {{"settings", "--settings", "missing.ini"}, "missing.ini: Нет такого файла или каталога\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[1] + " " + c.args[2]);
@@ -63,7 +63,7 @@ TEST_F(CliTest, UnreadableSettingsInTheCurrentDirectoryStopTheRun)
     std::filesystem::create_directories(work.File("Quillmarsh.ini"));
     test::CliRun run = Run({"visualise", "good.plt"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Quillmarsh.ini: is a directory\n");
+    EXPECT_EQ(run.err, "Quillmarsh.ini: Это каталог\n");
     EXPECT_EQ(run.out, "");
 }
 

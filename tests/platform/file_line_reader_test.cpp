@@ -56,7 +56,7 @@ TEST(FileLineReader, RefusesMoreBytesThanTheLimit)
 {
     test::TempDir dir;
     const std::string path = dir.Write("t.txt", std::string(3u << 20, 'x') + "\n");
-    EXPECT_EQ(test::Thrown([&] { FileLines(path, 2u << 20); }), "Cannot read file \"" + path + "\". File too large");
+    EXPECT_EQ(test::Thrown([&] { FileLines(path, 2u << 20); }), "Не удалось прочитать файл \"" + path + "\". Файл слишком велик");
     EXPECT_EQ(FileLines(path, 4u << 20).size(), 1u);
 }
 

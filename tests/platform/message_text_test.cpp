@@ -76,7 +76,11 @@ TEST(MessageText, EveryMessageHasBothTextsWithTheSameArgumentsAndEnglishIsLatin)
         const std::string english = MessageText(Language::English, id);
         SCOPED_TRACE(russian);
         EXPECT_FALSE(english.empty());
-        EXPECT_NE(russian, english);
+        // The conversion errors and two file errors the Russian interface has
+        // always shown in English; every other text is translated.
+        const bool shared = id == MessageId::NotInteger || id == MessageId::NotFloat ||
+                            id == MessageId::CannotCreateFile || id == MessageId::UnableToWrite;
+        EXPECT_EQ(russian == english, shared);
         std::multiset<std::string> russianArgs = Placeholders(russian), englishArgs = Placeholders(english);
         // A text may name an argument twice; each is given in both.
         EXPECT_EQ(std::set<std::string>(russianArgs.begin(), russianArgs.end()),

@@ -84,7 +84,7 @@ TEST_F(UnwritableOutput, DirectoryThatCannotBeCreated)
     Report report;
     report.FileName = file + "/" + kSmall + "_stat.txt";
     EXPECT_EQ(test::ErrorText([&] { SaveReport(report); }),
-              "Cannot create file \"" + report.FileName + "\". Not a directory");
+              "Cannot create file \"" + report.FileName + "\". Это не каталог");
 }
 
 TEST_F(UnwritableOutput, ResultNameTakenByADirectory)
@@ -95,7 +95,7 @@ TEST_F(UnwritableOutput, ResultNameTakenByADirectory)
     // The second band's name: the first band's file is finished and stays.
     ASSERT_EQ(::mkdir(band10.c_str(), 0755), 0);
     EXPECT_FALSE(Visualise(track, dir.path()));
-    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + band10 + "\". Is a directory"});
+    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + band10 + "\". Это каталог"});
     EXPECT_EQ(test::FileNames(dir.path()), (Names{kSmall + ".plt", kSmall + "_10.plt", kSmall + "_2.plt"}));
     ExpectOnlyCompleteFiles(dir.path(), kSmallExpected, kSmall + ".plt");
 
@@ -105,7 +105,7 @@ TEST_F(UnwritableOutput, ResultNameTakenByADirectory)
     ASSERT_EQ(::mkdir(stop.c_str(), 0755), 0);
     sink = test::RecordingSink();
     EXPECT_FALSE(Visualise(track, dir.path()));
-    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + stop + "\". Is a directory"});
+    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + stop + "\". Это каталог"});
     EXPECT_EQ(sink.messages, Texts{});
     EXPECT_EQ(test::FileNames(dir.path()).size(), 4u);
     ExpectOnlyCompleteFiles(dir.path(), kSmallExpected, kSmall + ".plt");
@@ -121,7 +121,7 @@ TEST_F(UnwritableOutput, FilesBeyondASizeLimitFailInBandOrder)
         test::FileSizeLimit limit(12000);
         EXPECT_FALSE(Visualise(track, out));
     }
-    EXPECT_EQ(sink.errors, Texts{"Cannot write file \"" + out + "/" + kLarge + "_5.plt\". File too large"});
+    EXPECT_EQ(sink.errors, Texts{"Не удалось записать файл \"" + out + "/" + kLarge + "_5.plt\". Файл слишком велик"});
     EXPECT_EQ(test::FileNames(out), Names{kLarge + "_2.plt"});
     ExpectOnlyCompleteFiles(out, kLargeExpected);
     EXPECT_EQ(test::StateOf(track), before);
@@ -157,7 +157,7 @@ TEST_F(UnwritableOutput, BandFailingWhileWrittenKeepsEveryBandBeforeIt)
         test::FileSizeLimit limit(1000000);
         EXPECT_FALSE(Visualise(track, out));
     }
-    EXPECT_EQ(sink.errors, Texts{"Cannot write file \"" + out + "/walk_15.plt\". File too large"});
+    EXPECT_EQ(sink.errors, Texts{"Не удалось записать файл \"" + out + "/walk_15.plt\". Файл слишком велик"});
     EXPECT_EQ(test::FileNames(out), (Names{"walk_10.plt", "walk_2.plt", "walk_5.plt"}));
     ExpectOnlyCompleteFiles(out, reference + "/");
 }
@@ -171,13 +171,13 @@ TEST_F(UnwritableOutput, ReadOnlyFileSystem)
     if (!disk.MakeReadOnly()) GTEST_SKIP() << "no tmpfs can be mounted here";
 
     EXPECT_FALSE(Visualise(track, out));
-    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + out + "/" + kSmall + "_2.plt\". Read-only file system"});
+    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + out + "/" + kSmall + "_2.plt\". Файловая система доступна только для чтения"});
     EXPECT_EQ(test::FileNames(out), Names{});
 
     Report report;
     report.FileName = out + "/" + kSmall + "_stat.txt";
     EXPECT_EQ(test::ErrorText([&] { SaveReport(report); }),
-              "Cannot create file \"" + report.FileName + "\". Read-only file system");
+              "Cannot create file \"" + report.FileName + "\". Файловая система доступна только для чтения");
     EXPECT_EQ(test::StateOf(track), before);
 }
 
@@ -191,7 +191,7 @@ TEST_F(UnwritableOutput, FullDisk)
 
     // The bands up to 35 km/h take 56 kB in blocks of 4 kB; band 40 (19 kB) no longer fits.
     EXPECT_FALSE(Visualise(track, out));
-    EXPECT_EQ(sink.errors, Texts{"Cannot write file \"" + out + "/" + kLarge + "_40.plt\". No space left on device"});
+    EXPECT_EQ(sink.errors, Texts{"Не удалось записать файл \"" + out + "/" + kLarge + "_40.plt\". На устройстве не осталось свободного места"});
     EXPECT_EQ(test::FileNames(out).size(), 6u);
     ExpectOnlyCompleteFiles(out, kLargeExpected);
 
@@ -201,7 +201,7 @@ TEST_F(UnwritableOutput, FullDisk)
     report.FileName = out + "/" + kLarge + "_stat.txt";
     report.Lines.assign(100, std::string(100, '-'));
     EXPECT_EQ(test::ErrorText([&] { SaveReport(report); }),
-              "Cannot write file \"" + report.FileName + "\". No space left on device");
+              "Не удалось записать файл \"" + report.FileName + "\". На устройстве не осталось свободного места");
     EXPECT_FALSE(FileExists(report.FileName));
     EXPECT_FALSE(test::HasTemporaryFiles(out));
     EXPECT_EQ(test::StateOf(track), before);

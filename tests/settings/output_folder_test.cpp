@@ -27,7 +27,7 @@ TEST(OutputFolder, EachTypeGivesItsFolder)
         {kTrackFolder, "", true, {kTypedFolder, "/typed", true}},
         {kTrackFolder, dir.path() + "/gone/day.plt", false, {kTypedFolder, "/typed", true}},
         {kTypedFolder, gps + "day.plt", true, {kTypedFolder, "/typed", true}},
-        {-1, gps + "day.plt", false, {-1, "/typed", true}},
+        {kNoFolderType, gps + "day.plt", false, {kNoFolderType, "/typed", true}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.type) + " " + c.track + (c.subFolder ? " with sub-folder" : ""));

@@ -160,7 +160,7 @@ TEST_F(SettingsFileTest, FileOverOneMebibyteIsNotRead)
 
     EXPECT_FALSE(Load(text + "\n"));
     EXPECT_EQ(Saved(settings), Saved(Settings()));
-    EXPECT_STREQ(loaded.Error->what(), "is larger than 1 MiB and is not read");
+    EXPECT_STREQ(loaded.Error->what(), "Файл больше 1 МиБ");
 }
 
 // A settings file that is there but was not read in full is never replaced:
@@ -173,13 +173,13 @@ TEST_F(SettingsFileTest, FileNotReadInFullIsKept)
     const std::string path = dir.File("Quillmarsh.ini");
     // How the file is made, the load's error.
     const std::pair<std::function<void()>, std::string> cases[] = {
-        {[&] { dir.Write("Quillmarsh.ini", big); }, "is larger than 1 MiB and is not read"},
+        {[&] { dir.Write("Quillmarsh.ini", big); }, "Файл больше 1 МиБ"},
         {[&] { dir.Write("Quillmarsh.ini", "[VISUAL]\nTIMEINTRVL=7\n[SPDSCALE0]\nSCALEDATA=0;2;x;\n[STATISTICS]\nMINSPD=3\n"
                                               "[INTERFACE]\nLANGUAGE=en\n"); },
          "'x' is not a valid integer value"},
-        {[&] { std::filesystem::create_directory(path); }, "is a directory"},
+        {[&] { std::filesystem::create_directory(path); }, "Это каталог"},
 #ifndef _WIN32
-        {[&] { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, "is not a regular file"},
+        {[&] { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, "Это не обычный файл"},
 #endif
     };
     for (const auto& [make, error] : cases) {

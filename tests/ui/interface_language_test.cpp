@@ -64,7 +64,7 @@ protected:
     {
         program.settings.TILEURL.clear();
         program.Start();
-        program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+        EnterTrack(program, QM_SAMPLE_TRACK);
         Click(program.Main(), "BtnMap");
         Settle();
     }
@@ -152,8 +152,8 @@ TEST(InterfaceLanguageMessages, EveryBoxInTheLanguageChosen)
     };
     auto visualise = [](const std::string& track) {
         return [track](Program& program) {
-            program.Main().LoadTrackFile(track == "sample" ? std::string(QM_SAMPLE_TRACK) : program.dir.File(track));
-            Find<RadioGroup>(program.Main(), "RGoutputDir")->SetItemIndex(2);
+            EnterTrack(program, track == "sample" ? std::string(QM_SAMPLE_TRACK) : program.dir.File(track));
+            Find<RadioGroup>(program.Main(), "RGoutputDir")->SetItemIndex(kTypedFolder);
             Find<QLineEdit>(program.Main(), "EoutputDir")->setText(QString::fromStdString(program.dir.path()));
             Click(program.Main(), "BtnPrFiles");
         };
@@ -164,15 +164,15 @@ TEST(InterfaceLanguageMessages, EveryBoxInTheLanguageChosen)
          "The settings that could not be read are the defaults. This file will not be overwritten on exit.",
          "error: Файл настроек \"{dir}/Quillmarsh.ini\" не прочитан (строка 4): 'x' is not a valid integer value.\n"
          "Настройки, которые не удалось прочитать, взяты по умолчанию. При выходе этот файл не будет перезаписан."},
-        {"", [](Program& program) { Find<RadioGroup>(program.Main(), "RGoutputDir")->SetItemIndex(1); },
+        {"", [](Program& program) { Find<RadioGroup>(program.Main(), "RGoutputDir")->SetItemIndex(kTrackFolder); },
          "No track chosen", "Трек не выбран"},
         {"", visualise("sample"), "track processed", "трек обработан"},
         {"", visualise("missing.plt"), "Track file not found!", "Файл трека не найден!"},
         {"",
          [](Program& program) {
-             program.Main().LoadTrackFile(program.dir.Write("untimed.gpx", "<gpx><trk><trkseg><trkpt lat=\"55\" "
+             EnterTrack(program, program.dir.Write("untimed.gpx", "<gpx><trk><trkseg><trkpt lat=\"55\" "
                                                                              "lon=\"37\"/></trkseg></trk></gpx>"));
-             program.Main().ShowStatistics();
+             Click(program.Main(), "BtnGetStat");
          },
          "The track has no times: none of the 1 points of the file {dir}/untimed.gpx has a <time>.",
          "В треке нет данных о времени: ни у одной из 1 точек файла {dir}/untimed.gpx нет отметки <time>."},
@@ -186,7 +186,7 @@ TEST(InterfaceLanguageMessages, EveryBoxInTheLanguageChosen)
          "The value must be greater than 2 and less than 10.", "Значение должно быть больше 2 и меньше 10."},
         {"",
          [](Program& program) {
-             program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+             EnterTrack(program, QM_SAMPLE_TRACK);
              Click(program.Main(), "BtnMap");
              Settle();
              program.dialogs.pictureAnswers = {std::string(QM_SAMPLE_TRACK)};

@@ -32,7 +32,7 @@ protected:
 
 TEST_F(MainWindow, ChoosingTrackMovesTheSubFolder)
 {
-    FolderType()->SetItemIndex(2);
+    FolderType()->SetItemIndex(kTypedFolder);
     SetOutput("/base/");
     SubFolder(true);
     program.dialogs.trackAnswers = {Dir("gps/day.plt"), std::nullopt, Dir("gps/walk.plt"), Dir("gps/walk.plt")};
@@ -53,7 +53,7 @@ TEST_F(MainWindow, ChoosingTrackMovesTheSubFolder)
               (std::vector<std::string>{qm::MainWindow::FallbackDirectory(), Dir("gps/"), Dir("gps/"), Dir("gps/")}));
 
     // With folder type 1 the base stays in the earlier track's directory.
-    FolderType()->SetItemIndex(1);
+    FolderType()->SetItemIndex(kTrackFolder);
     program.dialogs.trackAnswers = {Dir("other/run.plt")};
     Click(program.Main(), "BitBtn1");
     EXPECT_EQ(OutputText(), Dir("gps/run/"));
@@ -62,7 +62,7 @@ TEST_F(MainWindow, ChoosingTrackMovesTheSubFolder)
 // A file given to the program at start is opened as one chosen in the dialog.
 TEST_F(MainWindow, OpeningAGivenFileAppliesTheRulesOfTheDialog)
 {
-    FolderType()->SetItemIndex(2);
+    FolderType()->SetItemIndex(kTypedFolder);
     SetOutput("/base/");
     SubFolder(true);
     program.settings.SettingsChanged = false;
@@ -77,7 +77,7 @@ TEST_F(MainWindow, OpeningAGivenFileAppliesTheRulesOfTheDialog)
 
 TEST_F(MainWindow, TypedTrackMovesTheSubFolderOnlyWithTheOptionOn)
 {
-    FolderType()->SetItemIndex(2);
+    FolderType()->SetItemIndex(kTypedFolder);
     SetOutput("/base/");
     TypeTrack(Dir("gps/day.plt"));
     EXPECT_EQ(OutputText(), "/base/");
@@ -97,7 +97,7 @@ TEST_F(MainWindow, ControlsEnabledGivesOpenButtonTheFolderTypeState)
 {
     auto* open = Find<QPushButton>(program.Main(), "BtnOpnDir");
     auto* output = Find<QLineEdit>(program.Main(), "EoutputDir");
-    program.Main().LoadTrackFile(Dir("gps/day.plt"));
+    EnterTrack(program, Dir("gps/day.plt"));
     for (auto [type, openEnabled] : {std::pair{0, false}, {1, false}, {2, true}, {-1, true}}) {
         FolderType()->SetItemIndex(type);
         const bool outputEnabled = output->isEnabled();
@@ -114,8 +114,8 @@ TEST_F(MainWindow, ControlsEnabledGivesOpenButtonTheFolderTypeState)
 
 TEST_F(MainWindow, VisualisesIntoTheOutputDirectory)
 {
-    program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
-    FolderType()->SetItemIndex(2);
+    EnterTrack(program, QM_SAMPLE_TRACK);
+    FolderType()->SetItemIndex(kTypedFolder);
     SetOutput(Dir("out/new"));
     Click(program.Main(), "BtnPrFiles");
     EXPECT_EQ(program.dialogs.boxes, Texts{"трек обработан"});
@@ -127,13 +127,13 @@ TEST(MainWindowBands, UnreadableBandBoxStopsTheVisualisation)
 {
     Program program;
     Find<ColorBox>(program.Main(), "SpdCat1")->setText("SC1");
-    program.Main().Visualise();
+    Click(program.Main(), "BtnPrFiles");
     EXPECT_EQ(program.dialogs.boxes, Texts{"error: 'SC1' is not a valid floating point value."});
 }
 
 TEST_F(MainWindow, TabPassesTheBandBoxesAndEntersTheFolderTypeAtItsSelection)
 {
-    FolderType()->SetItemIndex(2);
+    FolderType()->SetItemIndex(kTypedFolder);
     Find<QWidget>(program.Main(), "trackPlt")->setFocus();
     Texts visited;
     for (int i = 0; i < 11; ++i) {
@@ -189,9 +189,9 @@ TEST(MainWindowBands, ScaleWhoseBandsShareAFileIsRefusedInABox)
 {
     Program program("[SPDSCALE0]\nSCALEDATA=0;10;255;10;5;1;5;10;2;10;15;3;15;20;4;20;25;5;25;30;6;30;35;7;35;40;8;"
                     "40;1000;9;\n");
-    program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+    EnterTrack(program, QM_SAMPLE_TRACK);
     program.dialogs.boxes.clear();
-    program.Main().Visualise();
+    Click(program.Main(), "BtnPrFiles");
     EXPECT_EQ(program.dialogs.boxes, Texts{"Шкала скоростей не годится: полосы 0-10 км/ч и 5-10 км/ч записали бы "
                                            "один файл sample_10.plt. Верхние границы полос должны возрастать."});
     EXPECT_FALSE(FileExists(program.dir.File("sample_10.plt")));
@@ -205,7 +205,7 @@ TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)
     EXPECT_EQ(program.dialogs.boxes, Texts{"error: Unable to write to " + Dir("gone/Quillmarsh.ini") + "."});
 
     program.settings.StartDir = program.dir.path();
-    program.Main().LoadTrackFile(Dir("gps/day.plt"));
+    EnterTrack(program, Dir("gps/day.plt"));
     EXPECT_TRUE(program.Main().close());
     EXPECT_NE(ReadAll(Dir("Quillmarsh.ini")).find("TRACKFILE=" + Dir("gps/day.plt") + "\r\n"), std::string::npos);
 

@@ -17,19 +17,20 @@ namespace {
 class OutputDir : public MainWindowTest {
 protected:
     OutputDir() : MainWindowTest({"gps/day.plt", "gps/DAY.PLT", "gps/x.plt.plt", "out/"}) {}
-    void SetTrack(const std::string& path) { program.Main().LoadTrackFile(path); }
+    void SetTrack(const std::string& path) { EnterTrack(program, path); }
 };
 
 TEST_F(OutputDir, FolderTypeGivesBaseStateAndColour)
 {
     // Type, sub-folder option, output under the start directory ("*": as typed), editable.
     const std::tuple<int, bool, const char*, bool> rows[] = {
-        {0, false, "", false}, {0, true, "day/", false}, {1, false, "gps/", false}, {1, true, "gps/day/", false},
-        {-1, false, "*", true}};
+        {kStartFolder, false, "", false},    {kStartFolder, true, "day/", false},
+        {kTrackFolder, false, "gps/", false}, {kTrackFolder, true, "gps/day/", false},
+        {kNoFolderType, false, "*", true}};
     SetTrack(Dir("gps/day.plt"));
     for (auto [type, subFolder, output, editable] : rows) {
         SCOPED_TRACE(std::to_string(type) + (subFolder ? " with sub-folder" : ""));
-        FolderType()->SetItemIndex(2);
+        FolderType()->SetItemIndex(kTypedFolder);
         SubFolder(subFolder);
         SetOutput("/typed/");
         program.settings.SettingsChanged = false;
@@ -47,7 +48,7 @@ TEST_F(OutputDir, TrackTypeWithoutTrackFallsBackToOther)
     SetOutput("/kept");
     QTest::mouseClick(FolderType()->Item(1), Qt::LeftButton);
     EXPECT_EQ(program.dialogs.boxes, Texts{"Трек не выбран"});
-    EXPECT_EQ(FolderType()->ItemIndex(), 2);
+    EXPECT_EQ(FolderType()->ItemIndex(), kTypedFolder);
     EXPECT_EQ(OutputText(), "/kept");
     EXPECT_TRUE(Output()->isEnabled());
 
@@ -63,7 +64,7 @@ TEST_F(OutputDir, SubFolderOptionAppendsAndCutsTheTracksSubFolder)
         {"gps/day.plt", "/a/", "/a/day/", "/a/"}, {"gps/DAY.PLT", "/a/", "/a/DAY.PLT", "/a/"},
         {"gps/x.plt.plt", "/a/", "/a/x/.plt", "/a/"}, {"", "/a", "/a/", "/a/"},
         {"gps/day.plt", "/a", "/a/day/", "/a/"}};
-    FolderType()->SetItemIndex(2);
+    FolderType()->SetItemIndex(kTypedFolder);
     for (auto [track, output, with, without] : cases) {
         SCOPED_TRACE(std::string(track) + " " + output);
         SetTrack(*track ? Dir(track) : "");
@@ -83,7 +84,7 @@ TEST_F(OutputDir, SubFolderOptionAppendsAndCutsTheTracksSubFolder)
 
 TEST_F(OutputDir, LeavingChecksTheTypedDirectory)
 {
-    FolderType()->SetItemIndex(2);
+    FolderType()->SetItemIndex(kTypedFolder);
     SetTrack(Dir("gps/day.plt"));
     SubFolder(true);
     Type(Output(), Dir("out"));
@@ -117,11 +118,11 @@ TEST_F(OutputDir, LeavingChecksTheTypedDirectory)
 TEST_F(OutputDir, RelativeTrackResolvesAgainstTheStartDirectory)
 {
     std::filesystem::copy_file(QM_SAMPLE_TRACK, Dir("day1.plt"));
-    FolderType()->SetItemIndex(2);
+    FolderType()->SetItemIndex(kTypedFolder);
     Type(Find<QLineEdit>(program.Main(), "trackPlt"), "day1.plt");
     program.dialogs.directoryAnswers = {Dir("out")};
     Click(program.Main(), "BtnOpnDir");
-    ASSERT_TRUE(program.Main().SaveSettingsFile());
+    ASSERT_TRUE(program.Main().close());
     Click(program.Main(), "BtnPrFiles");
     EXPECT_EQ(program.dialogs.boxes, Texts{"трек обработан"});
     EXPECT_EQ(GetCurrentDir(), program.dir.path());

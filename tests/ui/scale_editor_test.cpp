@@ -1,6 +1,6 @@
 #include "ui_harness.h"
 
-#include "ui/ScaleSelectU.h"
+#include "ui/scale_editor.h"
 #include "ui/widgets/color_box.h"
 
 #include <QGroupBox>
@@ -22,7 +22,7 @@ protected:
     }
     void Open()
     {
-        program.Main().OpenScaleEditor();
+        Click(program.Main(), "SwSpdCat");
         Settle();
         ASSERT_TRUE(editor.isActiveWindow());
     }

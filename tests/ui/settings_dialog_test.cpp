@@ -13,9 +13,11 @@ namespace {
 class SettingsDialog : public testing::Test {
 protected:
     void SetUp() override { program.Start(); }
+    // Once the main window is active again, which gives its controls back.
     void Open()
     {
-        program.Main().OpenSettingsDialog();
+        Settle();
+        Click(program.Main(), "BtnSettings");
         Settle();
         ASSERT_TRUE(dialog.isActiveWindow());
         program.settings.SettingsChanged = false;

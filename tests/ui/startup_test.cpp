@@ -1,5 +1,6 @@
 #include "ui_harness.h"
 
+#include "ui/interface_language.h"
 #include "ui/widgets/color_box.h"
 #include "ui/widgets/radio_group.h"
 #include "version.h"
@@ -32,7 +33,7 @@ TEST(Startup, FirstRunShowsDefaultsInFourWindows)
 
     MainWindow& main = program.Main();
     EXPECT_TRUE(program.dialogs.boxes.empty());
-    EXPECT_EQ(FolderType(program), 0);
+    EXPECT_EQ(FolderType(program), kStartFolder);
     auto* output = Find<QLineEdit>(main, "EoutputDir");
     EXPECT_EQ(output->text().toStdString(), program.dir.path() + "/");
     EXPECT_FALSE(output->isEnabled());
@@ -64,14 +65,20 @@ TEST(Startup, TheProgramTakesAtMostOneFile)
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
+// The box of the folder rule in the language the file names.
 TEST(Startup, ReadsSettingsBeforeTheOtherWindowsExist)
 {
-    Program program("[FILES]\r\nTRACKFILE={dir}/gone.plt\r\nFOLDERTYPE=1\r\n");
-    EXPECT_EQ(program.dialogs.boxes, Texts{"Трек не выбран"});
-    EXPECT_EQ(program.dialogs.windowsAtBox, std::vector<std::vector<std::string>>{{"Form1"}});
-    EXPECT_EQ(Text(program.Main(), "trackPlt"), "");
-    EXPECT_EQ(FolderType(program), 2);
-    EXPECT_TRUE(program.settings.SettingsChanged);
+    for (const auto& [language, box] : {std::pair{"ru", "Трек не выбран"}, std::pair{"en", "No track chosen"}}) {
+        SCOPED_TRACE(language);
+        Program program("[FILES]\r\nTRACKFILE={dir}/gone.plt\r\nFOLDERTYPE=1\r\n[INTERFACE]\r\nLANGUAGE=" +
+                        std::string(language) + "\r\n");
+        EXPECT_EQ(program.dialogs.boxes, Texts{box});
+        EXPECT_EQ(program.dialogs.windowsAtBox, std::vector<std::vector<std::string>>{{"Form1"}});
+        EXPECT_EQ(Text(program.Main(), "trackPlt"), "");
+        EXPECT_EQ(FolderType(program), kTypedFolder);
+        EXPECT_TRUE(program.settings.SettingsChanged);
+    }
+    InstallInterfaceLanguage(Language::Russian);
 }
 
 // A settings file that is there but was not read in full: one box at start
@@ -84,7 +91,7 @@ TEST(Startup, SettingsFileNotReadInFullIsReportedAndKept)
     const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {  // file, files, reason
         {"[VISUAL]\r\nTIMEINTRVL=7\r\n[SPDSCALE1]\r\nSCALEDATA=0;2;x;\r\n[STATISTICS]\r\nMINSPD=3\r\n", {},
          " (строка 4): 'x' is not a valid integer value."},
-        {"", {"Quillmarsh.ini/"}, ": is a directory."}};
+        {"", {"Quillmarsh.ini/"}, ": Это каталог."}};
     for (const auto& [file, files, reason] : cases) {
         SCOPED_TRACE(reason);
         Program program(file, files);
@@ -99,7 +106,7 @@ TEST(Startup, SettingsFileNotReadInFullIsReportedAndKept)
         EXPECT_EQ(Text(program.Main(), "EoutputDir"), program.dir.path() + "/");
 
         program.dialogs.boxes.clear();
-        EXPECT_TRUE(program.Main().CanClose());
+        EXPECT_TRUE(program.Main().close());
         EXPECT_EQ(program.dialogs.boxes,
                   Texts{"Настройки не сохранены: файл настроек \"" + path + "\" не был прочитан и остается без изменений."});
         if (!file.empty()) {
@@ -113,17 +120,17 @@ TEST(Startup, StoredFolderFollowsTheDirectoryRules)
 {
     // Settings file, selected type, output ("{dir}/" and "{home}/" stand for the start and home directories).
     const std::tuple<const char*, int, const char*> cases[] = {
-        {"[FILES]\nFOLDERTYPE=7\nFOLDERNAME={dir}/out\n", 2, "{dir}/out"},
-        {"[FILES]\nFOLDERTYPE=-1\nFOLDERNAME={dir}/out\n", -1, "{dir}/out"},
-        {"[FILES]\nFOLDERTYPE=2\nFOLDERNAME={dir}/no\n", 2, "{home}/"},
-        {"[FILES]\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=2\nSUBFOLDER=1\nFOLDERNAME={dir}/out/day/\n", 2,
+        {"[FILES]\nFOLDERTYPE=7\nFOLDERNAME={dir}/out\n", kTypedFolder, "{dir}/out"},
+        {"[FILES]\nFOLDERTYPE=-1\nFOLDERNAME={dir}/out\n", kNoFolderType, "{dir}/out"},
+        {"[FILES]\nFOLDERTYPE=2\nFOLDERNAME={dir}/no\n", kTypedFolder, "{home}/"},
+        {"[FILES]\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=2\nSUBFOLDER=1\nFOLDERNAME={dir}/out/day/\n", kTypedFolder,
          "{dir}/out/day/"},
-        {"[FILES]\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=2\nSUBFOLDER=1\nFOLDERNAME={dir}/no/day/\n", 2,
+        {"[FILES]\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=2\nSUBFOLDER=1\nFOLDERNAME={dir}/no/day/\n", kTypedFolder,
          "{home}/day/"},
-        {"[FILES]\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=1\nSUBFOLDER=1\n", 1, "{dir}/gps/day/"},
-        {"Quillmarsh V1.1 settings file\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=2\nFOLDERNAME={dir}/out\n", 2,
-         "{dir}/out"},
-        {"Quillmarsh V1.1 settings file\nFOLDERTYPE=2\nFOLDERNAME={dir}/no\n", 2, "{home}/"}};
+        {"[FILES]\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=1\nSUBFOLDER=1\n", kTrackFolder, "{dir}/gps/day/"},
+        {"Quillmarsh V1.1 settings file\nTRACKFILE={dir}/gps/day.plt\nFOLDERTYPE=2\nFOLDERNAME={dir}/out\n",
+         kTypedFolder, "{dir}/out"},
+        {"Quillmarsh V1.1 settings file\nFOLDERTYPE=2\nFOLDERNAME={dir}/no\n", kTypedFolder, "{home}/"}};
     for (auto [file, selected, output] : cases) {
         SCOPED_TRACE(file);
         Program program(file, {"gps/day.plt", "out/day/"});
@@ -132,7 +139,7 @@ TEST(Startup, StoredFolderFollowsTheDirectoryRules)
         if (expected.starts_with("{home}/")) expected.replace(0, 7, MainWindow::FallbackDirectory());
         EXPECT_EQ(FolderType(program), selected);
         EXPECT_EQ(Text(program.Main(), "EoutputDir"), expected);
-        EXPECT_EQ(Find<QLineEdit>(program.Main(), "EoutputDir")->isEnabled(), selected != 0 && selected != 1);
+        EXPECT_EQ(Find<QLineEdit>(program.Main(), "EoutputDir")->isEnabled(), selected != kStartFolder && selected != kTrackFolder);
         EXPECT_TRUE(program.dialogs.boxes.empty());
     }
 }

@@ -1,6 +1,6 @@
 #include "ui_harness.h"
 
-#include "ui/TrStatFormU.h"
+#include "ui/statistics_window.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/radio_group.h"
 
@@ -31,11 +31,11 @@ class StatWindow : public testing::Test {
 protected:
     void SetUp() override
     {
-        program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
-        program.Main().LoadFolderType(2);
+        EnterTrack(program, QM_SAMPLE_TRACK);
+        Find<RadioGroup>(program.Main(), "RGoutputDir")->SetItemIndex(kTypedFolder);
         Find<QLineEdit>(program.Main(), "EoutputDir")->setText(QString::fromStdString(Out("")));
         program.Start();
-        program.Main().ShowStatistics();
+        Click(program.Main(), "BtnGetStat");
         Settle();
     }
     std::string Out(const std::string& name) { return program.dir.File("out/" + name); }
@@ -61,9 +61,9 @@ TEST(StatCommandWindow, TrackWithoutTimesGivesOneBox)
     Program program;
     const std::string track =
         program.dir.Write("untimed.gpx", "<gpx><trk><trkseg><trkpt lat=\"55\" lon=\"37\"/></trkseg></trk></gpx>");
-    program.Main().LoadTrackFile(track);
+    EnterTrack(program, track);
     program.Start();
-    program.Main().ShowStatistics();
+    Click(program.Main(), "BtnGetStat");
     EXPECT_EQ(program.dialogs.boxes, Texts{"В треке нет данных о времени: ни у одной из 1 точек файла " + track +
                                            " нет отметки <time>."});
     EXPECT_FALSE(program.windows.statisticsWindow->isVisible());
@@ -118,7 +118,7 @@ TEST_F(StatWindow, SavesAndCopiesEveryLineWithCrLf)
     Click(stat, "Button2");
     const std::string cannotCreate = "error: Cannot create file \"" + Out("sample_stat.csv") + "\". ";
     EXPECT_EQ(program.dialogs.boxes,
-              (Texts{cannotCreate + "No such file or directory.", cannotCreate + "Is a directory."}));
+              (Texts{cannotCreate + "Нет такого файла или каталога.", cannotCreate + "Это каталог."}));
     EXPECT_TRUE(stat.isVisible());
 }
 

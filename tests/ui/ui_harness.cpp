@@ -109,6 +109,11 @@ void Type(QLineEdit* edit, const std::string& text)
     QTest::keyClicks(edit, QString::fromStdString(text));
 }
 
+void EnterTrack(Program& program, const std::string& path)
+{
+    Find<QLineEdit>(program.Main(), "trackPlt")->setText(QString::fromStdString(path));
+}
+
 void Leave(QWidget* control) { QTest::keyClick(control, Qt::Key_Tab); }
 
 void Click(QWidget& window, const char* name) { QTest::mouseClick(Find<QPushButton>(window, name), Qt::LeftButton); }

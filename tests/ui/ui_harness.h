@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/output_folder.h"
 #include "settings/settings.h"
 #include "support/test_support.h"
 #include "ui/app_windows.h"
@@ -116,6 +117,10 @@ protected:
 
     Program program;
 };
+
+// The main window's track field holding path, as a paste puts it there: the
+// track-field rules run only when the user leaves the field.
+void EnterTrack(Program& program, const std::string& path);
 
 // What the user does: type into an edit (it gets the focus, its text is
 // replaced), leave a control with Tab, click a named button.

@@ -1,3 +1,4 @@
+#include "platform/locale_formats.h"
 #include "ui/offscreen_notes.h"
 #include "ui/interface_language.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     qm::DropOffscreenPlatformNotes();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillmarsh");
+    qm::UseCNumberFormat();
     qm::InstallInterfaceLanguage(qm::Language::Russian);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

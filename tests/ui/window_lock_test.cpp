@@ -27,7 +27,7 @@ TEST(Locking, EveryWayOfClosingGivesTheMainWindowBack)
                                       : static_cast<QWidget&>(*program.windows.settingsDialog);
         for (const char* way : {"OK", "Cancel", "Esc", "close box"}) {
             SCOPED_TRACE(window.objectName().toStdString() + " " + way);
-            scaleEditor ? main.OpenScaleEditor() : main.OpenSettingsDialog();
+            Click(main, scaleEditor ? "SwSpdCat" : "BtnSettings");
             Settle();
             EXPECT_TRUE(window.isActiveWindow());
             EXPECT_FALSE(main.isEnabled());
@@ -53,14 +53,14 @@ TEST(Locking, SecondaryWindowOpensCentredOverItsOpenerThenWhereItWasLeft)
     main.move(main.screen()->availableGeometry().center() - QPoint(main.width() / 2, main.height() / 2));
     program.Start();
     QWidget& dialog = *program.windows.settingsDialog;
-    main.OpenSettingsDialog();
+    Click(main, "BtnSettings");
     Settle();
     EXPECT_LE((dialog.geometry().center() - main.geometry().center()).manhattanLength(), 10);
 
     dialog.move(dialog.pos() + QPoint(30, 20));
     const QPoint left = dialog.pos();
     dialog.close();
-    main.OpenSettingsDialog();
+    Click(main, "BtnSettings");
     Settle();
     EXPECT_EQ(dialog.pos(), left);
 }

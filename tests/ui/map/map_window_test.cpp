@@ -21,7 +21,7 @@ protected:
     {
         program.settings.TILEURL.clear();
         program.Start();
-        program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+        EnterTrack(program, QM_SAMPLE_TRACK);
     }
     MapWindow& Map() { return *program.windows.mapWindow; }
     std::string Legend(const char* name) { return Map().View()->Legend()->CellText(name).toStdString(); }
@@ -61,7 +61,7 @@ TEST_F(MapWindowTest, LegendTotalsAreTheStatisticsTrackRow)
     for (const std::string& track : {std::string(QM_SAMPLE_TRACK),
                                     std::string(QM_TEST_DATA) + "/tracks/GPSBabel-gpsbabel-reference-track-dg100.gpx"}) {
         SCOPED_TRACE(track);
-        program.Main().LoadTrackFile(track);
+        EnterTrack(program, track);
         Click(program.Main(), "BtnMap");
         RecordingSink sink;
         const std::optional<StatTable> table = TrackStatistics(track, program.settings, sink);
@@ -87,11 +87,11 @@ TEST_F(MapWindowTest, TrackThatCannotBeShownOpensNoWindow)
     for (const std::string& track : {empty, timeless, missing}) {
         SCOPED_TRACE(track);
         // Even with the map open on a good track, and after the statistics of the bad one.
-        program.Main().LoadTrackFile(QM_SAMPLE_TRACK);
+        EnterTrack(program, QM_SAMPLE_TRACK);
         Click(program.Main(), "BtnMap");
         ASSERT_TRUE(Map().isVisible());
-        program.Main().LoadTrackFile(track);
-        program.Main().ShowStatistics();
+        EnterTrack(program, track);
+        Click(program.Main(), "BtnGetStat");
         // What Визуализация says of the track.
         program.dialogs.boxes.clear();
         Click(program.Main(), "BtnPrFiles");

@@ -122,14 +122,14 @@ TEST(QuillmarshRender, NeverWritesOverItsTrackOrSettings)
         QStringList arguments;
         std::string error;
     } refused[] = {
-        {{"t.plt", "t.plt"}, "t.plt: is the track and would be replaced by the picture t.plt\n"},
-        {{"t.plt", "./t.plt"}, "t.plt: is the track and would be replaced by the picture ./t.plt\n"},
-        {{"t.plt", "hard.png"}, "t.plt: is the track and would be replaced by the picture hard.png\n"},
-        {{"t.plt", "soft.png"}, "t.plt: is the track and would be replaced by the picture soft.png\n"},
+        {{"t.plt", "t.plt"}, "t.plt: это трек, его заменил бы рисунок t.plt\n"},
+        {{"t.plt", "./t.plt"}, "t.plt: это трек, его заменил бы рисунок ./t.plt\n"},
+        {{"t.plt", "hard.png"}, "t.plt: это трек, его заменил бы рисунок hard.png\n"},
+        {{"t.plt", "soft.png"}, "t.plt: это трек, его заменил бы рисунок soft.png\n"},
         {{"t.plt", "s.ini", "--settings", "s.ini"},
-         "s.ini: is the settings file and would be replaced by the picture s.ini\n"},
+         "s.ini: это файл настроек, его заменил бы рисунок s.ini\n"},
         {{"t.plt", "Quillmarsh.ini"},
-         "Quillmarsh.ini: is the settings file and would be replaced by the picture Quillmarsh.ini\n"},
+         "Quillmarsh.ini: это файл настроек, его заменил бы рисунок Quillmarsh.ini\n"},
     };
     for (const auto& r : refused) {
         const Rendered run = Render(dir, r.arguments);
@@ -153,7 +153,7 @@ TEST(QuillmarshRender, PictureReplacedWholeOrNotAtAll)
     // The disk fills up: the picture of before stays as it was.
     const Rendered full = Render(dir, {QM_SAMPLE_TRACK, "out.png"}, 4096);
     EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.errors.rfind("out.png: Cannot write file \"out.png\". File too large\n", 0), 0u) << full.errors;
+    EXPECT_EQ(full.errors.rfind("out.png: Не удалось записать файл \"out.png\". Файл слишком велик\n", 0), 0u) << full.errors;
     EXPECT_EQ(ReadAll(before), "the picture of before");
 
     // A new file takes the name: the old one, under another name, is untouched.
@@ -190,7 +190,7 @@ TEST(QuillmarshRender, DrawsTheMeasureAskedFor)
         {{ride, "ride.png", "--measure", "heart-rate"}, 0, "", true},
         {{ride, "ride.png"}, 0, "", false},
         {{QM_SAMPLE_TRACK, "ride.png", "--measure", "power"}, 0,
-         std::string(QM_SAMPLE_TRACK) + ": holds no power: the profile is drawn without it\n", false},
+         std::string(QM_SAMPLE_TRACK) + ": в треке нет измерения power: профиль нарисован без него\n", false},
         {{ride, "none.png", "--measure", "speed"}, 2,
          "quillmarsh-render: --measure takes heart-rate, cadence, power or temperature\n"
          "Try 'quillmarsh-render --help'.\n",

@@ -12,7 +12,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -45,7 +44,7 @@ TEST_F(RealDialogs, RelativeTrackResolvesAgainstTheStartDirectoryAfterTheChooser
 {
     Start({"out/"});
     std::filesystem::copy_file(QM_SAMPLE_TRACK, program->dir.File("day1.plt"));
-    Find<RadioGroup>(Main(), "RGoutputDir")->SetItemIndex(2);
+    Find<RadioGroup>(Main(), "RGoutputDir")->SetItemIndex(kTypedFolder);
     ClickOn(Control(Main(), "trackPlt"));
     PressKeys({"ctrl+a"});
     TypeText("day1.plt");
@@ -77,8 +76,8 @@ TEST_F(RealDialogs, ScaleEditorOpensAloneAfterTheOutputFolderWasRemoved)
 {
     Start({"out/", "tracks/"});
     std::filesystem::copy_file(QM_SAMPLE_TRACK, program->dir.File("tracks/sample.plt"));
-    Main().LoadTrackFile(program->dir.File("tracks/sample.plt"));
-    Find<RadioGroup>(Main(), "RGoutputDir")->SetItemIndex(2);
+    EnterTrack(*program, program->dir.File("tracks/sample.plt"));
+    Find<RadioGroup>(Main(), "RGoutputDir")->SetItemIndex(kTypedFolder);
     Find<QLineEdit>(Main(), "EoutputDir")->setText(QString::fromStdString(program->dir.File("out/")));
     QWidget& stat = *program->windows.statisticsWindow;
     QWidget& editor = *program->windows.scaleEditor;
@@ -116,7 +115,7 @@ TEST_F(RealDialogs, BoxOpenedWhileTheScaleEditorIsOpenStandsAboveIt)
     // The box comes from the main window, as a folder check would, in the
     // moment the editor opens.
     QTimer::singleShot(0, &Main(), [&] {
-        Main().OpenScaleEditor();
+        Click(Main(), "SwSpdCat");
         dialogs.MessageBox("Проверка");
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return box != nullptr; }, 10000));
@@ -180,7 +179,7 @@ TEST(SettingsFileUnderWindowManager, UnreadableFileIsReportedAtStartAndKeptAtClo
     Settings settings;
     QtDialogs dialogs;
     AppWindows windows = CreateAppWindows(settings, dialogs);
-    EXPECT_EQ(first, "Файл настроек \"" + path + "\" не прочитан: " + std::strerror(EACCES) +
+    EXPECT_EQ(first, "Файл настроек \"" + path + "\" не прочитан: Отказано в доступе"
                          ".\nНастройки, которые не удалось прочитать, взяты по умолчанию. При выходе этот файл не "
                          "будет перезаписан.");
     EXPECT_EQ(settings.TIMEINTRVL, 2);

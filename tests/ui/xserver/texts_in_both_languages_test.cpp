@@ -55,18 +55,17 @@ TEST(TextsUnderWindowManager, EveryWindowShowsItsTextsWholeInBothLanguages)
         Program program("[INTERFACE]\r\nLANGUAGE=" + language + "\r\n");
         program.settings.TILEURL.clear();
         MainWindow& main = program.Main();
-        main.LoadTrackFile(QM_SAMPLE_TRACK);
+        EnterTrack(program, QM_SAMPLE_TRACK);
         main.show();
         ASSERT_TRUE(WaitActive(main));
         EXPECT_EQ(CutTexts(main), std::vector<std::string>{}) << "main";
         AppWindows& w = program.windows;
-        const std::pair<void (MainWindow::*)(), QWidget*> secondary[] = {
-            {&MainWindow::OpenSettingsDialog, w.settingsDialog.get()},
-            {&MainWindow::OpenScaleEditor, w.scaleEditor.get()},
-            {&MainWindow::ShowStatistics, w.statisticsWindow.get()},
-            {&MainWindow::OpenMap, w.mapWindow.get()}};
-        for (auto [open, window] : secondary) {
-            (main.*open)();
+        const std::pair<const char*, QWidget*> secondary[] = {{"BtnSettings", w.settingsDialog.get()},
+                                                               {"SwSpdCat", w.scaleEditor.get()},
+                                                               {"BtnGetStat", w.statisticsWindow.get()},
+                                                               {"BtnMap", w.mapWindow.get()}};
+        for (auto [opener, window] : secondary) {
+            Click(main, opener);
             ASSERT_TRUE(WaitActive(*window));
             EXPECT_EQ(CutTexts(*window), std::vector<std::string>{}) << window->objectName().toStdString();
             window->close();

@@ -96,8 +96,8 @@ TEST_F(UnderWindowManager, FocusReturnsToTheControlThatStartedItAndTheOutputFoll
         SCOPED_TRACE(situation);
         auto* trackEdit = Find<QLineEdit>(main, "trackPlt");
         trackEdit->setText(QString::fromStdString(track));
-        Find<RadioGroup>(main, "RGoutputDir")->SetItemIndex(2);
-        Find<RadioGroup>(main, "RGoutputDir")->SetItemIndex(1);
+        Find<RadioGroup>(main, "RGoutputDir")->SetItemIndex(kTypedFolder);
+        Find<RadioGroup>(main, "RGoutputDir")->SetItemIndex(kTrackFolder);
         ASSERT_EQ(Output(), program.dir.File("tracks/sample/"));
 
         openAndClose();

@@ -1,8 +1,8 @@
-#include "ui/ScaleSelectU.h"
+#include "ui/scale_editor.h"
 
 #include "platform/error.h"
 #include "platform/number_text.h"
-#include "ui/Quillmarsh.h"
+#include "ui/main_window.h"
 #include "ui/widgets/color_box.h"
 #include "ui/dialog_keys.h"
 #include "ui/dialogs.h"
@@ -38,8 +38,8 @@ QString CellName(int row, int band)
 
 }  // namespace
 
-ScaleEditor::ScaleEditor(MainWindow& form1, Settings& settings, Dialogs& dialogs)
-    : QWidget(nullptr, kDialogFrame | Qt::WindowStaysOnTopHint), main_(form1), settings_(settings),
+ScaleEditor::ScaleEditor(MainWindow& mainWindow, Settings& settings, Dialogs& dialogs)
+    : QWidget(nullptr, kDialogFrame | Qt::WindowStaysOnTopHint), main_(mainWindow), settings_(settings),
       dialogs_(dialogs)
 {
     setObjectName("ScaleSelect");

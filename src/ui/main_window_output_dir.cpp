@@ -1,9 +1,10 @@
 // The main window's output directory rules and the FILES values it holds.
-#include "ui/Quillmarsh.h"
+#include "ui/main_window.h"
 
 #include "platform/file_system.h"
 #include "platform/path_text.h"
 #include "settings/output_folder.h"
+#include "settings/start_files.h"
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"
 #include "ui/qt_text.h"
@@ -14,8 +15,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-
-#include <algorithm>
+#include <QSignalBlocker>
 
 namespace qm {
 namespace {
@@ -24,6 +24,9 @@ const QColor kFixedColor(0xC0, 0xC0, 0xC0);
 const QColor kTypedColor(0xFF, 0xFF, 0xFF);
 // Dark enough to read on the silver of a fixed directory.
 const QColor kFixedTextColor(0x50, 0x50, 0x50);
+
+// Said when the track's folder is chosen while there is no track.
+std::string NoTrackChosenText() { return ToStd(qm::MainWindow::tr("Трек не выбран")); }
 
 }  // namespace
 
@@ -45,7 +48,7 @@ void MainWindow::FolderTypeChanged()
     const OutputFolder folder =
         FolderOfType(type, TextOf(trackEdit), TextOf(outputDirEdit), subFolderBox->isChecked(), settings_.StartDir);
     if (folder.Type != type) {
-        dialogs_.ShowMessage(ToStd(tr("Трек не выбран")));
+        dialogs_.ShowMessage(NoTrackChosenText());
         folderTypeGroup->SetItemIndex(folder.Type);
     }
     SetText(outputDirEdit, folder.Text);
@@ -94,65 +97,23 @@ void MainWindow::CheckOutputDir(QWidget* sender)
     ReturnFocus(sender);
 }
 
-void MainWindow::OutputDirEdited() { settings_.SettingsChanged = true; }
-
-std::string MainWindow::TrackFile() const { return TextOf(trackEdit); }
-
-int32_t MainWindow::FolderType() const { return folderTypeGroup->ItemIndex(); }
-
-bool MainWindow::SubFolder() const { return subFolderBox->isChecked(); }
-
-std::string MainWindow::FolderName() const { return TextOf(outputDirEdit); }
-
-FilesSettings MainWindow::Files() const { return FilesSettings{TrackFile(), FolderType(), SubFolder(), FolderName()}; }
-
-void MainWindow::ApplyLoadedFiles(const LoadedSettings& loaded)
+FilesSettings MainWindow::Files() const
 {
-    LoadTrackFile(loaded.Files.TRACKFILE);
-    LoadFolderType(loaded.Files.FOLDERTYPE);
-    LoadSubFolder(loaded.Files.SUBFOLDER);
-    LoadFolderName(loaded.Files.FOLDERNAME);
-    for (const OldFilesLine& line : loaded.OldFiles) {
-        switch (line.Name) {
-        case OldFilesLine::Key::TRACKFILE:
-            ImportTrackFile(line.Value);
-            break;
-        case OldFilesLine::Key::FOLDERTYPE:
-            ImportFolderType(line.SelectedFolderType(!TrackFile().empty()));
-            break;
-        case OldFilesLine::Key::FOLDERNAME:
-            if (FolderType() == 2) ImportFolderName(line.Value);
-            break;
-        }
+    return FilesSettings{TextOf(trackEdit), folderTypeGroup->ItemIndex(), subFolderBox->isChecked(),
+                         TextOf(outputDirEdit)};
+}
+
+void MainWindow::ShowStartFiles(const StartFiles& start)
+{
+    ShowTrack(start.Files.TRACKFILE);
+    {
+        // The rules have run on the way to these values.
+        const QSignalBlocker quietBox(subFolderBox), quietGroup(folderTypeGroup);
+        subFolderBox->setChecked(start.Files.SUBFOLDER);
+        folderTypeGroup->SetItemIndex(start.Files.FOLDERTYPE);
     }
+    SetText(outputDirEdit, start.Files.FOLDERNAME);
+    for (int i = 0; i < start.FolderFallbacks; ++i) dialogs_.ShowMessage(NoTrackChosenText());
 }
-
-void MainWindow::LoadTrackFile(const std::string& path) { ShowTrack(FileExists(path) ? path : std::string()); }
-
-void MainWindow::LoadFolderType(int32_t type) { SelectFolderType(type < 0 ? -1 : std::min(type, 2)); }
-
-void MainWindow::LoadSubFolder(bool on) { subFolderBox->setChecked(on); }
-
-void MainWindow::LoadFolderName(const std::string& directory)
-{
-    std::string text = subFolderBox->isChecked() ? CutSubFolder(directory, "") : directory;
-    SetText(outputDirEdit, DirectoryExists(text) ? text : FallbackDirectory());
-    AppendSubFolder(false);
-}
-
-void MainWindow::ImportTrackFile(const std::string& path)
-{
-    if (FileExists(path)) ShowTrack(path);
-}
-
-void MainWindow::ImportFolderType(int32_t type) { SelectFolderType(type); }
-
-void MainWindow::ImportFolderName(const std::string& directory)
-{
-    SetText(outputDirEdit, DirectoryExists(directory) ? directory : FallbackDirectory());
-}
-
-// Selecting another item runs the folder-type rule, as a click would.
-void MainWindow::SelectFolderType(int32_t type) { folderTypeGroup->SetItemIndex(type); }
 
 }  // namespace qm

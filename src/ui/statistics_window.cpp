@@ -1,10 +1,10 @@
-#include "ui/TrStatFormU.h"
+#include "ui/statistics_window.h"
 
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "stats/report_save.h"
-#include "ui/Quillmarsh.h"
-#include "ui/TrStatFmSettU.h"
+#include "ui/main_window.h"
+#include "ui/settings_dialog.h"
 #include "ui/dialogs.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/qt_text.h"
@@ -121,7 +121,8 @@ void StatisticsWindow::FormatChanged() { RefreshReport(); }
 
 void StatisticsWindow::RefreshReport()
 {
-    Report report = BuildReport(table_, settings_, mainWindow_.TrackFile(), mainWindow_.FolderName(),
+    const FilesSettings files = mainWindow_.Files();
+    Report report = BuildReport(table_, settings_, files.TRACKFILE, files.FOLDERNAME,
                                 static_cast<ReportFormat>(formatGroup->ItemIndex()));
     // The same text again keeps where the user scrolled to (coming back from
     // another program activates the window too).

@@ -25,7 +25,7 @@ class MainWindow;
 class ScaleEditor : public QWidget {
     Q_OBJECT
 public:
-    ScaleEditor(MainWindow& form1, Settings& settings, Dialogs& dialogs);
+    ScaleEditor(MainWindow& mainWindow, Settings& settings, Dialogs& dialogs);
 
     // The row whose radio button is on while the editor is open.
     int currentRow = 0;

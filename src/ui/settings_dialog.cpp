@@ -1,4 +1,4 @@
-#include "ui/TrStatFmSettU.h"
+#include "ui/settings_dialog.h"
 
 #include "platform/error.h"
 #include "platform/number_text.h"

@@ -1,4 +1,4 @@
-#include "ui/Quillmarsh.h"
+#include "ui/main_window.h"
 
 #include "commands/statistics.h"
 #include "commands/visualise.h"
@@ -6,10 +6,12 @@
 #include "platform/file_system.h"
 #include "platform/number_text.h"
 #include "platform/path_text.h"
+#include "settings/output_folder.h"
 #include "settings/settings_file.h"
-#include "ui/ScaleSelectU.h"
-#include "ui/TrStatFmSettU.h"
-#include "ui/TrStatFormU.h"
+#include "settings/start_files.h"
+#include "ui/scale_editor.h"
+#include "ui/settings_dialog.h"
+#include "ui/statistics_window.h"
 #include "ui/widgets/color_box.h"
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"
@@ -34,7 +36,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <clocale>
 
 namespace qm {
 namespace {
@@ -164,7 +165,7 @@ void MainWindow::CreateControls()
     connect(editScaleButton, &QPushButton::clicked, this, &MainWindow::OpenScaleEditor);
     connect(folderTypeGroup, &RadioGroup::Changed, this, &MainWindow::FolderTypeChanged);
     connect(subFolderBox, &QCheckBox::toggled, this, &MainWindow::SubFolderToggled);
-    connect(outputDirEdit, &QLineEdit::textChanged, this, &MainWindow::OutputDirEdited);
+    connect(outputDirEdit, &QLineEdit::textChanged, this, [this] { settings_.SettingsChanged = true; });
     OnExit(trackEdit, [this] { TrackLeft(); });
     OnExit(outputDirEdit, [this] { CheckOutputDir(outputDirEdit); });
 }
@@ -174,9 +175,9 @@ void MainWindow::Retranslate()
     trackLabel->setText(tr("Трек"));
     resultLabel->setText(tr("Результат"));
     folderTypeGroup->setTitle(tr("Директория для сохранения"));
-    folderTypeGroup->Item(0)->setText(tr("приложение"));
-    folderTypeGroup->Item(1)->setText(tr("исходный трек"));
-    folderTypeGroup->Item(2)->setText(tr("другая"));
+    folderTypeGroup->Item(kStartFolder)->setText(tr("приложение"));
+    folderTypeGroup->Item(kTrackFolder)->setText(tr("исходный трек"));
+    folderTypeGroup->Item(kTypedFolder)->setText(tr("другая"));
     subFolderBox->setText(tr("Создавать подкаталог"));
     visualiseButton->setText(tr("&Визуализация"));
     statisticsButton->setText(tr("&Статистика"));
@@ -204,15 +205,13 @@ void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor
 
 void MainWindow::LoadSettingsAtStart()
 {
-    // Numbers convert with "." whatever the user's locale.
-    std::setlocale(LC_NUMERIC, "C");
     settings_.StartDir = GetCurrentDir();
     chooserDir_ = settings_.StartDir;
     const std::string path = SettingsFilePath(settings_.StartDir);
     const LoadedSettings loaded = LoadSettings(path, settings_);
-    ApplyLoadedFiles(loaded);
-    // Every window, and the box about the file itself, in the language it names.
+    // Every window, and the boxes of the load, in the language it names.
     InstallInterfaceLanguage(settings_.LANGUAGE);
+    ShowStartFiles(FilesAtStart(loaded, settings_.StartDir, FallbackDirectory()));
     if (loaded.Error) dialogs_.ShowError(SettingsNotReadText(path, *loaded.Error));
     // The program runs on what it could read and the defaults for the rest.
     ShowScale(settings_.CurrentScale());
@@ -222,11 +221,9 @@ void MainWindow::LoadSettingsAtStart()
 bool MainWindow::event(QEvent* event)
 {
     // A disabled window is locked by a secondary one and cannot become active.
-    if (event->type() == QEvent::WindowActivate && isEnabled()) Activated();
+    if (event->type() == QEvent::WindowActivate && isEnabled()) SetControlsEnabled(true);
     return QWidget::event(event);
 }
-
-void MainWindow::Activated() { SetControlsEnabled(true); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
@@ -240,11 +237,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::CanClose()
 {
-    if (settingsDialog_ && settingsDialog_->SaveSettingsAtClose()) return SaveSettingsFile();
+    if (settingsDialog_ && settingsDialog_->SaveSettingsAtClose()) return SaveSettings(settings_, Files(), dialogs_);
     return true;
 }
-
-bool MainWindow::SaveSettingsFile() { return SaveSettings(settings_, Files(), dialogs_); }
 
 void MainWindow::SetControlsEnabled(bool enabled)
 {
@@ -256,13 +251,13 @@ void MainWindow::SetControlsEnabled(bool enabled)
         commandFocus_ = focusWidget();
         MoveFocusQuietly([this] { commandFocus_->clearFocus(); });
     }
-    // The map button goes with the ten, or the focus would stay on it while a command runs.
+    // The map button too, or the focus would stay on it while a command runs.
     for (QWidget* control :
          std::initializer_list<QWidget*>{visualiseButton, statisticsButton, mapButton, trackEdit, openTrackButton,
                                          scaleBox, editScaleButton, folderTypeGroup, subFolderBox, settingsButton})
         control->setEnabled(enabled);
     const int type = folderTypeGroup->ItemIndex();
-    openDirButton->setEnabled(enabled && type != 0 && type != 1);
+    openDirButton->setEnabled(enabled && type != kStartFolder && type != kTrackFolder);
     // A window still locked by a secondary one gets it back on its activation.
     if (enabled && commandFocus_ && isEnabled()) {
         QWidget* control = commandFocus_;

@@ -1,0 +1,55 @@
+#include "settings/start_files.h"
+
+#include "platform/file_system.h"
+#include "settings/output_folder.h"
+#include "settings/settings_file.h"
+
+#include <algorithm>
+
+namespace qm {
+
+StartFiles FilesAtStart(const LoadedSettings& loaded, const std::string& startDir, const std::string& fallbackDir)
+{
+    StartFiles start;
+    FilesSettings& files = start.Files;
+    files.FOLDERTYPE = kNoFolderType;
+    // As a radio group takes an item index: only a change runs the rule.
+    const auto select = [&](int32_t type) {
+        type = std::clamp(type, kNoFolderType, kTypedFolder);
+        if (type == files.FOLDERTYPE) return;
+        const OutputFolder folder = FolderOfType(type, files.TRACKFILE, files.FOLDERNAME, files.SUBFOLDER, startDir);
+        if (folder.Type != type) ++start.FolderFallbacks;
+        files.FOLDERTYPE = folder.Type;
+        files.FOLDERNAME = folder.Text;
+    };
+    const auto existingOrFallback = [&](const std::string& folder) {
+        return DirectoryExists(folder) ? folder : fallbackDir;
+    };
+
+    const FilesSettings& ini = loaded.Files;
+    if (FileExists(ini.TRACKFILE)) files.TRACKFILE = ini.TRACKFILE;
+    select(ini.FOLDERTYPE);
+    files.SUBFOLDER = ini.SUBFOLDER;
+    if (files.SUBFOLDER)
+        files.FOLDERNAME = WithSubFolder(existingOrFallback(WithoutSubFolder(ini.FOLDERNAME, files.TRACKFILE)),
+                                         files.TRACKFILE);
+    else
+        files.FOLDERNAME = existingOrFallback(ini.FOLDERNAME);
+
+    for (const OldFilesLine& line : loaded.OldFiles) {
+        switch (line.Name) {
+        case OldFilesLine::Key::TRACKFILE:
+            if (FileExists(line.Value)) files.TRACKFILE = line.Value;
+            break;
+        case OldFilesLine::Key::FOLDERTYPE:
+            select(line.SelectedFolderType(!files.TRACKFILE.empty()));
+            break;
+        case OldFilesLine::Key::FOLDERNAME:
+            if (files.FOLDERTYPE == kTypedFolder) files.FOLDERNAME = existingOrFallback(line.Value);
+            break;
+        }
+    }
+    return start;
+}
+
+}  // namespace qm
