@@ -17,9 +17,11 @@
 #include "platform/file_system.h"
 #include "platform/large_pages.h"
 #include "platform/message_text.h"
+#include "platform/system_error_text.h"
 #include "platform/utf8_bom.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 
@@ -37,7 +39,10 @@ struct WholeFile {
     std::string_view View() const { return {data.get(), size}; }
 };
 
-Message TooLarge(const std::string& path) { return {true, "Cannot read file \"" + path + "\". File too large"}; }
+Message TooLarge(const std::string& path)
+{
+    return {true, MessageText(MessageId::CannotReadFile, {path, SystemErrorText(EFBIG)})};
+}
 
 // Reads all of the file, which refuses more than the bound.
 void ReadWholeFile(FileBytes& file, WholeFile& bytes)

@@ -213,7 +213,7 @@ TEST(BrokenTracks, AFileBeyondAGigabyteIsAReadError)
     // A sparse file: 2 GB of zero bytes that take no disk space.
     std::ofstream(path).close();
     std::filesystem::resize_file(path, uintmax_t{2} << 30);
-    EXPECT_EQ(Read(path).error, "Cannot read file \"" + path + "\". File too large");
+    EXPECT_EQ(Read(path).error, "Не удалось прочитать файл \"" + path + "\". Файл слишком велик");
 }
 
 TEST(BrokenTracks, WhatIsNoRegularFileIsNeverRead)

@@ -4,9 +4,11 @@
 #include "formats/xml/xml_text.h"
 #include "platform/error.h"
 #include "platform/message_text.h"
+#include "platform/system_error_text.h"
 #include "platform/utf8_bom.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 
 namespace qm {
@@ -54,7 +56,7 @@ XmlName SplitXmlName(const XML_Char* name)
 XmlParser NewXmlParser(const std::string& path)
 {
     XmlParser parser(XML_ParserCreateNS(nullptr, kXmlNamespaceSeparator));
-    if (!parser) throw Error("Cannot read file \"" + path + "\". Out of memory");
+    if (!parser) throw Error(MessageText(MessageId::CannotReadFile, {path, SystemErrorText(ENOMEM)}));
     XML_SetUnknownEncodingHandler(parser.get(), &ReadUnknownEncoding, nullptr);
     return parser;
 }
