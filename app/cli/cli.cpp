@@ -98,8 +98,10 @@ void UseMessageLanguage(const std::optional<std::string>& lang, const Settings& 
     SetMessageLanguage(lang ? ParseLanguage(*lang).value_or(settings.LANGUAGE) : settings.LANGUAGE);
 }
 
-bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files)
+bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, const std::optional<std::string>& lang,
+                     Settings& settings, FilesSettings& files)
 {
+    UseMessageLanguage(lang, settings);
     if (file.empty() && !useCurrentDirectory) return true;
     const std::string path = file.empty() ? std::string(kSettingsFileName) : file;
     // A settings file named on the command line must be there.
@@ -109,6 +111,8 @@ bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings
     }
     const LoadedSettings loaded = LoadSettings(path, settings);
     files = loaded.PlainFiles();
+    // The interface's keys are read first, also from a file whose load stops.
+    UseMessageLanguage(lang, settings);
     if (loaded.Error) PrintFileMessage(path, loaded.Error->what(), loaded.Error->Line());
     return !loaded.Error;
 }

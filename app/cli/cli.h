@@ -59,8 +59,10 @@ void UseMessageLanguage(const std::optional<std::string>& lang, const Settings& 
 // is set, from Quillmarsh.ini in the current directory when there is one;
 // otherwise the defaults stay. False, with "FILE: reason", when the file
 // cannot be read as a regular file or its load stops on an error: a script
-// never runs on half-read settings.
-bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, Settings& settings, FilesSettings& files);
+// never runs on half-read settings. Sets the messages' language
+// (UseMessageLanguage) before it reports anything.
+bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, const std::optional<std::string>& lang,
+                     Settings& settings, FilesSettings& files);
 
 // False, with "TRACK: is a directory", for a track that is a directory.
 bool TrackIsNoDirectory(const std::string& track);

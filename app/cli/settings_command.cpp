@@ -17,8 +17,8 @@ int SettingsCommand(std::span<char*> args)
 
     Settings settings;
     FilesSettings files;
-    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), false, settings, files)) return kFailure;
-    UseMessageLanguage(parsed->Option("--lang"), settings);
+    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), false, parsed->Option("--lang"), settings, files))
+        return kFailure;
 
     IniFile ini{std::string(kSettingsFileName)};
     WriteSettings(ini, settings, files);

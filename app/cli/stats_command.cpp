@@ -56,8 +56,8 @@ int StatsCommand(std::span<char*> args)
 
     Settings settings;
     FilesSettings files;
-    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files)) return kFailure;
-    UseMessageLanguage(parsed->Option("--lang"), settings);
+    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, parsed->Option("--lang"), settings, files))
+        return kFailure;
     const std::vector<std::string>& tracks = parsed->positional;
     if (saveDir) {
         BatchOutputs outputs;

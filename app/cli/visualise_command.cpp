@@ -22,8 +22,8 @@ int VisualiseCommand(std::span<char*> args)
 
     Settings settings;
     FilesSettings files;
-    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, settings, files)) return kFailure;
-    UseMessageLanguage(parsed->Option("--lang"), settings);
+    if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, parsed->Option("--lang"), settings, files))
+        return kFailure;
     if (format) settings.OUTFORMAT = *format;
 
     const std::string outputDir = parsed->Option("--out").value_or(".");

@@ -207,9 +207,8 @@ int main(int argc, char** argv)
     // Settings and messages as quillmarsh-cli takes and writes them.
     qm::Settings settings;
     qm::FilesSettings files;
-    if (!qm::cli::LoadCliSettings(settingsFile, true, settings, files) || !qm::cli::TrackIsNoDirectory(track))
+    if (!qm::cli::LoadCliSettings(settingsFile, true, lang, settings, files) || !qm::cli::TrackIsNoDirectory(track))
         return 1;
-    qm::cli::UseMessageLanguage(lang, settings);
 
     qm::cli::FileMessageSink sink;
     sink.path = track;

@@ -42,6 +42,9 @@ TEST_F(CliTest, MessagesNameTheirFileAndBadSettingsStopTheRun)
 #endif
         {{"stats", "good.plt", "--settings", "dir"}, "dir: Это каталог\n"},
         {{"settings", "--settings", "missing.ini"}, "missing.ini: Нет такого файла или каталога\n"},
+        // --lang holds for what is said about the settings file itself.
+        {{"settings", "--settings", "missing.ini", "--lang", "en"}, "missing.ini: No such file or directory\n"},
+        {{"stats", "good.plt", "dir", "--lang", "en"}, "dir: Is a directory\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[1] + " " + c.args[2]);
