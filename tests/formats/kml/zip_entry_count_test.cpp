@@ -13,7 +13,7 @@ namespace {
 std::string Little(uint64_t value, size_t width)
 {
     std::string bytes;
-    for (size_t i = 0; i < width; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+    for (size_t i = 0; i < width; ++i) bytes += static_cast<char>(i < 8 ? value >> (8 * i) & 0xFF : 0);
     return bytes;
 }
 
