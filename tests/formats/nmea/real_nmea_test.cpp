@@ -69,10 +69,15 @@ TEST(RealNmeaTest, AZdaDatesALogOfGgaOnly)
     EXPECT_EQ(GpxTimeText(points.front().DateTime), "2019-03-08T22:00:00Z");
     EXPECT_EQ(GpxTimeText(points[12].DateTime), "2019-03-09T10:00:00Z");
     EXPECT_EQ(GpxTimeText(points.back().DateTime), "2019-03-10T01:00:00Z");
+}
+
+TEST(RealNmeaTest, GpsBabelReadsTheZdaDatedLogAlike)
+{
+    const std::string file = kTracks + "GPSBabel-gpsbabel-reference-track-addmultipledaysmid.nmea";
     ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
     std::optional<Track> theirs = test::GpsBabelTrack("nmea", file);
     ASSERT_TRUE(theirs.has_value());
-    EXPECT_EQ(test::ReadingDifference(*reading.Track, *theirs), "");
+    EXPECT_EQ(test::ReadingDifference(*LoadTrack(file).Track, *theirs), "");
 }
 
 // Logs of GGA only without ZDA have no date: refused, as GPSBabel drops all
