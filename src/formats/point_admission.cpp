@@ -108,21 +108,21 @@ std::optional<float> PointAdmission::Value(std::optional<double> offered)
 
 Admitted PointAdmission::Offer(const OfferedPoint& offered)
 {
+    const bool placed = offered.Latitude && offered.Longitude;
+    const bool inRange = placed && IsUsablePosition(*offered.Latitude, *offered.Longitude) &&
+                         (!offered.Time || IsTrackTime(*offered.Time));
+    if (inRange && rule_ == NotLaterRule::EndsTrack && !points_.empty() &&
+        !(offered.Time && *offered.Time > points_.back().DateTime))
+        return Admitted::EndsTrack;
     ++offered_;
-    if (!offered.Latitude || !offered.Longitude) {
+    if (!placed) {
         ++unplaced_;
         return Admitted::LeftOut;
     }
-    const bool timeWritable = !offered.Time || IsTrackTime(*offered.Time);
-    if (!IsUsablePosition(*offered.Latitude, *offered.Longitude) || !timeWritable) {
+    if (!inRange) {
         ++outOfRange_;
         pieceStarts_ = true;
         return Admitted::LeftOut;
-    }
-    if (rule_ == NotLaterRule::EndsTrack && !points_.empty() &&
-        !(offered.Time && *offered.Time > points_.back().DateTime)) {
-        --offered_;
-        return Admitted::EndsTrack;
     }
     if (!offered.Time) {
         ++untimed_;

@@ -8,7 +8,6 @@
 #include "platform/number_text.h"
 #include "platform/quoted_input.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -70,16 +69,30 @@ Node ChildNode(Node parent, XmlName name, std::string_view rootSpace)
     return Node::Other;
 }
 
-// The elements whose text is a point's value, as messages name them.
+// The elements whose text is a point's value, as messages name them, and
+// the measure each gives.
 struct Valued {
     Node node;
     std::string_view element;
+    std::optional<Measure> measure;
 };
 constexpr Valued kValued[] = {
-    {Node::Time, "Time"},           {Node::Latitude, "LatitudeDegrees"}, {Node::Longitude, "LongitudeDegrees"},
-    {Node::Altitude, "AltitudeMeters"}, {Node::HeartRateValue, "Value"}, {Node::Cadence, "Cadence"},
-    {Node::Watts, "Watts"},         {Node::RunCadence, "RunCadence"},
+    {Node::Time, "Time", {}},
+    {Node::Latitude, "LatitudeDegrees", {}},
+    {Node::Longitude, "LongitudeDegrees", {}},
+    {Node::Altitude, "AltitudeMeters", {}},
+    {Node::HeartRateValue, "Value", Measure::HeartRate},
+    {Node::Cadence, "Cadence", Measure::Cadence},
+    {Node::Watts, "Watts", Measure::Power},
+    {Node::RunCadence, "RunCadence", {}},
 };
+
+const Valued* ValuedOf(Node node)
+{
+    for (const Valued& valued : kValued)
+        if (valued.node == node) return &valued;
+    return nullptr;
+}
 
 class TcxParser : public XmlNodeParser<Node> {
 public:
@@ -106,17 +119,15 @@ private:
             point_ = {};
             runCadence_.reset();
         }
-        for (const Valued& valued : kValued)
-            if (valued.node == node) CollectText();
+        if (ValuedOf(node)) CollectText();
         return node;
     }
 
     void Leave(Node node) override
     {
         if (node == Node::Point) return EndPoint();
-        const Valued* valued = std::find_if(std::begin(kValued), std::end(kValued),
-                                            [&](const Valued& v) { return v.node == node; });
-        if (valued == std::end(kValued)) return;
+        const Valued* valued = ValuedOf(node);
+        if (!valued) return;
         const std::optional<std::string_view> text = CollectedText(valued->element);
         if (!text || text->empty()) return;
         if (node == Node::Time) {
@@ -140,15 +151,8 @@ private:
                 return;
             default:
                 // A broken measure is no reason to refuse the track.
-                point_.Measures[static_cast<size_t>(MeasureOf(node))] = value.value_or(NAN);
+                point_.Measures[static_cast<size_t>(*valued->measure)] = value.value_or(NAN);
         }
-    }
-
-    static Measure MeasureOf(Node node)
-    {
-        return node == Node::HeartRateValue ? Measure::HeartRate
-               : node == Node::Cadence      ? Measure::Cadence
-                                            : Measure::Power;
     }
 
     void EndPoint()
