@@ -5,6 +5,7 @@
 #include "platform/windows_text.h"
 
 #include <map>
+#include <string>
 #include <windows.h>
 
 namespace qm::test {
@@ -57,10 +58,23 @@ pid_t StartCli(std::vector<std::string> args, const std::string& workDir, const 
     // inherits the variable, which is taken back at once.
     ::SetEnvironmentVariableW(L"LC_ALL", L"C");
     PROCESS_INFORMATION process{};
-    const bool started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
-                                          Utf8ToWide(workDir).c_str(), &startup, &process);
+    // Wine now and then fails to start a process under load; a few tries
+    // keep that apart from the runs' own results.
+    bool started = false;
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0) ::Sleep(200);
+        started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
+                                   Utf8ToWide(workDir).c_str(), &startup, &process);
+        if (!started) error = ::GetLastError();
+    }
     ::SetEnvironmentVariableW(L"LC_ALL", nullptr);
     ::CloseHandle(startup.hStdOutput);
+    if (!started) {
+        const std::string why = "quillmarsh-cli did not start: error " + std::to_string(error) + "\n";
+        DWORD written = 0;
+        ::WriteFile(startup.hStdError, why.data(), static_cast<DWORD>(why.size()), &written, nullptr);
+    }
     ::CloseHandle(startup.hStdError);
     if (!started) return -1;
     if (memoryLimit > 0) {
