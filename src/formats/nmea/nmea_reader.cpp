@@ -90,19 +90,34 @@ struct Fix {
     std::optional<double> Height;
 };
 
+// A log is read twice: first up to its first date, to learn the day of the
+// fixes before it without keeping them, then through with that day.
+enum class Pass { FindDate, Read };
+
 class NmeaReader {
 public:
+    explicit NmeaReader(Pass pass, std::optional<Fix> start = std::nullopt) : pass_(pass), previous_(start) {}
+
     void Read(std::string_view content)
     {
         LineReader lines = LogLines(content);
-        while (!lines.AtEnd()) ReadSentence(Trimmed(lines.Next()));
+        while (!lines.AtEnd() && !(pass_ == Pass::FindDate && dated_)) ReadSentence(Trimmed(lines.Next()));
         EndFix();
     }
 
     size_t Sentences() const { return sentences_; }
     size_t Failed() const { return failed_; }
     // Whether some timed fix found no date: then none has one.
-    bool LacksDate() const { return !undated_.empty(); }
+    bool LacksDate() const { return firstUndated_ && !dated_; }
+    // The dated moment the fixes before the first date count from.
+    std::optional<Fix> Start() const
+    {
+        if (!firstUndated_ || !dated_) return std::nullopt;
+        Fix start;
+        start.Second = firstUndated_;
+        start.Day = startDay_;
+        return start;
+    }
     PointAdmission& Admission() { return admission_; }
 
 private:
@@ -205,42 +220,43 @@ private:
         Fix moment;
         moment.Second = second;
         moment.Day = day;
-        DateWaiting(moment);
+        Dated(moment);
         previous_ = moment;
     }
 
     // A fix without a date takes that of the dated moment before it, a day
-    // later when its time of day is earlier; those before the first one wait
-    // for it and count back from it.
+    // later when its time of day is earlier; those before the first one
+    // count back from it, a day for each time the time of day went back.
     void EndFix()
     {
         if (!inFix_) return;
         inFix_ = false;
         if (!fix_.Second) return Keep(fix_);
         if (!fix_.Day && previous_) fix_.Day = *previous_->Day + (*fix_.Second < *previous_->Second ? 1 : 0);
-        if (!fix_.Day) {
-            undated_.push_back(fix_);
-            return;
-        }
-        DateWaiting(fix_);
+        if (!fix_.Day) return Undated(*fix_.Second);
+        Dated(fix_);
         Keep(fix_);
         previous_ = fix_;
     }
 
-    void DateWaiting(const Fix& dated)
+    void Undated(double second)
     {
-        const Fix* next = &dated;
-        for (auto fix = undated_.rbegin(); fix != undated_.rend(); ++fix) {
-            fix->Day = *next->Day - (*fix->Second > *next->Second ? 1 : 0);
-            next = &*fix;
-        }
-        for (const Fix& fix : undated_) Keep(fix);
-        undated_.clear();
+        if (!firstUndated_) firstUndated_ = second;
+        else if (second < lastUndated_) ++rollovers_;
+        lastUndated_ = second;
+    }
+
+    void Dated(const Fix& moment)
+    {
+        if (dated_) return;
+        dated_ = true;
+        if (firstUndated_) startDay_ = *moment.Day - rollovers_ - (lastUndated_ > *moment.Second ? 1 : 0);
     }
 
     // A fix whose sentences gave no position has one out of range.
     void Keep(const Fix& fix)
     {
+        if (pass_ == Pass::FindDate) return;
         OfferedPoint point;
         if (fix.Second) point.Time = FixDays(*fix.Day, *fix.Second);
         point.Latitude = fix.Rank > 0 ? fix.Latitude : NAN;
@@ -255,8 +271,13 @@ private:
     bool inFix_ = false;
     Fix fix_;
     std::string_view fixTime_;  // as written, which tells fixes apart whose time does not parse
+    Pass pass_;
     std::optional<Fix> previous_;  // the last dated fix or ZDA's moment
-    std::vector<Fix> undated_;
+    bool dated_ = false;
+    std::optional<double> firstUndated_;  // the times of day of the fixes before the first date
+    double lastUndated_ = 0;
+    int64_t rollovers_ = 0;
+    int64_t startDay_ = 0;
     PointAdmission admission_;
 };
 
@@ -271,13 +292,15 @@ bool StartsAsNmea(std::string_view content)
 TrackReading ReadNmeaTrack(std::string_view content, const std::string& path)
 {
     TrackReading reading;
-    NmeaReader nmea;
-    nmea.Read(content);
-    if (nmea.LacksDate()) {
+    NmeaReader scan(Pass::FindDate);
+    scan.Read(content);
+    if (scan.LacksDate()) {
         reading.Messages.push_back(
             {false, MessageText(MessageId::NmeaNoDate, {path})});
         return reading;
     }
+    NmeaReader nmea(Pass::Read, scan.Start());
+    nmea.Read(content);
     std::vector<Message> messages;
     reading.Track = nmea.Admission().CheckedTrack(
         {MessageText(MessageId::NmeaPoint), MessageText(MessageId::NmeaTime)}, path, messages);

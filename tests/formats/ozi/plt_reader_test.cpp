@@ -4,14 +4,13 @@
 #include "platform/date_time_text.h"
 #include "platform/number_text.h"
 #include "support/address_sanitizer.h"
+#ifndef _WIN32
+#include "support/address_space.h"
+#endif
 #include "support/test_support.h"
 
 #include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
-#ifndef _WIN32
-#include <sys/resource.h>
-#endif
 
 namespace qm {
 namespace {
@@ -165,23 +164,12 @@ std::vector<PointValues> Values(const TrackPoints& points)
 }
 
 #ifndef _WIN32
-// The bytes of address space the process takes.
-rlim_t AddressSpace()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.starts_with("VmSize:")) return std::stoull(line.substr(7)) << 10;
-    return 0;
-}
-
 // The points of the file at path and of its text in memory, read with no
 // more than 512 MiB of address space beyond what the process takes; 0 when
 // either read runs out of memory.
 int PointsReadIn512MiBMore(const std::string& path, const std::string& text)
 {
-    const rlim_t most = AddressSpace() + (rlim_t{512} << 20);
-    const rlimit limit{most, most};
-    ::setrlimit(RLIMIT_AS, &limit);
+    test::LimitAddressSpace(rlim_t{512} << 20);
     try {
         const size_t fromFile = LoadTrack(path).Track->Points.size();
         return fromFile == ReadTrack(text, path).Track->Points.size() ? static_cast<int>(fromFile) : 0;
