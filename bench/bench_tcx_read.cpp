@@ -27,12 +27,12 @@ std::string TrackAsTcx(const qm::Track& track)
             text += "<Lap StartTime=\"" + *qm::GpxTimeText(point.DateTime) + "\">\n<Track>\n";
         }
         text += "<Trackpoint>\n<Time>" + *qm::GpxTimeText(point.DateTime) + "</Time>\n<Position>\n<LatitudeDegrees>" +
-                XmlDecimal(point.Latitude) + "</LatitudeDegrees>\n<LongitudeDegrees>" + XmlDecimal(point.Longitude) +
+                XmlDegrees(point.Latitude) + "</LatitudeDegrees>\n<LongitudeDegrees>" + XmlDegrees(point.Longitude) +
                 "</LongitudeDegrees>\n</Position>\n";
-        if (point.Height) text += "<AltitudeMeters>" + XmlDecimal(*point.Height) + "</AltitudeMeters>\n";
+        if (point.Height) text += "<AltitudeMeters>" + XmlMetres(*point.Height) + "</AltitudeMeters>\n";
         text += "<HeartRateBpm>\n<Value>" + std::to_string(100 + i % 80) + "</Value>\n</HeartRateBpm>\n<Cadence>" +
                 std::to_string(60 + i % 40) + "</Cadence>\n<Extensions>\n<ns3:TPX>\n<ns3:Speed>" +
-                XmlDecimal(static_cast<double>(i % 1000) / 100) + "</ns3:Speed>\n<ns3:Watts>" +
+                XmlDecimal(static_cast<double>(i % 1000) / 100, 2) + "</ns3:Speed>\n<ns3:Watts>" +
                 std::to_string(i % 400) + "</ns3:Watts>\n</ns3:TPX>\n</Extensions>\n</Trackpoint>\n";
     }
     return text + "</Track>\n</Lap>\n</Activity>\n</Activities>\n</TrainingCenterDatabase>\n";

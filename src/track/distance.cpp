@@ -25,13 +25,15 @@ ScaleCoefficients FitLatitudeScale(const TrackPoints& track)
     }
     double r = maxLat - minLat;
     double l1 = minLat + 0.15 * r, l2 = minLat + 0.5 * r, l3 = minLat + 0.85 * r;
-    // One latitude (or a range too narrow to tell three apart) leaves nothing
-    // to fit: the cosine of that latitude serves for the whole track.
-    if (!(l1 < l2 && l2 < l3)) return ScaleCoefficients{0, 0, CosDegrees(l2)};
+    // One latitude, or a range so narrow that the fit's product of
+    // differences is no normal number, leaves nothing to fit: the cosine of
+    // that latitude serves for the whole track.
+    const double spread = (l1 - l2) * (l2 - l3) * (l3 - l1);
+    if (!std::isnormal(spread)) return ScaleCoefficients{0, 0, CosDegrees(l2)};
 
     double y1 = CosDegrees(l1), y2 = CosDegrees(l2), y3 = CosDegrees(l3);
     ScaleCoefficients k;
-    k.A = ((y2 - y3) * (l1 - l2) - (y1 - y2) * (l2 - l3)) / ((l1 - l2) * (l2 - l3) * (l3 - l1));
+    k.A = ((y2 - y3) * (l1 - l2) - (y1 - y2) * (l2 - l3)) / spread;
     k.B = ((y1 - y2) - k.A * (l1 * l1 - l2 * l2)) / (l1 - l2);
     k.C = y3 - k.A * l3 * l3 - k.B * l3;
     return k;

@@ -28,9 +28,12 @@ std::string GpxDocumentStart(bool measures)
 
 std::string GpxPoint(std::string_view element, const TrackPoint& point, std::string_view children)
 {
-    std::string text = "<" + std::string(element) + " lat=\"" + XmlDecimal(point.Latitude) + "\" lon=\"" +
-                       XmlDecimal(point.Longitude) + "\">";
-    if (point.Height) text += "<ele>" + XmlDecimal(*point.Height) + "</ele>";
+    std::string longitude = XmlDegrees(point.Longitude);
+    // GPX's longitudes stop short of 180: the same meridian is -180.
+    if (longitude == "180") longitude = "-180";
+    std::string text = "<" + std::string(element) + " lat=\"" + XmlDegrees(point.Latitude) + "\" lon=\"" +
+                       longitude + "\">";
+    if (point.Height) text += "<ele>" + XmlMetres(*point.Height) + "</ele>";
     if (std::optional<std::string> time = GpxTimeText(point.DateTime)) text += "<time>" + *time + "</time>";
     text += children;
     text += "</" + std::string(element) + ">";

@@ -19,8 +19,8 @@ std::string StyleId(int band) { return "band" + IntToText(band + 1); }
 // "lon,lat" and, when the point has a height, ",metres".
 std::string Coordinates(const TrackPoint& point)
 {
-    std::string text = XmlDecimal(point.Longitude) + "," + XmlDecimal(point.Latitude);
-    if (point.Height) text += "," + XmlDecimal(*point.Height);
+    std::string text = XmlDegrees(point.Longitude) + "," + XmlDegrees(point.Latitude);
+    if (point.Height) text += "," + XmlMetres(*point.Height);
     return text;
 }
 

@@ -5,9 +5,8 @@
 namespace qm {
 namespace {
 
-// Enough for any double in fixed notation (at most 309 digits before the
-// point and 1074 after it).
-constexpr size_t kMaxDecimal = 1100;
+// Enough for any double in fixed notation with the decimals asked for.
+constexpr size_t kMaxDecimal = 400;
 
 std::string WithoutTrailingZeros(std::string text)
 {
@@ -48,13 +47,6 @@ std::string_view XmlTrimmed(std::string_view text)
 std::string XmlElement(std::string_view name, std::string_view text)
 {
     return "<" + std::string(name) + ">" + XmlEscaped(text) + "</" + std::string(name) + ">";
-}
-
-std::string XmlDecimal(double value)
-{
-    char text[kMaxDecimal];
-    auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-    return WithoutTrailingZeros(std::string(text, result.ptr));
 }
 
 std::string XmlDecimal(double value, int decimals)

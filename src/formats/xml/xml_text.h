@@ -19,11 +19,14 @@ std::string_view XmlTrimmed(std::string_view text);
 // <name>text</name>, the text escaped.
 std::string XmlElement(std::string_view name, std::string_view text);
 
-// An xsd:decimal: fixed notation, never an exponent; the shortest text that
-// reads back as the same double, or rounded to at most `decimals` digits
-// after the point without trailing zeros.
-std::string XmlDecimal(double value);
+// An xsd:decimal: fixed notation, never an exponent, rounded to at most
+// `decimals` digits after the point without trailing zeros.
 std::string XmlDecimal(double value, int decimals);
+// Degrees to 10 decimals (about 10 micrometres), more than any track file
+// holds; metres to 6 (a micrometre). Every value read is written as read,
+// and none takes more digits than a schema's decimal allows.
+inline std::string XmlDegrees(double degrees) { return XmlDecimal(degrees, 10); }
+inline std::string XmlMetres(double metres) { return XmlDecimal(metres, 6); }
 
 // A colour held as 0x00BBGGRR (red in the lowest byte) as the hexadecimal
 // "RRGGBB" that GPX styles and HTML use.

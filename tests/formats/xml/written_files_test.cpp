@@ -37,32 +37,43 @@ size_t GpsBabelCount(const std::string& path, const std::string& format, const s
     return lines > 0 ? lines - 1 : 0;  // the first line names the columns
 }
 
+const std::pair<OutputFormat, std::string> kFormats[] = {{OutputFormat::Gpx, "gpx"}, {OutputFormat::Kml, "kml"}};
+
+// What xmllint says against the format's schema; nothing when the file is valid.
+std::string SchemaErrors(const std::string& written, OutputFormat format, const test::TempDir& dir)
+{
+    const std::string schema = kData + (format == OutputFormat::Kml
+                                            ? "/schemas/GPSBabel-gpsbabel-tools-schema-kml-ogckml22.xsd"
+                                            : "/schemas/gpx11-with-trackpointextension-v1.xsd");
+    const std::string report = dir.File("xmllint.txt");
+    if (ShellStatus("xmllint --nonet --noout --schema '" + schema + "' '" + written + "' 2>'" + report + "'") == 0)
+        return "";
+    return test::ReadAll(report);
+}
+
+VisualiseResult Visualise(const std::string& track, OutputFormat format, const test::TempDir& dir)
+{
+    test::RecordingSink sink;
+    Settings settings;
+    settings.OUTFORMAT = format;
+    return VisualiseTrack(track, dir.path(), ScaleBandBoxes(settings.CurrentScale()), settings, sink);
+}
+
 TEST(WrittenFilesTest, EveryGpxAndKmlFileIsValidAndReadsBack)
 {
-    const std::pair<OutputFormat, std::string> formats[] = {
-        {OutputFormat::Gpx, "gpx"}, {OutputFormat::Kml, "kml"}};
-    const std::string schemas[] = {kData + "/schemas/gpx11-with-trackpointextension-v1.xsd",
-                                   kData + "/schemas/GPSBabel-gpsbabel-tools-schema-kml-ogckml22.xsd"};
     ASSERT_TRUE(test::ToolInstalled("xmllint"));
     ASSERT_TRUE(test::ToolInstalled("gpsbabel"));
     int files = 0;
     for (const auto& entry : fs::directory_iterator(kData + "/tracks")) {
         const std::string track = entry.path().string();
-        for (const auto& [format, name] : formats) {
+        for (const auto& [format, name] : kFormats) {
             SCOPED_TRACE(track + " as " + name);
             test::TempDir dir;
-            test::RecordingSink sink;
-            Settings settings;
-            settings.OUTFORMAT = format;
-            VisualiseResult result =
-                VisualiseTrack(track, dir.path(), ScaleBandBoxes(settings.CurrentScale()), settings, sink);
+            VisualiseResult result = Visualise(track, format, dir);
             if (!result.Processed) continue;  // no track in the file
             ASSERT_EQ(result.FilesWritten.size(), 1u);
             const std::string& written = result.FilesWritten[0];
-            EXPECT_EQ(ShellStatus("xmllint --nonet --noout --schema '" + schemas[format == OutputFormat::Kml] + "' '" +
-                          written + "' 2>'" + dir.File("xmllint.txt") + "'"),
-                      0)
-                << test::ReadAll(dir.File("xmllint.txt"));
+            EXPECT_EQ(SchemaErrors(written, format, dir), "");
 
             size_t points = 0;
             for (const SpeedRun& run : result.Visualisation.Runs) points += static_cast<size_t>(run.Last - run.First + 1);
@@ -72,6 +83,40 @@ TEST(WrittenFilesTest, EveryGpxAndKmlFileIsValidAndReadsBack)
         }
     }
     EXPECT_GE(files, 2 * 24);  // every real track but the waypoint files and the one without times
+}
+
+// Coordinates at the ends of their ranges and next to zero are written in
+// few digits that the schemas take: the meridian 180 as -180 in GPX, which
+// stops short of it, a height or latitude of 1e-300 as 0.
+TEST(WrittenFilesTest, ExtremeCoordinatesAreWrittenValid)
+{
+    ASSERT_TRUE(test::ToolInstalled("xmllint"));
+    test::TempDir in;
+    const std::string track = in.Write(
+        "edge.gpx", "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
+                    "<trkpt lat=\"1e-300\" lon=\"180\"><ele>1e-300</ele><time>2020-01-01T00:00:00Z</time></trkpt>"
+                    "<trkpt lat=\"2e-300\" lon=\"179.99999999999\"><time>2020-01-01T00:01:00Z</time></trkpt>"
+                    "<trkpt lat=\"-89.12345678901\" lon=\"-180\"><ele>-999999999.1234567</ele>"
+                    "<time>2020-01-01T00:02:00Z</time></trkpt></trkseg></trk></gpx>");
+    const struct {
+        OutputFormat format;
+        std::string points;
+    } cases[] = {
+        {OutputFormat::Gpx, "lat=\"0\" lon=\"-180\"><ele>0</ele>|lat=\"0\" lon=\"-180\"><time>|"
+                            "lat=\"-89.123456789\" lon=\"-180\"><ele>-999999999.123457</ele>"},
+        {OutputFormat::Kml, "180,0,0 180,0 -180,-89.123456789,-999999999.123457"},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        const VisualiseResult result = Visualise(track, c.format, dir);
+        ASSERT_EQ(result.FilesWritten.size(), 1u);
+        const std::string written = test::ReadAll(result.FilesWritten[0]);
+        EXPECT_EQ(SchemaErrors(result.FilesWritten[0], c.format, dir), "");
+        for (size_t at = 0, end; at != std::string::npos; at = end == std::string::npos ? end : end + 1) {
+            end = c.points.find('|', at);
+            EXPECT_NE(written.find(c.points.substr(at, end - at)), std::string::npos) << c.points.substr(at, end - at);
+        }
+    }
 }
 
 }  // namespace
