@@ -3,6 +3,7 @@
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 #include "platform/message_text.h"
+#include "platform/quoted_input.h"
 #include "platform/system_error_text.h"
 #include "settings/settings_file.h"
 
@@ -32,7 +33,7 @@ int FinishOutput(int status)
 
 void PrintFileMessage(std::string_view path, std::string_view text, int line)
 {
-    std::cerr << path << ':';
+    std::cerr << EscapedText(path) << ':';
     if (line > 0) std::cerr << line << ':';
     std::cerr << ' ' << text << '\n';
 }
@@ -47,7 +48,7 @@ void FileMessageSink::ShowPlaced(const Message& message) { PrintFileMessage(path
 
 int UsageError(const std::string& problem)
 {
-    std::cerr << "quillmarsh-cli: " << problem << "\nTry 'quillmarsh-cli --help'.\n";
+    std::cerr << "quillmarsh-cli: " << EscapedText(problem) << "\nTry 'quillmarsh-cli --help'.\n";
     return kUsage;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/locale_formats.h"
 #include "platform/program_start.h"
 #include "platform/quiet_standard_error.h"
+#include "platform/quoted_input.h"
 #include "platform/temporary_files.h"
 #include "settings/settings_file.h"
 #include "platform/message_text.h"
@@ -74,7 +75,7 @@ std::optional<qm::Measure> ParseMeasure(std::string_view name)
 
 int Usage(const std::string& problem)
 {
-    std::fprintf(stderr, "quillmarsh-render: %s\nTry 'quillmarsh-render --help'.\n", problem.c_str());
+    std::fprintf(stderr, "quillmarsh-render: %s\nTry 'quillmarsh-render --help'.\n", qm::EscapedText(problem).c_str());
     return 2;
 }
 

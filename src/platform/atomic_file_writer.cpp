@@ -10,8 +10,12 @@
 
 namespace qm {
 
-AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)), temp_(TemporaryPathBeside(path_))
+AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path))
 {
+    // A name that ends with a separator names a folder, whatever is there.
+    if (EndsWithPathSeparator(path_))
+        throw Error(MessageText(MessageId::CannotCreateFile, {path_, SystemErrorText(EISDIR)}));
+    temp_ = TemporaryPathBeside(path_);
     fd_ = FileDescriptor(CreateTemporaryFile(temp_, record_));
     if (!fd_.IsOpen()) {
         temp_.clear();

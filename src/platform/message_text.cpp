@@ -1,5 +1,7 @@
 #include "platform/message_text.h"
 
+#include "platform/quoted_input.h"
+
 #include <array>
 #include <atomic>
 
@@ -163,7 +165,7 @@ std::string MessageText(Language language, MessageId id, std::initializer_list<s
     for (size_t i = 0; i < pattern.size(); ++i) {
         const size_t n = i + 1 < pattern.size() ? static_cast<size_t>(pattern[i + 1] - '1') : args.size();
         if (pattern[i] == '%' && n < args.size()) {
-            text += args.begin()[n];
+            text += EscapedText(args.begin()[n]);
             ++i;
         } else {
             text += pattern[i];

@@ -22,15 +22,14 @@ void AppendEscape(std::string& out, unsigned char byte)
     }
 }
 
-}  // namespace
-
-std::string QuotedInput(std::string_view text)
+// The text escaped, cut after `most` characters with "…".
+std::string Escaped(std::string_view text, size_t most)
 {
     std::string out;
     size_t characters = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        if (StartsCharacter(byte) && characters++ == kMaxQuotedCharacters) return out + "…";
+        if (StartsCharacter(byte) && characters++ == most) return out + "…";
         if (byte < 0x20 || byte == 0x7F) {
             AppendEscape(out, byte);
         } else if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
@@ -46,5 +45,11 @@ std::string QuotedInput(std::string_view text)
     }
     return out;
 }
+
+}  // namespace
+
+std::string QuotedInput(std::string_view text) { return Escaped(text, kMaxQuotedCharacters); }
+
+std::string EscapedText(std::string_view text) { return Escaped(text, std::string_view::npos); }
 
 }  // namespace qm

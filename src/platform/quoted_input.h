@@ -11,4 +11,9 @@ namespace qm {
 // never spans two lines nor megabytes.
 std::string QuotedInput(std::string_view text);
 
+// The text whole, each control character written as QuotedInput writes it:
+// a path or a name in a message stays on the message's one line and sends
+// nothing to a terminal.
+std::string EscapedText(std::string_view text);
+
 }  // namespace qm

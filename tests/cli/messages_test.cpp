@@ -39,6 +39,9 @@ TEST_F(CliTest, MessagesNameTheirFileAndBadSettingsStopTheRun)
         {{"stats", "good.plt", "--settings", test::kDevice}, test::kDevice + ": Это не обычный файл\n"},
 #ifndef _WIN32
         {{"stats", "good.plt", "--settings", "fifo"}, "fifo: Это не обычный файл\n"},
+        // A name with a line end and a terminal's escape stays on its one line.
+        {{"stats", "evil\nFAKE.plt: x\x1B[31m.plt", "dir"},
+         "evil\\nFAKE.plt: x\\x1B[31m.plt: Файл трека не найден!\ndir: Это каталог\n"},
 #endif
         {{"stats", "good.plt", "--settings", "dir"}, "dir: Это каталог\n"},
         {{"settings", "--settings", "missing.ini"}, "missing.ini: Нет такого файла или каталога\n"},

@@ -1,9 +1,11 @@
 #include "platform/atomic_file_writer.h"
 
+#include "platform/system_error_text.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 namespace qm {
@@ -34,6 +36,20 @@ TEST(AtomicFileWriter, TheResultAppearsWholeOnCommitOnly)
     EXPECT_EQ(test::ReadAll(dir.File("out.plt")), expected);
     EXPECT_EQ(test::ReadAll(dir.File("old.plt")), "old");
     EXPECT_EQ(EntryCount(dir.path()), 2u);  // no temporary file left
+}
+
+// A name ending with a separator names a folder, existing or not: nothing
+// is written into it.
+TEST(AtomicFileWriter, ANameEndingWithASeparatorIsAFolder)
+{
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.File("folder"));
+    for (const std::string name : {"folder/", "none/"}) {
+        const std::string path = test::Native(dir.path() + "/" + name);
+        EXPECT_EQ(test::Thrown([&] { AtomicFileWriter file(path); }),
+                  "Cannot create file \"" + path + "\". " + SystemErrorText(EISDIR));
+    }
+    EXPECT_EQ(EntryCount(dir.File("folder")), 0u);
 }
 
 }  // namespace

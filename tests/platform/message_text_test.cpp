@@ -52,6 +52,10 @@ TEST(MessageText, RendersEachLanguageWithItsArguments)
         // An argument is put in as it is, never read for "%N" again.
         {MessageId::WrongTime, {"<time>", "%1%2%"}, "неверное время <time> \"%1%2%\".",
          "wrong time <time> \"%1%2%\"."},
+        // A name with a line end or a terminal's escape stays on the message's one line, escaped.
+        {MessageId::TooManyPoints, {"evil\nFAKE.gpx: x\x1B[31m.gpx", "9"},
+         "Файл трека evil\\nFAKE.gpx: x\\x1B[31m.gpx не читается: в нём больше 9 точек.",
+         "The track file evil\\nFAKE.gpx: x\\x1B[31m.gpx is not read: it holds more than 9 points."},
     };
     for (const Rendered& r : cases) {
         EXPECT_EQ(Render(Language::Russian, r), r.russian);
