@@ -121,7 +121,7 @@ bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, const st
 bool TrackIsNoDirectory(const std::string& track)
 {
     if (!DirectoryExists(track)) return true;
-    PrintFileMessage(track, SystemErrorText(EISDIR));
+    PrintFileMessage(track, MessageText(MessageId::TrackIsDirectory));
     return false;
 }
 

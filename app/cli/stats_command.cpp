@@ -3,12 +3,13 @@
 #include "commands/statistics.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/message_text.h"
+#include "platform/system_error_text.h"
 #include "stats/report.h"
 #include "stats/report_save.h"
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 
 namespace qm::cli {
 namespace {
@@ -64,7 +65,7 @@ int StatsCommand(std::span<char*> args)
         for (const std::string& track : tracks) outputs.push_back({ReportFileName(*saveDir, track, *format)});
         if (!CheckBatch(tracks, outputs)) return kFailure;
         if (!DirectoryExists(*saveDir) && !CreateDir(*saveDir)) {
-            PrintFileMessage(*saveDir, "Cannot create directory \"" + *saveDir + "\". " + std::strerror(errno));
+            PrintFileMessage(*saveDir, MessageText(MessageId::DirectoryNotCreated, {*saveDir, SystemErrorText(errno)}));
             return kFailure;
         }
     }

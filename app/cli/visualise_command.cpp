@@ -3,6 +3,7 @@
 #include "commands/visualise.h"
 #include "formats/visualisation_files.h"
 #include "platform/message_text.h"
+#include "platform/quoted_input.h"
 
 #include <array>
 
@@ -46,7 +47,7 @@ int VisualiseCommand(std::span<char*> args)
         }
         const VisualiseResult result = VisualiseTrack(track, outputDir, boxes, settings, sink);
         if (result.Error) sink.ShowFileError(*result.Error);
-        if (result.Processed) PrintOut(MessageText(MessageId::TrackProcessed) + "\n");
+        if (result.Processed) PrintOut(EscapedText(track) + ": " + MessageText(MessageId::TrackProcessed) + "\n");
         allProcessed = result.Processed && allProcessed;
     }
     return allProcessed ? kSuccess : kFailure;

@@ -6,7 +6,10 @@
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/message_text.h"
+#include "platform/system_error_text.h"
 #include "settings/line_width.h"
+
+#include <cerrno>
 
 namespace qm {
 
@@ -63,7 +66,7 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
     }
     // An empty directory text names the current directory, as in OutputPath.
     if (!outputDir.empty() && !DirectoryExists(outputDir) && !CreateDir(outputDir)) {
-        sink.ShowMessage(MessageText(MessageId::DirectoryNotCreated, {outputDir}));
+        sink.ShowMessage(MessageText(MessageId::DirectoryNotCreated, {outputDir, SystemErrorText(errno)}));
         return result;
     }
     const std::optional<PltDetails> plt = ReadAndCompute(trackPath, boxes, settings, sink, result);

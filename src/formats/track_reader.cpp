@@ -1,6 +1,7 @@
 #include "formats/track_reader.h"
 
 #include "formats/fit/fit_reader.h"
+#include "formats/foreign_content.h"
 #include "formats/gpx/gpx_reader.h"
 #include "formats/kml/kml_reader.h"
 #include "formats/kml/kmz_reader.h"
@@ -10,6 +11,7 @@
 #include "formats/tcx/tcx_reader.h"
 #include "formats/xml/xml_reading.h"
 #include "formats/xml/xml_text.h"
+#include "platform/ascii_case.h"
 #include "platform/byte_source.h"
 #include "platform/error.h"
 #include "platform/file_descriptor.h"
@@ -121,6 +123,11 @@ private:
 TrackReading ReadXml(TrackSource& source, const std::string& path)
 {
     const std::string root = XmlRootName(source.Bytes());
+    if (SameTextAnyCase(root, "html")) {
+        TrackReading reading;
+        reading.Messages.push_back({false, ForeignFileMessage(path, MessageId::HtmlPage)});
+        return reading;
+    }
     ByteSource& bytes = source.Bytes();
     if (root == kTcxRoot) return ReadTcxTrack(bytes, path);
     if (root == kKmlRoot) return ReadKmlTrack(bytes, path);

@@ -15,7 +15,15 @@ enum class MessageId {
     PlacedInTrack,         // %1 file, %2 line, %3 the message
     TrackNotFound,
     TrackNotOpened,
-    WrongTrackFormat,
+    WrongTrackFormatEmpty,
+    WrongTrackFormatKind,
+    WrongTrackFormatText,
+    JpegImage,
+    PngImage,
+    GifImage,
+    PdfDocument,
+    HtmlPage,
+    BinaryFile,
     NoTimeData,
     TimeOrder,             // %1 point, %2 its time, %3 the next point, %4 its time
     NoTrackPoints,         // %1 file, %2 the format's point
@@ -81,6 +89,7 @@ enum class MessageId {
     NoSuchFile,
     AccessDenied,
     IsDirectory,
+    TrackIsDirectory,
     NotDirectory,
     NotRegularFile,
     FileExists,

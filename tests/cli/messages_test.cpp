@@ -34,20 +34,20 @@ TEST_F(CliTest, MessagesNameTheirFileAndBadSettingsStopTheRun)
     const Case cases[] = {
         {{"visualise", "good.plt", "bad.plt", "--out", "out"},
          "bad.plt:9: 'nan' is not a valid floating point value\n"},
-        {{"stats", "bad.plt", "dir"}, "bad.plt:9: 'nan' is not a valid floating point value\ndir: Это каталог\n"},
+        {{"stats", "bad.plt", "dir"}, "bad.plt:9: 'nan' is not a valid floating point value\ndir: Это каталог, а не файл трека\n"},
         {{"visualise", "good.plt", "--settings", "bad.ini"}, "bad.ini:4: '4x055' is not a valid integer value\n"},
         {{"stats", "good.plt", "--settings", test::kDevice}, test::kDevice + ": Это не обычный файл\n"},
 #ifndef _WIN32
         {{"stats", "good.plt", "--settings", "fifo"}, "fifo: Это не обычный файл\n"},
         // A name with a line end and a terminal's escape stays on its one line.
         {{"stats", "evil\nFAKE.plt: x\x1B[31m.plt", "dir"},
-         "evil\\nFAKE.plt: x\\x1B[31m.plt: Файл трека не найден!\ndir: Это каталог\n"},
+         "evil\\nFAKE.plt: x\\x1B[31m.plt: Файл трека не найден!\ndir: Это каталог, а не файл трека\n"},
 #endif
         {{"stats", "good.plt", "--settings", "dir"}, "dir: Это каталог\n"},
         {{"settings", "--settings", "missing.ini"}, "missing.ini: Нет такого файла или каталога\n"},
         // --lang holds for what is said about the settings file itself.
         {{"settings", "--settings", "missing.ini", "--lang", "en"}, "missing.ini: No such file or directory\n"},
-        {{"stats", "good.plt", "dir", "--lang", "en"}, "dir: Is a directory\n"},
+        {{"stats", "good.plt", "dir", "--lang", "en"}, "dir: Is a directory, not a track file\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[1] + " " + c.args[2]);
@@ -85,10 +85,11 @@ TEST_F(CliTest, LangChoosesTheLanguageOfTheMessages)
         std::string err;
     };
     const LangCase cases[] = {
-        {{"stats", "empty.plt"}, 1, "empty.plt: Неверный формат трека!\n"},
-        {{"stats", "empty.plt", "--lang", "en"}, 1, "empty.plt: Wrong track format!\n"},
-        {{"stats", "empty.plt", "--settings", "en.ini"}, 1, "empty.plt: Wrong track format!\n"},
-        {{"stats", "empty.plt", "--settings", "en.ini", "--lang", "ru"}, 1, "empty.plt: Неверный формат трека!\n"},
+        {{"stats", "empty.plt"}, 1, "empty.plt: Неверный формат трека! Файл empty.plt пуст.\n"},
+        {{"stats", "empty.plt", "--lang", "en"}, 1, "empty.plt: Wrong track format! The file empty.plt is empty.\n"},
+        {{"stats", "empty.plt", "--settings", "en.ini"}, 1, "empty.plt: Wrong track format! The file empty.plt is empty.\n"},
+        {{"stats", "empty.plt", "--settings", "en.ini", "--lang", "ru"}, 1,
+         "empty.plt: Неверный формат трека! Файл empty.plt пуст.\n"},
         {{"visualise", "missing.plt", "--lang", "en"}, 1, "missing.plt: Track file not found!\n"},
         {{"stats", "empty.plt", "--lang", "EN"}, 2, "quillmarsh-cli: --lang takes ru or en\nTry 'quillmarsh-cli --help'.\n"},
         {{"settings", "--lang", ""}, 2, "quillmarsh-cli: --lang takes ru or en\nTry 'quillmarsh-cli --help'.\n"},
@@ -103,8 +104,8 @@ TEST_F(CliTest, LangChoosesTheLanguageOfTheMessages)
     Track("good.plt");
     test::CliRun russian = Run({"visualise", "good.plt", "--out", "ru"});
     test::CliRun english = Run({"visualise", "good.plt", "--out", "en", "--lang", "en"});
-    EXPECT_EQ(russian.out, "трек обработан\n");
-    EXPECT_EQ(english.out, "track processed\n");
+    EXPECT_EQ(russian.out, "good.plt: трек обработан\n");
+    EXPECT_EQ(english.out, "good.plt: track processed\n");
     for (const std::string& name : test::FileNames(work.File("ru")))
         EXPECT_EQ(test::ReadAll(work.File("en/" + name)), test::ReadAll(work.File("ru/" + name))) << name;
     EXPECT_EQ(test::FileNames(work.File("en")), test::FileNames(work.File("ru")));

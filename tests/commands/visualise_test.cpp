@@ -63,7 +63,7 @@ TEST_F(VisualiseTest, EveryWayOutIsReported)
     const std::string bad = dir.Write("bad.plt", "OziExplorer Track Point File\r\n\r\n\r\n\r\n\r\nx\r\n");
     std::filesystem::create_directory(dir.File("walk_stop.wpt"));  // the stop file cannot replace a directory
     const std::tuple<std::string, std::string, std::string> cases[] = {
-        {walk, dir.File("a/b"), "Не удается создать директорию " + dir.File("a/b") + "!"},  // one level only
+        {walk, dir.File("a/b"), "Не удается создать директорию " + dir.File("a/b") + "! Нет такого файла или каталога"},  // one level only
         {dir.File("missing.plt"), dir.File("out"), "Файл трека не найден!"},
         {bad, dir.File("out"), "error: 'x' is not a valid integer value"},
         {walk, dir.path(), "error: Cannot create file \"" + dir.File("walk_stop.wpt") + "\". Это каталог"}};

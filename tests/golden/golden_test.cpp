@@ -24,9 +24,13 @@ namespace fs = std::filesystem;
 const std::string kData = QM_TEST_DATA;
 const std::string kGolden = kData + "/golden/";
 
-// The reader's messages as the tool writes them: each line begins with the file.
-std::string OnFile(const std::string& file, const std::string& lines)
+void Replace(std::string& text, const std::string& from, const std::string& to);
+
+// The reader's messages as the tool writes them: each line begins with the
+// file, which "{file}" within a line stands for.
+std::string OnFile(const std::string& file, std::string lines)
 {
+    Replace(lines, "{file}", file);
     std::string text;
     for (size_t at = 0; at < lines.size();) {
         size_t end = lines.find('\n', at) + 1;
@@ -86,7 +90,8 @@ struct RealTrack {
 
 const std::string kTimeOrder1970 =
     "Ошибка в треке! Отметка времени точек: #1 - 01.01.1970; #2 - 01.01.1970. Трек будет обработан до точки #1.\n";
-const std::string kNotATrack = "Неверный формат трека!\n";
+const std::string kNotATrack = "Неверный формат трека! Текст файла {file} не является треком ни одного из читаемых "
+                                "форматов: OziExplorer .plt, GPX, TCX, KML, KMZ, FIT, IGC, NMEA.\n";
 
 const std::vector<RealTrack> kTracks = {
     {"mapsoft2-programs-ms2conv-test_data-ozi1.plt", "ozi1", ""},
@@ -186,7 +191,8 @@ std::vector<GoldenCase> Cases()
         };
         cases.push_back({t.name.empty() ? "" : t.name + "/visualise",
                          {"visualise", track, "--out", "{out}", "--settings", "{settings}"},
-                         t.name.empty() ? 1 : 0, t.name.empty() ? "" : "трек обработан\n", OnFile(track, t.message)});
+                         t.name.empty() ? 1 : 0, t.name.empty() ? "" : track + ": трек обработан\n",
+                         OnFile(track, t.message)});
         cases.push_back(stats("txt", "stats-txt", "{settings}"));
         cases.push_back(stats("csv", "stats-csv", "{settings}"));
         if (t.allLevels) cases.push_back(stats("txt", "stats-all-levels", "golden/all-levels.ini"));
@@ -195,7 +201,7 @@ std::vector<GoldenCase> Cases()
     cases.push_back({"short/visualise-fine",
                      {"visualise", "tracks/gpsbabel-reference-track-20070813_short.plt", "--out", "{out}", "--settings",
                       "golden/fine.ini"},
-                     0, "трек обработан\n", ""});
+                     0, "tracks/gpsbabel-reference-track-20070813_short.plt: трек обработан\n", ""});
     // The visualisation as one GPX or KML file, from an OziExplorer track with
     // a stop and from a GPX track.
     for (const auto& [track, name] :
@@ -205,7 +211,7 @@ std::vector<GoldenCase> Cases()
             cases.push_back({name + "/visualise-" + format,
                              {"visualise", "tracks/" + track, "--out", "{out}", "--format", format, "--settings",
                               "{settings}"},
-                             0, "трек обработан\n", ""});
+                             0, "tracks/" + track + ": трек обработан\n", ""});
     return cases;
 }
 

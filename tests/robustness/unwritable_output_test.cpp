@@ -71,10 +71,12 @@ TEST_F(UnwritableOutput, DirectoryThatCannotBeCreated)
     const std::string track = CopyTrack(kSmall);
     const std::string file = dir.Write("file", "not a directory");
     // Under a regular file, a regular file itself, and below a missing parent.
-    for (const std::string& out : {file + "/out", file, dir.File("missing/out")}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {file + "/out", "Это не каталог"}, {file, "Файл существует"}, {dir.File("missing/out"), "Нет такого файла или каталога"}};
+    for (const auto& [out, reason] : cases) {
         sink = test::RecordingSink();
         EXPECT_FALSE(Visualise(track, out));
-        EXPECT_EQ(sink.messages, Texts{"Не удается создать директорию " + out + "!"});
+        EXPECT_EQ(sink.messages, Texts{"Не удается создать директорию " + out + "! " + reason});
         EXPECT_EQ(sink.errors, Texts{});
     }
     EXPECT_EQ(test::ReadAll(file), "not a directory");

@@ -1,5 +1,6 @@
 #include "formats/ozi/plt_reader.h"
 
+#include "formats/foreign_content.h"
 #include "formats/point_admission.h"
 
 #include "platform/error.h"
@@ -61,9 +62,10 @@ void ReadLines(Lines& lines, const std::string& path, TrackReading& reading)
         }
     };
 
+    const bool empty = lines.AtEnd();
     details.Header[0] = next();
     if (details.Header[0].find(kTrackMarker) == std::string::npos) {
-        reading.Messages.push_back({false, MessageText(MessageId::WrongTrackFormat)});
+        reading.Messages.push_back({false, NoTrackMessage(details.Header[0], empty, path)});
         return;
     }
     for (size_t i = 1; i < details.Header.size(); ++i) details.Header[i] = next();

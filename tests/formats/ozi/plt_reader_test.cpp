@@ -50,7 +50,9 @@ protected:
 TEST_F(PltReaderTest, FilesThatCannotBeUsedAreReported)
 {
     const std::string cases[][2] = {
-        {"OZIEXPLORER TRACK POINT FILE\nWGS 84\n\n\n\n0\n55,37,0,0,39000.5,,\n", "Неверный формат трека!"},
+        {"OZIEXPLORER TRACK POINT FILE\nWGS 84\n\n\n\n0\n55,37,0,0,39000.5,,\n",
+         "Неверный формат трека! Текст файла " + dir.File("t.plt") +
+             " не является треком ни одного из читаемых форматов: OziExplorer .plt, GPX, TCX, KML, KMZ, FIT, IGC, NMEA."},
         {kHeader + "2\n55,37,0,0,0,,\n55,37,0,0,39000.6,,\n", "В треке нет данных о времени."},
         {kHeader + "abc\n55,37,0,0,39000.5,,\n", "error: 'abc' is not a valid integer value"},
         {kHeader + "1\n55,37,0,0,39000.5\n", "error: '' is not a valid floating point value"},

@@ -1,0 +1,5 @@
+%PDF-1.4
+%‚„œ”
+1 0 obj
+<< /Type /Catalog >>
+endobj
