@@ -21,20 +21,30 @@ AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path))
         temp_.clear();
         throw Error(MessageText(MessageId::CannotCreateFile, {path_, SystemErrorText(errno)}));
     }
-    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
 }
 
 AtomicFileWriter::~AtomicFileWriter() { Discard(); }
 
 void AtomicFileWriter::Write(std::string_view bytes)
 {
-    if (bytes.size() > kBufferSize - used_) Flush();
     if (bytes.size() >= kBufferSize) {
+        Flush();
         WriteThrough(bytes);
         return;
     }
-    std::copy(bytes.begin(), bytes.end(), buffer_.get() + used_);
+    std::copy(bytes.begin(), bytes.end(), Room(bytes.size()));
     used_ += bytes.size();
+}
+
+void AtomicFileWriter::MakeRoom(size_t bytes)
+{
+    if (bytes > kBufferSize - used_) Flush();
+    if (bytes <= capacity_ - used_) return;
+    const size_t capacity = std::min(kBufferSize, std::max({used_ + bytes, 2 * capacity_, kFirstBufferSize}));
+    auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+    std::copy_n(buffer_.get(), used_, grown.get());
+    buffer_ = std::move(grown);
+    capacity_ = capacity;
 }
 
 void AtomicFileWriter::Flush()

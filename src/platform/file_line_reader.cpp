@@ -5,8 +5,12 @@
 
 namespace qm {
 
+// A file smaller than the buffer gets a buffer one byte larger than itself:
+// the first read takes it whole.
 FileLineReader::FileLineReader(int fd, std::string path, uint64_t limit)
-    : file_(fd, std::move(path), limit), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize))
+    : file_(fd, std::move(path), limit),
+      size_(static_cast<size_t>(std::min<uint64_t>(file_.Size() + 1, kBufferSize))),
+      buffer_(std::make_unique_for_overwrite<char[]>(size_))
 {
 }
 

@@ -38,8 +38,8 @@ private:
 
     FileBytes file_;
     bool endOfFile_ = false;
+    size_t size_;
     std::unique_ptr<char[]> buffer_;
-    size_t size_ = kBufferSize;
     size_t begin_ = 0;  // first byte not taken
     size_t end_ = 0;    // end of the bytes read
 };

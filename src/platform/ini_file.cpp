@@ -25,9 +25,9 @@ std::string_view Trim(std::string_view text)
 // The name of a "[name]" line, or false when the line is no section header.
 bool SectionName(std::string_view line, std::string_view& name)
 {
-    line = Trim(line);
-    if (line.empty() || line.front() != '[') return false;
-    line.remove_prefix(1);
+    const size_t bracket = line.find_first_not_of(" \t");
+    if (bracket == std::string_view::npos || line[bracket] != '[') return false;
+    line.remove_prefix(bracket + 1);
     name = Trim(line.substr(0, line.find(']')));
     return true;
 }
@@ -69,10 +69,12 @@ IniFile::Location IniFile::Find(std::string_view section, std::string_view key) 
     return at;
 }
 
-const std::string* IniFile::FindValueLine(std::string_view section, std::string_view key) const
+std::optional<std::string_view> IniFile::Value(std::string_view section, std::string_view key) const
 {
     Location at = Find(section, key);
-    return at.keyLine == kNone ? nullptr : &lines_[at.keyLine];
+    if (at.keyLine == kNone) return std::nullopt;
+    const std::string_view line = lines_[at.keyLine];
+    return Trim(line.substr(line.find('=') + 1)).substr(0, kMaxValueLength);
 }
 
 int IniFile::KeyLine(std::string_view section, std::string_view key) const
@@ -83,22 +85,19 @@ int IniFile::KeyLine(std::string_view section, std::string_view key) const
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const
 {
-    const std::string* line = FindValueLine(section, key);
-    if (!line) return std::string(fallback);
-    std::string_view value = Trim(std::string_view(*line).substr(line->find('=') + 1));
-    return std::string(value.substr(0, kMaxValueLength));
+    return std::string(Value(section, key).value_or(fallback));
 }
 
 int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const
 {
-    if (!FindValueLine(section, key)) return fallback;
-    return TryTextToInt(ReadString(section, key, ""), IntSyntax::DecimalOrHex).value_or(fallback);
+    const std::optional<std::string_view> value = Value(section, key);
+    return value ? TryTextToInt(*value, IntSyntax::DecimalOrHex).value_or(fallback) : fallback;
 }
 
 double IniFile::ReadFloat(std::string_view section, std::string_view key, double fallback) const
 {
-    if (!FindValueLine(section, key)) return fallback;
-    return TryTextToFloat(ReadString(section, key, "")).value_or(fallback);
+    const std::optional<std::string_view> value = Value(section, key);
+    return value ? TryTextToFloat(*value).value_or(fallback) : fallback;
 }
 
 bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,7 +50,8 @@ private:
         size_t sectionEnd;   // index after the section's last non-blank line
     };
     Location Find(std::string_view section, std::string_view key) const;
-    const std::string* FindValueLine(std::string_view section, std::string_view key) const;
+    // The key's value, blanks around it removed and cut to the longest read.
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
 
     std::string path_;
     std::vector<std::string> lines_;

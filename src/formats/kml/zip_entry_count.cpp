@@ -34,7 +34,9 @@ std::optional<uint64_t> ZipEntryCount(std::string_view archive)
         const size_t locator = at - kZip64LocatorSize;
         if (archive.substr(locator, 4) != kZip64LocatorSignature) return count;
         const uint64_t end64 = Little(archive, locator + 8, 8);
-        if (end64 > archive.size() - kZip64EndSize || archive.substr(end64, 4) != kZip64EndSignature) return count;
+        if (archive.size() < kZip64EndSize || end64 > archive.size() - kZip64EndSize ||
+            archive.substr(end64, 4) != kZip64EndSignature)
+            return count;
         return Little(archive, end64 + 32, 8);
     }
     return std::nullopt;

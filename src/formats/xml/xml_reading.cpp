@@ -14,6 +14,9 @@
 namespace qm {
 namespace {
 
+// The room expat is asked for at a time; a document smaller than the largest
+// gets little more than it needs.
+constexpr size_t kSmallestChunk = size_t{1} << 12;
 constexpr size_t kChunk = size_t{1} << 18;
 // The most expat is asked to take in one call.
 constexpr size_t kMaxPiece = size_t{1} << 30;
@@ -63,7 +66,7 @@ XmlParser NewXmlParser(const std::string& path)
 
 bool FeedXml(XML_Parser parser, ByteSource& bytes)
 {
-    size_t chunk = kChunk;
+    size_t chunk = static_cast<size_t>(std::clamp<uint64_t>(bytes.Size(), kSmallestChunk, kChunk));
     uint64_t fed = 0;
     for (;;) {
         void* buffer = XML_GetBuffer(parser, static_cast<int>(chunk));
@@ -79,7 +82,8 @@ bool FeedXml(XML_Parser parser, ByteSource& bytes)
         // makes room by moving or copying what it keeps.
         const uint64_t size = bytes.Size();
         const uint64_t left = size > fed ? size - fed : 0;
-        chunk = static_cast<size_t>(std::clamp<uint64_t>(std::min(2 * unparsed, left), kChunk, kMaxPiece));
+        const uint64_t least = std::clamp<uint64_t>(left, kSmallestChunk, kChunk);
+        chunk = static_cast<size_t>(std::clamp<uint64_t>(std::min(2 * unparsed, left), least, kMaxPiece));
     }
 }
 

@@ -43,6 +43,7 @@ TEST(ZipEntryCount, ReadFromTheArchivesEndWithoutItsDirectory)
         {head + End(3, "a comment PK\x05\x06 within"), 3},
         {head + Zip64(2000000, head.size()) + End(0xFFFF), 2000000},
         {head + Zip64(2000000, 1) + End(0xFFFF), 0xFFFF},  // a locator that points nowhere
+        {Zip64(2000000, 2048).substr(56) + End(0xFFFF), 0xFFFF},  // and an archive shorter than the record
         {head + End(3).substr(0, 21), std::nullopt},
         {End(1, "x").substr(0, 22), std::nullopt},  // a comment cut off
         {"", std::nullopt},
