@@ -13,9 +13,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QScreen>
+#include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 
 namespace qm {
 namespace {
@@ -35,22 +36,45 @@ QWidget* DialogParent()
     return active;
 }
 
-// The text as the box shows it: no word (a path) is broken across lines, and
-// one wider than room loses its middle. Gives the widest word's width.
-int UnbrokenWords(QString& text, const QFontMetrics& metrics, int room)
+// The widest line of a box's text: the box is then at most about 600 pixels wide.
+constexpr qreal kLineRoom = 520;
+
+// A line break that the box adds; the text's own new lines stay apart from it.
+constexpr QChar kAddedBreak = QChar::LineSeparator;
+
+// A text as a message box shows it.
+struct BoxText {
+    QString Text;
+    qreal Width = 0;
+    bool Shortened = false;
+};
+
+// The text in lines of at most kLineRoom pixels, broken between words only
+// (Qt's own wrapping would break a path at its slashes and hyphens); a word
+// wider than a line, a long path, loses its middle.
+BoxText BrokenBetweenWords(const QString& text, const QFontMetricsF& metrics)
 {
-    int widest = 0;
-    QStringList lines = text.split('\n');
-    for (QString& line : lines) {
-        QStringList words = line.split(' ');
-        for (QString& word : words) {
-            if (metrics.horizontalAdvance(word) > room) word = metrics.elidedText(word, Qt::ElideMiddle, room);
-            widest = std::max(widest, metrics.horizontalAdvance(word));
+    BoxText shown;
+    QStringList paragraphs = text.split('\n');
+    for (QString& paragraph : paragraphs) {
+        QStringList lines;
+        const QStringList words = paragraph.split(' ');
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            QString word = words[i];
+            if (metrics.horizontalAdvance(word) > kLineRoom) {
+                word = metrics.elidedText(word, Qt::ElideMiddle, kLineRoom);
+                shown.Shortened = true;
+            }
+            if (i > 0 && metrics.horizontalAdvance(lines.back() + ' ' + word) <= kLineRoom)
+                lines.back() += ' ' + word;
+            else
+                lines << word;
         }
-        line = words.join(' ');
+        for (const QString& line : lines) shown.Width = std::max(shown.Width, metrics.horizontalAdvance(line));
+        paragraph = lines.join(kAddedBreak);
     }
-    text = lines.join('\n');
-    return widest;
+    shown.Text = paragraphs.join('\n');
+    return shown;
 }
 
 void ShowBox(QMessageBox::Icon icon, const std::string& text)
@@ -58,13 +82,14 @@ void ShowBox(QMessageBox::Icon icon, const std::string& text)
     QMessageBox box(icon, QApplication::applicationName(), QString(), QMessageBox::Ok, DialogParent());
     // A message quotes file names and tags such as <time> as they are.
     box.setTextFormat(Qt::PlainText);
-    QString shown = ToQt(text);
-    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) {
-        const QScreen* screen = box.screen();
-        const int room = screen ? screen->availableGeometry().width() * 2 / 3 : 600;
-        label->setMinimumWidth(UnbrokenWords(shown, label->fontMetrics(), room));
-    }
-    box.setText(shown);
+    const QString whole = ToQt(text);
+    const BoxText shown = BrokenBetweenWords(whole, QFontMetricsF(box.font()));
+    box.setText(shown.Text);
+    // A message box wraps a wide text itself, as narrow as it likes; the
+    // label keeps the lines broken here.
+    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label"))
+        label->setMinimumWidth(static_cast<int>(std::ceil(shown.Width)));
+    if (shown.Shortened) box.setToolTip(Qt::convertFromPlainText(whole, Qt::WhiteSpaceNormal));
     // A short text would make the box too narrow for its title. A message box
     // sizes itself, so the width goes in as a spacer in its layout.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

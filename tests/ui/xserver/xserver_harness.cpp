@@ -109,7 +109,8 @@ void AnswerNextBoxWithEnter(std::string& text)
 {
     WhenNextDialogIsActive([&text](QWidget& dialog) {
         auto* box = qobject_cast<QMessageBox*>(&dialog);
-        text = box ? box->text().toStdString() : "not a message box";
+        // As the program said it: without the line breaks the box adds.
+        text = box ? box->text().replace(QChar::LineSeparator, ' ').toStdString() : "not a message box";
         PressKeys({"Return"});
     });
 }

@@ -37,7 +37,8 @@ std::vector<QWidget*> StackingOrder();
 void WhenNextDialogIsActive(std::function<void(QWidget& dialog)> answer);
 
 // Answers the next message box with Enter once it is the active window, and
-// keeps its text.
+// keeps its text as the program gave it, without the line breaks the box
+// adds.
 void AnswerNextBoxWithEnter(std::string& text);
 
 }  // namespace qm::test
