@@ -6,13 +6,17 @@
 #include "platform/file_system.h"
 #include "platform/message_text.h"
 #include "ui/qt_dialogs.h"
+#include "ui/widgets/directory_chooser.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QTimer>
 
 #include <filesystem>
 #include <functional>
@@ -64,6 +68,31 @@ std::vector<std::string> Faults(QMessageBox& box)
     return faults;
 }
 
+// Checks every message box once the X server has it active, and answers it with Enter.
+class BoxChecker : public QObject {
+public:
+    BoxChecker()
+    {
+        connect(&poll_, &QTimer::timeout, this, &BoxChecker::Check);
+        poll_.start(50);
+    }
+    // The whole message of each box and how it failed to show it.
+    std::vector<std::pair<QString, std::vector<std::string>>> boxes;
+
+private:
+    void Check()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == answered_) return;
+        answered_ = box;
+        ASSERT_TRUE(WaitActive(*box));
+        boxes.push_back({WholeMessage(*box), Faults(*box)});
+        PressKeys({"Return"});
+    }
+    QTimer poll_;
+    QPointer<QMessageBox> answered_;
+};
+
 TEST(MessageBoxesUnderWindowManager, EveryKindShowsItsWholeTextInBothLanguages)
 {
     for (const Language language : {Language::Russian, Language::English}) {
@@ -87,20 +116,31 @@ TEST(MessageBoxesUnderWindowManager, EveryKindShowsItsWholeTextInBothLanguages)
             message(MessageId::FitDamagedEmpty, {track, message(MessageId::FitUnknownByteOrder, {"4294967295"})}));
         const std::string leftOut = message(MessageId::LeftOutOutOfRange, {"4294967295", "4294967295"});
         const std::string unplaced = message(MessageId::LeftOutUnplaced, {"9", "10686"});
-        const std::string notMade =
-            Dialogs::ErrorBoxText(message(MessageId::DirectoryNotCreated, {dir.File(folder + "/results/")}));
+        const std::string results = dir.File(folder + "/results-of-the-summer-holidays/");
+        const std::string notMade = Dialogs::ErrorBoxText(message(MessageId::DirectoryNotCreated, {results}));
+        // A folder the directory chooser cannot make: a file is in its way.
+        const std::string blocked = settingsFile + "/results-of-the-summer-holidays";
         Settings settings;
         QtDialogs dialogs;
         std::optional<AppWindows> windows;
-        // Each kind, how it comes, and what it must show whole, in its text
-        // or in its tooltip: the message, or the path of a message the
-        // program puts together.
-        const std::tuple<const char*, std::function<void()>, std::string> kinds[] = {
-            {"settings not read", [&] { windows = CreateAppWindows(settings, dialogs); }, settingsFile},
-            {"damaged track", [&] { dialogs.ErrorBox(damaged); }, damaged},
-            {"points left out", [&] { dialogs.MessageBox(leftOut); }, leftOut},
-            {"points without coordinates left out", [&] { dialogs.MessageBox(unplaced); }, unplaced},
-            {"folder not made", [&] { dialogs.ErrorBox(notMade); }, notMade},
+        // Each kind, how it comes, and what each of its boxes must show whole,
+        // in its text or in its tooltip: the message, or the path of a
+        // message the program puts together.
+        const std::tuple<const char*, std::function<void()>, std::vector<std::string>> kinds[] = {
+            {"settings not read", [&] { windows = CreateAppWindows(settings, dialogs); }, {settingsFile}},
+            {"damaged track", [&] { dialogs.ErrorBox(damaged); }, {damaged}},
+            {"points left out", [&] { dialogs.MessageBox(leftOut); }, {leftOut}},
+            {"points without coordinates left out", [&] { dialogs.MessageBox(unplaced); }, {unplaced}},
+            {"folder not made", [&] { dialogs.ErrorBox(notMade); }, {notMade}},
+            {"folder to make, then not made, in the directory chooser",
+             [&] {
+                 DirectoryChooser chooser(nullptr, QString::fromStdString(dir.path()));
+                 chooser.show();
+                 auto* name = chooser.findChild<QLineEdit*>("fileNameEdit");
+                 name->setText(QString::fromStdString(blocked));
+                 QTest::keyClick(name, Qt::Key_Return);
+             },
+             {blocked, blocked}},
             {"settings not saved",
              [&] {
                  windows->main->show();
@@ -108,21 +148,17 @@ TEST(MessageBoxesUnderWindowManager, EveryKindShowsItsWholeTextInBothLanguages)
                  PressCloseBox(*windows->main);
                  EXPECT_TRUE(QTest::qWaitFor([&] { return !windows->main->isVisible(); }, 10000));
              },
-             settingsFile}};
-        for (const auto& [kind, show, whole] : kinds) {
+             {settingsFile}}};
+        for (const auto& [kind, show, wholes] : kinds) {
             SCOPED_TRACE(kind);
-            std::vector<std::string> faults = {"no message box"};
-            QString shown;
-            WhenNextDialogIsActive([&](QWidget& dialog) {
-                if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-                    faults = Faults(*box);
-                    shown = WholeMessage(*box);
-                }
-                PressKeys({"Return"});
-            });
+            BoxChecker checker;
             show();
-            EXPECT_EQ(faults, std::vector<std::string>{});
-            EXPECT_TRUE(shown.contains(QString::fromStdString(whole))) << shown.toStdString();
+            ASSERT_EQ(checker.boxes.size(), wholes.size());
+            for (size_t i = 0; i < wholes.size(); ++i) {
+                const auto& [shown, faults] = checker.boxes[i];
+                EXPECT_EQ(faults, std::vector<std::string>{});
+                EXPECT_TRUE(shown.contains(QString::fromStdString(wholes[i]))) << shown.toStdString();
+            }
         }
         SetCurrentDir(startDir);
     }
