@@ -190,6 +190,8 @@ void MainWindow::Retranslate()
 void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) Retranslate();
+    // Enabled again when a secondary window that locked it has closed.
+    if (event->type() == QEvent::EnabledChange && isEnabled()) SetControlsEnabled(true);
     QWidget::changeEvent(event);
 }
 
@@ -216,13 +218,6 @@ void MainWindow::LoadSettingsAtStart()
     // The program runs on what it could read and the defaults for the rest.
     ShowScale(settings_.CurrentScale());
     FolderTypeChanged();
-}
-
-bool MainWindow::event(QEvent* event)
-{
-    // A disabled window is locked by a secondary one and cannot become active.
-    if (event->type() == QEvent::WindowActivate && isEnabled()) SetControlsEnabled(true);
-    return QWidget::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -258,7 +253,7 @@ void MainWindow::SetControlsEnabled(bool enabled)
         control->setEnabled(enabled);
     const int type = folderTypeGroup->ItemIndex();
     openDirButton->setEnabled(enabled && type != kStartFolder && type != kTrackFolder);
-    // A window still locked by a secondary one gets it back on its activation.
+    // A window still locked by a secondary one gets it back when it is enabled again.
     if (enabled && commandFocus_ && isEnabled()) {
         QWidget* control = commandFocus_;
         commandFocus_ = nullptr;

@@ -59,7 +59,6 @@ public:
     static std::string FallbackDirectory();
 
 protected:
-    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

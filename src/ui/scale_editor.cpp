@@ -12,10 +12,10 @@
 #include "ui/window_lock.h"
 #include "visual/speed_bands.h"
 
-#include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -241,16 +241,11 @@ void ScaleEditor::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void ScaleEditor::closeEvent(QCloseEvent* event)
+void ScaleEditor::hideEvent(QHideEvent* event)
 {
-    Closing();
-    QWidget::closeEvent(event);
-}
-
-void ScaleEditor::Closing()
-{
-    main_.SetControlsEnabled(true);
-    ReturnTo(&main_);
+    // Closed in any way; a window the window system minimises stays open.
+    if (!event->spontaneous()) ReturnTo(&main_);
+    QWidget::hideEvent(event);
 }
 
 }  // namespace qm

@@ -42,10 +42,9 @@ public:
     bool CheckCell(ColorBox* cell);
     void Accept();
     void Cancel();
-    void Closing();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

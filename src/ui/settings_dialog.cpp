@@ -13,11 +13,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -355,15 +355,11 @@ void SettingsDialog::Accept()
 
 void SettingsDialog::Cancel() { close(); }
 
-void SettingsDialog::closeEvent(QCloseEvent* event)
+void SettingsDialog::hideEvent(QHideEvent* event)
 {
-    Closing();
-    QWidget::closeEvent(event);
-}
-
-void SettingsDialog::Closing()
-{
-    if (openedFrom) ReturnTo(openedFrom);
+    // Closed in any way; a window the window system minimises stays open.
+    if (!event->spontaneous() && openedFrom) ReturnTo(openedFrom);
+    QWidget::hideEvent(event);
 }
 
 void SettingsDialog::CheckDigits()

@@ -35,7 +35,6 @@ public:
     void Activated();
     void Accept();
     void Cancel();
-    void Closing();
     void DistanceSplitToggled();
     void TimeSplitToggled();
     void CheckDigits();
@@ -49,7 +48,7 @@ protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void CreateControls();

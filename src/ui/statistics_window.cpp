@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QHideEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -26,10 +27,12 @@
 namespace qm {
 
 StatisticsWindow::StatisticsWindow(MainWindow& mainWindow, Settings& settings, Dialogs& dialogs)
-    : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow), settings_(settings), dialogs_(dialogs)
+    // A dialog, so that the window manager keeps it above the main window, yet resizable.
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      mainWindow_(mainWindow), settings_(settings), dialogs_(dialogs)
 {
     setObjectName("TrStatForm");
-        CreateControls();
+    CreateControls();
     resize(std::max(772, WidthForDefaultReport()), 404);
 }
 
@@ -45,6 +48,8 @@ void StatisticsWindow::Retranslate()
 void StatisticsWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) Retranslate();
+    // Enabled again when the settings dialog opened from here has closed.
+    if (event->type() == QEvent::EnabledChange && isEnabled()) Activated();
     QWidget::changeEvent(event);
 }
 
@@ -184,10 +189,14 @@ void StatisticsWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    Closing();
     QWidget::closeEvent(event);
 }
 
-void StatisticsWindow::Closing() { ReturnTo(&mainWindow_); }
+void StatisticsWindow::hideEvent(QHideEvent* event)
+{
+    // Closed in any way; a window the window system minimises stays open.
+    if (!event->spontaneous()) ReturnTo(&mainWindow_);
+    QWidget::hideEvent(event);
+}
 
 }  // namespace qm

@@ -32,7 +32,6 @@ public:
     void SetTable(StatTable table) { table_ = std::move(table); }
 
     void Activated();
-    void Closing();
     void SetControlsEnabled(bool enabled);
     void FormatChanged();
     void CopyReport();
@@ -44,6 +43,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void CreateControls();

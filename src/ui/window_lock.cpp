@@ -3,6 +3,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -23,11 +24,21 @@ void CentreOver(const QWidget* opener, QWidget* window)
     window->move(place.topLeft());
 }
 
+void BringToFront(QWidget* window)
+{
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace
 
 void OpenOver(QWidget* opener, QWidget* secondary)
 {
     if (secondary->isHidden()) {
+        // Taken by the window system when the window is shown.
+        secondary->setWindowModality(Qt::WindowModal);
+        secondary->winId();
+        secondary->windowHandle()->setTransientParent(opener->windowHandle());
         // The first time over its opener; later where the user left it.
         if (!secondary->testAttribute(Qt::WA_Moved)) CentreOver(opener, secondary);
         secondary->show();
@@ -41,12 +52,6 @@ void ReturnTo(QWidget* opener)
     opener->setEnabled(true);
     if (opener->isHidden()) opener->show();
     BringToFront(opener);
-}
-
-void BringToFront(QWidget* window)
-{
-    window->raise();
-    window->activateWindow();
 }
 
 }  // namespace qm

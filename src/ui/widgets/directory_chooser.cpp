@@ -1,9 +1,9 @@
 #include "ui/widgets/directory_chooser.h"
 
-#include <QApplication>
+#include "ui/widgets/message_box.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 
 namespace qm {
 
@@ -27,10 +27,11 @@ void DirectoryChooser::accept()
     const QString directory = ChosenDirectory();
     if (!directory.isEmpty() && !QFileInfo(directory).exists()) {
         const QString question = tr("Директория \"%1\" не существует.\nСоздать её?").arg(directory);
-        if (QMessageBox::question(this, QApplication::applicationName(), question) != QMessageBox::Yes) return;
+        if (ShowMessageBox(this, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No) !=
+            QMessageBox::Yes)
+            return;
         if (!QDir().mkpath(directory)) {
-            QMessageBox::warning(this, QApplication::applicationName(),
-                                 tr("Не удается создать директорию %1").arg(directory));
+            ShowMessageBox(this, QMessageBox::Warning, tr("Не удается создать директорию %1").arg(directory));
             return;
         }
     }

@@ -92,7 +92,7 @@ TEST_F(RealDialogs, ScaleEditorOpensAloneAfterTheOutputFolderWasRemoved)
     ClickOn(Control(Main(), "SwSpdCat"));
     ASSERT_TRUE(WaitActive(editor));
     QTest::qWait(300);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), &editor);
     PressKeys({"Escape"});
     ASSERT_TRUE(WaitActive(Main()));
     EXPECT_EQ(QApplication::focusWidget(), Control(Main(), "SwSpdCat"));

@@ -1,6 +1,7 @@
 #include "xserver_harness.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -49,6 +50,8 @@ void TypeText(const QString& text) { Output("xdotool", {"type", "--delay", "5", 
 
 void PressCloseBox(QWidget& window) { Output("wmctrl", {"-i", "-c", Id(window)}); }
 
+void AskToActivate(QWidget& window) { Output("wmctrl", {"-i", "-a", Id(window)}); }
+
 void AskToResize(QWidget& window, int width, int height)
 {
     Output("xdotool", {"windowsize", Id(window), QString::number(width), QString::number(height)});
@@ -91,7 +94,8 @@ void WhenNextDialogIsActive(std::function<void(QWidget& dialog)> answer)
 {
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        QWidget* dialog = QApplication::activeModalWidget();
+        // A dialog, not a secondary window modal to its opener.
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isActiveWindow() || ActiveWindowId() != Id(*dialog))
             return;
         poll->deleteLater();
@@ -105,7 +109,8 @@ void AnswerNextBoxWithEnter(std::string& text)
 {
     WhenNextDialogIsActive([&text](QWidget& dialog) {
         auto* box = qobject_cast<QMessageBox*>(&dialog);
-        text = box ? box->text().toStdString() : "not a message box";
+        // As the program said it: without the line breaks the box adds.
+        text = box ? box->text().replace(QChar::LineSeparator, ' ').toStdString() : "not a message box";
         PressKeys({"Return"});
     });
 }

@@ -18,6 +18,8 @@ void ClickOn(QWidget* control);
 void PressKeys(const QStringList& keys);
 void TypeText(const QString& text);
 void PressCloseBox(QWidget& window);
+// Asks the window manager to activate the window, as Alt+Tab or a taskbar does.
+void AskToActivate(QWidget& window);
 void AskToResize(QWidget& window, int width, int height);
 void AskToMaximise(QWidget& window);
 // Asks the window manager to move the window a little and waits, at most
@@ -35,7 +37,8 @@ std::vector<QWidget*> StackingOrder();
 void WhenNextDialogIsActive(std::function<void(QWidget& dialog)> answer);
 
 // Answers the next message box with Enter once it is the active window, and
-// keeps its text.
+// keeps its text as the program gave it, without the line breaks the box
+// adds.
 void AnswerNextBoxWithEnter(std::string& text);
 
 }  // namespace qm::test
