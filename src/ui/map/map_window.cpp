@@ -59,7 +59,10 @@ MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings)
 
     keys_ = new ElidedLabel;
     keys_->setObjectName("mapKeys");
-    keys_->setForegroundRole(QPalette::PlaceholderText);
+    // A hint, quieter than what the window shows.
+    QPalette grey = keys_->palette();
+    grey.setColor(QPalette::WindowText, grey.color(QPalette::Disabled, QPalette::WindowText));
+    keys_->setPalette(grey);
     save_ = new QPushButton;
     save_->setObjectName("savePicture");
     connect(save_, &QPushButton::clicked, this, &MapWindow::SavePicture);
