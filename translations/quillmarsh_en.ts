@@ -90,10 +90,6 @@ The settings that could not be read are the defaults. This file will not be over
         <translation>km/h</translation>
     </message>
     <message>
-        <source>%1 д %2:%3:%4</source>
-        <translation>%1 d %2:%3:%4</translation>
-    </message>
-    <message>
         <source>Скорость</source>
         <translation>Speed</translation>
     </message>
@@ -129,6 +125,10 @@ The settings that could not be read are the defaults. This file will not be over
         <source>Часовой пояс: %1</source>
         <translation>Time zone: %1</translation>
     </message>
+    <message>
+        <source>Наибольшая из скоростей, по которым участки трека разнесены по полосам: средних за интервал расчета %1 мин. Скорость между двумя точками может быть выше, в том числе из-за одной неточной точки.</source>
+        <translation>The highest of the speeds by which the track&apos;s stretches are put into bands: averages over the calculation interval of %1 min. A speed between two points can be higher, also because of one inaccurate point.</translation>
+    </message>
 </context>
 <context>
     <name>qm::MapMarks</name>
@@ -147,6 +147,10 @@ The settings that could not be read are the defaults. This file will not be over
     <message>
         <source>Точка под указателем</source>
         <translation>Point under the pointer</translation>
+    </message>
+    <message>
+        <source>%1 д %2:%3:%4</source>
+        <translation>%1 d %2:%3:%4</translation>
     </message>
 </context>
 <context>
@@ -209,6 +213,10 @@ The settings that could not be read are the defaults. This file will not be over
     <message>
         <source>Изображение не может заменить файл трека.</source>
         <translation>The picture cannot replace the track file.</translation>
+    </message>
+    <message>
+        <source>Колесо мыши, + и − — масштаб; перетаскивание и стрелки — сдвиг; Home — весь трек</source>
+        <translation>Mouse wheel, + and − zoom; dragging and the arrow keys move the map; Home shows the whole track</translation>
     </message>
 </context>
 <context>

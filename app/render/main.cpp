@@ -1,6 +1,7 @@
 // quillmarsh-render: the map window's picture of a track (map, legend and
 // profile) saved as a PNG file, without a display.
 #include "cli.h"
+#include "map/picture_format.h"
 #include "map/profile.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
@@ -10,6 +11,7 @@
 #include "platform/quiet_standard_error.h"
 #include "platform/quoted_input.h"
 #include "platform/temporary_files.h"
+#include "settings/profile_choice.h"
 #include "settings/settings_file.h"
 #include "platform/message_text.h"
 #include "ui/interface_language.h"
@@ -20,10 +22,8 @@
 #include "version.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QLayout>
-#include <QPixmap>
 
 #include <algorithm>
 #include <charconv>
@@ -35,13 +35,13 @@
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: quillmarsh-render TRACK OUT.png [--size WxH] [--settings FILE] [--lang ru|en]\n"
+    "Usage: quillmarsh-render TRACK OUT.png|OUT.jpg [--size WxH] [--settings FILE] [--lang ru|en]\n"
     "                         [--measure NAME]\n"
     "Draws a GPS track (OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ) as the map window\n"
     "of quillmarsh shows it: the track on a map (or a latitude/longitude grid) coloured by the speed\n"
     "bands of the current scale, with its start, finish and stops; the legend of the bands with their\n"
     "distance and time (the whole as the statistics give it); and the speed and height profile. The\n"
-    "picture is a PNG file.\n"
+    "picture is written as its name asks: PNG for .png (or no extension), JPEG for .jpg or .jpeg.\n"
     "\n"
     "  --size WxH       the picture's size in pixels (default 1200x800)\n"
     "  --settings FILE  the settings, else Quillmarsh.ini in the current directory when there is\n"
@@ -50,7 +50,8 @@ constexpr const char* kHelp =
     "  --lang ru|en     the language of the picture's texts and of the messages (default:\n"
     "                   LANGUAGE in the settings file, else Russian; never the environment's locale)\n"
     "  --measure NAME   a measure of the track drawn in the profile too: heart-rate, cadence, power\n"
-    "                   or temperature (a track without it is drawn without it, and said so)\n"
+    "                   or temperature (a track without it is drawn without it, and said so);\n"
+    "                   without it, PROFILEMEASURE in [MAP] where the track has that measure\n"
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n"
@@ -62,16 +63,6 @@ constexpr const char* kHelp =
     "could not be used, 2 for wrong usage.\n";
 
 constexpr int kTileWaitMs = 30000;
-
-// The names --measure takes, in the order of qm::Measure.
-constexpr std::string_view kMeasureNames[qm::kMeasureCount] = {"heart-rate", "cadence", "power", "temperature"};
-
-std::optional<qm::Measure> ParseMeasure(std::string_view name)
-{
-    for (size_t i = 0; i < qm::kMeasureCount; ++i)
-        if (kMeasureNames[i] == name) return static_cast<qm::Measure>(i);
-    return std::nullopt;
-}
 
 int Usage(const std::string& problem)
 {
@@ -105,10 +96,10 @@ std::optional<QSize> ParseSize(std::string_view text)
 // nowhere while the picture is drawn.
 void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-// The picture as a PNG file's bytes, once the map's tiles have come or
-// kTileWaitMs has passed.
+// The picture as the bytes of a file of that format, once the map's tiles
+// have come or kTileWaitMs has passed; empty when this Qt cannot write the format.
 QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTrip>& trip, const qm::Settings& settings,
-                   QSize size, std::optional<qm::Measure> measure)
+                   QSize size, std::optional<qm::Measure> measure, qm::PictureFormat format)
 {
 #ifndef _WIN32
     // Windows' own platform draws without showing a window; its offscreen one has no fonts.
@@ -126,18 +117,14 @@ QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTri
     view.layout()->setSizeConstraint(QLayout::SetNoConstraint);
     view.resize(size);
     view.Show(trip, settings, qm::TileSource::DefaultCacheDirectory());
-    view.Profile()->ShowMeasure(measure);
+    if (measure) view.Profile()->ShowMeasure(measure);
     // Shown, the map asks for its tiles.
     view.show();
     QElapsedTimer waited;
     waited.start();
     while (view.Tiles() && !view.Tiles()->Settled() && waited.elapsed() < kTileWaitMs)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    view.grab().save(&buffer, "PNG");
-    return png;
+    return qm::EncodePicture(view.grab(), format);
 }
 
 // False, with a message naming the input and the picture,
@@ -185,7 +172,7 @@ int main(int argc, char** argv)
                 if (!qm::ParseLanguage(value)) return Usage("--lang takes ru or en");
                 lang = value;
             } else if (arg == "--measure") {
-                measure = ParseMeasure(value);
+                measure = qm::ParseMeasureName(value);
                 if (!measure) return Usage("--measure takes heart-rate, cadence, power or temperature");
             } else if (auto parsed = ParseSize(value)) {
                 size = *parsed;
@@ -211,6 +198,12 @@ int main(int argc, char** argv)
     if (!qm::cli::LoadCliSettings(settingsFile, true, lang, settings, files) || !qm::cli::TrackIsNoDirectory(track))
         return 1;
 
+    const std::optional<qm::PictureFormat> format = qm::PictureFormatOf(output);
+    if (!format) {
+        qm::cli::PrintFileMessage(output, qm::MessageText(qm::MessageId::PictureNameUnknown));
+        return 1;
+    }
+
     qm::cli::FileMessageSink sink;
     sink.path = track;
     const std::shared_ptr<const qm::MapTrip> trip =
@@ -219,11 +212,15 @@ int main(int argc, char** argv)
     const std::vector<qm::Measure> measured = qm::MeasuresOf(trip->Track);
     if (measure && std::find(measured.begin(), measured.end(), *measure) == measured.end())
         qm::cli::PrintFileMessage(
-            track, qm::MessageText(qm::MessageId::MeasureMissing, {kMeasureNames[static_cast<size_t>(*measure)]}));
+            track, qm::MessageText(qm::MessageId::MeasureMissing, {qm::MeasureName(*measure)}));
 
-    const QByteArray png = Picture(argc, argv, trip, settings, size, measure);
+    const QByteArray picture = Picture(argc, argv, trip, settings, size, measure, *format);
+    if (picture.isEmpty()) {
+        qm::cli::PrintFileMessage(output, qm::MessageText(qm::MessageId::JpegUnavailable));
+        return 1;
+    }
     try {
-        qm::WriteFileAtomically(output, std::string_view(png.constData(), size_t(png.size())));
+        qm::WriteFileAtomically(output, std::string_view(picture.constData(), size_t(picture.size())));
     } catch (const qm::Error& error) {
         qm::cli::PrintFileMessage(output, error.what());
         return 1;

@@ -10,7 +10,7 @@ namespace qm {
 std::optional<StatTable> TrackStatistics(const std::string& trackPath, const Settings& settings, MessageSink& sink)
 {
     TrackReading reading = LoadTrack(trackPath);
-    for (const Message& message : reading.Messages) sink.Show(message);
+    ShowReadingMessages(reading, sink);
     if (!reading.Track) {
         // The reader's own message says why; one box is enough.
         if (reading.Messages.empty()) sink.ShowMessage(MessageText(MessageId::NoDataToCompute));

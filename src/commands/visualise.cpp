@@ -31,9 +31,10 @@ std::optional<PltDetails> ReadAndCompute(const std::string& trackPath, const Ban
                                          const Settings& settings, MessageSink& sink, VisualiseResult& result)
 {
     TrackReading reading = LoadTrack(trackPath);
-    for (const Message& message : reading.Messages) sink.Show(message);
+    ShowReadingMessages(reading, sink);
     if (!reading.Track) return std::nullopt;
     result.Track = std::move(*reading.Track);
+    result.Warnings = std::move(reading.Messages);
     result.Visualisation = Visualise(result.Track.Points, boxes, settings);
     result.Computed = true;
     return std::move(reading.Plt);

@@ -26,6 +26,8 @@ struct VisualiseResult {
     // could not be used).
     qm::Track Track;
     qm::Visualisation Visualisation;
+    // What the reader told of the track it gave: points left out, a cut.
+    std::vector<Message> Warnings;
     // The files completed, in the order written; when an error ended the
     // writing, those before it.
     std::vector<std::string> FilesWritten;

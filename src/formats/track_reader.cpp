@@ -205,8 +205,20 @@ TrackReading LoadTrack(const std::string& path)
         reading.Messages.push_back(TooLarge(path));
         return reading;
     }
+    const std::optional<FileVersion> version = OpenFileVersion(fd.get());
     FileSource source(fd.get(), path);
-    return ReadFrom(source, path);
+    reading = ReadFrom(source, path);
+    reading.File = version;
+    return reading;
+}
+
+void ShowReadingMessages(const TrackReading& reading, MessageSink& sink)
+{
+    if (reading.Track && reading.File) {
+        sink.ShowWarnings(*reading.File, reading.Messages);
+        return;
+    }
+    for (const Message& message : reading.Messages) sink.Show(message);
 }
 
 }  // namespace qm

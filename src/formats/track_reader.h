@@ -22,6 +22,8 @@ struct TrackReading {
     // that a damaged file may have been read only in part, what was left
     // out, and that the track was cut before a time that does not increase.
     std::vector<Message> Messages;
+    // The version of the file read, when it was read from a file.
+    std::optional<FileVersion> File;
 };
 
 // The name of the format a file's first bytes show, tried in this order:
@@ -38,5 +40,9 @@ TrackReading ReadTrack(std::string_view content, const std::string& path);
 
 // Reads the file at path once and gives it to ReadTrack.
 TrackReading LoadTrack(const std::string& path);
+
+// The reading's messages through sink: those of a file that gave a track as
+// its warnings (MessageSink::ShowWarnings), any other one by one.
+void ShowReadingMessages(const TrackReading& reading, MessageSink& sink);
 
 }  // namespace qm

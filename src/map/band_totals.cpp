@@ -1,6 +1,7 @@
 #include "map/band_totals.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace qm {
 
@@ -37,13 +38,8 @@ TripTotals SumTrip(const TrackPoints& points, const ScaleCoefficients& scale, co
     double banded = 0;
     for (const BandTotal& band : totals.Bands) banded += band.Duration;
     totals.Pauses = std::max(0.0, points.back().DateTime - points.front().DateTime - banded);
-    for (const TrackPart& part : parts) {
-        for (int32_t i = part.First; i < part.Last; ++i) {
-            if (points[i + 1].StartsPiece) continue;
-            const Segment step = MeasureSegment(points, scale, i, i + 1);
-            if (step.Time > 0) totals.MaxSpeed = std::max(totals.MaxSpeed, step.Distance / step.Time / 24);
-        }
-    }
+    for (const SpeedRun& run : runs)
+        if (run.Duration > 0 && std::isfinite(run.Speed)) totals.MaxSpeed = std::max(totals.MaxSpeed, run.Speed);
     return totals;
 }
 

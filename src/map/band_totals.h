@@ -39,8 +39,9 @@ struct TripTotals {
     // Days from the first point to the last that no band holds: the gaps
     // between the parts and the jumps to break points.
     double Pauses = 0;
-    // km/h: the fastest step between two points of one part with time
-    // between them (no jump to a break point), 0 when there is none.
+    // km/h: the highest of the runs' speeds, each the average over its
+    // calculation interval (or over the runs of one band merged), which the
+    // bands are made of; one bad fix moves it little. 0 without a run.
     double MaxSpeed = 0;
 };
 

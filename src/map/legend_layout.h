@@ -16,6 +16,7 @@ struct LegendCell {
     bool Bold = false;
     bool AlignRight = false;
     bool Dim = false;  // greyed: a band without a run
+    std::string Tip;   // what its tooltip says, if anything
     int Picture = -1;  // which of its owner's pictures it shows, -1 for none
     double Width = 0, Height = 0;  // of a picture or control; a text is measured
     int Column = 0;

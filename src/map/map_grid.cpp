@@ -22,15 +22,16 @@ MapGrid MakeGrid(const MapViewport& view, double spacing)
     return grid;
 }
 
-std::vector<GridLabel> PlaceGridLabels(const MapGrid& grid, const TextWidth& textWidth, double lineHeight,
-                                       double top, const PixelBox& inside, const std::vector<PixelBox>& kept)
+std::vector<GridLabel> PlaceGridLabels(const MapGrid& grid, char separator, const TextWidth& textWidth,
+                                       double lineHeight, double top, const PixelBox& inside,
+                                       const std::vector<PixelBox>& kept)
 {
     std::vector<GridLabel> labels;
     auto clear = [](const auto& boxes, const PixelBox& room, auto boxOf) {
         return std::none_of(boxes.begin(), boxes.end(), [&](const auto& other) { return boxOf(other).Overlaps(room); });
     };
     auto place = [&](const GridLine& line, double left, double labelTop) {
-        std::string text = StepText(line.Degrees, grid.Step) + "°";
+        std::string text = StepText(line.Degrees, grid.Step, separator) + "°";
         const PixelBox box{left, labelTop, textWidth(text, false) + 2, lineHeight};
         const PixelBox room = box.Grown(3, 1);
         if (!inside.Contains(box) || !clear(kept, room, [](const PixelBox& b) { return b; }) ||

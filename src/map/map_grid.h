@@ -24,7 +24,7 @@ struct MapGrid {
 // step that puts meridians at most `spacing` pixels apart.
 MapGrid MakeGrid(const MapViewport& view, double spacing);
 
-// A line's label: its degrees with the decimals the step needs.
+// A line's label: its degrees with the decimals the step needs after the separator.
 struct GridLabel {
     std::string Text;
     PixelBox Box;
@@ -32,8 +32,9 @@ struct GridLabel {
 // Each meridian labelled right of it from `top` down, each parallel above it
 // at the left; a label is kept only where it lies whole inside `inside` and
 // keeps clear of the boxes in `kept` and of the labels kept before it.
-std::vector<GridLabel> PlaceGridLabels(const MapGrid& grid, const TextWidth& textWidth, double lineHeight,
-                                       double top, const PixelBox& inside, const std::vector<PixelBox>& kept);
+std::vector<GridLabel> PlaceGridLabels(const MapGrid& grid, char separator, const TextWidth& textWidth,
+                                       double lineHeight, double top, const PixelBox& inside,
+                                       const std::vector<PixelBox>& kept);
 
 // A scale bar: a round distance (1, 2 or 5 times a power of ten metres) at
 // the view's middle latitude, as long as it is in pixels, at most maxPixels.

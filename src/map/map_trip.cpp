@@ -7,7 +7,7 @@
 
 namespace qm {
 
-std::shared_ptr<const MapTrip> MakeMapTrip(Track track, Visualisation visualisation, const Settings& settings)
+std::shared_ptr<MapTrip> MakeMapTrip(Track track, Visualisation visualisation, const Settings& settings)
 {
     auto trip = std::make_shared<MapTrip>();
     trip->Track = std::move(track);
@@ -28,7 +28,9 @@ std::shared_ptr<const MapTrip> LoadMapTrip(const std::string& trackPath, const B
     VisualiseResult result = ComputeVisualisation(trackPath, boxes, settings, sink);
     if (result.Error) sink.ShowFileError(*result.Error);
     if (!result.Computed || result.Track.Points.empty()) return nullptr;
-    return MakeMapTrip(std::move(result.Track), std::move(result.Visualisation), settings);
+    std::shared_ptr<MapTrip> trip = MakeMapTrip(std::move(result.Track), std::move(result.Visualisation), settings);
+    trip->Warnings = std::move(result.Warnings);
+    return trip;
 }
 
 }  // namespace qm

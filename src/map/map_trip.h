@@ -25,15 +25,19 @@ struct MapTrip {
     TripTotals Totals;
     std::vector<WorldPoint> World;
     std::vector<int32_t> Breaks;  // BreakPoints of the track
+    // What the reader told of the track (points left out, a cut), in the
+    // language of the messages when it was read.
+    std::vector<Message> Warnings;
 };
 
 // The trip of a track that holds points and the visualisation computed for
 // it under the settings.
-std::shared_ptr<const MapTrip> MakeMapTrip(Track track, Visualisation visualisation, const Settings& settings);
+std::shared_ptr<MapTrip> MakeMapTrip(Track track, Visualisation visualisation, const Settings& settings);
 
 // The visualisation command's checks, reading and computation without its
 // files: the messages go through sink as they come, the error that ends the
-// reading last. Null when there is no track to show.
+// reading last; the trip keeps the reader's warnings. Null when there is no
+// track to show.
 std::shared_ptr<const MapTrip> LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes,
                                            const Settings& settings, MessageSink& sink);
 

@@ -163,7 +163,7 @@ std::vector<ProfilePlot::Gap> ProfilePlot::Gaps() const
     return gaps;
 }
 
-ProfilePlot::BottomAxis ProfilePlot::Bottom(ProfileScale scale, const TextWidth& textWidth) const
+ProfilePlot::BottomAxis ProfilePlot::Bottom(ProfileScale scale, const TextWidth& textWidth, char separator) const
 {
     BottomAxis bottom;
     const bool overTime = scale == ProfileScale::Time;
@@ -184,7 +184,7 @@ ProfilePlot::BottomAxis ProfilePlot::Bottom(ProfileScale scale, const TextWidth&
             std::string text;
             const Clock clock = ClockOf(value);
             if (!overTime)
-                text = StepText(value, step);
+                text = StepText(value, step, separator);
             else if (days)
                 text = DateLabel(clock);
             else if (clock.Day != lastDay)  // the date where it changes, so that no two labels read alike

@@ -84,7 +84,8 @@ public:
 
     // The bottom axis: a tick at every round step, and a label under each
     // tick that keeps clear of the one before it (times with the date where
-    // it changes, days as dd.MM where steps are days).
+    // it changes, days as dd.MM where steps are days; distances with
+    // `separator` before their decimals).
     struct Label {
         std::string Text;
         double Left = 0;
@@ -93,7 +94,7 @@ public:
         std::vector<double> Ticks;
         std::vector<Label> Labels;
     };
-    BottomAxis Bottom(ProfileScale scale, const TextWidth& textWidth) const;
+    BottomAxis Bottom(ProfileScale scale, const TextWidth& textWidth, char separator) const;
 
 private:
     const ProfileAxis& axis_;

@@ -39,14 +39,16 @@ double RoundTimeStep(double spacing)
     return RoundStep(spacing);
 }
 
-std::string StepText(double value, double step)
+std::string StepText(double value, double step, char separator)
 {
     // Past 20 decimals no axis has a use for; a double's largest value is 309 digits long.
     const int decimals = std::clamp(int(std::ceil(-std::log10(step) - 1e-9)), 0, 20);
     char text[400];
     // + 0.0 writes -0 (a first tick at ceil(-0.5)) as "0".
     const auto written = std::to_chars(text, text + sizeof text, value + 0.0, std::chars_format::fixed, decimals);
-    return std::string(text, written.ptr);
+    std::string shown(text, written.ptr);
+    std::replace(shown.begin(), shown.end(), '.', separator);
+    return shown;
 }
 
 }  // namespace qm

@@ -18,7 +18,7 @@ std::vector<double> RoundTicks(double low, double high, double step);
 double RoundTimeStep(double spacing);
 
 // A value of an axis of that step with as many decimals as the step needs
-// ("0.25" for a step of 0.05), "." as the separator.
-std::string StepText(double value, double step);
+// ("0.25" for a step of 0.05) and `separator` before them.
+std::string StepText(double value, double step, char separator);
 
 }  // namespace qm

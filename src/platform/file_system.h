@@ -23,6 +23,16 @@ std::optional<FileId> FileIdOf(const std::string& path);
 bool SameFile(const std::string& a, const std::string& b);
 // The size in bytes of an open file; 0 when it cannot be told.
 uint64_t OpenFileSize(int fd);
+// One state of one file: a file written again, or replaced by another, has
+// another version (short of a rewrite of the same size within the clock's tick).
+struct FileVersion {
+    FileId Id;
+    uint64_t Size = 0;
+    int64_t Modified = 0;  // in the system's own ticks
+    auto operator<=>(const FileVersion&) const = default;
+};
+// The version of an open file; nothing when it cannot be told.
+std::optional<FileVersion> OpenFileVersion(int fd);
 // Creates one directory; its parent must exist.
 bool CreateDir(const std::string& path);
 std::string GetCurrentDir();

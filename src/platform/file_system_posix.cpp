@@ -38,6 +38,15 @@ uint64_t OpenFileSize(int fd)
     return ::fstat(fd, &st) == 0 ? static_cast<uint64_t>(st.st_size) : 0;
 }
 
+std::optional<FileVersion> OpenFileVersion(int fd)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0) return std::nullopt;
+    return FileVersion{{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)},
+                       static_cast<uint64_t>(st.st_size),
+                       int64_t{st.st_mtim.tv_sec} * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 bool CreateDir(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
 std::string GetCurrentDir()

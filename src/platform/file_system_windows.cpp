@@ -86,6 +86,16 @@ uint64_t OpenFileSize(int fd)
     return ::GetFileSizeEx(HandleOf(fd), &size) ? static_cast<uint64_t>(size.QuadPart) : 0;
 }
 
+std::optional<FileVersion> OpenFileVersion(int fd)
+{
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!::GetFileInformationByHandle(HandleOf(fd), &info)) return std::nullopt;
+    return FileVersion{{info.dwVolumeSerialNumber, (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow},
+                       (uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow,
+                       static_cast<int64_t>((uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) |
+                                            info.ftLastWriteTime.dwLowDateTime)};
+}
+
 bool CreateDir(const std::string& path)
 {
     if (::CreateDirectoryW(WidePath(path).c_str(), nullptr)) return true;

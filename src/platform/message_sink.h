@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/error.h"
+#include "platform/file_system.h"
 #include "platform/message_text.h"
 
 #include <string>
+#include <vector>
 
 namespace qm {
 
@@ -17,6 +19,13 @@ struct Message {
     // Set when the windows name the file and the line before the text.
     std::string File = {};
 };
+
+// The text of a message about a line of a file named in it: the file, the
+// line and the message's own text.
+inline std::string PlacedText(const Message& message)
+{
+    return MessageText(MessageId::PlacedInTrack, {message.File, std::to_string(message.Line), message.Text});
+}
 
 // Where the core shows what the user must read while a command runs, in the
 // order it happens; each front end decides how.
@@ -35,12 +44,21 @@ public:
     // the file and the line; the command-line tool names them its own way.
     virtual void ShowPlaced(const Message& message)
     {
-        const std::string text =
-            MessageText(MessageId::PlacedInTrack, {message.File, std::to_string(message.Line), message.Text});
+        const std::string text = PlacedText(message);
         if (message.IsError)
             ShowError(text);
         else
             ShowMessage(text);
+    }
+
+    // What reading a track file told of the track it gave (what was left out
+    // or cut), `file` being the version read: by default each message as it
+    // comes. A front end that reads one file for several commands may show
+    // the warnings of one version once.
+    virtual void ShowWarnings(const FileVersion& file, const std::vector<Message>& warnings)
+    {
+        (void)file;
+        for (const Message& message : warnings) Show(message);
     }
 
     void Show(const Message& message)

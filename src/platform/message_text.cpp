@@ -147,6 +147,10 @@ constexpr auto kWordings = std::to_array<Wording>({
      "is the settings file and would be replaced by the picture %1"},
     {MeasureMissing, "в треке нет измерения %1: профиль нарисован без него",
      "holds no %1: the profile is drawn without it"},
+    {PictureNameUnknown, "рисунок пишется в файл PNG или JPEG: имя файла должно кончаться на .png, .jpg или .jpeg",
+     "a picture is written as PNG or JPEG: the file's name must end in .png, .jpg or .jpeg"},
+    {JpegUnavailable, "JPEG здесь записать нельзя: у Qt нет модуля JPEG; сохраните рисунок в файл .png",
+     "JPEG cannot be written here: Qt has no JPEG plugin; save the picture as .png"},
     {TrackProcessed, "трек обработан", "track processed"},
 });
 

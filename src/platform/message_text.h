@@ -106,6 +106,8 @@ enum class MessageId {
     TrackUnderPicture,     // %1 picture
     SettingsUnderPicture,  // %1 picture
     MeasureMissing,        // %1 measure
+    PictureNameUnknown,
+    JpegUnavailable,
     TrackProcessed,
 };
 

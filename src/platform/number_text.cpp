@@ -354,4 +354,11 @@ std::string FloatToText(double value)
     return sign + PlainDecimal(d);
 }
 
+std::string FloatToText(double value, char separator)
+{
+    std::string text = FloatToText(value);
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
 }  // namespace qm

@@ -69,6 +69,8 @@ std::string IntToText(int64_t value);
 // separator; exponent form (1E-6, 1.5E20) only below 0.00001 in magnitude or
 // from 1E15 on.
 std::string FloatToText(double value);
+// The same with `separator` in place of the ".", for a person to read.
+std::string FloatToText(double value, char separator);
 
 // The 15 significant digits (trailing zeros included) of the value rounded
 // to 15 significant digits, and its decimal exponent; the value is finite and

@@ -2,10 +2,12 @@
 
 #include "platform/language.h"
 #include "settings/output_format.h"
+#include "settings/profile_choice.h"
 #include "settings/speed_scale.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace qm {
@@ -44,11 +46,15 @@ struct Settings {
     // MAP
     // The map tiles' URL with {z}, {x} and {y}; empty for a grid only.
     std::string TILEURL = "https://tile.openstreetmap.org/{z}/{x}/{y}.png";
-    // The map window's place and size; a width of 0 for the first opening.
+    // The map window's place and size where it was last seen; a width of 0
+    // until then.
     int32_t MAPLEFT = 0;
     int32_t MAPTOP = 0;
     int32_t MAPWIDTH = 0;
     int32_t MAPHEIGHT = 0;
+    // The profile's axis and the measure it draws, as the user last chose them.
+    ProfileAxisChoice PROFILEAXIS = ProfileAxisChoice::Automatic;
+    std::optional<Measure> PROFILEMEASURE;
 
     // INTERFACE
     Language LANGUAGE = Language::Russian;

@@ -104,6 +104,19 @@ Language ReadValue(const IniFile& ini, const SettingsKey& k, Language fallback)
         .value_or(Language::Russian);
 }
 std::string ValueText(Language value) { return std::string(LanguageText(value)); }
+// Any text but a choice's name reads as the automatic one.
+ProfileAxisChoice ReadValue(const IniFile& ini, const SettingsKey& k, ProfileAxisChoice fallback)
+{
+    return ParseProfileAxis(ini.ReadString(k.Section, k.Name, std::string(ProfileAxisText(fallback))))
+        .value_or(ProfileAxisChoice::Automatic);
+}
+std::string ValueText(ProfileAxisChoice value) { return std::string(ProfileAxisText(value)); }
+// Any text but a measure's name reads as none.
+std::optional<Measure> ReadValue(const IniFile& ini, const SettingsKey& k, std::optional<Measure>)
+{
+    return ParseMeasureName(ini.ReadString(k.Section, k.Name, ""));
+}
+std::string ValueText(std::optional<Measure> value) { return value ? std::string(MeasureName(*value)) : "none"; }
 
 template <typename Holder>
 Holder& Part(Settings& settings, FilesSettings& files)
@@ -221,6 +234,8 @@ const std::vector<SettingsKey>& SettingsKeys()
                  Field("MAP", "MAPTOP", &Settings::MAPTOP),
                  Field("MAP", "MAPWIDTH", &Settings::MAPWIDTH),
                  Field("MAP", "MAPHEIGHT", &Settings::MAPHEIGHT),
+                 Field("MAP", "PROFILEAXIS", &Settings::PROFILEAXIS),
+                 Field("MAP", "PROFILEMEASURE", &Settings::PROFILEMEASURE),
                  Field("INTERFACE", "LANGUAGE", &Settings::LANGUAGE),
              })
             k.push_back(std::move(key));

@@ -41,4 +41,6 @@ void InstallInterfaceLanguage(Language language)
     SetMessageLanguage(language);
 }
 
+char InterfaceDecimalSeparator() { return MessageLanguage() == Language::Russian ? ',' : '.'; }
+
 }  // namespace qm

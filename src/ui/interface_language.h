@@ -14,4 +14,9 @@ namespace qm {
 // dialogs stay in English.
 void InstallInterfaceLanguage(Language language);
 
+// The decimal separator of every number the windows write (not of the
+// numbers typed into them, nor of the statistics report, which has its own):
+// a comma in Russian, a point in English.
+char InterfaceDecimalSeparator();
+
 }  // namespace qm

@@ -70,7 +70,7 @@ Control* Named(Control* control, const char* name)
 MainWindow::MainWindow(Settings& settings, Dialogs& dialogs)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      settings_(settings), dialogs_(dialogs), openTrackDir_(FallbackDirectory())
+      settings_(settings), dialogs_(dialogs), trackMessages_(dialogs), openTrackDir_(FallbackDirectory())
 {
     setObjectName("Form1");
     setWindowTitle("Quillmarsh " QUILLMARSH_VERSION);
@@ -281,7 +281,7 @@ void MainWindow::Visualise()
     const std::optional<BandBoxes> boxes = ShownBands();
     if (!boxes) return;
     SetControlsEnabled(false);
-    const VisualiseResult result = VisualiseTrack(TextOf(trackEdit), TextOf(outputDirEdit), *boxes, settings_, dialogs_);
+    const VisualiseResult result = VisualiseTrack(TextOf(trackEdit), TextOf(outputDirEdit), *boxes, settings_, trackMessages_);
     SetControlsEnabled(true);
     if (result.Error) dialogs_.ShowFileError(*result.Error);
     if (result.Processed) dialogs_.ShowMessage(MessageText(MessageId::TrackProcessed));
@@ -290,7 +290,7 @@ void MainWindow::Visualise()
 void MainWindow::ShowStatistics()
 {
     SetControlsEnabled(false);
-    std::optional<StatTable> table = TrackStatistics(TextOf(trackEdit), settings_, dialogs_);
+    std::optional<StatTable> table = TrackStatistics(TextOf(trackEdit), settings_, trackMessages_);
     if (!table) {
         SetControlsEnabled(true);
         return;
@@ -304,13 +304,13 @@ void MainWindow::OpenMap()
 {
     const std::optional<BandBoxes> boxes = ShownBands();
     if (!boxes) return;
-    if (mapWindow_->ShowTrack(TextOf(trackEdit), *boxes, dialogs_)) mapWindow_->Open();
+    if (mapWindow_->ShowTrack(TextOf(trackEdit), *boxes, trackMessages_)) mapWindow_->Open();
 }
 
 void MainWindow::RefreshMap()
 {
     if (!mapWindow_ || !mapWindow_->isVisible()) return;
-    if (const std::optional<BandBoxes> boxes = ShownBands()) mapWindow_->ShowTrack(TextOf(trackEdit), *boxes, dialogs_);
+    if (const std::optional<BandBoxes> boxes = ShownBands()) mapWindow_->ShowTrack(TextOf(trackEdit), *boxes, trackMessages_);
 }
 
 void MainWindow::OpenSettingsDialog()

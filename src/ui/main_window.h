@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/warnings_shown_once.h"
 #include "settings/files_settings.h"
 #include "settings/settings.h"
 #include "visual/speed_bands.h"
@@ -100,6 +101,9 @@ private:
 
     Settings& settings_;
     Dialogs& dialogs_;
+    // Where the commands show what they tell of a track: the warnings of one
+    // version of a file once, however often the commands and the map read it.
+    WarningsShownOnce trackMessages_;
     SettingsDialog* settingsDialog_ = nullptr;
     ScaleEditor* scaleEditor_ = nullptr;
     StatisticsWindow* statisticsWindow_ = nullptr;

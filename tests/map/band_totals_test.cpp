@@ -127,5 +127,24 @@ TEST(SumTrip, GapBetweenPartsIsAPause)
     }
 }
 
+// Ten minutes at 12 km/h, a fix a second, one of them 200 m off: the step
+// to it is far beyond 500 km/h, the highest speed stays near the ride's.
+TEST(SumTrip, OneBadFixMakesNoHighestSpeed)
+{
+    TrackPoints points{TrackPoint{50, 30, 40000, 30.48, false}};
+    for (int s = 0; s < 600; ++s) {
+        TrackPoint next = points.back();
+        next.Latitude += 12.0 / 3600 / 111;
+        next.DateTime += 1.0 / 86400;
+        points.push_back(next);
+    }
+    points[300].Latitude += 0.2 / 111;
+    const Trip trip = Figures(points);
+    const Segment spike = MeasureSegment(points, trip.scale, 299, 300);
+    ASSERT_GT(spike.Distance / spike.Time / 24, 500);
+    EXPECT_GT(trip.totals.MaxSpeed, 12);
+    EXPECT_LT(trip.totals.MaxSpeed, 30);
+}
+
 }  // namespace
 }  // namespace qm

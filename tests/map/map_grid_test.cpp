@@ -53,10 +53,10 @@ TEST(MapGrid, LabelsKeepClear)
     const MapViewport view = ViewOf(55.75, 37.62, 12);
     const MapGrid grid = MakeGrid(view, 100);
     const PixelBox inside{2, 2, 796, 596}, note{4, 4, 300, 16}, scaleBar{6, 560, 128, 30};
-    const std::vector<GridLabel> labels = PlaceGridLabels(grid, FakeWidth, 14, 24, inside, {note, scaleBar});
+    const std::vector<GridLabel> labels = PlaceGridLabels(grid, ',', FakeWidth, 14, 24, inside, {note, scaleBar});
     ASSERT_GE(labels.size(), 4u);
-    // Two decimals for a step of 0.02°.
-    EXPECT_EQ(labels[0].Text.size() - labels[0].Text.find('.'), 1 + 2 + std::string("°").size()) << labels[0].Text;
+    // Two decimals after the separator for a step of 0.02°.
+    EXPECT_EQ(labels[0].Text.size() - labels[0].Text.find(','), 1 + 2 + std::string("°").size()) << labels[0].Text;
     for (std::size_t i = 0; i < labels.size(); ++i) {
         SCOPED_TRACE(labels[i].Text);
         EXPECT_EQ(labels[i].Box.Width, FakeWidth(labels[i].Text, false) + 2);
@@ -66,7 +66,7 @@ TEST(MapGrid, LabelsKeepClear)
         for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(labels[i].Box.Overlaps(labels[j].Box));
     }
     // A note across the whole top leaves the meridians without labels there.
-    const std::vector<GridLabel> under = PlaceGridLabels(grid, FakeWidth, 14, 4, inside, {{0, 0, 800, 40}});
+    const std::vector<GridLabel> under = PlaceGridLabels(grid, ',', FakeWidth, 14, 4, inside, {{0, 0, 800, 40}});
     EXPECT_LT(under.size(), labels.size());
 }
 

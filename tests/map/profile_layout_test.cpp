@@ -130,12 +130,12 @@ TEST(ProfileLayout, BottomLabelsReadAloneAndKeepApart)
         {"days", oneDay(40000.5, 5), ProfileScale::Time, {"06.07", "07.07", "08.07", "09.07", "10.07", "11.07"}},
         {"kilometres", oneDay(0, 317.4), ProfileScale::Distance, {"0", "50", "100", "150", "200", "250", "300"}},
         {"parts of kilometres", oneDay(2, 0.6), ProfileScale::Distance,
-         {"2.0", "2.1", "2.2", "2.3", "2.4", "2.5", "2.6"}},
+         {"2,0", "2,1", "2,2", "2,3", "2,4", "2,5", "2,6"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const ProfilePlot plot(c.axis, 800, 300, kRoom, false);
-        const ProfilePlot::BottomAxis bottom = plot.Bottom(c.scale, FakeWidth);
+        const ProfilePlot::BottomAxis bottom = plot.Bottom(c.scale, FakeWidth, ',');
         std::vector<std::string> texts;
         double taken = -1e9;
         for (const ProfilePlot::Label& label : bottom.Labels) {

@@ -28,11 +28,15 @@ TEST(RoundSteps, TextsHaveTheDecimalsOfTheStep)
 {
     const struct {
         double value, step;
+        char separator;
         const char* text;
-    } values[] = {{37.6, 0.2, "37.6"},  {40, 20, "40"},          {0.25, 0.05, "0.25"},
-                  {-0.5, 0.5, "-0.5"},  {55.12345, 1e-5, "55.12345"}, {1e22, 1e21, "10000000000000000000000"},
-                  {0.1 + 0.2, 0.1, "0.3"},{0.001, 0.001, "0.001"}, {-0.0, 0.5, "0.0"}};
-    for (const auto& v : values) EXPECT_EQ(StepText(v.value, v.step), v.text) << v.value << " " << v.step;
+    } values[] = {{37.6, 0.2, '.', "37.6"},     {40, 20, ',', "40"},
+                  {0.25, 0.05, ',', "0,25"},    {-0.5, 0.5, '.', "-0.5"},
+                  {55.12345, 1e-5, '.', "55.12345"}, {1e22, 1e21, ',', "10000000000000000000000"},
+                  {0.1 + 0.2, 0.1, '.', "0.3"}, {0.001, 0.001, ',', "0,001"},
+                  {-0.0, 0.5, '.', "0.0"}};
+    for (const auto& v : values)
+        EXPECT_EQ(StepText(v.value, v.step, v.separator), v.text) << v.value << " " << v.step;
 }
 
 }  // namespace

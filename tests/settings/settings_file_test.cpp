@@ -33,7 +33,8 @@ const std::string kDefaultFile = CrLf(
      "[STATISTICS]", "MINSPD=1", "SPLTDIST=1", "MAXBREAK=5", "SPLTTIME=1", "MAXSTOP=60", "MAXSLOPE=350",
      "HGTSPAN=500", "GMTMOD=4", "", "[STATFORMAT]", "SHOWFIELD=YYYYYYYYYYNN", "SHOWLEVEL=YYN", "DECDELIM=,",
      "FIELDDELIM=;", "HORDELIM=-", "NUMDIGITS=1", "", "[MAP]", "TILEURL=https://tile.openstreetmap.org/{z}/{x}/{y}.png",
-     "MAPLEFT=0", "MAPTOP=0", "MAPWIDTH=0", "MAPHEIGHT=0", "", "[INTERFACE]", "LANGUAGE=ru"});
+     "MAPLEFT=0", "MAPTOP=0", "MAPWIDTH=0", "MAPHEIGHT=0", "PROFILEAXIS=auto", "PROFILEMEASURE=none", "",
+     "[INTERFACE]", "LANGUAGE=ru"});
 
 // The FILES lines of an old-format file as they were read.
 Texts OldLines(const LoadedSettings& loaded)
@@ -98,6 +99,7 @@ TEST_F(SettingsFileTest, SaveAndLoadBack)
     s.SHOWFIELD = {false, true, false, true, false, true, false, true, false, true, false, true};
     s.SHOWLEVEL = {false, false, true};
     s.TILEURL = "", s.MAPLEFT = -20, s.MAPTOP = 30, s.MAPWIDTH = 900, s.MAPHEIGHT = 700;  // no tiles: a grid
+    s.PROFILEAXIS = ProfileAxisChoice::Distance, s.PROFILEMEASURE = Measure::HeartRate;
     s.LANGUAGE = Language::English;
     files = {"/my tracks/day 1.plt", 2, true, "/out/day 1/"};
     ASSERT_TRUE(Save());
@@ -134,6 +136,10 @@ TEST_F(SettingsFileTest, ValuesReadLeniently)
         {"[VISUAL]\nOUTFORMAT=gpx", [](Settings& s) { s.OUTFORMAT = OutputFormat::Gpx; }},
         {"[VISUAL]\nOUTFORMAT=KML ", [](Settings& s) { s.OUTFORMAT = OutputFormat::Kml; }},
         {"[VISUAL]\nOUTFORMAT=SVG", [](Settings&) {}},
+        {"[MAP]\nPROFILEAXIS=Time\nPROFILEMEASURE=power", [](Settings& s) {
+             s.PROFILEAXIS = ProfileAxisChoice::Time, s.PROFILEMEASURE = Measure::Power;
+         }},
+        {"[MAP]\nPROFILEAXIS=1\nPROFILEMEASURE=pulse", [](Settings&) {}},
         {"[VISUAL]\nCURRENTSCALE=-1", [](Settings&) {}},
         {"[SPDSCALE1]\nSCALENAME=\n[SPDSCALE2]\nSCALEDATA= " + kData.substr(0, 8) + "1;1;1;" + kData.substr(18) +
              "\n[spdscale0]\nScaleName= Fast ",

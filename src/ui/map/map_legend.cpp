@@ -4,12 +4,15 @@
 #include "platform/number_text.h"
 #include "stats/report_number.h"
 #include "ui/map/map_marks.h"
+#include "ui/interface_language.h"
 #include "ui/qt_color.h"
 #include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -50,9 +53,10 @@ QPixmap MarkPicture(MarkKind kind)
 
 QString RangeText(const SpeedBand& band, bool last)
 {
+    const char separator = InterfaceDecimalSeparator();
     const QString unit = MapLegend::tr("км/ч");
-    if (last) return "> " + ToQt(FloatToText(band.Lower)) + " " + unit;
-    return ToQt(BandRangeText(band, ToStd(unit), "–"));
+    if (last) return "> " + ToQt(FloatToText(band.Lower, separator)) + " " + unit;
+    return ToQt(FloatToText(band.Lower, separator) + "–" + FloatToText(band.Upper, separator)) + " " + unit;
 }
 
 LegendCell Text(std::string name, const QString& text, int column, int span = 1)
@@ -93,17 +97,6 @@ QRectF RectOf(const PixelBox& box) { return QRectF(box.Left, box.Top, box.Width,
 
 }  // namespace
 
-QString LegendDuration(double days)
-{
-    if (!(days >= 1) || !std::isfinite(days)) return ToQt(DurationText(days));
-    const int64_t seconds = std::llround(days * 86400);
-    return MapLegend::tr("%1 д %2:%3:%4")
-        .arg(seconds / 86400)
-        .arg(seconds / 3600 % 24, 2, 10, QChar('0'))
-        .arg(seconds / 60 % 60, 2, 10, QChar('0'))
-        .arg(seconds % 60, 2, 10, QChar('0'));
-}
-
 MapLegend::MapLegend(QWidget* parent) : QWidget(parent)
 {
     setObjectName("mapLegend");
@@ -138,7 +131,8 @@ std::vector<LegendRow> MapLegend::Rows() const
     std::vector<LegendRow> rows{
         {{Heading(tr("Скорость"), 0, 2), Heading(tr("Расстояние"), 2), Heading(tr("Время"), 3)}}};
     for (LegendCell& cell : rows[0].Cells) cell.AlignRight = cell.Column > 0;
-    auto number = [&](double value) { return ToQt(ReportNumber(value, settings_.NUMDIGITS, settings_.DECDELIM)); };
+    const std::string separator(1, InterfaceDecimalSeparator());
+    auto number = [&](double value) { return ToQt(ReportNumber(value, settings_.NUMDIGITS, separator)); };
     const TripTotals totals = trip_ ? trip_->Totals : TripTotals{};
     if (trip_) {
         for (int i = 0; i < kBandCount; ++i) {
@@ -148,7 +142,7 @@ std::vector<LegendRow> MapLegend::Rows() const
             const BandTotal& total = totals.Bands[i];
             const QString n = QString::number(i);
             const QString distance = number(total.Distance) + " " + tr("км") + Share(total.Distance, totals.Distance);
-            const QString time = LegendDuration(total.Duration) + Share(total.Duration, totals.Duration);
+            const QString time = ShownDuration(total.Duration) + Share(total.Duration, totals.Duration);
             LegendRow row{{Picture(ToStd("swatch" + n), i, pictures_[i].size()),
                            Text(ToStd("range" + n), RangeText(band, i + 1 == kBandCount), 1),
                            Number(ToStd("distance" + n), empty ? QString() : distance, 2),
@@ -158,12 +152,17 @@ std::vector<LegendRow> MapLegend::Rows() const
         }
     }
     auto shown = [&](const QString& text) { return trip_ ? text : QString(); };
-    rows.push_back({{Text({}, tr("Перерывы"), 0, 2), Number("pauseTime", shown(LegendDuration(totals.Pauses)), 3)}});
+    rows.push_back({{Text({}, tr("Перерывы"), 0, 2), Number("pauseTime", shown(ShownDuration(totals.Pauses)), 3)}});
     rows.push_back({{Heading(tr("Всего"), 0, 2),
                      Number("totalDistance", shown(number(totals.Distance) + " " + tr("км")), 2),
-                     Number("totalTime", shown(LegendDuration(totals.Duration)), 3)}});
+                     Number("totalTime", shown(ShownDuration(totals.Duration)), 3)}});
     rows.push_back({{Text({}, tr("Наибольшая скорость"), 0, 2),
                      Number("maxSpeed", shown(number(totals.MaxSpeed) + " " + tr("км/ч")), 2)}});
+    const QString fastest = tr("Наибольшая из скоростей, по которым участки трека разнесены по полосам: средних "
+                               "за интервал расчета %1 мин. Скорость между двумя точками может быть выше, в том "
+                               "числе из-за одной неточной точки.")
+                                .arg(ToQt(FloatToText(settings_.TIMEINTRVL, InterfaceDecimalSeparator())));
+    for (LegendCell& cell : rows.back().Cells) cell.Tip = ToStd(fastest);
     rows.push_back({{Picture("emptyBands", -1, emptyBands_->sizeHint())}});
     rows.back().Cells[0].Span = 4;
     const int stops = trip_ ? int(trip_->Visualisation.Stops.size()) : 0;
@@ -192,6 +191,7 @@ void MapLegend::Relayout()
             if (cell.Name == "emptyBands") emptyBands_->setGeometry(RectOf(cell.Box).toAlignedRect());
     updateGeometry();
     update();
+    emit LaidOut();
 }
 
 QString MapLegend::CellText(const std::string& name) const
@@ -200,6 +200,22 @@ QString MapLegend::CellText(const std::string& name) const
         for (const LegendCell& cell : row.Cells)
             if (cell.Name == name) return ToQt(cell.Text);
     return {};
+}
+
+bool MapLegend::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    for (const LegendRow& row : layout_.Rows) {
+        for (const LegendCell& cell : row.Cells) {
+            if (cell.Tip.empty() || !RectOf(cell.Box).contains(help->pos())) continue;
+            QToolTip::showText(help->globalPos(), ToQt(cell.Tip), this);
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 QSize MapLegend::sizeHint() const

@@ -16,19 +16,20 @@ namespace qm {
 
 // The ten bands of the scale with colour and range, and the distance and
 // time the runs of each cover with their shares of the whole; then the time
-// in no band (pauses), the whole as the statistics give it, the track's
-// fastest step, what the marks on the map mean and the zone the window's
-// times are given in (the marks' tooltips, the profile's time axis). Bands
-// without a run are greyed, or hidden when the user says so. Its table is
-// laid out whenever its texts or font change, with columns as wide as their
-// widest text; painting only draws it.
+// in no band (pauses), the whole as the statistics give it, the highest
+// speed of a run (its tooltip says which speed that is), what the marks on
+// the map mean and the zone the window's times are given in (the marks'
+// tooltips, the profile's time axis). Bands without a run are greyed, or
+// hidden when the user says so. Its table is laid out whenever its texts or
+// font change, with columns as wide as their widest text; painting only
+// draws it.
 class MapLegend : public QWidget {
     Q_OBJECT
 public:
     explicit MapLegend(QWidget* parent = nullptr);
-    // Numbers as the statistics write them (DECDELIM, NUMDIGITS), times in
-    // the zone GMTMOD gives. The trip stays its owner's, who shows the next
-    // one or none before it goes.
+    // Numbers with NUMDIGITS decimals, as the statistics write them, but the
+    // interface's decimal separator; times in the zone GMTMOD gives. The
+    // trip stays its owner's, who shows the next one or none before it goes.
     void SetTrip(const MapTrip* trip, const Settings& settings);
 
     // The cells as they are drawn, in the widget's pixels.
@@ -40,7 +41,12 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    // The table was laid out anew, and its size may have changed.
+    void LaidOut();
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // The texts in the interface language: the trip shown anew.
     void changeEvent(QEvent* event) override;
@@ -55,9 +61,5 @@ private:
     std::vector<QPixmap> pictures_;
     LegendLayout layout_;
 };
-
-// A length of time as the legend writes it: DurationText below a day, days
-// and hours beyond ("2 д 03:15:00").
-QString LegendDuration(double days);
 
 }  // namespace qm

@@ -1,9 +1,13 @@
 #include "ui/map/map_marks.h"
 
+#include "platform/date_time_text.h"
+#include "ui/qt_text.h"
+
 #include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace qm {
@@ -72,6 +76,17 @@ QString ZoneText(int gmtHours)
 {
     if (gmtHours == 0) return "UTC";
     return QString("UTC%1%2").arg(gmtHours > 0 ? "+" : "−").arg(std::abs(gmtHours));
+}
+
+QString ShownDuration(double days)
+{
+    if (!(days >= 1) || !std::isfinite(days)) return ToQt(DurationText(days));
+    const int64_t seconds = std::llround(days * 86400);
+    return QCoreApplication::translate("qm::MapMarks", "%1 д %2:%3:%4")
+        .arg(seconds / 86400)
+        .arg(seconds / 3600 % 24, 2, 10, QChar('0'))
+        .arg(seconds / 60 % 60, 2, 10, QChar('0'))
+        .arg(seconds % 60, 2, 10, QChar('0'));
 }
 
 }  // namespace qm

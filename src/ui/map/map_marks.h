@@ -28,4 +28,8 @@ QString MarkName(MarkKind kind);
 // GMTMOD hours ("UTC+4").
 QString ZoneText(int gmtHours);
 
+// A length of time as the map window writes it, in the legend and in the
+// tooltips alike: DurationText below a day, days and hours beyond ("2 д 03:15:00").
+QString ShownDuration(double days);
+
 }  // namespace qm

@@ -1,6 +1,8 @@
 #include "ui/map/map_view.h"
 
 #include "platform/date_time_text.h"
+#include "platform/number_text.h"
+#include "ui/interface_language.h"
 #include "ui/map/map_layers.h"
 #include "ui/map/map_marks.h"
 #include "ui/map/tile_source.h"
@@ -29,7 +31,9 @@ constexpr double kScaleBarPixels = 120;
 
 QString DistanceText(double metres)
 {
-    return metres >= 1000 ? MapView::tr("%1 км").arg(metres / 1000) : MapView::tr("%1 м").arg(metres);
+    const char separator = InterfaceDecimalSeparator();
+    return metres >= 1000 ? MapView::tr("%1 км").arg(ToQt(FloatToText(metres / 1000, separator)))
+                          : MapView::tr("%1 м").arg(ToQt(FloatToText(metres, separator)));
 }
 
 PixelBox BoxOf(const QRectF& rect) { return {rect.left(), rect.top(), rect.width(), rect.height()}; }
@@ -108,8 +112,9 @@ void MapView::LayOutGrid()
     grid_ = MakeGrid(viewport_, std::max(100, metrics.horizontalAdvance("-179.00000°") + 12));
     const QRectF note = NoteBox();
     const TextWidth width = [&](const std::string& text, bool) { return metrics.horizontalAdvance(ToQt(text)); };
-    gridLabels_ = PlaceGridLabels(grid_, width, metrics.height(), note.isEmpty() ? 4 : note.bottom() + 4,
-                                  BoxOf(QRectF(rect()).adjusted(2, 2, -2, -2)), {BoxOf(note), BoxOf(ScaleBarBox())});
+    gridLabels_ = PlaceGridLabels(grid_, InterfaceDecimalSeparator(), width, metrics.height(),
+                                  note.isEmpty() ? 4 : note.bottom() + 4, BoxOf(QRectF(rect()).adjusted(2, 2, -2, -2)),
+                                  {BoxOf(note), BoxOf(ScaleBarBox())});
 }
 
 void MapView::SetTileSource(TileSource* source, const QString& attribution)
@@ -143,6 +148,13 @@ void MapView::ZoomBy(int levels, QPointF anchor)
     ViewChanged();
 }
 
+void MapView::Pan(double dx, double dy)
+{
+    viewport_.Pan(dx, dy);
+    fitted_ = false;
+    ViewChanged();
+}
+
 void MapView::ShowCursor(int pointIndex)
 {
     if (pointIndex == cursor_) return;
@@ -172,9 +184,16 @@ QString MapView::Note() const
     return {};
 }
 
+QString MapView::ShownNote() const
+{
+    const QFontMetrics metrics(SmallFont(font()));
+    // The box's margins and the view's, on either side.
+    return metrics.elidedText(Note(), Qt::ElideRight, width() - 2 * (4 + 3));
+}
+
 QRectF MapView::NoteBox() const
 {
-    const QString note = Note();
+    const QString note = ShownNote();
     if (note.isEmpty()) return {};
     const QFontMetrics metrics(SmallFont(font()));
     return QRectF(QPointF(4, 4), metrics.boundingRect(note).adjusted(-3, -1, 3, 1).size());
@@ -205,7 +224,7 @@ void MapView::paintEvent(QPaintEvent*)
     }
     const ScaleBar bar = MakeScaleBar(viewport_, kScaleBarPixels);
     DrawScaleBar(painter, bar, DistanceText(bar.Metres), height());
-    const QString note = Note();
+    const QString note = ShownNote();
     const QFontMetrics metrics = painter.fontMetrics();
     if (!note.isEmpty()) {
         DrawBoxedText(painter, note, QPointF(4, 4));
@@ -238,7 +257,7 @@ QString MapView::MarkText(QPointF position) const
             lines << tr("Остановка %1: начало %2, длительность %3")
                          .arg(number + 1)
                          .arg(at(stop.First))
-                         .arg(ToQt(DurationText(stop.Duration)));
+                         .arg(ShownDuration(stop.Duration));
         }
         if (count > kListedStops) lines << "…";
         return lines.join('\n');
@@ -254,7 +273,9 @@ bool MapView::event(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = MarkText(help->pos());
+    QString text = MarkText(help->pos());
+    // The note whole, however much of it the view has room for.
+    if (text.isEmpty() && NoteBox().contains(help->pos())) text = Note();
     if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
@@ -288,9 +309,7 @@ void MapView::mouseMoveEvent(QMouseEvent* event)
     if (dragging_) {
         const QPointF moved = event->position() - dragFrom_;
         dragFrom_ = event->position();
-        viewport_.Pan(moved.x(), moved.y());
-        fitted_ = false;
-        ViewChanged();
+        Pan(moved.x(), moved.y());
         return;
     }
     const ViewPoint origin = viewport_.Origin();
@@ -317,6 +336,19 @@ void MapView::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Home:
         FitTrack();
+        break;
+    // A quarter of the view at a time; the map moves as a drag would move it.
+    case Qt::Key_Left:
+        Pan(width() / 4.0, 0);
+        break;
+    case Qt::Key_Right:
+        Pan(-width() / 4.0, 0);
+        break;
+    case Qt::Key_Up:
+        Pan(0, height() / 4.0);
+        break;
+    case Qt::Key_Down:
+        Pan(0, -height() / 4.0);
         break;
     default:
         QWidget::keyPressEvent(event);

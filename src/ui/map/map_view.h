@@ -22,7 +22,7 @@ class TileSource;
 // none. Stops that would overlap are drawn as one mark with their count.
 // Whenever the view changes it lays out what it shows (lines, marks, grid)
 // and asks for its tiles; painting only draws. The wheel and +/- zoom,
-// dragging pans, Home fits the track. Pointing at a mark tells what it is,
+// dragging and the arrow keys pan, Home fits the track. Pointing at a mark tells what it is,
 // when it was (in the zone GMTMOD gives) and how long a stop lasted.
 class MapView : public QWidget {
     Q_OBJECT
@@ -40,14 +40,18 @@ public:
     void FitTrack();
     // Zooms by whole levels, keeping the place under anchor where it is.
     void ZoomBy(int levels, QPointF anchor);
+    // Moves the map by so many pixels, as dragging it would.
+    void Pan(double dx, double dy);
     int Zoom() const { return viewport_.Zoom(); }
     // Marks a track point (-1: none), as the profile's cursor asks.
     void ShowCursor(int pointIndex);
 
     // Where a track point is drawn, in the view's pixels.
     QPointF ScreenPoint(int pointIndex) const;
-    // The one line under the map that says why there is a grid, or empty.
+    // The one line over the map that says why there is a grid, or empty;
+    // drawn cut to the view's width (ShownNote), whole in its tooltip.
     QString Note() const;
+    QString ShownNote() const;
     // The stops as they are drawn at the current zoom level, places in its
     // pixels.
     const std::vector<MarkGroup>& StopMarks() const { return levels_.StopMarks(viewport_.Zoom()); }

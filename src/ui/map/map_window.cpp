@@ -1,23 +1,35 @@
 #include "ui/map/map_window.h"
 
+#include "map/map_trip.h"
+#include "map/window_place.h"
 #include "platform/error.h"
 #include "platform/path_text.h"
 #include "ui/dialogs.h"
-#include "map/map_trip.h"
-#include "ui/qt_text.h"
+#include "ui/map/map_legend.h"
+#include "ui/map/map_view.h"
+#include "ui/map/profile_chart.h"
 #include "ui/map/tile_source.h"
 #include "ui/map/trip_view.h"
+#include "ui/qt_text.h"
+#include "ui/widgets/elided_label.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace qm {
+namespace {
+
+ScreenBox BoxOf(const QRect& rect) { return {rect.left(), rect.top(), rect.width(), rect.height()}; }
+
+}  // namespace
 
 MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings), dialogs_(dialogs)
 {
@@ -25,15 +37,43 @@ MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings)
     // The main window's closing alone ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     view_ = new TripView;
+    // However narrow the window, the map keeps the legend's width.
+    connect(view_->Legend(), &MapLegend::LaidOut, this,
+            [this] { view_->Map()->setMinimumWidth(view_->Legend()->sizeHint().width()); });
+    connect(view_->Profile(), &ProfileChart::Chosen, this, [this] {
+        settings_.PROFILEAXIS =
+            view_->Profile()->Scale() == ProfileScale::Time ? ProfileAxisChoice::Time : ProfileAxisChoice::Distance;
+        settings_.PROFILEMEASURE = view_->Profile()->ShownMeasure();
+        settings_.SettingsChanged = true;
+    });
+
+    warningIcon_ = new QLabel;
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    warningIcon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
+    warnings_ = new ElidedLabel;
+    warnings_->setObjectName("readingWarnings");
+    auto* warningRow = new QHBoxLayout;
+    warningRow->addWidget(warningIcon_);
+    warningRow->addWidget(warnings_, 1);
+    ShowWarnings({});
+
+    keys_ = new ElidedLabel;
+    keys_->setObjectName("mapKeys");
+    // A hint, quieter than what the window shows.
+    QPalette grey = keys_->palette();
+    grey.setColor(QPalette::WindowText, grey.color(QPalette::Disabled, QPalette::WindowText));
+    keys_->setPalette(grey);
     save_ = new QPushButton;
     save_->setObjectName("savePicture");
     connect(save_, &QPushButton::clicked, this, &MapWindow::SavePicture);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(keys_, 1);
     buttons->addWidget(save_);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(view_, 1);
+    layout->addLayout(warningRow);
     layout->addLayout(buttons);
     Retranslate();
 }
@@ -41,6 +81,7 @@ MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings)
 void MapWindow::Retranslate()
 {
     setWindowTitle(trackPath_.empty() ? tr("Карта") : tr("Карта — %1").arg(ToQt(PathNamePart(trackPath_))));
+    keys_->SetText(tr("Колесо мыши, + и − — масштаб; перетаскивание и стрелки — сдвиг; Home — весь трек"));
     save_->setText(tr("Сохранить изображение…"));
 }
 
@@ -50,6 +91,17 @@ void MapWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+void MapWindow::ShowWarnings(const std::vector<Message>& warnings)
+{
+    QStringList lines;
+    for (const Message& message : warnings) lines << ToQt(message.File.empty() ? message.Text : PlacedText(message));
+    warnings_->SetText(lines.join("  "));
+    // One line each in the tooltip.
+    warnings_->setToolTip(lines.join('\n'));
+    warningIcon_->setVisible(!warnings.empty());
+    warnings_->setVisible(!warnings.empty());
+}
+
 bool MapWindow::ShowTrack(const std::string& trackPath, const BandBoxes& boxes, MessageSink& sink)
 {
     std::shared_ptr<const MapTrip> trip = LoadMapTrip(trackPath, boxes, settings_, sink);
@@ -57,10 +109,12 @@ bool MapWindow::ShowTrack(const std::string& trackPath, const BandBoxes& boxes, 
         // No older track may stay in sight as if it were this one.
         if (isVisible()) close();
         view_->Show(nullptr, settings_, TileSource::DefaultCacheDirectory());
+        ShowWarnings({});
         return false;
     }
     trackPath_ = trackPath;
     Retranslate();
+    ShowWarnings(trip->Warnings);
     view_->Show(std::move(trip), settings_, TileSource::DefaultCacheDirectory());
     return true;
 }
@@ -86,13 +140,14 @@ void MapWindow::SavePicture()
 void MapWindow::Open()
 {
     if (!isVisible()) {
-        if (settings_.MAPWIDTH > 0 && settings_.MAPHEIGHT > 0) {
-            setGeometry(settings_.MAPLEFT, settings_.MAPTOP, settings_.MAPWIDTH, settings_.MAPHEIGHT);
-        } else {
-            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-            const QSize size = QSize(1100, 760).boundedTo(screen.size() * 0.9);
-            setGeometry(QRect(screen.center() - QPoint(size.width() / 2, size.height() / 2), size));
-        }
+        std::vector<ScreenBox> screens;
+        for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(BoxOf(screen->availableGeometry()));
+        const QSize least = minimumSizeHint();
+        const ScreenBox place =
+            PlaceWindow({settings_.MAPLEFT, settings_.MAPTOP, settings_.MAPWIDTH, settings_.MAPHEIGHT}, screens,
+                        BoxOf(QGuiApplication::primaryScreen()->availableGeometry()),
+                        {least.width(), least.height(), 1100, 760});
+        setGeometry(place.Left, place.Top, place.Width, place.Height);
     }
     show();
     raise();
@@ -101,12 +156,16 @@ void MapWindow::Open()
 
 void MapWindow::closeEvent(QCloseEvent* event)
 {
-    const QRect frame = geometry();
-    settings_.MAPLEFT = frame.left();
-    settings_.MAPTOP = frame.top();
-    settings_.MAPWIDTH = frame.width();
-    settings_.MAPHEIGHT = frame.height();
-    settings_.SettingsChanged = true;
+    // Only a place the window was seen at is kept: the main window closes
+    // this one at its own close even when it was never shown.
+    if (isVisible()) {
+        const QRect frame = geometry();
+        settings_.MAPLEFT = frame.left();
+        settings_.MAPTOP = frame.top();
+        settings_.MAPWIDTH = frame.width();
+        settings_.MAPHEIGHT = frame.height();
+        settings_.SettingsChanged = true;
+    }
     QWidget::closeEvent(event);
 }
 

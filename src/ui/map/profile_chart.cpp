@@ -1,6 +1,7 @@
 #include "ui/map/profile_chart.h"
 
 #include "platform/number_text.h"
+#include "ui/interface_language.h"
 #include "ui/map/map_marks.h"
 #include "ui/map/profile_layers.h"
 #include "ui/qt_text.h"
@@ -95,6 +96,7 @@ ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent)
     layout->addStretch();
     connect(overTime_, &QRadioButton::toggled, this, [this](bool on) {
         SetScale(on ? ProfileScale::Time : ProfileScale::Distance);
+        emit Chosen();
     });
     connect(stepSpeeds_, &QCheckBox::toggled, this, [this] {
         Measure();
@@ -103,6 +105,7 @@ ProfileChart::ProfileChart(QWidget* parent) : QWidget(parent)
     connect(measureChoice_, &QComboBox::currentIndexChanged, this, [this] {
         const QVariant measure = measureChoice_->currentData();
         ShowMeasure(measure.isValid() ? std::optional(static_cast<qm::Measure>(measure.toInt())) : std::nullopt);
+        emit Chosen();
     });
     OfferMeasures();
 }
@@ -143,8 +146,12 @@ void ProfileChart::SetTrip(const MapTrip* trip, const Settings& settings)
     gmtHours_ = settings.GMTMOD;
     interval_ = settings.TIMEINTRVL;
     cursor_ = -1;
-    const ProfileScale scale = trip ? DefaultProfileScale(trip->Track.Points, trip->Parts) : ProfileScale::Time;
+    ProfileScale scale = trip ? DefaultProfileScale(trip->Track.Points, trip->Parts) : ProfileScale::Time;
+    if (settings.PROFILEAXIS != ProfileAxisChoice::Automatic)
+        scale = settings.PROFILEAXIS == ProfileAxisChoice::Time ? ProfileScale::Time : ProfileScale::Distance;
     scale_ = scale;
+    // Dropped by OfferMeasures when the track has none of it.
+    shown_ = settings.PROFILEMEASURE;
     // Without signals: the axis is made once, below.
     const QSignalBlocker blockTime(overTime_), blockDistance(overDistance_);
     (scale == ProfileScale::Time ? overTime_ : overDistance_)->setChecked(true);
@@ -201,7 +208,9 @@ void ProfileChart::paintEvent(QPaintEvent*)
     painter.drawRect(RectOf(area));
     if (!trip_ || columns_.Bars.empty()) return;
 
-    ProfileTitles titles{tr("Скорость, км/ч: средняя за интервал расчета %1 мин").arg(ToQt(FloatToText(interval_))),
+    const char separator = InterfaceDecimalSeparator();
+    ProfileTitles titles{tr("Скорость, км/ч: средняя за интервал расчета %1 мин")
+                             .arg(ToQt(FloatToText(interval_, separator))),
                          tr("Высота, м"), {}, {}};
     if (shown_) {
         titles.Measure = tr(LookOf(*shown_).Title);
@@ -228,7 +237,7 @@ void ProfileChart::paintEvent(QPaintEvent*)
     const QString caption = scale_ == ProfileScale::Time
                                 ? tr("Время (%1), перерывы между частями сокращены").arg(ZoneText(gmtHours_))
                                 : tr("Расстояние, км, без перерывов между частями");
-    DrawBottomAxis(painter, plot, plot.Bottom(scale_, textWidth), caption, height());
+    DrawBottomAxis(painter, plot, plot.Bottom(scale_, textWidth, separator), caption, height());
     if (cursor_ >= 0 && cursor_ < int(axis_.At.size())) DrawProfileCursor(painter, area, plot.PointX(cursor_));
 }
 

@@ -30,7 +30,9 @@ class ProfileChart : public QWidget {
 public:
     explicit ProfileChart(QWidget* parent = nullptr);
 
-    // Times in the zone GMTMOD gives; the interval's text from TIMEINTRVL.
+    // Times in the zone GMTMOD gives; the interval's text from TIMEINTRVL;
+    // the axis and the measure PROFILEAXIS and PROFILEMEASURE choose (the
+    // measure where the track has it).
     void SetTrip(const MapTrip* trip, const Settings& settings);
     // Puts the cursor on a track point (-1: hides it).
     void ShowCursor(int pointIndex);
@@ -47,6 +49,8 @@ public:
 signals:
     // The track point under the mouse, -1 when it is off the plot.
     void PointHovered(int pointIndex);
+    // The user chose the axis or the measure: Scale() and ShownMeasure() tell which.
+    void Chosen();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 #include "ui/map/profile_layers.h"
 
 #include "map/round_steps.h"
+#include "ui/interface_language.h"
 #include "ui/qt_color.h"
 #include "ui/qt_text.h"
 
@@ -23,20 +24,21 @@ void DrawProfileFrame(QPainter& painter, const PixelBox& box, const ProfileValue
 {
     const QRectF area = RectOf(box);
     const QFontMetrics metrics = painter.fontMetrics();
+    const char separator = InterfaceDecimalSeparator();
     for (double v : RoundTicks(axes.Speed.Low, axes.Speed.High, axes.Speed.Step)) {
         const double y = axes.Speed.Y(v, box);
         painter.setPen(QColor(235, 235, 235));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, y - metrics.height() / 2.0, area.left() - 4, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, ToQt(StepText(v, axes.Speed.Step)));
+                         Qt::AlignRight | Qt::AlignVCenter, ToQt(StepText(v, axes.Speed.Step, separator)));
     }
     // The height's labels right of the plot, a shown measure's right of them.
     const double side = area.left();
     auto rightLabels = [&](const ValueAxis& axis, double left) {
         for (double v : RoundTicks(axis.Low, axis.High, axis.Step))
             painter.drawText(QRectF(left, axis.Y(v, box) - metrics.height() / 2.0, side - 4, metrics.height()),
-                             Qt::AlignLeft | Qt::AlignVCenter, ToQt(StepText(v, axis.Step)));
+                             Qt::AlignLeft | Qt::AlignVCenter, ToQt(StepText(v, axis.Step, separator)));
     };
     painter.setPen(kProfileHeightColor);
     rightLabels(axes.Height, area.right() + 4);

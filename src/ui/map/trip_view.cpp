@@ -1,6 +1,8 @@
 #include "ui/map/trip_view.h"
 
 #include "platform/atomic_file_writer.h"
+#include "platform/error.h"
+#include "platform/message_text.h"
 #include "settings/line_width.h"
 #include "ui/map/map_legend.h"
 #include "ui/map/map_view.h"
@@ -61,13 +63,24 @@ void TripView::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+QByteArray EncodePicture(const QPixmap& picture, PictureFormat format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // A map's thin lines and small texts blur below a quality of about 90.
+    if (!picture.save(&buffer, format == PictureFormat::Png ? "PNG" : "JPEG", format == PictureFormat::Png ? -1 : 90))
+        return {};
+    return bytes;
+}
+
 void TripView::SavePicture(const std::string& path)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    grab().save(&buffer, "PNG");
-    WriteFileAtomically(path, std::string_view(png.constData(), std::size_t(png.size())));
+    const std::optional<PictureFormat> format = PictureFormatOf(path);
+    if (!format) throw Error(MessageText(MessageId::PictureNameUnknown));
+    const QByteArray bytes = EncodePicture(grab(), *format);
+    if (bytes.isEmpty()) throw Error(MessageText(MessageId::JpegUnavailable));
+    WriteFileAtomically(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 void TripView::Show(std::shared_ptr<const MapTrip> trip, const Settings& settings, const QString& cacheDirectory)

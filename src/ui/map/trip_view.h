@@ -1,8 +1,11 @@
 #pragma once
 
-#include "settings/settings.h"
 #include "map/map_trip.h"
+#include "map/picture_format.h"
+#include "settings/settings.h"
 
+#include <QByteArray>
+#include <QPixmap>
 #include <QWidget>
 
 #include <memory>
@@ -26,8 +29,10 @@ public:
     // the background TILEURL asks for; tiles are kept in cacheDirectory.
     void Show(std::shared_ptr<const MapTrip> trip, const Settings& settings, const QString& cacheDirectory);
 
-    // The map, the legend and the profile as they are drawn, as a PNG file
-    // written through the atomic writer. Throws Error as AtomicFileWriter.
+    // The map, the legend and the profile as they are drawn, written through
+    // the atomic writer in the format the file's name asks for
+    // (PictureFormatOf). Throws Error for a name of another format, a format
+    // this Qt cannot write, and as AtomicFileWriter.
     void SavePicture(const std::string& path);
 
     MapView* Map() const { return map_; }
@@ -47,5 +52,9 @@ private:
     TileSource* tiles_ = nullptr;
     QString tileUrl_;
 };
+
+// A picture as the bytes of a file of that format; empty when this Qt cannot
+// write the format (JPEG without its image plugin).
+QByteArray EncodePicture(const QPixmap& picture, PictureFormat format);
 
 }  // namespace qm

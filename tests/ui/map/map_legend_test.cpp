@@ -1,6 +1,7 @@
 #include "map_test_support.h"
 #include "ui/interface_language.h"
 #include "ui/map/map_legend.h"
+#include "ui/map/map_marks.h"
 #include "ui/map/trip_view.h"
 #include "ui/ui_harness.h"
 
@@ -24,7 +25,8 @@ const LegendCell* CellOf(const MapLegend& legend, const std::string& name)
 TEST(MapLegend, ReadsAsTheStatisticsWriteNumbersAndLongTimes)
 {
     Settings settings;
-    settings.DECDELIM = ",";
+    // The report's own separator: the legend writes the interface's.
+    settings.DECDELIM = ".";
     settings.NUMDIGITS = 1;
     settings.GMTMOD = -3;
     const auto trip = WalkedTrip(Join({Repeat(1500, {12}), Repeat(10, {4})}), settings);
@@ -51,6 +53,13 @@ TEST(MapLegend, ReadsAsTheStatisticsWriteNumbersAndLongTimes)
         {"zone", "Часовой пояс: UTC−3"},
     };
     for (const auto& e : expected) EXPECT_EQ(text(e.cell), e.text) << e.cell;
+    EXPECT_NE(CellOf(legend, "maxSpeed")->Tip.find("средних за интервал расчета 2 мин"), std::string::npos);
+    InstallInterfaceLanguage(Language::English);
+    Settle();
+    EXPECT_EQ(text("totalDistance"), "300.7 km");
+    EXPECT_EQ(text("totalTime"), "1 d 01:10:00");
+    InstallInterfaceLanguage(Language::Russian);
+    Settle();
 
     // Bands without a run are greyed, or hidden on the user's word.
     EXPECT_TRUE(CellOf(legend, "range0")->Dim);
@@ -64,9 +73,9 @@ TEST(MapLegend, ReadsAsTheStatisticsWriteNumbersAndLongTimes)
 
 TEST(MapLegend, LongTimes)
 {
-    EXPECT_EQ(LegendDuration(2 + (3 * 3600 + 15 * 60) / 86400.0).toStdString(), "2 д 03:15:00");
-    EXPECT_EQ(LegendDuration(0.5).toStdString(), "12:00:00");
-    EXPECT_EQ(LegendDuration(1).toStdString(), "1 д 00:00:00");
+    EXPECT_EQ(ShownDuration(2 + (3 * 3600 + 15 * 60) / 86400.0).toStdString(), "2 д 03:15:00");
+    EXPECT_EQ(ShownDuration(0.5).toStdString(), "12:00:00");
+    EXPECT_EQ(ShownDuration(1).toStdString(), "1 д 00:00:00");
 }
 
 // The sample drawn as quillmarsh-render draws it, at the sizes a picture is

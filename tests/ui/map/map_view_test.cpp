@@ -2,6 +2,7 @@
 #include "platform/date_time_text.h"
 #include "support/test_support.h"
 #include "ui/map/map_legend.h"
+#include "ui/map/map_marks.h"
 #include "ui/map/map_view.h"
 #include "ui/map/profile_chart.h"
 #include "ui/map/trip_view.h"
@@ -102,6 +103,28 @@ TEST_F(MapPicture, KeysZoomAndHomeFitsAgain)
     QTest::keyClick(&map, Qt::Key_Home);
     EXPECT_EQ(map.Zoom(), fitted);
     EXPECT_EQ(map.ScreenPoint(0), start);
+    // An arrow moves the map a quarter of the view, as a drag towards the other side would.
+    QTest::keyClick(&map, Qt::Key_Left);
+    QTest::keyClick(&map, Qt::Key_Up);
+    EXPECT_EQ(map.ScreenPoint(0), start + QPointF(map.width() / 4.0, map.height() / 4.0));
+    QTest::keyClick(&map, Qt::Key_Right);
+    QTest::keyClick(&map, Qt::Key_Down);
+    EXPECT_EQ(map.ScreenPoint(0), start);
+}
+
+// A note longer than the view is cut to it, and its tooltip tells it whole.
+TEST_F(MapPicture, NoteCutToTheViewWholeInItsTooltip)
+{
+    MapView map;
+    map.resize(220, 300);
+    map.show();
+    ASSERT_FALSE(map.Note().endsWith("…"));
+    EXPECT_TRUE(map.ShownNote().endsWith("…"));
+    EXPECT_LE(map.NoteBox().right(), map.width() - 4);
+    const QPoint onNote = map.NoteBox().center().toPoint();
+    QHelpEvent help(QEvent::ToolTip, onNote, map.mapToGlobal(onNote));
+    QApplication::sendEvent(&map, &help);
+    EXPECT_EQ(QToolTip::text(), map.Note());
 }
 
 TEST_F(MapPicture, SmallWheelStepsAddUpToAZoomStep)
@@ -135,7 +158,7 @@ TEST_F(MapPicture, MarksTellWhatTheyAreInTheZoneOfTheSettings)
     const TrackStop& stop = trip->Visualisation.Stops[0];
     // In Russian only: the waypoint file's own description stays in the file.
     EXPECT_EQ(tip(stop.First),
-              "Остановка 1: начало " + local(stop.First) + ", длительность " + DurationText(stop.Duration));
+              "Остановка 1: начало " + local(stop.First) + ", длительность " + ShownDuration(stop.Duration).toStdString());
     EXPECT_EQ(view.Map()->MarkText(QPointF(1, 1)).toStdString(), "");
 }
 

@@ -5,10 +5,13 @@
 #include "ui/map/map_legend.h"
 #include "ui/map/map_view.h"
 #include "ui/map/map_window.h"
+#include "ui/map/profile_chart.h"
+#include "ui/widgets/elided_label.h"
 #include "ui/map/trip_view.h"
 #include "ui/ui_harness.h"
 
 #include <QImage>
+#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
@@ -56,7 +59,7 @@ TEST_F(MapWindowTest, CompanionOfTheMainWindowOnTheSampleTrack)
 // track under the same settings.
 TEST_F(MapWindowTest, LegendTotalsAreTheStatisticsTrackRow)
 {
-    program.settings.DECDELIM = ".";
+    program.settings.DECDELIM = ",";
     program.settings.NUMDIGITS = 2;
     for (const std::string& track : {std::string(QM_SAMPLE_TRACK),
                                     std::string(QM_TEST_DATA) + "/tracks/GPSBabel-gpsbabel-reference-track-dg100.gpx"}) {
@@ -103,6 +106,64 @@ TEST_F(MapWindowTest, TrackThatCannotBeShownOpensNoWindow)
         EXPECT_FALSE(Map().isVisible());
         program.dialogs.boxes.clear();
     }
+}
+
+// A track with a warning warns in a box at its first reading only, however
+// often the map, the statistics and the settings read it again; the
+// window's line keeps saying it, and the whole of it in its tooltip.
+TEST_F(MapWindowTest, WarningsOfOneReadingInOneBoxAndInTheWindow)
+{
+    const std::string track = program.dir.Write(
+        "ride.gpx", "<gpx><trk><trkseg><trkpt lat=\"50\" lon=\"30\"><time>2020-05-01T10:00:00Z</time></trkpt>"
+                    "<trkpt lat=\"50.001\" lon=\"30\"/>"
+                    "<trkpt lat=\"50.002\" lon=\"30\"><time>2020-05-01T10:01:00Z</time></trkpt>"
+                    "<trkpt lat=\"50.003\" lon=\"30\"><time>2020-05-01T10:02:00Z</time></trkpt></trkseg></trk></gpx>");
+    const std::string warning = MessageText(MessageId::LeftOutUntimed, {"1", "4"});
+    EnterTrack(program, track);
+    Click(program.Main(), "BtnMap");
+    EXPECT_EQ(program.dialogs.boxes, std::vector<std::string>{warning});
+    Click(program.Main(), "BtnGetStat");
+    program.windows.statisticsWindow->close();
+    Settle();
+    program.Main().ShowScale(program.settings.CurrentScale());
+    Click(program.Main(), "BtnMap");
+    EXPECT_EQ(program.dialogs.boxes.size(), 1u);
+    EXPECT_TRUE(Map().Warnings()->isVisible());
+    EXPECT_EQ(Map().Warnings()->toolTip().toStdString(), warning);
+
+    EnterTrack(program, QM_SAMPLE_TRACK);
+    Click(program.Main(), "BtnMap");
+    EXPECT_FALSE(Map().Warnings()->isVisible());
+}
+
+// Closed unseen, as the main window's close closes it, it keeps no place; a
+// place too small to use opens it at a size where the map is as wide as the
+// legend at least.
+TEST_F(MapWindowTest, KeepsOnlyAPlaceItWasSeenAt)
+{
+    Map().close();
+    EXPECT_EQ(program.settings.MAPWIDTH, 0);
+    program.settings.MAPWIDTH = 640, program.settings.MAPHEIGHT = 480;
+    Click(program.Main(), "BtnMap");
+    Settle();
+    EXPECT_GT(Map().width(), 640);
+    EXPECT_GE(Map().View()->Map()->width(), Map().View()->Legend()->width());
+    Map().resize(Map().minimumSizeHint());
+    Settle();
+    EXPECT_GE(Map().View()->Map()->width(), Map().View()->Legend()->width());
+}
+
+// The profile's axis and measure as the user chose them, for every track
+// the window shows and in the settings.
+TEST_F(MapWindowTest, ProfileChoicesAreKept)
+{
+    Click(program.Main(), "BtnMap");
+    ProfileChart& profile = *Map().View()->Profile();
+    const bool overTime = profile.Scale() == ProfileScale::Time;
+    Find<QRadioButton>(profile, overTime ? "profileOverDistance" : "profileOverTime")->click();
+    EXPECT_EQ(program.settings.PROFILEAXIS, overTime ? ProfileAxisChoice::Distance : ProfileAxisChoice::Time);
+    program.Main().ShowScale(program.settings.CurrentScale());
+    EXPECT_EQ(profile.Scale(), overTime ? ProfileScale::Distance : ProfileScale::Time);
 }
 
 // The map draws no scale that the visualisation refuses, and says why as

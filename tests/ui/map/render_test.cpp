@@ -5,6 +5,7 @@
 #include "visual/visualisation.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 
 #include <array>
@@ -107,6 +108,27 @@ TEST(QuillmarshRender, SampleTrackAsPictureWithoutDisplay)
         EXPECT_NE(failed.errors.find(r.error), std::string::npos) << failed.errors;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.png")));
+}
+
+// The format the picture's name asks for, or none at all.
+TEST(QuillmarshRender, WritesTheFormatItsNameAsks)
+{
+    TempDir dir;
+    dir.Write("Quillmarsh.ini", "[MAP]\r\nTILEURL=\r\n");
+    for (const char* name : {"k.jpg", "k.JPEG", "k.png"}) {
+        SCOPED_TRACE(name);
+        const Rendered run = Render(dir, {QM_SAMPLE_TRACK, name, "--size", "400x300"});
+        EXPECT_EQ(run.status, 0) << run.errors;
+        QImageReader reader(QString::fromStdString(dir.File(name)));
+        reader.setDecideFormatFromContent(true);
+        EXPECT_EQ(reader.format(), std::string(name).ends_with("png") ? "png" : "jpeg");
+        EXPECT_EQ(reader.size(), QSize(400, 300));
+    }
+    const Rendered gif = Render(dir, {QM_SAMPLE_TRACK, "k.gif", "--lang", "en"});
+    EXPECT_EQ(gif.status, 1);
+    EXPECT_EQ(gif.errors, "k.gif: a picture is written as PNG or JPEG: the file's name must end in .png, .jpg or "
+                          ".jpeg\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("k.gif")));
 }
 
 TEST(QuillmarshRender, NeverWritesOverItsTrackOrSettings)
