@@ -35,7 +35,11 @@ enum class MessageId {
     LeftOutUntimed,        // %1 left out, %2 of
     LeftOutOutOfRange,     // %1 left out, %2 of
     LeftOutNotLater,       // %1 left out, %2 of
-    LeftOutWrongValues,    // %1 values left out
+    LeftOutWrongValues,
+    InTripFile,            // %1 file, %2 what reading it told
+    TripFileUnread,        // %1 file
+    TripTooManyPoints,     // %1 points
+    TripLeftOutNotLater,   // %1 file, %2 left out, %3 read    // %1 values left out
     NotXml,                // %1 the parser's reason
     NotOfFormat,           // %1 format, %2 root element
     WrongValue,            // %1 element or attribute, %2 value
@@ -51,6 +55,14 @@ enum class MessageId {
     KmzNotArchive,         // %1 archive, %2 reason
     KmzTooManyEntries,     // %1 file, %2 entries
     KmzWithoutKml,         // %1 archive
+    ZipNotArchive,
+    ZipInconsistent,
+    ZipChecksum,
+    ZipDataDamaged,
+    ZipCutShort,
+    ZipMethodUnsupported,
+    ZipEncrypted,
+    ZipOtherError,         // %1 libzip's error code
     FitDamagedEmpty,       // %1 file, %2 damage
     FitDamaged,            // %1 file, %2 damage
     FitWrongHeader,

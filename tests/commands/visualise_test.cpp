@@ -66,7 +66,7 @@ TEST_F(VisualiseTest, EveryWayOutIsReported)
         {walk, dir.File("a/b"), "Не удается создать директорию " + dir.File("a/b") + "! Нет такого файла или каталога"},  // one level only
         {dir.File("missing.plt"), dir.File("out"), "Файл трека не найден!"},
         {bad, dir.File("out"), "error: 'x' is not a valid integer value"},
-        {walk, dir.path(), "error: Cannot create file \"" + dir.File("walk_stop.wpt") + "\". Это каталог"}};
+        {walk, dir.path(), "error: Не удается создать файл \"" + dir.File("walk_stop.wpt") + "\". Это каталог"}};
     for (const auto& [track, out, shown] : cases) {
         EXPECT_EQ(Run(track, out, false), Texts{shown});
     }
@@ -108,7 +108,7 @@ TEST_F(VisualiseTest, TheFormatSettingChoosesTheOneFileWritten)
         EXPECT_EQ(written, std::vector<std::string>{dir.File("out/") + name});
         std::filesystem::create_directory(dir.File(name));
         EXPECT_EQ(Run(walk, dir.path(), false),
-                  Texts{"error: Cannot create file \"" + dir.File(name) + "\". Это каталог"});
+                  Texts{"error: Не удается создать файл \"" + dir.File(name) + "\". Это каталог"});
         EXPECT_TRUE(written.empty());
     }
     EXPECT_EQ(FileNames(dir.File("out")), (std::set<std::string>{"walk_speed.gpx", "walk_speed.kml"}));

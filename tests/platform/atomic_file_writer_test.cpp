@@ -47,7 +47,7 @@ TEST(AtomicFileWriter, ANameEndingWithASeparatorIsAFolder)
     for (const std::string name : {"folder/", "none/"}) {
         const std::string path = test::Native(dir.path() + "/" + name);
         EXPECT_EQ(test::Thrown([&] { AtomicFileWriter file(path); }),
-                  "Cannot create file \"" + path + "\". " + SystemErrorText(EISDIR));
+                  "Не удается создать файл \"" + path + "\". " + SystemErrorText(EISDIR));
     }
     EXPECT_EQ(EntryCount(dir.File("folder")), 0u);
 }

@@ -80,10 +80,10 @@ TEST(MessageText, EveryMessageHasBothTextsWithTheSameArgumentsAndEnglishIsLatin)
         const std::string english = MessageText(Language::English, id);
         SCOPED_TRACE(russian);
         EXPECT_FALSE(english.empty());
-        // The conversion errors and two file errors the Russian interface has
-        // always shown in English; every other text is translated.
-        const bool shared = id == MessageId::NotInteger || id == MessageId::NotFloat ||
-                            id == MessageId::CannotCreateFile || id == MessageId::UnableToWrite;
+        // The conversion errors the Russian interface has always shown in
+        // English, and a file's name before its message; every other text
+        // is translated.
+        const bool shared = id == MessageId::NotInteger || id == MessageId::NotFloat || id == MessageId::InTripFile;
         EXPECT_EQ(russian == english, shared);
         std::multiset<std::string> russianArgs = Placeholders(russian), englishArgs = Placeholders(english);
         // A text may name an argument twice; each is given in both.

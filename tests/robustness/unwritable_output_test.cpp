@@ -86,7 +86,7 @@ TEST_F(UnwritableOutput, DirectoryThatCannotBeCreated)
     Report report;
     report.FileName = file + "/" + kSmall + "_stat.txt";
     EXPECT_EQ(test::ErrorText([&] { SaveReport(report); }),
-              "Cannot create file \"" + report.FileName + "\". Это не каталог");
+              "Не удается создать файл \"" + report.FileName + "\". Это не каталог");
 }
 
 TEST_F(UnwritableOutput, ResultNameTakenByADirectory)
@@ -97,7 +97,7 @@ TEST_F(UnwritableOutput, ResultNameTakenByADirectory)
     // The second band's name: the first band's file is finished and stays.
     ASSERT_EQ(::mkdir(band10.c_str(), 0755), 0);
     EXPECT_FALSE(Visualise(track, dir.path()));
-    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + band10 + "\". Это каталог"});
+    EXPECT_EQ(sink.errors, Texts{"Не удается создать файл \"" + band10 + "\". Это каталог"});
     EXPECT_EQ(test::FileNames(dir.path()), (Names{kSmall + ".plt", kSmall + "_10.plt", kSmall + "_2.plt"}));
     ExpectOnlyCompleteFiles(dir.path(), kSmallExpected, kSmall + ".plt");
 
@@ -107,7 +107,7 @@ TEST_F(UnwritableOutput, ResultNameTakenByADirectory)
     ASSERT_EQ(::mkdir(stop.c_str(), 0755), 0);
     sink = test::RecordingSink();
     EXPECT_FALSE(Visualise(track, dir.path()));
-    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + stop + "\". Это каталог"});
+    EXPECT_EQ(sink.errors, Texts{"Не удается создать файл \"" + stop + "\". Это каталог"});
     EXPECT_EQ(sink.messages, Texts{});
     EXPECT_EQ(test::FileNames(dir.path()).size(), 4u);
     ExpectOnlyCompleteFiles(dir.path(), kSmallExpected, kSmall + ".plt");
@@ -173,13 +173,13 @@ TEST_F(UnwritableOutput, ReadOnlyFileSystem)
     if (!disk.MakeReadOnly()) GTEST_SKIP() << "no tmpfs can be mounted here";
 
     EXPECT_FALSE(Visualise(track, out));
-    EXPECT_EQ(sink.errors, Texts{"Cannot create file \"" + out + "/" + kSmall + "_2.plt\". Файловая система доступна только для чтения"});
+    EXPECT_EQ(sink.errors, Texts{"Не удается создать файл \"" + out + "/" + kSmall + "_2.plt\". Файловая система доступна только для чтения"});
     EXPECT_EQ(test::FileNames(out), Names{});
 
     Report report;
     report.FileName = out + "/" + kSmall + "_stat.txt";
     EXPECT_EQ(test::ErrorText([&] { SaveReport(report); }),
-              "Cannot create file \"" + report.FileName + "\". Файловая система доступна только для чтения");
+              "Не удается создать файл \"" + report.FileName + "\". Файловая система доступна только для чтения");
     EXPECT_EQ(test::StateOf(track), before);
 }
 
@@ -227,7 +227,7 @@ TEST_F(UnwritableOutput, SettingsSaveThatFailsKeepsTheOldFile)
     test::FillUp(start + "/filler");
     settings.SettingsChanged = true;
     EXPECT_FALSE(SaveSettings(settings, files, sink));
-    EXPECT_EQ(sink.errors, Texts{"Unable to write to " + path});
+    EXPECT_EQ(sink.errors, Texts{"Не удается записать в файл " + path});
     EXPECT_EQ(test::ReadAll(path), ini);
     EXPECT_FALSE(test::HasTemporaryFiles(start));
 
@@ -238,7 +238,7 @@ TEST_F(UnwritableOutput, SettingsSaveThatFailsKeepsTheOldFile)
     sink = test::RecordingSink();
     EXPECT_FALSE(SaveSettings(settings, files, sink));
     EXPECT_EQ(sink.messages, Texts{"Невозможно удалить файл Quillmarsh.ini"});
-    EXPECT_EQ(sink.errors, Texts{"Unable to write to " + path});
+    EXPECT_EQ(sink.errors, Texts{"Не удается записать в файл " + path});
     EXPECT_EQ(test::ReadAll(path), old);
 }
 

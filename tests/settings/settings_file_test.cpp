@@ -319,7 +319,7 @@ TEST_F(SettingsFileTest, SaveWritesOnlyWhenChangedAndReplacesInPlace)
     // Failures that keep the old file are the robustness tests' part.
     settings.StartDir = dir.File("missing");
     EXPECT_FALSE(SaveSettings(settings, files, sink));
-    EXPECT_EQ(sink.errors, Texts{"Unable to write to " + dir.File("missing/Quillmarsh.ini")});
+    EXPECT_EQ(sink.errors, Texts{"Не удается записать в файл " + dir.File("missing/Quillmarsh.ini")});
 }
 
 }  // namespace

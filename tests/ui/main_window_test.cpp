@@ -202,7 +202,7 @@ TEST_F(MainWindow, ClosingSavesTheSettingsWhenTicked)
     program.settings.StartDir = Dir("gone");  // cannot be written into
     EXPECT_FALSE(program.Main().close());
     EXPECT_TRUE(program.Main().isVisible());
-    EXPECT_EQ(program.dialogs.boxes, Texts{"error: Unable to write to " + Dir("gone/Quillmarsh.ini") + "."});
+    EXPECT_EQ(program.dialogs.boxes, Texts{"error: Не удается записать в файл " + Dir("gone/Quillmarsh.ini") + "."});
 
     program.settings.StartDir = program.dir.path();
     EnterTrack(program, Dir("gps/day.plt"));

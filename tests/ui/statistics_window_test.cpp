@@ -116,7 +116,7 @@ TEST_F(StatWindow, SavesAndCopiesEveryLineWithCrLf)
     Click(stat, "Button2");
     std::filesystem::create_directories(Out("sample_stat.csv"));
     Click(stat, "Button2");
-    const std::string cannotCreate = "error: Cannot create file \"" + Out("sample_stat.csv") + "\". ";
+    const std::string cannotCreate = "error: Не удается создать файл \"" + Out("sample_stat.csv") + "\". ";
     EXPECT_EQ(program.dialogs.boxes,
               (Texts{cannotCreate + "Нет такого файла или каталога.", cannotCreate + "Это каталог."}));
     EXPECT_TRUE(stat.isVisible());

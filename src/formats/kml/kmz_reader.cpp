@@ -2,6 +2,7 @@
 
 #include "formats/kml/kml_reader.h"
 #include "formats/kml/zip_entry_count.h"
+#include "formats/kml/zip_reason.h"
 #include "platform/message_text.h"
 #include "platform/quoted_input.h"
 
@@ -63,13 +64,14 @@ std::optional<std::string> Unpack(zip_t* archive, zip_uint64_t index, size_t arc
                                   : archiveSize;
     const uint64_t packed = std::max<uint64_t>(1, std::min<uint64_t>(declared, archiveSize));
     std::unique_ptr<zip_file_t, ZipFileClose> file(zip_fopen_index(archive, index, 0));
-    if (!file)
-        return MessageText(MessageId::KmzNotUnpacked, {member, path, zip_strerror(archive)});
+    auto notUnpacked = [&](zip_error_t* error) {
+        return MessageText(MessageId::KmzNotUnpacked, {member, path, ZipReason(zip_error_code_zip(error))});
+    };
+    if (!file) return notUnpacked(zip_get_error(archive));
     char chunk[kReadChunk];
     for (;;) {
         const zip_int64_t n = zip_fread(file.get(), chunk, sizeof chunk);
-        if (n < 0)
-            return MessageText(MessageId::KmzNotUnpacked, {member, path, zip_file_strerror(file.get())});
+        if (n < 0) return notUnpacked(zip_file_get_error(file.get()));
         if (n == 0) return std::nullopt;
         text.append(chunk, static_cast<size_t>(n));
         if (text.size() > kMaxUnpacked)
@@ -98,7 +100,7 @@ TrackReading ReadKmzTrack(std::string_view content, const std::string& path)
     std::unique_ptr<zip_t, ZipDiscard> archive(source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr);
     if (!archive) {
         if (source) zip_source_free(source);
-        const std::string why = zip_error_strerror(&error);
+        const std::string why = ZipReason(zip_error_code_zip(&error));
         zip_error_fini(&error);
         return refuse(MessageText(MessageId::KmzNotArchive, {path, why}));
     }

@@ -55,6 +55,26 @@ std::string Sparse(size_t size, size_t every)
     return text;
 }
 
+// The archive of one member with a 16-bit field of both its headers set:
+// `local` bytes into the local header, `central` into the central one.
+std::string WithField(std::string zip, size_t local, size_t central, uint16_t value)
+{
+    const size_t directory = zip.find("PK\x01\x02");
+    for (size_t at : {local, directory + central}) {
+        zip[at] = static_cast<char>(value & 0xff);
+        zip[at + 1] = static_cast<char>(value >> 8);
+    }
+    return zip;
+}
+
+// The archive with the first byte of its one member's data replaced.
+std::string WithFirstDataByte(std::string zip, char byte)
+{
+    const auto field = [&](size_t at) { return size_t(uint8_t(zip[at])) | size_t(uint8_t(zip[at + 1])) << 8; };
+    zip[30 + field(26) + field(28)] = byte;
+    return zip;
+}
+
 struct Case {
     std::string name;
     std::string content;
@@ -77,7 +97,15 @@ TEST(KmzReaderTest, ReadsTheArchivesKmlAndRefusesWhatCannotBeUnpacked)
         {"a bomb", Zip({{"doc.kml", Kml(9, blanks)}}), 0,
          "Файл doc.kml в архиве x.kmz сжат более чем в 100 раз, как сжимают архивы-бомбы: он не читается."},
         {"no archive", "PK\x03\x04 and nothing more", 0,
-         "Файл x.kmz не является правильным архивом KMZ (Not a zip archive)."},
+         "Файл x.kmz не является правильным архивом KMZ (это не архив ZIP)."},
+        {"a stored member changed", WithFirstDataByte(Zip({{"doc.kml", Kml(10), true}}), ' '), 0,
+         "Не удалось распаковать файл doc.kml из архива x.kmz (контрольная сумма не совпадает)."},
+        {"deflated data of a reserved block type", WithFirstDataByte(Zip({{"doc.kml", Kml(11)}}), '\xff'), 0,
+         "Не удалось распаковать файл doc.kml из архива x.kmz (сжатые данные повреждены)."},
+        {"an unknown method", WithField(Zip({{"doc.kml", Kml(12)}}), 8, 10, 18), 0,
+         "Не удалось распаковать файл doc.kml из архива x.kmz (сжат неизвестным способом)."},
+        {"an encrypted member", WithField(Zip({{"doc.kml", Kml(13)}}), 6, 8, 1), 0,
+         "Не удалось распаковать файл doc.kml из архива x.kmz (зашифрован)."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -200,7 +200,7 @@ TEST_F(MapWindowTest, SavesItsPictureAsPng)
     EXPECT_EQ(saved, shown);
     ASSERT_EQ(program.dialogs.boxes.size(), 2u);
     EXPECT_EQ(program.dialogs.boxes[0], "Изображение не может заменить файл трека.");
-    EXPECT_EQ(program.dialogs.boxes[1].rfind("error: Cannot create file \"" + program.dir.path() + "\"", 0), 0u)
+    EXPECT_EQ(program.dialogs.boxes[1].rfind("error: Не удается создать файл \"" + program.dir.path() + "\"", 0), 0u)
         << program.dialogs.boxes[1];
 }
 
