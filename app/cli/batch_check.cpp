@@ -7,12 +7,13 @@
 
 namespace qm::cli {
 
-bool CheckBatch(const std::vector<std::string>& tracks, const BatchOutputs& outputs)
+bool CheckBatch(const std::vector<TrackFiles>& tracks, const BatchOutputs& outputs)
 {
     // Links and other spellings of a track are caught by the file's identity.
-    std::map<FileId, size_t> trackIds;
-    for (size_t t = 0; t < tracks.size(); ++t)
-        if (auto id = FileIdOf(tracks[t])) trackIds.emplace(*id, t);
+    std::map<FileId, std::string> trackIds;
+    for (const TrackFiles& track : tracks)
+        for (const std::string& path : track.Paths)
+            if (auto id = FileIdOf(path)) trackIds.emplace(*id, path);
 
     bool clear = true;
     std::map<std::string, size_t> writers;  // the outputs share one directory, so names compare
@@ -21,14 +22,13 @@ bool CheckBatch(const std::vector<std::string>& tracks, const BatchOutputs& outp
             auto id = FileIdOf(output);
             auto track = id ? trackIds.find(*id) : trackIds.end();
             if (track != trackIds.end()) {
-                PrintFileMessage(tracks[track->second],
-                                 MessageText(MessageId::TrackWouldBeReplaced, {output, tracks[t]}));
+                PrintFileMessage(track->second, MessageText(MessageId::TrackWouldBeReplaced, {output, tracks[t].Name}));
                 clear = false;
             }
             auto [writer, added] = writers.emplace(output, t);
             if (!added && writer->second != t) {
-                PrintFileMessage(output,
-                                 MessageText(MessageId::WrittenForTwoTracks, {tracks[writer->second], tracks[t]}));
+                PrintFileMessage(output, MessageText(MessageId::WrittenForTwoTracks,
+                                                     {tracks[writer->second].Name, tracks[t].Name}));
                 clear = false;
             }
         }

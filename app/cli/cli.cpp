@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include "formats/trip_reader.h"
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 #include "platform/message_text.h"
@@ -38,13 +39,27 @@ void PrintFileMessage(std::string_view path, std::string_view text, int line)
     std::cerr << ' ' << text << '\n';
 }
 
-void FileMessageSink::ShowMessage(const std::string& text) { PrintFileMessage(path, text); }
+void FileMessageSink::ShowMessage(const std::string& text) { Print(text); }
 
-void FileMessageSink::ShowError(const std::string& text) { PrintFileMessage(path, text); }
+void FileMessageSink::ShowError(const std::string& text) { Print(text); }
 
-void FileMessageSink::ShowFileError(const Error& error) { PrintFileMessage(path, error.what(), error.Line()); }
+void FileMessageSink::ShowFileError(const Error& error) { Print(error.what(), error.Line()); }
 
-void FileMessageSink::ShowPlaced(const Message& message) { PrintFileMessage(path, message.Text, message.Line); }
+void FileMessageSink::ShowPlaced(const Message& message)
+{
+    if (path.empty())
+        PrintFileMessage(message.File, message.Text, message.Line);
+    else
+        Print(message.Text, message.Line);
+}
+
+void FileMessageSink::Print(std::string_view text, int line)
+{
+    if (path.empty())
+        std::cerr << text << '\n';
+    else
+        PrintFileMessage(path, text, line);
+}
 
 int UsageError(const std::string& problem)
 {
@@ -59,7 +74,8 @@ std::optional<std::string> Arguments::Option(std::string_view name) const
     return std::nullopt;
 }
 
-std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames)
+std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames,
+                                        std::span<const std::string_view> flagNames)
 {
     Arguments parsed;
     bool optionsEnded = false;
@@ -73,13 +89,18 @@ std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const s
             optionsEnded = true;
             continue;
         }
-        if (std::find(optionNames.begin(), optionNames.end(), arg) == optionNames.end()) {
+        const bool flag = std::find(flagNames.begin(), flagNames.end(), arg) != flagNames.end();
+        if (!flag && std::find(optionNames.begin(), optionNames.end(), arg) == optionNames.end()) {
             UsageError("unknown option " + std::string(arg));
             return std::nullopt;
         }
         if (parsed.Option(arg)) {
             UsageError("option " + std::string(arg) + " given twice");
             return std::nullopt;
+        }
+        if (flag) {
+            parsed.options.emplace_back(std::string(arg), "");
+            continue;
         }
         if (i + 1 == args.size()) {
             UsageError("option " + std::string(arg) + " needs a value");
@@ -118,11 +139,22 @@ bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, const st
     return !loaded.Error;
 }
 
-bool TrackIsNoDirectory(const std::string& track)
+bool TrackIsNoDirectory(const TrackFiles& track)
 {
-    if (!DirectoryExists(track)) return true;
-    PrintFileMessage(track, MessageText(MessageId::TrackIsDirectory));
-    return false;
+    for (const std::string& path : track.Paths) {
+        if (!DirectoryExists(path)) continue;
+        PrintFileMessage(path, MessageText(MessageId::TrackIsDirectory));
+        return false;
+    }
+    return true;
+}
+
+std::vector<TrackFiles> CommandTracks(const Arguments& parsed)
+{
+    const std::vector<std::string>& paths = parsed.positional;
+    if (parsed.Option("--trip"))
+        return {TrackFiles(paths, parsed.Option("--trip-name").value_or(TripName(paths.front())))};
+    return {paths.begin(), paths.end()};
 }
 
 }  // namespace qm::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/track_files.h"
 #include "platform/message_sink.h"
 #include "settings/files_settings.h"
 #include "settings/settings.h"
@@ -30,11 +31,16 @@ void PrintFileMessage(std::string_view path, std::string_view text, int line = 0
 // message beginning with the file it is about.
 class FileMessageSink : public MessageSink {
 public:
-    std::string path;  // the file the messages are about
+    // The file the messages are about; empty for a trip, whose messages name
+    // their files themselves.
+    std::string path;
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     void ShowFileError(const Error& error) override;
     void ShowPlaced(const Message& message) override;
+
+private:
+    void Print(std::string_view text, int line = 0);
 };
 
 // Reports wrong usage with a one-line hint and gives kUsage.
@@ -48,8 +54,10 @@ struct Arguments {
     std::optional<std::string> Option(std::string_view name) const;
 };
 // Nothing when an option is unknown, lacks its value or is given twice, or
-// when --lang is other than ru or en (the problem has been reported).
-std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames);
+// when --lang is other than ru or en (the problem has been reported). A flag
+// takes no value; a flag given is an option of an empty value.
+std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames,
+                                        std::span<const std::string_view> flagNames = {});
 
 // The language of the messages for the rest of the run: lang when given (from
 // --lang), else the settings' LANGUAGE; never the environment's locale.
@@ -64,15 +72,19 @@ void UseMessageLanguage(const std::optional<std::string>& lang, const Settings& 
 bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, const std::optional<std::string>& lang,
                      Settings& settings, FilesSettings& files);
 
-// False, with "TRACK: is a directory", for a track that is a directory.
-bool TrackIsNoDirectory(const std::string& track);
+// False, with "TRACK: is a directory", when a file of the track is a directory.
+bool TrackIsNoDirectory(const TrackFiles& track);
+
+// The tracks of a command's positional arguments: each one a track, or with
+// --trip all of them one trip, named by --trip-name or after the first.
+std::vector<TrackFiles> CommandTracks(const Arguments& parsed);
 
 // The files each track of a batch would write, in the order of the tracks.
 using BatchOutputs = std::vector<std::vector<std::string>>;
-// False when an output is one of the batch's tracks (the same file, however
-// it is named) or when two tracks would write the same output; each clash
-// is reported naming both files.
-bool CheckBatch(const std::vector<std::string>& tracks, const BatchOutputs& outputs);
+// False when an output is a file of the batch's tracks (the same file,
+// however it is named) or when two tracks would write the same output; each
+// clash is reported naming both files.
+bool CheckBatch(const std::vector<TrackFiles>& tracks, const BatchOutputs& outputs);
 
 int SettingsCommand(std::span<char*> args);
 int VisualiseCommand(std::span<char*> args);

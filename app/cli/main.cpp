@@ -30,8 +30,8 @@ constexpr std::array<Command, 3> kCommands = {{
      "      (the defaults without it).\n",
      SettingsCommand},
     {"visualise",
-     "visualise TRACK... [--out DIR] [--format plt|gpx|kml] [--settings FILE]\n"
-     "          [--lang ru|en]\n"
+     "visualise TRACK... [--trip [--trip-name NAME]] [--out DIR]\n"
+     "          [--format plt|gpx|kml] [--settings FILE] [--lang ru|en]\n"
      "      Write the speed band track files and the stop waypoint file of each\n"
      "      track into DIR (the current directory without it; created if missing),\n"
      "      or with gpx or kml one file TRACK_speed.gpx or TRACK_speed.kml (by\n"
@@ -40,7 +40,8 @@ constexpr std::array<Command, 3> kCommands = {{
      "      Settings from FILE, else Quillmarsh.ini in the current directory.\n",
      VisualiseCommand},
     {"stats",
-     "stats TRACK... [--format txt|csv] [--save DIR] [--settings FILE] [--lang ru|en]\n"
+     "stats TRACK... [--trip [--trip-name NAME]] [--format txt|csv] [--save DIR]\n"
+     "      [--settings FILE] [--lang ru|en]\n"
      "      Print the statistics report of each track (txt by default), or save\n"
      "      it into DIR as TRACK_stat.txt or TRACK_stat.csv and print its path.\n"
      "      Settings from FILE, else Quillmarsh.ini in the current directory.\n",
@@ -51,6 +52,10 @@ constexpr std::string_view kRules =
     "--lang ru|en chooses the language of the messages (by default LANGUAGE in\n"
     "the settings file, else Russian; the environment's locale never does).\n"
     "What the files hold is the same in both.\n"
+    "With --trip the tracks given are the files of one trip, read as one track\n"
+    "(their pieces in the order of their times; a time already had is left out)\n"
+    "and written once, named after NAME, else after the first file with _trip\n"
+    "(day1.plt: day1_trip_5.plt, day1_trip_stat.txt).\n"
     "\"--\" ends the options. Before anything is written the whole batch is\n"
     "checked: an output that is one of the tracks given, or that two tracks\n"
     "would both write, stops the run with nothing written. Messages on standard\n"

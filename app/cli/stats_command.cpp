@@ -46,10 +46,13 @@ std::optional<ReportFormat> ParseFormat(std::string_view text)
 // The statistics report of each track, on standard output or saved.
 int StatsCommand(std::span<char*> args)
 {
-    static constexpr std::array<std::string_view, 4> kOptions = {"--format", "--save", "--settings", "--lang"};
-    auto parsed = ParseArguments(args, kOptions);
+    static constexpr std::array<std::string_view, 5> kOptions = {"--format", "--save", "--settings", "--lang",
+                                                                 "--trip-name"};
+    static constexpr std::array<std::string_view, 1> kFlags = {"--trip"};
+    auto parsed = ParseArguments(args, kOptions, kFlags);
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("stats needs a track");
+    if (parsed->Option("--trip-name") && !parsed->Option("--trip")) return UsageError("--trip-name needs --trip");
     auto format = ParseFormat(parsed->Option("--format").value_or("txt"));
     if (!format) return UsageError("--format takes txt or csv");
     std::optional<std::string> saveDir = parsed->Option("--save");
@@ -59,10 +62,10 @@ int StatsCommand(std::span<char*> args)
     FilesSettings files;
     if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, parsed->Option("--lang"), settings, files))
         return kFailure;
-    const std::vector<std::string>& tracks = parsed->positional;
+    const std::vector<TrackFiles> tracks = CommandTracks(*parsed);
     if (saveDir) {
         BatchOutputs outputs;
-        for (const std::string& track : tracks) outputs.push_back({ReportFileName(*saveDir, track, *format)});
+        for (const TrackFiles& track : tracks) outputs.push_back({ReportFileName(*saveDir, track.Name, *format)});
         if (!CheckBatch(tracks, outputs)) return kFailure;
         if (!DirectoryExists(*saveDir) && !CreateDir(*saveDir)) {
             PrintFileMessage(*saveDir, MessageText(MessageId::DirectoryNotCreated, {*saveDir, SystemErrorText(errno)}));
@@ -72,11 +75,11 @@ int StatsCommand(std::span<char*> args)
 
     FileMessageSink sink;
     int status = kSuccess;
-    for (const std::string& track : tracks) {
-        sink.path = track;
+    for (const TrackFiles& track : tracks) {
+        sink.path = track.Paths.size() == 1 ? track.Name : "";
         std::optional<StatTable> table;
         if (TrackIsNoDirectory(track)) table = TrackStatistics(track, settings, sink);
-        if (!table || !WriteReport(BuildReport(*table, settings, track, saveDir.value_or("."), *format),
+        if (!table || !WriteReport(BuildReport(*table, settings, track.Name, saveDir.value_or("."), *format),
                                    saveDir.has_value(), sink))
             status = kFailure;
     }

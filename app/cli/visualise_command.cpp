@@ -9,13 +9,17 @@
 
 namespace qm::cli {
 
-// visualise TRACK... [--out DIR] [--format plt|gpx|kml] [--settings FILE] [--lang ru|en]
+// visualise TRACK... [--trip] [--trip-name NAME] [--out DIR] [--format plt|gpx|kml] [--settings FILE]
+// [--lang ru|en]
 int VisualiseCommand(std::span<char*> args)
 {
-    static constexpr std::array<std::string_view, 4> kOptions = {"--out", "--format", "--settings", "--lang"};
-    auto parsed = ParseArguments(args, kOptions);
+    static constexpr std::array<std::string_view, 5> kOptions = {"--out", "--format", "--settings", "--lang",
+                                                                 "--trip-name"};
+    static constexpr std::array<std::string_view, 1> kFlags = {"--trip"};
+    auto parsed = ParseArguments(args, kOptions, kFlags);
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("visualise needs a track");
+    if (parsed->Option("--trip-name") && !parsed->Option("--trip")) return UsageError("--trip-name needs --trip");
     // Without --format, the settings' OUTFORMAT.
     const std::optional<std::string> formatText = parsed->Option("--format");
     const std::optional<OutputFormat> format = formatText ? ParseOutputFormat(*formatText) : std::nullopt;
@@ -29,25 +33,25 @@ int VisualiseCommand(std::span<char*> args)
 
     const std::string outputDir = parsed->Option("--out").value_or(".");
     const BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
-    const std::vector<std::string>& tracks = parsed->positional;
+    const std::vector<TrackFiles> tracks = CommandTracks(*parsed);
     BatchOutputs outputs;
-    for (const std::string& track : tracks)
-        outputs.push_back(PlanVisualisationFiles(settings.OUTFORMAT, outputDir, track, MakeSpeedBands(boxes)).All());
+    for (const TrackFiles& track : tracks)
+        outputs.push_back(PlanVisualisationFiles(settings.OUTFORMAT, outputDir, track.Name, MakeSpeedBands(boxes)).All());
     if (!CheckBatch(tracks, outputs)) return kFailure;
 
     // Messages go to standard error, the end of each track's run to
     // standard output.
     FileMessageSink sink;
     bool allProcessed = true;
-    for (const std::string& track : tracks) {
-        sink.path = track;
+    for (const TrackFiles& track : tracks) {
+        sink.path = track.Paths.size() == 1 ? track.Name : "";
         if (!TrackIsNoDirectory(track)) {
             allProcessed = false;
             continue;
         }
         const VisualiseResult result = VisualiseTrack(track, outputDir, boxes, settings, sink);
         if (result.Error) sink.ShowFileError(*result.Error);
-        if (result.Processed) PrintOut(EscapedText(track) + ": " + MessageText(MessageId::TrackProcessed) + "\n");
+        if (result.Processed) PrintOut(EscapedText(track.Name) + ": " + MessageText(MessageId::TrackProcessed) + "\n");
         allProcessed = result.Processed && allProcessed;
     }
     return allProcessed ? kSuccess : kFailure;

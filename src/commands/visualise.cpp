@@ -1,6 +1,6 @@
 #include "commands/visualise.h"
 
-#include "formats/track_reader.h"
+#include "formats/trip_reader.h"
 #include "formats/visualisation_files.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
@@ -27,14 +27,17 @@ std::optional<std::string> Refusal(const VisualisationFiles& files, const SpeedB
 
 // Reads the track and computes its runs and stops; gives the .plt details
 // the writers keep when the track came from a .plt.
-std::optional<PltDetails> ReadAndCompute(const std::string& trackPath, const BandBoxes& boxes,
-                                         const Settings& settings, MessageSink& sink, VisualiseResult& result)
+std::optional<PltDetails> ReadAndCompute(const TrackFiles& track, const BandBoxes& boxes, const Settings& settings,
+                                         MessageSink& sink, VisualiseResult& result)
 {
-    TrackReading reading = LoadTrack(trackPath);
-    ShowReadingMessages(reading, sink);
+    TripReading reading = LoadTrip(track.Paths);
+    ShowTripMessages(reading, sink);
     if (!reading.Track) return std::nullopt;
     result.Track = std::move(*reading.Track);
-    result.Warnings = std::move(reading.Messages);
+    for (const TripFile& file : reading.Files)
+        result.Warnings.insert(result.Warnings.end(), file.Warnings.begin(), file.Warnings.end());
+    result.Files = std::move(reading.Files);
+    result.PointFiles = std::move(reading.PointFiles);
     result.Visualisation = Visualise(result.Track.Points, boxes, settings);
     result.Computed = true;
     return std::move(reading.Plt);
@@ -42,25 +45,25 @@ std::optional<PltDetails> ReadAndCompute(const std::string& trackPath, const Ban
 
 }  // namespace
 
-VisualiseResult ComputeVisualisation(const std::string& trackPath, const BandBoxes& boxes, const Settings& settings,
+VisualiseResult ComputeVisualisation(const TrackFiles& track, const BandBoxes& boxes, const Settings& settings,
                                      MessageSink& sink)
 {
     VisualiseResult result;
     const SpeedBands bands = MakeSpeedBands(boxes);
-    if (auto refusal = Refusal(PlanVisualisationFiles(settings.OUTFORMAT, "", trackPath, bands), bands, settings)) {
+    if (auto refusal = Refusal(PlanVisualisationFiles(settings.OUTFORMAT, "", track.Name, bands), bands, settings)) {
         sink.ShowMessage(*refusal);
         return result;
     }
-    ReadAndCompute(trackPath, boxes, settings, sink, result);
+    ReadAndCompute(track, boxes, settings, sink, result);
     return result;
 }
 
-VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& outputDir, const BandBoxes& boxes,
+VisualiseResult VisualiseTrack(const TrackFiles& track, const std::string& outputDir, const BandBoxes& boxes,
                                const Settings& settings, MessageSink& sink)
 {
     VisualiseResult result;
     const SpeedBands bands = MakeSpeedBands(boxes);
-    const VisualisationFiles files = PlanVisualisationFiles(settings.OUTFORMAT, outputDir, trackPath, bands);
+    const VisualisationFiles files = PlanVisualisationFiles(settings.OUTFORMAT, outputDir, track.Name, bands);
     if (auto refusal = Refusal(files, bands, settings)) {
         sink.ShowMessage(*refusal);
         return result;
@@ -70,7 +73,7 @@ VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& 
         sink.ShowMessage(MessageText(MessageId::DirectoryNotCreated, {outputDir, SystemErrorText(errno)}));
         return result;
     }
-    const std::optional<PltDetails> plt = ReadAndCompute(trackPath, boxes, settings, sink, result);
+    const std::optional<PltDetails> plt = ReadAndCompute(track, boxes, settings, sink, result);
     if (!result.Computed) return result;
     try {
         WriteVisualisation(settings.OUTFORMAT, files, result.Track, plt, result.Visualisation, LineWidth(settings),

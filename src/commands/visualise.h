@@ -3,6 +3,8 @@
 #include "platform/error.h"
 #include "platform/message_sink.h"
 #include "settings/settings.h"
+#include "commands/track_files.h"
+#include "formats/trip_reader.h"
 #include "track/track.h"
 #include "visual/speed_bands.h"
 #include "visual/visualisation.h"
@@ -28,6 +30,10 @@ struct VisualiseResult {
     qm::Visualisation Visualisation;
     // What the reader told of the track it gave: points left out, a cut.
     std::vector<Message> Warnings;
+    // The files the track was read from and the file of each point (empty
+    // for one file).
+    std::vector<TripFile> Files;
+    PointSources PointFiles;
     // The files completed, in the order written; when an error ended the
     // writing, those before it.
     std::vector<std::string> FilesWritten;
@@ -42,13 +48,13 @@ struct VisualiseResult {
 // scale, a directory that cannot be created, the reader's messages and
 // errors); the error that ends the writing and the success are in the
 // result, for the caller to show after the command.
-VisualiseResult VisualiseTrack(const std::string& trackPath, const std::string& outputDir, const BandBoxes& boxes,
+VisualiseResult VisualiseTrack(const TrackFiles& track, const std::string& outputDir, const BandBoxes& boxes,
                                const Settings& settings, MessageSink& sink);
 
 // The visualisation command up to its files, for a view that draws what they
 // would hold: the same checks, the same reading and the same computation,
 // no directory made and no file written.
-VisualiseResult ComputeVisualisation(const std::string& trackPath, const BandBoxes& boxes, const Settings& settings,
+VisualiseResult ComputeVisualisation(const TrackFiles& track, const BandBoxes& boxes, const Settings& settings,
                                      MessageSink& sink);
 
 }  // namespace qm

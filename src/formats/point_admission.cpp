@@ -3,6 +3,7 @@
 #include "platform/large_pages.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
+#include "track/piece_order.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,62 +20,6 @@ constexpr size_t kMostPoints = 10000000;
 // A height beyond a million kilometres is none a device measured. Every
 // height a track file's whole feet hold lies within it.
 constexpr double kMostHeight = 1e9;
-
-// Rebuilds values from the ranges [first, end) in their given order.
-template <typename Values>
-void Reorder(Values& values, const std::vector<std::pair<size_t, size_t>>& ranges)
-{
-    if (values.empty()) return;
-    Values ordered;
-    ordered.reserve(values.size());
-    for (const auto& [first, end] : ranges) ordered.insert(ordered.end(), values.begin() + first, values.begin() + end);
-    values = std::move(ordered);
-}
-
-// The pieces in the order of their first point's time, those of the same
-// time in the file's order.
-void OrderPieces(TrackPoints& points, MeasureColumns& measures)
-{
-    std::vector<std::pair<size_t, size_t>> pieces;  // [first, end)
-    for (size_t i = 0; i < points.size(); ++i) {
-        if (i == 0 || points[i].StartsPiece) pieces.emplace_back(i, i);
-        pieces.back().second = i + 1;
-    }
-    auto earlier = [&](const auto& a, const auto& b) { return points[a.first].DateTime < points[b.first].DateTime; };
-    if (std::is_sorted(pieces.begin(), pieces.end(), earlier)) return;
-    std::stable_sort(pieces.begin(), pieces.end(), earlier);
-    Reorder(points, pieces);
-    for (MeasureColumn& column : measures) Reorder(column, pieces);
-}
-
-// Leaves out every point whose time is not later than that of the last
-// point kept; a piece that starts on a point left out starts on the next
-// point kept. Gives the number left out.
-size_t DropTimesNotLater(TrackPoints& points, MeasureColumns& measures)
-{
-    size_t kept = 0;
-    bool pieceStarts = false;
-    for (size_t i = 0; i < points.size(); ++i) {
-        TrackPoint& point = points[i];
-        if (kept > 0 && !(point.DateTime > points[kept - 1].DateTime)) {
-            pieceStarts = pieceStarts || point.StartsPiece;
-            continue;
-        }
-        point.StartsPiece = point.StartsPiece || pieceStarts;
-        pieceStarts = false;
-        if (kept != i) {
-            points[kept] = point;
-            for (MeasureColumn& column : measures)
-                if (!column.empty()) column[kept] = column[i];
-        }
-        ++kept;
-    }
-    const size_t dropped = points.size() - kept;
-    points.resize(kept);
-    for (MeasureColumn& column : measures)
-        if (!column.empty()) column.resize(kept);
-    return dropped;
-}
 
 // Latitude and longitude within their ranges (which excludes what is not
 // finite), neither a subnormal number.
@@ -188,10 +133,12 @@ std::optional<Track> PointAdmission::CheckedTrack(PointWords words, const std::s
     }
     for (MeasureColumn& column : measures_)
         if (!column.empty()) column.resize(points_.size());
+    Track track{std::move(points_), std::move(measures_)};
     size_t notLater = 0;
     if (rule_ == NotLaterRule::LeftOut) {
-        OrderPieces(points_, measures_);
-        notLater = DropTimesNotLater(points_, measures_);
+        PointSources oneSource;
+        OrderPieces(track, oneSource);
+        notLater = DropTimesNotLater(track, oneSource)[0];
     }
     auto leftOut = [&](MessageId id, size_t left) {
         if (left > 0) messages.push_back({false, MessageText(id, {CountText(left), CountText(offered_)})});
@@ -202,7 +149,7 @@ std::optional<Track> PointAdmission::CheckedTrack(PointWords words, const std::s
     leftOut(MessageId::LeftOutNotLater, notLater);
     if (wrongValues_ > 0)
         messages.push_back({false, MessageText(MessageId::LeftOutWrongValues, {CountText(wrongValues_)})});
-    return Track{std::move(points_), std::move(measures_)};
+    return track;
 }
 
 }  // namespace qm

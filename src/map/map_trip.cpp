@@ -22,14 +22,16 @@ std::shared_ptr<MapTrip> MakeMapTrip(Track track, Visualisation visualisation, c
     return trip;
 }
 
-std::shared_ptr<const MapTrip> LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes,
+std::shared_ptr<const MapTrip> LoadMapTrip(const TrackFiles& track, const BandBoxes& boxes,
                                            const Settings& settings, MessageSink& sink)
 {
-    VisualiseResult result = ComputeVisualisation(trackPath, boxes, settings, sink);
+    VisualiseResult result = ComputeVisualisation(track, boxes, settings, sink);
     if (result.Error) sink.ShowFileError(*result.Error);
     if (!result.Computed || result.Track.Points.empty()) return nullptr;
     std::shared_ptr<MapTrip> trip = MakeMapTrip(std::move(result.Track), std::move(result.Visualisation), settings);
     trip->Warnings = std::move(result.Warnings);
+    trip->Files = std::move(result.Files);
+    trip->PointFiles = std::move(result.PointFiles);
     return trip;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/track_files.h"
+#include "formats/trip_reader.h"
 #include "map/band_totals.h"
 #include "map/web_mercator.h"
 #include "platform/message_sink.h"
@@ -28,6 +30,10 @@ struct MapTrip {
     // What the reader told of the track (points left out, a cut), in the
     // language of the messages when it was read.
     std::vector<Message> Warnings;
+    // The files the track was read from and the file of each point (empty
+    // for one file).
+    std::vector<TripFile> Files;
+    PointSources PointFiles;
 };
 
 // The trip of a track that holds points and the visualisation computed for
@@ -38,7 +44,7 @@ std::shared_ptr<MapTrip> MakeMapTrip(Track track, Visualisation visualisation, c
 // files: the messages go through sink as they come, the error that ends the
 // reading last; the trip keeps the reader's warnings. Null when there is no
 // track to show.
-std::shared_ptr<const MapTrip> LoadMapTrip(const std::string& trackPath, const BandBoxes& boxes,
+std::shared_ptr<const MapTrip> LoadMapTrip(const TrackFiles& track, const BandBoxes& boxes,
                                            const Settings& settings, MessageSink& sink);
 
 }  // namespace qm

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace qm {
+
+// The files of a track: one file, or the files of a trip read as one track
+// (LoadTrip). Name is the path the outputs are named after: the file's own,
+// or the trip's name.
+struct TrackFiles {
+    // One file, named after itself.
+    TrackFiles(const std::string& path) : Paths{path}, Name(path) {}
+    TrackFiles(const char* path) : TrackFiles(std::string(path)) {}
+    TrackFiles(std::vector<std::string> paths, std::string name) : Paths(std::move(paths)), Name(std::move(name)) {}
+
+    std::vector<std::string> Paths;
+    std::string Name;
+};
+
+}  // namespace qm
