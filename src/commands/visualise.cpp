@@ -15,6 +15,19 @@ namespace qm {
 
 namespace {
 
+// The message when an output would replace a file of the track: a trip
+// named like its own outputs, or a link. Nothing when none would.
+std::optional<std::string> TrackReplaced(const VisualisationFiles& files, const TrackFiles& track)
+{
+    for (const std::string& output : files.All()) {
+        const std::optional<FileId> id = FileIdOf(output);
+        if (!id) continue;
+        for (const std::string& path : track.Paths)
+            if (FileIdOf(path) == id) return MessageText(MessageId::OutputIsTrackFile, {output, path});
+    }
+    return std::nullopt;
+}
+
 // What refuses a visualisation into files before anything is read or
 // written; nothing, or the message that refuses it.
 std::optional<std::string> Refusal(const VisualisationFiles& files, const SpeedBands& bands, const Settings& settings)
@@ -64,7 +77,7 @@ VisualiseResult VisualiseTrack(const TrackFiles& track, const std::string& outpu
     VisualiseResult result;
     const SpeedBands bands = MakeSpeedBands(boxes);
     const VisualisationFiles files = PlanVisualisationFiles(settings.OUTFORMAT, outputDir, track.Name, bands);
-    if (auto refusal = Refusal(files, bands, settings)) {
+    if (auto refusal = Refusal(files, bands, settings); refusal || (refusal = TrackReplaced(files, track))) {
         sink.ShowMessage(*refusal);
         return result;
     }

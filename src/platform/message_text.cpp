@@ -157,6 +157,8 @@ constexpr auto kWordings = std::to_array<Wording>({
     {OtherSystemError, "Системная ошибка %1", "System error %1"},
     {TrackWouldBeReplaced, "трек этого пакета, его заменил бы %1, результат трека %2",
      "is a track of this batch and would be replaced by %1, an output of %2"},
+    {OutputIsTrackFile, "Результат %1 заменил бы файл трека %2: ничего не записано.",
+     "The output %1 would replace the track file %2: nothing written."},
     {WrittenForTwoTracks, "записался бы и для %1, и для %2", "would be written for both %1 and %2"},
     {TrackUnderPicture, "это трек, его заменил бы рисунок %1", "is the track and would be replaced by the picture %1"},
     {SettingsUnderPicture, "это файл настроек, его заменил бы рисунок %1",

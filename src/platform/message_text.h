@@ -114,6 +114,7 @@ enum class MessageId {
     InputOutputError,
     OtherSystemError,      // %1 the error's number
     TrackWouldBeReplaced,  // %1 output, %2 the track it is written for
+    OutputIsTrackFile,     // %1 output, %2 the file of the track
     WrittenForTwoTracks,   // %1 track, %2 track
     TrackUnderPicture,     // %1 picture
     SettingsUnderPicture,  // %1 picture

@@ -29,7 +29,7 @@ const std::string kTrack =
 struct VisualiseTest : ::testing::Test {
     // Runs the command; gives the messages it showed, then the errors it
     // showed and the error that ended it after "error: ", or the success.
-    Texts Run(const std::string& track, const std::string& outputDir, bool processed)
+    Texts Run(const TrackFiles& track, const std::string& outputDir, bool processed)
     {
         test::RecordingSink sink;
         VisualiseResult result =
@@ -54,6 +54,30 @@ TEST_F(VisualiseTest, ANonPositiveIntervalIsRefusedBeforeAnythingElse)
         EXPECT_EQ(Run(dir.Write("walk.plt", kTrack), dir.File("out"), false),
                   Texts{"Интервал расчета должен быть больше 0."});
         EXPECT_FALSE(std::filesystem::exists(dir.File("out")));
+    }
+}
+
+// An output that is a file of the track, by name (a trip named like the
+// outputs of its own files) or by a link, is refused before anything is read.
+TEST_F(VisualiseTest, NoOutputReplacesAFileOfTheTrack)
+{
+    const std::string walk = dir.Write("walk.plt", kTrack);
+    const std::string second = dir.Write("b_2.plt", kTrack);
+    std::filesystem::create_hard_link(walk, dir.File("walk_2.plt"));
+    const struct {
+        TrackFiles track;
+        std::string replaced;
+        std::string output;
+    } cases[] = {
+        {TrackFiles({walk, second}, dir.File("b")), second, second},
+        {walk, walk, dir.File("walk_2.plt")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.track.Name);
+        EXPECT_EQ(Run(c.track, dir.path(), false),
+                  Texts{"Результат " + c.output + " заменил бы файл трека " + c.replaced + ": ничего не записано."});
+        EXPECT_EQ(ReadAll(c.replaced), kTrack);
+        EXPECT_EQ(FileNames(dir.path()), (std::set<std::string>{"b_2.plt", "walk.plt", "walk_2.plt"}));
     }
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qm {
+
+// The track field's text for its files: one file as its path alone, as it
+// always was; several as a command line would give them, each in double
+// quotes where it holds a blank.
+std::string TrackListText(const std::vector<std::string>& paths);
+
+// The files the track field's text names. A text with a double quote, or
+// whose every blank-separated word names an existing file, is read as a
+// command line (blanks separate, double quotes hold blanks, nothing else is
+// special, so "\" stays a separator); any other text is one path as it is,
+// so a path with a blank is never split.
+std::vector<std::string> TrackListOfText(std::string_view text,
+                                         const std::function<bool(const std::string&)>& fileExists);
+
+}  // namespace qm
