@@ -82,6 +82,34 @@ The settings that could not be read are the defaults. This file will not be over
         <source>Трек не выбран</source>
         <translation>No track chosen</translation>
     </message>
+    <message>
+        <source>Недавние треки (Alt+↓)</source>
+        <translation>Recent tracks (Alt+↓)</translation>
+    </message>
+    <message>
+        <source>не файл и не текст</source>
+        <translation>neither a file nor text</translation>
+    </message>
+    <message>
+        <source>текст «%1»</source>
+        <translation>text “%1”</translation>
+    </message>
+    <message>
+        <source>Перетащено: %1
+Открыть можно только файл трека на этом компьютере.</source>
+        <translation>Dropped: %1
+Only a track file on this computer can be opened.</translation>
+    </message>
+    <message>
+        <source>Перетащено файлов: %1.
+Перетащите один файл трека.</source>
+        <translation>Files dropped: %1.
+Drop one track file.</translation>
+    </message>
+    <message>
+        <source>Недавних треков нет</source>
+        <translation>No recent tracks</translation>
+    </message>
 </context>
 <context>
     <name>qm::MapLegend</name>

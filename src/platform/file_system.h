@@ -21,6 +21,9 @@ struct FileId {
 std::optional<FileId> FileIdOf(const std::string& path);
 // Both paths name one existing file.
 bool SameFile(const std::string& a, const std::string& b);
+// Two paths spelled alike as the system compares names, whether or not the
+// file exists: byte for byte on Linux; on Windows in any case, "/" as "\\".
+bool SamePathSpelling(const std::string& a, const std::string& b);
 // The size in bytes of an open file; 0 when it cannot be told.
 uint64_t OpenFileSize(int fd);
 // One state of one file: a file written again, or replaced by another, has

@@ -25,6 +25,8 @@ bool DirectoryExists(const std::string& path)
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool SamePathSpelling(const std::string& a, const std::string& b) { return a == b; }
+
 std::optional<FileId> FileIdOf(const std::string& path)
 {
     struct stat st;

@@ -7,6 +7,7 @@
 #include "platform/system_error_text.h"
 #include "platform/windows_text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <io.h>
@@ -67,6 +68,16 @@ bool DirectoryExists(const std::string& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
     return Attributes(path, data) && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool SamePathSpelling(const std::string& a, const std::string& b)
+{
+    std::wstring wideA = Utf8ToWide(a), wideB = Utf8ToWide(b);
+    std::replace(wideA.begin(), wideA.end(), L'/', L'\\');
+    std::replace(wideB.begin(), wideB.end(), L'/', L'\\');
+    // Ordinal and without regard to case, as NTFS compares names.
+    return ::CompareStringOrdinal(wideA.data(), static_cast<int>(wideA.size()), wideB.data(),
+                                  static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
 
 std::optional<FileId> FileIdOf(const std::string& path)

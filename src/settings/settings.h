@@ -3,6 +3,7 @@
 #include "platform/language.h"
 #include "settings/output_format.h"
 #include "settings/profile_choice.h"
+#include "settings/recent_tracks.h"
 #include "settings/speed_scale.h"
 
 #include <array>
@@ -58,6 +59,9 @@ struct Settings {
 
     // INTERFACE
     Language LANGUAGE = Language::Russian;
+
+    // RECENT: the tracks opened last, as TRACK1 (the newest) to TRACK10.
+    RecentTracks RECENT;
 
     // The working directory at start-up, where the settings file lives.
     std::string StartDir;

@@ -46,12 +46,14 @@ std::string ReadSettingsText(const std::string& path)
 
 // One key of the settings file: where it stands, how it is read over the
 // settings and how its value is written. Read is empty for a key that is
-// only written.
+// only written. A key of a list is written empty only where the file has it
+// already, so that a short list adds no empty lines.
 struct SettingsKey {
     std::string Section;
     std::string_view Name;
     std::function<void(const IniFile&, const SettingsKey&, Settings&, FilesSettings&)> Read;
     std::function<std::string(const Settings&, const FilesSettings&)> Text;
+    bool OfList = false;
 };
 
 // The values read and written the same way for every key of a type.
@@ -168,6 +170,25 @@ SettingsKey Delimiter(std::string_view name, std::string Settings::*field)
             [field](const Settings& s, const FilesSettings&) { return s.*field; }};
 }
 
+// TRACK1 to TRACK10 of [RECENT], the newest first. What else the section holds
+// is not read.
+void AddRecentTrackKeys(std::vector<SettingsKey>& keys)
+{
+    static constexpr std::array<std::string_view, RecentTracks::kCount> kNames = {
+        "TRACK1", "TRACK2", "TRACK3", "TRACK4", "TRACK5", "TRACK6", "TRACK7", "TRACK8", "TRACK9", "TRACK10"};
+    for (size_t n = 0; n < kNames.size(); ++n)
+        keys.push_back({"RECENT", kNames[n],
+                        [n](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
+                            if (n == 0) s.RECENT = RecentTracks();
+                            s.RECENT.AddOlder(ini.ReadString(key.Section, key.Name, ""));
+                        },
+                        [n](const Settings& s, const FilesSettings&) {
+                            const std::vector<std::string>& paths = s.RECENT.Paths();
+                            return n < paths.size() ? paths[n] : std::string();
+                        },
+                        true});
+}
+
 SettingsKey Written(std::string section, std::string_view name, std::string value)
 {
     return {std::move(section), name, nullptr, [value](const Settings&, const FilesSettings&) { return value; }};
@@ -239,6 +260,7 @@ const std::vector<SettingsKey>& SettingsKeys()
                  Field("INTERFACE", "LANGUAGE", &Settings::LANGUAGE),
              })
             k.push_back(std::move(key));
+        AddRecentTrackKeys(k);
         return k;
     }();
     return keys;
@@ -344,7 +366,11 @@ LoadedSettings LoadSettings(const std::string& path, Settings& settings)
 
 void WriteSettings(IniFile& ini, const Settings& settings, const FilesSettings& files)
 {
-    for (const SettingsKey& key : SettingsKeys()) ini.WriteString(key.Section, key.Name, key.Text(settings, files));
+    for (const SettingsKey& key : SettingsKeys()) {
+        const std::string text = key.Text(settings, files);
+        if (key.OfList && text.empty() && ini.KeyLine(key.Section, key.Name) == 0) continue;
+        ini.WriteString(key.Section, key.Name, text);
+    }
 }
 
 bool SaveSettings(Settings& settings, const FilesSettings& files, MessageSink& sink)

@@ -14,6 +14,7 @@
 #include "ui/statistics_window.h"
 #include "ui/widgets/color_box.h"
 #include "ui/dialogs.h"
+#include "ui/drop_events.h"
 #include "ui/focus_events.h"
 #include "ui/interface_language.h"
 #include "ui/map/map_window.h"
@@ -30,9 +31,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyle>
+#include <QStyleOption>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -47,6 +51,20 @@ QPushButton* PictureButton(const QString& name, QStyle::StandardPixmap picture, 
     button->setIcon(parent->style()->standardIcon(picture));
     button->setFixedWidth(button->iconSize().width() + 20);
     return button;
+}
+
+// The arrow of a drop-down list, as the style draws it.
+QIcon DropDownIcon(QWidget* widget)
+{
+    const int size = widget->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, widget);
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QStyleOption option;
+    option.initFrom(widget);
+    option.rect = pixmap.rect();
+    widget->style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, widget);
+    return QIcon(pixmap);
 }
 
 // Why the start-up load could not read the settings file in full, and what follows.
@@ -83,6 +101,8 @@ void MainWindow::CreateControls()
     trackLabel = Named(new QLabel(this), "Label_track");
     trackEdit = Named(new QLineEdit(this), "trackPlt");
     trackEdit->setMinimumWidth(360);
+    recentTracksAction = trackEdit->addAction(DropDownIcon(trackEdit), QLineEdit::TrailingPosition);
+    recentTracksAction->setObjectName("recentTracks");
     openTrackButton = PictureButton("BitBtn1", QStyle::SP_DialogOpenButton, this);
     resultLabel = Named(new QLabel(this), "Label_Result");
     outputDirEdit = Named(new QLineEdit(this), "EoutputDir");
@@ -157,6 +177,17 @@ void MainWindow::CreateControls()
     setFixedSize(layout->sizeHint().expandedTo(QSize(560, 287)));
 
     connect(openTrackButton, &QPushButton::clicked, this, &MainWindow::ChooseTrack);
+    connect(recentTracksAction, &QAction::triggered, this, &MainWindow::ShowRecentTracks);
+    // As a combo box opens its list.
+    auto* openRecent = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Down), trackEdit);
+    openRecent->setContext(Qt::WidgetShortcut);
+    connect(openRecent, &QShortcut::activated, this, &MainWindow::ShowRecentTracks);
+    const auto takesDrops = [this] { return TakesDrops(); };
+    const auto dropped = [this](const DropContents& contents) { DropTrack(contents); };
+    OnDrop(this, takesDrops, dropped);
+    OnDrop(trackEdit, takesDrops, dropped);
+    // Text dropped there is the field's own: a folder can be typed.
+    OnDrop(outputDirEdit, takesDrops, dropped, true);
     connect(openDirButton, &QPushButton::clicked, this, &MainWindow::ChooseOutputDir);
     connect(visualiseButton, &QPushButton::clicked, this, &MainWindow::Visualise);
     connect(statisticsButton, &QPushButton::clicked, this, &MainWindow::ShowStatistics);
@@ -173,6 +204,7 @@ void MainWindow::CreateControls()
 void MainWindow::Retranslate()
 {
     trackLabel->setText(tr("Трек"));
+    recentTracksAction->setToolTip(tr("Недавние треки (Alt+↓)"));
     resultLabel->setText(tr("Результат"));
     folderTypeGroup->setTitle(tr("Директория для сохранения"));
     folderTypeGroup->Item(kStartFolder)->setText(tr("приложение"));
@@ -203,6 +235,7 @@ void MainWindow::SetSecondaryWindows(SettingsDialog* settingsDialog, ScaleEditor
     statisticsWindow_ = statisticsWindow;
     mapWindow_ = mapWindow;
     connect(settingsDialog_, &SettingsDialog::Accepted, this, &MainWindow::RefreshMap);
+    OnDrop(mapWindow_, [this] { return TakesDrops(); }, [this](const DropContents& contents) { DropTrack(contents); });
 }
 
 void MainWindow::LoadSettingsAtStart()
@@ -281,8 +314,10 @@ void MainWindow::Visualise()
     const std::optional<BandBoxes> boxes = ShownBands();
     if (!boxes) return;
     SetControlsEnabled(false);
-    const VisualiseResult result = VisualiseTrack(TextOf(trackEdit), TextOf(outputDirEdit), *boxes, settings_, trackMessages_);
+    const std::string track = TextOf(trackEdit);
+    const VisualiseResult result = VisualiseTrack(track, TextOf(outputDirEdit), *boxes, settings_, trackMessages_);
     SetControlsEnabled(true);
+    if (result.Computed) TrackOpened(track);
     if (result.Error) dialogs_.ShowFileError(*result.Error);
     if (result.Processed) dialogs_.ShowMessage(MessageText(MessageId::TrackProcessed));
 }
@@ -290,11 +325,13 @@ void MainWindow::Visualise()
 void MainWindow::ShowStatistics()
 {
     SetControlsEnabled(false);
-    std::optional<StatTable> table = TrackStatistics(TextOf(trackEdit), settings_, trackMessages_);
+    const std::string track = TextOf(trackEdit);
+    std::optional<StatTable> table = TrackStatistics(track, settings_, trackMessages_);
     if (!table) {
         SetControlsEnabled(true);
         return;
     }
+    TrackOpened(track);
     // Once the statistics window is open its closing gives the controls back.
     statisticsWindow_->SetTable(std::move(*table));
     OpenOver(this, statisticsWindow_);
@@ -304,13 +341,18 @@ void MainWindow::OpenMap()
 {
     const std::optional<BandBoxes> boxes = ShownBands();
     if (!boxes) return;
-    if (mapWindow_->ShowTrack(TextOf(trackEdit), *boxes, trackMessages_)) mapWindow_->Open();
+    const std::string track = TextOf(trackEdit);
+    if (!mapWindow_->ShowTrack(track, *boxes, trackMessages_)) return;
+    TrackOpened(track);
+    mapWindow_->Open();
 }
 
 void MainWindow::RefreshMap()
 {
     if (!mapWindow_ || !mapWindow_->isVisible()) return;
-    if (const std::optional<BandBoxes> boxes = ShownBands()) mapWindow_->ShowTrack(TextOf(trackEdit), *boxes, trackMessages_);
+    const std::optional<BandBoxes> boxes = ShownBands();
+    const std::string track = TextOf(trackEdit);
+    if (boxes && mapWindow_->ShowTrack(track, *boxes, trackMessages_)) TrackOpened(track);
 }
 
 void MainWindow::OpenSettingsDialog()
@@ -346,7 +388,9 @@ void MainWindow::ChooseTrack()
 {
     if (FileExists(TextOf(trackEdit))) openTrackDir_ = PathDirPart(TextOf(trackEdit));
     std::optional<std::string> chosen = dialogs_.OpenTrackFile(openTrackDir_);
-    if (chosen) OpenTrack(*chosen);
+    if (!chosen) return;
+    OpenTrack(*chosen);
+    TrackOpened(*chosen);
 }
 
 void MainWindow::OpenTrack(const std::string& path)

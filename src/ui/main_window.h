@@ -12,9 +12,11 @@
 #include <optional>
 #include <string>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QCheckBox;
 
@@ -27,6 +29,7 @@ class RadioGroup;
 class ScaleEditor;
 class StatisticsWindow;
 class SettingsDialog;
+struct DropContents;
 struct StartFiles;
 
 // The main window: the track file, the output directory, the current speed
@@ -54,6 +57,13 @@ public:
     void OpenTrack(const std::string& path);
     // The FILES values in the controls.
     FilesSettings Files() const;
+    // A drop on this window, its fields or the map window: one track file on
+    // this computer is opened as the dialog opens one; anything else is
+    // refused in a box that says what was dropped.
+    void DropTrack(const DropContents& dropped);
+    // A drop is taken while the track field can be changed: not while a
+    // command runs or a secondary window holds this one.
+    bool TakesDrops() const;
 
     // Where a directory that does not exist is replaced, and where the track
     // dialog first opens: the user's home directory.
@@ -87,6 +97,10 @@ private:
 
     // The track file and the output directory rules.
     void ChooseTrack();
+    // The tracks opened last, those still there, in a menu under the track field.
+    void ShowRecentTracks();
+    // A track chosen, dropped or read by a command goes first among the recent ones.
+    void TrackOpened(const std::string& path);
     void TrackLeft();
     // Puts a track path into trackEdit as the track the output directory follows.
     void ShowTrack(const std::string& path);
@@ -122,6 +136,9 @@ private:
 
     QLabel* trackLabel;
     QLineEdit* trackEdit;
+    QAction* recentTracksAction;
+    // Made when first shown: a window of its own.
+    QMenu* recentTracksMenu = nullptr;
     QPushButton* openTrackButton;
     QLabel* resultLabel;
     QLineEdit* outputDirEdit;

@@ -322,5 +322,32 @@ TEST_F(SettingsFileTest, SaveWritesOnlyWhenChangedAndReplacesInPlace)
     EXPECT_EQ(sink.errors, Texts{"Не удается записать в файл " + dir.File("missing/Quillmarsh.ini")});
 }
 
+// The tracks opened last in a section of their own after every other one;
+// what a hand may have put there is read by the list's rules.
+TEST_F(SettingsFileTest, RecentTracksInASectionOfTheirOwn)
+{
+    for (const char* path : {"/a.plt", "/дни/день 1.gpx", "/b.plt"}) settings.RECENT.Opened(path);
+    settings.SettingsChanged = true;
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(FileText(), kDefaultFile + CrLf({"", "[RECENT]", "TRACK1=/b.plt", "TRACK2=/дни/день 1.gpx", "TRACK3=/a.plt"}));
+    Settings again;
+    LoadSettings(dir.File("Quillmarsh.ini"), again);
+    EXPECT_EQ(again.RECENT.Paths(), settings.RECENT.Paths());
+
+    const std::string tooLong = "/" + std::string(RecentTracks::kMaxPathLength, 'x');
+    ASSERT_TRUE(Load(CrLf({"[RECENT]", "TRACK3=/c.plt", "TRACK1=/a.plt", "TRACK11=/k.plt", "OTHER=/o.plt",
+                           "TRACK2=" + tooLong, "TRACK4=", "TRACK5=/a.plt", "TRACK6= /f.plt ", "[VISUAL]",
+                           "TRACK7=/v.plt"})));
+    EXPECT_EQ(settings.RECENT.Paths(), (Texts{"/a.plt", "/c.plt", "/f.plt"}));
+    // A shorter list empties the keys it no longer fills and leaves the rest.
+    settings.RECENT.Opened("/c.plt");
+    settings.SettingsChanged = true;
+    ASSERT_TRUE(Save());
+    const std::string text = FileText();
+    EXPECT_EQ(text.substr(0, text.find("[VISUAL]")),
+              CrLf({"[RECENT]", "TRACK3=/f.plt", "TRACK1=/c.plt", "TRACK11=/k.plt", "OTHER=/o.plt", "TRACK2=/a.plt",
+                    "TRACK4=", "TRACK5=", "TRACK6="}));
+}
+
 }  // namespace
 }  // namespace qm

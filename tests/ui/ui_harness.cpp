@@ -2,8 +2,10 @@
 
 #include "platform/file_system.h"
 
+#include <QDropEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 #include <algorithm>
 #include <filesystem>
@@ -131,6 +133,38 @@ void ExpectCheckOnLeaving(Program& program, QWidget& window, QLineEdit* edit, co
     EXPECT_EQ(program.dialogs.boxes, message.empty() ? Texts{} : Texts{message});
     EXPECT_EQ(window.focusWidget() == edit, !message.empty());
     edit->setText(before);
+}
+
+QMimeData* UrlData(const QStringList& urls)
+{
+    auto* data = new QMimeData;
+    QList<QUrl> list;
+    for (const QString& url : urls) list << QUrl(url);
+    data->setUrls(list);
+    return data;
+}
+
+QString FileUrl(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)).toString(); }
+
+bool DragOnto(QWidget* target, QMimeData* data)
+{
+    const QPoint at = target->rect().center();
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, offered, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    const bool taken = enter.isAccepted() && enter.dropAction() == Qt::CopyAction;
+    if (taken) {
+        QDragMoveEvent move(at, offered, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+        QDropEvent drop(at, offered, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+    } else {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(target, &leave);
+    }
+    delete data;
+    Settle();
+    return taken;
 }
 
 void Settle()

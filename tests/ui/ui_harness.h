@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -121,6 +122,14 @@ protected:
 // The main window's track field holding path, as a paste puts it there: the
 // track-field rules run only when the user leaves the field.
 void EnterTrack(Program& program, const std::string& path);
+
+// Mime data that carries the URLs given, and a file's URL.
+QMimeData* UrlData(const QStringList& urls);
+QString FileUrl(const std::string& path);
+// A drag of data (which it deletes) over target, released there when it was
+// taken, as Qt delivers a drag from another program; true when it was taken.
+// The events the drop left are handled before it returns.
+bool DragOnto(QWidget* target, QMimeData* data);
 
 // What the user does: type into an edit (it gets the focus, its text is
 // replaced), leave a control with Tab, click a named button.

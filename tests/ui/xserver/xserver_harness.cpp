@@ -38,10 +38,11 @@ QString ActiveWindowId()
 
 }  // namespace
 
-void ClickOn(QWidget* control)
+void ClickOn(QWidget* control) { ClickAt(control->mapToGlobal(control->rect().center())); }
+
+void ClickAt(const QPoint& point)
 {
-    const QPoint centre = control->mapToGlobal(control->rect().center());
-    Output("xdotool", {"mousemove", "--sync", QString::number(centre.x()), QString::number(centre.y()), "click", "1"});
+    Output("xdotool", {"mousemove", "--sync", QString::number(point.x()), QString::number(point.y()), "click", "1"});
 }
 
 void PressKeys(const QStringList& keys) { Output("xdotool", QStringList{"key", "--clearmodifiers"} + keys); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,8 @@ namespace qm::test {
 // events that go where the window manager has put the focus, and requests to
 // the window manager as its title bar would make them.
 void ClickOn(QWidget* control);
+// A click at a point of the screen.
+void ClickAt(const QPoint& point);
 void PressKeys(const QStringList& keys);
 void TypeText(const QString& text);
 void PressCloseBox(QWidget& window);
