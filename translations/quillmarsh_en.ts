@@ -101,12 +101,6 @@ The settings that could not be read are the defaults. This file will not be over
 Only a track file on this computer can be opened.</translation>
     </message>
     <message>
-        <source>Перетащено файлов: %1.
-Перетащите один файл трека.</source>
-        <translation>Files dropped: %1.
-Drop one track file.</translation>
-    </message>
-    <message>
         <source>Недавних треков нет</source>
         <translation>No recent tracks</translation>
     </message>

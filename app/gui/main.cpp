@@ -14,7 +14,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include <cstdio>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -32,12 +33,12 @@ int main(int argc, char** argv)
     qm::QtDialogs dialogs;
     // Qt has taken its own options out of the arguments by now.
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 2) {
-        std::fputs("usage: quillmarsh [FILE]\n", stderr);
-        return 2;
-    }
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
-    if (arguments.size() == 2) windows.main->OpenTrack(qm::ToStdPath(QFileInfo(arguments[1]).absoluteFilePath()));
+    // Several files are the files of one trip.
+    std::vector<std::string> tracks;
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        tracks.push_back(qm::ToStdPath(QFileInfo(arguments[i]).absoluteFilePath()));
+    if (!tracks.empty()) windows.main->OpenTracks(tracks);
     windows.main->show();
     return QApplication::exec();
 }

@@ -37,7 +37,7 @@ class PrintingDialogs : public qm::Dialogs {
 public:
     void MessageBox(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
     void ErrorBox(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    std::optional<std::string> OpenTrackFile(const std::string&) override { return std::nullopt; }
+    std::vector<std::string> OpenTrackFiles(const std::string&) override { return {}; }
     std::optional<int32_t> ChooseColor(int32_t) override { return std::nullopt; }
     std::optional<std::string> ChooseDirectory(const std::string&) override { return std::nullopt; }
     std::optional<std::string> SavePictureFile(const std::string&) override { return std::nullopt; }
@@ -91,7 +91,7 @@ int main(int argc, char** argv)
     PrintingDialogs dialogs;
     qm::AppWindows windows = qm::CreateAppWindows(settings, dialogs);
     qm::MainWindow& mainWindow = *windows.main;
-    mainWindow.OpenTrack(QM_SAMPLE_TRACK);
+    mainWindow.OpenTracks({QM_SAMPLE_TRACK});
     mainWindow.findChild<qm::RadioGroup*>("RGoutputDir")->SetItemIndex(qm::kTrackFolder);
     mainWindow.show();
     // Each window in Russian, then in English with "-en" after its name.
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
     settings.LANGUAGE = qm::Language::Russian;
     qm::InstallInterfaceLanguage(settings.LANGUAGE);
     for (const QString& track : tracks) {
-        mainWindow.OpenTrack(qm::ToStdPath(track));
+        mainWindow.OpenTracks({qm::ToStdPath(track)});
         Press(mainWindow, "BtnMap");
         windows.mapWindow->View()->Profile()->ShowMeasure(qm::Measure::HeartRate);
         saved = Save(*windows.mapWindow, output, "map-" + QFileInfo(track).completeBaseName() + ".png") && saved;

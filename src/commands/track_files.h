@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,5 +19,9 @@ struct TrackFiles {
     std::vector<std::string> Paths;
     std::string Name;
 };
+
+// The track the track field's text names (TrackListOfText): one file, or
+// several as a trip named after its first file (TripName).
+TrackFiles TrackFilesOfText(std::string_view text);
 
 }  // namespace qm

@@ -64,7 +64,7 @@ void MergePlt(std::optional<PltDetails>& trip, std::optional<PltDetails>&& file)
 
 }  // namespace
 
-std::string TripName(const std::string& firstPath) { return OutputPath(PathDirPart(firstPath), firstPath, "_trip"); }
+std::string TripName(const std::string& firstPath) { return WithNameSuffix(firstPath, "_trip"); }
 
 TripReading LoadTrip(const std::vector<std::string>& paths)
 {

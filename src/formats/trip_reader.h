@@ -35,7 +35,8 @@ struct TripReading {
 };
 
 // The name a trip's outputs are made from: the first file's name with
-// "_trip" in place of its extension, in its folder (day1.plt: day1_trip).
+// "_trip" before its extension, in its folder (day1.plt: day1_trip.plt,
+// whose outputs are day1_trip_5.plt and day1_trip_stat.txt).
 std::string TripName(const std::string& firstPath);
 
 // Reads every file and puts their pieces together in the order of their

@@ -89,6 +89,15 @@ std::string OutputName(std::string_view trackPath, std::string_view suffix)
     return name;
 }
 
+std::string WithNameSuffix(std::string_view trackPath, std::string_view suffix)
+{
+    std::string name = PathNamePart(trackPath);
+    const NamePiece extension = ReplacedExtension(name, true);
+    if (extension.At == std::string::npos) return JoinPath(PathDirPart(trackPath), name + std::string(suffix));
+    name.insert(extension.At, suffix);
+    return JoinPath(PathDirPart(trackPath), name);
+}
+
 std::string OutputPath(std::string_view directory, std::string_view trackPath, std::string_view suffix)
 {
     return JoinPath(directory, OutputName(trackPath, suffix));

@@ -39,6 +39,10 @@ std::string SubFolderName(std::string_view trackPath);
 // TRACK_stop.wpt, walk.gpx with "_5.plt" walk_5.plt, x.plt.gpx with
 // "_speed.gpx" x.plt_speed.gpx, and no output name can equal the track's own.
 std::string OutputName(std::string_view trackPath, std::string_view suffix);
+// The track path with suffix before the extension OutputName replaces (at
+// the end without one): day1.plt with "_trip" gives day1_trip.plt, so that
+// the outputs named after it are those of the track with the suffix.
+std::string WithNameSuffix(std::string_view trackPath, std::string_view suffix);
 // JoinPath of directory and OutputName.
 std::string OutputPath(std::string_view directory, std::string_view trackPath, std::string_view suffix);
 

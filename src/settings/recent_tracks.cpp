@@ -1,6 +1,7 @@
 #include "settings/recent_tracks.h"
 
 #include "platform/file_system.h"
+#include "settings/track_list_text.h"
 
 #include <algorithm>
 
@@ -41,7 +42,10 @@ std::vector<std::string> RecentTracks::Existing() const
 {
     std::vector<std::string> existing;
     std::copy_if(paths_.begin(), paths_.end(), std::back_inserter(existing),
-                 [](const std::string& path) { return FileExists(path); });
+                 [](const std::string& entry) {
+                     const std::vector<std::string> files = TrackListOfText(entry, FileExists);
+                     return std::all_of(files.begin(), files.end(), [](const std::string& path) { return FileExists(path); });
+                 });
     return existing;
 }
 

@@ -6,7 +6,8 @@
 
 namespace qm {
 
-// The tracks opened last, newest first, as the track field offers them:
+// The tracks opened last, newest first, as the track field offers them (a
+// trip as the field's text of its files):
 // at most kCount, each path at most kMaxPathLength bytes and listed once, the
 // same path compared as the system compares names.
 class RecentTracks {
@@ -26,7 +27,7 @@ public:
 
     // Newest first.
     const std::vector<std::string>& Paths() const { return paths_; }
-    // Those that are files now, newest first.
+    // Those whose files are all there now, newest first.
     std::vector<std::string> Existing() const;
 
 private:

@@ -38,8 +38,7 @@ std::string TrackListText(const std::vector<std::string>& paths)
     std::string text;
     for (const std::string& path : paths) {
         if (!text.empty()) text += ' ';
-        const bool quote = path.empty() || std::any_of(path.begin(), path.end(), IsBlank);
-        text += quote ? '"' + path + '"' : path;
+        text += '"' + path + '"';
     }
     return text;
 }

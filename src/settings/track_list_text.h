@@ -8,8 +8,8 @@
 namespace qm {
 
 // The track field's text for its files: one file as its path alone, as it
-// always was; several as a command line would give them, each in double
-// quotes where it holds a blank.
+// always was; several as a command line gives them, each in double quotes,
+// so that the text reads back as those files even when one is missing.
 std::string TrackListText(const std::vector<std::string>& paths);
 
 // The files the track field's text names. A text with a double quote, or

@@ -23,9 +23,9 @@ public:
     virtual void ErrorBox(const std::string& text) = 0;
 
     // "Select track file", opening in initialDir with the patterns of every
-    // readable type in its name field; gives the full path of an existing
-    // file, nothing on cancel.
-    virtual std::optional<std::string> OpenTrackFile(const std::string& initialDir) = 0;
+    // readable type in its name field; gives the full paths of the existing
+    // files chosen (several for a trip), none on cancel.
+    virtual std::vector<std::string> OpenTrackFiles(const std::string& initialDir) = 0;
     // Any colour, 0x00BBGGRR, opening on `initial`; nothing on cancel.
     virtual std::optional<int32_t> ChooseColor(int32_t initial) = 0;
     // A directory, opening in initialDir; a directory the user names that

@@ -9,6 +9,7 @@
 #include "settings/output_folder.h"
 #include "settings/settings_file.h"
 #include "settings/start_files.h"
+#include "settings/track_list_text.h"
 #include "ui/scale_editor.h"
 #include "ui/settings_dialog.h"
 #include "ui/statistics_window.h"
@@ -314,10 +315,10 @@ void MainWindow::Visualise()
     const std::optional<BandBoxes> boxes = ShownBands();
     if (!boxes) return;
     SetControlsEnabled(false);
-    const std::string track = TextOf(trackEdit);
+    const TrackFiles track = Track();
     const VisualiseResult result = VisualiseTrack(track, TextOf(outputDirEdit), *boxes, settings_, trackMessages_);
     SetControlsEnabled(true);
-    if (result.Computed) TrackOpened(track);
+    if (result.Computed) TrackOpened(track.Paths);
     if (result.Error) dialogs_.ShowFileError(*result.Error);
     if (result.Processed) dialogs_.ShowMessage(MessageText(MessageId::TrackProcessed));
 }
@@ -325,13 +326,13 @@ void MainWindow::Visualise()
 void MainWindow::ShowStatistics()
 {
     SetControlsEnabled(false);
-    const std::string track = TextOf(trackEdit);
+    const TrackFiles track = Track();
     std::optional<StatTable> table = TrackStatistics(track, settings_, trackMessages_);
     if (!table) {
         SetControlsEnabled(true);
         return;
     }
-    TrackOpened(track);
+    TrackOpened(track.Paths);
     // Once the statistics window is open its closing gives the controls back.
     statisticsWindow_->SetTable(std::move(*table));
     OpenOver(this, statisticsWindow_);
@@ -341,9 +342,9 @@ void MainWindow::OpenMap()
 {
     const std::optional<BandBoxes> boxes = ShownBands();
     if (!boxes) return;
-    const std::string track = TextOf(trackEdit);
+    const TrackFiles track = Track();
     if (!mapWindow_->ShowTrack(track, *boxes, trackMessages_)) return;
-    TrackOpened(track);
+    TrackOpened(track.Paths);
     mapWindow_->Open();
 }
 
@@ -351,8 +352,8 @@ void MainWindow::RefreshMap()
 {
     if (!mapWindow_ || !mapWindow_->isVisible()) return;
     const std::optional<BandBoxes> boxes = ShownBands();
-    const std::string track = TextOf(trackEdit);
-    if (boxes && mapWindow_->ShowTrack(track, *boxes, trackMessages_)) TrackOpened(track);
+    const TrackFiles track = Track();
+    if (boxes && mapWindow_->ShowTrack(track, *boxes, trackMessages_)) TrackOpened(track.Paths);
 }
 
 void MainWindow::OpenSettingsDialog()
@@ -386,17 +387,20 @@ void MainWindow::ShowScale(const SpdCatSet& scale)
 
 void MainWindow::ChooseTrack()
 {
-    if (FileExists(TextOf(trackEdit))) openTrackDir_ = PathDirPart(TextOf(trackEdit));
-    std::optional<std::string> chosen = dialogs_.OpenTrackFile(openTrackDir_);
-    if (!chosen) return;
-    OpenTrack(*chosen);
-    TrackOpened(*chosen);
+    const std::string first = Track().Paths.front();
+    if (FileExists(first)) openTrackDir_ = PathDirPart(first);
+    const std::vector<std::string> chosen = dialogs_.OpenTrackFiles(openTrackDir_);
+    if (chosen.empty()) return;
+    OpenTracks(chosen);
+    TrackOpened(chosen);
 }
 
-void MainWindow::OpenTrack(const std::string& path)
+TrackFiles MainWindow::Track() const { return TrackFilesOfText(TextOf(trackEdit)); }
+
+void MainWindow::OpenTracks(const std::vector<std::string>& paths)
 {
     if (subFolderBox->isChecked()) SetText(outputDirEdit, CutSubFolder(TextOf(outputDirEdit), TextOf(trackEdit)));
-    ShowTrack(path);
+    ShowTrack(TrackListText(paths));
     AppendSubFolder(false);
     settings_.SettingsChanged = true;
     RefreshMap();
@@ -415,10 +419,10 @@ void MainWindow::TrackLeft()
     RefreshMap();
 }
 
-void MainWindow::ShowTrack(const std::string& path)
+void MainWindow::ShowTrack(const std::string& text)
 {
-    SetText(trackEdit, path);
-    previousTrackPath_ = path;
+    SetText(trackEdit, text);
+    previousTrackPath_ = text;
 }
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/track_files.h"
 #include "platform/warnings_shown_once.h"
 #include "settings/files_settings.h"
 #include "settings/settings.h"
@@ -52,13 +53,14 @@ public:
     void SetControlsEnabled(bool enabled);
     // The scale's name and bands in the scale box; an open map follows it.
     void ShowScale(const SpdCatSet& scale);
-    // A track opened as the track dialog opens one (a file given to the
-    // program when it starts), with the same output directory rules.
-    void OpenTrack(const std::string& path);
+    // A track opened as the track dialog opens one (the files given to the
+    // program when it starts), with the same output directory rules: one
+    // file, or several as one trip.
+    void OpenTracks(const std::vector<std::string>& paths);
     // The FILES values in the controls.
     FilesSettings Files() const;
-    // A drop on this window, its fields or the map window: one track file on
-    // this computer is opened as the dialog opens one; anything else is
+    // A drop on this window, its fields or the map window: the track files on
+    // this computer are opened as the dialog opens them; anything else is
     // refused in a box that says what was dropped.
     void DropTrack(const DropContents& dropped);
     // A drop is taken while the track field can be changed: not while a
@@ -100,13 +102,18 @@ private:
     // The tracks opened last, those still there, in a menu under the track field.
     void ShowRecentTracks();
     // A track chosen, dropped or read by a command goes first among the recent ones.
-    void TrackOpened(const std::string& path);
+    void TrackOpened(const std::vector<std::string>& paths);
+    // The track the track field names, and the path its outputs and the
+    // output directory rules follow: the file, or the trip's name.
+    TrackFiles Track() const;
     void TrackLeft();
-    // Puts a track path into trackEdit as the track the output directory follows.
-    void ShowTrack(const std::string& path);
+    // Puts a track's text into trackEdit as the track the output directory follows.
+    void ShowTrack(const std::string& text);
     void FolderTypeChanged();
     void AppendSubFolder(bool cutIfUnchecked);
-    std::string CutSubFolder(const std::string& directory, const std::string& trackPath) const;
+    // The directory without the sub-folder of the track the text names (the
+    // track field's when empty).
+    std::string CutSubFolder(const std::string& directory, const std::string& trackText) const;
     void SubFolderToggled();
     void ChooseOutputDir();
     void CheckOutputDir(QWidget* sender);

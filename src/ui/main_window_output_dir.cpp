@@ -46,7 +46,7 @@ void MainWindow::FolderTypeChanged()
 {
     const int32_t type = folderTypeGroup->ItemIndex();
     const OutputFolder folder =
-        FolderOfType(type, TextOf(trackEdit), TextOf(outputDirEdit), subFolderBox->isChecked(), settings_.StartDir);
+        FolderOfType(type, Track().Name, TextOf(outputDirEdit), subFolderBox->isChecked(), settings_.StartDir);
     if (folder.Type != type) {
         dialogs_.ShowMessage(NoTrackChosenText());
         folderTypeGroup->SetItemIndex(folder.Type);
@@ -60,14 +60,14 @@ void MainWindow::AppendSubFolder(bool cutIfUnchecked)
 {
     const std::string text = TextOf(outputDirEdit);
     if (subFolderBox->isChecked())
-        SetText(outputDirEdit, WithSubFolder(text, TextOf(trackEdit)));
+        SetText(outputDirEdit, WithSubFolder(text, Track().Name));
     else if (cutIfUnchecked)
         SetText(outputDirEdit, CutSubFolder(text, ""));
 }
 
-std::string MainWindow::CutSubFolder(const std::string& directory, const std::string& trackPath) const
+std::string MainWindow::CutSubFolder(const std::string& directory, const std::string& trackText) const
 {
-    return WithoutSubFolder(directory, trackPath.empty() ? TextOf(trackEdit) : trackPath);
+    return WithoutSubFolder(directory, TrackFilesOfText(trackText.empty() ? TextOf(trackEdit) : trackText).Name);
 }
 
 void MainWindow::SubFolderToggled()

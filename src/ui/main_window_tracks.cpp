@@ -5,6 +5,7 @@
 #include "platform/file_system.h"
 #include "platform/message_text.h"
 #include "settings/dropped_tracks.h"
+#include "settings/track_list_text.h"
 #include "ui/dialogs.h"
 #include "ui/drop_events.h"
 #include "ui/qt_text.h"
@@ -52,16 +53,12 @@ void MainWindow::DropTrack(const DropContents& dropped)
     const DroppedTracks tracks = TracksOfDrop(urls);
     switch (tracks.Refusal) {
     case DropRefusal::None:
-        OpenTrack(tracks.Paths.front());
-        TrackOpened(tracks.Paths.front());
+        OpenTracks(tracks.Paths);
+        TrackOpened(tracks.Paths);
         break;
     case DropRefusal::NothingLocal:
         dialogs_.ShowMessage(ToStd(tr("Перетащено: %1\nОткрыть можно только файл трека на этом компьютере.")
                                        .arg(WhatWasDropped(dropped))));
-        break;
-    case DropRefusal::SeveralFiles:
-        dialogs_.ShowMessage(
-            ToStd(tr("Перетащено файлов: %1.\nПеретащите один файл трека.").arg(tracks.Paths.size())));
         break;
     case DropRefusal::Folder:
         dialogs_.ShowError(tracks.Paths.front() + ": " + MessageText(MessageId::TrackIsDirectory));
@@ -69,9 +66,11 @@ void MainWindow::DropTrack(const DropContents& dropped)
     }
 }
 
-void MainWindow::TrackOpened(const std::string& path)
+void MainWindow::TrackOpened(const std::vector<std::string>& paths)
 {
-    if (settings_.RECENT.Opened(AbsolutePath(path))) settings_.SettingsChanged = true;
+    std::vector<std::string> absolute;
+    for (const std::string& path : paths) absolute.push_back(AbsolutePath(path));
+    if (settings_.RECENT.Opened(TrackListText(absolute))) settings_.SettingsChanged = true;
 }
 
 void MainWindow::ShowRecentTracks()
@@ -82,10 +81,11 @@ void MainWindow::ShowRecentTracks()
         recentTracksMenu->setObjectName("recentTracksMenu");
         recentTracksMenu->setToolTipsVisible(true);
         connect(recentTracksMenu, &QMenu::triggered, this, [this](QAction* entry) {
-            const std::string path = ToStd(entry->data().toString());
-            if (path.empty()) return;
-            OpenTrack(path);
-            TrackOpened(path);
+            const std::string text = ToStd(entry->data().toString());
+            if (text.empty()) return;
+            const std::vector<std::string> paths = TrackListOfText(text, FileExists);
+            OpenTracks(paths);
+            TrackOpened(paths);
         });
     }
     recentTracksMenu->clear();

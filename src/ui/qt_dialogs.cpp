@@ -33,14 +33,16 @@ void QtDialogs::MessageBox(const std::string& text) { ShowMessageBox(DialogParen
 
 void QtDialogs::ErrorBox(const std::string& text) { ShowMessageBox(DialogParent(), QMessageBox::Critical, ToQt(text)); }
 
-std::optional<std::string> QtDialogs::OpenTrackFile(const std::string& initialDir)
+std::vector<std::string> QtDialogs::OpenTrackFiles(const std::string& initialDir)
 {
     // Every type the track reader reads; NMEA logs named *.txt are opened by
     // typing their name, as the pattern would list every text file.
     TrackFileDialog dialog(DialogParent(), "Select track file", ToQt(initialDir),
                            "*.plt *.gpx *.fit *.tcx *.igc *.nmea *.nma *.kml *.kmz");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return ToStdPath(dialog.selectedFiles().first());
+    std::vector<std::string> chosen;
+    if (dialog.exec() != QDialog::Accepted) return chosen;
+    for (const QString& file : dialog.selectedFiles()) chosen.push_back(ToStdPath(file));
+    return chosen;
 }
 
 std::optional<int32_t> QtDialogs::ChooseColor(int32_t initial)

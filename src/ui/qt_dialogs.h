@@ -10,7 +10,7 @@ class QtDialogs : public Dialogs {
 public:
     void MessageBox(const std::string& text) override;
     void ErrorBox(const std::string& text) override;
-    std::optional<std::string> OpenTrackFile(const std::string& initialDir) override;
+    std::vector<std::string> OpenTrackFiles(const std::string& initialDir) override;
     std::optional<int32_t> ChooseColor(int32_t initial) override;
     std::optional<std::string> ChooseDirectory(const std::string& initialDir) override;
     std::optional<std::string> SavePictureFile(const std::string& suggested) override;

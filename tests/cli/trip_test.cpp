@@ -67,7 +67,7 @@ TEST_F(SplitTrack, TheFilesOfATripGiveWhatTheWholeTrackGives)
     ASSERT_EQ(Run({"visualise", "whole.plt", "--out", "w"}).status, 0);
     const test::CliRun trip = Run({"visualise", "--trip", "p2.plt", "p1.plt", "p3.plt", "--out", "t"});
     ASSERT_EQ(trip.status, 0) << trip.err;
-    EXPECT_EQ(trip.out, "p2_trip: трек обработан\n");
+    EXPECT_EQ(trip.out, "p2_trip.plt: трек обработан\n");
     const std::set<std::string> written = test::FileNames(work.File("w"));
     std::set<std::string> tripWritten;
     for (const std::string& name : written) {

@@ -53,7 +53,14 @@ TEST(PathText, OutputNamesNeverEqualTheTrack)
         {"/d/x.plt.gpx", "_2.plt", "x.plt_2.plt"},        {"/d/x.PLT.gpx", "_stat.txt", "x.PLT_stat.txt"},
         {"/d/walk.xml", "_stop.wpt", "walk_stop.wpt"},   {"/d/.gpx", "_5.plt", ".gpx_5.plt"},
         {"/d/.plt", "_5.plt", "_5.plt"}};
-    for (const auto& c : cases) EXPECT_EQ(OutputName(c[0], c[1]), c[2]) << c[0];
+    for (const auto& c : cases) {
+        EXPECT_EQ(OutputName(c[0], c[1]), c[2]) << c[0];
+        // A trip's name gives its first file's outputs with "_trip" before the suffix.
+        std::string trip = c[2];
+        trip.insert(trip.find(c[1]), "_trip");
+        EXPECT_EQ(OutputName(WithNameSuffix(c[0], "_trip"), c[1]), trip) << c[0];
+    }
+    EXPECT_EQ(WithNameSuffix("/d.plt/a.PLT", "_trip"), "/d.plt/a_trip.PLT");
 
     EXPECT_EQ(OutputPath("/out", "/d/a.plt", "_5.plt"), std::string("/out") + kPathSeparator + "a_5.plt");
     EXPECT_EQ(OutputPath("/out/", "/d/a.plt", "_5.plt"), "/out/a_5.plt");

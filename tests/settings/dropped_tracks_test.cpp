@@ -19,7 +19,7 @@ std::string FileUrl(std::string path)
     return (path.starts_with("/") ? "file://" : "file:///") + path;
 }
 
-TEST(DroppedTracks, OneLocalFileIsTheTrack)
+TEST(DroppedTracks, TheLocalFilesAreTheTrack)
 {
     test::TempDir dir;
     std::filesystem::create_directory(dir.File("folder"));
@@ -37,8 +37,9 @@ TEST(DroppedTracks, OneLocalFileIsTheTrack)
         {{}, R::NothingLocal, {}},
         {{"https://example.com/a.plt"}, R::NothingLocal, {}},
         {{"https://example.com/a.plt", "ftp://server/b.plt", "mailto:a@b"}, R::NothingLocal, {}},
-        {{"file:///t/a.plt", "file:///t/b.plt"}, R::SeveralFiles, {Native("/t/a.plt"), Native("/t/b.plt")}},
-        {{folder, "file:///t/b.plt"}, R::SeveralFiles, {dir.File("folder"), Native("/t/b.plt")}},
+        // Several files are the files of a trip.
+        {{"file:///t/a.plt", "file:///t/b.plt"}, R::None, {Native("/t/a.plt"), Native("/t/b.plt")}},
+        {{"file:///t/b.plt", folder}, R::Folder, {dir.File("folder")}},
         {{folder}, R::Folder, {dir.File("folder")}},
         {{folder + "/"}, R::Folder, {dir.File("folder") + Native("/")}},
     };

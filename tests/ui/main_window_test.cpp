@@ -35,7 +35,7 @@ TEST_F(MainWindow, ChoosingTrackMovesTheSubFolder)
     FolderType()->SetItemIndex(kTypedFolder);
     SetOutput("/base/");
     SubFolder(true);
-    program.dialogs.trackAnswers = {Dir("gps/day.plt"), std::nullopt, Dir("gps/walk.plt"), Dir("gps/walk.plt")};
+    program.dialogs.trackAnswers = {{Dir("gps/day.plt")}, {}, {Dir("gps/walk.plt")}, {Dir("gps/walk.plt")}};
     Click(program.Main(), "BitBtn1");
     EXPECT_EQ(Text(program.Main(), "trackPlt"), Dir("gps/day.plt"));
     EXPECT_EQ(OutputText(), "/base/day/");
@@ -54,7 +54,7 @@ TEST_F(MainWindow, ChoosingTrackMovesTheSubFolder)
 
     // With folder type 1 the base stays in the earlier track's directory.
     FolderType()->SetItemIndex(kTrackFolder);
-    program.dialogs.trackAnswers = {Dir("other/run.plt")};
+    program.dialogs.trackAnswers = {{Dir("other/run.plt")}};
     Click(program.Main(), "BitBtn1");
     EXPECT_EQ(OutputText(), Dir("gps/run/"));
 }
@@ -66,13 +66,23 @@ TEST_F(MainWindow, OpeningAGivenFileAppliesTheRulesOfTheDialog)
     SetOutput("/base/");
     SubFolder(true);
     program.settings.SettingsChanged = false;
-    program.Main().OpenTrack(Dir("gps/day.plt"));
+    program.Main().OpenTracks({Dir("gps/day.plt")});
     EXPECT_EQ(Text(program.Main(), "trackPlt"), Dir("gps/day.plt"));
     EXPECT_EQ(OutputText(), "/base/day/");
     EXPECT_TRUE(program.settings.SettingsChanged);
-    program.Main().OpenTrack(Dir("other/run.plt"));
+    program.Main().OpenTracks({Dir("other/run.plt")});
     EXPECT_EQ(OutputText(), "/base/run/");
     EXPECT_TRUE(program.dialogs.trackDialogDirs.empty());
+
+    // Several files are one trip, named after the first; the field gives
+    // them as a command line would, and the sub-folder follows the trip.
+    program.Main().OpenTracks({Dir("other/run.plt"), Dir("gps/day.plt")});
+    EXPECT_EQ(Text(program.Main(), "trackPlt"), "\"" + Dir("other/run.plt") + "\" \"" + Dir("gps/day.plt") + "\"");
+    EXPECT_EQ(OutputText(), "/base/run_trip/");
+    FolderType()->SetItemIndex(kTrackFolder);
+    EXPECT_EQ(OutputText(), Dir("other/run_trip/"));
+    program.Main().OpenTracks({Dir("gps/walk.plt")});
+    EXPECT_EQ(OutputText(), Dir("other/walk/"));
 }
 
 TEST_F(MainWindow, TypedTrackMovesTheSubFolderOnlyWithTheOptionOn)

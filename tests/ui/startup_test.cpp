@@ -49,22 +49,6 @@ TEST(Startup, FirstRunShowsDefaultsInFourWindows)
     EXPECT_NE(w.statisticsWindow->minimumSize(), w.statisticsWindow->maximumSize());
 }
 
-// `quillmarsh FILE` opens one file (MainWindow.OpeningAGivenFile... shows
-// how); more are refused before any window or settings file is made.
-TEST(Startup, TheProgramTakesAtMostOneFile)
-{
-    TempDir dir;
-    QProcess program;
-    program.setWorkingDirectory(QString::fromStdString(dir.path()));
-    program.start(QM_DESKTOP, {"a.fit", "b.fit"});
-    ASSERT_TRUE(program.waitForFinished(60000));
-    EXPECT_EQ(program.exitCode(), 2);
-    // After whatever Qt says about the environment.
-    const std::string errors = program.readAllStandardError().toStdString();
-    EXPECT_TRUE(errors.ends_with("usage: quillmarsh [FILE]\n")) << errors;
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-}
-
 // The box of the folder rule in the language the file names.
 TEST(Startup, ReadsSettingsBeforeTheOtherWindowsExist)
 {

@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(TrackDrop, OneLocalFileBecomesTheTrackAnythingElseIsRefusedInABox)
+TEST_F(TrackDrop, LocalFilesBecomeTheTrackAnythingElseIsRefusedInABox)
 {
     const std::string rule = "\nОткрыть можно только файл трека на этом компьютере.";
     auto* text = new QMimeData;
@@ -55,8 +55,9 @@ TEST_F(TrackDrop, OneLocalFileBecomesTheTrackAnythingElseIsRefusedInABox)
          "/base/", {"Перетащено: https://example.com/a b.plt, ftp://x/y, mailto:a@b, …" + rule}},
         {"trackPlt", text, "", "/base/", {"Перетащено: текст «walk.plt and more»" + rule}},
         {"main", longText, "", "/base/", {"Перетащено: текст «" + std::string(60, 'x') + "…»" + rule}},
-        {"main", UrlData({FileUrl(Dir("gps/day.plt")), FileUrl(Dir("walk.plt"))}), "", "/base/",
-         {"Перетащено файлов: 2.\nПеретащите один файл трека."}},
+        // Several files are one trip, a missing one named when it is read.
+        {"main", UrlData({FileUrl(Dir("gps/day.plt")), FileUrl(Dir("walk.plt"))}),
+         "\"" + Dir("gps/day.plt") + "\" \"" + Dir("walk.plt") + "\"", "/base/day_trip/", {}},
         {"trackPlt", UrlData({FileUrl(Dir("folder"))}), "", "/base/",
          {"error: " + Dir("folder") + ": Это каталог, а не файл трека."}},
     };
@@ -140,7 +141,7 @@ TEST_F(TrackDrop, RecentTracksNewestFirstThoseGoneLeftOut)
 
     // Opened: chosen in the dialog, dropped, read by a command; not when the read fails.
     std::filesystem::copy_file(QM_SAMPLE_TRACK, Dir("gps/a&b.plt"));
-    program.dialogs.trackAnswers = {Dir("gps/day.plt")};
+    program.dialogs.trackAnswers = {{Dir("gps/day.plt")}};
     Click(program.Main(), "BitBtn1");
     DragOnto(&program.Main(), UrlData({FileUrl(Dir("gps/день 1.plt"))}));
     EnterTrack(program, "gps/a&b.plt");  // relative to the start directory

@@ -53,10 +53,13 @@ void FakeDialogs::Box(const std::string& text)
     if (onBox) onBox();
 }
 
-std::optional<std::string> FakeDialogs::OpenTrackFile(const std::string& initialDir)
+std::vector<std::string> FakeDialogs::OpenTrackFiles(const std::string& initialDir)
 {
     trackDialogDirs.push_back(initialDir);
-    return Next(trackAnswers);
+    if (trackAnswers.empty()) return {};
+    std::vector<std::string> answer = trackAnswers.front();
+    trackAnswers.pop_front();
+    return answer;
 }
 
 std::optional<int32_t> FakeDialogs::ChooseColor(int32_t initial)

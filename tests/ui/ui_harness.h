@@ -32,7 +32,7 @@ public:
     std::vector<std::vector<std::string>> windowsAtBox;
     std::function<void()> onBox;
 
-    std::deque<std::optional<std::string>> trackAnswers;
+    std::deque<std::vector<std::string>> trackAnswers;  // nothing: cancelled
     std::vector<std::string> trackDialogDirs;
     std::deque<std::optional<int32_t>> colorAnswers;
     std::vector<int32_t> colorDialogStarts;
@@ -46,7 +46,7 @@ public:
 
     void MessageBox(const std::string& text) override { Box(text); }
     void ErrorBox(const std::string& text) override { Box("error: " + text); }
-    std::optional<std::string> OpenTrackFile(const std::string& initialDir) override;
+    std::vector<std::string> OpenTrackFiles(const std::string& initialDir) override;
     std::optional<int32_t> ChooseColor(int32_t initial) override;
     std::optional<std::string> ChooseDirectory(const std::string& initialDir) override;
     std::optional<std::string> SavePictureFile(const std::string& suggested) override;

@@ -102,9 +102,9 @@ void MapWindow::ShowWarnings(const std::vector<Message>& warnings)
     warnings_->setVisible(!warnings.empty());
 }
 
-bool MapWindow::ShowTrack(const std::string& trackPath, const BandBoxes& boxes, MessageSink& sink)
+bool MapWindow::ShowTrack(const TrackFiles& track, const BandBoxes& boxes, MessageSink& sink)
 {
-    std::shared_ptr<const MapTrip> trip = LoadMapTrip(trackPath, boxes, settings_, sink);
+    std::shared_ptr<const MapTrip> trip = LoadMapTrip(track, boxes, settings_, sink);
     if (!trip) {
         // No older track may stay in sight as if it were this one.
         if (isVisible()) close();
@@ -112,7 +112,7 @@ bool MapWindow::ShowTrack(const std::string& trackPath, const BandBoxes& boxes, 
         ShowWarnings({});
         return false;
     }
-    trackPath_ = trackPath;
+    trackPath_ = track.Name;
     Retranslate();
     ShowWarnings(trip->Warnings);
     view_->Show(std::move(trip), settings_, TileSource::DefaultCacheDirectory());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/track_files.h"
 #include "platform/message_sink.h"
 #include "settings/settings.h"
 #include "visual/speed_bands.h"
@@ -30,7 +31,7 @@ public:
     // Reads the track afresh and shows it with the bands the boxes show and
     // the current settings, telling sink what the visualisation would tell.
     // Without a track to show the window closes and shows none; false then.
-    bool ShowTrack(const std::string& trackPath, const BandBoxes& boxes, MessageSink& sink);
+    bool ShowTrack(const TrackFiles& track, const BandBoxes& boxes, MessageSink& sink);
     // Shows the window where it was last seen when that place can be used
     // (PlaceWindow), else centred at a good size.
     void Open();

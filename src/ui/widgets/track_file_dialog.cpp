@@ -46,7 +46,7 @@ TrackFileDialog::TrackFileDialog(QWidget* parent, const QString& title, const QS
     : QFileDialog(parent, title, directory), filter_(new NamePatternFilter)
 {
     setOption(QFileDialog::DontUseNativeDialog);
-    setFileMode(QFileDialog::ExistingFile);
+    setFileMode(QFileDialog::ExistingFiles);
     setAcceptMode(QFileDialog::AcceptOpen);
     filter_->SetPattern(pattern);
     setProxyModel(filter_);

@@ -6,7 +6,7 @@ namespace qm {
 
 class NamePatternFilter;
 
-// Qt's open dialog for an existing file, which also treats a pattern in its
+// Qt's open dialog for existing files, which also treats a pattern in its
 // name field the way the platform dialogs do: it shows only the files that
 // match it (folders always), and Enter on a typed pattern filters again
 // instead of opening. It starts with a pattern in the name field.

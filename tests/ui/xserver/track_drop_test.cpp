@@ -84,7 +84,8 @@ TEST(TrackDropUnderWindowManager, DraggedFromAnotherProgram)
         {{"https://example.com/a.plt"}, "",
          {"Перетащено: https://example.com/a.plt\nОткрыть можно только файл трека на этом компьютере."}},
         {{path, QString::fromStdString(program.dir.File("tracks"))}, "",
-         {"Перетащено файлов: 2.\nПеретащите один файл трека."}},
+         {"error: " + program.dir.File("tracks") + ": Это каталог, а не файл трека."}},
+        {{path, path}, "\"" + track + "\" \"" + track + "\"", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dragged.join(' ').toStdString());
