@@ -103,7 +103,7 @@ TEST_F(TripMapTest, ListsTheFilesOfATripUnderTheLegend)
     Map().resize(Map().minimumSizeHint());
     Settle();
     EXPECT_GE(List().viewport()->height(), 2 * List().rowHeight(0));
-    Map().resize(1100, 900);
+    Map().resize(1100, 1000);
     Settle();
     const QRect legend = Map().View()->Legend()->geometry();
     EXPECT_GE(List().geometry().top(), legend.bottom());
