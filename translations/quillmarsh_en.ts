@@ -151,6 +151,10 @@ Only a track file on this computer can be opened.</translation>
         <source>Наибольшая из скоростей, по которым участки трека разнесены по полосам: средних за интервал расчета %1 мин. Скорость между двумя точками может быть выше, в том числе из-за одной неточной точки.</source>
         <translation>The highest of the speeds by which the track&apos;s stretches are put into bands: averages over the calculation interval of %1 min. A speed between two points can be higher, also because of one inaccurate point.</translation>
     </message>
+    <message>
+        <source>Скрыто файлов: %1 из %2</source>
+        <translation>Hidden files: %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>qm::MapMarks</name>
@@ -310,6 +314,10 @@ Only a track file on this computer can be opened.</translation>
     <message>
         <source>нет</source>
         <translation>none</translation>
+    </message>
+    <message>
+        <source>Скрыто файлов: %1 из %2</source>
+        <translation>Hidden files: %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -562,6 +570,37 @@ Only a track file on this computer can be opened.</translation>
     <message>
         <source>Настройки</source>
         <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TripFilesList</name>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Расстояние</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Файлы, показанные на карте, в легенде и профиле</source>
+        <translation>The files shown on the map, in the legend and in the profile</translation>
+    </message>
+    <message>
+        <source>Показать или скрыть файл</source>
+        <translation>Show or hide the file</translation>
+    </message>
+    <message>
+        <source>Последний показанный файл нельзя скрыть</source>
+        <translation>The last file shown cannot be hidden</translation>
+    </message>
+    <message>
+        <source>км</source>
+        <translation>km</translation>
     </message>
 </context>
 <context>

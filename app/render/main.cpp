@@ -1,6 +1,7 @@
 // quillmarsh-render: the map window's picture of a track (map, legend and
 // profile) saved as a PNG file, without a display.
 #include "cli.h"
+#include "formats/trip_reader.h"
 #include "map/picture_format.h"
 #include "map/profile.h"
 #include "platform/atomic_file_writer.h"
@@ -37,12 +38,19 @@ namespace {
 constexpr const char* kHelp =
     "Usage: quillmarsh-render TRACK OUT.png|OUT.jpg [--size WxH] [--settings FILE] [--lang ru|en]\n"
     "                         [--measure NAME]\n"
+    "       quillmarsh-render --trip [--trip-name NAME] TRACK... OUT.png|OUT.jpg [OPTION...]\n"
     "Draws a GPS track (OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ) as the map window\n"
     "of quillmarsh shows it: the track on a map (or a latitude/longitude grid) coloured by the speed\n"
     "bands of the current scale, with its start, finish and stops; the legend of the bands with their\n"
     "distance and time (the whole as the statistics give it); and the speed and height profile. The\n"
     "picture is written as its name asks: PNG for .png (or no extension), JPEG for .jpg or .jpeg.\n"
+    "With --trip the tracks given are the files of one trip, drawn as one track (their pieces in\n"
+    "the order of their times; a time already had is left out), as quillmarsh-cli reads them; the\n"
+    "profile marks with a dashed line and the file's name where the trip goes on in another file.\n"
     "\n"
+    "  --trip           the tracks before the picture are the files of one trip\n"
+    "  --trip-name NAME the trip's name in the messages (default: the first file's name with\n"
+    "                   _trip in place of its extension)\n"
     "  --size WxH       the picture's size in pixels (default 1200x800)\n"
     "  --settings FILE  the settings, else Quillmarsh.ini in the current directory when there is\n"
     "                   one, else the defaults; TILEURL in [MAP] names the map tile server (empty:\n"
@@ -58,7 +66,7 @@ constexpr const char* kHelp =
     "Map tiles are fetched as the map window fetches them and kept in the same cache; the\n"
     "picture is saved once each has come or failed, or after 30 seconds; where a tile is\n"
     "missing the map shows the grid.\n"
-    "The picture never replaces the track or the settings file.\n"
+    "The picture never replaces a track file or the settings file.\n"
     "Exit status: 0 when the picture was saved, 1 when the track, the settings or the picture\n"
     "could not be used, 2 for wrong usage.\n";
 
@@ -129,11 +137,13 @@ QByteArray Picture(int argc, char** argv, const std::shared_ptr<const qm::MapTri
 
 // False, with a message naming the input and the picture,
 // when the picture would be written over the track or the settings file.
-bool OutputReplacesNoInput(const std::string& output, const std::string& track, const std::string& settingsFile)
+bool OutputReplacesNoInput(const std::string& output, const qm::TrackFiles& track, const std::string& settingsFile)
 {
-    const std::string settings = settingsFile.empty() ? std::string(qm::kSettingsFileName) : settingsFile;
-    for (const auto& [input, what] : {std::pair{track, qm::MessageId::TrackUnderPicture},
-                                      std::pair{settings, qm::MessageId::SettingsUnderPicture}}) {
+    std::vector<std::pair<std::string, qm::MessageId>> inputs;
+    for (const std::string& path : track.Paths) inputs.emplace_back(path, qm::MessageId::TrackUnderPicture);
+    inputs.emplace_back(settingsFile.empty() ? std::string(qm::kSettingsFileName) : settingsFile,
+                        qm::MessageId::SettingsUnderPicture);
+    for (const auto& [input, what] : inputs) {
         if (qm::SameFile(output, input)) {
             qm::cli::PrintFileMessage(input, qm::MessageText(what, {output}));
             return false;
@@ -149,8 +159,10 @@ int main(int argc, char** argv)
     qm::RemoveTemporaryFilesOn(qm::StopRequests::SessionAndInterrupt);
     qm::PrepareStandardStreams();
     const std::vector<std::string> args = qm::Utf8Arguments(argc, argv);
-    std::string track, output, settingsFile;
-    std::optional<std::string> lang;
+    std::vector<std::string> positional;
+    std::string settingsFile;
+    std::optional<std::string> lang, tripName;
+    bool trip = false;
     std::optional<qm::Measure> measure;
     QSize size(1200, 800);
     for (size_t i = 1; i < args.size(); ++i) {
@@ -163,10 +175,15 @@ int main(int argc, char** argv)
             std::printf("quillmarsh-render %s\n", QUILLMARSH_VERSION);
             return 0;
         }
-        if (arg == "--size" || arg == "--settings" || arg == "--lang" || arg == "--measure") {
+        if (arg == "--trip") {
+            trip = true;
+        } else if (arg == "--size" || arg == "--settings" || arg == "--lang" || arg == "--measure" ||
+                   arg == "--trip-name") {
             if (i + 1 == args.size()) return Usage("option " + arg + " needs a value");
             const std::string& value = args[++i];
-            if (arg == "--settings") {
+            if (arg == "--trip-name") {
+                tripName = value;
+            } else if (arg == "--settings") {
                 settingsFile = value;
             } else if (arg == "--lang") {
                 if (!qm::ParseLanguage(value)) return Usage("--lang takes ru or en");
@@ -181,15 +198,18 @@ int main(int argc, char** argv)
             }
         } else if (arg.rfind("--", 0) == 0) {
             return Usage("unknown option " + arg);
-        } else if (track.empty()) {
-            track = arg;
-        } else if (output.empty()) {
-            output = arg;
         } else {
-            return Usage("one track and one picture, not " + arg);
+            positional.push_back(arg);
         }
     }
-    if (output.empty()) return Usage("a track and the picture to write are needed");
+    if (positional.size() < 2) return Usage("a track and the picture to write are needed");
+    if (!trip && positional.size() > 2) return Usage("one track and one picture, not " + positional[2]);
+    if (tripName && !trip) return Usage("--trip-name needs --trip");
+    // The picture last, the trip's files before it.
+    const std::string output = positional.back();
+    positional.pop_back();
+    const qm::TrackFiles track =
+        trip ? qm::TrackFiles(positional, tripName.value_or(qm::TripName(positional.front()))) : qm::TrackFiles(positional.front());
     if (!OutputReplacesNoInput(output, track, settingsFile)) return 1;
 
     // Settings and messages as quillmarsh-cli takes and writes them.
@@ -205,16 +225,17 @@ int main(int argc, char** argv)
     }
 
     qm::cli::FileMessageSink sink;
-    sink.path = track;
-    const std::shared_ptr<const qm::MapTrip> trip =
+    // A trip's messages name their files themselves.
+    sink.path = track.Paths.size() == 1 ? track.Name : "";
+    const std::shared_ptr<const qm::MapTrip> shown =
         qm::LoadMapTrip(track, qm::ScaleBandBoxes(settings.CurrentScale()), settings, sink);
-    if (!trip) return 1;
-    const std::vector<qm::Measure> measured = qm::MeasuresOf(trip->Track);
+    if (!shown) return 1;
+    const std::vector<qm::Measure> measured = qm::MeasuresOf(shown->Track);
     if (measure && std::find(measured.begin(), measured.end(), *measure) == measured.end())
         qm::cli::PrintFileMessage(
-            track, qm::MessageText(qm::MessageId::MeasureMissing, {qm::MeasureName(*measure)}));
+            track.Name, qm::MessageText(qm::MessageId::MeasureMissing, {qm::MeasureName(*measure)}));
 
-    const QByteArray picture = Picture(argc, argv, trip, settings, size, measure, *format);
+    const QByteArray picture = Picture(argc, argv, shown, settings, size, measure, *format);
     if (picture.isEmpty()) {
         qm::cli::PrintFileMessage(output, qm::MessageText(qm::MessageId::JpegUnavailable));
         return 1;

@@ -34,7 +34,13 @@ struct MapTrip {
     // for one file).
     std::vector<TripFile> Files;
     PointSources PointFiles;
+    // The files left out of what is shown (MapTripWithoutFiles), one flag
+    // per file of Files; empty when every file is shown.
+    std::vector<bool> HiddenFiles;
 };
+
+// How many files of the trip are left out of what is shown.
+size_t HiddenFileCount(const MapTrip& trip);
 
 // The trip of a track that holds points and the visualisation computed for
 // it under the settings.
@@ -46,5 +52,19 @@ std::shared_ptr<MapTrip> MakeMapTrip(Track track, Visualisation visualisation, c
 // track to show.
 std::shared_ptr<const MapTrip> LoadMapTrip(const TrackFiles& track, const BandBoxes& boxes,
                                            const Settings& settings, MessageSink& sink);
+
+// The trip as if the hidden files (a flag per file of whole.Files) were not
+// in it: the track of the other files' points, each point that follows a
+// point left out starting a piece, and its runs, stops, parts and totals
+// computed anew under the bands and settings the whole was computed with.
+// Files, Warnings and the file indices stay the whole trip's. Null when no
+// point is left.
+std::shared_ptr<const MapTrip> MapTripWithoutFiles(const MapTrip& whole, const std::vector<bool>& hidden,
+                                                   const BandBoxes& boxes, const Settings& settings);
+
+// Which files' boxes the user may change with these hidden: all but the box
+// of the last shown file that has points, for a trip with nothing shown
+// cannot be drawn.
+std::vector<bool> ChangeableFiles(const MapTrip& whole, const std::vector<bool>& hidden);
 
 }  // namespace qm

@@ -16,6 +16,8 @@ constexpr double kLabelSpacing = 90;
 constexpr double kLabelGap = 8;
 // A gap narrower than this has no edges or break drawn: many would hatch the plot.
 constexpr double kGapEdgeRoom = 6;
+// Between a file's line and its name, and at either end of the name.
+constexpr double kNamePadding = 3;
 
 // A local time (days since 1899-12-30) to the millisecond as the calendar
 // has it.
@@ -123,7 +125,7 @@ ProfileValueAxes MakeValueAxes(const ProfileColumns& columns, double pixels)
 
 ProfilePlot::ProfilePlot(const ProfileAxis& axis, double width, double height, const ProfileTextRoom& room,
                          bool measureShown)
-    : axis_(axis), width_(width)
+    : axis_(axis), width_(width), lineHeight_(room.LineHeight)
 {
     const double top = room.Top + room.LineHeight + 8;
     const double bottom = height - 2 * room.LineHeight - 10;
@@ -200,6 +202,37 @@ ProfilePlot::BottomAxis ProfilePlot::Bottom(ProfileScale scale, const TextWidth&
         }
     }
     return bottom;
+}
+
+std::vector<ProfilePlot::FileMark> ProfilePlot::FileMarks(const PointSources& files,
+                                                          const std::vector<std::string>& names,
+                                                          const TextWidth& textWidth) const
+{
+    std::vector<FileMark> marks;
+    if (files.empty() || files.size() != axis_.At.size()) return marks;
+    std::vector<uint32_t> named;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (i > 0 && files[i] == files[i - 1]) continue;
+        marks.push_back({PointX(int(i)), i > 0, {}, {}});
+        named.push_back(files[i]);
+    }
+    for (std::size_t k = 0; k < marks.size(); ++k) {
+        FileMark& mark = marks[k];
+        const double end = k + 1 < marks.size() ? marks[k + 1].X : area_.Right();
+        const double room = end - mark.X - 3 * kNamePadding;
+        const std::string& name = named[k] < names.size() ? names[named[k]] : std::string();
+        mark.Name = ElidedText(name, room, textWidth);
+        if (mark.Name.empty()) continue;
+        mark.NameBox = {mark.X + kNamePadding, area_.Top + 1, textWidth(mark.Name, false) + 2 * kNamePadding,
+                        lineHeight_};
+    }
+    return marks;
+}
+
+ProfilePlot::Label ProfilePlot::CaptionNote(const std::string& note, double captionWidth,
+                                            const TextWidth& textWidth) const
+{
+    return {ElidedText(note, area_.Width - captionWidth - 2 * kLabelGap, textWidth), area_.Left};
 }
 
 }  // namespace qm

@@ -96,9 +96,28 @@ public:
     };
     BottomAxis Bottom(ProfileScale scale, const TextWidth& textWidth, char separator) const;
 
+    // Where a trip of several files goes from one file to the next (files:
+    // the file of each point; empty for one file, which gives none): a line
+    // at the next file's first point, and that file's name (names: one per
+    // file) at the top of the plot, elided to the room before the next change
+    // or the plot's end. The first stretch is named too, without a line.
+    struct FileMark {
+        double X = 0;
+        bool Break = false;  // a change of file; false for the first stretch
+        std::string Name;    // empty where not even one character fits
+        PixelBox NameBox;
+    };
+    std::vector<FileMark> FileMarks(const PointSources& files, const std::vector<std::string>& names,
+                                    const TextWidth& textWidth) const;
+
+    // A note at the left end of the caption's line, elided to the room the
+    // caption (right-aligned, that wide) leaves it.
+    Label CaptionNote(const std::string& note, double captionWidth, const TextWidth& textWidth) const;
+
 private:
     const ProfileAxis& axis_;
     double width_;
+    double lineHeight_;
     PixelBox area_;
 };
 

@@ -116,4 +116,10 @@ std::vector<TrackLine> RunLines(const std::vector<WorldPoint>& world, const std:
     return lines;
 }
 
+uint32_t LineSource(const TrackLine& line, const std::vector<uint32_t>& sources)
+{
+    const auto first = static_cast<std::size_t>(line.Points.front().Index);
+    return first < sources.size() ? sources[first] : 0;
+}
+
 }  // namespace qm

@@ -43,4 +43,9 @@ inline constexpr std::size_t kLinePoints = 256;
 std::vector<TrackLine> RunLines(const std::vector<WorldPoint>& world, const std::vector<int32_t>& breaks,
                                 const std::vector<SpeedRun>& runs, int zoom);
 
+// The file of a trip (an index into its files) a line belongs to: that of
+// its first point, lines being cut where a piece starts and every file
+// starting one; 0 without sources (one file).
+uint32_t LineSource(const TrackLine& line, const std::vector<uint32_t>& sources);
+
 }  // namespace qm

@@ -150,5 +150,85 @@ TEST(ProfileLayout, BottomLabelsReadAloneAndKeepApart)
     }
 }
 
+TEST(ProfileLayout, TextsElidedToTheirRoom)
+{
+    const struct {
+        std::string text;
+        double room;
+        std::string shown;
+    } cases[] = {
+        {"day1.gpx", 100, "day1.gpx"},
+        {"day1.gpx", 56, "day1.gpx"},
+        {"day1.gpx", 55, "day1…"},
+        {"day1.gpx", 28, "d…"},
+        {"day1.gpx", 27, ""},
+        {"ab", 14, "ab"},
+        // Whole characters: "т" is two bytes, "…" three.
+        {"третий.gpx", 52, "тр…"},
+        {"третий.gpx", 48, "т…"},
+        {"", 0, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ElidedText(c.text, c.room, FakeWidth), c.shown) << c.text << " " << c.room;
+}
+
+// A line where the trip goes on in another file, the file's name at the top
+// of the plot, in the room up to the next one.
+TEST(ProfileLayout, FileBreaksNamedInTheirRoom)
+{
+    const ProfileAxis axis = TwoGaps();
+    const std::vector<std::string> names{"day1.gpx", "day2.gpx", "третий.gpx"};
+    const struct {
+        const char* what;
+        double width;
+        PointSources files;
+        std::vector<double> at;  // on the axis
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"room for every name", 800, {0, 0, 0, 1, 1, 2, 2}, {0, 10.5, 20.6}, {"day1.gpx", "day2.gpx", "третий.gpx"}},
+        {"narrow", 300, {0, 0, 0, 1, 1, 2, 2}, {0, 10.5, 20.6}, {"day1…", "day2…", "тр…"}},
+        {"a file of one point at the end of a part", 800, {0, 0, 0, 0, 1, 2, 2}, {0, 20.5, 20.6},
+         {"day1.gpx", "", "третий.gpx"}},
+        {"back to a file", 800, {0, 1, 1, 0, 0, 0, 0}, {0, 5, 10.5}, {"day1.gpx", "day2.gpx", "day1.gpx"}},
+        {"one file", 800, {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ProfilePlot plot(axis, c.width, 300, kRoom, false);
+        const std::vector<ProfilePlot::FileMark> marks = plot.FileMarks(c.files, names, FakeWidth);
+        ASSERT_EQ(marks.size(), c.at.size());
+        for (size_t k = 0; k < marks.size(); ++k) {
+            SCOPED_TRACE(k);
+            EXPECT_DOUBLE_EQ(marks[k].X, plot.X(c.at[k]));
+            EXPECT_EQ(marks[k].Break, k > 0);
+            EXPECT_EQ(marks[k].Name, c.shown[k]);
+            if (marks[k].Name.empty()) continue;
+            // Right of its line, inside the plot's top, clear of the next line.
+            const PixelBox& box = marks[k].NameBox;
+            EXPECT_GT(box.Left, marks[k].X);
+            EXPECT_GE(box.Width, FakeWidth(marks[k].Name, false));
+            EXPECT_LE(box.Right(), k + 1 < marks.size() ? marks[k + 1].X : plot.Area().Right());
+            EXPECT_GE(box.Top, plot.Area().Top);
+            EXPECT_EQ(box.Height, kRoom.LineHeight);
+        }
+    }
+}
+
+TEST(ProfileLayout, CaptionNoteKeepsClearOfTheCaption)
+{
+    const ProfileAxis axis = TwoGaps();
+    const ProfilePlot plot(axis, 800, 300, kRoom, false);  // 680 wide from 60
+    const std::string note = "Hidden files: 1 of 3";      // 140 pixels
+    const struct {
+        double caption;
+        std::string shown;
+    } cases[] = {{400, note}, {524, note}, {560, "Hidden file…"}, {660, ""}};
+    for (const auto& c : cases) {
+        const ProfilePlot::Label label = plot.CaptionNote(note, c.caption, FakeWidth);
+        EXPECT_EQ(label.Text, c.shown) << c.caption;
+        EXPECT_EQ(label.Left, 60);
+        EXPECT_LE(label.Left + FakeWidth(label.Text, false) + 8, plot.Area().Right() - c.caption) << c.caption;
+    }
+}
+
 }  // namespace
 }  // namespace qm

@@ -45,7 +45,7 @@ void DrawGrid(QPainter& painter, const MapGrid& grid, const std::vector<GridLabe
 }
 
 void DrawTrackLines(QPainter& painter, const std::vector<TrackLine>& lines, const SpeedBands& bands,
-                    const MapViewport& view, int lineWidth)
+                    const MapViewport& view, int lineWidth, const std::function<bool(const TrackLine&)>& only)
 {
     const ViewPoint origin = view.Origin();
     const QRectF shown =
@@ -54,7 +54,7 @@ void DrawTrackLines(QPainter& painter, const std::vector<TrackLine>& lines, cons
     QPolygonF polyline;
     for (const TrackLine& line : lines) {
         if (line.MaxX < shown.left() || line.MinX > shown.right() || line.MaxY < shown.top() ||
-            line.MinY > shown.bottom())
+            line.MinY > shown.bottom() || (only && !only(line)))
             continue;
         polyline.clear();
         for (const LinePoint& point : line.Points) polyline << QPointF(point.X - origin.X, point.Y - origin.Y);

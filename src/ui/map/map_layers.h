@@ -12,6 +12,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QPainter;
@@ -26,9 +27,11 @@ class TileSource;
 // The tiles at hand; gives where tiles are not to be had.
 QRegion DrawTiles(QPainter& painter, TileSource& tiles, const MapViewport& view);
 void DrawGrid(QPainter& painter, const MapGrid& grid, const std::vector<GridLabel>& labels, QSize size);
-// The lines that reach into the view, each in its band's colour.
+// The lines that reach into the view, each in its band's colour; with a
+// filter, only the lines it takes.
 void DrawTrackLines(QPainter& painter, const std::vector<TrackLine>& lines, const SpeedBands& bands,
-                    const MapViewport& view, int lineWidth);
+                    const MapViewport& view, int lineWidth,
+                    const std::function<bool(const TrackLine&)>& only = {});
 // The finish, the stops, the start and the cursor (-1: none).
 void DrawMarks(QPainter& painter, const MapTrip& trip, const std::vector<MarkGroup>& stops, const MapViewport& view,
                int cursor);

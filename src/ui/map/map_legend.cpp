@@ -151,6 +151,11 @@ std::vector<LegendRow> MapLegend::Rows() const
             rows.push_back(std::move(row));
         }
     }
+    // The figures below are those of the files shown.
+    if (trip_ && HiddenFileCount(*trip_) > 0)
+        rows.push_back({{Text("hiddenFiles",
+                              tr("Скрыто файлов: %1 из %2").arg(HiddenFileCount(*trip_)).arg(trip_->Files.size()), 0,
+                              4)}});
     auto shown = [&](const QString& text) { return trip_ ? text : QString(); };
     rows.push_back({{Text({}, tr("Перерывы"), 0, 2), Number("pauseTime", shown(ShownDuration(totals.Pauses)), 3)}});
     rows.push_back({{Heading(tr("Всего"), 0, 2),

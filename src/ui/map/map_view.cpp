@@ -28,6 +28,9 @@ constexpr int kWheelStep = 120;
 constexpr int kListedStops = 5;
 // The scale bar's longest length in pixels.
 constexpr double kScaleBarPixels = 120;
+// The opacity of the lines of the files not brought out: their colours can
+// still be told, and the file brought out stands clear of them.
+constexpr double kFaintLines = 0.25;
 
 QString DistanceText(double metres)
 {
@@ -59,6 +62,38 @@ void MapView::SetTrip(std::shared_ptr<const MapTrip> trip, int lineWidth, int gm
         FitTrack();
     else
         ViewChanged();
+}
+
+void MapView::ReplaceTrip(std::shared_ptr<const MapTrip> trip)
+{
+    trip_ = std::move(trip);
+    levels_ = TripLevels(trip_, kStopSpacing);
+    cursor_ = -1;
+    if (trip_ && fitted_)
+        FitTrack();
+    else
+        ViewChanged();
+}
+
+void MapView::HighlightFile(int file)
+{
+    if (file == highlighted_) return;
+    highlighted_ = file;
+    update();
+}
+
+void MapView::FitFile(int file)
+{
+    if (!trip_ || trip_->PointFiles.size() != trip_->World.size()) return;
+    std::vector<WorldPoint> points;
+    for (size_t i = 0; i < trip_->World.size(); ++i)
+        if (int(trip_->PointFiles[i]) == file) points.push_back(trip_->World[i]);
+    if (points.empty()) return;
+    viewport_.Resize(width(), height());
+    viewport_.Fit(points, 2 * (lineWidth_ + kMarkRadius) + 8);
+    // The user chose this view: a new size keeps it.
+    fitted_ = false;
+    ViewChanged();
 }
 
 void MapView::resizeEvent(QResizeEvent* event)
@@ -219,7 +254,19 @@ void MapView::paintEvent(QPaintEvent*)
         painter.setClipping(false);
     }
     if (trip_) {
-        DrawTrackLines(painter, levels_.Lines(viewport_.Zoom()), trip_->Visualisation.Bands, viewport_, lineWidth_);
+        const std::vector<TrackLine>& lines = levels_.Lines(viewport_.Zoom());
+        if (highlighted_ >= 0 && !trip_->PointFiles.empty()) {
+            const auto highlighted = uint32_t(highlighted_);
+            const PointSources& files = trip_->PointFiles;
+            painter.setOpacity(kFaintLines);
+            DrawTrackLines(painter, lines, trip_->Visualisation.Bands, viewport_, lineWidth_,
+                           [&](const TrackLine& line) { return LineSource(line, files) != highlighted; });
+            painter.setOpacity(1);
+            DrawTrackLines(painter, lines, trip_->Visualisation.Bands, viewport_, lineWidth_,
+                           [&](const TrackLine& line) { return LineSource(line, files) == highlighted; });
+        } else {
+            DrawTrackLines(painter, lines, trip_->Visualisation.Bands, viewport_, lineWidth_);
+        }
         DrawMarks(painter, *trip_, StopMarks(), viewport_, cursor_);
     }
     const ScaleBar bar = MakeScaleBar(viewport_, kScaleBarPixels);

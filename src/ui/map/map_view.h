@@ -45,6 +45,16 @@ public:
     int Zoom() const { return viewport_.Zoom(); }
     // Marks a track point (-1: none), as the profile's cursor asks.
     void ShowCursor(int pointIndex);
+    // Another trip of the same track (a trip without some of its files): the
+    // view stays where the user took it, and fits the track anew only where
+    // it was fitted.
+    void ReplaceTrip(std::shared_ptr<const MapTrip> trip);
+    // Brings out the lines of one file of a trip (an index into its Files;
+    // -1: none) by drawing the others faint.
+    void HighlightFile(int file);
+    int HighlightedFile() const { return highlighted_; }
+    // Fits the view to the points of one file of a trip.
+    void FitFile(int file);
 
     // Where a track point is drawn, in the view's pixels.
     QPointF ScreenPoint(int pointIndex) const;
@@ -96,6 +106,7 @@ private:
     MapGrid grid_;
     std::vector<GridLabel> gridLabels_;
     int cursor_ = -1;
+    int highlighted_ = -1;
     QPointF dragFrom_;
     bool dragging_ = false;
     bool fitted_ = false;

@@ -9,6 +9,7 @@
 #include "ui/map/map_view.h"
 #include "ui/map/profile_chart.h"
 #include "ui/map/tile_source.h"
+#include "ui/map/trip_files_list.h"
 #include "ui/map/trip_view.h"
 #include "ui/qt_text.h"
 #include "ui/widgets/elided_label.h"
@@ -23,6 +24,8 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qm {
 namespace {
@@ -46,6 +49,11 @@ MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings)
         settings_.PROFILEMEASURE = view_->Profile()->ShownMeasure();
         settings_.SettingsChanged = true;
     });
+    files_ = new TripFilesList;
+    view_->AddUnderLegend(files_);
+    connect(files_, &TripFilesList::PointedChanged, view_->Map(), &MapView::HighlightFile);
+    connect(files_, &TripFilesList::FitAsked, view_->Map(), &MapView::FitFile);
+    connect(files_, &TripFilesList::HiddenChanged, this, &MapWindow::ShowFilesChosen);
 
     warningIcon_ = new QLabel;
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
@@ -80,7 +88,8 @@ MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings)
 
 void MapWindow::Retranslate()
 {
-    setWindowTitle(trackPath_.empty() ? tr("Карта") : tr("Карта — %1").arg(ToQt(PathNamePart(trackPath_))));
+    // A trip of several files goes by its name, which its results bear too.
+    setWindowTitle(!track_ ? tr("Карта") : tr("Карта — %1").arg(ToQt(PathNamePart(track_->Name))));
     keys_->SetText(tr("Колесо мыши, + и − — масштаб; перетаскивание и стрелки — сдвиг; Home — весь трек"));
     save_->setText(tr("Сохранить изображение…"));
 }
@@ -109,26 +118,56 @@ bool MapWindow::ShowTrack(const TrackFiles& track, const BandBoxes& boxes, Messa
         // No older track may stay in sight as if it were this one.
         if (isVisible()) close();
         view_->Show(nullptr, settings_, TileSource::DefaultCacheDirectory());
+        files_->SetTrip(nullptr, settings_, {});
+        whole_ = nullptr;
         ShowWarnings({});
         return false;
     }
-    trackPath_ = track.Name;
+    std::vector<bool> hidden;
+    if (whole_ && track_ && track_->Paths == track.Paths) hidden = files_->Hidden();
+    track_ = track;
+    tripSettings_ = settings_;
+    boxes_ = boxes;
     Retranslate();
     ShowWarnings(trip->Warnings);
-    view_->Show(std::move(trip), settings_, TileSource::DefaultCacheDirectory());
+    std::shared_ptr<const MapTrip> shown = trip;
+    if (std::find(hidden.begin(), hidden.end(), true) != hidden.end()) {
+        shown = MapTripWithoutFiles(*trip, hidden, boxes_, tripSettings_);
+        // The files read anew may have nothing left to show without those.
+        if (!shown) {
+            shown = trip;
+            hidden.clear();
+        }
+    }
+    view_->Show(shown, settings_, TileSource::DefaultCacheDirectory());
+    files_->SetTrip(trip.get(), tripSettings_, hidden);
+    whole_ = std::move(trip);
     return true;
+}
+
+void MapWindow::ShowFilesChosen()
+{
+    if (!whole_) return;
+    const std::vector<bool>& hidden = files_->Hidden();
+    std::shared_ptr<const MapTrip> shown = whole_;
+    if (std::find(hidden.begin(), hidden.end(), true) != hidden.end())
+        shown = MapTripWithoutFiles(*whole_, hidden, boxes_, tripSettings_);
+    // The list never hides every file that has points.
+    if (shown) view_->Replace(std::move(shown));
 }
 
 void MapWindow::SavePicture()
 {
-    const std::optional<std::string> path =
-        dialogs_.SavePictureFile(PathDirPart(trackPath_) + OutputName(trackPath_, "_map.png"));
+    const std::string name = track_ ? track_->Name : std::string();
+    const std::optional<std::string> path = dialogs_.SavePictureFile(PathDirPart(name) + OutputName(name, "_map.png"));
     if (!path) return;
-    // The track is an input: it is never written over.
-    const QFileInfo picture(ToQt(*path)), track(ToQt(trackPath_));
-    if (picture.exists() && picture.canonicalFilePath() == track.canonicalFilePath()) {
-        dialogs_.ShowMessage(ToStd(tr("Изображение не может заменить файл трека.")));
-        return;
+    // The track's files are inputs: they are never written over.
+    const QFileInfo picture(ToQt(*path));
+    for (const std::string& file : track_ ? track_->Paths : std::vector<std::string>{name}) {
+        if (picture.exists() && picture.canonicalFilePath() == QFileInfo(ToQt(file)).canonicalFilePath()) {
+            dialogs_.ShowMessage(ToStd(tr("Изображение не может заменить файл трека.")));
+            return;
+        }
     }
     try {
         view_->SavePicture(*path);

@@ -1,6 +1,7 @@
 #include "ui/map/profile_chart.h"
 
 #include "platform/number_text.h"
+#include "platform/path_text.h"
 #include "ui/interface_language.h"
 #include "ui/map/map_marks.h"
 #include "ui/map/profile_layers.h"
@@ -191,10 +192,20 @@ double ProfileChart::PlotX(int pointIndex) const { return Plot().PointX(pointInd
 void ProfileChart::Measure()
 {
     columns_ = {};
+    fileMarks_.clear();
     const ProfilePlot plot = Plot();
     if (trip_) {
         const int count = std::max(1, int(plot.Area().Width) / kColumnPixels);
         columns_ = MakeProfileColumns(*trip_, axis_, count, stepSpeeds_->isChecked(), shown_);
+        if (!trip_->PointFiles.empty()) {
+            std::vector<std::string> names;
+            for (const TripFile& file : trip_->Files) names.push_back(PathNamePart(file.Path));
+            const QFontMetrics metrics(font());
+            const TextWidth textWidth = [&](const std::string& text, bool) {
+                return metrics.horizontalAdvance(ToQt(text));
+            };
+            fileMarks_ = plot.FileMarks(trip_->PointFiles, names, textWidth);
+        }
     }
     valueAxes_ = MakeValueAxes(columns_, plot.Area().Height);
 }
@@ -227,6 +238,8 @@ void ProfileChart::paintEvent(QPaintEvent*)
     DrawColumnLines(painter, plot, axis_, columns_.Heights, valueAxes_.Height, QPen(kProfileHeightColor, 1.5));
     if (shown_)
         DrawColumnLines(painter, plot, axis_, columns_.Measures, valueAxes_.Measure, QPen(LookOf(*shown_).Color, 1.5));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    DrawFileMarks(painter, area, fileMarks_);
     painter.restore();
 
     painter.setRenderHint(QPainter::Antialiasing);
@@ -238,7 +251,16 @@ void ProfileChart::paintEvent(QPaintEvent*)
                                 ? tr("Время (%1), перерывы между частями сокращены").arg(ZoneText(gmtHours_))
                                 : tr("Расстояние, км, без перерывов между частями");
     DrawBottomAxis(painter, plot, plot.Bottom(scale_, textWidth, separator), caption, height());
+    if (const QString note = HiddenNote(); !note.isEmpty())
+        DrawCaptionNote(painter, plot.CaptionNote(ToStd(note), metrics.horizontalAdvance(caption), textWidth),
+                        height());
     if (cursor_ >= 0 && cursor_ < int(axis_.At.size())) DrawProfileCursor(painter, area, plot.PointX(cursor_));
+}
+
+QString ProfileChart::HiddenNote() const
+{
+    const size_t hidden = trip_ ? HiddenFileCount(*trip_) : 0;
+    return hidden > 0 ? tr("Скрыто файлов: %1 из %2").arg(hidden).arg(trip_->Files.size()) : QString();
 }
 
 void ProfileChart::ShowCursor(int pointIndex)

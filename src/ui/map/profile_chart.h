@@ -22,7 +22,8 @@ namespace qm {
 // its band's colour, optionally the speed from point to point as a thin line,
 // the height, on demand one measure of the track (heart rate, cadence, power
 // or temperature) with its own value axis, the stops as marks on the axis and each gap between two parts
-// as a short marked break. A cursor follows the mouse and tells where it
+// as a short marked break; in a trip of several files, a line where it goes
+// on in another file with that file's name, and a note of the files left out. A cursor follows the mouse and tells where it
 // points; the map's pointer moves it the other way. What the columns show is
 // computed when the trip, the choices or the size change; painting only draws.
 class ProfileChart : public QWidget {
@@ -45,6 +46,10 @@ public:
     // The measure drawn beside speed and height, if any.
     std::optional<qm::Measure> ShownMeasure() const { return shown_; }
     void ShowMeasure(std::optional<qm::Measure> measure);
+    // Where a trip of several files goes on in another, as drawn.
+    const std::vector<ProfilePlot::FileMark>& FileMarks() const { return fileMarks_; }
+    // The note of the files left out of the trip, empty without any.
+    QString HiddenNote() const;
 
 signals:
     // The track point under the mouse, -1 when it is off the plot.
@@ -75,6 +80,7 @@ private:
     ProfileAxis axis_;
     ProfileColumns columns_;
     ProfileValueAxes valueAxes_;
+    std::vector<ProfilePlot::FileMark> fileMarks_;
     std::optional<qm::Measure> shown_;
     int cursor_ = -1;
     QRadioButton* overTime_;

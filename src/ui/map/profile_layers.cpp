@@ -14,6 +14,9 @@ namespace {
 
 const QColor kGapColor(225, 225, 225);
 const QColor kCursorColor(0, 90, 255);
+// Unlike the gaps' grey, the bands' colours and the cursor's blue.
+const QColor kFileColor(150, 0, 120);
+const QColor kNoteColor(170, 60, 0);
 
 QRectF RectOf(const PixelBox& box) { return QRectF(box.Left, box.Top, box.Width, box.Height); }
 
@@ -138,6 +141,30 @@ void DrawProfileCursor(QPainter& painter, const PixelBox& area, double x)
 {
     painter.setPen(QPen(kCursorColor, 1.5));
     painter.drawLine(QPointF(x, area.Top), QPointF(x, area.Bottom()));
+}
+
+void DrawFileMarks(QPainter& painter, const PixelBox& area, const std::vector<ProfilePlot::FileMark>& marks)
+{
+    for (const ProfilePlot::FileMark& mark : marks) {
+        if (!mark.Break) continue;
+        painter.setPen(QPen(kFileColor, 1.5, Qt::DashLine));
+        painter.drawLine(QPointF(mark.X, area.Top), QPointF(mark.X, area.Bottom()));
+    }
+    for (const ProfilePlot::FileMark& mark : marks) {
+        if (mark.Name.empty()) continue;
+        const QRectF box = RectOf(mark.NameBox);
+        painter.fillRect(box, QColor(255, 255, 255, 210));
+        painter.setPen(kFileColor);
+        painter.drawText(box, Qt::AlignCenter, ToQt(mark.Name));
+    }
+}
+
+void DrawCaptionNote(QPainter& painter, const ProfilePlot::Label& note, double height)
+{
+    if (note.Text.empty()) return;
+    const QFontMetrics metrics = painter.fontMetrics();
+    painter.setPen(kNoteColor);
+    painter.drawText(QPointF(note.Left, height - 4 - metrics.height() + metrics.ascent()), ToQt(note.Text));
 }
 
 }  // namespace qm

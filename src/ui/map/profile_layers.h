@@ -45,5 +45,10 @@ void DrawStopMarks(QPainter& painter, const ProfilePlot& plot, const std::vector
 void DrawBottomAxis(QPainter& painter, const ProfilePlot& plot, const ProfilePlot::BottomAxis& bottom,
                     const QString& caption, double height);
 void DrawProfileCursor(QPainter& painter, const PixelBox& area, double x);
+// Where a trip goes on in another file: a dashed line unlike a gap's edges,
+// and each file's name at the top of the plot.
+void DrawFileMarks(QPainter& painter, const PixelBox& area, const std::vector<ProfilePlot::FileMark>& marks);
+// A note at the left of the caption's line (files left out of the trip).
+void DrawCaptionNote(QPainter& painter, const ProfilePlot::Label& note, double height);
 
 }  // namespace qm

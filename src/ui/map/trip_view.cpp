@@ -42,7 +42,11 @@ TripView::TripView(QWidget* parent) : QWidget(parent)
     auto* row = new QHBoxLayout(top);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(map_, 1);
-    row->addWidget(legend_);
+    side_ = new QVBoxLayout;
+    side_->setContentsMargins(0, 0, 0, 0);
+    side_->addWidget(legend_);
+    side_->addStretch();
+    row->addLayout(side_);
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(top);
     splitter->addWidget(profile_);
@@ -94,9 +98,23 @@ void TripView::Show(std::shared_ptr<const MapTrip> trip, const Settings& setting
         map_->SetTileSource(tiles_, url.isEmpty() ? QString() : Attribution(url));
     }
     trip_ = std::move(trip);
+    settings_ = settings;
     legend_->SetTrip(trip_.get(), settings);
     profile_->SetTrip(trip_.get(), settings);
     map_->SetTrip(trip_, LineWidth(settings), settings.GMTMOD);
 }
+
+void TripView::Replace(std::shared_ptr<const MapTrip> trip)
+{
+    trip_ = std::move(trip);
+    legend_->SetTrip(trip_.get(), settings_);
+    Settings kept = settings_;
+    kept.PROFILEAXIS = profile_->Scale() == ProfileScale::Time ? ProfileAxisChoice::Time : ProfileAxisChoice::Distance;
+    kept.PROFILEMEASURE = profile_->ShownMeasure();
+    profile_->SetTrip(trip_.get(), kept);
+    map_->ReplaceTrip(trip_);
+}
+
+void TripView::AddUnderLegend(QWidget* widget) { side_->insertWidget(side_->count() - 1, widget); }
 
 }  // namespace qm

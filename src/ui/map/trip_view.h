@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+class QVBoxLayout;
+
 namespace qm {
 
 class MapLegend;
@@ -28,6 +30,12 @@ public:
     // Shows a trip (null: none) with the settings' TRACKWIDTH and GMTMOD, and
     // the background TILEURL asks for; tiles are kept in cacheDirectory.
     void Show(std::shared_ptr<const MapTrip> trip, const Settings& settings, const QString& cacheDirectory);
+    // Another trip of the same track under the same settings (the trip
+    // without some of its files): the map stays where the user took it, the
+    // profile keeps its axis and measure.
+    void Replace(std::shared_ptr<const MapTrip> trip);
+    // A widget under the legend, as wide as the legend's column.
+    void AddUnderLegend(QWidget* widget);
 
     // The map, the legend and the profile as they are drawn, written through
     // the atomic writer in the format the file's name asks for
@@ -46,11 +54,13 @@ protected:
 
 private:
     std::shared_ptr<const MapTrip> trip_;
+    Settings settings_;
     MapView* map_;
     MapLegend* legend_;
     ProfileChart* profile_;
     TileSource* tiles_ = nullptr;
     QString tileUrl_;
+    QVBoxLayout* side_;
 };
 
 // A picture as the bytes of a file of that format; empty when this Qt cannot

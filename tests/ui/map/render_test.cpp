@@ -1,5 +1,6 @@
 #include "formats/track_reader.h"
 #include "settings/settings.h"
+#include "support/split_track.h"
 #include "support/test_support.h"
 #include "tile_server.h"
 #include "visual/visualisation.h"
@@ -248,6 +249,67 @@ TEST(QuillmarshRender, HostileTilesLeaveStandardErrorClean)
         EXPECT_EQ(run.errors, "");
         EXPECT_FALSE(server.paths.empty());
         EXPECT_EQ(QImage(QString::fromStdString(dir.File("trip.png"))).size(), QSize(600, 500));
+    }
+}
+
+// A trip of several files drawn as the whole track is, but for the lines in
+// its profile where one file gives way to the next; checked as the
+// window's other options are.
+TEST(QuillmarshRender, DrawsATripWithItsFileBreaks)
+{
+    TempDir dir;
+    dir.Write("Quillmarsh.ini", "[MAP]\r\nTILEURL=\r\n");
+    WriteSplitTrack(dir);
+    const Rendered whole = Render(dir, {"whole.plt", "whole.png", "--size", "900x700"});
+    ASSERT_EQ(whole.status, 0) << whole.errors;
+    const Rendered trip = Render(dir, {"--trip", "p2.plt", "p1.plt", "p3.plt", "trip.png", "--size", "900x700"});
+    ASSERT_EQ(trip.status, 0) << trip.errors;
+    EXPECT_EQ(trip.errors, "");
+    const QImage wholePicture(QString::fromStdString(dir.File("whole.png")));
+    const QImage tripPicture(QString::fromStdString(dir.File("trip.png")));
+    ASSERT_EQ(tripPicture.size(), QSize(900, 700));
+    // The map and the legend above the profile alike to the pixel.
+    const QRect top(0, 0, 900, 350);
+    EXPECT_EQ(tripPicture.copy(top), wholePicture.copy(top));
+    // Two breaks, each a dashed line of its own colour down the profile.
+    const QColor breakColor(150, 0, 120);
+    auto breakColumns = [&](const QImage& picture) {
+        int columns = 0;
+        for (int x = 0; x < picture.width(); ++x) {
+            int found = 0;
+            for (int y = picture.height() / 2; y < picture.height(); ++y) found += picture.pixelColor(x, y) == breakColor;
+            columns += found > 40;
+        }
+        return columns;
+    };
+    EXPECT_EQ(breakColumns(wholePicture), 0);
+    EXPECT_GE(breakColumns(tripPicture), 2);
+    EXPECT_LE(breakColumns(tripPicture), 4);
+
+    const struct {
+        QStringList arguments;
+        int status;
+        std::string error;
+    } refused[] = {
+        {{"--trip-name", "t", "p1.plt", "out.png"}, 2, "quillmarsh-render: --trip-name needs --trip\n"},
+        {{"p1.plt", "p2.plt", "out.png"}, 2, "quillmarsh-render: one track and one picture, not out.png\n"},
+        {{"--trip", "out.png"}, 2, "quillmarsh-render: a track and the picture to write are needed\n"},
+        {{"--trip", "p1.plt", "p2.plt", "p2.plt"}, 1, "p2.plt: это трек, его заменил бы рисунок p2.plt\n"},
+        {{"--trip", "p1.plt", "missing.plt", "out.png", "--lang", "en"},
+         1,
+         "missing.plt: Track file not found!\n"},
+        {{"--trip", "--trip-name", "ride", "p1.plt", "p2.plt", "out.png", "--measure", "power"},
+         0,
+         "ride: в треке нет измерения power: профиль нарисован без него\n"},
+    };
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.arguments.join(' ').toStdString());
+        const Rendered run = Render(dir, r.arguments);
+        EXPECT_EQ(run.status, r.status);
+        EXPECT_EQ(run.errors.substr(0, r.error.size()), r.error);
+        if (r.status != 0) {
+            EXPECT_FALSE(std::filesystem::exists(dir.File("out.png")));
+        }
     }
 }
 

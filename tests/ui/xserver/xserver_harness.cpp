@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -43,6 +44,19 @@ void ClickOn(QWidget* control) { ClickAt(control->mapToGlobal(control->rect().ce
 void ClickAt(const QPoint& point)
 {
     Output("xdotool", {"mousemove", "--sync", QString::number(point.x()), QString::number(point.y()), "click", "1"});
+}
+
+void PointAt(QWidget* control, QPoint at)
+{
+    const QPoint place = control->mapToGlobal(at);
+    Output("xdotool", {"mousemove", "--sync", QString::number(place.x()), QString::number(place.y())});
+}
+
+void SaveScreenWhereAsked(const std::string& name)
+{
+    const QString directory = qEnvironmentVariable("QM_SCREENSHOT_DIR");
+    if (directory.isEmpty()) return;
+    QGuiApplication::primaryScreen()->grabWindow(0).save(directory + "/" + QString::fromStdString(name) + ".png");
 }
 
 void PressKeys(const QStringList& keys) { Output("xdotool", QStringList{"key", "--clearmodifiers"} + keys); }

@@ -18,6 +18,8 @@ namespace qm::test {
 void ClickOn(QWidget* control);
 // A click at a point of the screen.
 void ClickAt(const QPoint& point);
+// Moves the pointer to a place in a control, and no further.
+void PointAt(QWidget* control, QPoint at);
 void PressKeys(const QStringList& keys);
 void TypeText(const QString& text);
 void PressCloseBox(QWidget& window);
@@ -38,6 +40,10 @@ std::vector<QWidget*> StackingOrder();
 // Runs answer on the next modal dialog once it is the active window for the
 // X server too (answer must close it, by keys or otherwise).
 void WhenNextDialogIsActive(std::function<void(QWidget& dialog)> answer);
+
+// For a person to look at: with QM_SCREENSHOT_DIR set, the whole screen,
+// window frames included, as NAME.png in that directory.
+void SaveScreenWhereAsked(const std::string& name);
 
 // Answers the next message box with Enter once it is the active window, and
 // keeps its text as the program gave it, without the line breaks the box
