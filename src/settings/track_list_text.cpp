@@ -47,7 +47,7 @@ std::vector<std::string> TrackListOfText(std::string_view text,
                                          const std::function<bool(const std::string&)>& fileExists)
 {
     const std::vector<std::string> words = CommandLineWords(text);
-    const bool commandLine = text.find('"') != std::string_view::npos ||
+    const bool commandLine = (text.find('"') != std::string_view::npos && !fileExists(std::string(text))) ||
                              (words.size() > 1 && std::all_of(words.begin(), words.end(), fileExists));
     if (commandLine && !words.empty()) return words;
     return {std::string(text)};

@@ -12,11 +12,11 @@ namespace qm {
 // so that the text reads back as those files even when one is missing.
 std::string TrackListText(const std::vector<std::string>& paths);
 
-// The files the track field's text names. A text with a double quote, or
-// whose every blank-separated word names an existing file, is read as a
-// command line (blanks separate, double quotes hold blanks, nothing else is
-// special, so "\" stays a separator); any other text is one path as it is,
-// so a path with a blank is never split.
+// The files the track field's text names. A text with a double quote that
+// is no file's name, or whose every blank-separated word names an existing
+// file, is read as a command line (blanks separate, double quotes hold
+// blanks, nothing else is special, so "\" stays a separator); any other text
+// is one path as it is, so a path with a blank is never split.
 std::vector<std::string> TrackListOfText(std::string_view text,
                                          const std::function<bool(const std::string&)>& fileExists);
 

@@ -13,7 +13,7 @@ using Paths = std::vector<std::string>;
 // names again.
 TEST(TrackListText, OnePathStaysAsItIsSeveralReadAsACommandLine)
 {
-    const std::set<std::string> existing = {"day1.plt", "day 2.fit", "C:\\Tracks\\a.gpx", "b.gpx"};
+    const std::set<std::string> existing = {"day1.plt", "day 2.fit", "C:\\Tracks\\a.gpx", "b.gpx", "my \"best\".plt"};
     const auto exists = [&](const std::string& path) { return existing.count(path) > 0; };
     const struct {
         std::string text;
@@ -23,6 +23,7 @@ TEST(TrackListText, OnePathStaysAsItIsSeveralReadAsACommandLine)
         {"day1.plt", {"day1.plt"}, ""},
         {"My Tracks/missing.plt", {"My Tracks/missing.plt"}, ""},
         {"day 2.fit", {"day 2.fit"}, ""},
+        {"my \"best\".plt", {"my \"best\".plt"}, ""},
         {"day1.plt b.gpx", {"day1.plt", "b.gpx"}, "\"day1.plt\" \"b.gpx\""},
         {"day1.plt  b.gpx missing.plt", {"day1.plt  b.gpx missing.plt"}, ""},
         {"day1.plt \"day 2.fit\" C:\\Tracks\\a.gpx", {"day1.plt", "day 2.fit", "C:\\Tracks\\a.gpx"},
