@@ -4,6 +4,7 @@
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 #include "platform/message_text.h"
+#include "platform/path_text.h"
 #include "platform/quoted_input.h"
 #include "platform/system_error_text.h"
 #include "settings/settings_file.h"
@@ -149,12 +150,21 @@ bool TrackIsNoDirectory(const TrackFiles& track)
     return true;
 }
 
-std::vector<TrackFiles> CommandTracks(const Arguments& parsed)
+std::optional<std::vector<TrackFiles>> CommandTracks(const Arguments& parsed)
 {
     const std::vector<std::string>& paths = parsed.positional;
-    if (parsed.Option("--trip"))
-        return {TrackFiles(paths, parsed.Option("--trip-name").value_or(TripName(paths.front())))};
-    return {paths.begin(), paths.end()};
+    const std::optional<std::string> name = parsed.Option("--trip-name");
+    if (name && !parsed.Option("--trip")) {
+        UsageError("--trip-name needs --trip");
+        return std::nullopt;
+    }
+    // The outputs are named after the name's last part.
+    if (name && PathNamePart(*name).empty()) {
+        UsageError("--trip-name needs a name");
+        return std::nullopt;
+    }
+    if (parsed.Option("--trip")) return std::vector<TrackFiles>{TrackFiles(paths, name.value_or(TripName(paths.front())))};
+    return std::vector<TrackFiles>(paths.begin(), paths.end());
 }
 
 }  // namespace qm::cli

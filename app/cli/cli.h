@@ -77,7 +77,8 @@ bool TrackIsNoDirectory(const TrackFiles& track);
 
 // The tracks of a command's positional arguments: each one a track, or with
 // --trip all of them one trip, named by --trip-name or after the first.
-std::vector<TrackFiles> CommandTracks(const Arguments& parsed);
+// Nothing for a --trip-name without --trip or without a name (reported).
+std::optional<std::vector<TrackFiles>> CommandTracks(const Arguments& parsed);
 
 // The files each track of a batch would write, in the order of the tracks.
 using BatchOutputs = std::vector<std::vector<std::string>>;

@@ -52,7 +52,8 @@ int StatsCommand(std::span<char*> args)
     auto parsed = ParseArguments(args, kOptions, kFlags);
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("stats needs a track");
-    if (parsed->Option("--trip-name") && !parsed->Option("--trip")) return UsageError("--trip-name needs --trip");
+    const std::optional<std::vector<TrackFiles>> tracks = CommandTracks(*parsed);
+    if (!tracks) return kUsage;
     auto format = ParseFormat(parsed->Option("--format").value_or("txt"));
     if (!format) return UsageError("--format takes txt or csv");
     std::optional<std::string> saveDir = parsed->Option("--save");
@@ -62,11 +63,10 @@ int StatsCommand(std::span<char*> args)
     FilesSettings files;
     if (!LoadCliSettings(parsed->Option("--settings").value_or(""), true, parsed->Option("--lang"), settings, files))
         return kFailure;
-    const std::vector<TrackFiles> tracks = CommandTracks(*parsed);
     if (saveDir) {
         BatchOutputs outputs;
-        for (const TrackFiles& track : tracks) outputs.push_back({ReportFileName(*saveDir, track.Name, *format)});
-        if (!CheckBatch(tracks, outputs)) return kFailure;
+        for (const TrackFiles& track : *tracks) outputs.push_back({ReportFileName(*saveDir, track.Name, *format)});
+        if (!CheckBatch(*tracks, outputs)) return kFailure;
         if (!DirectoryExists(*saveDir) && !CreateDir(*saveDir)) {
             PrintFileMessage(*saveDir, MessageText(MessageId::DirectoryNotCreated, {*saveDir, SystemErrorText(errno)}));
             return kFailure;
@@ -75,7 +75,7 @@ int StatsCommand(std::span<char*> args)
 
     FileMessageSink sink;
     int status = kSuccess;
-    for (const TrackFiles& track : tracks) {
+    for (const TrackFiles& track : *tracks) {
         sink.path = track.Paths.size() == 1 ? track.Name : "";
         std::optional<StatTable> table;
         if (TrackIsNoDirectory(track)) table = TrackStatistics(track, settings, sink);

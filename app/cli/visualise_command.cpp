@@ -19,7 +19,8 @@ int VisualiseCommand(std::span<char*> args)
     auto parsed = ParseArguments(args, kOptions, kFlags);
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("visualise needs a track");
-    if (parsed->Option("--trip-name") && !parsed->Option("--trip")) return UsageError("--trip-name needs --trip");
+    const std::optional<std::vector<TrackFiles>> tracks = CommandTracks(*parsed);
+    if (!tracks) return kUsage;
     // Without --format, the settings' OUTFORMAT.
     const std::optional<std::string> formatText = parsed->Option("--format");
     const std::optional<OutputFormat> format = formatText ? ParseOutputFormat(*formatText) : std::nullopt;
@@ -33,17 +34,16 @@ int VisualiseCommand(std::span<char*> args)
 
     const std::string outputDir = parsed->Option("--out").value_or(".");
     const BandBoxes boxes = ScaleBandBoxes(settings.CurrentScale());
-    const std::vector<TrackFiles> tracks = CommandTracks(*parsed);
     BatchOutputs outputs;
-    for (const TrackFiles& track : tracks)
+    for (const TrackFiles& track : *tracks)
         outputs.push_back(PlanVisualisationFiles(settings.OUTFORMAT, outputDir, track.Name, MakeSpeedBands(boxes)).All());
-    if (!CheckBatch(tracks, outputs)) return kFailure;
+    if (!CheckBatch(*tracks, outputs)) return kFailure;
 
     // Messages go to standard error, the end of each track's run to
     // standard output.
     FileMessageSink sink;
     bool allProcessed = true;
-    for (const TrackFiles& track : tracks) {
+    for (const TrackFiles& track : *tracks) {
         sink.path = track.Paths.size() == 1 ? track.Name : "";
         if (!TrackIsNoDirectory(track)) {
             allProcessed = false;

@@ -4,6 +4,7 @@
 #include "formats/trip_reader.h"
 #include "map/picture_format.h"
 #include "map/profile.h"
+#include "platform/path_text.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -205,6 +206,7 @@ int main(int argc, char** argv)
     if (positional.size() < 2) return Usage("a track and the picture to write are needed");
     if (!trip && positional.size() > 2) return Usage("one track and one picture, not " + positional[2]);
     if (tripName && !trip) return Usage("--trip-name needs --trip");
+    if (tripName && qm::PathNamePart(*tripName).empty()) return Usage("--trip-name needs a name");
     // The picture last, the trip's files before it.
     const std::string output = positional.back();
     positional.pop_back();

@@ -88,6 +88,7 @@ TEST_F(CliTest, ATripIsCheckedAsOneTrackOfItsFiles)
         std::string err;
     } cases[] = {
         {{"visualise", "--trip-name", "x", "a.plt"}, 2, "quillmarsh-cli: --trip-name needs --trip\n"},
+        {{"stats", "--trip", "--trip-name", "d/", "a.plt"}, 2, "quillmarsh-cli: --trip-name needs a name\n"},
         // An output named like a file of the trip.
         {{"visualise", "--trip", "--trip-name", "b", "a.plt", "b_2.plt"}, 1, ""},
         {{"stats", "--trip", "a.plt", "missing.plt"},
