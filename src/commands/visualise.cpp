@@ -47,8 +47,6 @@ std::optional<PltDetails> ReadAndCompute(const TrackFiles& track, const BandBoxe
     ShowTripMessages(reading, sink);
     if (!reading.Track) return std::nullopt;
     result.Track = std::move(*reading.Track);
-    for (const TripFile& file : reading.Files)
-        result.Warnings.insert(result.Warnings.end(), file.Warnings.begin(), file.Warnings.end());
     result.Files = std::move(reading.Files);
     result.PointFiles = std::move(reading.PointFiles);
     result.Visualisation = Visualise(result.Track.Points, boxes, settings);

@@ -28,10 +28,9 @@ struct VisualiseResult {
     // could not be used).
     qm::Track Track;
     qm::Visualisation Visualisation;
-    // What the reader told of the track it gave: points left out, a cut.
-    std::vector<Message> Warnings;
-    // The files the track was read from and the file of each point (empty
-    // for one file).
+    // The files the track was read from, with what reading each told of the
+    // track it gave (TripWarnings), and the file of each point (empty for
+    // one file).
     std::vector<TripFile> Files;
     PointSources PointFiles;
     // The files completed, in the order written; when an error ended the

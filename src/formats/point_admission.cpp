@@ -13,10 +13,6 @@
 namespace qm {
 namespace {
 
-// More points than any real track holds (nearly four months at one point a
-// second); a track of more is refused, which bounds the memory of its points.
-constexpr size_t kMostPoints = 10000000;
-
 // A height beyond a million kilometres is none a device measured. Every
 // height a track file's whole feet hold lies within it.
 constexpr double kMostHeight = 1e9;
@@ -73,12 +69,12 @@ Admitted PointAdmission::Offer(const OfferedPoint& offered)
         ++untimed_;
         return Admitted::LeftOut;
     }
-    if (points_.size() == kMostPoints) {
+    if (points_.size() == kMostTrackPoints) {
         ++beyondMost_;
         return Admitted::LeftOut;
     }
     if (points_.size() == points_.capacity())
-        points_.reserve(std::min(std::max<size_t>(1024, 2 * points_.capacity()), kMostPoints));
+        points_.reserve(std::min(std::max<size_t>(1024, 2 * points_.capacity()), kMostTrackPoints));
     TrackPoint point{*offered.Latitude, *offered.Longitude, *offered.Time, {}, pieceStarts_};
     pieceStarts_ = false;
     if (offered.Height) {
@@ -119,7 +115,7 @@ std::optional<Track> PointAdmission::CheckedTrack(PointWords words, const std::s
         return std::nullopt;
     }
     if (beyondMost_ > 0) {
-        messages.push_back({false, MessageText(MessageId::TooManyPoints, {path, CountText(kMostPoints)})});
+        messages.push_back({false, MessageText(MessageId::TooManyPoints, {path, CountText(kMostTrackPoints)})});
         return std::nullopt;
     }
     if (points_.empty()) {

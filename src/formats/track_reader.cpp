@@ -212,13 +212,4 @@ TrackReading LoadTrack(const std::string& path)
     return reading;
 }
 
-void ShowReadingMessages(const TrackReading& reading, MessageSink& sink)
-{
-    if (reading.Track && reading.File) {
-        sink.ShowWarnings(*reading.File, reading.Messages);
-        return;
-    }
-    for (const Message& message : reading.Messages) sink.Show(message);
-}
-
 }  // namespace qm

@@ -41,8 +41,4 @@ TrackReading ReadTrack(std::string_view content, const std::string& path);
 // Reads the file at path once and gives it to ReadTrack.
 TrackReading LoadTrack(const std::string& path);
 
-// The reading's messages through sink: those of a file that gave a track as
-// its warnings (MessageSink::ShowWarnings), any other one by one.
-void ShowReadingMessages(const TrackReading& reading, MessageSink& sink);
-
 }  // namespace qm

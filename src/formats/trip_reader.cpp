@@ -9,9 +9,6 @@
 namespace qm {
 namespace {
 
-// More points than any real track holds, as one file's bound.
-constexpr size_t kMostTripPoints = 10000000;
-
 std::string CountText(size_t count) { return IntToText(static_cast<int64_t>(count)); }
 
 // The file's messages, each saying which file of the trip it is about: one
@@ -64,6 +61,13 @@ void MergePlt(std::optional<PltDetails>& trip, std::optional<PltDetails>&& file)
 
 }  // namespace
 
+std::vector<Message> TripWarnings(const std::vector<TripFile>& files)
+{
+    std::vector<Message> warnings;
+    for (const TripFile& file : files) warnings.insert(warnings.end(), file.Warnings.begin(), file.Warnings.end());
+    return warnings;
+}
+
 std::string TripName(const std::string& firstPath) { return WithNameSuffix(firstPath, "_trip"); }
 
 TripReading LoadTrip(const std::vector<std::string>& paths)
@@ -80,8 +84,8 @@ TripReading LoadTrip(const std::vector<std::string>& paths)
             return trip;
         }
         total += reading.Track->Points.size();
-        if (total > kMostTripPoints) {
-            trip.Refusal.push_back({false, MessageText(MessageId::TripTooManyPoints, {CountText(kMostTripPoints)})});
+        if (total > kMostTrackPoints) {
+            trip.Refusal.push_back({false, MessageText(MessageId::TripTooManyPoints, {CountText(kMostTrackPoints)})});
             return trip;
         }
         const auto source = static_cast<uint32_t>(trip.Files.size());

@@ -34,6 +34,9 @@ struct TripReading {
     std::vector<Message> Refusal;
 };
 
+// What reading the files told of the track they gave, file by file.
+std::vector<Message> TripWarnings(const std::vector<TripFile>& files);
+
 // The name a trip's outputs are made from: the first file's name with
 // "_trip" before its extension, in its folder (day1.plt: day1_trip.plt,
 // whose outputs are day1_trip_5.plt and day1_trip_stat.txt).

@@ -42,7 +42,6 @@ std::shared_ptr<const MapTrip> LoadMapTrip(const TrackFiles& track, const BandBo
     if (result.Error) sink.ShowFileError(*result.Error);
     if (!result.Computed || result.Track.Points.empty()) return nullptr;
     std::shared_ptr<MapTrip> trip = MakeMapTrip(std::move(result.Track), std::move(result.Visualisation), settings);
-    trip->Warnings = std::move(result.Warnings);
     trip->Files = std::move(result.Files);
     trip->PointFiles = std::move(result.PointFiles);
     return trip;
@@ -75,7 +74,6 @@ std::shared_ptr<const MapTrip> MapTripWithoutFiles(const MapTrip& whole, const s
     if (track.Points.empty()) return nullptr;
     Visualisation visualisation = Visualise(track.Points, boxes, settings);
     std::shared_ptr<MapTrip> trip = MakeMapTrip(std::move(track), std::move(visualisation), settings);
-    trip->Warnings = whole.Warnings;
     trip->Files = whole.Files;
     trip->PointFiles = std::move(kept);
     trip->HiddenFiles = hidden;

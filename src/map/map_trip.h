@@ -27,11 +27,9 @@ struct MapTrip {
     TripTotals Totals;
     std::vector<WorldPoint> World;
     std::vector<int32_t> Breaks;  // BreakPoints of the track
-    // What the reader told of the track (points left out, a cut), in the
-    // language of the messages when it was read.
-    std::vector<Message> Warnings;
-    // The files the track was read from and the file of each point (empty
-    // for one file).
+    // The files the track was read from, with what reading each told of the
+    // track (TripWarnings) in the language of the messages when it was read,
+    // and the file of each point (empty for one file).
     std::vector<TripFile> Files;
     PointSources PointFiles;
     // The files left out of what is shown (MapTripWithoutFiles), one flag
@@ -57,7 +55,7 @@ std::shared_ptr<const MapTrip> LoadMapTrip(const TrackFiles& track, const BandBo
 // in it: the track of the other files' points, each point that follows a
 // point left out starting a piece, and its runs, stops, parts and totals
 // computed anew under the bands and settings the whole was computed with.
-// Files, Warnings and the file indices stay the whole trip's. Null when no
+// Files and the file indices stay the whole trip's. Null when no
 // point is left.
 std::shared_ptr<const MapTrip> MapTripWithoutFiles(const MapTrip& whole, const std::vector<bool>& hidden,
                                                    const BandBoxes& boxes, const Settings& settings);

@@ -46,6 +46,10 @@ inline const MeasureColumn& ColumnOf(const MeasureColumns& columns, Measure meas
     return columns[static_cast<size_t>(measure)];
 }
 
+// More points than any real track holds (nearly four months at one point a
+// second); a track or trip of more is refused, which bounds its memory.
+inline constexpr size_t kMostTrackPoints = 10000000;
+
 // A usable track: at least one point, times strictly increasing.
 struct Track {
     TrackPoints Points;

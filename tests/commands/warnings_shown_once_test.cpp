@@ -69,9 +69,10 @@ TEST(WarningsShownOnce, VisualisationKeepsTheReadersWarnings)
     RecordingSink sink;
     const VisualiseResult result = ComputeVisualisation(dir.Write("ride.gpx", Gpx("a")),
                                                         ScaleBandBoxes(settings.CurrentScale()), settings, sink);
-    ASSERT_EQ(result.Warnings.size(), 1u);
-    EXPECT_EQ(result.Warnings[0].Text, MessageText(MessageId::LeftOutUntimed, {"1", "4"}));
-    EXPECT_EQ(sink.messages, Texts{result.Warnings[0].Text});
+    const std::vector<Message> warnings = TripWarnings(result.Files);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].Text, MessageText(MessageId::LeftOutUntimed, {"1", "4"}));
+    EXPECT_EQ(sink.messages, Texts{warnings[0].Text});
 }
 
 }  // namespace

@@ -129,7 +129,7 @@ bool MapWindow::ShowTrack(const TrackFiles& track, const BandBoxes& boxes, Messa
     tripSettings_ = settings_;
     boxes_ = boxes;
     Retranslate();
-    ShowWarnings(trip->Warnings);
+    ShowWarnings(TripWarnings(trip->Files));
     std::shared_ptr<const MapTrip> shown = trip;
     if (std::find(hidden.begin(), hidden.end(), true) != hidden.end()) {
         shown = MapTripWithoutFiles(*trip, hidden, boxes_, tripSettings_);
