@@ -1,6 +1,5 @@
 #include "cli.h"
 
-#include "formats/trip_reader.h"
 #include "platform/file_descriptor.h"
 #include "platform/file_system.h"
 #include "platform/message_text.h"
@@ -75,8 +74,7 @@ std::optional<std::string> Arguments::Option(std::string_view name) const
     return std::nullopt;
 }
 
-std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames,
-                                        std::span<const std::string_view> flagNames)
+std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames)
 {
     Arguments parsed;
     bool optionsEnded = false;
@@ -90,18 +88,13 @@ std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const s
             optionsEnded = true;
             continue;
         }
-        const bool flag = std::find(flagNames.begin(), flagNames.end(), arg) != flagNames.end();
-        if (!flag && std::find(optionNames.begin(), optionNames.end(), arg) == optionNames.end()) {
+        if (std::find(optionNames.begin(), optionNames.end(), arg) == optionNames.end()) {
             UsageError("unknown option " + std::string(arg));
             return std::nullopt;
         }
         if (parsed.Option(arg)) {
             UsageError("option " + std::string(arg) + " given twice");
             return std::nullopt;
-        }
-        if (flag) {
-            parsed.options.emplace_back(std::string(arg), "");
-            continue;
         }
         if (i + 1 == args.size()) {
             UsageError("option " + std::string(arg) + " needs a value");
@@ -153,17 +146,13 @@ bool TrackIsNoDirectory(const TrackFiles& track)
 std::optional<std::vector<TrackFiles>> CommandTracks(const Arguments& parsed)
 {
     const std::vector<std::string>& paths = parsed.positional;
-    const std::optional<std::string> name = parsed.Option("--trip-name");
-    if (name && !parsed.Option("--trip")) {
-        UsageError("--trip-name needs --trip");
-        return std::nullopt;
-    }
+    const std::optional<std::string> name = parsed.Option("--trip");
     // The outputs are named after the name's last part.
     if (name && PathNamePart(*name).empty()) {
-        UsageError("--trip-name needs a name");
+        UsageError("--trip needs a name");
         return std::nullopt;
     }
-    if (parsed.Option("--trip")) return std::vector<TrackFiles>{TrackFiles(paths, name.value_or(TripName(paths.front())))};
+    if (name) return std::vector<TrackFiles>{TrackFiles(paths, *name)};
     return std::vector<TrackFiles>(paths.begin(), paths.end());
 }
 

@@ -54,10 +54,8 @@ struct Arguments {
     std::optional<std::string> Option(std::string_view name) const;
 };
 // Nothing when an option is unknown, lacks its value or is given twice, or
-// when --lang is other than ru or en (the problem has been reported). A flag
-// takes no value; a flag given is an option of an empty value.
-std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames,
-                                        std::span<const std::string_view> flagNames = {});
+// when --lang is other than ru or en (the problem has been reported).
+std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames);
 
 // The language of the messages for the rest of the run: lang when given (from
 // --lang), else the settings' LANGUAGE; never the environment's locale.
@@ -76,8 +74,8 @@ bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, const st
 bool TrackIsNoDirectory(const TrackFiles& track);
 
 // The tracks of a command's positional arguments: each one a track, or with
-// --trip all of them one trip, named by --trip-name or after the first.
-// Nothing for a --trip-name without --trip or without a name (reported).
+// --trip NAME all of them one trip named NAME. Nothing for a NAME without a
+// file name part (reported).
 std::optional<std::vector<TrackFiles>> CommandTracks(const Arguments& parsed);
 
 // The files each track of a batch would write, in the order of the tracks.

@@ -30,7 +30,7 @@ constexpr std::array<Command, 3> kCommands = {{
      "      (the defaults without it).\n",
      SettingsCommand},
     {"visualise",
-     "visualise TRACK... [--trip [--trip-name NAME]] [--out DIR]\n"
+     "visualise TRACK... [--trip NAME] [--out DIR]\n"
      "          [--format plt|gpx|kml] [--settings FILE] [--lang ru|en]\n"
      "      Write the speed band track files and the stop waypoint file of each\n"
      "      track into DIR (the current directory without it; created if missing),\n"
@@ -40,7 +40,7 @@ constexpr std::array<Command, 3> kCommands = {{
      "      Settings from FILE, else Quillmarsh.ini in the current directory.\n",
      VisualiseCommand},
     {"stats",
-     "stats TRACK... [--trip [--trip-name NAME]] [--format txt|csv] [--save DIR]\n"
+     "stats TRACK... [--trip NAME] [--format txt|csv] [--save DIR]\n"
      "      [--settings FILE] [--lang ru|en]\n"
      "      Print the statistics report of each track (txt by default), or save\n"
      "      it into DIR as TRACK_stat.txt or TRACK_stat.csv and print its path.\n"
@@ -52,10 +52,9 @@ constexpr std::string_view kRules =
     "--lang ru|en chooses the language of the messages (by default LANGUAGE in\n"
     "the settings file, else Russian; the environment's locale never does).\n"
     "What the files hold is the same in both.\n"
-    "With --trip the tracks given are the files of one trip, read as one track\n"
-    "(their pieces in the order of their times; a time already had is left out)\n"
-    "and written once, named after NAME, else after the first file with _trip\n"
-    "(day1.plt: day1_trip_5.plt, day1_trip_stat.txt).\n"
+    "With --trip NAME the tracks given are the files of one trip, read as one\n"
+    "track (their pieces in the order of their times; a time already had is left\n"
+    "out) and written once, named after NAME (NAME_5.plt, NAME_stat.txt).\n"
     "\"--\" ends the options. Before anything is written the whole batch is\n"
     "checked: an output that is one of the tracks given, or that two tracks\n"
     "would both write, stops the run with nothing written. Messages on standard\n"

@@ -47,9 +47,8 @@ std::optional<ReportFormat> ParseFormat(std::string_view text)
 int StatsCommand(std::span<char*> args)
 {
     static constexpr std::array<std::string_view, 5> kOptions = {"--format", "--save", "--settings", "--lang",
-                                                                 "--trip-name"};
-    static constexpr std::array<std::string_view, 1> kFlags = {"--trip"};
-    auto parsed = ParseArguments(args, kOptions, kFlags);
+                                                                 "--trip"};
+    auto parsed = ParseArguments(args, kOptions);
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("stats needs a track");
     const std::optional<std::vector<TrackFiles>> tracks = CommandTracks(*parsed);

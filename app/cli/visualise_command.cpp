@@ -9,14 +9,13 @@
 
 namespace qm::cli {
 
-// visualise TRACK... [--trip] [--trip-name NAME] [--out DIR] [--format plt|gpx|kml] [--settings FILE]
+// visualise TRACK... [--trip NAME] [--out DIR] [--format plt|gpx|kml] [--settings FILE]
 // [--lang ru|en]
 int VisualiseCommand(std::span<char*> args)
 {
     static constexpr std::array<std::string_view, 5> kOptions = {"--out", "--format", "--settings", "--lang",
-                                                                 "--trip-name"};
-    static constexpr std::array<std::string_view, 1> kFlags = {"--trip"};
-    auto parsed = ParseArguments(args, kOptions, kFlags);
+                                                                 "--trip"};
+    auto parsed = ParseArguments(args, kOptions);
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("visualise needs a track");
     const std::optional<std::vector<TrackFiles>> tracks = CommandTracks(*parsed);

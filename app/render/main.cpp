@@ -1,7 +1,7 @@
 // quillmarsh-render: the map window's picture of a track (map, legend and
 // profile) saved as a PNG file, without a display.
 #include "cli.h"
-#include "formats/trip_reader.h"
+#include "commands/track_files.h"
 #include "map/picture_format.h"
 #include "map/profile.h"
 #include "platform/atomic_file_writer.h"
@@ -37,21 +37,17 @@
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: quillmarsh-render TRACK OUT.png|OUT.jpg [--size WxH] [--settings FILE] [--lang ru|en]\n"
+    "Usage: quillmarsh-render TRACK... OUT.png|OUT.jpg [--size WxH] [--settings FILE] [--lang ru|en]\n"
     "                         [--measure NAME]\n"
-    "       quillmarsh-render --trip [--trip-name NAME] TRACK... OUT.png|OUT.jpg [OPTION...]\n"
     "Draws a GPS track (OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ) as the map window\n"
     "of quillmarsh shows it: the track on a map (or a latitude/longitude grid) coloured by the speed\n"
     "bands of the current scale, with its start, finish and stops; the legend of the bands with their\n"
     "distance and time (the whole as the statistics give it); and the speed and height profile. The\n"
     "picture is written as its name asks: PNG for .png (or no extension), JPEG for .jpg or .jpeg.\n"
-    "With --trip the tracks given are the files of one trip, drawn as one track (their pieces in\n"
-    "the order of their times; a time already had is left out), as quillmarsh-cli reads them; the\n"
-    "profile marks with a dashed line and the file's name where the trip goes on in another file.\n"
+    "Several tracks are the files of one trip, drawn as one track (their pieces in the order of\n"
+    "their times; a time already had is left out), as quillmarsh-cli reads them; the profile marks\n"
+    "with a dashed line and the file's name where the trip goes on in another file.\n"
     "\n"
-    "  --trip           the tracks before the picture are the files of one trip\n"
-    "  --trip-name NAME the trip's name in the messages (default: the first file's name with\n"
-    "                   _trip in place of its extension)\n"
     "  --size WxH       the picture's size in pixels (default 1200x800)\n"
     "  --settings FILE  the settings, else Quillmarsh.ini in the current directory when there is\n"
     "                   one, else the defaults; TILEURL in [MAP] names the map tile server (empty:\n"
@@ -162,8 +158,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> args = qm::Utf8Arguments(argc, argv);
     std::vector<std::string> positional;
     std::string settingsFile;
-    std::optional<std::string> lang, tripName;
-    bool trip = false;
+    std::optional<std::string> lang;
     std::optional<qm::Measure> measure;
     QSize size(1200, 800);
     for (size_t i = 1; i < args.size(); ++i) {
@@ -176,15 +171,10 @@ int main(int argc, char** argv)
             std::printf("quillmarsh-render %s\n", QUILLMARSH_VERSION);
             return 0;
         }
-        if (arg == "--trip") {
-            trip = true;
-        } else if (arg == "--size" || arg == "--settings" || arg == "--lang" || arg == "--measure" ||
-                   arg == "--trip-name") {
+        if (arg == "--size" || arg == "--settings" || arg == "--lang" || arg == "--measure") {
             if (i + 1 == args.size()) return Usage("option " + arg + " needs a value");
             const std::string& value = args[++i];
-            if (arg == "--trip-name") {
-                tripName = value;
-            } else if (arg == "--settings") {
+            if (arg == "--settings") {
                 settingsFile = value;
             } else if (arg == "--lang") {
                 if (!qm::ParseLanguage(value)) return Usage("--lang takes ru or en");
@@ -204,14 +194,10 @@ int main(int argc, char** argv)
         }
     }
     if (positional.size() < 2) return Usage("a track and the picture to write are needed");
-    if (!trip && positional.size() > 2) return Usage("one track and one picture, not " + positional[2]);
-    if (tripName && !trip) return Usage("--trip-name needs --trip");
-    if (tripName && qm::PathNamePart(*tripName).empty()) return Usage("--trip-name needs a name");
-    // The picture last, the trip's files before it.
+    // The picture last, the track or the trip's files before it.
     const std::string output = positional.back();
     positional.pop_back();
-    const qm::TrackFiles track =
-        trip ? qm::TrackFiles(positional, tripName.value_or(qm::TripName(positional.front()))) : qm::TrackFiles(positional.front());
+    const qm::TrackFiles track = qm::TrackFilesOf(std::move(positional));
     if (!OutputReplacesNoInput(output, track, settingsFile)) return 1;
 
     // Settings and messages as quillmarsh-cli takes and writes them.

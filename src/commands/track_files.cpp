@@ -6,9 +6,10 @@
 
 namespace qm {
 
-TrackFiles TrackFilesOfText(std::string_view text)
+TrackFiles TrackFilesOfText(std::string_view text) { return TrackFilesOf(TrackListOfText(text, FileExists)); }
+
+TrackFiles TrackFilesOf(std::vector<std::string> paths)
 {
-    std::vector<std::string> paths = TrackListOfText(text, FileExists);
     if (paths.size() == 1) return TrackFiles(paths.front());
     std::string name = TripName(paths.front());
     return TrackFiles(std::move(paths), std::move(name));

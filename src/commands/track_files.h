@@ -20,6 +20,9 @@ struct TrackFiles {
     std::string Name;
 };
 
+// One file, or several as a trip named after its first file (TripName).
+TrackFiles TrackFilesOf(std::vector<std::string> paths);
+
 // The track the track field's text names (TrackListOfText): one file, or
 // several as a trip named after its first file (TripName).
 TrackFiles TrackFilesOfText(std::string_view text);

@@ -46,7 +46,7 @@ std::string WithoutName(const std::string& report)
 {
     std::string kept;
     for (const std::string& line : SplitTrack::Lines(report))
-        if (line.find("whole") == std::string::npos && line.find("p1_trip") == std::string::npos) kept += line;
+        if (line.find("whole") == std::string::npos && line.find("week") == std::string::npos) kept += line;
     return kept;
 }
 
@@ -57,21 +57,21 @@ TEST_F(SplitTrack, TheFilesOfATripGiveWhatTheWholeTrackGives)
         SCOPED_TRACE(format);
         const test::CliRun whole = Run({"stats", "whole.plt", "--format", format});
         // In any order, the pieces go by their times.
-        const test::CliRun trip = Run({"stats", "--trip", "p1.plt", "p3.plt", "p2.plt", "--format", format});
+        const test::CliRun trip = Run({"stats", "--trip", "week", "p1.plt", "p3.plt", "p2.plt", "--format", format});
         ASSERT_EQ(trip.status, 0) << trip.err;
         EXPECT_EQ(trip.err, "");
         EXPECT_NE(whole.out.find("whole"), std::string::npos);
-        EXPECT_NE(trip.out.find("p1_trip"), std::string::npos);
+        EXPECT_NE(trip.out.find("week"), std::string::npos);
         EXPECT_EQ(WithoutName(trip.out), WithoutName(whole.out));
     }
     ASSERT_EQ(Run({"visualise", "whole.plt", "--out", "w"}).status, 0);
-    const test::CliRun trip = Run({"visualise", "--trip", "p2.plt", "p1.plt", "p3.plt", "--out", "t"});
+    const test::CliRun trip = Run({"visualise", "p2.plt", "--trip", "week", "p1.plt", "p3.plt", "--out", "t"});
     ASSERT_EQ(trip.status, 0) << trip.err;
-    EXPECT_EQ(trip.out, "p2_trip.plt: трек обработан\n");
+    EXPECT_EQ(trip.out, "week: трек обработан\n");
     const std::set<std::string> written = test::FileNames(work.File("w"));
     std::set<std::string> tripWritten;
     for (const std::string& name : written) {
-        const std::string tripName = "p2_trip" + name.substr(5);
+        const std::string tripName = "week" + name.substr(5);
         tripWritten.insert(tripName);
         EXPECT_EQ(test::ReadAll(work.File("t/" + tripName)), test::ReadAll(work.File("w/" + name))) << name;
     }
@@ -87,15 +87,15 @@ TEST_F(CliTest, ATripIsCheckedAsOneTrackOfItsFiles)
         int status;
         std::string err;
     } cases[] = {
-        {{"visualise", "--trip-name", "x", "a.plt"}, 2, "quillmarsh-cli: --trip-name needs --trip\n"},
-        {{"stats", "--trip", "--trip-name", "d/", "a.plt"}, 2, "quillmarsh-cli: --trip-name needs a name\n"},
+        {{"visualise", "a.plt", "--trip"}, 2, "quillmarsh-cli: option --trip needs a value\n"},
+        {{"stats", "--trip", "d/", "a.plt"}, 2, "quillmarsh-cli: --trip needs a name\n"},
         // An output named like a file of the trip.
-        {{"visualise", "--trip", "--trip-name", "b", "a.plt", "b_2.plt"}, 1, ""},
-        {{"stats", "--trip", "a.plt", "missing.plt"},
+        {{"visualise", "--trip", "b", "a.plt", "b_2.plt"}, 1, ""},
+        {{"stats", "--trip", "t", "a.plt", "missing.plt"},
          1,
          "missing.plt: Файл трека не найден!\nПоездка не составлена: файл трека missing.plt не прочитан.\n"},
         // The same track twice is one.
-        {{"stats", "--trip", "a.plt", "b.plt"},
+        {{"stats", "--trip", "t", "a.plt", "b.plt"},
          0,
          "Пропущено точек файла b.plt со временем не позже точек, уже взятых из других файлов поездки: 11 из 11.\n"},
     };

@@ -262,7 +262,7 @@ TEST(QuillmarshRender, DrawsATripWithItsFileBreaks)
     WriteSplitTrack(dir);
     const Rendered whole = Render(dir, {"whole.plt", "whole.png", "--size", "900x700"});
     ASSERT_EQ(whole.status, 0) << whole.errors;
-    const Rendered trip = Render(dir, {"--trip", "p2.plt", "p1.plt", "p3.plt", "trip.png", "--size", "900x700"});
+    const Rendered trip = Render(dir, {"p2.plt", "p1.plt", "p3.plt", "trip.png", "--size", "900x700"});
     ASSERT_EQ(trip.status, 0) << trip.errors;
     EXPECT_EQ(trip.errors, "");
     const QImage wholePicture(QString::fromStdString(dir.File("whole.png")));
@@ -291,16 +291,14 @@ TEST(QuillmarshRender, DrawsATripWithItsFileBreaks)
         int status;
         std::string error;
     } refused[] = {
-        {{"--trip-name", "t", "p1.plt", "out.png"}, 2, "quillmarsh-render: --trip-name needs --trip\n"},
-        {{"p1.plt", "p2.plt", "out.png"}, 2, "quillmarsh-render: one track and one picture, not out.png\n"},
-        {{"--trip", "out.png"}, 2, "quillmarsh-render: a track and the picture to write are needed\n"},
-        {{"--trip", "p1.plt", "p2.plt", "p2.plt"}, 1, "p2.plt: это трек, его заменил бы рисунок p2.plt\n"},
-        {{"--trip", "p1.plt", "missing.plt", "out.png", "--lang", "en"},
+        {{"out.png"}, 2, "quillmarsh-render: a track and the picture to write are needed\n"},
+        {{"p1.plt", "p2.plt", "p2.plt"}, 1, "p2.plt: это трек, его заменил бы рисунок p2.plt\n"},
+        {{"p1.plt", "missing.plt", "out.png", "--lang", "en"},
          1,
          "missing.plt: Track file not found!\n"},
-        {{"--trip", "--trip-name", "ride", "p1.plt", "p2.plt", "out.png", "--measure", "power"},
+        {{"p1.plt", "p2.plt", "out.png", "--measure", "power"},
          0,
-         "ride: в треке нет измерения power: профиль нарисован без него\n"},
+         "p1_trip.plt: в треке нет измерения power: профиль нарисован без него\n"},
     };
     for (const auto& r : refused) {
         SCOPED_TRACE(r.arguments.join(' ').toStdString());
