@@ -104,6 +104,14 @@ Only a track file on this computer can be opened.</translation>
         <source>Недавних треков нет</source>
         <translation>No recent tracks</translation>
     </message>
+    <message>
+        <source>Имя &amp;поездки</source>
+        <translation>Trip &amp;name</translation>
+    </message>
+    <message>
+        <source>Имя, по которому названы файлы поездки; пустое поле: имя первого файла с _trip</source>
+        <translation>The name the trip&apos;s files are named after; empty: the first file&apos;s name with _trip</translation>
+    </message>
 </context>
 <context>
     <name>qm::MapLegend</name>

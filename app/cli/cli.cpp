@@ -147,13 +147,15 @@ std::optional<std::vector<TrackFiles>> CommandTracks(const Arguments& parsed)
 {
     const std::vector<std::string>& paths = parsed.positional;
     const std::optional<std::string> name = parsed.Option("--trip");
-    // The outputs are named after the name's last part.
-    if (name && PathNamePart(*name).empty()) {
-        UsageError("--trip needs a name");
+    if (!name) return std::vector<TrackFiles>(paths.begin(), paths.end());
+    const std::optional<std::string> fault = TripNameFault(*name);
+    if (fault || name->find_first_not_of(' ') == std::string::npos) {
+        UsageError(fault.value_or("--trip needs a name"));
         return std::nullopt;
     }
-    if (name) return std::vector<TrackFiles>{TrackFiles(paths, *name)};
-    return std::vector<TrackFiles>(paths.begin(), paths.end());
+    // Named in the first file's folder, as the desktop program names a trip;
+    // the outputs go where the options say.
+    return std::vector<TrackFiles>{TrackFilesOf(paths, *name)};
 }
 
 }  // namespace qm::cli

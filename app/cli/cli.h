@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/track_files.h"
+#include "settings/track_files.h"
 #include "platform/message_sink.h"
 #include "settings/files_settings.h"
 #include "settings/settings.h"
@@ -74,8 +74,8 @@ bool LoadCliSettings(const std::string& file, bool useCurrentDirectory, const st
 bool TrackIsNoDirectory(const TrackFiles& track);
 
 // The tracks of a command's positional arguments: each one a track, or with
-// --trip NAME all of them one trip named NAME. Nothing for a NAME without a
-// file name part (reported).
+// --trip NAME all of them one trip named NAME (TrackFilesOf). Nothing for a
+// blank NAME or one that cannot name files (TripNameFault; reported).
 std::optional<std::vector<TrackFiles>> CommandTracks(const Arguments& parsed);
 
 // The files each track of a batch would write, in the order of the tracks.

@@ -1,7 +1,7 @@
 // quillmarsh-render: the map window's picture of a track (map, legend and
 // profile) saved as a PNG file, without a display.
 #include "cli.h"
-#include "commands/track_files.h"
+#include "settings/track_files.h"
 #include "map/picture_format.h"
 #include "map/profile.h"
 #include "platform/atomic_file_writer.h"

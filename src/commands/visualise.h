@@ -3,7 +3,7 @@
 #include "platform/error.h"
 #include "platform/message_sink.h"
 #include "settings/settings.h"
-#include "commands/track_files.h"
+#include "settings/track_files.h"
 #include "formats/trip_reader.h"
 #include "track/track.h"
 #include "visual/speed_bands.h"

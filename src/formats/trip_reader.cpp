@@ -68,8 +68,6 @@ std::vector<Message> TripWarnings(const std::vector<TripFile>& files)
     return warnings;
 }
 
-std::string TripName(const std::string& firstPath) { return WithNameSuffix(firstPath, "_trip"); }
-
 TripReading LoadTrip(const std::vector<std::string>& paths)
 {
     TripReading trip;

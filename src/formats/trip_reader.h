@@ -37,11 +37,6 @@ struct TripReading {
 // What reading the files told of the track they gave, file by file.
 std::vector<Message> TripWarnings(const std::vector<TripFile>& files);
 
-// The name a trip's outputs are made from: the first file's name with
-// "_trip" before its extension, in its folder (day1.plt: day1_trip.plt,
-// whose outputs are day1_trip_5.plt and day1_trip_stat.txt).
-std::string TripName(const std::string& firstPath);
-
 // Reads every file and puts their pieces together in the order of their
 // first times, each file starting a piece; a point whose time is not later
 // than that of the last point kept is left out (a day recorded twice counts

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/track_files.h"
+#include "settings/track_files.h"
 #include "formats/trip_reader.h"
 #include "map/band_totals.h"
 #include "map/web_mercator.h"

@@ -67,6 +67,10 @@ constexpr auto kWordings = std::to_array<Wording>({
     {TripLeftOutNotLater,
      "Пропущено точек файла %1 со временем не позже точек, уже взятых из других файлов поездки: %2 из %3.",
      "Points of the file %1 not later than points already taken from the trip's other files left out: %2 of %3."},
+    {TripNameUnfit, "Имя поездки \"%1\" не годится для имён файлов: в нём не может быть символов \\ / : * ? \" < > | и "
+                    "управляющих символов, и оно не может быть \".\" или \"..\".",
+     "The trip name \"%1\" cannot name files: it may not hold any of \\ / : * ? \" < > | or control characters, nor be "
+     "\".\" or \"..\"."},
     {NotXml, "не является правильным XML (%1).", "is not well-formed XML (%1)."},
     {NotOfFormat, "не является файлом %1 (корневой элемент <%2>).", "is not a %1 file (root element <%2>)."},
     {WrongValue, "неверное значение %1 \"%2\".", "wrong value %1 \"%2\"."},

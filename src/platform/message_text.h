@@ -35,11 +35,12 @@ enum class MessageId {
     LeftOutUntimed,        // %1 left out, %2 of
     LeftOutOutOfRange,     // %1 left out, %2 of
     LeftOutNotLater,       // %1 left out, %2 of
-    LeftOutWrongValues,
+    LeftOutWrongValues,    // %1 values left out
     InTripFile,            // %1 file, %2 what reading it told
     TripFileUnread,        // %1 file
     TripTooManyPoints,     // %1 points
-    TripLeftOutNotLater,   // %1 file, %2 left out, %3 read    // %1 values left out
+    TripLeftOutNotLater,   // %1 file, %2 left out, %3 read
+    TripNameUnfit,         // %1 the name
     NotXml,                // %1 the parser's reason
     NotOfFormat,           // %1 format, %2 root element
     WrongValue,            // %1 element or attribute, %2 value

@@ -8,14 +8,17 @@
 
 namespace qm {
 
-// The four FILES values of the settings file: the track path, the output
-// folder type, the sub-folder option and the output directory, as the file
-// holds them; whoever shows them applies its directory rules to them.
+// The FILES values of the settings file: the track (TrackListText of its
+// files), the output folder type, the sub-folder option, the output
+// directory and the name the user gave the trip of the track's files (empty:
+// its default, TripName), as the file holds them; whoever shows them applies
+// its directory rules to them.
 struct FilesSettings {
     std::string TRACKFILE;
     int32_t FOLDERTYPE = kStartFolder;
     bool SUBFOLDER = false;
     std::string FOLDERNAME;
+    std::string TRIPNAME;
 };
 
 // One FILES line of an old-format settings file that passed the file's own

@@ -42,10 +42,7 @@ std::vector<std::string> RecentTracks::Existing() const
 {
     std::vector<std::string> existing;
     std::copy_if(paths_.begin(), paths_.end(), std::back_inserter(existing),
-                 [](const std::string& entry) {
-                     const std::vector<std::string> files = TrackListOfText(entry, FileExists);
-                     return std::all_of(files.begin(), files.end(), [](const std::string& path) { return FileExists(path); });
-                 });
+                 [](const std::string& entry) { return EveryTrackFileExists(entry); });
     return existing;
 }
 

@@ -46,14 +46,15 @@ std::string ReadSettingsText(const std::string& path)
 
 // One key of the settings file: where it stands, how it is read over the
 // settings and how its value is written. Read is empty for a key that is
-// only written. A key of a list is written empty only where the file has it
-// already, so that a short list adds no empty lines.
+// only written. A key that few files need (one of a list, a trip's name) is
+// written empty only where the file has it already, so that a short list
+// adds no empty lines and older files are written as they were.
 struct SettingsKey {
     std::string Section;
     std::string_view Name;
     std::function<void(const IniFile&, const SettingsKey&, Settings&, FilesSettings&)> Read;
     std::function<std::string(const Settings&, const FilesSettings&)> Text;
-    bool OfList = false;
+    bool Optional = false;
 };
 
 // The values read and written the same way for every key of a type.
@@ -150,6 +151,12 @@ SettingsKey Field(std::string section, std::string_view name, T Holder::*field)
             [field](const Settings& s, const FilesSettings& f) { return ValueText(Part<Holder>(s, f).*field); }};
 }
 
+SettingsKey OptionalKey(SettingsKey key)
+{
+    key.Optional = true;
+    return key;
+}
+
 // A delimiter: the first character of the value, a multi-byte UTF-8
 // character whole; a byte that begins no UTF-8 character stays one byte, as
 // in an 8-bit code page. An empty value or a control character gives the
@@ -205,6 +212,7 @@ const std::vector<SettingsKey>& SettingsKeys()
             Field("FILES", "FOLDERTYPE", &FilesSettings::FOLDERTYPE),
             Field("FILES", "SUBFOLDER", &FilesSettings::SUBFOLDER),
             Field("FILES", "FOLDERNAME", &FilesSettings::FOLDERNAME),
+            OptionalKey(Field("FILES", "TRIPNAME", &FilesSettings::TRIPNAME)),
             Field("VISUAL", "TIMEINTRVL", &Settings::TIMEINTRVL),
             Field("VISUAL", "TRACKWIDTH", &Settings::TRACKWIDTH),
             Field("VISUAL", "DISPERSION", &Settings::DISPERSION),
@@ -368,7 +376,7 @@ void WriteSettings(IniFile& ini, const Settings& settings, const FilesSettings& 
 {
     for (const SettingsKey& key : SettingsKeys()) {
         const std::string text = key.Text(settings, files);
-        if (key.OfList && text.empty() && ini.KeyLine(key.Section, key.Name) == 0) continue;
+        if (key.Optional && text.empty() && ini.KeyLine(key.Section, key.Name) == 0) continue;
         ini.WriteString(key.Section, key.Name, text);
     }
 }

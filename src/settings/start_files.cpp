@@ -3,6 +3,8 @@
 #include "platform/file_system.h"
 #include "settings/output_folder.h"
 #include "settings/settings_file.h"
+#include "settings/track_files.h"
+#include "settings/track_list_text.h"
 
 #include <algorithm>
 
@@ -13,11 +15,15 @@ StartFiles FilesAtStart(const LoadedSettings& loaded, const std::string& startDi
     StartFiles start;
     FilesSettings& files = start.Files;
     files.FOLDERTYPE = kNoFolderType;
+    // The path the outputs are named after: a trip's name.
+    const auto trackName = [&] {
+        return files.TRACKFILE.empty() ? std::string() : TrackFilesOfText(files.TRACKFILE, files.TRIPNAME).Name;
+    };
     // As a radio group takes an item index: only a change runs the rule.
     const auto select = [&](int32_t type) {
         type = std::clamp(type, kNoFolderType, kTypedFolder);
         if (type == files.FOLDERTYPE) return;
-        const OutputFolder folder = FolderOfType(type, files.TRACKFILE, files.FOLDERNAME, files.SUBFOLDER, startDir);
+        const OutputFolder folder = FolderOfType(type, trackName(), files.FOLDERNAME, files.SUBFOLDER, startDir);
         if (folder.Type != type) ++start.FolderFallbacks;
         files.FOLDERTYPE = folder.Type;
         files.FOLDERNAME = folder.Text;
@@ -27,12 +33,15 @@ StartFiles FilesAtStart(const LoadedSettings& loaded, const std::string& startDi
     };
 
     const FilesSettings& ini = loaded.Files;
-    if (FileExists(ini.TRACKFILE)) files.TRACKFILE = ini.TRACKFILE;
+    if (EveryTrackFileExists(ini.TRACKFILE)) {
+        files.TRACKFILE = ini.TRACKFILE;
+        files.TRIPNAME = ini.TRIPNAME;
+    }
     select(ini.FOLDERTYPE);
     files.SUBFOLDER = ini.SUBFOLDER;
     if (files.SUBFOLDER)
-        files.FOLDERNAME = WithSubFolder(existingOrFallback(WithoutSubFolder(ini.FOLDERNAME, files.TRACKFILE)),
-                                         files.TRACKFILE);
+        files.FOLDERNAME =
+            WithSubFolder(existingOrFallback(WithoutSubFolder(ini.FOLDERNAME, trackName())), trackName());
     else
         files.FOLDERNAME = existingOrFallback(ini.FOLDERNAME);
 

@@ -18,7 +18,7 @@ struct StartFiles {
 
 // The FILES values of the start-up load with the rules of the main window's
 // controls, as if each value were set in them in the order of the file: a
-// track that does not exist is not taken; a folder type is clamped to
+// track of a file that does not exist is not taken, nor its trip's name; a folder type is clamped to
 // kNoFolderType .. kTypedFolder, and selecting another one runs FolderOfType; the
 // INI form's folder is taken without the track's sub-folder and with it again
 // under the sub-folder flag, fallbackDir standing in for a folder that does

@@ -1,5 +1,7 @@
 #include "settings/track_list_text.h"
 
+#include "platform/file_system.h"
+
 #include <algorithm>
 
 namespace qm {
@@ -51,6 +53,12 @@ std::vector<std::string> TrackListOfText(std::string_view text,
                              (words.size() > 1 && std::all_of(words.begin(), words.end(), fileExists));
     if (commandLine && !words.empty()) return words;
     return {std::string(text)};
+}
+
+bool EveryTrackFileExists(std::string_view text)
+{
+    const std::vector<std::string> files = TrackListOfText(text, FileExists);
+    return std::all_of(files.begin(), files.end(), [](const std::string& path) { return FileExists(path); });
 }
 
 }  // namespace qm

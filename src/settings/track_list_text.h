@@ -20,4 +20,7 @@ std::string TrackListText(const std::vector<std::string>& paths);
 std::vector<std::string> TrackListOfText(std::string_view text,
                                          const std::function<bool(const std::string&)>& fileExists);
 
+// Whether the text names files (TrackListOfText) and every one of them exists.
+bool EveryTrackFileExists(std::string_view text);
+
 }  // namespace qm

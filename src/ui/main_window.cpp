@@ -9,6 +9,7 @@
 #include "settings/output_folder.h"
 #include "settings/settings_file.h"
 #include "settings/start_files.h"
+#include "settings/track_files.h"
 #include "settings/track_list_text.h"
 #include "ui/scale_editor.h"
 #include "ui/settings_dialog.h"
@@ -100,6 +101,18 @@ MainWindow::MainWindow(Settings& settings, Dialogs& dialogs)
 void MainWindow::CreateControls()
 {
     trackLabel = Named(new QLabel(this), "Label_track");
+    tripNameLabel = Named(new QLabel(this), "tripNameLabel");
+    tripNameEdit = Named(new QLineEdit(this), "tripName");
+    tripNameEdit->setFixedWidth(200);
+    tripNameLabel->setBuddy(tripNameEdit);
+    // A trip's name is asked for only while the track field names several
+    // files; its place is kept so that the window never moves its fields.
+    for (QWidget* control : std::initializer_list<QWidget*>{tripNameLabel, tripNameEdit}) {
+        QSizePolicy policy = control->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control->setSizePolicy(policy);
+        control->hide();
+    }
     trackEdit = Named(new QLineEdit(this), "trackPlt");
     trackEdit->setMinimumWidth(360);
     recentTracksAction = trackEdit->addAction(DropDownIcon(trackEdit), QLineEdit::TrailingPosition);
@@ -136,6 +149,11 @@ void MainWindow::CreateControls()
     scaleBox->setFixedWidth(std::max({scaleBox->sizeHint().width(), scaleLabel->sizeHint().width(),
                                        editScaleButton->sizeHint().width()}));
 
+    auto* trackLabelRow = new QHBoxLayout;
+    trackLabelRow->addWidget(trackLabel);
+    trackLabelRow->addStretch();
+    trackLabelRow->addWidget(tripNameLabel);
+    trackLabelRow->addWidget(tripNameEdit);
     auto* trackRow = new QHBoxLayout;
     trackRow->addWidget(trackEdit);
     trackRow->addWidget(openTrackButton);
@@ -154,7 +172,7 @@ void MainWindow::CreateControls()
     buttonRow->addWidget(settingsButton);
 
     auto* files = new QVBoxLayout;
-    files->addWidget(trackLabel);
+    files->addLayout(trackLabelRow);
     files->addLayout(trackRow);
     files->addWidget(resultLabel);
     files->addLayout(outputRow);
@@ -199,12 +217,16 @@ void MainWindow::CreateControls()
     connect(subFolderBox, &QCheckBox::toggled, this, &MainWindow::SubFolderToggled);
     connect(outputDirEdit, &QLineEdit::textChanged, this, [this] { settings_.SettingsChanged = true; });
     OnExit(trackEdit, [this] { TrackLeft(); });
+    OnExit(tripNameEdit, [this] { TripNameLeft(); });
+    connect(trackEdit, &QLineEdit::textChanged, this, &MainWindow::ShowTripNameField);
     OnExit(outputDirEdit, [this] { CheckOutputDir(outputDirEdit); });
 }
 
 void MainWindow::Retranslate()
 {
     trackLabel->setText(tr("Трек"));
+    tripNameLabel->setText(tr("Имя &поездки"));
+    tripNameEdit->setToolTip(tr("Имя, по которому названы файлы поездки; пустое поле: имя первого файла с _trip"));
     recentTracksAction->setToolTip(tr("Недавние треки (Alt+↓)"));
     resultLabel->setText(tr("Результат"));
     folderTypeGroup->setTitle(tr("Директория для сохранения"));
@@ -282,7 +304,7 @@ void MainWindow::SetControlsEnabled(bool enabled)
     }
     // The map button too, or the focus would stay on it while a command runs.
     for (QWidget* control :
-         std::initializer_list<QWidget*>{visualiseButton, statisticsButton, mapButton, trackEdit, openTrackButton,
+         std::initializer_list<QWidget*>{visualiseButton, statisticsButton, mapButton, trackEdit, tripNameEdit, openTrackButton,
                                          scaleBox, editScaleButton, folderTypeGroup, subFolderBox, settingsButton})
         control->setEnabled(enabled);
     const int type = folderTypeGroup->ItemIndex();
@@ -313,7 +335,7 @@ std::optional<BandBoxes> MainWindow::ShownBands()
 void MainWindow::Visualise()
 {
     const std::optional<BandBoxes> boxes = ShownBands();
-    if (!boxes) return;
+    if (!boxes || !TripNameFits()) return;
     SetControlsEnabled(false);
     const TrackFiles track = Track();
     const VisualiseResult result = VisualiseTrack(track, TextOf(outputDirEdit), *boxes, settings_, trackMessages_);
@@ -325,6 +347,7 @@ void MainWindow::Visualise()
 
 void MainWindow::ShowStatistics()
 {
+    if (!TripNameFits()) return;
     SetControlsEnabled(false);
     const TrackFiles track = Track();
     std::optional<StatTable> table = TrackStatistics(track, settings_, trackMessages_);
@@ -341,7 +364,7 @@ void MainWindow::ShowStatistics()
 void MainWindow::OpenMap()
 {
     const std::optional<BandBoxes> boxes = ShownBands();
-    if (!boxes) return;
+    if (!boxes || !TripNameFits()) return;
     const TrackFiles track = Track();
     if (!mapWindow_->ShowTrack(track, *boxes, trackMessages_)) return;
     TrackOpened(track.Paths);
@@ -352,8 +375,9 @@ void MainWindow::RefreshMap()
 {
     if (!mapWindow_ || !mapWindow_->isVisible()) return;
     const std::optional<BandBoxes> boxes = ShownBands();
+    if (!boxes || !TripNameFits()) return;
     const TrackFiles track = Track();
-    if (boxes && mapWindow_->ShowTrack(track, *boxes, trackMessages_)) TrackOpened(track.Paths);
+    if (mapWindow_->ShowTrack(track, *boxes, trackMessages_)) TrackOpened(track.Paths);
 }
 
 void MainWindow::OpenSettingsDialog()
@@ -395,12 +419,30 @@ void MainWindow::ChooseTrack()
     TrackOpened(chosen);
 }
 
-TrackFiles MainWindow::Track() const { return TrackFilesOfText(TextOf(trackEdit)); }
+TrackFiles MainWindow::Track() const { return TrackFilesOfText(TextOf(trackEdit), TextOf(tripNameEdit)); }
+
+bool MainWindow::TripNameFits()
+{
+    if (Track().Paths.size() == 1) return true;
+    const std::optional<std::string> fault = TripNameFault(TextOf(tripNameEdit));
+    if (fault) dialogs_.ShowError(*fault);
+    return !fault;
+}
+
+void MainWindow::ShowTripNameField()
+{
+    const std::vector<std::string> paths = TrackListOfText(TextOf(trackEdit), FileExists);
+    const bool trip = paths.size() > 1;
+    if (trip) tripNameEdit->setPlaceholderText(ToQt(OutputName(TripName(paths.front()), "")));
+    tripNameLabel->setVisible(trip);
+    tripNameEdit->setVisible(trip);
+}
 
 void MainWindow::OpenTracks(const std::vector<std::string>& paths)
 {
-    if (subFolderBox->isChecked()) SetText(outputDirEdit, CutSubFolder(TextOf(outputDirEdit), TextOf(trackEdit)));
-    ShowTrack(TrackListText(paths));
+    if (subFolderBox->isChecked()) SetText(outputDirEdit, WithoutSubFolder(TextOf(outputDirEdit), Track().Name));
+    // Other files are another trip, named anew.
+    ShowTrack(TrackListText(paths), "");
     AppendSubFolder(false);
     settings_.SettingsChanged = true;
     RefreshMap();
@@ -411,7 +453,8 @@ void MainWindow::TrackLeft()
     const std::string track = TextOf(trackEdit);
     if (track == previousTrackPath_) return;
     if (subFolderBox->isChecked()) {
-        SetText(outputDirEdit, CutSubFolder(TextOf(outputDirEdit), previousTrackPath_));
+        SetText(outputDirEdit,
+                WithoutSubFolder(TextOf(outputDirEdit), TrackFilesOfText(previousTrackPath_, TextOf(tripNameEdit)).Name));
         AppendSubFolder(false);
         settings_.SettingsChanged = true;
     }
@@ -419,10 +462,26 @@ void MainWindow::TrackLeft()
     RefreshMap();
 }
 
-void MainWindow::ShowTrack(const std::string& text)
+void MainWindow::TripNameLeft()
+{
+    const std::string name = TextOf(tripNameEdit);
+    if (name == previousTripName_) return;
+    if (subFolderBox->isChecked()) {
+        SetText(outputDirEdit,
+                WithoutSubFolder(TextOf(outputDirEdit), TrackFilesOfText(TextOf(trackEdit), previousTripName_).Name));
+        AppendSubFolder(false);
+    }
+    previousTripName_ = name;
+    settings_.SettingsChanged = true;
+    RefreshMap();
+}
+
+void MainWindow::ShowTrack(const std::string& text, const std::string& tripName)
 {
     SetText(trackEdit, text);
+    SetText(tripNameEdit, tripName);
     previousTrackPath_ = text;
+    previousTripName_ = tripName;
 }
 
 }  // namespace qm

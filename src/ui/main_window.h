@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/track_files.h"
+#include "settings/track_files.h"
 #include "platform/warnings_shown_once.h"
 #include "settings/files_settings.h"
 #include "settings/settings.h"
@@ -104,16 +104,21 @@ private:
     // A track chosen, dropped or read by a command goes first among the recent ones.
     void TrackOpened(const std::vector<std::string>& paths);
     // The track the track field names, and the path its outputs and the
-    // output directory rules follow: the file, or the trip's name.
+    // output directory rules follow: the file, or the trip's name (the trip
+    // name field's, else the default one).
     TrackFiles Track() const;
     void TrackLeft();
-    // Puts a track's text into trackEdit as the track the output directory follows.
-    void ShowTrack(const std::string& text);
+    void TripNameLeft();
+    // The trip name field shown while the track field names several files,
+    // with the default name as its hint.
+    void ShowTripNameField();
+    // False, with an error box, when the trip's name cannot name its files.
+    bool TripNameFits();
+    // Puts a track's text and its trip's name into the fields as the track
+    // the output directory follows.
+    void ShowTrack(const std::string& text, const std::string& tripName);
     void FolderTypeChanged();
     void AppendSubFolder(bool cutIfUnchecked);
-    // The directory without the sub-folder of the track the text names (the
-    // track field's when empty).
-    std::string CutSubFolder(const std::string& directory, const std::string& trackText) const;
     void SubFolderToggled();
     void ChooseOutputDir();
     void CheckOutputDir(QWidget* sender);
@@ -134,6 +139,8 @@ private:
     // or chosen, or the text trackEdit had when it was last left. Kept apart
     // from the focus, which also arrives when the window is activated again.
     std::string previousTrackPath_;
+    // The same for the trip name field.
+    std::string previousTripName_;
     // The open dialog's initial directory, kept between runs.
     std::string openTrackDir_;
     // The control that had the focus when a command disabled the controls.
@@ -142,6 +149,8 @@ private:
     std::string chooserDir_;
 
     QLabel* trackLabel;
+    QLabel* tripNameLabel;
+    QLineEdit* tripNameEdit;
     QLineEdit* trackEdit;
     QAction* recentTracksAction;
     // Made when first shown: a window of its own.

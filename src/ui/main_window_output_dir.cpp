@@ -62,12 +62,7 @@ void MainWindow::AppendSubFolder(bool cutIfUnchecked)
     if (subFolderBox->isChecked())
         SetText(outputDirEdit, WithSubFolder(text, Track().Name));
     else if (cutIfUnchecked)
-        SetText(outputDirEdit, CutSubFolder(text, ""));
-}
-
-std::string MainWindow::CutSubFolder(const std::string& directory, const std::string& trackText) const
-{
-    return WithoutSubFolder(directory, TrackFilesOfText(trackText.empty() ? TextOf(trackEdit) : trackText).Name);
+        SetText(outputDirEdit, WithoutSubFolder(text, Track().Name));
 }
 
 void MainWindow::SubFolderToggled()
@@ -88,7 +83,7 @@ void MainWindow::ChooseOutputDir()
 void MainWindow::CheckOutputDir(QWidget* sender)
 {
     std::string text = TextOf(outputDirEdit);
-    if (subFolderBox->isChecked()) text = CutSubFolder(text, "");
+    if (subFolderBox->isChecked()) text = WithoutSubFolder(text, Track().Name);
     if (DirectoryExists(text)) {
         if (!EndsWithPathSeparator(text)) SetText(outputDirEdit, text + kPathSeparator);
         return;
@@ -100,12 +95,12 @@ void MainWindow::CheckOutputDir(QWidget* sender)
 FilesSettings MainWindow::Files() const
 {
     return FilesSettings{TextOf(trackEdit), folderTypeGroup->ItemIndex(), subFolderBox->isChecked(),
-                         TextOf(outputDirEdit)};
+                         TextOf(outputDirEdit), Track().Paths.size() > 1 ? TextOf(tripNameEdit) : std::string()};
 }
 
 void MainWindow::ShowStartFiles(const StartFiles& start)
 {
-    ShowTrack(start.Files.TRACKFILE);
+    ShowTrack(start.Files.TRACKFILE, start.Files.TRIPNAME);
     {
         // The rules have run on the way to these values.
         const QSignalBlocker quietBox(subFolderBox), quietGroup(folderTypeGroup);

@@ -1,6 +1,6 @@
 #include "ui/statistics_window.h"
 
-#include "commands/track_files.h"
+#include "settings/track_files.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "stats/report_save.h"
@@ -128,7 +128,7 @@ void StatisticsWindow::FormatChanged() { RefreshReport(); }
 void StatisticsWindow::RefreshReport()
 {
     const FilesSettings files = mainWindow_.Files();
-    Report report = BuildReport(table_, settings_, TrackFilesOfText(files.TRACKFILE).Name, files.FOLDERNAME,
+    Report report = BuildReport(table_, settings_, TrackFilesOfText(files.TRACKFILE, files.TRIPNAME).Name, files.FOLDERNAME,
                                 static_cast<ReportFormat>(formatGroup->ItemIndex()));
     // The same text again keeps where the user scrolled to (coming back from
     // another program activates the window too).

@@ -67,7 +67,7 @@ TEST_F(SplitTrack, TheFilesOfATripGiveWhatTheWholeTrackGives)
     ASSERT_EQ(Run({"visualise", "whole.plt", "--out", "w"}).status, 0);
     const test::CliRun trip = Run({"visualise", "p2.plt", "--trip", "week", "p1.plt", "p3.plt", "--out", "t"});
     ASSERT_EQ(trip.status, 0) << trip.err;
-    EXPECT_EQ(trip.out, "week: трек обработан\n");
+    EXPECT_EQ(trip.out, "week.trip: трек обработан\n");
     const std::set<std::string> written = test::FileNames(work.File("w"));
     std::set<std::string> tripWritten;
     for (const std::string& name : written) {
@@ -88,7 +88,8 @@ TEST_F(CliTest, ATripIsCheckedAsOneTrackOfItsFiles)
         std::string err;
     } cases[] = {
         {{"visualise", "a.plt", "--trip"}, 2, "quillmarsh-cli: option --trip needs a value\n"},
-        {{"stats", "--trip", "d/", "a.plt"}, 2, "quillmarsh-cli: --trip needs a name\n"},
+        {{"stats", "--trip", " ", "a.plt"}, 2, "quillmarsh-cli: --trip needs a name\n"},
+        {{"stats", "--trip", "d/", "a.plt"}, 2, "quillmarsh-cli: Имя поездки \"d/\" не годится"},
         // An output named like a file of the trip.
         {{"visualise", "--trip", "b", "a.plt", "b_2.plt"}, 1, ""},
         {{"stats", "--trip", "t", "a.plt", "missing.plt"},

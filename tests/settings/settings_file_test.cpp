@@ -101,9 +101,10 @@ TEST_F(SettingsFileTest, SaveAndLoadBack)
     s.TILEURL = "", s.MAPLEFT = -20, s.MAPTOP = 30, s.MAPWIDTH = 900, s.MAPHEIGHT = 700;  // no tiles: a grid
     s.PROFILEAXIS = ProfileAxisChoice::Distance, s.PROFILEMEASURE = Measure::HeartRate;
     s.LANGUAGE = Language::English;
-    files = {"/my tracks/day 1.plt", 2, true, "/out/day 1/"};
+    files = {"\"/my tracks/day 1.plt\" \"/b.fit\"", 2, true, "/out/Alps/", "Alps"};
     ASSERT_TRUE(Save());
     EXPECT_NE(FileText().find("FIELDDELIM=§\r\n"), std::string::npos);
+    EXPECT_NE(FileText().find("FOLDERNAME=/out/Alps/\r\nTRIPNAME=Alps\r\n"), std::string::npos);
 
     Settings again;
     again.SettingsChanged = true;
@@ -238,7 +239,7 @@ TEST_F(SettingsFileTest, OldFormatImport)
                      "SCALENAME=Car\r\nSCALEDATA=\r\n" + bands));
     EXPECT_EQ(OldLines(loaded),
               (Texts{"FOLDERNAME /early", "TRACKFILE /gps/a.plt", "FOLDERTYPE 2", "FOLDERNAME /out"}));
-    EXPECT_EQ(Saved(Settings(), files), Saved(Settings(), {"/gps/a.plt", 2, false, "/out"}));
+    EXPECT_EQ(Saved(Settings(), files), Saved(Settings(), {"/gps/a.plt", 2, false, "/out", ""}));
     Settings expected;
     expected.TIMEINTRVL = 3, expected.TRACKWIDTH = 10, expected.CURRENTSCALE = 1, expected.Scales[0].Name = "Walk";
     for (int k : {0, 1})

@@ -29,31 +29,39 @@ TEST(StartFiles, LoadedValuesWithTheRulesOfTheControls)
         FilesSettings expected;
         int fallbacks = 0;
     } cases[] = {
-        {"the start folder", {day, kStartFolder, false, out}, {}, {day, kStartFolder, false, out}},
-        {"a missing track and folder", {gone, kTypedFolder, false, gone}, {}, {"", kTypedFolder, false, home}},
+        {"the start folder", {day, kStartFolder, false, out, ""}, {}, {day, kStartFolder, false, out, ""}},
+        {"a missing track and folder", {gone, kTypedFolder, false, gone, ""}, {}, {"", kTypedFolder, false, home, ""}},
         {"the track's folder without a track",
-         {gone, kTrackFolder, false, out},
+         {gone, kTrackFolder, false, out, ""},
          {},
-         {"", kTypedFolder, false, out},
+         {"", kTypedFolder, false, out, ""},
          1},
-        {"types beyond the items", {day, 7, false, out}, {}, {day, kTypedFolder, false, out}},
-        {"no type", {day, -5, false, out}, {}, {day, kNoFolderType, false, out}},
-        {"the sub-folder cut before the check and appended again",
-         {day, kTypedFolder, true, test::Native(out + "day/")},
+        {"a trip and its name",
+         {"\"" + day + "\" \"" + day + "\"", kTrackFolder, true, test::Native(gps + "Alps/"), "Alps"},
          {},
-         {day, kTypedFolder, true, test::Native(out + "day/")}},
+         {"\"" + day + "\" \"" + day + "\"", kTrackFolder, true, test::Native(gps + "Alps/"), "Alps"}},
+        {"a trip of a missing file",
+         {"\"" + day + "\" \"" + gone + "\"", kTypedFolder, false, out, "Alps"},
+         {},
+         {"", kTypedFolder, false, out, ""}},
+        {"types beyond the items", {day, 7, false, out, ""}, {}, {day, kTypedFolder, false, out, ""}},
+        {"no type", {day, -5, false, out, ""}, {}, {day, kNoFolderType, false, out, ""}},
+        {"the sub-folder cut before the check and appended again",
+         {day, kTypedFolder, true, test::Native(out + "day/"), ""},
+         {},
+         {day, kTypedFolder, true, test::Native(out + "day/"), ""}},
         {"old lines over the INI form's defaults",
          {},
          {{Key::FOLDERNAME, out}, {Key::TRACKFILE, day}, {Key::FOLDERTYPE, "2", 2}, {Key::FOLDERNAME, gps}},
-         {day, kTypedFolder, false, gps}},
+         {day, kTypedFolder, false, gps, ""}},
         {"an old type 1 without a track types the folder",
          {},
          {{Key::FOLDERTYPE, "1", 1}, {Key::FOLDERNAME, out}},
-         {"", kTypedFolder, false, out}},
+         {"", kTypedFolder, false, out, ""}},
         {"an old type that falls back says so each time",
          {},
          {{Key::FOLDERTYPE, "01", 1}, {Key::FOLDERTYPE, "10", 10}, {Key::FOLDERTYPE, "01", 1}},
-         {"", kTypedFolder, false, home},
+         {"", kTypedFolder, false, home, ""},
          2},
     };
     for (const auto& c : cases) {
@@ -66,6 +74,7 @@ TEST(StartFiles, LoadedValuesWithTheRulesOfTheControls)
         EXPECT_EQ(files.Files.FOLDERTYPE, c.expected.FOLDERTYPE);
         EXPECT_EQ(files.Files.SUBFOLDER, c.expected.SUBFOLDER);
         EXPECT_EQ(files.Files.FOLDERNAME, c.expected.FOLDERNAME);
+        EXPECT_EQ(files.Files.TRIPNAME, c.expected.TRIPNAME);
         EXPECT_EQ(files.FolderFallbacks, c.fallbacks);
     }
 }

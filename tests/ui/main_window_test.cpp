@@ -85,6 +85,40 @@ TEST_F(MainWindow, OpeningAGivenFileAppliesTheRulesOfTheDialog)
     EXPECT_EQ(OutputText(), Dir("other/walk/"));
 }
 
+// A trip is named in a field of its own, shown only while the track field
+// names several files; the outputs and the sub-folder follow the name.
+TEST_F(MainWindow, ATripIsNamedInAFieldOfItsOwn)
+{
+    auto* name = Find<QLineEdit>(program.Main(), "tripName");
+    FolderType()->SetItemIndex(kTypedFolder);
+    SetOutput("/base/");
+    SubFolder(true);
+    program.Main().OpenTracks({Dir("gps/day.plt")});
+    EXPECT_TRUE(name->isHidden());
+    program.Main().OpenTracks({Dir("gps/day.plt"), Dir("other/run.plt")});
+    EXPECT_FALSE(name->isHidden());
+    EXPECT_EQ(name->placeholderText().toStdString(), "day_trip");
+    EXPECT_EQ(OutputText(), "/base/day_trip/");
+
+    Type(name, " Alps 2026.06 ");
+    Leave(name);
+    EXPECT_EQ(OutputText(), "/base/Alps 2026.06/");
+    EXPECT_EQ(program.Main().Files().TRIPNAME, " Alps 2026.06 ");
+    Type(name, "a/b");
+    Leave(name);
+    Click(program.Main(), "BtnGetStat");
+    ASSERT_EQ(program.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(program.dialogs.boxes[0].rfind("error: Имя поездки \"a/b\" не годится", 0), 0u) << program.dialogs.boxes[0];
+
+    // Other files are another trip, named after its first file again.
+    program.Main().OpenTracks({Dir("other/run.plt"), Dir("gps/walk.plt")});
+    EXPECT_EQ(name->text().toStdString(), "");
+    EXPECT_EQ(OutputText(), "/base/run_trip/");
+    program.Main().OpenTracks({Dir("gps/walk.plt")});
+    EXPECT_TRUE(name->isHidden());
+    EXPECT_EQ(program.Main().Files().TRIPNAME, "");
+}
+
 TEST_F(MainWindow, TypedTrackMovesTheSubFolderOnlyWithTheOptionOn)
 {
     FolderType()->SetItemIndex(kTypedFolder);
@@ -258,7 +292,7 @@ TEST(AltLetters, MainWindowButtonsAndSettingsFields)
     program.Start();
     QWidget& dialog = *program.windows.settingsDialog;
     EXPECT_EQ(CaptionsWithAltLetters(program.Main()),
-              (Texts{"&Визуализация", "&Изменить", "&Карта", "&Настройки", "&Статистика"}));
+              (Texts{"&Визуализация", "&Изменить", "&Карта", "&Настройки", "&Статистика", "Имя &поездки"}));
     EXPECT_EQ(CaptionsWithAltLetters(dialog),
               (Texts{"&Границы сл. разброса", "&Дробной части", "&Интервал расчета", "&Мин. скорость",
                      "&Предельный уклон", "&Разрыв по дистанции", "&Точность чисел", "&Формат результата",

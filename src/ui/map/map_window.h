@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/track_files.h"
+#include "settings/track_files.h"
 #include "map/map_trip.h"
 #include "platform/message_sink.h"
 #include "settings/settings.h"
