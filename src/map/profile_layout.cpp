@@ -210,17 +210,15 @@ std::vector<ProfilePlot::FileMark> ProfilePlot::FileMarks(const PointSources& fi
 {
     std::vector<FileMark> marks;
     if (files.empty() || files.size() != axis_.At.size()) return marks;
-    std::vector<uint32_t> named;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (i > 0 && files[i] == files[i - 1]) continue;
-        marks.push_back({PointX(int(i)), i > 0, {}, {}});
-        named.push_back(files[i]);
+        marks.push_back({PointX(int(i)), 0, files[i], i > 0, {}, {}});
     }
     for (std::size_t k = 0; k < marks.size(); ++k) {
         FileMark& mark = marks[k];
-        const double end = k + 1 < marks.size() ? marks[k + 1].X : area_.Right();
-        const double room = end - mark.X - 3 * kNamePadding;
-        const std::string& name = named[k] < names.size() ? names[named[k]] : std::string();
+        mark.End = k + 1 < marks.size() ? marks[k + 1].X : area_.Right();
+        const double room = mark.End - mark.X - 3 * kNamePadding;
+        const std::string& name = mark.File < names.size() ? names[mark.File] : std::string();
         mark.Name = ElidedText(name, room, textWidth);
         if (mark.Name.empty()) continue;
         mark.NameBox = {mark.X + kNamePadding, area_.Top + 1, textWidth(mark.Name, false) + 2 * kNamePadding,

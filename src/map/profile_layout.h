@@ -103,6 +103,8 @@ public:
     // or the plot's end. The first stretch is named too, without a line.
     struct FileMark {
         double X = 0;
+        double End = 0;      // where the stretch ends: the next mark's X, or the plot's right
+        uint32_t File = 0;   // the file of the stretch
         bool Break = false;  // a change of file; false for the first stretch
         std::string Name;    // empty where not even one character fits
         PixelBox NameBox;

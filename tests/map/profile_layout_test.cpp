@@ -182,14 +182,15 @@ TEST(ProfileLayout, FileBreaksNamedInTheirRoom)
         double width;
         PointSources files;
         std::vector<double> at;  // on the axis
+        std::vector<uint32_t> of;
         std::vector<std::string> shown;
     } cases[] = {
-        {"room for every name", 800, {0, 0, 0, 1, 1, 2, 2}, {0, 10.5, 20.6}, {"day1.gpx", "day2.gpx", "третий.gpx"}},
-        {"narrow", 300, {0, 0, 0, 1, 1, 2, 2}, {0, 10.5, 20.6}, {"day1…", "day2…", "тр…"}},
-        {"a file of one point at the end of a part", 800, {0, 0, 0, 0, 1, 2, 2}, {0, 20.5, 20.6},
+        {"room for every name", 800, {0, 0, 0, 1, 1, 2, 2}, {0, 10.5, 20.6}, {0, 1, 2}, {"day1.gpx", "day2.gpx", "третий.gpx"}},
+        {"narrow", 300, {0, 0, 0, 1, 1, 2, 2}, {0, 10.5, 20.6}, {0, 1, 2}, {"day1…", "day2…", "тр…"}},
+        {"a file of one point at the end of a part", 800, {0, 0, 0, 0, 1, 2, 2}, {0, 20.5, 20.6}, {0, 1, 2},
          {"day1.gpx", "", "третий.gpx"}},
-        {"back to a file", 800, {0, 1, 1, 0, 0, 0, 0}, {0, 5, 10.5}, {"day1.gpx", "day2.gpx", "day1.gpx"}},
-        {"one file", 800, {}, {}, {}},
+        {"back to a file", 800, {0, 1, 1, 0, 0, 0, 0}, {0, 5, 10.5}, {0, 1, 0}, {"day1.gpx", "day2.gpx", "day1.gpx"}},
+        {"one file", 800, {}, {}, {}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

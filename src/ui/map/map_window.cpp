@@ -52,6 +52,7 @@ MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings)
     files_ = new TripFilesList;
     view_->AddUnderLegend(files_);
     connect(files_, &TripFilesList::PointedChanged, view_->Map(), &MapView::HighlightFile);
+    connect(files_, &TripFilesList::PointedChanged, view_->Profile(), &ProfileChart::HighlightFile);
     connect(files_, &TripFilesList::FitAsked, view_->Map(), &MapView::FitFile);
     connect(files_, &TripFilesList::HiddenChanged, this, &MapWindow::ShowFilesChosen);
 

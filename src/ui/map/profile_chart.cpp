@@ -189,6 +189,13 @@ QRectF ProfileChart::PlotArea() const { return RectOf(Plot().Area()); }
 
 double ProfileChart::PlotX(int pointIndex) const { return Plot().PointX(pointIndex); }
 
+void ProfileChart::HighlightFile(int file)
+{
+    if (file == highlighted_) return;
+    highlighted_ = file;
+    update();
+}
+
 void ProfileChart::Measure()
 {
     columns_ = {};
@@ -239,6 +246,7 @@ void ProfileChart::paintEvent(QPaintEvent*)
     if (shown_)
         DrawColumnLines(painter, plot, axis_, columns_.Measures, valueAxes_.Measure, QPen(LookOf(*shown_).Color, 1.5));
     painter.setRenderHint(QPainter::Antialiasing, false);
+    if (highlighted_ >= 0) DrawOtherFilesFaint(painter, area, fileMarks_, uint32_t(highlighted_));
     DrawFileMarks(painter, area, fileMarks_);
     painter.restore();
 

@@ -50,6 +50,9 @@ public:
     const std::vector<ProfilePlot::FileMark>& FileMarks() const { return fileMarks_; }
     // The note of the files left out of the trip, empty without any.
     QString HiddenNote() const;
+    // The file of a trip the user points at (-1: none): the others' stretches faint.
+    void HighlightFile(int file);
+    int HighlightedFile() const { return highlighted_; }
 
 signals:
     // The track point under the mouse, -1 when it is off the plot.
@@ -81,6 +84,7 @@ private:
     ProfileColumns columns_;
     ProfileValueAxes valueAxes_;
     std::vector<ProfilePlot::FileMark> fileMarks_;
+    int highlighted_ = -1;
     std::optional<qm::Measure> shown_;
     int cursor_ = -1;
     QRadioButton* overTime_;

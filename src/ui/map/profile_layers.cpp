@@ -159,6 +159,14 @@ void DrawFileMarks(QPainter& painter, const PixelBox& area, const std::vector<Pr
     }
 }
 
+void DrawOtherFilesFaint(QPainter& painter, const PixelBox& area, const std::vector<ProfilePlot::FileMark>& marks,
+                         uint32_t file)
+{
+    for (const ProfilePlot::FileMark& mark : marks)
+        if (mark.File != file)
+            painter.fillRect(QRectF(mark.X, area.Top, mark.End - mark.X, area.Height), QColor(255, 255, 255, 190));
+}
+
 void DrawCaptionNote(QPainter& painter, const ProfilePlot::Label& note, double height)
 {
     if (note.Text.empty()) return;

@@ -48,6 +48,10 @@ void DrawProfileCursor(QPainter& painter, const PixelBox& area, double x);
 // Where a trip goes on in another file: a dashed line unlike a gap's edges,
 // and each file's name at the top of the plot.
 void DrawFileMarks(QPainter& painter, const PixelBox& area, const std::vector<ProfilePlot::FileMark>& marks);
+// The stretches of every file but `file` veiled, as the map draws the other
+// files faint while the user points at one.
+void DrawOtherFilesFaint(QPainter& painter, const PixelBox& area, const std::vector<ProfilePlot::FileMark>& marks,
+                         uint32_t file);
 // A note at the left of the caption's line (files left out of the trip).
 void DrawCaptionNote(QPainter& painter, const ProfilePlot::Label& note, double height);
 

@@ -194,8 +194,8 @@ std::string Ride(int start, double lat, double lon, double north, double east)
     return text + "</trkseg></trk></gpx>";
 }
 
-// The map's lines in their bands' own colours: those drawn in full.
-int FullColourPixels(MapView& view, const MapTrip& trip)
+// The lines or bars in their bands' own colours: those drawn in full.
+int FullColourPixels(QWidget& view, const MapTrip& trip)
 {
     std::set<QRgb> colours;
     for (const SpeedBand& band : trip.Visualisation.Bands)
@@ -208,8 +208,8 @@ int FullColourPixels(MapView& view, const MapTrip& trip)
 }
 
 // The file pointed at in the list (the row under the mouse, else the row
-// selected) stands out on the map, the others faint; a double click fits
-// the map to it.
+// selected) stands out on the map and the profile, the others faint; a
+// double click fits the map to it.
 TEST_F(TripMapTest, PointingAtAFileBringsItOutOnTheMap)
 {
     // Three rides of 22 km, north, then east, then north again.
@@ -224,9 +224,13 @@ TEST_F(TripMapTest, PointingAtAFileBringsItOutOnTheMap)
         LoadMapTrip(rides, ScaleBandBoxes(program.settings.CurrentScale()), program.settings, sink);
     ASSERT_TRUE(whole);
     const int all = FullColourPixels(View(), *whole);
+    const int profileAll = FullColourPixels(Profile(), *whole);
     EXPECT_GT(all, 500);
     List().selectRow(1);
     EXPECT_EQ(View().HighlightedFile(), 1);
+    const int profileSecond = FullColourPixels(Profile(), *whole);
+    EXPECT_GT(profileSecond, profileAll / 6);
+    EXPECT_LT(profileSecond, profileAll / 2);
     const int second = FullColourPixels(View(), *whole);
     EXPECT_GT(second, all / 6);
     EXPECT_LT(second, all / 2);
@@ -242,6 +246,7 @@ TEST_F(TripMapTest, PointingAtAFileBringsItOutOnTheMap)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(List().viewport(), &leave);
     EXPECT_EQ(View().HighlightedFile(), 1);
+    EXPECT_EQ(Profile().HighlightedFile(), 1);
     // A hidden file has nothing to bring out.
     Hide(1, true);
     EXPECT_EQ(View().HighlightedFile(), -1);
