@@ -195,6 +195,8 @@ void MainWindow::CreateControls()
     scaleBox->setTitle(" ");
     setFixedSize(layout->sizeHint().expandedTo(QSize(560, 287)));
 
+    // Named after the track is chosen.
+    setTabOrder(openTrackButton, tripNameEdit);
     connect(openTrackButton, &QPushButton::clicked, this, &MainWindow::ChooseTrack);
     connect(recentTracksAction, &QAction::triggered, this, &MainWindow::ShowRecentTracks);
     // As a combo box opens its list.
