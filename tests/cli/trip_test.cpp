@@ -1,5 +1,6 @@
 // Several files given as one trip.
 #include "cli/cli_fixture.h"
+#include "support/split_track.h"
 #include "visual/visual_test_support.h"
 
 namespace qm {
@@ -7,75 +8,59 @@ namespace {
 
 using test::CliTest;
 
-// A real logger's track of six pieces as one file and as three files split
-// where a piece starts (lines of the header, then the points).
-struct SplitTrack : CliTest {
-    static constexpr size_t kHeaderLines = 6;
-    std::vector<std::string> lines = Lines(test::ReadAll(
-        QM_TEST_DATA "/tracks/gpsbabel-derived-reference-track-mtk_logger_m241_multiple_tracks.plt"));
-
-    static std::vector<std::string> Lines(const std::string& text)
-    {
-        std::vector<std::string> lines;
-        for (size_t at = 0; at < text.size();) {
-            const size_t end = text.find('\n', at);
-            lines.push_back(text.substr(at, end == std::string::npos ? end : end + 1 - at));
-            at = end == std::string::npos ? text.size() : end + 1;
-        }
-        return lines;
-    }
-    // The header and the points [first, end) as a file.
-    std::string Part(const std::string& name, size_t first, size_t end)
-    {
-        std::string text;
-        for (size_t i = 0; i < kHeaderLines; ++i) text += lines[i];
-        for (size_t i = kHeaderLines + first; i < std::min(lines.size(), kHeaderLines + end); ++i) text += lines[i];
-        return work.Write(name, text);
-    }
-    void WriteParts()
-    {
-        Part("whole.plt", 0, lines.size());
-        Part("p1.plt", 0, 7355);
-        Part("p2.plt", 7355, 10716);
-        Part("p3.plt", 10716, lines.size());
-    }
-};
-
 // The report's lines but the one that names the track.
 std::string WithoutName(const std::string& report)
 {
     std::string kept;
-    for (const std::string& line : SplitTrack::Lines(report))
+    for (const std::string& line : test::TextLines(report))
         if (line.find("whole") == std::string::npos && line.find("week") == std::string::npos) kept += line;
     return kept;
 }
 
-TEST_F(SplitTrack, TheFilesOfATripGiveWhatTheWholeTrackGives)
+// A real track split into files where its pieces start gives, as a trip,
+// the report and the files of the whole track, its name apart.
+TEST_F(CliTest, TheFilesOfATripGiveWhatTheWholeTrackGives)
 {
-    WriteParts();
-    for (const std::string format : {"txt", "csv"}) {
-        SCOPED_TRACE(format);
-        const test::CliRun whole = Run({"stats", "whole.plt", "--format", format});
-        // In any order, the pieces go by their times.
-        const test::CliRun trip = Run({"stats", "--trip", "week", "p1.plt", "p3.plt", "p2.plt", "--format", format});
+    constexpr size_t kAll = 1 << 20;
+    test::WriteSplitTrack(work);
+    // A ride of two track segments, each file with the document's head and end.
+    test::WriteSplitFiles(work, QM_TEST_DATA "/tracks/GPSBabel-gpsbabel-reference-track-tcxtest.gpx",
+                          {{"whole.gpx", {{0, kAll}}}, {"g1.gpx", {{0, 1066}, {4824, kAll}}}, {"g2.gpx", {{0, 12}, {1066, kAll}}}});
+    const struct {
+        std::string whole;
+        std::vector<std::string> files;  // in another order than their times
+    } splits[] = {{"whole.plt", {"p1.plt", "p3.plt", "p2.plt"}}, {"whole.gpx", {"g2.gpx", "g1.gpx"}}};
+    for (const auto& split : splits) {
+        SCOPED_TRACE(split.whole);
+        for (const std::string format : {"txt", "csv"}) {
+            SCOPED_TRACE(format);
+            const test::CliRun whole = Run({"stats", split.whole, "--format", format});
+            std::vector<std::string> args = {"stats", "--trip", "week", "--format", format};
+            args.insert(args.end(), split.files.begin(), split.files.end());
+            const test::CliRun trip = Run(args);
+            ASSERT_EQ(trip.status, 0) << trip.err;
+            EXPECT_EQ(trip.err, "");
+            EXPECT_NE(whole.out.find("whole"), std::string::npos);
+            EXPECT_NE(trip.out.find("week"), std::string::npos);
+            EXPECT_EQ(WithoutName(trip.out), WithoutName(whole.out));
+        }
+        const std::string w = "w-" + split.whole, t = "t-" + split.whole;
+        ASSERT_EQ(Run({"visualise", split.whole, "--out", w}).status, 0);
+        std::vector<std::string> args = {"visualise", "--trip", "week", "--out", t};
+        args.insert(args.end(), split.files.begin(), split.files.end());
+        const test::CliRun trip = Run(args);
         ASSERT_EQ(trip.status, 0) << trip.err;
-        EXPECT_EQ(trip.err, "");
-        EXPECT_NE(whole.out.find("whole"), std::string::npos);
-        EXPECT_NE(trip.out.find("week"), std::string::npos);
-        EXPECT_EQ(WithoutName(trip.out), WithoutName(whole.out));
+        EXPECT_EQ(trip.out, "week.trip: трек обработан\n");
+        const std::set<std::string> written = test::FileNames(work.File(w));
+        EXPECT_GE(written.size(), 2u);
+        std::set<std::string> tripWritten;
+        for (const std::string& name : written) {
+            const std::string tripName = "week" + name.substr(5);
+            tripWritten.insert(tripName);
+            EXPECT_EQ(test::ReadAll(work.File(t + "/" + tripName)), test::ReadAll(work.File(w + "/" + name))) << name;
+        }
+        EXPECT_EQ(test::FileNames(work.File(t)), tripWritten);
     }
-    ASSERT_EQ(Run({"visualise", "whole.plt", "--out", "w"}).status, 0);
-    const test::CliRun trip = Run({"visualise", "p2.plt", "--trip", "week", "p1.plt", "p3.plt", "--out", "t"});
-    ASSERT_EQ(trip.status, 0) << trip.err;
-    EXPECT_EQ(trip.out, "week.trip: трек обработан\n");
-    const std::set<std::string> written = test::FileNames(work.File("w"));
-    std::set<std::string> tripWritten;
-    for (const std::string& name : written) {
-        const std::string tripName = "week" + name.substr(5);
-        tripWritten.insert(tripName);
-        EXPECT_EQ(test::ReadAll(work.File("t/" + tripName)), test::ReadAll(work.File("w/" + name))) << name;
-    }
-    EXPECT_EQ(test::FileNames(work.File("t")), tripWritten);
 }
 
 TEST_F(CliTest, ATripIsCheckedAsOneTrackOfItsFiles)
