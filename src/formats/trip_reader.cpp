@@ -1,5 +1,8 @@
 #include "formats/trip_reader.h"
 
+#include "platform/file_descriptor.h"
+#include "platform/file_system.h"
+#include "platform/large_pages.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
 #include "platform/path_text.h"
@@ -25,23 +28,57 @@ std::vector<Message> NamedMessages(std::vector<Message> messages, const std::str
     return messages;
 }
 
-// Appends a file's track to the trip's, its first point starting a piece.
-void Append(Track& trip, PointSources& sources, Track&& file, uint32_t source)
+// Room for `needed` values, grown as a vector grows, in large pages where
+// the system has them: a trip of many files fills its memory once, its
+// files' memory being reused file after file, rather than page by page.
+template <typename Values>
+void MakeRoom(Values& values, size_t needed)
+{
+    if (needed <= values.capacity()) return;
+    Values grown;
+    grown.reserve(std::max(needed, 2 * values.capacity()));
+    AdviseLargePages(grown.data(), grown.capacity() * sizeof(typename Values::value_type));
+    grown.assign(values.begin(), values.end());
+    values = std::move(grown);
+}
+
+// The points a trip's files likely hold together: the size of each at the
+// bytes per point of the first, which was read; 0 when it cannot be told.
+size_t ExpectedTripPoints(const std::vector<std::string>& paths, const TrackReading& first)
+{
+    if (!first.File || first.File->Size == 0) return 0;
+    uint64_t bytes = 0;
+    for (const std::string& path : paths) {
+        const FileDescriptor fd(OpenRegularFile(path));
+        const std::optional<FileVersion> version = fd.IsOpen() ? OpenFileVersion(fd.get()) : std::nullopt;
+        bytes += version ? version->Size : 0;
+    }
+    const double points = double(first.Track->Points.size()) * double(bytes) / double(first.File->Size);
+    return size_t(std::min(points * 1.02, double(kMostTrackPoints)));
+}
+
+// Appends a file's track to the trip's, its first point starting a piece;
+// the trip's memory is made for `expected` points at least.
+void Append(Track& trip, PointSources& sources, Track&& file, uint32_t source, size_t expected)
 {
     const size_t before = trip.Points.size();
     const size_t added = file.Points.size();
+    const size_t room = std::max(expected, before + added);
     file.Points.front().StartsPiece = true;
+    MakeRoom(trip.Points, room);
     trip.Points.insert(trip.Points.end(), file.Points.begin(), file.Points.end());
     for (size_t k = 0; k < kMeasureCount; ++k) {
         MeasureColumn& column = trip.Measures[k];
         const MeasureColumn& added_column = file.Measures[k];
         if (column.empty() && added_column.empty()) continue;
+        MakeRoom(column, room);
         column.resize(before);
         if (added_column.empty())
             column.resize(before + added);
         else
             column.insert(column.end(), added_column.begin(), added_column.end());
     }
+    MakeRoom(sources, room);
     sources.insert(sources.end(), added, source);
 }
 
@@ -73,7 +110,7 @@ TripReading LoadTrip(const std::vector<std::string>& paths)
     TripReading trip;
     const bool several = paths.size() > 1;
     Track track;
-    size_t total = 0;
+    size_t total = 0, expected = 0;
     for (const std::string& path : paths) {
         TrackReading reading = LoadTrack(path);
         if (!reading.Track) {
@@ -95,7 +132,8 @@ TripReading LoadTrip(const std::vector<std::string>& paths)
             trip.Files[0].PointsKept = trip.Track->Points.size();
             return trip;
         }
-        Append(track, trip.PointFiles, std::move(*reading.Track), source);
+        if (source == 0) expected = ExpectedTripPoints(paths, reading);
+        Append(track, trip.PointFiles, std::move(*reading.Track), source, expected);
         MergePlt(trip.Plt, std::move(reading.Plt));
     }
     if (!several) return trip;
