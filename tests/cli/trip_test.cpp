@@ -1,6 +1,8 @@
 // Several files given as one trip.
 #include "cli/cli_fixture.h"
+#include "formats/track_reader.h"
 #include "support/split_track.h"
+#include "support/track_as_gpx.h"
 #include "visual/visual_test_support.h"
 
 namespace qm {
@@ -60,6 +62,45 @@ TEST_F(CliTest, TheFilesOfATripGiveWhatTheWholeTrackGives)
             EXPECT_EQ(test::ReadAll(work.File(t + "/" + tripName)), test::ReadAll(work.File(w + "/" + name))) << name;
         }
         EXPECT_EQ(test::FileNames(work.File(t)), tripWritten);
+    }
+}
+
+// A real FIT ride of eight pieces, its pieces also written as two GPX files
+// as another device would have recorded them: the GPX files as a trip, and
+// the ride with a GPX file of the same time, give the ride's own report.
+TEST_F(CliTest, ARideSplitOrRecordedTwiceInOtherFormatsIsTheRide)
+{
+    const std::string ride = work.Write(
+        "whole.fit", test::ReadAll(QM_TEST_DATA "/tracks/GPSBabel-gpsbabel-reference-track-garmin-edge-800.fit"));
+    const qm::Track track = *LoadTrack(ride).Track;
+    std::vector<size_t> starts;
+    for (size_t i = 1; i < track.Points.size(); ++i)
+        if (track.Points[i].StartsPiece) starts.push_back(i);
+    ASSERT_EQ(starts.size(), 7u);
+    const auto points = [&](size_t first, size_t end) {
+        return qm::Track{TrackPoints(track.Points.begin() + first, track.Points.begin() + end), {}};
+    };
+    work.Write("a.gpx", test::TrackAsGpx(points(0, starts[3])));
+    work.Write("b.gpx", test::TrackAsGpx(points(starts[3], track.Points.size())));
+    const std::string report = WithoutName(Run({"stats", "whole.fit"}).out);
+    const size_t second = track.Points.size() - starts[3];
+    const struct {
+        std::vector<std::string> files;
+        std::string err;
+    } cases[] = {
+        {{"b.gpx", "a.gpx"}, ""},
+        {{"whole.fit", "b.gpx"},
+         "Пропущено точек файла b.gpx со временем не позже точек, уже взятых из других файлов поездки: " +
+             std::to_string(second) + " из " + std::to_string(second) + ".\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.files.front());
+        std::vector<std::string> args = {"stats", "--trip", "week"};
+        args.insert(args.end(), c.files.begin(), c.files.end());
+        const test::CliRun trip = Run(args);
+        EXPECT_EQ(trip.status, 0);
+        EXPECT_EQ(trip.err, c.err);
+        EXPECT_EQ(WithoutName(trip.out), report);
     }
 }
 
