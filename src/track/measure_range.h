@@ -31,4 +31,15 @@ inline constexpr bool IsPlausible(Measure measure, double value)
     return value >= range.Low && value <= range.High;
 }
 
+// The heights a track really has, metres: from below the shore of the Dead
+// Sea (-430 m) with room for a receiver's error to above where aircraft
+// other than record gliders and balloons fly. A height outside is a fault
+// like a measure's.
+inline constexpr MeasureRange kPlausibleHeight = {-1000, 20000};
+
+inline constexpr bool IsPlausibleHeight(double metres)
+{
+    return metres >= kPlausibleHeight.Low && metres <= kPlausibleHeight.High;
+}
+
 }  // namespace qm
