@@ -47,9 +47,11 @@ const ColourScale& ScaleOf(const ColourScales& scales, ColourMeasure measure)
 
 int32_t BandColor(const std::vector<int32_t>& colors, int band, int bandCount)
 {
-    if (bandCount < 2) return colors.front();
-    const double at = RoundHalfEven(static_cast<double>(colors.size() - 1) * band / (bandCount - 1));
-    return colors[static_cast<size_t>(at)];
+    static const std::vector<int32_t> palette = ColourPalette();
+    const std::vector<int32_t>& from = colors.empty() ? palette : colors;
+    if (bandCount < 2) return from.front();
+    const double at = RoundHalfEven(static_cast<double>(from.size() - 1) * band / (bandCount - 1));
+    return from[static_cast<size_t>(at)];
 }
 
 std::string FormatBounds(const std::vector<double>& bounds)

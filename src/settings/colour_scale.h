@@ -46,9 +46,9 @@ ColourScales DefaultColourScales();
 ColourScale& ScaleOf(ColourScales& scales, ColourMeasure measure);
 const ColourScale& ScaleOf(const ColourScales& scales, ColourMeasure measure);
 
-// The colour of band k of n: Colors[m = 1 ? 0 : round((m - 1) k / (n - 1))]
-// of m colours, halves to the even neighbour; with m = n, Colors[k]. Colors
-// holds at least one colour.
+// The colour of band k of n: Colors[n = 1 ? 0 : round((m - 1) k / (n - 1))]
+// of m colours, halves to the even neighbour; with m = n, Colors[k]. No
+// colours are the palette's.
 int32_t BandColor(const std::vector<int32_t>& colors, int band, int bandCount);
 
 // The settings file's BOUNDS and COLORS: each value followed by ";" (the

@@ -199,6 +199,26 @@ TEST(ColourTrack, RoundStepBoundsAndRangeTexts)
     for (const auto& r : ranges) EXPECT_EQ(MeasureRangeText(r.lower, r.upper, r.unit), r.text);
 }
 
+// What no settings file gives but a caller might: no points, a scale without
+// colours whose bounds fall, a climb over a distance next to nothing.
+TEST(ColourTrack, HostileInputsStillColour)
+{
+    EXPECT_TRUE(ColourTrack(Track(), ColourMeasure::Height, {}, Settings()).Runs.empty());
+
+    const MeasureColouring falling = ColourTrack(Walk({}, {135, 135}), ColourMeasure::HeartRate, {{140, 130}, {}}, Settings());
+    EXPECT_EQ(Shape(falling), (Shapes{{0, 1, 0}}));
+    EXPECT_EQ(falling.Bands[2].Color, ColourPalette().back());
+
+    // 10 m up over 1e-160 degrees: a grade near 1e161 %; over 1e-300, a distance of 0 (its square is none).
+    const ColourScale grades = MeasureColourScale(ColourMeasure::Grade, Settings());
+    for (const double apart : {1e-160, 1e-300}) {
+        Track steep = Walk({100, 110}, {});
+        steep.Points[0].Latitude = 0, steep.Points[1].Latitude = apart;
+        const MeasureColouring grade = ColourTrack(steep, ColourMeasure::Grade, grades, Settings());
+        EXPECT_EQ(Shape(grade), (Shapes{{0, 1, apart == 1e-160 ? 6 : kNoDataBand}}));
+    }
+}
+
 TEST(ColourTrack, ImplausibleValuesGiveOneMessage)
 {
     const ColourScale scale = MeasureColourScale(ColourMeasure::HeartRate, Settings());
