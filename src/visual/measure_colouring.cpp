@@ -16,20 +16,18 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr int kMostRoundSteps = 7;
 
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
 // A run's value and the weight it carries when runs merge: the duration of
-// the steps counted, or for grade the distance; always above 0.
+// the steps counted, or for grade the distance; above 0 where the run has a
+// value.
 struct RunValue {
     double Value = 0;
     double Weight = 0;
 };
 
-// An interval run before banding and merging; Weight 0 without a value.
-struct ValuedRun {
-    MeasureRun Run;
-    double Weight = 0;
-};
-
-// The time-weighted mean of a value of the points over each run's steps.
+// The time-weighted mean of a value of the points (kNoValue where a point
+// has none) over each run's steps.
 template <typename ValueAt>
 class StepMean {
 public:
@@ -37,22 +35,25 @@ public:
 
     void Step(int32_t p, double time)
     {
-        const std::optional<double> before = valueAt_(p - 1), after = valueAt_(p);
-        if (!before && !after) return;
-        const double value = before && after ? (*before + *after) / 2 : before ? *before : *after;
+        // A step but the first after a break starts where the step before ended.
+        const double before = p - 1 == last_ ? lastValue_ : valueAt_(p - 1), after = valueAt_(p);
+        last_ = p, lastValue_ = after;
+        const bool hasBefore = !std::isnan(before), hasAfter = !std::isnan(after);
+        if (!hasBefore && !hasAfter) return;
         weight_ += time;
-        sum_ += time * value;
+        sum_ += time * (hasBefore && hasAfter ? (before + after) / 2 : hasBefore ? before : after);
     }
-    std::optional<RunValue> Close(const IntervalRun&)
+    RunValue Close(const IntervalRun&)
     {
-        std::optional<RunValue> value;
-        if (weight_ > 0) value = RunValue{sum_ / weight_, weight_};
+        const RunValue value{weight_ > 0 ? sum_ / weight_ : 0, weight_};
         weight_ = sum_ = 0;
         return value;
     }
 
 private:
     ValueAt valueAt_;
+    int32_t last_ = -1;  // the point of the last step's end, and its value
+    double lastValue_ = 0;
     double weight_ = 0;
     double sum_ = 0;
 };
@@ -62,68 +63,109 @@ public:
     explicit RunGrade(const TrackPoints& points) : points_(points) {}
 
     void Step(int32_t, double) {}
-    std::optional<RunValue> Close(const IntervalRun& run)
+    RunValue Close(const IntervalRun& run) const
     {
         const std::optional<double> first = points_[run.First].Height, last = points_[run.Last].Height;
         if (!first || !last || !IsPlausibleHeight(*first) || !IsPlausibleHeight(*last) || !(run.Distance > 0))
-            return std::nullopt;
+            return {};
         // Plausible heights over a distance above 0 (at least 1E-160 km: its
         // square is a double) give a finite grade.
-        return RunValue{(*last - *first) / (run.Distance * 1000) * 100, run.Distance};
+        return {(*last - *first) / (run.Distance * 1000) * 100, run.Distance};
     }
 
 private:
     const TrackPoints& points_;
 };
 
-template <typename Valuer>
-std::vector<ValuedRun> ValueRuns(const TrackPoints& points, double interval, Valuer valuer)
+template <typename Valuer, typename OnRun>
+void ValueRuns(const TrackPoints& points, double interval, Valuer valuer, OnRun&& onRun)
 {
-    std::vector<ValuedRun> runs;
     CutIntoIntervalRuns(
         points, FitLatitudeScale(points), interval, [&](int32_t p, const Segment& step) { valuer.Step(p, step.Time); },
         [&](const IntervalRun& cut) {
-            const RunValue value = valuer.Close(cut).value_or(RunValue{});
-            runs.push_back({{cut.First, cut.Last, cut.Distance, cut.Duration, value.Value}, value.Weight});
+            const RunValue value = valuer.Close(cut);
+            onRun(MeasureRun{cut.First, cut.Last, cut.Distance, cut.Duration, value.Value}, value.Weight);
         },
         [](double) {});
-    return runs;
 }
 
-std::vector<ValuedRun> ValueRuns(const Track& track, ColourMeasure measure, double interval)
+// Cuts the track into runs and gives each with its value and weight (0 for
+// no value) to onRun(run, weight), in track order.
+template <typename OnRun>
+void ValueRuns(const Track& track, ColourMeasure measure, double interval, OnRun&& onRun)
 {
     const TrackPoints& points = track.Points;
-    if (measure == ColourMeasure::Grade) return ValueRuns(points, interval, RunGrade(points));
+    if (points.empty()) return;
+    if (measure == ColourMeasure::Grade) return ValueRuns(points, interval, RunGrade(points), onRun);
     if (measure == ColourMeasure::Height)
-        return ValueRuns(points, interval, StepMean([&points](int32_t p) -> std::optional<double> {
+        return ValueRuns(points, interval, StepMean([&points](int32_t p) {
                              const std::optional<double>& height = points[p].Height;
-                             if (!height || !IsPlausibleHeight(*height)) return std::nullopt;
-                             return height;
-                         }));
+                             return height && IsPlausibleHeight(*height) ? *height : kNoValue;
+                         }),
+                         onRun);
     const Measure device = *DeviceMeasure(measure);
     const MeasureColumn& column = ColumnOf(track.Measures, device);
-    if (column.empty()) return ValueRuns(points, interval, StepMean([](int32_t) { return std::optional<double>(); }));
-    return ValueRuns(points, interval, StepMean([&column, device](int32_t p) -> std::optional<double> {
-                         const std::optional<float> value = column[p];
-                         if (!value || !IsPlausible(device, *value)) return std::nullopt;
-                         return *value;
-                     }));
+    if (column.empty()) return ValueRuns(points, interval, StepMean([](int32_t) { return kNoValue; }), onRun);
+    ValueRuns(points, interval, StepMean([&column, range = PlausibleRange(device)](int32_t p) {
+                  const std::optional<float> value = column[p];
+                  return value && range.Holds(*value) ? *value : kNoValue;
+              }),
+              onRun);
 }
 
-// How many values the track holds for the measure, and how many of them are implausible.
-void CountValues(const Track& track, ColourMeasure measure, MeasureColouring& colouring)
+// The values a track holds for a measure (its heights for grade): how many,
+// how many of them are implausible, the lowest and highest of the others.
+struct PointValues {
+    int64_t Count = 0;
+    int64_t Implausible = 0;
+    double Low = kInfinity;
+    double High = -kInfinity;
+};
+
+// Not inlined: within the colouring's one function the compiler keeps the
+// loop's sums in memory, which made it the colouring's slowest part.
+template <typename Values, typename ValueOf>
+[[gnu::noinline]] PointValues CountValues(const Values& values, MeasureRange range, ValueOf valueOf)
 {
-    auto count = [&colouring](bool plausible) {
-        ++colouring.Values;
-        if (!plausible) ++colouring.Implausible;
-    };
-    if (const std::optional<Measure> device = DeviceMeasure(measure)) {
-        for (const std::optional<float>& value : ColumnOf(track.Measures, *device))
-            if (value) count(IsPlausible(*device, *value));
-    } else {
-        for (const TrackPoint& point : track.Points)
-            if (point.Height) count(IsPlausibleHeight(*point.Height));
+    int64_t count = 0, implausible = 0;
+    double low = kInfinity, high = -kInfinity;
+    for (const auto& item : values) {
+        const std::optional<double> value = valueOf(item);
+        if (!value) continue;
+        ++count;
+        if (!range.Holds(*value)) {
+            ++implausible;
+            continue;
+        }
+        low = std::min(low, *value);
+        high = std::max(high, *value);
     }
+    return {count, implausible, low, high};
+}
+
+PointValues CountValues(const Track& track, ColourMeasure measure)
+{
+    if (const std::optional<Measure> device = DeviceMeasure(measure))
+        return CountValues(ColumnOf(track.Measures, *device), PlausibleRange(*device),
+                           [](const std::optional<float>& value) { return std::optional<double>(value); });
+    return CountValues(track.Points, kPlausibleHeight, [](const TrackPoint& point) { return point.Height; });
+}
+
+// The bounds of a scale without them: round steps over the track's values,
+// for grade over its runs' grades.
+std::vector<double> TrackBounds(const Track& track, ColourMeasure measure, const PointValues& values,
+                                double interval)
+{
+    double low = values.Low, high = values.High;
+    if (measure == ColourMeasure::Grade) {
+        low = kInfinity, high = -kInfinity;
+        ValueRuns(track, measure, interval, [&](const MeasureRun& run, double weight) {
+            if (weight == 0) return;
+            low = std::min(low, run.Value);
+            high = std::max(high, run.Value);
+        });
+    }
+    return low <= high ? RoundStepBounds(low, high) : RoundStepBounds(0, 0);
 }
 
 std::vector<MeasureBand> MakeBands(const std::vector<double>& bounds, const std::vector<int32_t>& colors,
@@ -139,17 +181,6 @@ std::vector<MeasureBand> MakeBands(const std::vector<double>& bounds, const std:
         band.Name = MeasureRangeText(band.Lower, band.Upper, ColourMeasureUnit(measure));
     }
     return bands;
-}
-
-std::vector<double> TrackBounds(const std::vector<ValuedRun>& runs)
-{
-    double low = kInfinity, high = -kInfinity;
-    for (const ValuedRun& valued : runs) {
-        if (valued.Weight == 0) continue;
-        low = std::min(low, valued.Run.Value);
-        high = std::max(high, valued.Run.Value);
-    }
-    return low <= high ? RoundStepBounds(low, high) : RoundStepBounds(0, 0);
 }
 
 int32_t BandOf(const std::vector<MeasureBand>& bands, double value)
@@ -175,31 +206,32 @@ ColourScale MeasureColourScale(ColourMeasure measure, const Settings& settings)
 MeasureColouring ColourTrack(const Track& track, ColourMeasure measure, const ColourScale& scale,
                              const Settings& settings)
 {
+    const double interval = settings.TIMEINTRVL / 1440;
+    const PointValues values = CountValues(track, measure);
     MeasureColouring colouring;
     colouring.Measure = measure;
-    CountValues(track, measure, colouring);
-    std::vector<ValuedRun> runs;
-    if (!track.Points.empty()) runs = ValueRuns(track, measure, settings.TIMEINTRVL / 1440);
-    colouring.Bands = MakeBands(scale.Bounds.empty() ? TrackBounds(runs) : scale.Bounds, scale.Colors, measure);
+    colouring.Values = values.Count;
+    colouring.Implausible = values.Implausible;
+    colouring.Bands = MakeBands(scale.Bounds.empty() ? TrackBounds(track, measure, values, interval) : scale.Bounds,
+                                scale.Colors, measure);
 
-    std::vector<double> weights;
-    for (ValuedRun& valued : runs) {
-        MeasureRun& run = valued.Run;
-        run.Band = valued.Weight > 0 ? BandOf(colouring.Bands, run.Value) : kNoDataBand;
+    double lastWeight = 0;  // of the last run so far
+    ValueRuns(track, measure, interval, [&](MeasureRun run, double weight) {
+        run.Band = weight > 0 ? BandOf(colouring.Bands, run.Value) : kNoDataBand;
         (run.Band == kNoDataBand ? colouring.NoDataSteps : colouring.Bands[run.Band].StepCount) += run.Last - run.First;
-        if (!colouring.Runs.empty() && colouring.Runs.back().Band == run.Band && colouring.Runs.back().Last == run.First) {
-            MeasureRun& before = colouring.Runs.back();
-            double& weight = weights.back();
-            before.Last = run.Last;
-            before.Distance += run.Distance;
-            before.Duration += run.Duration;
-            if (valued.Weight > 0) before.Value = (before.Value * weight + run.Value * valued.Weight) / (weight + valued.Weight);
-            weight += valued.Weight;
-        } else {
-            colouring.Runs.push_back(run);
-            weights.push_back(valued.Weight);
+        std::vector<MeasureRun>& runs = colouring.Runs;
+        if (runs.empty() || runs.back().Band != run.Band || runs.back().Last != run.First) {
+            runs.push_back(run);
+            lastWeight = weight;
+            return;
         }
-    }
+        MeasureRun& before = runs.back();
+        before.Last = run.Last;
+        before.Distance += run.Distance;
+        before.Duration += run.Duration;
+        if (weight > 0) before.Value = (before.Value * lastWeight + run.Value * weight) / (lastWeight + weight);
+        lastWeight += weight;
+    });
     return colouring;
 }
 

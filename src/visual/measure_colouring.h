@@ -71,8 +71,9 @@ ColourScale MeasureColourScale(ColourMeasure measure, const Settings& settings);
 // A value outside the plausible range (PlausibleRange, kPlausibleHeight) is
 // no value. A run left without a value has no data (kNoDataBand). A run goes
 // into the first band whose Upper is not below its value; without bounds
-// the scale's bands are RoundStepBounds over the lowest and highest value of
-// the runs (0 and 0 when none has one). Then each run merges into the run
+// the scale's bands are RoundStepBounds over the lowest and highest
+// plausible value of the track's points, for grade of its runs (0 and 0
+// where there is none). Then each run merges into the run
 // before when that has the same band (no data being one) and ends at the
 // run's first point: runs never merge across a piece start. A merged run's
 // Value is the one its steps give together.
