@@ -22,7 +22,8 @@ ColouredFile SpeedBandsFile(const Visualisation& visualisation)
     ColouredFile file{BandsTitle(ColourMeasure::Speed), {}};
     for (int k = 0; k < kBandCount; ++k) {
         const SpeedBand& band = visualisation.Bands[k];
-        if (band.StepCount > 0) file.Bands.push_back({k + 1, BandRangeText(band), band.Color, RunsOf(visualisation.Runs, k)});
+        if (band.StepCount > 0)
+            file.Bands.push_back({k + 1, BandRangeText(band), band.Color, RunsOf(visualisation.Runs, k)});
     }
     return file;
 }

@@ -50,8 +50,10 @@ std::string_view ColourMeasureName(ColourMeasure measure)
 
 std::optional<ColourMeasure> ParseColourMeasure(std::string_view text)
 {
-    for (size_t i = 0; i < kColourMeasureCount; ++i)
-        if (SameTextAnyCase(text, ColourMeasureName(static_cast<ColourMeasure>(i)))) return static_cast<ColourMeasure>(i);
+    for (size_t i = 0; i < kColourMeasureCount; ++i) {
+        const auto measure = static_cast<ColourMeasure>(i);
+        if (SameTextAnyCase(text, ColourMeasureName(measure))) return measure;
+    }
     return std::nullopt;
 }
 

@@ -14,9 +14,8 @@ namespace qm {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-constexpr int kMostRoundSteps = 7;
-
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+constexpr int kMostRoundSteps = 7;
 
 // A run's value and the weight it carries when runs merge: the duration of
 // the steps counted, or for grade the distance; above 0 where the run has a
@@ -122,8 +121,8 @@ struct PointValues {
     double High = -kInfinity;
 };
 
-// Not inlined: within the colouring's one function the compiler keeps the
-// loop's sums in memory, which made it the colouring's slowest part.
+// Not inlined: within the colouring's one function the compiler kept the
+// loop's counts and bounds in memory, which made it the slowest part.
 template <typename Values, typename ValueOf>
 [[gnu::noinline]] PointValues CountValues(const Values& values, MeasureRange range, ValueOf valueOf)
 {

@@ -32,7 +32,8 @@ TEST_F(CliTest, ColourByAMeasureWritesGpxOrKmlOnly)
          "quillmarsh-cli: --colour-by grade writes GPX or KML: give --format gpx or kml (the .plt band files are "
          "coloured by speed)" + usage, ""},
         {{"visualise", "x.plt", "--colour-by", "pulse", "--format", "gpx"}, 2,
-         "quillmarsh-cli: --colour-by takes speed, height, grade, heart-rate, cadence, power or temperature" + usage, ""},
+         "quillmarsh-cli: --colour-by takes speed, height, grade, heart-rate, cadence, power or temperature" + usage,
+         ""},
         {{"visualise", "x.plt", "--colour-by", "Height", "--settings", "gpx.ini"}, 0, "", "x_height.gpx"},
         {{"visualise", "x.plt", "--colour-by", "speed", "--format", "kml"}, 0, "", "x_speed.kml"},
         {{"visualise", "ride.gpx", "--colour-by", "heart-rate", "--format", "kml", "--lang", "en"}, 0,

@@ -153,8 +153,8 @@ TEST(ColourTrack, ScalesOfTheSettingsAndOfTheTrack)
               (std::vector<double>{20, 40, 60, 80, 100, 120}));
 
     // The default heart rate zones: five colours spread over the palette.
-    const MeasureColouring zones =
-        ColourTrack(Walk({}, {135, 135}), ColourMeasure::HeartRate, MeasureColourScale(ColourMeasure::HeartRate, Settings()), Settings());
+    const MeasureColouring zones = ColourTrack(Walk({}, {135, 135}), ColourMeasure::HeartRate,
+                                               MeasureColourScale(ColourMeasure::HeartRate, Settings()), Settings());
     std::vector<std::string> names;
     std::vector<int32_t> colors;
     for (const MeasureBand& band : zones.Bands) names.push_back(band.Name), colors.push_back(band.Color);
@@ -205,7 +205,8 @@ TEST(ColourTrack, HostileInputsStillColour)
 {
     EXPECT_TRUE(ColourTrack(Track(), ColourMeasure::Height, {}, Settings()).Runs.empty());
 
-    const MeasureColouring falling = ColourTrack(Walk({}, {135, 135}), ColourMeasure::HeartRate, {{140, 130}, {}}, Settings());
+    const MeasureColouring falling =
+        ColourTrack(Walk({}, {135, 135}), ColourMeasure::HeartRate, {{140, 130}, {}}, Settings());
     EXPECT_EQ(Shape(falling), (Shapes{{0, 1, 0}}));
     EXPECT_EQ(falling.Bands[2].Color, ColourPalette().back());
 

@@ -80,7 +80,8 @@ TEST(WrittenFilesTest, EveryGpxAndKmlFileIsValidAndReadsBack)
         // Coloured by speed, and by heart rate where the track has one, else
         // by grade (with its runs of no data where heights are missing).
         const bool beats = !ColumnOf(LoadTrack(track).Track.value_or(Track()).Measures, Measure::HeartRate).empty();
-        for (const ColourMeasure measure : {ColourMeasure::Speed, beats ? ColourMeasure::HeartRate : ColourMeasure::Grade})
+        const ColourMeasure other = beats ? ColourMeasure::HeartRate : ColourMeasure::Grade;
+        for (const ColourMeasure measure : {ColourMeasure::Speed, other})
             for (const auto& [format, name] : kFormats) {
                 SCOPED_TRACE(track + " as " + name + " by " + std::string(ColourMeasureName(measure)));
                 test::TempDir dir;
