@@ -37,7 +37,7 @@ TEST_F(CliTest, ColourByAMeasureWritesGpxOrKmlOnly)
         {{"visualise", "x.plt", "--colour-by", "Height", "--settings", "gpx.ini"}, 0, "", "x_height.gpx"},
         {{"visualise", "x.plt", "--colour-by", "speed", "--format", "kml"}, 0, "", "x_speed.kml"},
         {{"visualise", "ride.gpx", "--colour-by", "heart-rate", "--format", "kml", "--lang", "en"}, 0,
-         "ride.gpx: Values of heart-rate outside the plausible range (25–250 bpm) left out: 1 of 2.\n",
+         "ride.gpx: Values of heart-rate outside the plausible range (25 to 250 bpm) left out: 1 of 2.\n",
          "ride_heart-rate.kml"},
     };
     for (const auto& c : cases) {

@@ -225,12 +225,12 @@ TEST(ColourTrack, ImplausibleValuesGiveOneMessage)
     const ColourScale scale = MeasureColourScale(ColourMeasure::HeartRate, Settings());
     MeasureColouring colouring = ColourTrack(Walk({}, {300, 135, 0, 135}), ColourMeasure::HeartRate, scale, Settings());
     EXPECT_EQ(ImplausibleValuesMessage(colouring),
-              "Значения измерения heart-rate вне правдоподобных пределов (25–250 bpm) не учтены: 2 из 4.");
+              "Значения измерения heart-rate вне правдоподобных пределов (от 25 до 250 bpm) не учтены: 2 из 4.");
     colouring = ColourTrack(Walk({100, 25000}, {}), ColourMeasure::Grade, scale, Settings());
     EXPECT_EQ(MessageText(Language::English, MessageId::ImplausibleValues, {"height", "-1000", "20000", "m", "1", "2"}),
-              "Values of height outside the plausible range (-1000–20000 m) left out: 1 of 2.");
+              "Values of height outside the plausible range (-1000 to 20000 m) left out: 1 of 2.");
     EXPECT_EQ(ImplausibleValuesMessage(colouring),
-              "Значения измерения height вне правдоподобных пределов (-1000–20000 m) не учтены: 1 из 2.");
+              "Значения измерения height вне правдоподобных пределов (от -1000 до 20000 m) не учтены: 1 из 2.");
     EXPECT_EQ(ImplausibleValuesMessage(ColourTrack(Walk({}, {135, 135}), ColourMeasure::HeartRate, scale, Settings())),
               std::nullopt);
 }
