@@ -38,8 +38,9 @@ VisualisationFiles PlanVisualisationFiles(OutputFormat format, const std::string
 
 // Writes the visualisation into the planned files: the OziExplorer band and
 // stop files (with the header and break codes of plt when the track came from
-// a .plt), or one GPX or KML file (see each format's writer) of the speed
-// bands, or with a colouring of its bands, and the visualisation's stops.
+// a .plt; they take no colouring), or one GPX or KML file (see each format's
+// writer) of the speed bands, or with a colouring of its bands, and the
+// visualisation's stops.
 // Each path is added to `written` once its file is complete; an Error ends
 // the writing with the files before it in place.
 void WriteVisualisation(OutputFormat format, const VisualisationFiles& files, const Track& track,
