@@ -1,7 +1,7 @@
 // The whole way of a track file through the program: visualisation into a
-// directory, statistics, and the report in both formats, saved. Each input
-// goes through with the default settings, once more as GPX, and with extreme
-// settings as KML.
+// directory, the colouring by every other measure, statistics, and the report
+// in both formats, saved. Each input goes through with the default settings,
+// once more as GPX, and with extreme settings as KML.
 #include "fuzz_support.h"
 
 #include "commands/statistics.h"
@@ -57,6 +57,22 @@ void CheckReport(const Report& report, ReportFormat format)
         QM_FUZZ_CHECK(CharacterCount(report.Lines[i]) == CharacterCount(report.Lines[1]));
 }
 
+// The runs follow the track, their steps are those the bands and no data
+// count, and no band is outside the scale.
+void CheckColouring(const MeasureColouring& colouring)
+{
+    QM_FUZZ_CHECK(colouring.Implausible <= colouring.Values);
+    int64_t steps = 0, counted = colouring.NoDataSteps;
+    for (const MeasureBand& band : colouring.Bands) counted += band.StepCount;
+    for (size_t k = 0; k < colouring.Runs.size(); ++k) {
+        const MeasureRun& run = colouring.Runs[k];
+        QM_FUZZ_CHECK(run.First < run.Last && (k == 0 || colouring.Runs[k - 1].Last <= run.First));
+        QM_FUZZ_CHECK(run.Band >= kNoDataBand && run.Band < static_cast<int32_t>(colouring.Bands.size()));
+        steps += run.Last - run.First;
+    }
+    QM_FUZZ_CHECK(steps == counted);
+}
+
 void RunPipeline(const std::string& track, const std::string& out, const Settings& settings)
 {
     NullSink sink;
@@ -71,6 +87,11 @@ void RunPipeline(const std::string& track, const std::string& out, const Setting
     if (visualised.Processed) QM_FUZZ_CHECK(visualised.FilesWritten.back() == last);
     for (const std::string& written : visualised.FilesWritten) QM_FUZZ_CHECK(FileExists(written));
     ExpectNoTemporaryFiles(out);
+    if (visualised.Computed)
+        for (size_t m = 1; m < kColourMeasureCount; ++m) {
+            const auto measure = static_cast<ColourMeasure>(m);
+            CheckColouring(ColourTrack(visualised.Track, measure, MeasureColourScale(measure, settings), settings));
+        }
 
     std::optional<StatTable> table = TrackStatistics(track, settings, sink);
     if (!table) return;

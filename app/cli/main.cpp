@@ -31,12 +31,17 @@ constexpr std::array<Command, 3> kCommands = {{
      SettingsCommand},
     {"visualise",
      "visualise TRACK... [--trip NAME] [--out DIR]\n"
-     "          [--format plt|gpx|kml] [--settings FILE] [--lang ru|en]\n"
+     "          [--format plt|gpx|kml] [--colour-by MEASURE] [--settings FILE]\n"
+     "          [--lang ru|en]\n"
      "      Write the speed band track files and the stop waypoint file of each\n"
      "      track into DIR (the current directory without it; created if missing),\n"
      "      or with gpx or kml one file TRACK_speed.gpx or TRACK_speed.kml (by\n"
-     "      default the format OUTFORMAT of the settings). A track is an\n"
-     "      OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ file.\n"
+     "      default the format OUTFORMAT of the settings). With --colour-by the\n"
+     "      GPX or KML file has a track per band of that MEASURE instead, and a\n"
+     "      \"no data\" track, named after it (TRACK_heart-rate.gpx): speed (the\n"
+     "      default), height, grade, heart-rate, cadence, power or temperature,\n"
+     "      with the scales of the settings; the .plt files take speed only. A\n"
+     "      track is an OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ file.\n"
      "      Settings from FILE, else Quillmarsh.ini in the current directory.\n",
      VisualiseCommand},
     {"stats",

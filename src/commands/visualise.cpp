@@ -38,10 +38,11 @@ std::optional<std::string> Refusal(const VisualisationFiles& files, const SpeedB
     return VisualisationClash(files, bands);
 }
 
-// Reads the track and computes its runs and stops; gives the .plt details
-// the writers keep when the track came from a .plt.
+// Reads the track and computes its runs and stops, and its colouring by a
+// measure other than speed; gives the .plt details the writers keep when the
+// track came from a .plt.
 std::optional<PltDetails> ReadAndCompute(const TrackFiles& track, const BandBoxes& boxes, const Settings& settings,
-                                         MessageSink& sink, VisualiseResult& result)
+                                         ColourMeasure colourBy, MessageSink& sink, VisualiseResult& result)
 {
     TripReading reading = LoadTrip(track.Paths);
     ShowTripMessages(reading, sink);
@@ -50,6 +51,11 @@ std::optional<PltDetails> ReadAndCompute(const TrackFiles& track, const BandBoxe
     result.Files = std::move(reading.Files);
     result.PointFiles = std::move(reading.PointFiles);
     result.Visualisation = Visualise(result.Track.Points, boxes, settings);
+    if (colourBy != ColourMeasure::Speed) {
+        result.Colouring = ColourTrack(result.Track, colourBy, MeasureColourScale(colourBy, settings), settings);
+        if (std::optional<std::string> message = ImplausibleValuesMessage(*result.Colouring))
+            sink.ShowMessage(*message);
+    }
     result.Computed = true;
     return std::move(reading.Plt);
 }
@@ -57,7 +63,7 @@ std::optional<PltDetails> ReadAndCompute(const TrackFiles& track, const BandBoxe
 }  // namespace
 
 VisualiseResult ComputeVisualisation(const TrackFiles& track, const BandBoxes& boxes, const Settings& settings,
-                                     MessageSink& sink)
+                                     MessageSink& sink, ColourMeasure colourBy)
 {
     VisualiseResult result;
     const SpeedBands bands = MakeSpeedBands(boxes);
@@ -65,16 +71,16 @@ VisualiseResult ComputeVisualisation(const TrackFiles& track, const BandBoxes& b
         sink.ShowMessage(*refusal);
         return result;
     }
-    ReadAndCompute(track, boxes, settings, sink, result);
+    ReadAndCompute(track, boxes, settings, colourBy, sink, result);
     return result;
 }
 
 VisualiseResult VisualiseTrack(const TrackFiles& track, const std::string& outputDir, const BandBoxes& boxes,
-                               const Settings& settings, MessageSink& sink)
+                               const Settings& settings, MessageSink& sink, ColourMeasure colourBy)
 {
     VisualiseResult result;
     const SpeedBands bands = MakeSpeedBands(boxes);
-    const VisualisationFiles files = PlanVisualisationFiles(settings.OUTFORMAT, outputDir, track.Name, bands);
+    const VisualisationFiles files = PlanVisualisationFiles(settings.OUTFORMAT, outputDir, track.Name, bands, colourBy);
     if (auto refusal = Refusal(files, bands, settings); refusal || (refusal = TrackReplaced(files, track))) {
         sink.ShowMessage(*refusal);
         return result;
@@ -84,11 +90,11 @@ VisualiseResult VisualiseTrack(const TrackFiles& track, const std::string& outpu
         sink.ShowMessage(MessageText(MessageId::DirectoryNotCreated, {outputDir, SystemErrorText(errno)}));
         return result;
     }
-    const std::optional<PltDetails> plt = ReadAndCompute(track, boxes, settings, sink, result);
+    const std::optional<PltDetails> plt = ReadAndCompute(track, boxes, settings, colourBy, sink, result);
     if (!result.Computed) return result;
     try {
-        WriteVisualisation(settings.OUTFORMAT, files, result.Track, plt, result.Visualisation, LineWidth(settings),
-                           result.FilesWritten);
+        WriteVisualisation(settings.OUTFORMAT, files, result.Track, plt, result.Visualisation, result.Colouring,
+                           LineWidth(settings), result.FilesWritten);
         result.Processed = true;
     } catch (const Error& error) {
         result.Error = error;

@@ -6,6 +6,7 @@
 #include "settings/track_files.h"
 #include "formats/trip_reader.h"
 #include "track/track.h"
+#include "visual/measure_colouring.h"
 #include "visual/speed_bands.h"
 #include "visual/visualisation.h"
 
@@ -28,6 +29,9 @@ struct VisualiseResult {
     // could not be used).
     qm::Track Track;
     qm::Visualisation Visualisation;
+    // Coloured by a measure other than speed: its colouring (the
+    // visualisation then gives the stops).
+    std::optional<MeasureColouring> Colouring;
     // The files the track was read from, with what reading each told of the
     // track it gave (TripWarnings), and the file of each point (empty for
     // one file).
@@ -46,14 +50,18 @@ struct VisualiseResult {
 // the user must read while it works (an interval of 0 or less, a refused
 // scale, a directory that cannot be created, the reader's messages and
 // errors); the error that ends the writing and the success are in the
-// result, for the caller to show after the command.
+// result, for the caller to show after the command. Coloured by a measure
+// other than speed (the settings' scale of it, MeasureColourScale), the
+// command writes the one GPX or KML file of the measure's bands (OUTFORMAT
+// must not be plt) and shows ImplausibleValuesMessage when there is one.
 VisualiseResult VisualiseTrack(const TrackFiles& track, const std::string& outputDir, const BandBoxes& boxes,
-                               const Settings& settings, MessageSink& sink);
+                               const Settings& settings, MessageSink& sink,
+                               ColourMeasure colourBy = ColourMeasure::Speed);
 
 // The visualisation command up to its files, for a view that draws what they
 // would hold: the same checks, the same reading and the same computation,
 // no directory made and no file written.
 VisualiseResult ComputeVisualisation(const TrackFiles& track, const BandBoxes& boxes, const Settings& settings,
-                                     MessageSink& sink);
+                                     MessageSink& sink, ColourMeasure colourBy = ColourMeasure::Speed);
 
 }  // namespace qm

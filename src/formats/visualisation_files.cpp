@@ -18,15 +18,17 @@ std::vector<std::string> VisualisationFiles::All() const
 }
 
 VisualisationFiles PlanVisualisationFiles(OutputFormat format, const std::string& outputDir,
-                                          const std::string& trackPath, const SpeedBands& bands)
+                                          const std::string& trackPath, const SpeedBands& bands,
+                                          ColourMeasure measure)
 {
+    const std::string measured = "_" + std::string(ColourMeasureName(measure));
     VisualisationFiles files;
     switch (format) {
         case OutputFormat::Gpx:
-            files.LastFile = OutputPath(outputDir, trackPath, kGpxFileSuffix);
+            files.LastFile = OutputPath(outputDir, trackPath, measured + ".gpx");
             break;
         case OutputFormat::Kml:
-            files.LastFile = OutputPath(outputDir, trackPath, kKmlFileSuffix);
+            files.LastFile = OutputPath(outputDir, trackPath, measured + ".kml");
             break;
         case OutputFormat::Plt:
             for (const SpeedBand& band : bands) files.BandFiles.push_back(OutputPath(outputDir, trackPath, BandFileSuffix(band)));
@@ -38,17 +40,16 @@ VisualisationFiles PlanVisualisationFiles(OutputFormat format, const std::string
 
 void WriteVisualisation(OutputFormat format, const VisualisationFiles& files, const Track& track,
                         const std::optional<PltDetails>& plt, const Visualisation& visualisation,
-                        int32_t trackWidth, std::vector<std::string>& written)
+                        const std::optional<MeasureColouring>& colouring, int32_t trackWidth,
+                        std::vector<std::string>& written)
 {
-    switch (format) {
-        case OutputFormat::Plt:
-            return WriteOziVisualisation(files.BandFiles, files.LastFile, track, plt ? *plt : UsualPltDetails(),
-                                         visualisation, trackWidth, written);
-        case OutputFormat::Gpx:
-            return WriteGpxVisualisation(files.LastFile, track, visualisation, trackWidth, written);
-        case OutputFormat::Kml:
-            return WriteKmlVisualisation(files.LastFile, track, visualisation, trackWidth, written);
-    }
+    if (format == OutputFormat::Plt)
+        return WriteOziVisualisation(files.BandFiles, files.LastFile, track, plt ? *plt : UsualPltDetails(),
+                                     visualisation, trackWidth, written);
+    const ColouredFile bands = colouring ? MeasureBandsFile(*colouring) : SpeedBandsFile(visualisation);
+    if (format == OutputFormat::Gpx)
+        return WriteGpxVisualisation(files.LastFile, track, bands, visualisation.Stops, trackWidth, written);
+    WriteKmlVisualisation(files.LastFile, track, bands, visualisation.Stops, trackWidth, written);
 }
 
 std::optional<std::string> VisualisationClash(const VisualisationFiles& files, const SpeedBands& bands)

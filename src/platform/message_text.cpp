@@ -173,6 +173,12 @@ constexpr auto kWordings = std::to_array<Wording>({
      "a picture is written as PNG or JPEG: the file's name must end in .png, .jpg or .jpeg"},
     {JpegUnavailable, "JPEG здесь записать нельзя: у Qt нет модуля JPEG; сохраните рисунок в файл .png",
      "JPEG cannot be written here: Qt has no JPEG plugin; save the picture as .png"},
+    {ColourBoundsWrong, "Границы полос шкалы: не больше %1 возрастающих чисел от -%2 до %2.",
+     "The bounds of a scale's bands: at most %1 rising numbers from -%2 to %2."},
+    {ColourColorsWrong, "Цвета полос шкалы: от 1 до %1 целых чисел от 0 до 16777215.",
+     "The colours of a scale's bands: 1 to %1 whole numbers from 0 to 16777215."},
+    {ImplausibleValues, "Значения измерения %1 вне правдоподобных пределов (от %2 до %3 %4) не учтены: %5 из %6.",
+     "Values of %1 outside the plausible range (%2 to %3 %4) left out: %5 of %6."},
     {TrackProcessed, "трек обработан", "track processed"},
 });
 

@@ -122,6 +122,9 @@ enum class MessageId {
     MeasureMissing,        // %1 measure
     PictureNameUnknown,
     JpegUnavailable,
+    ColourBoundsWrong,     // %1 most bounds, %2 their largest size
+    ColourColorsWrong,     // %1 most colours
+    ImplausibleValues,     // %1 measure, %2 low, %3 high, %4 unit, %5 left out, %6 of
     TrackProcessed,
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/language.h"
+#include "settings/colour_scale.h"
 #include "settings/output_format.h"
 #include "settings/profile_choice.h"
 #include "settings/recent_tracks.h"
@@ -56,6 +57,13 @@ struct Settings {
     // The profile's axis and the measure it draws, as the user last chose them.
     ProfileAxisChoice PROFILEAXIS = ProfileAxisChoice::Automatic;
     std::optional<Measure> PROFILEMEASURE;
+
+    // The scales to colour a track by a measure other than speed, each in a
+    // section of its own (HEIGHT, GRADE, HEARTRATE, CADENCE, POWER,
+    // TEMPERATURE).
+    qm::ColourScales ColourScales = DefaultColourScales();
+    double MAXHR = 190;  // beats/min, HEARTRATE: its bounds are percentages of it
+    double FTP = 200;    // W, POWER: its bounds are percentages of it
 
     // INTERFACE
     Language LANGUAGE = Language::Russian;

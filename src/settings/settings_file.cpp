@@ -46,9 +46,10 @@ std::string ReadSettingsText(const std::string& path)
 
 // One key of the settings file: where it stands, how it is read over the
 // settings and how its value is written. Read is empty for a key that is
-// only written. A key that few files need (one of a list, a trip's name) is
-// written empty only where the file has it already, so that a short list
-// adds no empty lines and older files are written as they were.
+// only written. A key that few files need (one of a list, a trip's name, a
+// colour scale's) is written only where the file has it already or its value
+// is not the default (empty for a list and a trip's name), so that a short
+// list adds no empty lines and older files are written as they were.
 struct SettingsKey {
     std::string Section;
     std::string_view Name;
@@ -56,6 +57,17 @@ struct SettingsKey {
     std::function<std::string(const Settings&, const FilesSettings&)> Text;
     bool Optional = false;
 };
+
+// Runs read, giving an Error it throws the key's line.
+template <typename Read>
+void ReadAtLine(const IniFile& ini, const SettingsKey& key, Read read)
+{
+    try {
+        read();
+    } catch (const Error& error) {
+        throw Error(error.what(), ini.KeyLine(key.Section, key.Name));
+    }
+}
 
 // The values read and written the same way for every key of a type.
 double ReadValue(const IniFile& ini, const SettingsKey& k, double fallback)
@@ -177,6 +189,19 @@ SettingsKey Delimiter(std::string_view name, std::string Settings::*field)
             [field](const Settings& s, const FilesSettings&) { return s.*field; }};
 }
 
+// An optional key of a number of which the heart rate's or the power's bounds
+// are percentages: a value that is no number from 1 to 10000 gives the default.
+SettingsKey PercentBase(std::string section, std::string_view name, double Settings::*field)
+{
+    return {std::move(section), name,
+            [field](const IniFile& ini, const SettingsKey& k, Settings& s, FilesSettings&) {
+                const double fallback = Settings().*field;
+                const double value = ReadValue(ini, k, fallback);
+                s.*field = value >= 1 && value <= 10000 ? value : fallback;
+            },
+            [field](const Settings& s, const FilesSettings&) { return ValueText(s.*field); }, true};
+}
+
 // TRACK1 to TRACK10 of [RECENT], the newest first. What else the section holds
 // is not read.
 void AddRecentTrackKeys(std::vector<SettingsKey>& keys)
@@ -194,6 +219,42 @@ void AddRecentTrackKeys(std::vector<SettingsKey>& keys)
                             return n < paths.size() ? paths[n] : std::string();
                         },
                         true});
+}
+
+// The keys of the colour scales, each measure's in a section of its own:
+// MAXHR or FTP where the bounds are percentages of it, BOUNDS and COLORS.
+void AddColourScaleKeys(std::vector<SettingsKey>& keys)
+{
+    static constexpr std::array<std::string_view, kColourMeasureCount - 1> kSections = {
+        "HEIGHT", "GRADE", "HEARTRATE", "CADENCE", "POWER", "TEMPERATURE"};
+    for (size_t n = 0; n < kSections.size(); ++n) {
+        const auto measure = static_cast<ColourMeasure>(n + 1);
+        const std::string section(kSections[n]);
+        if (measure == ColourMeasure::HeartRate) keys.push_back(PercentBase(section, "MAXHR", &Settings::MAXHR));
+        if (measure == ColourMeasure::Power) keys.push_back(PercentBase(section, "FTP", &Settings::FTP));
+        keys.push_back({section, "BOUNDS",
+                        [measure](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
+                            const std::string fallback = FormatBounds(ScaleOf(DefaultColourScales(), measure).Bounds);
+                            ReadAtLine(ini, key, [&] {
+                                ScaleOf(s.ColourScales, measure).Bounds = ParseBounds(ReadValue(ini, key, fallback));
+                            });
+                        },
+                        [measure](const Settings& s, const FilesSettings&) {
+                            return FormatBounds(ScaleOf(s.ColourScales, measure).Bounds);
+                        },
+                        true});
+        keys.push_back({section, "COLORS",
+                        [measure](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
+                            const std::string fallback = FormatColors(ScaleOf(DefaultColourScales(), measure).Colors);
+                            ReadAtLine(ini, key, [&] {
+                                ScaleOf(s.ColourScales, measure).Colors = ParseColors(ReadValue(ini, key, fallback));
+                            });
+                        },
+                        [measure](const Settings& s, const FilesSettings&) {
+                            return FormatColors(ScaleOf(s.ColourScales, measure).Colors);
+                        },
+                        true});
+    }
 }
 
 SettingsKey Written(std::string section, std::string_view name, std::string value)
@@ -232,12 +293,10 @@ const std::vector<SettingsKey>& SettingsKeys()
                          [n](const Settings& s, const FilesSettings&) { return s.Scales[n].Name; }});
             k.push_back({ScaleSection(n), "SCALEDATA",
                          [n](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
-                             try {
+                             ReadAtLine(ini, key, [&] {
                                  ParseScaleData(ReadValue(ini, key, FormatScaleData(DefaultBands())),
                                                 s.Scales[n].Categories);
-                             } catch (const Error& error) {
-                                 throw Error(error.what(), ini.KeyLine(key.Section, key.Name));
-                             }
+                             });
                          },
                          [n](const Settings& s, const FilesSettings&) {
                              return FormatScaleData(s.Scales[n].Categories);
@@ -268,6 +327,7 @@ const std::vector<SettingsKey>& SettingsKeys()
                  Field("INTERFACE", "LANGUAGE", &Settings::LANGUAGE),
              })
             k.push_back(std::move(key));
+        AddColourScaleKeys(k);
         AddRecentTrackKeys(k);
         return k;
     }();
@@ -374,9 +434,12 @@ LoadedSettings LoadSettings(const std::string& path, Settings& settings)
 
 void WriteSettings(IniFile& ini, const Settings& settings, const FilesSettings& files)
 {
+    const Settings defaults;
+    const FilesSettings defaultFiles;
     for (const SettingsKey& key : SettingsKeys()) {
         const std::string text = key.Text(settings, files);
-        if (key.Optional && text.empty() && ini.KeyLine(key.Section, key.Name) == 0) continue;
+        if (key.Optional && ini.KeyLine(key.Section, key.Name) == 0 && text == key.Text(defaults, defaultFiles))
+            continue;
         ini.WriteString(key.Section, key.Name, text);
     }
 }

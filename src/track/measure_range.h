@@ -12,6 +12,8 @@ namespace qm {
 struct MeasureRange {
     double Low = 0;
     double High = 0;
+
+    constexpr bool Holds(double value) const { return value >= Low && value <= High; }
 };
 
 inline constexpr MeasureRange PlausibleRange(Measure measure)
@@ -25,10 +27,14 @@ inline constexpr MeasureRange PlausibleRange(Measure measure)
     return kRanges[static_cast<size_t>(measure)];
 }
 
-inline constexpr bool IsPlausible(Measure measure, double value)
-{
-    const MeasureRange range = PlausibleRange(measure);
-    return value >= range.Low && value <= range.High;
-}
+inline constexpr bool IsPlausible(Measure measure, double value) { return PlausibleRange(measure).Holds(value); }
+
+// The heights a track really has, metres: from below the shore of the Dead
+// Sea (-430 m) with room for a receiver's error to above where aircraft
+// other than record gliders and balloons fly. A height outside is a fault
+// like a measure's.
+inline constexpr MeasureRange kPlausibleHeight = {-1000, 20000};
+
+inline constexpr bool IsPlausibleHeight(double metres) { return kPlausibleHeight.Holds(metres); }
 
 }  // namespace qm

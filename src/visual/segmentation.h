@@ -21,13 +21,13 @@ struct SpeedRun {
     int32_t Band = 0;
 };
 
-// The one pass over the track: cuts it into runs, each closing as soon as its
-// time reaches interval (days), before a break point or at the last point;
+// The one pass over the track: cuts it into runs (CutIntoIntervalRuns),
 // gives each run its band, adds its steps to the band's StepCount and merges
 // it into the run before when that has the same band and the point after it
-// is no break point (the track's last run counts as followed by none). Every
-// step goes to the stop detector's step rule, every jump over a break point to
-// its break rule. A point after the first that starts a piece is a break.
+// is no break point (the track's last run counts as followed by none), even
+// when a break lies between the two. Every step goes to the stop detector's
+// step rule, every jump over a break point to its break rule. A point after
+// the first that starts a piece is a break.
 std::vector<SpeedRun> SegmentTrack(const TrackPoints& points, const ScaleCoefficients& scale, double interval,
                                    SpeedBands& bands, StopDetector& stops);
 

@@ -121,6 +121,9 @@ const std::vector<RealTrack> kTracks = {
     {"GPSBabel-gpsbabel-reference-basecamp.gpx", "",
      "В треке нет данных о времени: ни у одной из 2 точек файла tracks/GPSBabel-gpsbabel-reference-basecamp.gpx "
      "нет отметки <time>.\n"},
+    // 45 points of a ride with heart rate and temperature, one a second:
+    // GPSBabel's GPX of a cut of wahoo-element-bolt.fit.
+    {"gpsbabel-derived-reference-track-wahoo-element-bolt-cut.gpx", "wahoo-cut", ""},
     // FIT: 64 records of a GPSBabel-written file, altitude without enhanced_altitude.
     {"GPSBabel-gpsbabel-reference-track-fitwrite-track.fit", "fitwrite-fit", ""},
     // TCX with heart rate, cadence and power; a KML track of 23 points, 4 of
@@ -212,6 +215,16 @@ std::vector<GoldenCase> Cases()
                              {"visualise", "tracks/" + track, "--out", "{out}", "--format", format, "--settings",
                               "{settings}"},
                              0, "tracks/" + track + ": трек обработан\n", ""});
+    // The ride coloured by measures in runs of 4.5 s: two heart rate zones,
+    // two bands of grade, no power at all.
+    for (const auto& [measure, format] : {std::pair<std::string, std::string>{"heart-rate", "gpx"},
+                                          {"heart-rate", "kml"}, {"grade", "kml"}, {"power", "kml"}}) {
+        const std::string track = "tracks/gpsbabel-derived-reference-track-wahoo-element-bolt-cut.gpx";
+        cases.push_back({"wahoo-cut/visualise-" + measure + "-" + format,
+                         {"visualise", track, "--out", "{out}", "--format", format, "--colour-by", measure,
+                          "--settings", "golden/colour.ini"},
+                         0, track + ": трек обработан\n", ""});
+    }
     return cases;
 }
 

@@ -350,5 +350,71 @@ TEST_F(SettingsFileTest, RecentTracksInASectionOfTheirOwn)
                     "TRACK4=", "TRACK5=", "TRACK6="}));
 }
 
+// The colour scales in sections of their own, written only once they differ
+// from the defaults or the file has them: a file without them is written
+// back as it was but for what changed.
+TEST_F(SettingsFileTest, ColourScalesInSectionsOfTheirOwn)
+{
+    std::string existing = kDefaultFile;
+    existing.replace(existing.find("TIMEINTRVL=2"), 12, "TIMEINTRVL=9");
+    ASSERT_TRUE(Load(existing));
+    settings.SettingsChanged = true;
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(FileText(), existing);
+    settings.TIMEINTRVL = 2;
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(FileText(), kDefaultFile);
+
+    ScaleOf(settings.ColourScales, ColourMeasure::Grade).Colors = {255, 65280};
+    settings.MAXHR = 180.5;
+    ScaleOf(settings.ColourScales, ColourMeasure::Temperature).Bounds = {};
+    ASSERT_TRUE(Save());
+    EXPECT_EQ(FileText(), kDefaultFile + CrLf({"", "[GRADE]", "COLORS=255;65280;", "", "[HEARTRATE]", "MAXHR=180.5", "",
+                                        "[TEMPERATURE]", "BOUNDS="}));
+    Settings again;
+    LoadSettings(dir.File("Quillmarsh.ini"), again);
+    EXPECT_EQ(Saved(again), Saved(settings));
+    // Back at the defaults, the keys the file has stay.
+    settings = Settings(), settings.SettingsChanged = true;
+    ASSERT_TRUE(Save());
+    EXPECT_NE(FileText().find("MAXHR=190\r\n"), std::string::npos);
+
+    const struct {
+        std::string text;
+        std::function<void(Settings&)> change;  // what the file gives
+        std::string error;                      // or the error that stops the load, at line 2
+    } cases[] = {
+        {"[POWER]\nFTP=250.5\nBOUNDS=50;100\nCOLORS=1;2;3", [](Settings& s) {
+             s.FTP = 250.5, ScaleOf(s.ColourScales, ColourMeasure::Power) = {{50, 100}, {1, 2, 3}};
+         }, ""},
+        {"[HEARTRATE]\nMAXHR=abc", [](Settings&) {}, ""},
+        {"[HEARTRATE]\nMAXHR=0", [](Settings&) {}, ""},
+        {"[HEIGHT]\nBOUNDS=200;100", nullptr, "Границы полос шкалы: не больше 31 возрастающих чисел от -1000000 до 1000000."},
+        {"[GRADE]\nBOUNDS=1;1", nullptr, "Границы полос шкалы: не больше 31 возрастающих чисел от -1000000 до 1000000."},
+        {"[GRADE]\nBOUNDS=1;;2", nullptr, "'' is not a valid floating point value"},
+        {"[CADENCE]\nBOUNDS=1e7", nullptr, "Границы полос шкалы: не больше 31 возрастающих чисел от -1000000 до 1000000."},
+        {"[CADENCE]\nBOUNDS=20;x;", nullptr, "'x' is not a valid floating point value"},
+        {"[CADENCE]\nCOLORS=", nullptr, "Цвета полос шкалы: от 1 до 32 целых чисел от 0 до 16777215."},
+        {"[CADENCE]\nCOLORS=16777216", nullptr, "Цвета полос шкалы: от 1 до 32 целых чисел от 0 до 16777215."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(Load(c.text), c.error.empty());
+        if (c.error.empty()) {
+            Settings expected;
+            c.change(expected);
+            EXPECT_EQ(Saved(settings), Saved(expected));
+        } else {
+            EXPECT_EQ(loaded.Error->what(), c.error);
+            EXPECT_EQ(loaded.Error->Line(), 2);
+        }
+    }
+    std::string many = "[TEMPERATURE]\nBOUNDS=";
+    for (int bound = 1; bound <= 32; ++bound) many += std::to_string(bound) + ";";
+    EXPECT_FALSE(Load(many));
+    EXPECT_TRUE(Load(many.substr(0, many.rfind("32;"))));
+    EXPECT_EQ(ScaleOf(settings.ColourScales, ColourMeasure::Temperature).Bounds.size(), 31u);
+}
+
 }  // namespace
 }  // namespace qm

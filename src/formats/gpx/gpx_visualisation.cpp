@@ -13,9 +13,9 @@
 namespace qm {
 namespace {
 
-std::string TrackStart(const SpeedBand& band, int32_t trackWidth)
+std::string TrackStart(const FileBand& band, int32_t trackWidth)
 {
-    return "<trk>" + XmlElement("name", BandRangeText(band)) +
+    return "<trk>" + XmlElement("name", band.Name) +
            "<extensions><gpx_style:line><gpx_style:color>" + RgbHex(band.Color) +
            "</gpx_style:color><gpx_style:width>" + IntToText(trackWidth) +
            "</gpx_style:width></gpx_style:line></extensions>" + std::string(kLineEnd);
@@ -56,14 +56,13 @@ std::string MeasureExtensions(const Track& track, size_t point)
     return measured.empty() ? measured : "<extensions>" + measured + "</extensions>";
 }
 
-void WriteBand(AtomicFileWriter& file, const Track& track, const std::vector<SpeedRun>& runs, int band)
+void WriteBand(AtomicFileWriter& file, const Track& track, const FileBand& band)
 {
     const bool measures = HasMeasures(track);
-    for (const SpeedRun& run : runs) {
-        if (run.Band != band) continue;
+    for (const auto& [first, last] : band.Runs) {
         file.Write("<trkseg>");
         file.Write(kLineEnd);
-        for (int32_t p = run.First; p <= run.Last; ++p)
+        for (int32_t p = first; p <= last; ++p)
             file.Write(GpxPoint("trkpt", track.Points[p], measures ? MeasureExtensions(track, p) : std::string()));
         file.Write("</trkseg>");
         file.Write(kLineEnd);
@@ -72,22 +71,18 @@ void WriteBand(AtomicFileWriter& file, const Track& track, const std::vector<Spe
 
 }  // namespace
 
-void WriteGpxVisualisation(const std::string& path, const Track& track, const Visualisation& visualisation,
-                           int32_t trackWidth, std::vector<std::string>& written)
+void WriteGpxVisualisation(const std::string& path, const Track& track, const ColouredFile& bands,
+                           const std::vector<TrackStop>& stops, int32_t trackWidth, std::vector<std::string>& written)
 {
     AtomicFileWriter file(path);
     file.Write(GpxDocumentStart(HasMeasures(track)));
-    for (size_t i = 0; i < visualisation.Stops.size(); ++i) {
-        const TrackStop& stop = visualisation.Stops[i];
-        file.Write(GpxPoint("wpt", track.Points[stop.First],
+    for (size_t i = 0; i < stops.size(); ++i)
+        file.Write(GpxPoint("wpt", track.Points[stops[i].First],
                             XmlElement("name", StopName(static_cast<int>(i) + 1)) +
-                                XmlElement("desc", StopDescription(stop))));
-    }
-    for (int k = 0; k < kBandCount; ++k) {
-        const SpeedBand& band = visualisation.Bands[k];
-        if (band.StepCount <= 0) continue;
+                                XmlElement("desc", StopDescription(stops[i]))));
+    for (const FileBand& band : bands.Bands) {
         file.Write(TrackStart(band, trackWidth));
-        WriteBand(file, track, visualisation.Runs, k);
+        WriteBand(file, track, band);
         file.Write("</trk>");
         file.Write(kLineEnd);
     }

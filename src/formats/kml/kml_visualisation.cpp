@@ -14,7 +14,7 @@ constexpr std::string_view kDocumentStart =
     "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\r\n<Document>\r\n";
 constexpr std::string_view kDocumentEnd = "</Document>\r\n</kml>\r\n";
 
-std::string StyleId(int band) { return "band" + IntToText(band + 1); }
+std::string StyleId(const FileBand& band) { return "band" + IntToText(band.Number); }
 
 // "lon,lat" and, when the point has a height, ",metres".
 std::string Coordinates(const TrackPoint& point)
@@ -24,39 +24,35 @@ std::string Coordinates(const TrackPoint& point)
     return text;
 }
 
-bool HasRuns(const SpeedBand& band) { return band.StepCount > 0; }
-
-// Each band's colour beside its speed range, as a small HTML table.
-std::string Legend(const SpeedBands& bands)
+// Each band's colour beside its name, as a small HTML table.
+std::string Legend(const ColouredFile& bands)
 {
     std::string table = "<table>";
-    for (const SpeedBand& band : bands)
-        if (HasRuns(band))
-            table += "<tr><td style=\"background:#" + RgbHex(band.Color) + "\">&#160;&#160;&#160;&#160;</td><td>" +
-                     BandRangeText(band) + "</td></tr>";
-    return XmlElement("description", "Speed bands:" + table + "</table>") + std::string(kLineEnd);
+    for (const FileBand& band : bands.Bands)
+        table += "<tr><td style=\"background:#" + RgbHex(band.Color) + "\">&#160;&#160;&#160;&#160;</td><td>" +
+                 band.Name + "</td></tr>";
+    return XmlElement("description", bands.Title + ":" + table + "</table>") + std::string(kLineEnd);
 }
 
 // KML colours are aabbggrr: opaque, then our 0x00BBGGRR as it is.
-std::string Style(int k, const SpeedBand& band, int32_t trackWidth)
+std::string Style(const FileBand& band, int32_t trackWidth)
 {
     const std::string rgb = RgbHex(band.Color);
-    return "<Style id=\"" + StyleId(k) + "\"><LineStyle><color>ff" + rgb.substr(4, 2) + rgb.substr(2, 2) +
+    return "<Style id=\"" + StyleId(band) + "\"><LineStyle><color>ff" + rgb.substr(4, 2) + rgb.substr(2, 2) +
            rgb.substr(0, 2) + "</color><width>" + IntToText(trackWidth) + "</width></LineStyle></Style>" +
            std::string(kLineEnd);
 }
 
-void WriteBand(AtomicFileWriter& file, const Track& track, const Visualisation& visualisation, int k)
+void WriteBand(AtomicFileWriter& file, const Track& track, const FileBand& band)
 {
-    file.Write("<Placemark>" + XmlElement("name", BandRangeText(visualisation.Bands[k])) + "<styleUrl>#" +
-               StyleId(k) + "</styleUrl><MultiGeometry>");
+    file.Write("<Placemark>" + XmlElement("name", band.Name) + "<styleUrl>#" + StyleId(band) +
+               "</styleUrl><MultiGeometry>");
     file.Write(kLineEnd);
-    for (const SpeedRun& run : visualisation.Runs) {
-        if (run.Band != k) continue;
+    for (const auto& [first, last] : band.Runs) {
         file.Write("<LineString><coordinates>");
-        for (int32_t p = run.First; p <= run.Last; ++p) {
+        for (int32_t p = first; p <= last; ++p) {
             file.Write(Coordinates(track.Points[p]));
-            file.Write(p < run.Last ? " " : "");
+            file.Write(p < last ? " " : "");
         }
         file.Write("</coordinates></LineString>");
         file.Write(kLineEnd);
@@ -67,26 +63,24 @@ void WriteBand(AtomicFileWriter& file, const Track& track, const Visualisation& 
 
 }  // namespace
 
-void WriteKmlVisualisation(const std::string& path, const Track& track, const Visualisation& visualisation,
-                           int32_t trackWidth, std::vector<std::string>& written)
+void WriteKmlVisualisation(const std::string& path, const Track& track, const ColouredFile& bands,
+                           const std::vector<TrackStop>& stops, int32_t trackWidth, std::vector<std::string>& written)
 {
     AtomicFileWriter file(path);
     file.Write(kDocumentStart);
-    file.Write(Legend(visualisation.Bands));
-    for (int k = 0; k < kBandCount; ++k)
-        if (HasRuns(visualisation.Bands[k])) file.Write(Style(k, visualisation.Bands[k], trackWidth));
+    file.Write(Legend(bands));
+    for (const FileBand& band : bands.Bands) file.Write(Style(band, trackWidth));
 
-    file.Write("<Folder><name>Speed bands</name>");
+    file.Write("<Folder>" + XmlElement("name", bands.Title));
     file.Write(kLineEnd);
-    for (int k = 0; k < kBandCount; ++k)
-        if (HasRuns(visualisation.Bands[k])) WriteBand(file, track, visualisation, k);
+    for (const FileBand& band : bands.Bands) WriteBand(file, track, band);
     file.Write("</Folder>");
     file.Write(kLineEnd);
 
     file.Write("<Folder><name>Stops</name>");
     file.Write(kLineEnd);
-    for (size_t i = 0; i < visualisation.Stops.size(); ++i) {
-        const TrackStop& stop = visualisation.Stops[i];
+    for (size_t i = 0; i < stops.size(); ++i) {
+        const TrackStop& stop = stops[i];
         file.Write("<Placemark>" + XmlElement("name", StopName(static_cast<int>(i) + 1)) +
                    XmlElement("description", StopDescription(stop)) + "<Point><coordinates>" +
                    Coordinates(track.Points[stop.First]) + "</coordinates></Point></Placemark>");

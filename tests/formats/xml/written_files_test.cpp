@@ -1,8 +1,9 @@
-// Every GPX and KML file the visualisation writes for the real tracks is
-// valid against the GPX 1.1 schema (Garmin's TrackPointExtension v1 included)
+// Every GPX and KML file the visualisation writes for the real tracks,
+// coloured by speed or by a measure, is valid against the GPX 1.1 schema (Garmin's TrackPointExtension v1 included)
 // or the OGC KML 2.2 schema (xmllint, offline), and
 // GPSBabel reads back as many track points and waypoints as were written.
 #include "commands/visualise.h"
+#include "formats/track_reader.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -51,12 +52,22 @@ std::string SchemaErrors(const std::string& written, OutputFormat format, const 
     return test::ReadAll(report);
 }
 
-VisualiseResult Visualise(const std::string& track, OutputFormat format, const test::TempDir& dir)
+VisualiseResult Visualise(const std::string& track, OutputFormat format, const test::TempDir& dir,
+                          ColourMeasure colourBy = ColourMeasure::Speed)
 {
     test::RecordingSink sink;
     Settings settings;
     settings.OUTFORMAT = format;
-    return VisualiseTrack(track, dir.path(), ScaleBandBoxes(settings.CurrentScale()), settings, sink);
+    return VisualiseTrack(track, dir.path(), ScaleBandBoxes(settings.CurrentScale()), settings, sink, colourBy);
+}
+
+// The points of the runs the file holds.
+template <typename Run>
+size_t RunPoints(const std::vector<Run>& runs)
+{
+    size_t points = 0;
+    for (const Run& run : runs) points += static_cast<size_t>(run.Last - run.First + 1);
+    return points;
 }
 
 TEST(WrittenFilesTest, EveryGpxAndKmlFileIsValidAndReadsBack)
@@ -66,23 +77,26 @@ TEST(WrittenFilesTest, EveryGpxAndKmlFileIsValidAndReadsBack)
     int files = 0;
     for (const auto& entry : fs::directory_iterator(kData + "/tracks")) {
         const std::string track = entry.path().string();
-        for (const auto& [format, name] : kFormats) {
-            SCOPED_TRACE(track + " as " + name);
-            test::TempDir dir;
-            VisualiseResult result = Visualise(track, format, dir);
-            if (!result.Processed) continue;  // no track in the file
-            ASSERT_EQ(result.FilesWritten.size(), 1u);
-            const std::string& written = result.FilesWritten[0];
-            EXPECT_EQ(SchemaErrors(written, format, dir), "");
-
-            size_t points = 0;
-            for (const SpeedRun& run : result.Visualisation.Runs) points += static_cast<size_t>(run.Last - run.First + 1);
-            EXPECT_EQ(GpsBabelCount(written, name, "-t", dir), points);
-            EXPECT_EQ(GpsBabelCount(written, name, "-w", dir), result.Visualisation.Stops.size());
-            ++files;
-        }
+        // Coloured by speed, and by heart rate where the track has one, else
+        // by grade (with its runs of no data where heights are missing).
+        const bool beats = !ColumnOf(LoadTrack(track).Track.value_or(Track()).Measures, Measure::HeartRate).empty();
+        const ColourMeasure other = beats ? ColourMeasure::HeartRate : ColourMeasure::Grade;
+        for (const ColourMeasure measure : {ColourMeasure::Speed, other})
+            for (const auto& [format, name] : kFormats) {
+                SCOPED_TRACE(track + " as " + name + " by " + std::string(ColourMeasureName(measure)));
+                test::TempDir dir;
+                VisualiseResult result = Visualise(track, format, dir, measure);
+                if (!result.Processed) continue;  // no track in the file
+                ASSERT_EQ(result.FilesWritten.size(), 1u);
+                const std::string& written = result.FilesWritten[0];
+                EXPECT_EQ(SchemaErrors(written, format, dir), "");
+                EXPECT_EQ(GpsBabelCount(written, name, "-t", dir),
+                          result.Colouring ? RunPoints(result.Colouring->Runs) : RunPoints(result.Visualisation.Runs));
+                EXPECT_EQ(GpsBabelCount(written, name, "-w", dir), result.Visualisation.Stops.size());
+                ++files;
+            }
     }
-    EXPECT_GE(files, 2 * 24);  // every real track but the waypoint files and the one without times
+    EXPECT_GE(files, 4 * 24);  // every real track but the waypoint files and the one without times
 }
 
 // Coordinates at the ends of their ranges and next to zero are written in
