@@ -44,6 +44,10 @@ constexpr std::array<Command, 3> kCommands = {{
      "      [--settings FILE] [--lang ru|en]\n"
      "      Print the statistics report of each track (txt by default), or save\n"
      "      it into DIR as TRACK_stat.txt or TRACK_stat.csv and print its path.\n"
+     "stats --measures TRACK... [--trip NAME] [--settings FILE] [--lang ru|en]\n"
+     "      Print instead the mean and the highest heart rate, cadence, power and\n"
+     "      temperature of each track and each of its days, in the language of\n"
+     "      the messages; it is never saved (--save and --format are wrong usage).\n"
      "      Settings from FILE, else Quillmarsh.ini in the current directory.\n",
      StatsCommand},
 }};
