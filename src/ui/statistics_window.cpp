@@ -111,6 +111,8 @@ void StatisticsWindow::CreateControls()
     measuresView->setObjectName("MemoMeasures");
     measuresView->setReadOnly(true);
     measuresView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // As under the report, so that the height set for the lines holds it.
+    measuresView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     measuresView->setFont(reportView->font());
     measuresNote = new QLabel(measuresBox);
     measuresNote->setObjectName("LMeasuresNote");
@@ -175,10 +177,11 @@ void StatisticsWindow::RefreshMeasures()
     QStringList shown;
     for (const std::string& line : lines) shown.append(ToQt(line));
     measuresView->setPlainText(shown.join('\n'));
-    // Every line in sight up to a dozen; more are scrolled to.
+    // Every line in sight up to a dozen, more scrolled to; the text edit
+    // leaves its vertical scroll bar out only with a pixel to spare.
     const int visibleLines = std::min(static_cast<int>(lines.size()), 12);
     const int margins = 2 * (measuresView->frameWidth() + static_cast<int>(measuresView->document()->documentMargin()));
-    measuresView->setFixedHeight(visibleLines * measuresView->fontMetrics().lineSpacing() + margins +
+    measuresView->setFixedHeight(1 + visibleLines * measuresView->fontMetrics().lineSpacing() + margins +
                                  measuresView->horizontalScrollBar()->sizeHint().height());
 
     QString note = tr("Среднее взвешено по времени по шагам каждой части (простое среднее, где ни у одного шага нет "

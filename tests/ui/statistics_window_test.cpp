@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <filesystem>
@@ -167,7 +168,8 @@ TEST(StatMeasuresWindow, ShownForATrackWithMeasuresOnly)
     program.Start();
     StatisticsWindow& stat = *program.windows.statisticsWindow;
     auto* box = Find<QGroupBox>(stat, "GBMeasures");
-    auto shown = [&] { return Find<QPlainTextEdit>(stat, "MemoMeasures")->toPlainText().toStdString(); };
+    auto* memo = Find<QPlainTextEdit>(stat, "MemoMeasures");
+    auto shown = [&] { return memo->toPlainText().toStdString(); };
     auto showStatistics = [&](const std::string& track) {
         EnterTrack(program, track);
         Click(program.Main(), "BtnGetStat");
@@ -180,6 +182,7 @@ TEST(StatMeasuresWindow, ShownForATrackWithMeasuresOnly)
                        "                Дата   среднее  максимум   среднее  максимум\n"
                        "Трек                     139,6       151       7,1      15,0\n"
                        "День 1    20.03.2018     139,6       151       7,1      15,0");
+    EXPECT_FALSE(memo->verticalScrollBar()->isVisible());  // every line in sight
     EXPECT_TRUE(Find<QLabel>(stat, "LMeasuresNote")->text().startsWith("Среднее взвешено по времени"));
     InstallInterfaceLanguage(Language::English);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
