@@ -143,7 +143,7 @@ constexpr auto kWordings = std::to_array<Wording>({
     {HeartRateTitle, "Пульс, уд/мин", "Heart rate, bpm"},
     {CadenceTitle, "Каденс, об/мин", "Cadence, rpm"},
     {PowerTitle, "Мощность, Вт", "Power, W"},
-    {TemperatureTitle, "Температура, °C", "Temperature, °C"},
+    {TemperatureTitle, "Температура, °C", "Temperature, deg C"},  // English messages stay ASCII
     {MeasuresDate, "Дата", "Date"},
     {MeasuresMean, "среднее", "mean"},
     {MeasuresMax, "максимум", "max"},
