@@ -97,7 +97,7 @@ TEST_F(CliTest, MeasuresOfTracksWithoutThemOrWithImplausibleValues)
          "Day 1     14.02.2020     250.0       250\n",
          "odd.gpx: Measure values outside the plausible range left out: 2.\n"},
         {{"--trip", "both", "odd.gpx", "plain.plt"}, "",
-         "both: Не учтено значений измерений вне правдоподобных пределов: 2.\n"},
+         "both.trip: Не учтено значений измерений вне правдоподобных пределов: 2.\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0]);
