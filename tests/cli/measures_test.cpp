@@ -125,7 +125,7 @@ TEST_F(CliTest, MeasuresAreOnlyPrinted)
     }
     EXPECT_EQ(Run({"stats", "--measures", "a.plt", "--measures"}).err,
               "quillmarsh-cli: option --measures given twice\nTry 'quillmarsh-cli --help'.\n");
-    EXPECT_NE(Run({"stats", "--help"}).out.find("stats --measures TRACK..."), std::string::npos);
+    EXPECT_NE(Run({"stats", "--help"}).out.find("With --measures print instead"), std::string::npos);
 }
 
 }  // namespace
