@@ -579,6 +579,54 @@ Only a track file on this computer can be opened.</translation>
         <source>Настройки</source>
         <translation>Settings</translation>
     </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measures</translation>
+    </message>
+    <message>
+        <source>Пульс, уд/мин</source>
+        <translation>Heart rate, bpm</translation>
+    </message>
+    <message>
+        <source>Каденс, об/мин</source>
+        <translation>Cadence, rpm</translation>
+    </message>
+    <message>
+        <source>Мощность, Вт</source>
+        <translation>Power, W</translation>
+    </message>
+    <message>
+        <source>Температура, °C</source>
+        <translation>Temperature, °C</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>среднее</source>
+        <translation>mean</translation>
+    </message>
+    <message>
+        <source>максимум</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Трек</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>День</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>нет данных</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>Среднее взвешено по времени по шагам каждой части (простое среднее, где ни у одного шага нет обоих значений); максимум — наибольшее значение.</source>
+        <translation>Mean weighted by time over the steps of each part (the plain mean where no step has both values); max the highest value.</translation>
+    </message>
 </context>
 <context>
     <name>qm::TripFilesList</name>

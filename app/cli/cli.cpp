@@ -74,7 +74,13 @@ std::optional<std::string> Arguments::Option(std::string_view name) const
     return std::nullopt;
 }
 
-std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames)
+bool Arguments::Flag(std::string_view name) const
+{
+    return std::find(flags.begin(), flags.end(), name) != flags.end();
+}
+
+std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames,
+                                        std::span<const std::string_view> flagNames)
 {
     Arguments parsed;
     bool optionsEnded = false;
@@ -88,13 +94,18 @@ std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const s
             optionsEnded = true;
             continue;
         }
-        if (std::find(optionNames.begin(), optionNames.end(), arg) == optionNames.end()) {
+        const bool flag = std::find(flagNames.begin(), flagNames.end(), arg) != flagNames.end();
+        if (!flag && std::find(optionNames.begin(), optionNames.end(), arg) == optionNames.end()) {
             UsageError("unknown option " + std::string(arg));
             return std::nullopt;
         }
-        if (parsed.Option(arg)) {
+        if (parsed.Option(arg) || parsed.Flag(arg)) {
             UsageError("option " + std::string(arg) + " given twice");
             return std::nullopt;
+        }
+        if (flag) {
+            parsed.flags.emplace_back(arg);
+            continue;
         }
         if (i + 1 == args.size()) {
             UsageError("option " + std::string(arg) + " needs a value");

@@ -46,16 +46,19 @@ private:
 // Reports wrong usage with a one-line hint and gives kUsage.
 int UsageError(const std::string& problem);
 
-// A command's arguments split into positional ones and "--name value"
-// options; "--" ends the options.
+// A command's arguments split into positional ones, "--name value" options
+// and "--name" flags; "--" ends the options.
 struct Arguments {
     std::vector<std::string> positional;
     std::vector<std::pair<std::string, std::string>> options;
+    std::vector<std::string> flags;
     std::optional<std::string> Option(std::string_view name) const;
+    bool Flag(std::string_view name) const;
 };
-// Nothing when an option is unknown, lacks its value or is given twice, or
-// when --lang is other than ru or en (the problem has been reported).
-std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames);
+// Nothing when an option or flag is unknown or given twice, an option lacks
+// its value, or --lang is other than ru or en (the problem has been reported).
+std::optional<Arguments> ParseArguments(std::span<char*> args, std::span<const std::string_view> optionNames,
+                                        std::span<const std::string_view> flagNames = {});
 
 // The language of the messages for the rest of the run: lang when given (from
 // --lang), else the settings' LANGUAGE; never the environment's locale.

@@ -46,9 +46,13 @@ constexpr std::array<Command, 3> kCommands = {{
      VisualiseCommand},
     {"stats",
      "stats TRACK... [--trip NAME] [--format txt|csv] [--save DIR]\n"
-     "      [--settings FILE] [--lang ru|en]\n"
+     "      [--measures] [--settings FILE] [--lang ru|en]\n"
      "      Print the statistics report of each track (txt by default), or save\n"
      "      it into DIR as TRACK_stat.txt or TRACK_stat.csv and print its path.\n"
+     "      With --measures print instead the mean and the highest heart rate,\n"
+     "      cadence, power and temperature of each track and each of its days,\n"
+     "      in the language of the messages; never saved (--measures with\n"
+     "      --save or --format is wrong usage).\n"
      "      Settings from FILE, else Quillmarsh.ini in the current directory.\n",
      StatsCommand},
 }};

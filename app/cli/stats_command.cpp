@@ -4,7 +4,9 @@
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/message_text.h"
+#include "platform/number_text.h"
 #include "platform/system_error_text.h"
+#include "stats/measure_table.h"
 #include "stats/report.h"
 #include "stats/report_save.h"
 
@@ -34,6 +36,29 @@ bool WriteReport(const Report& report, bool save, FileMessageSink& sink)
     return true;
 }
 
+// Prints the measures table of the track, after a message on the values
+// left out as implausible; false when the track cannot be used.
+bool PrintMeasures(const TrackFiles& track, const Settings& settings, FileMessageSink& sink)
+{
+    const std::optional<MeasuredStatistics> statistics = TrackStatisticsAndMeasures(track, settings, sink);
+    if (!statistics) return false;
+    const MeasureSummary& summary = statistics->Measures;
+    if (summary.Implausible > 0)
+        PrintFileMessage(track.Name, MessageText(MessageId::ImplausibleLeftOut,
+                                                 {IntToText(static_cast<int64_t>(summary.Implausible))}));
+    std::string text = MessageText(MessageId::MeasuresFile, {track.Name}) + '\n';
+    if (summary.Measures.empty()) {
+        text += MessageText(MessageId::NoMeasures) + '\n';
+    } else {
+        text += MessageText(MessageId::MeasuresMeaning) + '\n';
+        const char separator = DecimalSeparator(MessageLanguage());
+        for (const std::string& line : MeasureTableLines(summary, CatalogueMeasureWords(), separator))
+            text += line + '\n';
+    }
+    PrintOut(text);
+    return true;
+}
+
 std::optional<ReportFormat> ParseFormat(std::string_view text)
 {
     if (text == "txt") return ReportFormat::Txt;
@@ -43,14 +68,19 @@ std::optional<ReportFormat> ParseFormat(std::string_view text)
 
 }  // namespace
 
-// The statistics report of each track, on standard output or saved.
+// The statistics report of each track, on standard output or saved; or the
+// table of the measures of each track, on standard output.
 int StatsCommand(std::span<char*> args)
 {
     static constexpr std::array<std::string_view, 5> kOptions = {"--format", "--save", "--settings", "--lang",
                                                                  "--trip"};
-    auto parsed = ParseArguments(args, kOptions);
+    static constexpr std::array<std::string_view, 1> kFlags = {"--measures"};
+    auto parsed = ParseArguments(args, kOptions, kFlags);
     if (!parsed) return kUsage;
     if (parsed->positional.empty()) return UsageError("stats needs a track");
+    const bool measures = parsed->Flag("--measures");
+    if (measures && (parsed->Option("--save") || parsed->Option("--format")))
+        return UsageError("--measures prints the measures table: it takes neither --save nor --format");
     const std::optional<std::vector<TrackFiles>> tracks = CommandTracks(*parsed);
     if (!tracks) return kUsage;
     auto format = ParseFormat(parsed->Option("--format").value_or("txt"));
@@ -76,6 +106,10 @@ int StatsCommand(std::span<char*> args)
     int status = kSuccess;
     for (const TrackFiles& track : *tracks) {
         sink.path = track.Paths.size() == 1 ? track.Name : "";
+        if (measures) {
+            if (!TrackIsNoDirectory(track) || !PrintMeasures(track, settings, sink)) status = kFailure;
+            continue;
+        }
         std::optional<StatTable> table;
         if (TrackIsNoDirectory(track)) table = TrackStatistics(track, settings, sink);
         if (!table || !WriteReport(BuildReport(*table, settings, track.Name, saveDir.value_or("."), *format),

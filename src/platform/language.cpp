@@ -11,4 +11,6 @@ std::optional<Language> ParseLanguage(std::string_view text)
     return std::nullopt;
 }
 
+char DecimalSeparator(Language language) { return language == Language::Russian ? ',' : '.'; }
+
 }  // namespace qm

@@ -14,4 +14,8 @@ std::string_view LanguageText(Language language);
 // The language of such a text; nothing for any other text.
 std::optional<Language> ParseLanguage(std::string_view text);
 
+// The decimal separator of the numbers a person reads in the language: a
+// comma in Russian, a point in English.
+char DecimalSeparator(Language language);
+
 }  // namespace qm

@@ -134,6 +134,26 @@ constexpr auto kWordings = std::to_array<Wording>({
      "Settings not saved: the settings file \"%1\" was not read and stays unchanged."},
     {OldSettingsNotRemoved, "Невозможно удалить файл Quillmarsh.ini", "Cannot remove the file Quillmarsh.ini"},
     {NoDataToCompute, "Нет данных для расчета.", "No data to compute."},
+    {MeasuresFile, "Файл: %1", "File: %1"},
+    {MeasuresMeaning,
+     "Среднее взвешено по времени по шагам каждой части (простое среднее, где ни у одного шага нет обоих значений); "
+     "максимум — наибольшее значение.",
+     "Mean weighted by time over the steps of each part (the plain mean where no step has both values); max the "
+     "highest value."},
+    {HeartRateTitle, "Пульс, уд/мин", "Heart rate, bpm"},
+    {CadenceTitle, "Каденс, об/мин", "Cadence, rpm"},
+    {PowerTitle, "Мощность, Вт", "Power, W"},
+    {TemperatureTitle, "Температура, °C", "Temperature, deg C"},  // English messages stay ASCII
+    {MeasuresDate, "Дата", "Date"},
+    {MeasuresMean, "среднее", "mean"},
+    {MeasuresMax, "максимум", "max"},
+    {MeasuresTrack, "Трек", "Track"},
+    {MeasuresDay, "День", "Day"},
+    {MeasuresNoData, "нет данных", "no data"},
+    {NoMeasures, "В треке нет измерений: ни пульса, ни каденса, ни мощности, ни температуры.",
+     "The track holds no measures: no heart rate, cadence, power or temperature."},
+    {ImplausibleLeftOut, "Не учтено значений измерений вне правдоподобных пределов: %1.",
+     "Measure values outside the plausible range left out: %1."},
     {IntervalNotPositive, "Интервал расчета должен быть больше 0.", "The computing interval must be above 0."},
     {DirectoryNotCreated, "Не удается создать директорию %1! %2", "Cannot create the directory %1! %2"},
     // The Russian interface has always shown these two in English.

@@ -89,6 +89,21 @@ enum class MessageId {
     SettingsNotSaved,      // %1 file
     OldSettingsNotRemoved,
     NoDataToCompute,
+    // The measures table of the statistics.
+    MeasuresFile,          // %1 track
+    MeasuresMeaning,
+    HeartRateTitle,
+    CadenceTitle,
+    PowerTitle,
+    TemperatureTitle,
+    MeasuresDate,
+    MeasuresMean,
+    MeasuresMax,
+    MeasuresTrack,
+    MeasuresDay,
+    MeasuresNoData,
+    NoMeasures,
+    ImplausibleLeftOut,    // %1 values left out
     IntervalNotPositive,
     DirectoryNotCreated,   // %1 directory
     NotInteger,            // %1 the text, as QuotedInput gives it

@@ -41,6 +41,6 @@ void InstallInterfaceLanguage(Language language)
     SetMessageLanguage(language);
 }
 
-char InterfaceDecimalSeparator() { return MessageLanguage() == Language::Russian ? ',' : '.'; }
+char InterfaceDecimalSeparator() { return DecimalSeparator(MessageLanguage()); }
 
 }  // namespace qm

@@ -352,14 +352,14 @@ void MainWindow::ShowStatistics()
     if (!TripNameFits()) return;
     SetControlsEnabled(false);
     const TrackFiles track = Track();
-    std::optional<StatTable> table = TrackStatistics(track, settings_, trackMessages_);
-    if (!table) {
+    std::optional<MeasuredStatistics> statistics = TrackStatisticsAndMeasures(track, settings_, trackMessages_);
+    if (!statistics) {
         SetControlsEnabled(true);
         return;
     }
     TrackOpened(track.Paths);
     // Once the statistics window is open its closing gives the controls back.
-    statisticsWindow_->SetTable(std::move(*table));
+    statisticsWindow_->SetStatistics(std::move(*statistics));
     OpenOver(this, statisticsWindow_);
 }
 

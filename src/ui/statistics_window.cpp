@@ -3,10 +3,13 @@
 #include "settings/track_files.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/message_text.h"
+#include "platform/number_text.h"
 #include "stats/report_save.h"
 #include "ui/main_window.h"
 #include "ui/settings_dialog.h"
 #include "ui/dialogs.h"
+#include "ui/interface_language.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/qt_text.h"
 #include "ui/widgets/radio_group.h"
@@ -15,9 +18,11 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QHideEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -44,6 +49,20 @@ void StatisticsWindow::Retranslate()
     copyButton->setText(tr("Копировать"));
     saveButton->setText(tr("Сохранить"));
     settingsButton->setText(tr("Настройки"));
+    measuresBox->setTitle(tr("Измерения"));
+    RefreshMeasures();
+}
+
+MeasureTableWords StatisticsWindow::MeasureWords() const
+{
+    return {{ToStd(tr("Пульс, уд/мин")), ToStd(tr("Каденс, об/мин")), ToStd(tr("Мощность, Вт")),
+             ToStd(tr("Температура, °C"))},
+            ToStd(tr("Дата")),
+            ToStd(tr("среднее")),
+            ToStd(tr("максимум")),
+            ToStd(tr("Трек")),
+            ToStd(tr("День")),
+            ToStd(tr("нет данных"))};
 }
 
 void StatisticsWindow::changeEvent(QEvent* event)
@@ -86,6 +105,22 @@ void StatisticsWindow::CreateControls()
     settingsButton->setObjectName("Button3");
     fileNameLabel = new ElidedLabel(this);
     fileNameLabel->setObjectName("LFileName");
+    measuresBox = new QGroupBox(this);
+    measuresBox->setObjectName("GBMeasures");
+    measuresView = new QPlainTextEdit(measuresBox);
+    measuresView->setObjectName("MemoMeasures");
+    measuresView->setReadOnly(true);
+    measuresView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // As under the report, so that the height set for the lines holds it.
+    measuresView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    measuresView->setFont(reportView->font());
+    measuresNote = new QLabel(measuresBox);
+    measuresNote->setObjectName("LMeasuresNote");
+    measuresNote->setWordWrap(true);
+    auto* measuresLayout = new QVBoxLayout(measuresBox);
+    measuresLayout->setContentsMargins(4, 4, 4, 4);
+    measuresLayout->addWidget(measuresView);
+    measuresLayout->addWidget(measuresNote);
     Retranslate();
 
     auto* bottom = new QHBoxLayout;
@@ -98,8 +133,10 @@ void StatisticsWindow::CreateControls()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(reportView, 1);
+    layout->addWidget(measuresBox);
     layout->addLayout(bottom);
-    setTabOrder(reportView, formatGroup);
+    setTabOrder(reportView, measuresView);
+    setTabOrder(measuresView, formatGroup);
     setTabOrder(formatGroup, copyButton);
     setTabOrder(copyButton, saveButton);
     setTabOrder(saveButton, settingsButton);
@@ -125,11 +162,41 @@ void StatisticsWindow::Activated()
 
 void StatisticsWindow::FormatChanged() { RefreshReport(); }
 
+void StatisticsWindow::SetStatistics(MeasuredStatistics statistics)
+{
+    statistics_ = std::move(statistics);
+    RefreshMeasures();
+}
+
+void StatisticsWindow::RefreshMeasures()
+{
+    const MeasureSummary& summary = statistics_.Measures;
+    measuresBox->setVisible(!summary.Measures.empty());
+    if (summary.Measures.empty()) return;
+    const std::vector<std::string> lines = MeasureTableLines(summary, MeasureWords(), InterfaceDecimalSeparator());
+    QStringList shown;
+    for (const std::string& line : lines) shown.append(ToQt(line));
+    measuresView->setPlainText(shown.join('\n'));
+    // Every line in sight up to a dozen, more scrolled to; the text edit
+    // leaves its vertical scroll bar out only with a pixel to spare.
+    const int visibleLines = std::min(static_cast<int>(lines.size()), 12);
+    const int margins = 2 * (measuresView->frameWidth() + static_cast<int>(measuresView->document()->documentMargin()));
+    measuresView->setFixedHeight(1 + visibleLines * measuresView->fontMetrics().lineSpacing() + margins +
+                                 measuresView->horizontalScrollBar()->sizeHint().height());
+
+    QString note = tr("Среднее взвешено по времени по шагам каждой части (простое среднее, где ни у одного шага нет "
+                      "обоих значений); максимум — наибольшее значение.");
+    if (summary.Implausible > 0)
+        note += '\n' + ToQt(MessageText(MessageId::ImplausibleLeftOut,
+                                         {IntToText(static_cast<int64_t>(summary.Implausible))}));
+    measuresNote->setText(note);
+}
+
 void StatisticsWindow::RefreshReport()
 {
     const FilesSettings files = mainWindow_.Files();
-    Report report = BuildReport(table_, settings_, TrackFilesOfText(files.TRACKFILE, files.TRIPNAME).Name, files.FOLDERNAME,
-                                static_cast<ReportFormat>(formatGroup->ItemIndex()));
+    Report report = BuildReport(statistics_.Table, settings_, TrackFilesOfText(files.TRACKFILE, files.TRIPNAME).Name,
+                                files.FOLDERNAME, static_cast<ReportFormat>(formatGroup->ItemIndex()));
     // The same text again keeps where the user scrolled to (coming back from
     // another program activates the window too).
     if (report.Lines != report_.Lines) {
@@ -169,8 +236,8 @@ void StatisticsWindow::OpenSettingsDialog()
 
 void StatisticsWindow::SetControlsEnabled(bool enabled)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{fileNameLabel, reportView, copyButton, saveButton,
-                                                            formatGroup, settingsButton})
+    for (QWidget* control : std::initializer_list<QWidget*>{fileNameLabel, reportView, measuresView, copyButton,
+                                                            saveButton, formatGroup, settingsButton})
         control->setEnabled(enabled);
 }
 

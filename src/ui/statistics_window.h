@@ -1,11 +1,14 @@
 #pragma once
 
+#include "commands/statistics.h"
 #include "settings/settings.h"
+#include "stats/measure_table.h"
 #include "stats/report.h"
-#include "stats/stat_row.h"
 
 #include <QWidget>
 
+class QGroupBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -18,8 +21,9 @@ class MainWindow;
 class SettingsDialog;
 
 // The window "Статистика по треку": the report of the last statistics table
-// as TXT or CSV, with copy, save and the settings dialog. Each activation
-// renders the report afresh with the current settings.
+// as TXT or CSV, with copy, save and the settings dialog, and under it, when
+// the track has a measure, the table of its measures ("Измерения"). Each
+// activation renders the report afresh with the current settings.
 class StatisticsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -28,8 +32,8 @@ public:
     StatisticsWindow(MainWindow& mainWindow, Settings& settings, Dialogs& dialogs);
     void SetSettingsDialog(SettingsDialog* settingsDialog) { settingsDialog_ = settingsDialog; }
 
-    // The table the statistics command computed; kept until its next run.
-    void SetTable(StatTable table) { table_ = std::move(table); }
+    // What the statistics command computed; kept until its next run.
+    void SetStatistics(MeasuredStatistics statistics);
 
     void Activated();
     void SetControlsEnabled(bool enabled);
@@ -50,6 +54,9 @@ private:
     // The captions in the interface language.
     void Retranslate();
     void RefreshReport();
+    // The measures table in the interface language, or nothing without a measure.
+    void RefreshMeasures();
+    MeasureTableWords MeasureWords() const;
     // Wide enough for every column of the report with the default settings.
     int WidthForDefaultReport() const;
 
@@ -57,7 +64,7 @@ private:
     Settings& settings_;
     Dialogs& dialogs_;
     SettingsDialog* settingsDialog_ = nullptr;
-    StatTable table_;
+    MeasuredStatistics statistics_;
     Report report_;
 
     QPlainTextEdit* reportView;
@@ -66,6 +73,9 @@ private:
     QPushButton* saveButton;
     QPushButton* settingsButton;
     ElidedLabel* fileNameLabel;
+    QGroupBox* measuresBox;
+    QPlainTextEdit* measuresView;
+    QLabel* measuresNote;
 };
 
 }  // namespace qm

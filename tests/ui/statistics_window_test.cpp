@@ -1,14 +1,17 @@
 #include "ui_harness.h"
 
+#include "ui/interface_language.h"
 #include "ui/statistics_window.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/radio_group.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <filesystem>
@@ -155,6 +158,42 @@ TEST_F(StatWindow, FirstSizeShowsEveryColumnAndThePathFitsBesideTheButtons)
     EXPECT_TRUE(label->ShownText().startsWith("/xx") && label->ShownText().endsWith("sample_stat.txt") &&
                 label->ShownText().contains("…"));
     EXPECT_LE(label->geometry().right(), Find<QWidget>(stat, "Button3")->geometry().left());
+}
+
+// The measures of the track shown, under the report and in the interface's
+// language; nothing of them for a track without any.
+TEST(StatMeasuresWindow, ShownForATrackWithMeasuresOnly)
+{
+    Program program;
+    program.Start();
+    StatisticsWindow& stat = *program.windows.statisticsWindow;
+    auto* box = Find<QGroupBox>(stat, "GBMeasures");
+    auto* memo = Find<QPlainTextEdit>(stat, "MemoMeasures");
+    auto shown = [&] { return memo->toPlainText().toStdString(); };
+    auto showStatistics = [&](const std::string& track) {
+        EnterTrack(program, track);
+        Click(program.Main(), "BtnGetStat");
+        Settle();
+    };
+
+    showStatistics(QM_TEST_DATA "/tracks/GPSBabel-gpsbabel-reference-track-wahoo-element-bolt.fit");
+    EXPECT_TRUE(box->isVisible() && box->title() == "Измерения");
+    EXPECT_EQ(shown(), "                           Пульс, уд/мин     Температура, °C\n"
+                       "                Дата   среднее  максимум   среднее  максимум\n"
+                       "Трек                     139,6       151       7,1      15,0\n"
+                       "День 1    20.03.2018     139,6       151       7,1      15,0");
+    EXPECT_FALSE(memo->verticalScrollBar()->isVisible());  // every line in sight
+    EXPECT_TRUE(Find<QLabel>(stat, "LMeasuresNote")->text().startsWith("Среднее взвешено по времени"));
+    InstallInterfaceLanguage(Language::English);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(box->title().toStdString(), "Measures");
+    EXPECT_NE(shown().find("\nTrack                    139.6       151       7.1      15.0\n"), std::string::npos);
+    InstallInterfaceLanguage(Language::Russian);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    stat.close();
+
+    showStatistics(QM_SAMPLE_TRACK);
+    EXPECT_TRUE(stat.isVisible() && !box->isVisible());
 }
 
 }  // namespace
