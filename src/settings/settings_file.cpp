@@ -221,6 +221,23 @@ void AddRecentTrackKeys(std::vector<SettingsKey>& keys)
                         true});
 }
 
+// BOUNDS or COLORS of a measure's scale; a value that breaks the scale's
+// rules stops the load at its line.
+template <typename Values>
+SettingsKey ColourScaleKey(const std::string& section, std::string_view name, ColourMeasure measure,
+                           Values ColourScale::*field, std::string (*format)(const Values&),
+                           Values (*parse)(std::string_view))
+{
+    return {section, name,
+            [=](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
+                const std::string fallback = format(ScaleOf(DefaultColourScales(), measure).*field);
+                ReadAtLine(ini, key,
+                           [&] { ScaleOf(s.ColourScales, measure).*field = parse(ReadValue(ini, key, fallback)); });
+            },
+            [=](const Settings& s, const FilesSettings&) { return format(ScaleOf(s.ColourScales, measure).*field); },
+            true};
+}
+
 // The keys of the colour scales, each measure's in a section of its own:
 // MAXHR or FTP where the bounds are percentages of it, BOUNDS and COLORS.
 void AddColourScaleKeys(std::vector<SettingsKey>& keys)
@@ -232,28 +249,8 @@ void AddColourScaleKeys(std::vector<SettingsKey>& keys)
         const std::string section(kSections[n]);
         if (measure == ColourMeasure::HeartRate) keys.push_back(PercentBase(section, "MAXHR", &Settings::MAXHR));
         if (measure == ColourMeasure::Power) keys.push_back(PercentBase(section, "FTP", &Settings::FTP));
-        keys.push_back({section, "BOUNDS",
-                        [measure](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
-                            const std::string fallback = FormatBounds(ScaleOf(DefaultColourScales(), measure).Bounds);
-                            ReadAtLine(ini, key, [&] {
-                                ScaleOf(s.ColourScales, measure).Bounds = ParseBounds(ReadValue(ini, key, fallback));
-                            });
-                        },
-                        [measure](const Settings& s, const FilesSettings&) {
-                            return FormatBounds(ScaleOf(s.ColourScales, measure).Bounds);
-                        },
-                        true});
-        keys.push_back({section, "COLORS",
-                        [measure](const IniFile& ini, const SettingsKey& key, Settings& s, FilesSettings&) {
-                            const std::string fallback = FormatColors(ScaleOf(DefaultColourScales(), measure).Colors);
-                            ReadAtLine(ini, key, [&] {
-                                ScaleOf(s.ColourScales, measure).Colors = ParseColors(ReadValue(ini, key, fallback));
-                            });
-                        },
-                        [measure](const Settings& s, const FilesSettings&) {
-                            return FormatColors(ScaleOf(s.ColourScales, measure).Colors);
-                        },
-                        true});
+        keys.push_back(ColourScaleKey(section, "BOUNDS", measure, &ColourScale::Bounds, FormatBounds, ParseBounds));
+        keys.push_back(ColourScaleKey(section, "COLORS", measure, &ColourScale::Colors, FormatColors, ParseColors));
     }
 }
 
