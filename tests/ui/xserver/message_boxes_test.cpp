@@ -118,6 +118,9 @@ TEST(MessageBoxesUnderWindowManager, EveryKindShowsItsWholeTextInBothLanguages)
         const std::string unplaced = message(MessageId::LeftOutUnplaced, {"9", "10686"});
         const std::string results = dir.File(folder + "/results-of-the-summer-holidays/");
         const std::string notMade = Dialogs::ErrorBoxText(message(MessageId::DirectoryNotCreated, {results}));
+        // The longest name the box quotes.
+        const std::string unfitName = Dialogs::ErrorBoxText(
+            message(MessageId::TripNameUnfit, {"summer holidays in the mountains with the whole family: days 1/14"}));
         // A folder the directory chooser cannot make: a file is in its way.
         const std::string blocked = settingsFile + "/results-of-the-summer-holidays";
         Settings settings;
@@ -132,6 +135,7 @@ TEST(MessageBoxesUnderWindowManager, EveryKindShowsItsWholeTextInBothLanguages)
             {"points left out", [&] { dialogs.MessageBox(leftOut); }, {leftOut}},
             {"points without coordinates left out", [&] { dialogs.MessageBox(unplaced); }, {unplaced}},
             {"folder not made", [&] { dialogs.ErrorBox(notMade); }, {notMade}},
+            {"trip name unfit", [&] { dialogs.ErrorBox(unfitName); }, {unfitName}},
             {"folder to make, then not made, in the directory chooser",
              [&] {
                  DirectoryChooser chooser(nullptr, QString::fromStdString(dir.path()));
