@@ -38,7 +38,7 @@ namespace {
 
 constexpr const char* kHelp =
     "Usage: quillmarsh-render TRACK... OUT.png|OUT.jpg [--size WxH] [--settings FILE] [--lang ru|en]\n"
-    "                         [--measure NAME]\n"
+    "                         [--measure NAME] [--colour-by MEASURE]\n"
     "Draws a GPS track (OziExplorer .plt, GPX, FIT, TCX, IGC, NMEA, KML or KMZ) as the map window\n"
     "of quillmarsh shows it: the track on a map (or a latitude/longitude grid) coloured by the speed\n"
     "bands of the current scale, with its start, finish and stops; the legend of the bands with their\n"
@@ -57,6 +57,10 @@ constexpr const char* kHelp =
     "  --measure NAME   a measure of the track drawn in the profile too: heart-rate, cadence, power\n"
     "                   or temperature (a track without it is drawn without it, and said so);\n"
     "                   without it, PROFILEMEASURE in [MAP] where the track has that measure\n"
+    "  --colour-by MEASURE  what the track, the legend and the profile's bars are coloured by:\n"
+    "                   speed, height, grade, heart-rate, cadence, power or temperature, with its\n"
+    "                   scale in the settings (a track without it is coloured by speed, and said\n"
+    "                   so); without it, COLOURBY in [MAP], else speed\n"
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n"
@@ -160,6 +164,7 @@ int main(int argc, char** argv)
     std::string settingsFile;
     std::optional<std::string> lang;
     std::optional<qm::Measure> measure;
+    std::optional<qm::ColourMeasure> colourBy;
     QSize size(1200, 800);
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -171,7 +176,8 @@ int main(int argc, char** argv)
             std::printf("quillmarsh-render %s\n", QUILLMARSH_VERSION);
             return 0;
         }
-        if (arg == "--size" || arg == "--settings" || arg == "--lang" || arg == "--measure") {
+        if (arg == "--size" || arg == "--settings" || arg == "--lang" || arg == "--measure" ||
+            arg == "--colour-by") {
             if (i + 1 == args.size()) return Usage("option " + arg + " needs a value");
             const std::string& value = args[++i];
             if (arg == "--settings") {
@@ -182,6 +188,10 @@ int main(int argc, char** argv)
             } else if (arg == "--measure") {
                 measure = qm::ParseMeasureName(value);
                 if (!measure) return Usage("--measure takes heart-rate, cadence, power or temperature");
+            } else if (arg == "--colour-by") {
+                colourBy = qm::ParseColourMeasure(value);
+                if (!colourBy)
+                    return Usage("--colour-by takes speed, height, grade, heart-rate, cadence, power or temperature");
             } else if (auto parsed = ParseSize(value)) {
                 size = *parsed;
             } else {
@@ -205,6 +215,7 @@ int main(int argc, char** argv)
     qm::FilesSettings files;
     if (!qm::cli::LoadCliSettings(settingsFile, true, lang, settings, files) || !qm::cli::TrackIsNoDirectory(track))
         return 1;
+    if (colourBy) settings.COLOURBY = *colourBy;
 
     const std::optional<qm::PictureFormat> format = qm::PictureFormatOf(output);
     if (!format) {
@@ -222,6 +233,10 @@ int main(int argc, char** argv)
     if (measure && std::find(measured.begin(), measured.end(), *measure) == measured.end())
         qm::cli::PrintFileMessage(
             track.Name, qm::MessageText(qm::MessageId::MeasureMissing, {qm::MeasureName(*measure)}));
+    if (shown->Colouring.Measure != settings.COLOURBY)
+        qm::cli::PrintFileMessage(track.Name, qm::MessageText(qm::MessageId::ColourMeasureMissing,
+                                                              {qm::ColourMeasureName(settings.COLOURBY)}));
+    if (shown->Colouring.Warning) qm::cli::PrintFileMessage(track.Name, *shown->Colouring.Warning);
 
     const QByteArray picture = Picture(argc, argv, shown, settings, size, measure, *format);
     if (picture.isEmpty()) {

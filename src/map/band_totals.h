@@ -6,7 +6,6 @@
 #include "track/track.h"
 #include "visual/segmentation.h"
 
-#include <array>
 #include <vector>
 
 namespace qm {
@@ -27,17 +26,22 @@ struct BandTotal {
     double Distance = 0;  // km
     double Duration = 0;  // days
 };
-using BandTotals = std::array<BandTotal, kBandCount>;
 
-// The legend's figures. The bands hold the runs' steps but for the gaps
-// between the parts (the jumps to break points are in no run); the whole is
-// the statistics' Track row, so that the legend and the report agree.
+// What the runs of each of bandCount bands cover (each run's Band below
+// bandCount): their steps but for the gaps between the parts that a run goes
+// on over. The jump to a break point is no step of a run even where runs of
+// one band merge over it.
+std::vector<BandTotal> SumBands(const TrackPoints& points, const ScaleCoefficients& scale,
+                                const std::vector<SpeedRun>& runs, const std::vector<TrackPart>& parts,
+                                std::size_t bandCount);
+
+// The legend's figures but for the bands' own (SumBands). The whole is the
+// statistics' Track row, so that the legend and the report agree.
 struct TripTotals {
-    BandTotals Bands{};
     double Distance = 0;  // km, the Track row's Dist
     double Duration = 0;  // days, the Track row's Time sum
-    // Days from the first point to the last that no band holds: the gaps
-    // between the parts and the jumps to break points.
+    // Days from the first point to the last that no speed band holds: the
+    // gaps between the parts and the jumps to break points.
     double Pauses = 0;
     // km/h: the highest of the runs' speeds, each the average over its
     // calculation interval (or over the runs of one band merged), which the

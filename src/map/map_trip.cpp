@@ -32,6 +32,10 @@ std::shared_ptr<MapTrip> MakeMapTrip(Track track, Visualisation visualisation, c
     trip->Totals = SumTrip(points, trip->Scale, trip->Visualisation.Runs, table);
     trip->World = ProjectTrack(points);
     trip->Breaks = BreakPoints(points);
+    const std::vector<ColourMeasure> offered = ColourMeasuresOf(trip->Track);
+    const bool has = std::find(offered.begin(), offered.end(), settings.COLOURBY) != offered.end();
+    trip->Colouring = ColourTrip(trip->Track, trip->Visualisation, trip->Scale, trip->Parts,
+                                 has ? settings.COLOURBY : ColourMeasure::Speed, settings);
     return trip;
 }
 
@@ -79,6 +83,15 @@ std::shared_ptr<const MapTrip> MapTripWithoutFiles(const MapTrip& whole, const s
     trip->HiddenFiles = hidden;
     trip->HiddenFiles.resize(std::max<size_t>(whole.Files.size(), 1), false);
     return trip;
+}
+
+std::shared_ptr<const MapTrip> MapTripColouredBy(const MapTrip& trip, ColourMeasure measure,
+                                                 const Settings& settings)
+{
+    auto coloured = std::make_shared<MapTrip>(trip);
+    coloured->Colouring =
+        ColourTrip(trip.Track, trip.Visualisation, trip.Scale, trip.Parts, measure, settings);
+    return coloured;
 }
 
 std::vector<bool> ChangeableFiles(const MapTrip& whole, const std::vector<bool>& hidden)

@@ -3,6 +3,7 @@
 #include "settings/track_files.h"
 #include "formats/trip_reader.h"
 #include "map/band_totals.h"
+#include "map/trip_colouring.h"
 #include "map/web_mercator.h"
 #include "platform/message_sink.h"
 #include "settings/settings.h"
@@ -25,6 +26,9 @@ struct MapTrip {
     ScaleCoefficients Scale;  // fitted to the track, as the visualisation fits it
     std::vector<TrackPart> Parts;
     TripTotals Totals;
+    // What the map colours it by: the settings' COLOURBY where the track has
+    // it, else speed.
+    TripColouring Colouring;
     std::vector<WorldPoint> World;
     std::vector<int32_t> Breaks;  // BreakPoints of the track
     // The files the track was read from, with what reading each told of the
@@ -59,6 +63,11 @@ std::shared_ptr<const MapTrip> LoadMapTrip(const TrackFiles& track, const BandBo
 // point is left.
 std::shared_ptr<const MapTrip> MapTripWithoutFiles(const MapTrip& whole, const std::vector<bool>& hidden,
                                                    const BandBoxes& boxes, const Settings& settings);
+
+// The trip coloured by another measure, which the track has, under the
+// settings it was computed with.
+std::shared_ptr<const MapTrip> MapTripColouredBy(const MapTrip& trip, ColourMeasure measure,
+                                                 const Settings& settings);
 
 // Which files' boxes the user may change with these hidden: all but the box
 // of the last shown file that has points, for a trip with nothing shown

@@ -104,7 +104,11 @@ ProfileColumns MakeProfileColumns(const MapTrip& trip, const ProfileAxis& axis, 
     ProfileColumns columns;
     if (!(axis.Length > 0)) return columns;
     const TrackPoints& points = trip.Track.Points;
-    columns.Bars = SpeedColumns(axis, trip.Parts, trip.Visualisation.Runs, count);
+    const TripColouring& colouring = trip.Colouring;
+    columns.BarMeasure = colouring.Measure;
+    columns.Bars = SpeedColumns(axis, trip.Parts, colouring.Runs, count);
+    for (SpeedColumn& bar : columns.Bars)
+        if (bar.Band >= 0 && colouring.Bands[bar.Band].NoData) bar.Band = -1;
     columns.Heights = HeightColumns(points, axis, count);
     if (stepSpeeds) columns.Steps = StepSpeedColumns(points, trip.Scale, trip.Parts, axis, count);
     if (measure) columns.Measures = MeasureValueColumns(ColumnOf(trip.Track.Measures, *measure), axis, count);
@@ -113,14 +117,19 @@ ProfileColumns MakeProfileColumns(const MapTrip& trip, const ProfileAxis& axis, 
 
 ProfileValueAxes MakeValueAxes(const ProfileColumns& columns, double pixels)
 {
-    double topSpeed = 1;
-    for (const SpeedColumn& bar : columns.Bars) topSpeed = std::max(topSpeed, bar.Speed);
+    std::vector<ValueRange> bars;
+    for (const SpeedColumn& bar : columns.Bars)
+        if (bar.Band >= 0) bars.push_back({bar.Speed, bar.Speed});
     for (const ValueRange& step : columns.Steps)
-        if (!std::isnan(step.High)) topSpeed = std::max(topSpeed, step.High);
+        if (!std::isnan(step.High)) bars.push_back(step);
+    const auto [lowBar, highBar] = ValueExtent(bars);
+    const ColourMeasure measure = columns.BarMeasure;
+    const bool fromZero = measure == ColourMeasure::Speed || measure == ColourMeasure::HeartRate ||
+                          measure == ColourMeasure::Cadence || measure == ColourMeasure::Power;
     const auto [lowHeight, highHeight] = ValueExtent(columns.Heights);
     const auto [lowMeasure, highMeasure] = ValueExtent(columns.Measures);
-    return {SpeedAxis(topSpeed, pixels), RoundValueAxis(lowHeight, highHeight, pixels),
-            RoundValueAxis(lowMeasure, highMeasure, pixels)};
+    return {fromZero ? SpeedAxis(highBar, pixels) : RoundValueAxis(lowBar, highBar, pixels),
+            RoundValueAxis(lowHeight, highHeight, pixels), RoundValueAxis(lowMeasure, highMeasure, pixels)};
 }
 
 ProfilePlot::ProfilePlot(const ProfileAxis& axis, double width, double height, const ProfileTextRoom& room,

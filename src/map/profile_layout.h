@@ -35,9 +35,11 @@ inline constexpr double kValueLabelSpacing = 28;
 // of the value, where 1 would vanish in it) apart; 0 to 1 without any.
 std::pair<double, double> ValueExtent(const std::vector<ValueRange>& columns);
 
-// What each of `count` equal columns of the axis shows: the speed bars, the
-// heights, on demand the speed from point to point and one measure.
+// What each of `count` equal columns of the axis shows: the bars of the
+// measure the trip is coloured by (a column of a run without data has no
+// bar), the heights, on demand the speed from point to point and one measure.
 struct ProfileColumns {
+    ColourMeasure BarMeasure = ColourMeasure::Speed;
     std::vector<SpeedColumn> Bars;
     std::vector<ValueRange> Heights, Steps, Measures;
 };
@@ -45,8 +47,10 @@ ProfileColumns MakeProfileColumns(const MapTrip& trip, const ProfileAxis& axis, 
                                   std::optional<Measure> measure);
 
 // The value axes of the columns in a plot that many pixels high.
+// The bars' axis: speed's, and a device's counts and power, from 0; the
+// others' (height, grade, temperature) round steps around their values.
 struct ProfileValueAxes {
-    ValueAxis Speed, Height, Measure;
+    ValueAxis Bars, Height, Measure;
 };
 ProfileValueAxes MakeValueAxes(const ProfileColumns& columns, double pixels);
 
@@ -62,7 +66,7 @@ struct ProfileTextRoom {
 // axis stays its owner's and must outlive the plot.
 class ProfilePlot {
 public:
-    // Speed's labels left of the plot, the height's right of it, a shown
+    // The bars' labels left of the plot, the height's right of it, a shown
     // measure's right of those.
     ProfilePlot(const ProfileAxis& axis, double width, double height, const ProfileTextRoom& room, bool measureShown);
 

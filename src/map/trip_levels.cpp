@@ -20,7 +20,7 @@ void TripLevels::Prepare(int zoom)
     if (!trip_ || levels_.count(zoom)) return;
     if (levels_.size() >= kKeptLevels) levels_.clear();
     Level& level = levels_[zoom];
-    level.Lines = RunLines(trip_->World, trip_->Breaks, trip_->Visualisation.Runs, zoom);
+    level.Lines = RunLines(trip_->World, trip_->Breaks, trip_->Colouring.Runs, zoom);
     std::vector<LinePoint> places;
     const double pixels = WorldPixels(zoom);
     for (const TrackStop& stop : trip_->Visualisation.Stops) {

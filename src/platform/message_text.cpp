@@ -199,6 +199,8 @@ constexpr auto kWordings = std::to_array<Wording>({
      "The colours of a scale's bands: 1 to %1 whole numbers from 0 to 16777215."},
     {ImplausibleValues, "Значения измерения %1 вне правдоподобных пределов (от %2 до %3 %4) не учтены: %5 из %6.",
      "Values of %1 outside the plausible range (%2 to %3 %4) left out: %5 of %6."},
+    {ColourMeasureMissing, "в треке нет измерения %1: трек окрашен по скорости",
+     "holds no %1: the track is coloured by speed"},
     {TrackProcessed, "трек обработан", "track processed"},
 });
 

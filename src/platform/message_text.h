@@ -140,6 +140,7 @@ enum class MessageId {
     ColourBoundsWrong,     // %1 most bounds, %2 their largest size
     ColourColorsWrong,     // %1 most colours
     ImplausibleValues,     // %1 measure, %2 low, %3 high, %4 unit, %5 left out, %6 of
+    ColourMeasureMissing,  // %1 measure
     TrackProcessed,
 };
 

@@ -57,6 +57,8 @@ struct Settings {
     // The profile's axis and the measure it draws, as the user last chose them.
     ProfileAxisChoice PROFILEAXIS = ProfileAxisChoice::Automatic;
     std::optional<Measure> PROFILEMEASURE;
+    // What the map colours the track by where the track has it; speed where not.
+    ColourMeasure COLOURBY = ColourMeasure::Speed;
 
     // The scales to colour a track by a measure other than speed, each in a
     // section of its own (HEIGHT, GRADE, HEARTRATE, CADENCE, POWER,

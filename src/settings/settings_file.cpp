@@ -132,6 +132,12 @@ std::optional<Measure> ReadValue(const IniFile& ini, const SettingsKey& k, std::
     return ParseMeasureName(ini.ReadString(k.Section, k.Name, ""));
 }
 std::string ValueText(std::optional<Measure> value) { return value ? std::string(MeasureName(*value)) : "none"; }
+// Any text but a measure's name reads as speed.
+ColourMeasure ReadValue(const IniFile& ini, const SettingsKey& k, ColourMeasure)
+{
+    return ParseColourMeasure(ini.ReadString(k.Section, k.Name, "")).value_or(ColourMeasure::Speed);
+}
+std::string ValueText(ColourMeasure value) { return std::string(ColourMeasureName(value)); }
 
 template <typename Holder>
 Holder& Part(Settings& settings, FilesSettings& files)
@@ -321,6 +327,7 @@ const std::vector<SettingsKey>& SettingsKeys()
                  Field("MAP", "MAPHEIGHT", &Settings::MAPHEIGHT),
                  Field("MAP", "PROFILEAXIS", &Settings::PROFILEAXIS),
                  Field("MAP", "PROFILEMEASURE", &Settings::PROFILEMEASURE),
+                 OptionalKey(Field("MAP", "COLOURBY", &Settings::COLOURBY)),
                  Field("INTERFACE", "LANGUAGE", &Settings::LANGUAGE),
              })
             k.push_back(std::move(key));

@@ -48,10 +48,13 @@ void ExpectSameFigures(const MapTrip& trip, const MapTrip& expected)
     EXPECT_DOUBLE_EQ(trip.Totals.Duration, expected.Totals.Duration);
     EXPECT_DOUBLE_EQ(trip.Totals.Pauses, expected.Totals.Pauses);
     EXPECT_DOUBLE_EQ(trip.Totals.MaxSpeed, expected.Totals.MaxSpeed);
-    for (int band = 0; band < kBandCount; ++band) {
-        EXPECT_DOUBLE_EQ(trip.Totals.Bands[band].Distance, expected.Totals.Bands[band].Distance) << band;
-        EXPECT_DOUBLE_EQ(trip.Totals.Bands[band].Duration, expected.Totals.Bands[band].Duration) << band;
-        EXPECT_EQ(trip.Visualisation.Bands[band].StepCount, expected.Visualisation.Bands[band].StepCount) << band;
+    ASSERT_EQ(trip.Colouring.Bands.size(), expected.Colouring.Bands.size());
+    for (size_t band = 0; band < trip.Colouring.Bands.size(); ++band) {
+        const ColourBandTotal& got = trip.Colouring.Bands[band];
+        const ColourBandTotal& want = expected.Colouring.Bands[band];
+        EXPECT_DOUBLE_EQ(got.Total.Distance, want.Total.Distance) << band;
+        EXPECT_DOUBLE_EQ(got.Total.Duration, want.Total.Duration) << band;
+        EXPECT_EQ(got.StepCount, want.StepCount) << band;
     }
     ASSERT_EQ(trip.Parts.size(), expected.Parts.size());
     for (size_t k = 0; k < trip.Parts.size(); ++k) {

@@ -100,6 +100,7 @@ TEST_F(SettingsFileTest, SaveAndLoadBack)
     s.SHOWLEVEL = {false, false, true};
     s.TILEURL = "", s.MAPLEFT = -20, s.MAPTOP = 30, s.MAPWIDTH = 900, s.MAPHEIGHT = 700;  // no tiles: a grid
     s.PROFILEAXIS = ProfileAxisChoice::Distance, s.PROFILEMEASURE = Measure::HeartRate;
+    s.COLOURBY = ColourMeasure::Grade;
     s.LANGUAGE = Language::English;
     files = {"\"/my tracks/day 1.plt\" \"/b.fit\"", 2, true, "/out/Alps/", "Alps"};
     ASSERT_TRUE(Save());
@@ -141,6 +142,8 @@ TEST_F(SettingsFileTest, ValuesReadLeniently)
              s.PROFILEAXIS = ProfileAxisChoice::Time, s.PROFILEMEASURE = Measure::Power;
          }},
         {"[MAP]\nPROFILEAXIS=1\nPROFILEMEASURE=pulse", [](Settings&) {}},
+        {"[MAP]\nCOLOURBY=Heart-Rate", [](Settings& s) { s.COLOURBY = ColourMeasure::HeartRate; }},
+        {"[MAP]\nCOLOURBY=slope", [](Settings&) {}},
         {"[VISUAL]\nCURRENTSCALE=-1", [](Settings&) {}},
         {"[SPDSCALE1]\nSCALENAME=\n[SPDSCALE2]\nSCALEDATA= " + kData.substr(0, 8) + "1;1;1;" + kData.substr(18) +
              "\n[spdscale0]\nScaleName= Fast ",

@@ -44,7 +44,7 @@ void DrawGrid(QPainter& painter, const MapGrid& grid, const std::vector<GridLabe
                          Qt::AlignLeft | Qt::AlignVCenter, ToQt(label.Text));
 }
 
-void DrawTrackLines(QPainter& painter, const std::vector<TrackLine>& lines, const SpeedBands& bands,
+void DrawTrackLines(QPainter& painter, const std::vector<TrackLine>& lines, const std::vector<ColourBandTotal>& bands,
                     const MapViewport& view, int lineWidth, const std::function<bool(const TrackLine&)>& only)
 {
     const ViewPoint origin = view.Origin();

@@ -29,7 +29,7 @@ QRegion DrawTiles(QPainter& painter, TileSource& tiles, const MapViewport& view)
 void DrawGrid(QPainter& painter, const MapGrid& grid, const std::vector<GridLabel>& labels, QSize size);
 // The lines that reach into the view, each in its band's colour; with a
 // filter, only the lines it takes.
-void DrawTrackLines(QPainter& painter, const std::vector<TrackLine>& lines, const SpeedBands& bands,
+void DrawTrackLines(QPainter& painter, const std::vector<TrackLine>& lines, const std::vector<ColourBandTotal>& bands,
                     const MapViewport& view, int lineWidth,
                     const std::function<bool(const TrackLine&)>& only = {});
 // The finish, the stops, the start and the cursor (-1: none).

@@ -4,13 +4,16 @@
 #include "platform/number_text.h"
 #include "stats/report_number.h"
 #include "ui/map/map_marks.h"
+#include "ui/map/measure_texts.h"
 #include "ui/interface_language.h"
 #include "ui/qt_color.h"
 #include "ui/qt_text.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QToolTip>
 #include <QStyle>
@@ -51,12 +54,11 @@ QPixmap MarkPicture(MarkKind kind)
     return picture;
 }
 
-QString RangeText(const SpeedBand& band, bool last)
+QString RangeText(const ColourBandTotal& band, ColourMeasure measure)
 {
-    const char separator = InterfaceDecimalSeparator();
-    const QString unit = MapLegend::tr("км/ч");
-    if (last) return "> " + ToQt(FloatToText(band.Lower, separator)) + " " + unit;
-    return ToQt(FloatToText(band.Lower, separator) + "–" + FloatToText(band.Upper, separator)) + " " + unit;
+    if (band.NoData) return MapLegend::tr("нет данных");
+    return ToQt(LegendRangeText(band.Lower, band.Upper, ToStd(ColourMeasureUnitCaption(measure)),
+                                InterfaceDecimalSeparator()));
 }
 
 LegendCell Text(std::string name, const QString& text, int column, int span = 1)
@@ -104,6 +106,13 @@ MapLegend::MapLegend(QWidget* parent) : QWidget(parent)
     emptyBands_->setObjectName("emptyBands");
     emptyBands_->setChecked(true);
     connect(emptyBands_, &QCheckBox::toggled, this, &MapLegend::Relayout);
+    colourByLabel_ = new QLabel(this);
+    colourByLabel_->setObjectName("colourByLabel");
+    colourBy_ = new QComboBox(this);
+    colourBy_->setObjectName("colourBy");
+    colourByLabel_->setBuddy(colourBy_);
+    connect(colourBy_, &QComboBox::activated, this,
+            [this] { emit ColourChosen(static_cast<ColourMeasure>(colourBy_->currentData().toInt())); });
     SetTrip(nullptr, Settings{});
 }
 
@@ -119,32 +128,52 @@ void MapLegend::SetTrip(const MapTrip* trip, const Settings& settings)
     trip_ = trip;
     settings_ = settings;
     emptyBands_->setText(tr("Полосы без участков"));
+    colourByLabel_->setText(tr("Цвет по:"));
+    const std::vector<ColourMeasure> offered = trip ? ColourMeasuresOf(trip->Track) : std::vector<ColourMeasure>{};
+    colourBy_->clear();
+    for (ColourMeasure measure : offered) {
+        colourBy_->addItem(ColourMeasureCaption(measure), static_cast<int>(measure));
+        if (measure == trip->Colouring.Measure) colourBy_->setCurrentIndex(colourBy_->count() - 1);
+    }
+    // Speed alone is no choice.
+    colourByLabel_->setVisible(offered.size() > 1);
+    colourBy_->setVisible(offered.size() > 1);
     pictures_.clear();
     if (trip)
-        for (const SpeedBand& band : trip->Visualisation.Bands) pictures_.push_back(Swatch(band.Color));
+        for (const ColourBandTotal& band : trip->Colouring.Bands) pictures_.push_back(Swatch(band.Color));
     for (MarkKind kind : kMarks) pictures_.push_back(MarkPicture(kind));
     Relayout();
 }
 
 std::vector<LegendRow> MapLegend::Rows() const
 {
-    std::vector<LegendRow> rows{
-        {{Heading(tr("Скорость"), 0, 2), Heading(tr("Расстояние"), 2), Heading(tr("Время"), 3)}}};
-    for (LegendCell& cell : rows[0].Cells) cell.AlignRight = cell.Column > 0;
+    // The choice of the measure heads the bands where there is one.
+    const ColourMeasure measure = trip_ ? trip_->Colouring.Measure : ColourMeasure::Speed;
+    std::vector<LegendRow> rows{{{Heading(tr("Расстояние"), 2), Heading(tr("Время"), 3)}}};
+    for (LegendCell& cell : rows[0].Cells) cell.AlignRight = true;
+    std::vector<LegendCell>& heading = rows[0].Cells;
+    if (colourBy_->isVisibleTo(this)) {
+        heading.insert(heading.begin(), {Picture("colourByLabel", -1, colourByLabel_->sizeHint()),
+                                         Picture("colourBy", -1, colourBy_->sizeHint())});
+        heading[1].Column = 1;
+    } else {
+        heading.insert(heading.begin(), Heading(ColourMeasureCaption(measure), 0, 2));
+    }
     const std::string separator(1, InterfaceDecimalSeparator());
     auto number = [&](double value) { return ToQt(ReportNumber(value, settings_.NUMDIGITS, separator)); };
     const TripTotals totals = trip_ ? trip_->Totals : TripTotals{};
     if (trip_) {
-        for (int i = 0; i < kBandCount; ++i) {
-            const SpeedBand& band = trip_->Visualisation.Bands[i];
+        const std::vector<ColourBandTotal>& bands = trip_->Colouring.Bands;
+        for (int i = 0; i < int(bands.size()); ++i) {
+            const ColourBandTotal& band = bands[i];
             const bool empty = band.StepCount == 0;
             if (empty && !emptyBands_->isChecked()) continue;
-            const BandTotal& total = totals.Bands[i];
+            const BandTotal& total = band.Total;
             const QString n = QString::number(i);
             const QString distance = number(total.Distance) + " " + tr("км") + Share(total.Distance, totals.Distance);
             const QString time = ShownDuration(total.Duration) + Share(total.Duration, totals.Duration);
             LegendRow row{{Picture(ToStd("swatch" + n), i, pictures_[i].size()),
-                           Text(ToStd("range" + n), RangeText(band, i + 1 == kBandCount), 1),
+                           Text(ToStd("range" + n), RangeText(band, measure), 1),
                            Number(ToStd("distance" + n), empty ? QString() : distance, 2),
                            Number(ToStd("time" + n), empty ? QString() : time, 3)}};
             for (LegendCell& cell : row.Cells) cell.Dim = empty;
@@ -193,7 +222,9 @@ void MapLegend::Relayout()
     layout_ = LayOutLegend(Rows(), width, spacing);
     for (const LegendRow& row : layout_.Rows)
         for (const LegendCell& cell : row.Cells)
-            if (cell.Name == "emptyBands") emptyBands_->setGeometry(RectOf(cell.Box).toAlignedRect());
+            for (QWidget* widget : std::initializer_list<QWidget*>{emptyBands_, colourByLabel_, colourBy_})
+                if (cell.Name == ToStd(widget->objectName()))
+                    widget->setGeometry(RectOf(cell.Box).toAlignedRect());
     updateGeometry();
     update();
     emit LaidOut();

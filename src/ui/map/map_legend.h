@@ -11,11 +11,16 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
+class QLabel;
 
 namespace qm {
 
-// The ten bands of the scale with colour and range, and the distance and
-// time the runs of each cover with their shares of the whole; then the time
+// "Цвет по:", the choice of what the track is coloured by among what it has
+// (speed, height, grade, the device's measures); the bands of that measure
+// with colour and range (by a measure other than speed, "нет данных" last),
+// and the distance and time the runs of each cover with their shares of the
+// whole; then the time
 // in no band (pauses), the whole as the statistics give it, the highest
 // speed of a run (its tooltip says which speed that is), what the marks on
 // the map mean and the zone the window's times are given in (the marks'
@@ -44,6 +49,8 @@ public:
 signals:
     // The table was laid out anew, and its size may have changed.
     void LaidOut();
+    // The user chose what to colour the track by.
+    void ColourChosen(qm::ColourMeasure measure);
 
 protected:
     bool event(QEvent* event) override;
@@ -58,6 +65,8 @@ private:
     const MapTrip* trip_ = nullptr;
     Settings settings_;
     QCheckBox* emptyBands_;
+    QLabel* colourByLabel_;
+    QComboBox* colourBy_;
     std::vector<QPixmap> pictures_;
     LegendLayout layout_;
 };

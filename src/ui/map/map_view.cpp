@@ -259,13 +259,13 @@ void MapView::paintEvent(QPaintEvent*)
             const auto highlighted = uint32_t(highlighted_);
             const PointSources& files = trip_->PointFiles;
             painter.setOpacity(kFaintLines);
-            DrawTrackLines(painter, lines, trip_->Visualisation.Bands, viewport_, lineWidth_,
+            DrawTrackLines(painter, lines, trip_->Colouring.Bands, viewport_, lineWidth_,
                            [&](const TrackLine& line) { return LineSource(line, files) != highlighted; });
             painter.setOpacity(1);
-            DrawTrackLines(painter, lines, trip_->Visualisation.Bands, viewport_, lineWidth_,
+            DrawTrackLines(painter, lines, trip_->Colouring.Bands, viewport_, lineWidth_,
                            [&](const TrackLine& line) { return LineSource(line, files) == highlighted; });
         } else {
-            DrawTrackLines(painter, lines, trip_->Visualisation.Bands, viewport_, lineWidth_);
+            DrawTrackLines(painter, lines, trip_->Colouring.Bands, viewport_, lineWidth_);
         }
         DrawMarks(painter, *trip_, StopMarks(), viewport_, cursor_);
     }

@@ -49,6 +49,7 @@ MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings)
         settings_.PROFILEMEASURE = view_->Profile()->ShownMeasure();
         settings_.SettingsChanged = true;
     });
+    connect(view_->Legend(), &MapLegend::ColourChosen, this, &MapWindow::ColourBy);
     files_ = new TripFilesList;
     view_->AddUnderLegend(files_);
     connect(files_, &TripFilesList::PointedChanged, view_->Map(), &MapView::HighlightFile);
@@ -64,7 +65,7 @@ MapWindow::MapWindow(Settings& settings, Dialogs& dialogs) : settings_(settings)
     auto* warningRow = new QHBoxLayout;
     warningRow->addWidget(warningIcon_);
     warningRow->addWidget(warnings_, 1);
-    ShowWarnings({});
+    ShowWarnings(nullptr);
 
     keys_ = new ElidedLabel;
     keys_->setObjectName("mapKeys");
@@ -101,8 +102,10 @@ void MapWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void MapWindow::ShowWarnings(const std::vector<Message>& warnings)
+void MapWindow::ShowWarnings(const MapTrip* shown)
 {
+    std::vector<Message> warnings = whole_ && shown ? TripWarnings(whole_->Files) : std::vector<Message>{};
+    if (shown && shown->Colouring.Warning) warnings.push_back({false, *shown->Colouring.Warning});
     QStringList lines;
     for (const Message& message : warnings) lines << ToQt(message.File.empty() ? message.Text : PlacedText(message));
     warnings_->SetText(lines.join("  "));
@@ -121,7 +124,7 @@ bool MapWindow::ShowTrack(const TrackFiles& track, const BandBoxes& boxes, Messa
         view_->Show(nullptr, settings_, TileSource::DefaultCacheDirectory());
         files_->SetTrip(nullptr, settings_, {});
         whole_ = nullptr;
-        ShowWarnings({});
+        ShowWarnings(nullptr);
         return false;
     }
     std::vector<bool> hidden;
@@ -130,7 +133,6 @@ bool MapWindow::ShowTrack(const TrackFiles& track, const BandBoxes& boxes, Messa
     tripSettings_ = settings_;
     boxes_ = boxes;
     Retranslate();
-    ShowWarnings(TripWarnings(trip->Files));
     std::shared_ptr<const MapTrip> shown = trip;
     if (std::find(hidden.begin(), hidden.end(), true) != hidden.end()) {
         shown = MapTripWithoutFiles(*trip, hidden, boxes_, tripSettings_);
@@ -143,6 +145,7 @@ bool MapWindow::ShowTrack(const TrackFiles& track, const BandBoxes& boxes, Messa
     view_->Show(shown, settings_, TileSource::DefaultCacheDirectory());
     files_->SetTrip(trip.get(), tripSettings_, hidden);
     whole_ = std::move(trip);
+    ShowWarnings(shown.get());
     return true;
 }
 
@@ -154,7 +157,19 @@ void MapWindow::ShowFilesChosen()
     if (std::find(hidden.begin(), hidden.end(), true) != hidden.end())
         shown = MapTripWithoutFiles(*whole_, hidden, boxes_, tripSettings_);
     // The list never hides every file that has points.
-    if (shown) view_->Replace(std::move(shown));
+    if (!shown) return;
+    ShowWarnings(shown.get());
+    view_->Replace(std::move(shown));
+}
+
+void MapWindow::ColourBy(ColourMeasure measure)
+{
+    settings_.COLOURBY = measure;
+    settings_.SettingsChanged = true;
+    if (!whole_ || whole_->Colouring.Measure == measure) return;
+    tripSettings_.COLOURBY = measure;
+    whole_ = MapTripColouredBy(*whole_, measure, tripSettings_);
+    ShowFilesChosen();
 }
 
 void MapWindow::SavePicture()

@@ -27,7 +27,8 @@ class TripView;
 // profile, a line with what the reader told of the track and the keys of
 // the map; for a trip of several files, the list of its files under the
 // legend, which brings one out on the map and leaves files out of the map,
-// the legend and the profile. A companion of the main window, not a dialog: it locks nothing,
+// the legend and the profile. The legend's choice colours the track by
+// another measure. A companion of the main window, not a dialog: it locks nothing,
 // its closing ends nothing, and the place it was seen at and the profile's
 // choices are kept in the settings.
 class MapWindow : public QWidget {
@@ -60,10 +61,13 @@ protected:
 private:
     // The title (with the track's name) and the texts in the interface language.
     void Retranslate();
-    // The warnings of the track shown, or none.
-    void ShowWarnings(const std::vector<Message>& warnings);
+    // What reading the trip told and what colouring the trip shown tells,
+    // or nothing without a trip.
+    void ShowWarnings(const MapTrip* shown);
     // The trip without the files the list hides.
     void ShowFilesChosen();
+    // The trip coloured by the measure, which is kept in the settings.
+    void ColourBy(ColourMeasure measure);
 
     Settings& settings_;
     Dialogs& dialogs_;

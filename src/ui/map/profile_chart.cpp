@@ -4,6 +4,7 @@
 #include "platform/path_text.h"
 #include "ui/interface_language.h"
 #include "ui/map/map_marks.h"
+#include "ui/map/measure_texts.h"
 #include "ui/map/profile_layers.h"
 #include "ui/qt_text.h"
 
@@ -157,6 +158,8 @@ void ProfileChart::SetTrip(const MapTrip* trip, const Settings& settings)
     const QSignalBlocker blockTime(overTime_), blockDistance(overDistance_);
     (scale == ProfileScale::Time ? overTime_ : overDistance_)->setChecked(true);
     OfferMeasures();
+    // The speed from point to point goes with the bars of speed.
+    stepSpeeds_->setEnabled(!trip || trip->Colouring.Measure == ColourMeasure::Speed);
     NewAxis();
 }
 
@@ -203,7 +206,9 @@ void ProfileChart::Measure()
     const ProfilePlot plot = Plot();
     if (trip_) {
         const int count = std::max(1, int(plot.Area().Width) / kColumnPixels);
-        columns_ = MakeProfileColumns(*trip_, axis_, count, stepSpeeds_->isChecked(), shown_);
+        columns_ = MakeProfileColumns(*trip_, axis_, count,
+                                      stepSpeeds_->isChecked() && trip_->Colouring.Measure == ColourMeasure::Speed,
+                                      shown_);
         if (!trip_->PointFiles.empty()) {
             std::vector<std::string> names;
             for (const TripFile& file : trip_->Files) names.push_back(PathNamePart(file.Path));
@@ -227,8 +232,13 @@ void ProfileChart::paintEvent(QPaintEvent*)
     if (!trip_ || columns_.Bars.empty()) return;
 
     const char separator = InterfaceDecimalSeparator();
-    ProfileTitles titles{tr("Скорость, км/ч: средняя за интервал расчета %1 мин")
-                             .arg(ToQt(FloatToText(interval_, separator))),
+    const QString interval = ToQt(FloatToText(interval_, separator));
+    const ColourMeasure barMeasure = trip_->Colouring.Measure;
+    ProfileTitles titles{barMeasure == ColourMeasure::Speed
+                             ? tr("Скорость, км/ч: средняя за интервал расчета %1 мин").arg(interval)
+                             : tr("%1, %2: за интервал расчета %3 мин")
+                                   .arg(ColourMeasureCaption(barMeasure), ColourMeasureUnitCaption(barMeasure),
+                                        interval),
                          tr("Высота, м"), {}, {}};
     if (shown_) {
         titles.Measure = tr(LookOf(*shown_).Title);
@@ -237,11 +247,11 @@ void ProfileChart::paintEvent(QPaintEvent*)
     DrawProfileFrame(painter, area, valueAxes_, titles, width());
     painter.save();
     painter.setClipRect(RectOf(area));
-    DrawSpeedBars(painter, plot, columns_.Bars, trip_->Visualisation.Bands, valueAxes_.Speed);
+    DrawBars(painter, plot, columns_.Bars, trip_->Colouring.Bands, valueAxes_.Bars);
     DrawGaps(painter, plot);
     painter.setRenderHint(QPainter::Antialiasing);
     if (!columns_.Steps.empty())
-        DrawColumnLines(painter, plot, axis_, columns_.Steps, valueAxes_.Speed, QPen(kProfileStepColor, 1));
+        DrawColumnLines(painter, plot, axis_, columns_.Steps, valueAxes_.Bars, QPen(kProfileStepColor, 1));
     DrawColumnLines(painter, plot, axis_, columns_.Heights, valueAxes_.Height, QPen(kProfileHeightColor, 1.5));
     if (shown_)
         DrawColumnLines(painter, plot, axis_, columns_.Measures, valueAxes_.Measure, QPen(LookOf(*shown_).Color, 1.5));

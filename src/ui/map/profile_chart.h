@@ -18,8 +18,9 @@ namespace qm {
 
 // The profile under the map, over time or over distance (the user's choice;
 // distance when the gaps between the parts would take most of a time
-// axis): each run's speed averaged over the calculation interval as bars in
-// its band's colour, optionally the speed from point to point as a thin line,
+// axis): each run's value of what the trip is coloured by (speed averaged
+// over the calculation interval, or another measure) as bars in its band's
+// colour, optionally the speed from point to point as a thin line,
 // the height, on demand one measure of the track (heart rate, cadence, power
 // or temperature) with its own value axis, the stops as marks on the axis and each gap between two parts
 // as a short marked break; in a trip of several files, a line where it goes

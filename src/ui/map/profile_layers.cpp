@@ -7,6 +7,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qm {
@@ -28,13 +29,13 @@ void DrawProfileFrame(QPainter& painter, const PixelBox& box, const ProfileValue
     const QRectF area = RectOf(box);
     const QFontMetrics metrics = painter.fontMetrics();
     const char separator = InterfaceDecimalSeparator();
-    for (double v : RoundTicks(axes.Speed.Low, axes.Speed.High, axes.Speed.Step)) {
-        const double y = axes.Speed.Y(v, box);
+    for (double v : RoundTicks(axes.Bars.Low, axes.Bars.High, axes.Bars.Step)) {
+        const double y = axes.Bars.Y(v, box);
         painter.setPen(QColor(235, 235, 235));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, y - metrics.height() / 2.0, area.left() - 4, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, ToQt(StepText(v, axes.Speed.Step, separator)));
+                         Qt::AlignRight | Qt::AlignVCenter, ToQt(StepText(v, axes.Bars.Step, separator)));
     }
     // The height's labels right of the plot, a shown measure's right of them.
     const double side = area.left();
@@ -47,7 +48,7 @@ void DrawProfileFrame(QPainter& painter, const PixelBox& box, const ProfileValue
     rightLabels(axes.Height, area.right() + 4);
     const QRectF line(area.left(), area.top() - metrics.height() - 4, width - area.left() - 4, metrics.height());
     painter.setPen(Qt::black);
-    painter.drawText(line, Qt::AlignLeft, titles.Speed);
+    painter.drawText(line, Qt::AlignLeft, titles.Bars);
     double heightTitleEnd = area.right();
     if (titles.MeasureColor) {
         painter.setPen(*titles.MeasureColor);
@@ -60,15 +61,17 @@ void DrawProfileFrame(QPainter& painter, const PixelBox& box, const ProfileValue
                      titles.Height);
 }
 
-void DrawSpeedBars(QPainter& painter, const ProfilePlot& plot, const std::vector<SpeedColumn>& bars,
-                   const SpeedBands& bands, const ValueAxis& speed)
+void DrawBars(QPainter& painter, const ProfilePlot& plot, const std::vector<SpeedColumn>& bars,
+              const std::vector<ColourBandTotal>& bands, const ValueAxis& values)
 {
     const PixelBox& area = plot.Area();
     const double column = area.Width / bars.size();
+    // Bars stand on 0 where the axis holds it (a downhill grade hangs from it).
+    const double base = values.Y(std::clamp(0.0, values.Low, values.High), area);
     for (std::size_t c = 0; c < bars.size(); ++c) {
         if (bars[c].Band < 0) continue;
-        const double y = speed.Y(bars[c].Speed, area);
-        painter.fillRect(QRectF(area.Left + c * column, y, column, area.Bottom() - y),
+        const double y = values.Y(bars[c].Speed, area);
+        painter.fillRect(QRectF(area.Left + c * column, std::min(y, base), column, std::fabs(base - y)),
                          ColorOf(bands[bars[c].Band].Color));
     }
 }

@@ -21,19 +21,19 @@ namespace qm {
 inline const QColor kProfileHeightColor(90, 60, 30);
 inline const QColor kProfileStepColor(40, 40, 40);
 
-// The titles over the plot: speed at the left, the height and a shown
+// The titles over the plot: the bars' measure at the left, the height and a shown
 // measure (in its colour) at the right.
 struct ProfileTitles {
-    QString Speed, Height, Measure;
+    QString Bars, Height, Measure;
     std::optional<QColor> MeasureColor;  // none: no measure shown
 };
-// The frame, the speed's lines and labels left of the plot, the height's and
+// The frame, the bars' lines and labels left of the plot, the height's and
 // a shown measure's right of it, and the titles.
 void DrawProfileFrame(QPainter& painter, const PixelBox& area, const ProfileValueAxes& axes,
                       const ProfileTitles& titles, double width);
-// The speed bars in their bands' colours, then the gaps over them.
-void DrawSpeedBars(QPainter& painter, const ProfilePlot& plot, const std::vector<SpeedColumn>& bars,
-                   const SpeedBands& bands, const ValueAxis& speed);
+// The bars in their bands' colours.
+void DrawBars(QPainter& painter, const ProfilePlot& plot, const std::vector<SpeedColumn>& bars,
+              const std::vector<ColourBandTotal>& bands, const ValueAxis& values);
 void DrawGaps(QPainter& painter, const ProfilePlot& plot);
 // A value's low and high in each column joined by a line within each part.
 void DrawColumnLines(QPainter& painter, const ProfilePlot& plot, const ProfileAxis& axis,

@@ -10,6 +10,8 @@
 #include "ui/map/trip_view.h"
 #include "ui/ui_harness.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
 #include <QRadioButton>
 
@@ -166,6 +168,41 @@ TEST_F(MapWindowTest, ProfileChoicesAreKept)
     EXPECT_EQ(program.settings.PROFILEAXIS, overTime ? ProfileAxisChoice::Distance : ProfileAxisChoice::Time);
     program.Main().ShowScale(program.settings.CurrentScale());
     EXPECT_EQ(profile.Scale(), overTime ? ProfileScale::Distance : ProfileScale::Time);
+}
+
+// "Цвет по:" offers what the ride has, colours legend and profile by the
+// measure chosen (the whole still the Track row), keeps the choice for the
+// next track that has it and falls back to speed on one that has not.
+TEST_F(MapWindowTest, ColouredByAMeasureTheTrackHas)
+{
+    const std::string ride = std::string(QM_TEST_DATA) + "/tracks/GPSBabel-gpsbabel-reference-track-wahoo-element-bolt.fit";
+    EnterTrack(program, ride);
+    Click(program.Main(), "BtnMap");
+    auto& choice = *Find<QComboBox>(*Map().View()->Legend(), "colourBy");
+    QStringList offered;
+    for (int i = 0; i < choice.count(); ++i) offered << choice.itemText(i);
+    EXPECT_EQ(offered.join(", ").toStdString(), "Скорость, Высота, Уклон, Пульс, Температура");
+    const std::string total = Legend("totalDistance"), time = Legend("totalTime");
+
+    choice.setCurrentIndex(choice.findData(int(ColourMeasure::HeartRate)));
+    emit choice.activated(choice.currentIndex());
+    EXPECT_EQ(program.settings.COLOURBY, ColourMeasure::HeartRate);
+    // Five zones of 190 beats/min and the runs without a heart rate.
+    EXPECT_EQ(Legend("range0"), "≤ 114 уд/мин");
+    EXPECT_EQ(Legend("range4"), "> 171 уд/мин");
+    EXPECT_EQ(Legend("range5"), "нет данных");
+    EXPECT_EQ(Legend("totalDistance"), total);
+    EXPECT_EQ(Legend("totalTime"), time);
+    EXPECT_FALSE(Find<QCheckBox>(*Map().View()->Profile(), "stepSpeeds")->isEnabled());
+
+    EnterTrack(program, ride);
+    Click(program.Main(), "BtnMap");
+    EXPECT_EQ(Legend("range5"), "нет данных");
+    EnterTrack(program, QM_SAMPLE_TRACK);
+    Click(program.Main(), "BtnMap");
+    EXPECT_EQ(Legend("range0"), "0–2 км/ч");
+    EXPECT_EQ(program.settings.COLOURBY, ColourMeasure::HeartRate);
+    EXPECT_TRUE(program.dialogs.boxes.empty());
 }
 
 // The map draws no scale that the visualisation refuses, and says why as

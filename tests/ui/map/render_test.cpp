@@ -3,6 +3,7 @@
 #include "support/split_track.h"
 #include "support/test_support.h"
 #include "tile_server.h"
+#include "ui/qt_color.h"
 #include "visual/visualisation.h"
 
 #include <QImage>
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <filesystem>
+#include <set>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -227,6 +229,54 @@ TEST(QuillmarshRender, DrawsTheMeasureAskedFor)
         EXPECT_EQ(run.errors, c.errors);
         if (c.status == 0) {
             EXPECT_EQ(heartRatePixels() > 100, c.drawn);
+        }
+    }
+}
+
+// The track, the legend and the profile coloured by the measure asked for:
+// the palette's colours that no speed band has are drawn for it alone; a
+// track without the measure is coloured by speed, and said so.
+TEST(QuillmarshRender, ColoursByTheMeasureAskedFor)
+{
+    TempDir dir;
+    dir.Write("Quillmarsh.ini", "[MAP]\r\nTILEURL=\r\n");
+    const QString ride = QString(QM_TEST_DATA) + "/tracks/GPSBabel-gpsbabel-reference-track-wahoo-element-bolt.fit";
+    std::set<QRgb> speedColours, measureColours;
+    const Settings settings;
+    for (const SpeedCategory& band : settings.CurrentScale().Categories) speedColours.insert(ColorOf(band.Color).rgb());
+    for (int32_t colour : ColourPalette())
+        if (!speedColours.count(ColorOf(colour).rgb())) measureColours.insert(ColorOf(colour).rgb());
+    ASSERT_FALSE(measureColours.empty());
+    auto measurePixels = [&] {
+        const QImage picture = QImage(QString::fromStdString(dir.File("ride.png"))).convertToFormat(QImage::Format_RGB32);
+        int found = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) found += measureColours.count(picture.pixel(x, y));
+        return found;
+    };
+    const struct {
+        QStringList arguments;
+        int status;
+        std::string errors;
+        bool coloured;
+    } cases[] = {
+        {{ride, "ride.png", "--colour-by", "heart-rate"}, 0, "", true},
+        {{ride, "ride.png", "--colour-by", "speed"}, 0, "", false},
+        {{QM_SAMPLE_TRACK, "ride.png", "--colour-by", "power"}, 0,
+         std::string(QM_SAMPLE_TRACK) + ": в треке нет измерения power: трек окрашен по скорости\n", false},
+        {{ride, "none.png", "--colour-by", "slope"}, 2,
+         "quillmarsh-render: --colour-by takes speed, height, grade, heart-rate, cadence, power or temperature\n"
+         "Try 'quillmarsh-render --help'.\n",
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        std::filesystem::remove(dir.File("ride.png"));
+        const Rendered run = Render(dir, c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.errors, c.errors);
+        if (c.status == 0) {
+            EXPECT_EQ(measurePixels() > 500, c.coloured);
         }
     }
 }
