@@ -18,7 +18,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <cmath>
 #include <optional>
@@ -92,13 +91,16 @@ void ColourScalesGroup::CreateControls()
     measureBox = new QComboBox(this);
     measureBox->setObjectName("CBColourMeasure");
     for (const MeasureCaptions& measure : kMeasures) measureBox->addItem(Tr(measure.Name));
+    maxHeartRateEdit = NumberEdit("EMaxHR", this);
+    ftpEdit = NumberEdit("EFTP", this);
     boundsEdit = new QLineEdit(this);
     boundsEdit->setObjectName("EColourBounds");
     boundsUnit = new QLabel(this);
-    maxHeartRateEdit = NumberEdit("EMaxHR", this);
-    ftpEdit = NumberEdit("EFTP", this);
-    swatchGrid = new QGridLayout;
+    swatchPanel = new QWidget(this);
+    swatchGrid = new QGridLayout(swatchPanel);
+    swatchGrid->setContentsMargins(0, 0, 0, 0);
     swatchGrid->setSpacing(2);
+    swatchGrid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     defaultButton = captions_.Add(new QPushButton(this), QT_TR_NOOP("Шкала по &умолчанию"));
     defaultButton->setObjectName("BColourDefault");
 
@@ -108,7 +110,6 @@ void ColourScalesGroup::CreateControls()
         return label;
     };
     auto* wholes = new QHBoxLayout;
-    wholes->addWidget(label(QT_TR_NOOP("Изм&ерение"), measureBox));
     wholes->addWidget(measureBox);
     wholes->addSpacing(12);
     wholes->addWidget(label(QT_TR_NOOP("Ма&кс. пульс"), maxHeartRateEdit));
@@ -120,19 +121,24 @@ void ColourScalesGroup::CreateControls()
     wholes->addWidget(captions_.Add(new QLabel(this), kMeasures[4].WholeUnit));
     wholes->addStretch();
     auto* bounds = new QHBoxLayout;
-    bounds->addWidget(label(QT_TR_NOOP("Гра&ницы полос"), boundsEdit));
     bounds->addWidget(boundsEdit, 1);
     bounds->addWidget(boundsUnit);
     auto* colours = new QHBoxLayout;
-    colours->addWidget(captions_.Add(new QLabel(this), QT_TR_NOOP("Цвета полос")));
-    colours->addLayout(swatchGrid);
-    colours->addStretch();
+    colours->addWidget(swatchPanel, 1);
     colours->addWidget(defaultButton, 0, Qt::AlignTop);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(wholes);
-    layout->addLayout(bounds);
-    layout->addLayout(colours);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(label(QT_TR_NOOP("Изм&ерение"), measureBox), 0, 0);
+    layout->addLayout(wholes, 0, 1);
+    layout->addWidget(label(QT_TR_NOOP("Гра&ницы полос"), boundsEdit), 1, 0);
+    layout->addLayout(bounds, 1, 1);
+    layout->addWidget(captions_.Add(new QLabel(this), QT_TR_NOOP("Цвета полос")), 2, 0, Qt::AlignTop);
+    layout->addLayout(colours, 2, 1);
     Retranslate();
+    // Room for the most bands, so that the fixed dialog need not grow.
+    const QSize swatch = swatches.front()->sizeHint();
+    const int rows = (kMostColourBands + kSwatchesInRow - 1) / kSwatchesInRow;
+    swatchPanel->setFixedHeight(rows * swatch.height() + (rows - 1) * swatchGrid->spacing());
+    swatchPanel->setMinimumWidth(kSwatchesInRow * (swatch.width() + swatchGrid->spacing()));
 
     connect(measureBox, &QComboBox::currentIndexChanged, this, &ColourScalesGroup::MeasureChosen);
     connect(boundsEdit, &QLineEdit::textChanged, this, &ColourScalesGroup::BoundsEdited);
@@ -203,17 +209,20 @@ void ColourScalesGroup::ShowSwatches()
     }
     while (swatches.size() < colors.size()) {
         const size_t k = swatches.size();
-        auto* swatch = new QToolButton(this);
+        auto* swatch = new QToolButton(swatchPanel);
         swatch->setObjectName(QString("Colour%1").arg(k + 1));
         swatch->setIconSize(QSize(16, 16));
         swatchGrid->addWidget(swatch, static_cast<int>(k) / kSwatchesInRow, static_cast<int>(k) % kSwatchesInRow);
         connect(swatch, &QToolButton::clicked, this, [this, k] { ChooseColor(k); });
+        // In the tab order between the bounds and the default button.
+        setTabOrder(k == 0 ? static_cast<QWidget*>(boundsEdit) : swatches.back(), swatch);
+        setTabOrder(swatch, defaultButton);
         swatches.push_back(swatch);
     }
     // The bounds in the unit of the values too, while the number they are percentages of reads.
     const char* wholeUnit = kMeasures[shown_].WholeUnit;
     const QLineEdit* wholeEdit = Measure() == ColourMeasure::HeartRate ? maxHeartRateEdit : ftpEdit;
-    const std::optional<double> whole = wholeUnit ? TryTextToFloat(TextOf(wholeEdit)) : std::nullopt;
+    const double whole = wholeUnit ? TryTextToFloat(TextOf(wholeEdit)).value_or(0) : 0;
     const std::vector<double>& bounds = Scale().Bounds;
     for (size_t k = 0; k < colors.size(); ++k) {
         swatches[k]->setIcon(SwatchIcon(colors[k]));
@@ -222,8 +231,8 @@ void ColourScalesGroup::ShowSwatches()
             const double lower = k == 0 ? -INFINITY : bounds[k - 1];
             const double upper = k == bounds.size() ? INFINITY : bounds[k];
             tip = RangeText(lower, upper, Tr(kMeasures[shown_].BoundsUnit));
-            if (whole && *whole > 0)
-                tip += QString(" (%1)").arg(RangeText(lower * *whole / 100, upper * *whole / 100, Tr(wholeUnit)));
+            if (whole > 0)
+                tip += QString(" (%1)").arg(RangeText(lower * whole / 100, upper * whole / 100, Tr(wholeUnit)));
         }
         swatches[k]->setToolTip(tip + "\n" + tr("Щелчок - выбор цвета"));
     }

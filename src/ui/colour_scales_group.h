@@ -62,6 +62,7 @@ private:
     QLabel* boundsUnit;
     QLineEdit* maxHeartRateEdit;
     QLineEdit* ftpEdit;
+    QWidget* swatchPanel;
     QGridLayout* swatchGrid;
     std::vector<QToolButton*> swatches;
     QPushButton* defaultButton;
