@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -151,6 +152,11 @@ void ColourScalesGroup::Retranslate()
 {
     captions_.Retranslate();
     for (int i = 0; i < measureBox->count(); ++i) measureBox->setItemText(i, Tr(kMeasures[i].Name));
+    // As wide as the widest unit: the bounds field keeps its width from measure to measure.
+    int unitWidth = 0;
+    for (const MeasureCaptions& measure : kMeasures)
+        unitWidth = std::max(unitWidth, boundsUnit->fontMetrics().horizontalAdvance(Tr(measure.BoundsUnit)));
+    boundsUnit->setMinimumWidth(unitWidth);
     boundsUnit->setText(Tr(kMeasures[shown_].BoundsUnit));
     boundsEdit->setPlaceholderText(tr("нет: ровные шаги по значениям каждого трека"));
     const QString ftp = tr("Функциональная пороговая мощность (FTP): её проценты - границы шкалы мощности");

@@ -274,6 +274,16 @@ TEST_F(SettingsColourScales, DefaultButtonGivesTheShownMeasureItsScaleBack)
     Choose(ColourMeasure::Power);
     EXPECT_EQ(Edit("EColourBounds")->text(), "100");
     EXPECT_EQ(Swatches(), (std::vector<int32_t>{255, 255}));
+    // The most bands fit in the dialog as it is.
+    const QSize size = dialog.size();
+    std::string most;
+    for (int k = 1; k < kMostColourBands; ++k) most += std::to_string(k) + " ";
+    Type(Edit("EColourBounds"), most);
+    Settle();
+    EXPECT_EQ(Swatches().size(), static_cast<size_t>(kMostColourBands));
+    const QWidget* last = Swatch(kMostColourBands - 1);
+    EXPECT_TRUE(last->parentWidget()->rect().contains(last->geometry()));
+    EXPECT_EQ(dialog.size(), size);
     Click(dialog, "BColourDefault");
     EXPECT_EQ(Edit("EColourBounds")->text(), "55; 75; 90; 105; 120; 150");
     EXPECT_EQ(Swatches().size(), 7u);
