@@ -289,7 +289,8 @@ TEST_F(SettingsColourScales, DefaultButtonGivesTheShownMeasureItsScaleBack)
     EXPECT_EQ(Swatches().size(), 7u);
     Click(dialog, "SFOK");
     const Settings defaults;
-    EXPECT_EQ(ScaleOf(s.ColourScales, ColourMeasure::Power).Bounds, ScaleOf(defaults.ColourScales, ColourMeasure::Power).Bounds);
+    EXPECT_EQ(ScaleOf(s.ColourScales, ColourMeasure::Power).Bounds,
+              ScaleOf(defaults.ColourScales, ColourMeasure::Power).Bounds);
     EXPECT_EQ(ScaleOf(s.ColourScales, ColourMeasure::Power).Colors, ColourPalette());
     EXPECT_EQ(ScaleOf(s.ColourScales, ColourMeasure::Cadence).Bounds, std::vector<double>{90});
     EXPECT_EQ(s.FTP, 300);
