@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>qm::ColourScalesGroup</name>
+    <message>
+        <source>Высота</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Уклон</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>Пульс</source>
+        <translation>Heart rate</translation>
+    </message>
+    <message>
+        <source>% макс. пульса</source>
+        <translation>% of max. heart rate</translation>
+    </message>
+    <message>
+        <source>уд/мин</source>
+        <translation>bpm</translation>
+    </message>
+    <message>
+        <source>Каденс</source>
+        <translation>Cadence</translation>
+    </message>
+    <message>
+        <source>об/мин</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>Мощность</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>% порог. мощности</source>
+        <translation>% of threshold power</translation>
+    </message>
+    <message>
+        <source>Вт</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Температура</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>до %1 %2</source>
+        <translation>up to %1 %2</translation>
+    </message>
+    <message>
+        <source>свыше %1 %2</source>
+        <translation>over %1 %2</translation>
+    </message>
+    <message>
+        <source>Шкалы цвета по измерениям</source>
+        <translation>Colour scales of the measures</translation>
+    </message>
+    <message>
+        <source>Шкала по &amp;умолчанию</source>
+        <translation>Default s&amp;cale</translation>
+    </message>
+    <message>
+        <source>Ма&amp;кс. пульс</source>
+        <translation>Max. heart &amp;rate</translation>
+    </message>
+    <message>
+        <source>Порог. мо&amp;щность</source>
+        <translation>Thresh&amp;old power</translation>
+    </message>
+    <message>
+        <source>Изм&amp;ерение</source>
+        <translation>Meas&amp;ure</translation>
+    </message>
+    <message>
+        <source>Гра&amp;ницы полос</source>
+        <translation>&amp;Band bounds</translation>
+    </message>
+    <message>
+        <source>Цвета полос</source>
+        <translation>Band colours</translation>
+    </message>
+    <message>
+        <source>нет: ровные шаги по значениям каждого трека</source>
+        <translation>none: even steps over each track&apos;s values</translation>
+    </message>
+    <message>
+        <source>Функциональная пороговая мощность (FTP): её проценты - границы шкалы мощности</source>
+        <translation>Functional threshold power (FTP): the power scale&apos;s bounds are percentages of it</translation>
+    </message>
+    <message>
+        <source>Максимальный пульс: его проценты - границы шкалы пульса</source>
+        <translation>Maximum heart rate: the heart rate scale&apos;s bounds are percentages of it</translation>
+    </message>
+    <message>
+        <source>Границы и цвета, которые шкала имела изначально</source>
+        <translation>The bounds and colours the scale had at first</translation>
+    </message>
+    <message>
+        <source>Щелчок - выбор цвета</source>
+        <translation>Click to choose a colour</translation>
+    </message>
+    <message>
+        <source>Шкала «%1»: %2</source>
+        <translation>Scale “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Макс. пульс должен быть от %1 до %2 уд/мин</source>
+        <translation>Max. heart rate must be from %1 to %2 bpm</translation>
+    </message>
+    <message>
+        <source>Пороговая мощность (FTP) должна быть от %1 до %2 Вт</source>
+        <translation>Threshold power (FTP) must be from %1 to %2 W</translation>
+    </message>
+</context>
+<context>
     <name>qm::DirectoryChooser</name>
     <message>
         <source>Директория &quot;%1&quot; не существует.

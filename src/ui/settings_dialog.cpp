@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/number_text.h"
+#include "ui/colour_scales_group.h"
 #include "ui/dialog_keys.h"
 #include "ui/dialogs.h"
 #include "ui/focus_events.h"
@@ -212,6 +213,8 @@ void SettingsDialog::CreateControls()
     language->addWidget(languageBox);
     language->addStretch();
 
+    colourScalesGroup = new ColourScalesGroup(dialogs_, this);
+
     saveAtExitBox = captions_.Add(new QCheckBox(this), QT_TR_NOOP("Сохранять настройки при выходе"));
     saveAtExitBox->setObjectName("CBSaveSettings");
     saveAtExitBox->setChecked(true);
@@ -235,6 +238,7 @@ void SettingsDialog::CreateControls()
     buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
+    layout->addWidget(colourScalesGroup);
     layout->addLayout(buttons);
     Retranslate();
     // A fixed frame: the designed size unless the fonts need more.
@@ -303,6 +307,7 @@ void SettingsDialog::Activated()
     ruleDelimiterEdit->setText(DelimiterText(s.HORDELIM));
     digitsEdit->setText(ToQt(IntToText(s.NUMDIGITS)));
     languageBox->setCurrentIndex(static_cast<int>(s.LANGUAGE));
+    colourScalesGroup->Fill(s);
     DistanceSplitToggled();
     TimeSplitToggled();
 }
@@ -333,6 +338,7 @@ void SettingsDialog::ConvertFields(Settings& s) const
     if (!ruleDelimiterEdit->text().isEmpty()) s.HORDELIM = DelimiterOf(ruleDelimiterEdit->text());
     s.NUMDIGITS = TextToInt(TextOf(digitsEdit));
     s.LANGUAGE = static_cast<Language>(languageBox->currentIndex());
+    colourScalesGroup->Convert(s);
 }
 
 void SettingsDialog::Accept()

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace qm {
 
+class ColourScalesGroup;
 class Dialogs;
 class SpinEdit;
 
@@ -91,6 +92,7 @@ private:
     std::array<QCheckBox*, 12> fieldBoxes;
     // "Язык интерфейса": takes effect in every window on OK.
     QComboBox* languageBox;
+    ColourScalesGroup* colourScalesGroup;
     QCheckBox* saveAtExitBox;
     QPushButton* okButton;
     QPushButton* cancelButton;

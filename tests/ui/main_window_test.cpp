@@ -295,12 +295,14 @@ TEST(AltLetters, MainWindowButtonsAndSettingsFields)
     EXPECT_EQ(CaptionsWithAltLetters(dialog),
               (Texts{"&Границы сл. разброса", "&Дробной части", "&Интервал расчета", "&Мин. скорость",
                      "&Предельный уклон", "&Разрыв по дистанции", "&Точность чисел", "&Формат результата",
-                     "&Ширина трека в OZI", "&Язык интерфейса", "Гори&зонтальный", "П&оправка к GMT", "По&лей данных",
-                     "Разрыв по &времени", "Ш&аг расчета высоты"}));
+                     "&Ширина трека в OZI", "&Язык интерфейса", "Гори&зонтальный", "Гра&ницы полос", "Изм&ерение",
+                     "Ма&кс. пульс", "П&оправка к GMT", "По&лей данных", "Порог. мо&щность", "Разрыв по &времени",
+                     "Ш&аг расчета высоты", "Шкала по &умолчанию"}));
 
     PressAlt(program.Main(), u'н');
     ASSERT_TRUE(dialog.isActiveWindow());
-    for (auto [letter, field] : {std::pair{u'ш', "ETrWidth"}, {u'о', "EGMTmod"}, {u'т', "ENumDigits"}}) {
+    for (auto [letter, field] : {std::pair{u'ш', "ETrWidth"}, {u'о', "EGMTmod"}, {u'т', "ENumDigits"},
+                                 {u'к', "EMaxHR"}, {u'н', "EColourBounds"}}) {
         PressAlt(dialog, letter);
         EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(dialog, field)) << field;
     }

@@ -1,9 +1,14 @@
 #include "ui_harness.h"
 
+#include "settings/settings_file.h"
+#include "ui/qt_color.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTest>
 #include <QToolButton>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -162,6 +167,133 @@ TEST_F(SettingsDialog, FieldsOfBothParameterGroupsInOneColumn)
     const int column = Edit("EIntrvl")->mapTo(&dialog, QPoint()).x();
     for (const char* field : {"EDiss", "EMinSpd", "EDistBrk", "EMaxHgtSpan"})
         EXPECT_EQ(Edit(field)->mapTo(&dialog, QPoint()).x(), column) << field;
+}
+
+// The colour scales of the measures: one measure's shown at a time.
+class SettingsColourScales : public SettingsDialog {
+protected:
+    QComboBox* Measures() { return Find<QComboBox>(dialog, "CBColourMeasure"); }
+    void Choose(ColourMeasure measure) { Measures()->setCurrentIndex(static_cast<int>(measure) - 1); }
+    QToolButton* Swatch(int k) { return Find<QToolButton>(dialog, ("Colour" + std::to_string(k + 1)).c_str()); }
+    // Each swatch's colour, low to high.
+    std::vector<int32_t> Swatches()
+    {
+        std::vector<int32_t> colors;
+        while (QToolButton* swatch = dialog.findChild<QToolButton*>(QString("Colour%1").arg(colors.size() + 1)))
+            colors.push_back(BgrOf(swatch->icon().pixmap(16).toImage().pixelColor(8, 8)));
+        return colors;
+    }
+    static bool Same(const qm::ColourScales& a, const qm::ColourScales& b)
+    {
+        return std::equal(a.begin(), a.end(), b.begin(), [](const ColourScale& x, const ColourScale& y) {
+            return x.Bounds == y.Bounds && x.Colors == y.Colors;
+        });
+    }
+};
+
+TEST_F(SettingsColourScales, EditedScaleStoredOnOkAndReadBackFromTheFile)
+{
+    Open();
+    EXPECT_EQ(Measures()->currentText(), "Высота");
+    EXPECT_EQ(Edit("EColourBounds")->text(), "");
+    EXPECT_EQ(Edit("EColourBounds")->placeholderText(), "нет: ровные шаги по значениям каждого трека");
+    EXPECT_EQ(Swatches(), ColourPalette());
+    Choose(ColourMeasure::HeartRate);
+    EXPECT_EQ(Edit("EColourBounds")->text(), "60; 70; 80; 90");
+    Type(Edit("EColourBounds"), "50 65;80");
+    Type(Edit("EMaxHR"), "180");
+    EXPECT_EQ(Swatches().size(), 4u);
+    EXPECT_EQ(Swatch(1)->toolTip().section('\n', 0, 0), "50 – 65 % макс. пульса (90 – 117 уд/мин)");
+    program.dialogs.colorAnswers = {0x123456};
+    Swatch(3)->click();
+    EXPECT_EQ(program.dialogs.colorDialogStarts, std::vector<int32_t>{ColourPalette()[6]});
+    Choose(ColourMeasure::Temperature);
+    Type(Edit("EColourBounds"), "0");
+    Click(dialog, "SFOK");
+
+    Settings expected;
+    ScaleOf(expected.ColourScales, ColourMeasure::HeartRate) = {
+        {50, 65, 80}, {ColourPalette()[0], ColourPalette()[2], ColourPalette()[4], 0x123456}};
+    ScaleOf(expected.ColourScales, ColourMeasure::Temperature).Bounds = {0};
+    const Settings& s = program.settings;
+    EXPECT_TRUE(program.dialogs.boxes.empty());
+    EXPECT_TRUE(Same(s.ColourScales, expected.ColourScales));
+    EXPECT_TRUE(s.MAXHR == 180 && s.FTP == 200 && s.SettingsChanged);
+
+    ASSERT_TRUE(SaveSettings(program.settings, FilesSettings(), program.dialogs));
+    Settings read;
+    EXPECT_FALSE(LoadSettings(SettingsFilePath(s.StartDir), read).Error);
+    EXPECT_TRUE(Same(read.ColourScales, s.ColourScales));
+    EXPECT_TRUE(read.MAXHR == 180 && read.FTP == 200);
+}
+
+// The bad field is brought into view and named; nothing is stored, and Cancel
+// after it leaves every scale as the dialog found it.
+TEST_F(SettingsColourScales, RefusedOkNamesTheFieldAndStoresNothing)
+{
+    const char* bounds = "Границы полос шкалы: не больше 31 возрастающих чисел от -1000000 до 1000000.";
+    const std::string maxHeartRate = "error: Макс. пульс должен быть от 100 до 250 уд/мин.";
+    const std::string ftp = "error: Пороговая мощность (FTP) должна быть от 50 до 2000 Вт.";
+    const std::tuple<const char*, std::string, const char*, std::string> cases[] = {
+        // field, text, measure shown after, error
+        {"EColourBounds", "2 1", "Уклон", std::string("error: Шкала «Уклон»: ") + bounds},
+        {"EColourBounds", "1,5", "Уклон", "error: Шкала «Уклон»: '1,5' is not a valid floating point value."},
+        {"EColourBounds", std::string(40, '1'), "Уклон", std::string("error: Шкала «Уклон»: ") + bounds},
+        {"EMaxHR", "99.9", "Высота", maxHeartRate},
+        {"EMaxHR", "250.1", "Высота", maxHeartRate},
+        {"EMaxHR", "", "Высота", maxHeartRate},
+        {"EFTP", "2001", "Высота", ftp},
+        {"EFTP", "x", "Высота", ftp},
+    };
+    for (const auto& [field, text, shown, error] : cases) {
+        SCOPED_TRACE(field + (" " + text));
+        Open();
+        program.dialogs.boxes.clear();
+        Choose(ColourMeasure::Grade);
+        Type(Edit(field), text);
+        Choose(ColourMeasure::Height);
+        Type(Edit("EColourBounds"), "100 200");
+        Click(dialog, "SFOK");
+        EXPECT_EQ(program.dialogs.boxes, Texts{error});
+        EXPECT_EQ(Measures()->currentText(), shown);
+        EXPECT_EQ(dialog.focusWidget(), Edit(field));
+        Click(dialog, "SFCancel");
+        const Settings& s = program.settings;
+        EXPECT_TRUE(Same(s.ColourScales, DefaultColourScales()));
+        EXPECT_TRUE(s.MAXHR == 190 && s.FTP == 200 && !s.SettingsChanged);
+    }
+}
+
+TEST_F(SettingsColourScales, DefaultButtonGivesTheShownMeasureItsScaleBack)
+{
+    Settings& s = program.settings;
+    ScaleOf(s.ColourScales, ColourMeasure::Power) = {{100}, {255}};
+    ScaleOf(s.ColourScales, ColourMeasure::Cadence) = {{90}, {255}};
+    s.FTP = 300;
+    Open();
+    Choose(ColourMeasure::Power);
+    EXPECT_EQ(Edit("EColourBounds")->text(), "100");
+    EXPECT_EQ(Swatches(), (std::vector<int32_t>{255, 255}));
+    // The most bands fit in the dialog as it is.
+    const QSize size = dialog.size();
+    std::string most;
+    for (int k = 1; k < kMostColourBands; ++k) most += std::to_string(k) + " ";
+    Type(Edit("EColourBounds"), most);
+    Settle();
+    EXPECT_EQ(Swatches().size(), static_cast<size_t>(kMostColourBands));
+    const QWidget* last = Swatch(kMostColourBands - 1);
+    EXPECT_TRUE(last->parentWidget()->rect().contains(last->geometry()));
+    EXPECT_EQ(dialog.size(), size);
+    Click(dialog, "BColourDefault");
+    EXPECT_EQ(Edit("EColourBounds")->text(), "55; 75; 90; 105; 120; 150");
+    EXPECT_EQ(Swatches().size(), 7u);
+    Click(dialog, "SFOK");
+    const Settings defaults;
+    EXPECT_EQ(ScaleOf(s.ColourScales, ColourMeasure::Power).Bounds,
+              ScaleOf(defaults.ColourScales, ColourMeasure::Power).Bounds);
+    EXPECT_EQ(ScaleOf(s.ColourScales, ColourMeasure::Power).Colors, ColourPalette());
+    EXPECT_EQ(ScaleOf(s.ColourScales, ColourMeasure::Cadence).Bounds, std::vector<double>{90});
+    EXPECT_EQ(s.FTP, 300);
 }
 
 }  // namespace
