@@ -239,10 +239,6 @@ Only a track file on this computer can be opened.</translation>
         <translation>km/h</translation>
     </message>
     <message>
-        <source>Скорость</source>
-        <translation>Speed</translation>
-    </message>
-    <message>
         <source>Расстояние</source>
         <translation>Distance</translation>
     </message>
@@ -281,6 +277,14 @@ Only a track file on this computer can be opened.</translation>
     <message>
         <source>Скрыто файлов: %1 из %2</source>
         <translation>Hidden files: %1 of %2</translation>
+    </message>
+    <message>
+        <source>нет данных</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>Цвет по:</source>
+        <translation>Colour by:</translation>
     </message>
 </context>
 <context>
@@ -373,6 +377,57 @@ Only a track file on this computer can be opened.</translation>
     </message>
 </context>
 <context>
+    <name>qm::MeasureTexts</name>
+    <message>
+        <source>Скорость</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>км/ч</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Высота</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Уклон</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>Пульс</source>
+        <translation>Heart rate</translation>
+    </message>
+    <message>
+        <source>уд/мин</source>
+        <translation>bpm</translation>
+    </message>
+    <message>
+        <source>Каденс</source>
+        <translation>Cadence</translation>
+    </message>
+    <message>
+        <source>об/мин</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>Мощность</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Вт</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Температура</source>
+        <translation>Temperature</translation>
+    </message>
+</context>
+<context>
     <name>qm::ProfileChart</name>
     <message>
         <source>По времени</source>
@@ -445,6 +500,10 @@ Only a track file on this computer can be opened.</translation>
     <message>
         <source>Скрыто файлов: %1 из %2</source>
         <translation>Hidden files: %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: за интервал расчета %3 мин</source>
+        <translation>%1, %2: over the interval of %3 min</translation>
     </message>
 </context>
 <context>
