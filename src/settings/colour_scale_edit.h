@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/colour_scale.h"
+#include "settings/percent_bases.h"
 
 #include <cstdint>
 #include <string>
@@ -27,14 +28,5 @@ std::vector<int32_t> ShownColors(const ColourScale& scale);
 // The scale's colours once the shown colour at index (below
 // ShownColors().size()) is changed: the shown colours with that one replaced.
 std::vector<int32_t> WithShownColor(const ColourScale& scale, size_t index, int32_t color);
-
-// What the dialog takes for MAXHR (beats/min) and FTP (W).
-struct ValueLimits {
-    double Low;
-    double High;
-    bool Hold(double value) const { return value >= Low && value <= High; }
-};
-inline constexpr ValueLimits kMaxHeartRateLimits{100, 250};
-inline constexpr ValueLimits kFtpLimits{50, 2000};
 
 }  // namespace qm

@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include "settings/percent_bases.h"
+
 #include "platform/byte_source.h"
 #include "platform/error.h"
 #include "platform/file_descriptor.h"
@@ -196,14 +198,14 @@ SettingsKey Delimiter(std::string_view name, std::string Settings::*field)
 }
 
 // An optional key of a number of which the heart rate's or the power's bounds
-// are percentages: a value that is no number from 1 to 10000 gives the default.
-SettingsKey PercentBase(std::string section, std::string_view name, double Settings::*field)
+// are percentages: a value that is no number within its limits gives the default.
+SettingsKey PercentBase(std::string section, std::string_view name, double Settings::*field, ValueLimits limits)
 {
     return {std::move(section), name,
-            [field](const IniFile& ini, const SettingsKey& k, Settings& s, FilesSettings&) {
+            [field, limits](const IniFile& ini, const SettingsKey& k, Settings& s, FilesSettings&) {
                 const double fallback = Settings().*field;
                 const double value = ReadValue(ini, k, fallback);
-                s.*field = value >= 1 && value <= 10000 ? value : fallback;
+                s.*field = limits.Hold(value) ? value : fallback;
             },
             [field](const Settings& s, const FilesSettings&) { return ValueText(s.*field); }, true};
 }
@@ -253,8 +255,8 @@ void AddColourScaleKeys(std::vector<SettingsKey>& keys)
     for (size_t n = 0; n < kSections.size(); ++n) {
         const auto measure = static_cast<ColourMeasure>(n + 1);
         const std::string section(kSections[n]);
-        if (measure == ColourMeasure::HeartRate) keys.push_back(PercentBase(section, "MAXHR", &Settings::MAXHR));
-        if (measure == ColourMeasure::Power) keys.push_back(PercentBase(section, "FTP", &Settings::FTP));
+        if (measure == ColourMeasure::HeartRate) keys.push_back(PercentBase(section, "MAXHR", &Settings::MAXHR, kMaxHeartRateLimits));
+        if (measure == ColourMeasure::Power) keys.push_back(PercentBase(section, "FTP", &Settings::FTP, kFtpLimits));
         keys.push_back(ColourScaleKey(section, "BOUNDS", measure, &ColourScale::Bounds, FormatBounds, ParseBounds));
         keys.push_back(ColourScaleKey(section, "COLORS", measure, &ColourScale::Colors, FormatColors, ParseColors));
     }

@@ -11,7 +11,7 @@ std::shared_ptr<const MapTrip> Trip()
 {
     auto trip = std::make_shared<MapTrip>();
     for (int i = 0; i < 10; ++i) trip->World.push_back(Project(0, i * 0.01));
-    trip->Visualisation.Runs = {{0, 9, 0, 0, 0, 4}};
+    trip->Colouring.Runs = {{0, 9, 0, 0, 0, 4}};
     trip->Visualisation.Stops = {{2, 3, 0}, {3, 4, 0}, {8, 9, 0}};
     return trip;
 }

@@ -392,6 +392,9 @@ TEST_F(SettingsFileTest, ColourScalesInSectionsOfTheirOwn)
          }, ""},
         {"[HEARTRATE]\nMAXHR=abc", [](Settings&) {}, ""},
         {"[HEARTRATE]\nMAXHR=0", [](Settings&) {}, ""},
+        // What the settings dialog would refuse.
+        {"[HEARTRATE]\nMAXHR=260\n[POWER]\nFTP=2500", [](Settings&) {}, ""},
+        {"[HEARTRATE]\nMAXHR=250\n[POWER]\nFTP=50", [](Settings& s) { s.MAXHR = 250, s.FTP = 50; }, ""},
         {"[HEIGHT]\nBOUNDS=200;100", nullptr, "Границы полос шкалы: не больше 31 возрастающих чисел от -1000000 до 1000000."},
         {"[GRADE]\nBOUNDS=1;1", nullptr, "Границы полос шкалы: не больше 31 возрастающих чисел от -1000000 до 1000000."},
         {"[GRADE]\nBOUNDS=1;;2", nullptr, "'' is not a valid floating point value"},
