@@ -42,7 +42,7 @@ TEST(ColourScaleEdit, TypedBoundsThatBreakTheScaleAreRefused)
         {"1,5", "'1,5' is not a valid floating point value"},
         {"nan", "'nan' is not a valid floating point value"},
     };
-    for (const auto& [text, message] : cases) EXPECT_EQ(test::Thrown([&] { ParseTypedBounds(text); }), message) << text;
+    for (const auto& c : cases) EXPECT_EQ(test::Thrown([&] { ParseTypedBounds(c.first); }), c.second) << c.first;
     EXPECT_EQ(ParseTypedBounds(most).size(), static_cast<size_t>(kMostColourBands - 1));
 }
 
