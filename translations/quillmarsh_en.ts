@@ -4,20 +4,8 @@
 <context>
     <name>qm::ColourScalesGroup</name>
     <message>
-        <source>Высота</source>
-        <translation>Height</translation>
-    </message>
-    <message>
         <source>м</source>
         <translation>m</translation>
-    </message>
-    <message>
-        <source>Уклон</source>
-        <translation>Grade</translation>
-    </message>
-    <message>
-        <source>Пульс</source>
-        <translation>Heart rate</translation>
     </message>
     <message>
         <source>% макс. пульса</source>
@@ -28,16 +16,8 @@
         <translation>bpm</translation>
     </message>
     <message>
-        <source>Каденс</source>
-        <translation>Cadence</translation>
-    </message>
-    <message>
         <source>об/мин</source>
         <translation>rpm</translation>
-    </message>
-    <message>
-        <source>Мощность</source>
-        <translation>Power</translation>
     </message>
     <message>
         <source>% порог. мощности</source>
@@ -46,10 +26,6 @@
     <message>
         <source>Вт</source>
         <translation>W</translation>
-    </message>
-    <message>
-        <source>Температура</source>
-        <translation>Temperature</translation>
     </message>
     <message>
         <source>до %1 %2</source>

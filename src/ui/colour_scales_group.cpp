@@ -4,6 +4,7 @@
 #include "platform/number_text.h"
 #include "settings/colour_scale_edit.h"
 #include "ui/dialogs.h"
+#include "ui/measure_texts.h"
 #include "ui/qt_color.h"
 #include "ui/qt_text.h"
 
@@ -26,25 +27,24 @@
 namespace qm {
 namespace {
 
-// Each measure but speed in the order of ColourMeasure: its name, the unit of
-// its bounds and, for the heart rate and the power, the unit of the number the
+// Each measure but speed in the order of ColourMeasure: the unit of its
+// bounds and, for the heart rate and the power, the unit of the number the
 // bounds are percentages of.
 struct MeasureCaptions {
-    const char* Name;
     const char* BoundsUnit;
     const char* WholeUnit;
 };
 constexpr std::array<MeasureCaptions, kColourMeasureCount - 1> kMeasures = {{
-    {QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "Высота"), QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "м"), nullptr},
-    {QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "Уклон"), "%", nullptr},
-    {QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "Пульс"), QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "% макс. пульса"),
-     QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "уд/мин")},
-    {QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "Каденс"), QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "об/мин"),
-     nullptr},
-    {QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "Мощность"),
-     QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "% порог. мощности"), QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "Вт")},
-    {QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "Температура"), "°C", nullptr},
+    {QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "м"), nullptr},
+    {"%", nullptr},
+    {QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "% макс. пульса"), QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "уд/мин")},
+    {QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "об/мин"), nullptr},
+    {QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "% порог. мощности"), QT_TRANSLATE_NOOP("qm::ColourScalesGroup", "Вт")},
+    {"°C", nullptr},
 }};
+
+// The measure of the group's n-th choice.
+ColourMeasure MeasureAt(int n) { return static_cast<ColourMeasure>(n + 1); }
 
 QString Tr(const char* source) { return QCoreApplication::translate("qm::ColourScalesGroup", source); }
 
@@ -91,7 +91,7 @@ void ColourScalesGroup::CreateControls()
     captions_.Add(this, QT_TR_NOOP("Шкалы цвета по измерениям"));
     measureBox = new QComboBox(this);
     measureBox->setObjectName("CBColourMeasure");
-    for (const MeasureCaptions& measure : kMeasures) measureBox->addItem(Tr(measure.Name));
+    for (int n = 0; n < int(kMeasures.size()); ++n) measureBox->addItem(ColourMeasureCaption(MeasureAt(n)));
     maxHeartRateEdit = NumberEdit("EMaxHR", this);
     ftpEdit = NumberEdit("EFTP", this);
     boundsEdit = new QLineEdit(this);
@@ -151,7 +151,7 @@ void ColourScalesGroup::CreateControls()
 void ColourScalesGroup::Retranslate()
 {
     captions_.Retranslate();
-    for (int i = 0; i < measureBox->count(); ++i) measureBox->setItemText(i, Tr(kMeasures[i].Name));
+    for (int i = 0; i < measureBox->count(); ++i) measureBox->setItemText(i, ColourMeasureCaption(MeasureAt(i)));
     // As wide as the widest unit: the bounds field keeps its width from measure to measure.
     int unitWidth = 0;
     for (const MeasureCaptions& measure : kMeasures)
@@ -172,7 +172,7 @@ void ColourScalesGroup::changeEvent(QEvent* event)
     QGroupBox::changeEvent(event);
 }
 
-ColourMeasure ColourScalesGroup::Measure() const { return static_cast<ColourMeasure>(shown_ + 1); }
+ColourMeasure ColourScalesGroup::Measure() const { return MeasureAt(shown_); }
 
 ColourScale& ColourScalesGroup::Scale() { return ScaleOf(scales_, Measure()); }
 
@@ -269,26 +269,22 @@ void ColourScalesGroup::Convert(Settings& settings)
         } catch (const Error& error) {
             measureBox->setCurrentIndex(static_cast<int>(i));
             boundsEdit->setFocus();
-            throw Error(ToStd(tr("Шкала «%1»: %2").arg(Tr(kMeasures[i].Name), QString::fromStdString(error.what()))));
+            throw Error(ToStd(tr("Шкала «%1»: %2").arg(ColourMeasureCaption(MeasureAt(static_cast<int>(i))), QString::fromStdString(error.what()))));
         }
     }
-    const std::optional<double> maxHeartRate = TryTextToFloat(TextOf(maxHeartRateEdit));
-    if (!maxHeartRate || !kMaxHeartRateLimits.Hold(*maxHeartRate)) {
-        maxHeartRateEdit->setFocus();
-        throw Error(ToStd(tr("Макс. пульс должен быть от %1 до %2 уд/мин")
-                              .arg(kMaxHeartRateLimits.Low)
-                              .arg(kMaxHeartRateLimits.High)));
-    }
-    const std::optional<double> ftp = TryTextToFloat(TextOf(ftpEdit));
-    if (!ftp || !kFtpLimits.Hold(*ftp)) {
-        ftpEdit->setFocus();
-        throw Error(ToStd(tr("Пороговая мощность (FTP) должна быть от %1 до %2 Вт")
-                              .arg(kFtpLimits.Low)
-                              .arg(kFtpLimits.High)));
-    }
+    // The number of the field within its limits; else the field takes the focus and the message is thrown.
+    auto within = [](QLineEdit* edit, ValueLimits limits, const QString& message) {
+        const std::optional<double> value = TryTextToFloat(TextOf(edit));
+        if (value && limits.Hold(*value)) return *value;
+        edit->setFocus();
+        throw Error(ToStd(message.arg(limits.Low).arg(limits.High)));
+    };
+    const double maxHeartRate =
+        within(maxHeartRateEdit, kMaxHeartRateLimits, tr("Макс. пульс должен быть от %1 до %2 уд/мин"));
+    const double ftp = within(ftpEdit, kFtpLimits, tr("Пороговая мощность (FTP) должна быть от %1 до %2 Вт"));
     settings.ColourScales = scales;
-    settings.MAXHR = *maxHeartRate;
-    settings.FTP = *ftp;
+    settings.MAXHR = maxHeartRate;
+    settings.FTP = ftp;
 }
 
 }  // namespace qm

@@ -4,7 +4,7 @@
 #include "platform/number_text.h"
 #include "stats/report_number.h"
 #include "ui/map/map_marks.h"
-#include "ui/map/measure_texts.h"
+#include "ui/measure_texts.h"
 #include "ui/interface_language.h"
 #include "ui/qt_color.h"
 #include "ui/qt_text.h"

@@ -4,7 +4,7 @@
 #include "platform/path_text.h"
 #include "ui/interface_language.h"
 #include "ui/map/map_marks.h"
-#include "ui/map/measure_texts.h"
+#include "ui/measure_texts.h"
 #include "ui/map/profile_layers.h"
 #include "ui/qt_text.h"
 

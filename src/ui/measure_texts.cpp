@@ -1,4 +1,4 @@
-#include "ui/map/measure_texts.h"
+#include "ui/measure_texts.h"
 
 #include <QCoreApplication>
 
